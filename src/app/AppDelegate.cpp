@@ -1,0 +1,327 @@
+#include "AppDelegate.h"
+
+#include "AboutWindow.h"
+#include "FileUtilities.h"
+#include "FullDiskWindow.h"
+#include "GuideWindow.h"
+#include "Images.h"
+#include "MainWindow.h"
+#include "PRLeftTipButton.h"
+#include "PopoverWindow.h"
+#include "PreferencesWindow.h"
+#include "ProductInfo.h"
+#include "SettingsKeys.h"
+#include "StatusItem.h"
+#include "autoclean/PPopoverviewConterller.h"
+#include "platform/Appearance.h"
+#include "platform/Clock.h"
+#include "platform/Defaults.h"
+#include "platform/Localized.h"
+#include "platform/LoginItems.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
+#include "platform/Workspace.h"
+#include "update/PRUpdateController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+AppDelegate* g_shared = nullptr;
+const char kDark[] = "Dark";
+const char kBannerIcon[] = "bannerIcon.png";
+const char kDarkBannerIcon[] = "darkbannerIcon.png";
+}  // namespace
+
+AppDelegate::AppDelegate(AppServices services, QObject* parent)
+    : QObject(parent), m_services(std::move(services)), m_nc(std::make_unique<NotificationCenter>()) {
+    if (!m_services.clock) m_services.clock = std::make_shared<Clock>();
+    if (!m_services.updateController) m_services.updateController = std::make_shared<PRUpdateController>();
+    m_fileUtilities = std::make_unique<FileUtilities>(m_services.paths, m_services.tasks);
+
+    // 1. Image buttons report presses to us for any sender.
+    m_nc->addObserver(this, QLatin1String(PRLeftTipButton::MouseDown),
+                      [this](const NotificationCenter::Notification& n) { PRLeftTipButtonMouseDownHandle(n.object); });
+    // 2. The shared instance.
+    g_shared = this;
+    // 3. Lists are members; flags start off.
+    binaryCookie = false;
+    isDarkMode = false;
+    // 4. The system version.
+    macOsVer = 10;
+    macOsVer = getSystemVersion().minor;
+}
+
+AppDelegate::~AppDelegate() {
+    if (g_shared == this) g_shared = nullptr;
+    if (thePopover) delete thePopover.data();
+    for (const auto& w : std::as_const(m_windows)) delete w.data();
+}
+
+AppDelegate* AppDelegate::GetAppControllor() { return g_shared; }
+
+VersionTriple AppDelegate::getSystemVersion() const {
+    const SystemVersion* sv = m_services.systemVersion.get();
+    if (!sv || !sv->reportsMacOS()) return VersionTriple{10, 0, 0};  // nothing to ask on this system
+    long error = 0;
+    const VersionTriple v = sv->query(&error);
+    if (error != 0) std::fprintf(stderr, "Unable to obtain system version: %ld\n", error);
+    return v;
+}
+
+void AppDelegate::awakeFromNib() {
+    // 1. The right pane starts on the start view (MainWindow builds it that way).
+    window = new MainWindow(m_nc.get());
+    guideWindow = new GuideWindow(m_nc.get());
+    fulldiskWindow = new FullDiskWindow(m_nc.get());
+    perfereceWindow = new PreferencesWindow(m_services.defaults->filePath());
+    aboutWindow = new AboutWindow;
+    thePopViewController = new PPopoverviewConterller(this);
+    for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(guideWindow),
+                       static_cast<QWidget*>(fulldiskWindow), static_cast<QWidget*>(perfereceWindow),
+                       static_cast<QWidget*>(aboutWindow)})
+        manageWindow(w);
+    window->showStartView();
+
+    connect(window->autoLunchBtn, &QCheckBox::clicked, this, [this] { ClickPloverlyOnLogin(); });
+    connect(perfereceWindow->hideDockButton, &QPushButton::clicked, this, [this] { HideAppIConDockAction(); });
+    buildDispatchRows();
+
+    // 5. The appearance as the store's interface style says.
+    if (m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark)) isDarkMode = true;
+    // 6.
+    readConfigfileInfo();
+}
+
+void AppDelegate::buildDispatchRows() {
+    m_dispatcher.addRow({guideWindow->gotitbutton, {}, [this] { guideWindow->hide(); }, {}});
+    m_dispatcher.addRow({fulldiskWindow->diskOkbutton, {}, [this] { fulldiskWindow->hide(); }, {}});
+    m_dispatcher.addRow({window->overviewButton(), {}, [this] { window->showStartView(); }, {}});
+}
+
+void AppDelegate::readConfigfileInfo() {
+    Defaults& d = *m_services.defaults;
+    // 1. Open at login: on only for "YES".
+    window->autoLunchBtn->setChecked(d.stringForKey(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
+    // 2. Auto tidy: on when absent or "YES".
+    const QVariant tidy = d.objectForKey(SettingsKeys::BAutoTidy);
+    window->autoCleanupSelectBtn->setChecked(!tidy.isValid() || d.stringForKey(SettingsKeys::BAutoTidy) == SettingsKeys::YES);
+    // 3. Any stored value hides the task bar entry, unless started as an agent anyway.
+    if (d.hasValue(SettingsKeys::BHideAppInDock) && !d.boolForKey(SettingsKeys::LaunchAsAgentApp)) setAccessoryMode();
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    Defaults& d = *m_services.defaults;
+    const QDateTime now = m_services.clock->now();
+    // 1. Cookie state.
+    bSafariCookie = false;
+    bFireFoxCookie = false;
+    // 2. The store location of the desktop tidy.
+    StorelocationPath = d.stringForKey(SettingsKeys::PloverlyPath);
+    // 3.
+    initStateBannerView();
+    // 4.
+    if (!d.hasValue(SettingsKeys::LastCleanDate)) d.setDate(SettingsKeys::LastCleanDate, now);
+    // 5. First launch: the product page and the guide, once.
+    if (!d.hasValue(SettingsKeys::FirstLauch)) {
+        d.setDate(SettingsKeys::FirstLauch, now);
+        m_services.workspace->openURL(QUrl(QLatin1String(ProductInfo::ProductPage)));
+        centerWindow(guideWindow);
+        guideWindow->show();
+    } else {
+        guideWindow->hide();
+    }
+    // 6. Launch defaults, then one write.
+    if (!d.hasValue(SettingsKeys::TrashStorage)) d.setUnsigned(SettingsKeys::TrashStorage, SettingsKeys::DefaultTrashStorage);
+    if (!d.hasValue(SettingsKeys::BAutoTidy)) d.setString(SettingsKeys::BAutoTidy, SettingsKeys::YES);
+    if (!d.hasValue(SettingsKeys::BShowWarning)) d.setString(SettingsKeys::BShowWarning, SettingsKeys::YES);
+    d.synchronize();
+    // 7. The last clean, its date as "(yyyy-MM-dd)".
+    const QDateTime last = d.dateForKey(SettingsKeys::LastCleanDate);
+    if (last.isValid()) {
+        const QString dateText = QStringLiteral("(%1)").arg(last.toUTC().toString(QStringLiteral("yyyy-MM-dd")));
+        const QString size = d.stringForKey(SettingsKeys::LastsCleanTrashData);
+        thePopViewController->ShowLastCleanUpInfo(size, dateText);
+        window->setLastCleanText(size.isNull() ? localized("Last cleaned %1").arg(dateText)
+                                               : localized("Last cleaned %1, %2").arg(dateText, size));
+    }
+    // 8. The two timers; the first auto-clean check runs one interval after launch.
+    autoTrashTimer = new QTimer(this);
+    autoTrashTimer->setObjectName(QStringLiteral("autoTrashTimer"));
+    bool ok = false;
+    const int shortened = qEnvironmentVariableIntValue("CORVANE_AUTOCLEAN_INTERVAL", &ok);
+    autoTrashTimer->setInterval(ok && shortened > 0 ? shortened * 1000 : 21600 * 1000);
+    connect(autoTrashTimer, &QTimer::timeout, this, &AppDelegate::CleanUpTimer_hander);
+    autoTrashTimer->start();
+    autoTidyTimer = new QTimer(this);
+    autoTidyTimer->setObjectName(QStringLiteral("autoTidyTimer"));
+    autoTidyTimer->setInterval(1000);
+    connect(autoTidyTimer, &QTimer::timeout, this, &AppDelegate::BMakeModeTimer_hander);
+    autoTidyTimer->start();
+    // 9. The update check.
+    m_services.updateController->hidUpdateWindow();
+    m_services.updateController->checkServerVersion();
+    // 10. The access probe, where the system has such a thing.
+    if (macOsVer >= 15) {
+        QFile probe(m_services.paths->trashRecordsFile());
+        if (!probe.open(QIODevice::ReadOnly)) {
+            centerWindow(fulldiskWindow);
+            fulldiskWindow->show();
+            fulldiskWindow->raise();
+            fulldiskWindow->activateWindow();
+        }
+    }
+}
+
+void AppDelegate::CleanUpTimer_hander() {
+    if (m_cleanUpHandler) m_cleanUpHandler();
+}
+
+void AppDelegate::BMakeModeTimer_hander() {
+    if (!window->autoCleanupSelectBtn->isChecked()) return;
+    const bool dark = m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark);
+    if (dark && !isDarkMode) {
+        m_statusItem->setImage(QLatin1String(kDarkBannerIcon));
+        isDarkMode = true;
+    } else if (!dark && isDarkMode) {
+        m_statusItem->setImage(QLatin1String(kBannerIcon));
+        isDarkMode = false;
+    }
+}
+
+void AppDelegate::initStateBannerView() {
+    if (m_statusItem) return;
+    m_statusItem = new StatusItem(this);
+    const bool dark = m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark);
+    m_statusItem->setImage(QLatin1String(dark ? kDarkBannerIcon : kBannerIcon));
+    connect(m_statusItem, &StatusItem::clicked, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
+    connect(m_statusItem->quickViewAction, &QAction::triggered, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
+    connect(m_statusItem->openMainAction, &QAction::triggered, this, &AppDelegate::showMainWindow);
+    connect(m_statusItem->preferencesAction, &QAction::triggered, this, &AppDelegate::ClickShowPereferenceWindow);
+    connect(m_statusItem->helpAction, &QAction::triggered, this, &AppDelegate::ClickHelp);
+    connect(m_statusItem->aboutAction, &QAction::triggered, this, &AppDelegate::ActAboutAction);
+    connect(m_statusItem->quitAction, &QAction::triggered, this, &AppDelegate::QuiteAppAction);
+    m_statusItem->show();
+}
+
+void AppDelegate::ClickStateBanner(const QRect& anchor) {
+    if (!thePopover) {
+        thePopover = new PopoverWindow(thePopViewController->view());
+        connect(thePopover, &PopoverWindow::popoverDidClose, this, &AppDelegate::popoverDidClose);
+        connect(thePopover, &PopoverWindow::openMainWindowRequested, this, &AppDelegate::showMainWindow);
+        connect(thePopover, &PopoverWindow::quitRequested, this, &AppDelegate::QuiteAppAction);
+    }
+    thePopover->showRelativeTo(anchor);
+}
+
+void AppDelegate::popoverDidClose() { thePopover = nullptr; }
+
+void AppDelegate::setAccessoryMode() {
+    m_accessoryMode = true;
+    // A tool window stays off the task bar; showing it again applies the new flags.
+    const bool visible = window->isVisible();
+    window->setWindowFlag(Qt::Tool, true);
+    if (visible) window->show();
+    perfereceWindow->setAgentMode(true);
+}
+
+void AppDelegate::HideAppIConDockAction() {
+    Defaults& d = *m_services.defaults;
+    if (d.boolForKey(SettingsKeys::LaunchAsAgentApp)) return;
+    setAccessoryMode();
+    d.setString(SettingsKeys::BHideAppInDock, SettingsKeys::YES);
+    d.synchronize();
+}
+
+void AppDelegate::addAppAsLoginItem() {
+    if (m_services.loginItems) m_services.loginItems->addAppAsLoginItem();
+}
+
+void AppDelegate::deleteAppFromLoginItem() {
+    if (m_services.loginItems) m_services.loginItems->deleteAppFromLoginItem();
+}
+
+void AppDelegate::ClickPloverlyOnLogin() {
+    Defaults& d = *m_services.defaults;
+    if (window->autoLunchBtn->isChecked()) {
+        addAppAsLoginItem();
+        d.setString(SettingsKeys::BAutoLogin, SettingsKeys::YES);
+    } else {
+        deleteAppFromLoginItem();
+        d.setString(SettingsKeys::BAutoLogin, SettingsKeys::NO);
+    }
+    d.synchronize();
+}
+
+bool AppDelegate::windowShouldClose(QWidget* w) {
+    if (w == window)
+        GetAppControllor()->window->hide();
+    else if (w)
+        w->hide();
+    return false;
+}
+
+void AppDelegate::ClickShowPereferenceWindow() {
+    if (perfereceWindow->isVisible()) return;
+    centerWindow(perfereceWindow);
+    perfereceWindow->show();
+}
+
+void AppDelegate::ClickHelp() { m_services.workspace->openURL(QUrl(QLatin1String(ProductInfo::UserGuidePage))); }
+
+void AppDelegate::ActAboutAction() {
+    if (aboutWindow->isVisible()) return;
+    centerWindow(aboutWindow);
+    aboutWindow->show();
+    aboutWindow->raise();
+    aboutWindow->activateWindow();
+}
+
+void AppDelegate::QuiteAppAction() { QCoreApplication::quit(); }
+
+void AppDelegate::showMainWindow() {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void AppDelegate::PRLeftTipButtonMouseDownHandle(QObject* button) { m_dispatcher.dispatch(button); }
+
+void AppDelegate::centerWindow(QWidget* w) const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !w) return;
+    const QRect area = screen->availableGeometry();
+    w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+}
+
+void AppDelegate::manageWindow(QWidget* w) {
+    w->installEventFilter(this);
+    m_windows.append(w);
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && m_windows.contains(w)) {
+            event->ignore();
+            windowShouldClose(w);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QList<QPair<QString, QWidget*>> AppDelegate::topLevelWindows() const {
+    QList<QPair<QString, QWidget*>> list;
+    for (const auto& w : m_windows)
+        if (w) list.append({w->objectName(), w.data()});
+    return list;
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "AppServices.h"
+#include "ButtonDispatcher.h"
+#include "platform/SystemVersion.h"
+#include "trash/CVTrashFileNode.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class AboutWindow;
+class FileUtilities;
+class FullDiskWindow;
+class GuideWindow;
+class MainWindow;
+class NotificationCenter;
+class PPopoverviewConterller;
+class PopoverWindow;
+class PreferencesWindow;
+class QTimer;
+class QWidget;
+class StatusItem;
+
+/// The application controller: owns the windows, the lists of records, the timers and the status
+/// item, runs start-up in its order, and is the place every other part reaches. Each capability's
+/// logic lives in its own folder; the actions here forward to it. Main thread only.
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    /// `init`: observers, the shared instance, the lists, the system version.
+    explicit AppDelegate(AppServices services, QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    /// The one controller of the process; null before it is made and after it is gone.
+    static AppDelegate* GetAppControllor();
+
+    /// Builds the windows and applies the stored settings to them.
+    void awakeFromNib();
+    /// Applies stored settings to the main window's check boxes and the task bar mode.
+    void readConfigfileInfo();
+    /// Launch defaults, status item, first-launch guide, timers, update check, access probe.
+    void applicationDidFinishLaunching();
+
+    // Timers.
+    void CleanUpTimer_hander();
+    void BMakeModeTimer_hander();
+    /// What the six-hourly tick runs (the auto-clean check).
+    void setCleanUpHandler(std::function<void()> handler) { m_cleanUpHandler = std::move(handler); }
+
+    // Status item and popover.
+    void initStateBannerView();
+    /// Shows the popover next to `anchor` (the icon's place; empty when unknown).
+    void ClickStateBanner(const QRect& anchor = QRect());
+    void popoverDidClose();
+
+    // Actions.
+    void HideAppIConDockAction();
+    void ClickPloverlyOnLogin();
+    void addAppAsLoginItem();
+    void deleteAppFromLoginItem();
+    /// Always false: windows are hidden, never closed.
+    bool windowShouldClose(QWidget* window);
+    void ClickShowPereferenceWindow();
+    void ClickHelp();
+    void ActAboutAction();
+    void QuiteAppAction();
+    void showMainWindow();
+    /// The press handler of the image buttons.
+    void PRLeftTipButtonMouseDownHandle(QObject* button);
+
+    /// The system version as the four selectors give it (10.0.0 when unknown).
+    VersionTriple getSystemVersion() const;
+
+    // Shared state.
+    NotificationCenter* nc() const { return m_nc.get(); }
+    const AppServices& services() const { return m_services; }
+    FileUtilities* fileUtilities() const { return m_fileUtilities.get(); }
+    ButtonDispatcher& dispatcher() { return m_dispatcher; }
+
+    QList<CVTrashFileNode::Ptr> trashItemsArray;
+    QList<CVTrashFileNode::Ptr> lastItemsArray;
+    QStringList TrashOrigPathArray;
+    QList<CVTrashFileNode::Ptr> protectItemArray;
+    QList<CVTrashFileNode::Ptr> protectTabArray;
+
+    bool binaryCookie = false;
+    bool bSafariCookie = false;
+    bool bFireFoxCookie = false;
+    bool isDarkMode = false;
+    int macOsVer = 10;
+    QString StorelocationPath;
+
+    // Windows and parts, built by awakeFromNib.
+    MainWindow* window = nullptr;
+    GuideWindow* guideWindow = nullptr;
+    FullDiskWindow* fulldiskWindow = nullptr;
+    PreferencesWindow* perfereceWindow = nullptr;
+    AboutWindow* aboutWindow = nullptr;
+    PPopoverviewConterller* thePopViewController = nullptr;
+    QPointer<PopoverWindow> thePopover;
+    StatusItem* statusItem() const { return m_statusItem; }
+    QTimer* autoTrashTimer = nullptr;
+    QTimer* autoTidyTimer = nullptr;
+
+    /// Whether the main window is kept off the task bar (the mode without a Dock icon).
+    bool isAccessoryMode() const { return m_accessoryMode; }
+    /// The top-level windows by name, for the snapshot mode.
+    QList<QPair<QString, QWidget*>> topLevelWindows() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setAccessoryMode();
+    void centerWindow(QWidget* w) const;
+    void manageWindow(QWidget* w);
+    void buildDispatchRows();
+    VersionTriple querySystemVersion() const;
+
+    AppServices m_services;
+    std::unique_ptr<NotificationCenter> m_nc;
+    std::unique_ptr<FileUtilities> m_fileUtilities;
+    ButtonDispatcher m_dispatcher;
+    StatusItem* m_statusItem = nullptr;
+    std::function<void()> m_cleanUpHandler;
+    QList<QPointer<QWidget>> m_windows;
+    bool m_accessoryMode = false;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+class Alerts;
+class Appearance;
+class Clock;
+class Defaults;
+class LoginItems;
+class Paths;
+class PRUpdateController;
+class SystemVersion;
+class Tasks;
+class Workspace;
+
+/// The services the application controller works through. Tests and the snapshot mode hand in
+/// doubles; the program hands in the desktop's.
+struct AppServices {
+    std::shared_ptr<Defaults> defaults;
+    std::shared_ptr<Paths> paths;
+    std::shared_ptr<Tasks> tasks;
+    std::shared_ptr<Alerts> alerts;
+    std::shared_ptr<Workspace> workspace;
+    std::shared_ptr<LoginItems> loginItems;
+    std::shared_ptr<Appearance> appearance;
+    std::shared_ptr<SystemVersion> systemVersion;
+    std::shared_ptr<Clock> clock;
+    std::shared_ptr<PRUpdateController> updateController;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "PRCustomeWindow.h"
+
+class NotificationCenter;
+class PRLeftTipButton;
+
+/// The first-launch guide: what Corvane does and where to find it.
+class GuideWindow : public PRCustomeWindow {
+    Q_OBJECT
+public:
+    explicit GuideWindow(NotificationCenter* nc, QWidget* parent = nullptr);
+    PRLeftTipButton* gotitbutton = nullptr;
+};

@@ -1,0 +1,188 @@
+#include "MainWindow.h"
+
+#include "Images.h"
+#include "PRLeftTipButton.h"
+#include "PaneWidgets.h"
+#include "platform/Localized.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+const char kOverview[] = "overview";
+}
+
+MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(parent), m_nc(nc) {
+    setObjectName(QStringLiteral("window"));
+    setWindowTitle(QStringLiteral("Corvane"));
+    setWindowIcon(QIcon(Images::named(QStringLiteral("corvane.png"))));
+    resize(920, 620);
+    setMinimumSize(760, 500);
+
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    setCentralWidget(central);
+
+    // Left pane: the mark, the section buttons, the version.
+    leftView = new ImagePanel(QStringLiteral("leftimage.png"), central);
+    leftView->setObjectName(QStringLiteral("leftView"));
+    leftView->setFixedWidth(200);
+    auto* left = new QVBoxLayout(leftView);
+    left->setContentsMargins(0, 22, 0, 16);
+    left->setSpacing(2);
+    auto* brand = new QHBoxLayout;
+    brand->setContentsMargins(18, 0, 12, 18);
+    auto* mark = new QLabel(leftView);
+    mark->setPixmap(Images::named(QStringLiteral("corvane-64.png"))
+                        .scaled(34, 34, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto* name = new QLabel(QStringLiteral("Corvane"), leftView);
+    QFont nameFont = name->font();
+    nameFont.setPointSizeF(nameFont.pointSizeF() + 5);
+    nameFont.setBold(true);
+    name->setFont(nameFont);
+    name->setStyleSheet(QStringLiteral("color: white;"));
+    brand->addWidget(mark);
+    brand->addSpacing(6);
+    brand->addWidget(name, 1);
+    left->addLayout(brand);
+    m_buttonColumn = new QVBoxLayout;
+    m_buttonColumn->setSpacing(2);
+    left->addLayout(m_buttonColumn);
+    left->addStretch(1);
+    auto* version = new QLabel(localized("Version %1").arg(QStringLiteral(CORVANE_VERSION)), leftView);
+    version->setStyleSheet(QStringLiteral("color: #7f8ba0; padding-left: 18px;"));
+    left->addWidget(version);
+    row->addWidget(leftView);
+
+    // Right pane: a header strip over the start view or the content view.
+    auto* rightColumn = new QWidget(central);
+    auto* rightLayout = new QVBoxLayout(rightColumn);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    auto* header = new ImagePanel(QStringLiteral("bottomimage.png"), rightColumn);
+    header->setObjectName(QStringLiteral("headerStrip"));
+    header->setFixedHeight(52);
+    auto* headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(24, 0, 24, 0);
+    m_headerTitle = new QLabel(header);
+    QFont headerFont = m_headerTitle->font();
+    headerFont.setPointSizeF(headerFont.pointSizeF() + 4);
+    headerFont.setBold(true);
+    m_headerTitle->setFont(headerFont);
+    m_headerTitle->setStyleSheet(QStringLiteral("color: #2b3545;"));
+    headerLayout->addWidget(m_headerTitle);
+    rightLayout->addWidget(header);
+
+    rightView = new QStackedWidget(rightColumn);
+    rightView->setObjectName(QStringLiteral("rightView"));
+    rightView->setStyleSheet(QStringLiteral("QStackedWidget#rightView { background: #f4f6f9; }"));
+    rightLayout->addWidget(rightView, 1);
+    row->addWidget(rightColumn, 1);
+
+    // Start view: general settings and one card per section.
+    auto* scroll = new QScrollArea(rightView);
+    scroll->setObjectName(QStringLiteral("openView"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    openView = scroll;
+    auto* startContent = new QWidget(scroll);
+    startContent->setObjectName(QStringLiteral("startContent"));
+    startContent->setStyleSheet(QStringLiteral("QWidget#startContent { background: #f4f6f9; }"));
+    auto* start = new QVBoxLayout(startContent);
+    start->setContentsMargins(24, 20, 24, 24);
+    start->setSpacing(14);
+    auto* intro = mutedLabel(localized("Corvane keeps your Trash, your Desktop and your browsers tidy. "
+                                       "Pick a section on the left, or use the Corvane icon in the panel."),
+                             startContent);
+    start->addWidget(intro);
+
+    auto* general = new Card(localized("General"), startContent);
+    autoLunchBtn = new QCheckBox(localized("Open Corvane at login"), general);
+    autoLunchBtn->setObjectName(QStringLiteral("autoLunchBtn"));
+    autoCleanupSelectBtn = new QCheckBox(localized("Tidy automatically and follow the dark appearance"), general);
+    autoCleanupSelectBtn->setObjectName(QStringLiteral("autoCleanupSelectBtn"));
+    general->body()->addWidget(autoLunchBtn);
+    general->body()->addWidget(autoCleanupSelectBtn);
+    lastCleanLabel = mutedLabel(QString(), general);
+    lastCleanLabel->setObjectName(QStringLiteral("lastCleanLabel"));
+    general->body()->addWidget(lastCleanLabel);
+    start->addWidget(general);
+
+    m_cardColumn = new QVBoxLayout;
+    m_cardColumn->setSpacing(14);
+    start->addLayout(m_cardColumn);
+    start->addStretch(1);
+    scroll->setWidget(startContent);
+    rightView->addWidget(openView);
+
+    theConentView = new QStackedWidget(rightView);
+    theConentView->setObjectName(QStringLiteral("theConentView"));
+    rightView->addWidget(theConentView);
+
+    m_overviewButton = new PRLeftTipButton(m_nc, localized("Overview"), leftView);
+    m_overviewButton->setObjectName(QStringLiteral("section_overview"));
+    m_overviewButton->setImage(Images::named(QStringLiteral("section-overview.png")));
+    m_buttonColumn->addWidget(m_overviewButton);
+    m_titles.insert(QLatin1String(kOverview), localized("Overview"));
+    showStartView();
+}
+
+PRLeftTipButton* MainWindow::addSection(const Section& section) {
+    auto* button = new PRLeftTipButton(m_nc, section.title, leftView);
+    button->setObjectName(QStringLiteral("section_") + section.id);
+    button->setImage(Images::named(section.icon));
+    m_buttonColumn->addWidget(button);
+    m_buttons.insert(section.id, button);
+    m_titles.insert(section.id, section.title);
+    if (section.page) {
+        theConentView->addWidget(section.page);
+        m_pages.insert(section.id, section.page);
+    }
+
+    auto* card = new Card(section.title, openView);
+    auto* line = new QHBoxLayout;
+    line->addWidget(mutedLabel(section.summary, card), 1);
+    auto* open = new PRLeftTipButton(m_nc, localized("Open"), card);
+    open->setObjectName(QStringLiteral("card_") + section.id);
+    open->setLook(PRLeftTipButton::Look::Pill);
+    open->setFixedSize(open->sizeHint());
+    line->addWidget(open, 0, Qt::AlignVCenter);
+    card->body()->addLayout(line);
+    m_cardColumn->addWidget(card);
+    m_cardButtons.insert(section.id, open);
+    return button;
+}
+
+void MainWindow::addStartViewCard(QWidget* card) { m_cardColumn->addWidget(card); }
+
+void MainWindow::setLastCleanText(const QString& text) { lastCleanLabel->setText(text); }
+
+void MainWindow::setHeader(const QString& title) { m_headerTitle->setText(title); }
+
+void MainWindow::markCurrent(const QString& id) {
+    m_current = id;
+    m_overviewButton->setCurrent(id == QLatin1String(kOverview));
+    for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it) it.value()->setCurrent(it.key() == id);
+    setHeader(m_titles.value(id));
+}
+
+void MainWindow::showStartView() {
+    theConentView->hide();
+    rightView->setCurrentWidget(openView);
+    markCurrent(QLatin1String(kOverview));
+}
+
+void MainWindow::showSection(const QString& id) {
+    QWidget* page = m_pages.value(id);
+    if (!page) return;
+    theConentView->setCurrentWidget(page);
+    rightView->setCurrentWidget(theConentView);
+    theConentView->show();
+    markCurrent(id);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+class QCheckBox;
+class QLabel;
+class QStackedWidget;
+class QVBoxLayout;
+class NotificationCenter;
+class PRLeftTipButton;
+
+/// The main window: a left pane of section buttons and a right pane that shows either the start
+/// view or the content view with one page per section. A later capability is one addSection().
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Section {
+        QString id;           ///< short name, used in object names ("trash")
+        QString title;        ///< the button's and the header's text
+        QString icon;         ///< image file name for the left pane
+        QString summary;      ///< one line for the start view's card
+        QWidget* page = nullptr;
+    };
+
+    explicit MainWindow(NotificationCenter* nc, QWidget* parent = nullptr);
+
+    /// Adds a left-pane button, a card on the start view and the page. The button posts its press;
+    /// the owner decides what a press does (usually showSection()).
+    PRLeftTipButton* addSection(const Section& section);
+    void showSection(const QString& id);
+    void showStartView();
+    QString currentSection() const { return m_current; }
+
+    PRLeftTipButton* overviewButton() const { return m_overviewButton; }
+    PRLeftTipButton* sectionButton(const QString& id) const { return m_buttons.value(id); }
+    /// A button of a card on the start view that opens the section.
+    PRLeftTipButton* cardButton(const QString& id) const { return m_cardButtons.value(id); }
+
+    QWidget* leftView = nullptr;
+    QStackedWidget* rightView = nullptr;
+    QWidget* openView = nullptr;              ///< start view
+    QStackedWidget* theConentView = nullptr;  ///< one page per section
+    QCheckBox* autoLunchBtn = nullptr;        ///< open at login
+    QCheckBox* autoCleanupSelectBtn = nullptr;  ///< auto tidy; also gates the appearance tracking
+    QLabel* lastCleanLabel = nullptr;
+
+    /// Sets the start view's line about the last cleaning.
+    void setLastCleanText(const QString& text);
+    /// Adds a widget to the start view's card area (below the general settings).
+    void addStartViewCard(QWidget* card);
+
+private:
+    void setHeader(const QString& title);
+    void markCurrent(const QString& id);
+
+    NotificationCenter* m_nc;
+    QVBoxLayout* m_buttonColumn = nullptr;
+    QVBoxLayout* m_cardColumn = nullptr;
+    QLabel* m_headerTitle = nullptr;
+    PRLeftTipButton* m_overviewButton = nullptr;
+    QMap<QString, PRLeftTipButton*> m_buttons;
+    QMap<QString, PRLeftTipButton*> m_cardButtons;
+    QMap<QString, QWidget*> m_pages;
+    QMap<QString, QString> m_titles;
+    QString m_current;
+};

@@ -1,0 +1,55 @@
+#include "PaneWidgets.h"
+
+#include "Images.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+ImagePanel::ImagePanel(const QString& imageName, QWidget* parent)
+    : QWidget(parent), m_image(Images::named(imageName)) {}
+
+void ImagePanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_image.isNull())
+        p.fillRect(rect(), palette().window());
+    else
+        p.drawPixmap(rect(), m_image);
+}
+
+Card::Card(const QString& title, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 16);
+    layout->setSpacing(8);
+    if (!title.isEmpty()) {
+        auto* heading = new QLabel(title, this);
+        QFont f = heading->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() + 1);
+        heading->setFont(f);
+        heading->setStyleSheet(QStringLiteral("color: #2b3545;"));
+        layout->addWidget(heading);
+    }
+    m_body = new QVBoxLayout;
+    m_body->setSpacing(6);
+    layout->addLayout(m_body);
+}
+
+void Card::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    p.fillPath(path, Qt::white);
+    p.setPen(QColor(0xdd, 0xe2, 0xea));
+    p.drawPath(path);
+}
+
+QLabel* mutedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #6b778a;"));
+    return label;
+}

@@ -1,0 +1,105 @@
+#include "PopoverWindow.h"
+
+#include "Images.h"
+#include "platform/Localized.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+PopoverWindow::PopoverWindow(QWidget* content, QWidget* parent)
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_content(content) {
+    setObjectName(QStringLiteral("thePopover"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedWidth(340);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 12);
+    layout->setSpacing(10);
+
+    auto* header = new QHBoxLayout;
+    auto* mark = new QLabel(this);
+    mark->setPixmap(Images::named(QStringLiteral("corvane-64.png")).scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto* title = new QLabel(QStringLiteral("Corvane"), this);
+    QFont f = title->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() + 2);
+    title->setFont(f);
+    title->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    header->addWidget(mark);
+    header->addSpacing(4);
+    header->addWidget(title, 1);
+    layout->addLayout(header);
+
+    if (m_content) {
+        layout->addWidget(m_content);
+        m_content->show();
+    }
+
+    auto* footer = new QHBoxLayout;
+    openMainButton = new QPushButton(localized("Open Corvane"), this);
+    openMainButton->setObjectName(QStringLiteral("popoverOpenMain"));
+    openMainButton->setDefault(true);
+    quitButton = new QPushButton(localized("Quit"), this);
+    quitButton->setObjectName(QStringLiteral("popoverQuit"));
+    footer->addWidget(openMainButton);
+    footer->addStretch(1);
+    footer->addWidget(quitButton);
+    layout->addLayout(footer);
+
+    connect(openMainButton, &QPushButton::clicked, this, [this] {
+        close();
+        Q_EMIT openMainWindowRequested();
+    });
+    connect(quitButton, &QPushButton::clicked, this, &PopoverWindow::quitRequested);
+}
+
+void PopoverWindow::showRelativeTo(const QRect& anchor) {
+    adjustSize();
+    QScreen* screen = anchor.isEmpty() ? QGuiApplication::primaryScreen() : QGuiApplication::screenAt(anchor.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    QPoint at;
+    if (anchor.isEmpty()) {
+        at = QPoint(area.right() - width() - 8, area.top() + 8);
+    } else {
+        const bool below = anchor.bottom() + height() + 4 <= area.bottom();
+        at = QPoint(anchor.center().x() - width() / 2, below ? anchor.bottom() + 4 : anchor.top() - height() - 4);
+    }
+    at.setX(std::clamp(at.x(), area.left() + 4, std::max(area.left() + 4, area.right() - width() - 4)));
+    at.setY(std::clamp(at.y(), area.top() + 4, std::max(area.top() + 4, area.bottom() - height() - 4)));
+    move(at);
+    show();
+}
+
+void PopoverWindow::releaseContent() {
+    if (!m_content) return;
+    m_content->hide();
+    m_content->setParent(nullptr);
+    m_content = nullptr;
+}
+
+void PopoverWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (m_closedOnce) return;
+    m_closedOnce = true;
+    releaseContent();
+    Q_EMIT popoverDidClose();
+    close();
+}
+
+void PopoverWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    p.fillPath(path, QColor(0xf4, 0xf6, 0xf9));
+    p.setPen(QColor(0xc9, 0xd1, 0xdd));
+    p.drawPath(path);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QPushButton;
+
+/// The tray popover: a popup that borrows a content view while it shows and gives it back when it
+/// closes. It deletes itself when closed, so every showing builds a new one.
+class PopoverWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PopoverWindow(QWidget* content, QWidget* parent = nullptr);
+
+    /// Shows the popover next to `anchor` (global coordinates), below it when there is room.
+    /// An empty anchor places it at the top right of the primary screen.
+    void showRelativeTo(const QRect& anchor);
+
+    QPushButton* openMainButton = nullptr;
+    QPushButton* quitButton = nullptr;
+
+Q_SIGNALS:
+    void openMainWindowRequested();
+    void quitRequested();
+    /// After the popover has closed; the content view has been handed back.
+    void popoverDidClose();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void releaseContent();
+    QPointer<QWidget> m_content;
+    bool m_closedOnce = false;
+};

@@ -1,0 +1,41 @@
+#include "PreferencesWindow.h"
+
+#include "PaneWidgets.h"
+#include "platform/Localized.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("perfereceWindow"));
+    setWindowTitle(localized("Corvane Preferences"));
+    resize(460, 300);
+    setStyleSheet(QStringLiteral("QWidget#perfereceWindow { background: #f4f6f9; }"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(14);
+
+    auto* mode = new Card(localized("Task bar"), this);
+    m_modeText = mutedLabel(QString(), mode);
+    mode->body()->addWidget(m_modeText);
+    hideDockButton = new QPushButton(localized("Keep Corvane off the task bar"), mode);
+    hideDockButton->setObjectName(QStringLiteral("hideDockButton"));
+    mode->body()->addWidget(hideDockButton, 0, Qt::AlignLeft);
+    layout->addWidget(mode);
+
+    auto* store = new Card(localized("Settings"), this);
+    auto* path = mutedLabel(localized("Corvane keeps its settings in %1").arg(settingsFile), store);
+    path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    store->body()->addWidget(path);
+    layout->addWidget(store);
+    layout->addStretch(1);
+    setAgentMode(false);
+}
+
+void PreferencesWindow::setAgentMode(bool offTaskBar) {
+    m_modeText->setText(offTaskBar ? localized("Corvane stays off the task bar; reach it through its icon in the panel.")
+                                   : localized("Corvane's main window shows in the task bar."));
+    hideDockButton->setEnabled(!offTaskBar);
+}

@@ -1,0 +1,74 @@
+// Corvane: the tray program and its windows.
+#include "AppDelegate.h"
+#include "SnapshotWriter.h"
+#include "platform/Alerts.h"
+#include "platform/Clock.h"
+#include "platform/Defaults.h"
+#include "platform/DesktopAppearance.h"
+#include "platform/DesktopWorkspace.h"
+#include "platform/LoginItems.h"
+#include "platform/Paths.h"
+#include "platform/SystemVersion.h"
+#include "platform/Tasks.h"
+#include "platform/WidgetAlerts.h"
+#include "update/PRUpdateController.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvane"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Corvane: the Trash and clutter utility."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption snapshot(QStringLiteral("snapshot"),
+                                QStringLiteral("Write a PNG of each window, the menu and the popover into <dir>, then quit."),
+                                QStringLiteral("dir"));
+    parser.addOption(snapshot);
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to offer for secure erase."), QStringLiteral("[files...]"));
+    parser.process(app);
+    const bool snapshotMode = parser.isSet(snapshot);
+
+    AppServices services;
+    services.defaults = std::make_shared<Defaults>(Defaults::standardFilePath());
+    services.paths = Paths::fromEnvironment();
+    services.tasks = std::make_shared<Tasks>();
+    services.loginItems = std::make_shared<LoginItems>(QString(), QCoreApplication::applicationFilePath());
+    services.appearance = std::make_shared<DesktopAppearance>();
+    services.systemVersion = std::make_shared<SystemVersion>();
+    services.clock = std::make_shared<Clock>();
+    services.updateController = std::make_shared<PRUpdateController>();
+    if (snapshotMode) {
+        // Pictures only: nothing may open outside the program or wait for a person.
+        services.workspace = std::make_shared<RecordingWorkspace>(services.paths);
+        services.alerts = std::make_shared<ScriptedAlerts>(Alerts::Alternate);
+    } else {
+        services.workspace = std::make_shared<DesktopWorkspace>(services.paths);
+        services.alerts = std::make_shared<WidgetAlerts>();
+    }
+
+    AppDelegate controller(services);
+    controller.awakeFromNib();
+    controller.applicationDidFinishLaunching();
+    controller.showMainWindow();
+
+    if (snapshotMode) {
+        QString error;
+        const QStringList files = SnapshotWriter::writeAll(controller, parser.value(snapshot), &error);
+        for (const QString& f : files) std::printf("%s\n", qUtf8Printable(f));
+        if (files.isEmpty()) {
+            std::fprintf(stderr, "Corvane: %s\n", qUtf8Printable(error));
+            return 1;
+        }
+        return 0;
+    }
+    return app.exec();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+#include <memory>
+
+class Alerts;
+class Defaults;
+class FileUtilities;
+class Paths;
+class Tasks;
+
+/// What a verb of corvane-cli works with.
+struct CliContext {
+    std::shared_ptr<Paths> paths;
+    std::shared_ptr<Tasks> tasks;
+    std::shared_ptr<Alerts> alerts;
+    std::shared_ptr<Defaults> defaults;
+    std::shared_ptr<FileUtilities> files;
+    QTextStream* out = nullptr;
+    QTextStream* err = nullptr;
+};
+
+/// A verb: its arguments after the verb's name; the result is the exit status.
+struct CliVerb {
+    QString name;
+    QString usage;    ///< "size PATH..."
+    QString summary;  ///< one line for --help
+    bool needsSettings = false;  ///< open the settings store before running
+    std::function<int(const QStringList& args, CliContext& ctx)> run;
+};
+
+/// Exit statuses of corvane-cli.
+namespace CliExit {
+inline constexpr int Ok = 0;
+inline constexpr int Failed = 1;  ///< something asked for could not be done
+inline constexpr int Usage = 2;   ///< bad arguments
+}  // namespace CliExit
+
+/// The verbs, in the order --help lists them.
+QList<CliVerb> cliVerbs();
+/// Verbs of each subsystem.
+QList<CliVerb> sizeVerbs();

@@ -1,0 +1,32 @@
+#include "CliContext.h"
+#include "app/FileUtilities.h"
+
+#include <QFileInfo>
+
+QList<CliVerb> sizeVerbs() {
+    CliVerb size;
+    size.name = QStringLiteral("size");
+    size.usage = QStringLiteral("size PATH...");
+    size.summary = QStringLiteral("bytes, size text and access text of each path (tab-separated)");
+    size.run = [](const QStringList& args, CliContext& ctx) {
+        if (args.isEmpty()) {
+            *ctx.err << "corvane-cli: size needs at least one path\n";
+            return CliExit::Usage;
+        }
+        int status = CliExit::Ok;
+        for (const QString& path : args) {
+            const QFileInfo info(path);
+            if (!info.exists() && !info.isSymLink()) {
+                *ctx.err << "corvane-cli: " << path << ": no such file or folder\n";
+                status = CliExit::Failed;
+                continue;
+            }
+            const quint64 bytes = ctx.files->fastFolderSizeAtFilePath(path);
+            const QString access = FileUtilities::getFilePermissionwithPath(path);
+            *ctx.out << bytes << '\t' << FileUtilities::size_to_unit(bytes) << '\t'
+                     << (access.isNull() ? QStringLiteral("--") : access) << '\t' << path << '\n';
+        }
+        return status;
+    };
+    return {size};
+}

@@ -1,0 +1,66 @@
+#include "Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <pwd.h>
+#include <unistd.h>
+
+Paths::Paths(const QString& root, const QString& login) : m_root(normalizedRoot(root)), m_login(login) {}
+
+QString Paths::normalizedRoot(const QString& root) {
+    if (root.isEmpty() || root == QLatin1String("/")) return QStringLiteral("/");
+    QString r = QDir::cleanPath(QFileInfo(root).absoluteFilePath());
+    while (r.size() > 1 && r.endsWith(QLatin1Char('/'))) r.chop(1);
+    return r;
+}
+
+QString Paths::inRoot(const QString& absolute) const {
+    if (m_root == QLatin1String("/")) return absolute;
+    return m_root + (absolute.startsWith(QLatin1Char('/')) ? absolute : QLatin1Char('/') + absolute);
+}
+
+QString Paths::loginNameForUid(uint uid) {
+    struct passwd pwd;
+    struct passwd* result = nullptr;
+    char buffer[4096];
+    if (getpwuid_r(uid, &pwd, buffer, sizeof buffer, &result) == 0 && result && result->pw_name)
+        return QString::fromLocal8Bit(result->pw_name);
+    return QString();
+}
+
+QString Paths::currentLoginName() {
+    const QString name = loginNameForUid(getuid());
+    if (!name.isEmpty()) return name;
+    return qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME", QStringLiteral("user")));
+}
+
+std::shared_ptr<Paths> Paths::fromEnvironment() {
+    return std::make_shared<MacPaths>(qEnvironmentVariable("CORVANE_ROOT", QStringLiteral("/")),
+                                      currentLoginName());
+}
+
+MacPaths::MacPaths(const QString& root, const QString& login) : Paths(root, login) {}
+
+QString MacPaths::userHome() const { return inRoot(QStringLiteral("/Users/") + loginName()); }
+QString MacPaths::userTrash() const { return userHome() + QStringLiteral("/.Trash"); }
+QString MacPaths::trashRecordsFile() const { return userTrash() + QStringLiteral("/.DS_Store"); }
+QString MacPaths::userDesktop() const { return userHome() + QStringLiteral("/Desktop"); }
+QString MacPaths::volumesFolder() const { return inRoot(QStringLiteral("/Volumes")); }
+
+QStringList MacPaths::mountedLocalVolumePaths() const {
+    QStringList volumes{root()};
+    const QDir dir(volumesFolder());
+    const auto entries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    for (const QFileInfo& info : entries) volumes << info.absoluteFilePath();
+    return volumes;
+}
+
+QStringList MacPaths::volumeTrashFolders(const QString& volume) const {
+    // The first two accounts of the layout; the running user's id is not consulted.
+    return {volume + QStringLiteral("/.Trashes/501"), volume + QStringLiteral("/.Trashes/502")};
+}
+
+QString MacPaths::onStartupVolume(const QString& relative) const {
+    return inRoot(relative.startsWith(QLatin1Char('/')) ? relative : QLatin1Char('/') + relative);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+/// Every path that Corvane reads or changes comes from here. A layout is rooted at a folder: "/" on
+/// a real account, a sandbox folder under $CORVANE_ROOT for tests and the demo.
+class Paths {
+public:
+    virtual ~Paths() = default;
+
+    /// The folder the whole layout lives under ("/" on a real account), without a trailing "/".
+    QString root() const { return m_root; }
+    /// The user's short login name.
+    QString loginName() const { return m_login; }
+
+    virtual QString userHome() const = 0;
+    virtual QString userTrash() const = 0;
+    /// The Trash's put-back records file.
+    virtual QString trashRecordsFile() const = 0;
+    virtual QString userDesktop() const = 0;
+    /// Mounted local volumes in the layout, the start-up volume first.
+    virtual QStringList mountedLocalVolumePaths() const = 0;
+    /// The per-user Trash folders of one volume that a scan or an emptying visits, in order.
+    virtual QStringList volumeTrashFolders(const QString& volume) const = 0;
+    /// A path relative to the start-up volume ("Users/me/Desktop/") made absolute in this layout.
+    virtual QString onStartupVolume(const QString& relative) const = 0;
+
+    /// The layout chosen by the environment: $CORVANE_ROOT moves it under a folder.
+    static std::shared_ptr<Paths> fromEnvironment();
+    /// The login name of the user who runs the process (the real user id, as the system's user
+    /// database names it; $USER only where the database has no entry).
+    static QString currentLoginName();
+    /// The login name for a user id, or an empty text when the id is unknown.
+    static QString loginNameForUid(uint uid);
+    /// "/" for an empty or "/" root; otherwise the absolute form without a trailing "/".
+    static QString normalizedRoot(const QString& root);
+
+protected:
+    Paths(const QString& root, const QString& login);
+    /// An absolute path of the layout placed under the root.
+    QString inRoot(const QString& absolute) const;
+
+private:
+    QString m_root;
+    QString m_login;
+};
+
+/// The layout with "/Users/<login>/.Trash", ".DS_Store" put-back records and "<volume>/.Trashes/<id>".
+class MacPaths : public Paths {
+public:
+    MacPaths(const QString& root, const QString& login);
+
+    QString userHome() const override;
+    QString userTrash() const override;
+    QString trashRecordsFile() const override;
+    QString userDesktop() const override;
+    QStringList mountedLocalVolumePaths() const override;
+    QStringList volumeTrashFolders(const QString& volume) const override;
+    QString onStartupVolume(const QString& relative) const override;
+
+    /// The folder that holds the mounted volumes ("<root>/Volumes").
+    QString volumesFolder() const;
+};

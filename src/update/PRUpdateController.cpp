@@ -1,0 +1,3 @@
+#include "PRUpdateController.h"
+
+PRUpdateController::~PRUpdateController() = default;

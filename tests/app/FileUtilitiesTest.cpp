@@ -1,0 +1,117 @@
+#include "app/FileUtilities.h"
+#include "platform/Tasks.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+TEST(SizeText, BoundariesOfBothVariants) {
+    struct Case {
+        quint64 bytes;
+        const char* two;
+        const char* one;
+    };
+    const Case cases[] = {
+        {0, "0.00bytes", "0.0bytes"},
+        {999, "999.00bytes", "999.0bytes"},
+        {1000, "1.00KB", "1.0KB"},
+        {1500, "1.50KB", "1.5KB"},
+        {999999, "1000.00KB", "1000.0KB"},  // rounding does not step the unit up
+        {1000000, "1.00MB", "1.0MB"},
+        {1234567, "1.23MB", "1.2MB"},
+        {500000000, "500.00MB", "500.0MB"},
+        {999999999, "1000.00MB", "1000.0MB"},
+        {1000000000, "1.00GB", "1.0GB"},
+        {999999999999ULL, "1000.00GB", "1000.0GB"},
+        {1000000000000ULL, "1.00TB", "1.0TB"},
+        {99999999997952ULL, "100.00TB", "100.0TB"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FileUtilities::size_to_unit(c.bytes), QLatin1String(c.two)) << c.bytes;
+        EXPECT_EQ(FileUtilities::size_to_unit_1(c.bytes), QLatin1String(c.one)) << c.bytes;
+    }
+    // The terabyte test is a shift: 244140624 << 12 is still gigabytes, one more block is not.
+    EXPECT_TRUE(FileUtilities::size_to_unit((244140624ULL << 12) + 4095).endsWith(QLatin1String("GB")));
+    EXPECT_TRUE(FileUtilities::size_to_unit(244140625ULL << 12).endsWith(QLatin1String("TB")));
+}
+
+TEST(AccessText, LongAndShortForms) {
+    TempRoot root;
+    SandboxBuilder s(root.path());
+    const QString folder = s.makeFolder(QStringLiteral("f755"));
+    const QString file = s.writeFile(QStringLiteral("f644"), "x");
+    const QString privateFolder = s.makeFolder(QStringLiteral("f700"));
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ::chmod(QFile::encodeName(file).constData(), 0644);
+    ::chmod(QFile::encodeName(privateFolder).constData(), 0700);
+    EXPECT_EQ(FileUtilities::getFilePermissionwithPath(folder), QStringLiteral("493(drwxrxrx)"));
+    EXPECT_EQ(FileUtilities::getFilePermissionwithPath(file), QStringLiteral("420(rwrr)"));
+    EXPECT_EQ(FileUtilities::getFilePermissionwithPath(privateFolder), QStringLiteral("448(drwx--)"));
+    EXPECT_EQ(FileUtilities::getShortFilePermissionwithPath(privateFolder), QStringLiteral("drwx------"));
+    EXPECT_EQ(FileUtilities::getShortFilePermissionwithPath(folder), QStringLiteral("drwxr-xr-x"));
+    EXPECT_EQ(FileUtilities::getShortFilePermissionwithPath(file), QStringLiteral("-rw-r--r--"));
+
+    // A link to a folder is described as the link: no "d".
+    const QString link = root.file(QStringLiteral("link"));
+    ASSERT_TRUE(QFile::link(folder, link));
+    EXPECT_FALSE(FileUtilities::getFilePermissionwithPath(link).contains(QLatin1String("(d")));
+    EXPECT_TRUE(FileUtilities::getShortFilePermissionwithPath(link).startsWith(QLatin1Char('-')));
+
+    EXPECT_TRUE(FileUtilities::getFilePermissionwithPath(root.file(QStringLiteral("missing"))).isNull());
+    // Special bits count in the number but not in the letters.
+    EXPECT_EQ(FileUtilities::longPermissionText(S_IFDIR | 01777), QStringLiteral("1023(drwxrwxrwx)"));
+}
+
+TEST(DuOutput, LeadingNumberOfTheRawBytes) {
+    EXPECT_EQ(FileUtilities::parseDuOutput("12\t/some/path\n"), 12288u);
+    EXPECT_EQ(FileUtilities::parseDuOutput("12\t/Users/me/R\xc3\xa9sum\xc3\xa9 folder\n"), 12288u);
+    EXPECT_EQ(FileUtilities::parseDuOutput("12\t/bad \xff\xfe bytes\n"), 12288u);
+    EXPECT_EQ(FileUtilities::parseDuOutput("\t7\tx"), 7168u);
+    EXPECT_EQ(FileUtilities::parseDuOutput(" 7\tx"), 0u);  // the first piece is the text before the first space
+    EXPECT_EQ(FileUtilities::parseDuOutput("du: cannot read\n"), 0u);
+    EXPECT_EQ(FileUtilities::parseDuOutput(""), 0u);
+    EXPECT_EQ(FileUtilities::parseDuOutput("99999999999999999999999\t/x"), 0u);  // no such size
+}
+
+TEST(FolderSize, FoldersThroughDuFilesByLength) {
+    TempRoot root;
+    SandboxBuilder s(root.path());
+    auto tasks = std::make_shared<RecordingTasks>();
+    FileUtilities util(nullptr, tasks);
+
+    const QString file = s.writeSizedFile(QStringLiteral("plain.bin"), 12345);
+    EXPECT_EQ(util.fastFolderSizeAtFilePath(file), 12345u);
+    EXPECT_TRUE(tasks->calls().isEmpty());
+
+    const QString accented = s.makeFolder(QStringLiteral("Résumé folder"));
+    s.writeSizedFile(QStringLiteral("Résumé folder/data.bin"), 64 * 1024);
+    const quint64 size = util.fastFolderSizeAtFilePath(accented);
+    EXPECT_GE(size, 64u * 1024u);  // its real size, not 0
+    EXPECT_EQ(size % 1024, 0u);
+    ASSERT_EQ(tasks->calls().size(), 1);
+    EXPECT_EQ(tasks->calls()[0].program, QStringLiteral("/usr/bin/du"));
+    EXPECT_EQ(tasks->calls()[0].arguments, (QStringList{"-k", "-d", "0", accented}));
+
+    EXPECT_EQ(util.fastFolderSizeAtFilePath(root.file(QStringLiteral("missing"))), 0u);
+    // A dangling link is measured as the link itself.
+    const QString dangling = root.file(QStringLiteral("dangling"));
+    ASSERT_TRUE(QFile::link(root.file(QStringLiteral("gone")), dangling));
+    EXPECT_EQ(util.fastFolderSizeAtFilePath(dangling), static_cast<quint64>(root.file(QStringLiteral("gone")).toUtf8().size()));
+}
+
+TEST(FolderSize, TrashSizeMeasuresTheUsersTrash) {
+    TempRoot root;
+    SandboxBuilder s(root.path(), QStringLiteral("me"));
+    s.writeSizedFile(QStringLiteral("Users/me/.Trash/big.bin"), 200 * 1024);
+    auto paths = std::make_shared<MacPaths>(s.paths());
+    FileUtilities util(paths, std::make_shared<Tasks>());
+    EXPECT_GE(util.getTrashFileSize(), 200u * 1024u);
+}
+
+}  // namespace

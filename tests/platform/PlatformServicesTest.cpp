@@ -1,0 +1,136 @@
+#include "platform/Appearance.h"
+#include "platform/LoginItems.h"
+#include "platform/MainThread.h"
+#include "platform/NotificationCenter.h"
+#include "platform/SystemVersion.h"
+#include "platform/Tasks.h"
+#include "support/TempRoot.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(NotificationCenter, ObserversGetTheObjectAndAreDroppedWithTheirOwner) {
+    NotificationCenter nc;
+    QObject button, other;
+    QList<QObject*> seen;
+    {
+        QObject observer;
+        nc.addObserver(&observer, QStringLiteral("PRLeftButtonMouseDown"),
+                       [&](const NotificationCenter::Notification& n) { seen << n.object; });
+        nc.post(QStringLiteral("PRLeftButtonMouseDown"), &button);
+        nc.post(QStringLiteral("PRLeftTipButtonMouseEntered"), &other);
+        EXPECT_EQ(seen, QList<QObject*>{&button});
+    }
+    nc.post(QStringLiteral("PRLeftButtonMouseDown"), &other);  // observer gone: no call
+    EXPECT_EQ(seen.size(), 1);
+}
+
+void writeEntry(const QString& path, const QString& exec) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Desktop Entry]\nType=Application\nName=X\nExec=" + exec.toUtf8() + "\n");
+}
+
+TEST(LoginItems, AddingWritesOneEntryAndRemovingRemovesEveryEntryForTheProgram) {
+    TempRoot root;
+    const QString program = root.file(QStringLiteral("bin dir/Corvane"));
+    QDir().mkpath(root.file(QStringLiteral("bin dir")));
+    QFile(program).open(QIODevice::WriteOnly);
+    const QString autostart = root.file(QStringLiteral("autostart"));
+    LoginItems items(autostart, program);
+
+    ASSERT_TRUE(items.addAppAsLoginItem());
+    ASSERT_TRUE(items.addAppAsLoginItem());
+    EXPECT_EQ(QDir(autostart).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(items.entriesForProgram(), QStringList{items.entryPath()});
+
+    // Entries made elsewhere that start the same program, and one that does not.
+    writeEntry(autostart + QStringLiteral("/corvane-old.desktop"), LoginItems::execForProgram(program));
+    writeEntry(autostart + QStringLiteral("/other.desktop"), QStringLiteral("/usr/bin/other --flag"));
+    writeEntry(autostart + QStringLiteral("/Corvane copy.desktop"), LoginItems::execForProgram(program) + " --hidden");
+    items.deleteAppFromLoginItem();
+    EXPECT_EQ(QDir(autostart).entryList(QDir::Files), QStringList{"other.desktop"});
+}
+
+TEST(LoginItems, ExecQuotingRoundTrips) {
+    for (const QString& p : {QStringLiteral("/opt/Corvane"), QStringLiteral("/home/a b/100% \"x\"/$HOME\\Corvane")})
+        EXPECT_EQ(LoginItems::programOfExec(LoginItems::execForProgram(p)), p);
+    EXPECT_EQ(LoginItems::programOfExec(QStringLiteral("/usr/bin/corvane %U")), QStringLiteral("/usr/bin/corvane"));
+}
+
+TEST(Appearance, DesktopSettingsMapToTheInterfaceStyle) {
+    EXPECT_EQ(Appearance::styleForPortalScheme(1), QStringLiteral("Dark"));
+    EXPECT_EQ(Appearance::styleForPortalScheme(2), QString(""));
+    EXPECT_FALSE(Appearance::styleForPortalScheme(2).isNull());
+    EXPECT_TRUE(Appearance::styleForPortalScheme(0).isNull());  // no preference: ask the next source
+    EXPECT_EQ(Appearance::styleForGnomeScheme(QStringLiteral("'prefer-dark'\n")), QStringLiteral("Dark"));
+    EXPECT_EQ(Appearance::styleForGnomeScheme(QStringLiteral("'default'")), QString(""));
+    EXPECT_TRUE(Appearance::styleForGnomeScheme(QStringLiteral("garbage")).isNull());
+
+    qputenv("CORVANE_APPEARANCE", "dark");
+    Appearance forced;
+    EXPECT_EQ(forced.interfaceStyle(), QStringLiteral("Dark"));
+    qputenv("CORVANE_APPEARANCE", "Light");
+    EXPECT_EQ(forced.interfaceStyle(), QString(""));
+    qunsetenv("CORVANE_APPEARANCE");
+}
+
+TEST(SystemVersion, DecodesBcdAndFallsBackToSeparateSelectors) {
+    long error = 1;
+    VersionTriple v = FixedSystemVersion({{"sysv", 0x1039}}).query(&error);
+    EXPECT_EQ(error, 0);
+    EXPECT_EQ(v.major, 10);
+    EXPECT_EQ(v.minor, 3);
+    EXPECT_EQ(v.bugFix, 9);
+
+    v = FixedSystemVersion({{"sysv", 0x103F}}).query(&error);  // the largest BCD value
+    EXPECT_EQ(v.minor, 3);
+    EXPECT_EQ(v.bugFix, 15);
+
+    v = FixedSystemVersion({{"sysv", 0x10A0}, {"sys1", 10}, {"sys2", 15}, {"sys3", 7}}).query(&error);
+    EXPECT_EQ(error, 0);
+    EXPECT_EQ(v.minor, 15);
+    EXPECT_EQ(v.bugFix, 7);
+
+    v = FixedSystemVersion({{"sysv", 0x10A0}, {"sys1", 10}}).query(&error);  // sys2 fails
+    EXPECT_EQ(error, SystemVersion::kUndefinedSelector);
+    EXPECT_EQ(v.major, 10);
+    EXPECT_EQ(v.minor, 0);
+
+    SystemVersion linux;
+    EXPECT_FALSE(linux.reportsMacOS());
+    v = linux.query(&error);
+    EXPECT_EQ(v.minor, 0);
+}
+
+TEST(Tasks, RecordsArgumentListsAndPassesOddPathsAsOneArgument) {
+    RecordingTasks tasks;
+    const QString odd = QStringLiteral("-rf; echo $HOME 'quoted'");
+    const TaskResult r = tasks.run(QStringLiteral("/bin/echo"), {QStringLiteral("--"), odd});
+    EXPECT_TRUE(r.started);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(r.standardOutput).trimmed(), QStringLiteral("-- ") + odd);
+    ASSERT_EQ(tasks.calls().size(), 1);
+    EXPECT_EQ(tasks.calls()[0].arguments, (QStringList{"--", odd}));
+    EXPECT_FALSE(tasks.run(QStringLiteral("/nonexistent/program"), {}).started);
+}
+
+TEST(MainThread, WorkerHandsBackAndWaits) {
+    bool ranOnMain = false;
+    QThread* worker = QThread::create([&] {
+        MainThread::runAndWait([&] { ranOnMain = MainThread::isMainThread(); });
+    });
+    worker->start();
+    while (!worker->isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    worker->wait();
+    delete worker;
+    EXPECT_TRUE(ranOnMain);
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "SandboxBuilder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <utime.h>
+
+SandboxBuilder::SandboxBuilder(const QString& root, const QString& login)
+    : m_root(Paths::normalizedRoot(root)), m_login(login) {
+    QDir().mkpath(m_root);
+}
+
+QString SandboxBuilder::absolute(const QString& path) const {
+    if (path.startsWith(m_root + QLatin1Char('/')) || path == m_root) return path;
+    return m_root + (path.startsWith(QLatin1Char('/')) ? path : QLatin1Char('/') + path);
+}
+
+QString SandboxBuilder::writeFile(const QString& path, const QByteArray& content) const {
+    const QString full = absolute(path);
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile file(full);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(content);
+    return full;
+}
+
+QString SandboxBuilder::writeSizedFile(const QString& path, qint64 size) const {
+    QByteArray content(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i) content[i] = static_cast<char>('a' + (i * 7 + i / 13) % 26);
+    return writeFile(path, content);
+}
+
+QString SandboxBuilder::makeFolder(const QString& path) const {
+    const QString full = absolute(path);
+    QDir().mkpath(full);
+    return full;
+}
+
+void SandboxBuilder::touch(const QString& path, const QDateTime& when) const {
+    struct utimbuf times;
+    times.actime = static_cast<time_t>(when.toSecsSinceEpoch());
+    times.modtime = times.actime;
+    ::utime(QFile::encodeName(absolute(path)).constData(), &times);
+}
+
+void SandboxBuilder::buildDemo() const {
+    const MacPaths p = paths();
+    const QString trash = p.userTrash();
+    const QDateTime base(QDate(2026, 11, 20), QTime(9, 30), Qt::UTC);
+
+    writeSizedFile(trash + QStringLiteral("/Quarterly report.pdf"), 184320);
+    writeSizedFile(trash + QStringLiteral("/Holiday photos/beach.jpg"), 1250000);
+    writeSizedFile(trash + QStringLiteral("/Holiday photos/sunset.jpg"), 980000);
+    writeSizedFile(trash + QStringLiteral("/Holiday photos/Edited/sunset-crop.jpg"), 420000);
+    writeFile(trash + QStringLiteral("/old-invoice.txt"), "Invoice 2041\nTotal: 129.00\n");
+    writeFile(trash + QStringLiteral("/Ünïcode résumé.txt"), "Curriculum vitae\n");
+    writeFile(trash + QStringLiteral("/.hidden-notes.txt"), "A hidden note.\n");
+    writeSizedFile(trash + QStringLiteral("/Read-only archive/contract-2019.txt"), 5200);
+    ::chmod(QFile::encodeName(trash + QStringLiteral("/Read-only archive")).constData(), 0555);
+    touch(trash + QStringLiteral("/Quarterly report.pdf"), base);
+    touch(trash + QStringLiteral("/old-invoice.txt"), base.addDays(-12));
+    touch(trash + QStringLiteral("/Ünïcode résumé.txt"), base.addDays(3));
+
+    const QString desktop = p.userDesktop();
+    writeSizedFile(desktop + QStringLiteral("/Screenshot 2026-12-01.png"), 86000);
+    writeFile(desktop + QStringLiteral("/todo.txt"), "- tidy the desktop\n");
+    writeSizedFile(desktop + QStringLiteral("/Design drafts/draft-1.psd"), 300000);
+
+    const QString usb = p.volumesFolder() + QStringLiteral("/USB");
+    writeSizedFile(usb + QStringLiteral("/.Trashes/501/Camera import/IMG_0001.jpg"), 2400000);
+    writeFile(usb + QStringLiteral("/.Trashes/501/notes.txt"), "notes from the stick\n");
+    writeFile(usb + QStringLiteral("/.Trashes/503/someone-else.txt"), "not ours\n");
+    writeFile(usb + QStringLiteral("/Documents/keep.txt"), "kept on the volume\n");
+}

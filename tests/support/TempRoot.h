@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+/// A fresh temporary folder per test that can be removed even when a test left read-only folders.
+class TempRoot {
+public:
+    TempRoot() = default;
+    ~TempRoot() {
+        QDirIterator it(m_dir.path(), QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) ::chmod(QFile::encodeName(it.next()).constData(), 0755);
+    }
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& relative) const { return m_dir.filePath(relative); }
+    bool isValid() const { return m_dir.isValid(); }
+
+private:
+    QTemporaryDir m_dir;
+};
