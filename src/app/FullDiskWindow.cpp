@@ -11,7 +11,7 @@
 FullDiskWindow::FullDiskWindow(NotificationCenter* nc, QWidget* parent) : PRCustomeWindow(parent) {
     setObjectName(QStringLiteral("fulldiskWindow"));
     setWindowTitle(localized("Corvane needs access to your Trash"));
-    resize(480, 330);
+    resize(480, 290);
     UpdateWindowImage(Images::named(QStringLiteral("bottomimage.png")));
 
     auto* layout = new QVBoxLayout(contentView());

@@ -17,8 +17,12 @@ void TableTextStyle::apply(QAbstractItemView* view) { view->setItemDelegate(new 
 
 void TableTextStyle::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
+    styleOption(option, index.row());
+}
+
+void TableTextStyle::styleOption(QStyleOptionViewItem* option, int row) {
     option->font = font();
-    if (index.row() >= 0) {
+    if (row >= 0) {
         option->palette.setColor(QPalette::Text, color());
         option->palette.setColor(QPalette::HighlightedText, Qt::white);
     }

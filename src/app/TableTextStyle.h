@@ -17,6 +17,8 @@ public:
     static QColor color() { return QColor(161, 169, 186); }
     /// Sets this style as the view's delegate.
     static void apply(QAbstractItemView* view);
+    /// Sets the font and the text colour of one cell's option.
+    static void styleOption(QStyleOptionViewItem* option, int row);
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

@@ -23,7 +23,7 @@ PPopoverviewConterller::PPopoverviewConterller(QObject* parent) : QObject(parent
     lastCleanupInfolab = new QLabel(localized("Last cleaned"), box);
     lastCleanupInfolab->setObjectName(QStringLiteral("lastCleanupInfolab"));
     lastCleanupInfolab->setStyleSheet(QStringLiteral("color: #6b778a; border: none;"));
-    lastCleanupSizelab = new QLabel(box);
+    lastCleanupSizelab = new QLabel(localized("Nothing emptied yet"), box);
     lastCleanupSizelab->setObjectName(QStringLiteral("lastCleanupSizelab"));
     QFont big = lastCleanupSizelab->font();
     big.setPointSizeF(big.pointSizeF() + 4);

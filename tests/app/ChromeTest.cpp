@@ -88,13 +88,9 @@ TEST(TableTextStyle, ElevenPointTextInTheTableColour) {
     model.setItem(0, 0, new QStandardItem(QStringLiteral("x")));
     view.setModel(&model);
     TableTextStyle::apply(&view);
+    ASSERT_NE(qobject_cast<TableTextStyle*>(view.itemDelegate()), nullptr);
     QStyleOptionViewItem option;
-    auto* delegate = qobject_cast<TableTextStyle*>(view.itemDelegate());
-    ASSERT_NE(delegate, nullptr);
-    struct Probe : TableTextStyle {
-        using TableTextStyle::initStyleOption;
-    };
-    static_cast<Probe*>(delegate)->initStyleOption(&option, model.index(0, 0));
+    TableTextStyle::styleOption(&option, 0);
     EXPECT_EQ(option.font.pointSize(), 11);
     EXPECT_EQ(option.palette.color(QPalette::Text), QColor(161, 169, 186));
 }
