@@ -9,15 +9,15 @@ cmake --build build-release --target Corvane corvane-cli corvane-sandbox
 
 sandbox="$PWD/demo-sandbox"
 if [ -d "$sandbox" ]; then chmod -R u+w "$sandbox"; rm -rf "$sandbox"; fi
-build-release/tests/corvane-sandbox "$sandbox/root" >/dev/null
+build-release/bin/corvane-sandbox "$sandbox/root" >/dev/null
 export CORVANE_ROOT="$sandbox/root"
 export XDG_CONFIG_HOME="$sandbox/config"
 echo "Demo sandbox: $CORVANE_ROOT (settings in $XDG_CONFIG_HOME)"
-echo "Try: CORVANE_ROOT=$CORVANE_ROOT build-release/src/cli/corvane-cli size \"\$CORVANE_ROOT\"/Users/*/.Trash/*"
+echo "Try: CORVANE_ROOT=$CORVANE_ROOT build-release/bin/corvane-cli size \"\$CORVANE_ROOT\"/Users/*/.Trash/*"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: writing snapshots of every window to $sandbox/snapshots instead."
-  QT_QPA_PLATFORM=offscreen build-release/src/app/Corvane --snapshot "$sandbox/snapshots"
+  QT_QPA_PLATFORM=offscreen build-release/bin/Corvane --snapshot "$sandbox/snapshots"
   exit 0
 fi
-exec build-release/src/app/Corvane "$@"
+exec build-release/bin/Corvane "$@"

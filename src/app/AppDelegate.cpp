@@ -21,6 +21,9 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
+#include "trash/PutBackReader.h"
+#include "trash/TrashBrowser.h"
+#include "trash/TrashWindow.h"
 #include "update/PRUpdateController.h"
 
 #include <QAction>
@@ -45,7 +48,8 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     : QObject(parent), m_services(std::move(services)), m_nc(std::make_unique<NotificationCenter>()) {
     if (!m_services.clock) m_services.clock = std::make_shared<Clock>();
     if (!m_services.updateController) m_services.updateController = std::make_shared<PRUpdateController>();
-    m_fileUtilities = std::make_unique<FileUtilities>(m_services.paths, m_services.tasks);
+    m_fileUtilities = std::make_shared<FileUtilities>(m_services.paths, m_services.tasks);
+    TrashOrigPathArray = std::make_shared<TrashOrigPaths>();
 
     // 1. Image buttons report presses to us for any sender.
     m_nc->addObserver(this, QLatin1String(PRLeftTipButton::MouseDown),
@@ -63,6 +67,7 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
 AppDelegate::~AppDelegate() {
     if (g_shared == this) g_shared = nullptr;
     if (thePopover) delete thePopover.data();
+    delete m_trashBrowser;  // waits for its workers
     for (const auto& w : std::as_const(m_windows)) delete w.data();
 }
 
@@ -85,9 +90,11 @@ void AppDelegate::awakeFromNib() {
     perfereceWindow = new PreferencesWindow(m_services.defaults->filePath());
     aboutWindow = new AboutWindow;
     thePopViewController = new PPopoverviewConterller(this);
+    // 8. The trash table, its back button and progress indicator start hidden.
+    m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
     for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(guideWindow),
                        static_cast<QWidget*>(fulldiskWindow), static_cast<QWidget*>(perfereceWindow),
-                       static_cast<QWidget*>(aboutWindow)})
+                       static_cast<QWidget*>(aboutWindow), static_cast<QWidget*>(m_trashBrowser->window())})
         manageWindow(w);
     window->showStartView();
 
@@ -105,6 +112,14 @@ void AppDelegate::buildDispatchRows() {
     m_dispatcher.addRow({guideWindow->gotitbutton, {}, [this] { guideWindow->hide(); }, {}});
     m_dispatcher.addRow({fulldiskWindow->diskOkbutton, {}, [this] { fulldiskWindow->hide(); }, {}});
     m_dispatcher.addRow({window->overviewButton(), {}, [this] { window->showStartView(); }, {}});
+
+    PRLeftTipButton* trash = window->addSection(
+        {QStringLiteral("trash"), localized("Trash"), QStringLiteral("section-trash.png"),
+         localized("Everything in your Trash and on your volumes: sizes, rights, dates and where each item came "
+                   "from. Walk into folders, open or reveal items."),
+         nullptr});
+    m_dispatcher.addRow({trash, {}, [this] { ScanUserTrashFile(); }, {}});
+    m_dispatcher.addRow({window->cardButton(QStringLiteral("trash")), {}, [this] { ScanUserTrashFile(); }, {}});
 }
 
 void AppDelegate::readConfigfileInfo() {
@@ -203,6 +218,8 @@ void AppDelegate::initStateBannerView() {
     const bool dark = m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark);
     m_statusItem->setImage(QLatin1String(dark ? kDarkBannerIcon : kBannerIcon));
     connect(m_statusItem, &StatusItem::clicked, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
+    connect(m_statusItem->addFeatureAction(localized("Trash Items…"), QStringLiteral("trashItemsAction")),
+            &QAction::triggered, this, &AppDelegate::ScanUserTrashFile);
     connect(m_statusItem->quickViewAction, &QAction::triggered, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
     connect(m_statusItem->openMainAction, &QAction::triggered, this, &AppDelegate::showMainWindow);
     connect(m_statusItem->preferencesAction, &QAction::triggered, this, &AppDelegate::ClickShowPereferenceWindow);
@@ -292,6 +309,13 @@ void AppDelegate::showMainWindow() {
     window->raise();
     window->activateWindow();
 }
+
+void AppDelegate::CheckTrashSourceAction() { ScanUserTrashFile(); }
+void AppDelegate::ScanUserTrashFile() { m_trashBrowser->ScanUserTrashFile(); }
+void AppDelegate::doubleclickAction() { m_trashBrowser->doubleclickAction(); }
+void AppDelegate::OpenMenuAction() { m_trashBrowser->OpenMenuAction(); }
+void AppDelegate::clickBackViewAction() { m_trashBrowser->clickBackViewAction(); }
+void AppDelegate::ShowinFinderAction() { m_trashBrowser->ShowinFinderAction(); }
 
 void AppDelegate::PRLeftTipButtonMouseDownHandle(QObject* button) { m_dispatcher.dispatch(button); }
 

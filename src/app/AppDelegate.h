@@ -24,6 +24,8 @@ class PreferencesWindow;
 class QTimer;
 class QWidget;
 class StatusItem;
+class TrashBrowser;
+class TrashOrigPaths;
 
 /// The application controller: owns the windows, the lists of records, the timers and the status
 /// item, runs start-up in its order, and is the place every other part reaches. Each capability's
@@ -69,6 +71,13 @@ public:
     void ActAboutAction();
     void QuiteAppAction();
     void showMainWindow();
+    // Trash browser.
+    void CheckTrashSourceAction();
+    void ScanUserTrashFile();
+    void doubleclickAction();
+    void OpenMenuAction();
+    void clickBackViewAction();
+    void ShowinFinderAction();
     /// The press handler of the image buttons.
     void PRLeftTipButtonMouseDownHandle(QObject* button);
 
@@ -78,12 +87,13 @@ public:
     // Shared state.
     NotificationCenter* nc() const { return m_nc.get(); }
     const AppServices& services() const { return m_services; }
-    FileUtilities* fileUtilities() const { return m_fileUtilities.get(); }
+    std::shared_ptr<FileUtilities> fileUtilities() const { return m_fileUtilities; }
+    TrashBrowser* trashBrowser() const { return m_trashBrowser; }
     ButtonDispatcher& dispatcher() { return m_dispatcher; }
 
-    QList<CVTrashFileNode::Ptr> trashItemsArray;
-    QList<CVTrashFileNode::Ptr> lastItemsArray;
-    QStringList TrashOrigPathArray;
+    /// The put-back places read from the Trash's records (the trash items and their history live
+    /// in the trash browser's navigation).
+    std::shared_ptr<TrashOrigPaths> TrashOrigPathArray;
     QList<CVTrashFileNode::Ptr> protectItemArray;
     QList<CVTrashFileNode::Ptr> protectTabArray;
 
@@ -123,7 +133,8 @@ private:
 
     AppServices m_services;
     std::unique_ptr<NotificationCenter> m_nc;
-    std::unique_ptr<FileUtilities> m_fileUtilities;
+    std::shared_ptr<FileUtilities> m_fileUtilities;
+    TrashBrowser* m_trashBrowser = nullptr;
     ButtonDispatcher m_dispatcher;
     StatusItem* m_statusItem = nullptr;
     std::function<void()> m_cleanUpHandler;

@@ -92,6 +92,13 @@ QString FileUtilities::getShortFilePermissionwithPath(const QString& path) {
     return shortPermissionText(st.st_mode);
 }
 
+QDateTime FileUtilities::modificationDate(const QString& path) {
+    struct stat st;
+    if (!lstatPath(path, &st)) return QDateTime();
+    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000,
+                                          Qt::UTC);
+}
+
 quint64 FileUtilities::parseDuOutput(const QByteArray& output) {
     const int space = output.indexOf(' ');
     const QByteArray piece = space < 0 ? output : output.left(space);

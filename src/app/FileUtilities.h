@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <memory>
@@ -28,6 +29,9 @@ public:
     /// The two texts for given mode bits (type and permission bits as in st_mode).
     static QString longPermissionText(uint mode);
     static QString shortPermissionText(uint mode);
+    /// The modification time of the item itself (not following a final link); invalid when it
+    /// can't be read.
+    static QDateTime modificationDate(const QString& path);
     /// Bytes from du's output: the leading number of the first space-separated piece, in
     /// kilobytes, times 1024. Works on the raw bytes, so a path du echoes in any encoding is fine.
     static quint64 parseDuOutput(const QByteArray& output);

@@ -5,7 +5,14 @@
 #include "PopoverWindow.h"
 #include "StatusItem.h"
 
+#include "trash/TrashBrowser.h"
+#include "trash/TrashWindow.h"
+
 #include <QApplication>
+#include <QEventLoop>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeView>
 #include <QDir>
 #include <QLayout>
 #include <QMenu>
@@ -24,6 +31,38 @@ bool save(QWidget* w, const QString& path) {
     return w->grab().save(path, "PNG");
 }
 
+// Waits for `signal` of `sender`, at most two minutes.
+template <typename Sender, typename Signal>
+void waitFor(const Sender* sender, Signal signal) {
+    QEventLoop loop;
+    QObject::connect(sender, signal, &loop, &QEventLoop::quit);
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The trash window with a finished scan in its first tab and the built tree in its second.
+void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
+    TrashBrowser* browser = app.trashBrowser();
+    if (!browser) return;
+    browser->ScanUserTrashFile();
+    if (browser->isScanning()) waitFor(browser, &TrashBrowser::scanFinished);
+    settle();
+    TrashWindow* w = browser->window();
+    w->tabs->setCurrentIndex(0);
+    settle();
+    QString path = dir.filePath(w->objectName() + QStringLiteral(".png"));
+    if (save(w, path)) written << path;
+    browser->buildTree();
+    if (browser->isBuildingTree()) waitFor(browser, &TrashBrowser::treeBuilt);
+    w->tabs->setCurrentIndex(1);
+    w->theOutlineView->expandAll();
+    settle();
+    path = dir.filePath(w->objectName() + QStringLiteral("-tree.png"));
+    if (save(w, path)) written << path;
+    w->tabs->setCurrentIndex(0);
+    w->hide();
+}
+
 }  // namespace
 
 QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QString* error) {
@@ -33,7 +72,9 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
         return written;
     }
     const QDir dir(folder);
+    writeTrashWindow(app, dir, written);
     for (const auto& [name, widget] : app.topLevelWindows()) {
+        if (app.trashBrowser() && widget == app.trashBrowser()->window()) continue;
         const bool wasVisible = widget->isVisible();
         widget->show();
         settle();

@@ -43,3 +43,4 @@ inline constexpr int Usage = 2;   ///< bad arguments
 QList<CliVerb> cliVerbs();
 /// Verbs of each subsystem.
 QList<CliVerb> sizeVerbs();
+QList<CliVerb> trashVerbs();

@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-QList<CliVerb> cliVerbs() { return sizeVerbs(); }
+QList<CliVerb> cliVerbs() { return sizeVerbs() + trashVerbs(); }
 
 namespace {
 
@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
     ctx.out = &out;
     ctx.err = &err;
     for (const CliVerb& verb : cliVerbs()) {
+        // Several help lines may share one verb name; the first one runs.
         if (verb.name != first) continue;
         // Only verbs that need the settings open the store, so a broken store never stops the others.
         if (verb.needsSettings) ctx.defaults = std::make_shared<Defaults>(Defaults::standardFilePath());

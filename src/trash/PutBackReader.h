@@ -35,6 +35,9 @@ public:
     /// Reads the user's Trash records (through `paths`) and appends their entries, each resolved on
     /// the start-up volume of the layout (so under a sandbox root they point into the sandbox).
     void ScanUserTrashDSStoreFilePath(const Paths& paths);
+    /// Reads the records afresh and replaces the list in one step, so a lookup never sees it half
+    /// built.
+    void rebuild(const Paths& paths);
     /// Appends entries that are already absolute paths of the layout.
     void append(const QStringList& entries);
 

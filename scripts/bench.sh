@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds an optimised Corvane with the benchmarks and runs them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_BENCH=ON -DCORVANE_GUI=OFF >/dev/null
+cmake --build build-bench --target trash_bench
+build-bench/bin/trash_bench "$@"

@@ -1,0 +1,135 @@
+#include "CliContext.h"
+#include "app/FileUtilities.h"
+#include "platform/Paths.h"
+#include "platform/Workspace.h"
+#include "trash/CVTrashController.h"
+#include "trash/PutBackReader.h"
+#include "trash/TrashScanner.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Tabs and line breaks in names would break the one-line-per-record output.
+QString escaped(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\')) out += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\t')) out += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\n')) out += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\r')) out += QStringLiteral("\\r");
+        else out += c;
+    }
+    return out;
+}
+
+QString orDash(const QString& text) { return text.isNull() ? QStringLiteral("--") : text; }
+
+QString dateText(const QDateTime& date) {
+    return date.isValid() ? date.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QStringLiteral("--");
+}
+
+TrashScanResult scanAll(CliContext& ctx, std::shared_ptr<TrashOrigPaths> origPaths) {
+    auto workspace = std::make_shared<Workspace>(ctx.paths);
+    TrashScanner scanner(ctx.paths, ctx.files, std::move(origPaths), workspace);
+    return scanner.scan();
+}
+
+int listVerb(const QStringList& args, CliContext& ctx) {
+    bool json = false;
+    for (const QString& a : args) {
+        if (a == QLatin1String("--json")) {
+            json = true;
+        } else {
+            *ctx.err << "corvane-cli: trash list takes only --json, not \"" << a << "\"\n";
+            return CliExit::Usage;
+        }
+    }
+    const TrashScanResult result = scanAll(ctx, std::make_shared<TrashOrigPaths>());
+    if (json) {
+        QJsonArray array;
+        for (const auto& item : result.items) {
+            QJsonObject o;
+            o.insert(QStringLiteral("name"), item->theFileName);
+            o.insert(QStringLiteral("size"), item->theFileSize);
+            o.insert(QStringLiteral("bytes"), static_cast<qint64>(item->filesize));
+            o.insert(QStringLiteral("access"), item->theFilePermission.isNull() ? QJsonValue() : QJsonValue(item->theFilePermission));
+            o.insert(QStringLiteral("original"), item->theOrignalpath);
+            o.insert(QStringLiteral("date"), item->lastModifiedDate.isValid() ? QJsonValue(dateText(item->lastModifiedDate)) : QJsonValue());
+            o.insert(QStringLiteral("path"), item->theTrashPath);
+            array.append(o);
+        }
+        *ctx.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        return CliExit::Ok;
+    }
+    for (const auto& item : result.items) {
+        *ctx.out << escaped(item->theFileName) << '\t' << item->theFileSize << '\t' << item->filesize << '\t'
+                 << orDash(item->theFilePermission) << '\t' << escaped(item->theOrignalpath) << '\t'
+                 << dateText(item->lastModifiedDate) << '\t' << escaped(item->theTrashPath) << '\n';
+    }
+    *ctx.err << "Trash Storage - - " << FileUtilities::size_to_unit(result.trashFileSize) << '\n';
+    return CliExit::Ok;
+}
+
+void printTree(QTextStream& out, const QList<CVTrashFileNode::Ptr>& nodes, int depth) {
+    for (const auto& node : nodes) {
+        out << QString(depth * 2, QLatin1Char(' ')) << escaped(node->theFileName) << (node->isLeaf ? "" : "/") << '\t'
+            << node->theFileSize << '\t' << orDash(node->theFilePermission) << '\t'
+            << (node->theOrignalpath.isEmpty() ? QStringLiteral("--") : escaped(node->theOrignalpath)) << '\n';
+        printTree(out, node->children(), depth + 1);
+    }
+}
+
+int treeVerb(const QStringList& args, CliContext& ctx) {
+    if (!args.isEmpty()) {
+        *ctx.err << "corvane-cli: trash tree takes no arguments\n";
+        return CliExit::Usage;
+    }
+    auto origPaths = std::make_shared<TrashOrigPaths>();
+    origPaths->rebuild(*ctx.paths);
+    auto files = ctx.files;
+    CVTrashController controller(
+        ctx.paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
+        [origPaths](const QString& name) { return origPaths->getOrigFilePath(name); });
+    controller.addTrashTreeList();
+    printTree(*ctx.out, controller.content(), 0);
+    return CliExit::Ok;
+}
+
+int putbackVerb(const QStringList& args, CliContext& ctx) {
+    if (!args.isEmpty()) {
+        *ctx.err << "corvane-cli: trash putback-paths takes no arguments\n";
+        return CliExit::Usage;
+    }
+    TrashOrigPaths origPaths;
+    origPaths.rebuild(*ctx.paths);
+    for (const QString& entry : origPaths.entries()) *ctx.out << escaped(entry) << '\n';
+    return CliExit::Ok;
+}
+
+}  // namespace
+
+QList<CliVerb> trashVerbs() {
+    CliVerb trash;
+    trash.name = QStringLiteral("trash");
+    trash.usage = QStringLiteral("trash list [--json]");
+    trash.summary = QStringLiteral("every item of every Trash: name, size, bytes, access, original place, date, path");
+    trash.run = [](const QStringList& args, CliContext& ctx) {
+        const QString sub = args.value(0);
+        const QStringList rest = args.mid(1);
+        if (sub == QLatin1String("list")) return listVerb(rest, ctx);
+        if (sub == QLatin1String("tree")) return treeVerb(rest, ctx);
+        if (sub == QLatin1String("putback-paths")) return putbackVerb(rest, ctx);
+        *ctx.err << "corvane-cli: trash needs one of: list, tree, putback-paths\n";
+        return CliExit::Usage;
+    };
+    CliVerb tree = trash;
+    tree.usage = QStringLiteral("trash tree");
+    tree.summary = QStringLiteral("the whole user's Trash as an indented tree");
+    CliVerb putback = trash;
+    putback.usage = QStringLiteral("trash putback-paths");
+    putback.summary = QStringLiteral("the original places recorded in the Trash, in file order");
+    return {trash, tree, putback};
+}

@@ -1,0 +1,224 @@
+#include "TrashBrowser.h"
+
+#include "CVTrashController.h"
+#include "PutBackReader.h"
+#include "TrashScanner.h"
+#include "TrashTableModel.h"
+#include "TrashTreeModel.h"
+#include "TrashWindow.h"
+#include "app/FileUtilities.h"
+#include "platform/Localized.h"
+#include "platform/MainThread.h"
+#include "platform/Paths.h"
+#include "platform/Workspace.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QThread>
+#include <QToolButton>
+#include <QTreeView>
+
+TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
+                           std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
+                           QObject* parent)
+    : QObject(parent),
+      m_paths(std::move(paths)),
+      m_files(std::move(files)),
+      m_origPaths(std::move(origPaths)),
+      m_workspace(std::move(workspace)),
+      m_navigation(m_files) {
+    m_window = new TrashWindow;
+    m_table = new TrashTableModel(this);
+    m_tree = new TrashTreeModel(this);
+    m_window->theTableView->setModel(m_table);
+    m_window->theOutlineView->setModel(m_tree);
+    QHeaderView* header = m_window->theTableView->horizontalHeader();
+    header->setSectionResizeMode(TrashTableModel::Name, QHeaderView::Stretch);
+    header->resizeSection(TrashTableModel::Size, 90);
+    header->resizeSection(TrashTableModel::Permisson, 120);
+    header->resizeSection(TrashTableModel::Path, 300);
+    header->resizeSection(TrashTableModel::Date, 150);
+    m_window->theOutlineView->header()->resizeSection(TrashTreeModel::Name, 320);
+
+    m_menu = new QMenu(m_window->theTableView);
+    m_menu->setObjectName(QStringLiteral("trashContextMenu"));
+    QAction* open = m_menu->addAction(localized("Open"));
+    open->setObjectName(QStringLiteral("openMenuAction"));
+    QAction* reveal = m_menu->addAction(localized("Show in File Manager"));
+    reveal->setObjectName(QStringLiteral("showInFinderAction"));
+    m_separator = m_menu->addSeparator();
+    connect(open, &QAction::triggered, this, &TrashBrowser::OpenMenuAction);
+    connect(reveal, &QAction::triggered, this, &TrashBrowser::ShowinFinderAction);
+
+    connect(m_window->checkTrashButton, &QPushButton::clicked, this, &TrashBrowser::ScanUserTrashFile);
+    connect(m_window->backBtn, &QToolButton::clicked, this, &TrashBrowser::clickBackViewAction);
+    connect(m_window->buildTreeButton, &QPushButton::clicked, this, &TrashBrowser::buildTree);
+    connect(m_window->theTableView, &QTableView::doubleClicked, this, [this] { doubleclickAction(); });
+    connect(m_window->theTableView, &QWidget::customContextMenuRequested, this, &TrashBrowser::showContextMenu);
+}
+
+TrashBrowser::~TrashBrowser() {
+    waitForWorkers();
+    delete m_window;
+}
+
+void TrashBrowser::waitForWorkers() {
+    // A worker may be waiting for its hand-back on this thread: keep serving events until it ends.
+    m_closing = true;
+    while ((m_scanThread && !m_scanThread->isFinished()) || (m_treeThread && !m_treeThread->isFinished()))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void TrashBrowser::ScanUserTrashFile() {
+    if (m_scanThread) {
+        qInfo("A trash scan is already running; the request is ignored.");
+        return;
+    }
+    if (!m_window->isVisible()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            m_window->move(screen->availableGeometry().center() - m_window->rect().center());
+        m_window->show();
+    }
+    m_window->raise();
+    m_window->activateWindow();
+    m_window->theIndProcesser->show();
+    m_window->checkTrashButton->setEnabled(false);
+    m_navigation.showTopLevel({});
+    m_trashFileSize = 0;
+    reloadTable();
+
+    TrashScanner scanner(m_paths, m_files, m_origPaths, m_workspace);
+    m_scanThread = QThread::create([this, scanner] {
+        const TrashScanResult result = scanner.scan();
+        MainThread::runAndWait([&] {
+            if (!m_closing) ScanUserTrashFileThreaderToMainThread(result.items, result.trashFileSize);
+        });
+    });
+    connect(m_scanThread, &QThread::finished, this, [this] {
+        m_scanThread->deleteLater();
+        m_scanThread = nullptr;
+        if (!m_closing) Q_EMIT scanFinished();
+    });
+    m_scanThread->start();
+}
+
+void TrashBrowser::ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size) {
+    m_window->theIndProcesser->hide();
+    m_window->checkTrashButton->setEnabled(true);
+    m_navigation.showTopLevel(items);
+    m_trashFileSize = size;
+    reloadTable();
+    m_window->trashStoragelab->setText(
+        localized("Trash Storage - - %1").arg(FileUtilities::size_to_unit(m_trashFileSize)));
+}
+
+void TrashBrowser::reloadTable() {
+    m_window->theTableView->clearSelection();
+    m_table->setItems(m_navigation.content());
+    m_window->backBtn->setVisible(m_navigation.backVisible());
+    m_window->locationLabel->setText(m_navigation.backVisible() ? localized("Inside a folder of the Trash")
+                                                                : localized("Everything in your Trash"));
+}
+
+void TrashBrowser::doubleclickAction() {
+    const QModelIndexList rows = m_window->theTableView->selectionModel()->selectedRows();
+    const QModelIndex current = m_window->theTableView->currentIndex();
+    const int row = current.isValid() ? current.row() : (rows.isEmpty() ? -1 : rows.first().row());
+    const CVTrashFileNode::Ptr item = m_table->itemAt(row);
+    if (!item || item->bFile) return;
+    if (m_navigation.enterFolder(item)) reloadTable();
+}
+
+void TrashBrowser::OpenMenuAction() {
+    const CVTrashFileNode::Ptr item = m_table->itemAt(m_clickedRow);
+    if (!item) return;
+    if (item->bFile) {
+        m_workspace->openFile(item->theTrashPath);
+        return;
+    }
+    if (m_navigation.enterFolder(item)) reloadTable();
+}
+
+void TrashBrowser::clickBackViewAction() {
+    m_navigation.back();
+    reloadTable();
+}
+
+void TrashBrowser::ShowinFinderAction() {
+    const CVTrashFileNode::Ptr item = m_table->itemAt(m_clickedRow);
+    if (!item) return;
+    m_workspace->selectFile(item->theTrashPath, QFileInfo(item->theTrashPath).absolutePath());
+}
+
+QList<CVTrashFileNode::Ptr> TrashBrowser::itemsForAction() const {
+    const CVTrashFileNode::Ptr clicked = m_table->itemAt(m_clickedRow);
+    if (!clicked) return {};
+    const QModelIndexList selected = m_window->theTableView->selectionModel()->selectedRows();
+    if (selected.size() < 2) return {clicked};
+    QList<int> rows{m_clickedRow};
+    for (const QModelIndex& index : selected)
+        if (!rows.contains(index.row())) rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QList<CVTrashFileNode::Ptr> items;
+    for (int row : rows)
+        if (auto item = m_table->itemAt(row)) items << item;
+    return items;
+}
+
+QAction* TrashBrowser::addMenuAction(const QString& title, const QString& objectName) {
+    auto* action = new QAction(title, m_menu);
+    action->setObjectName(objectName);
+    m_menu->addAction(action);
+    return action;
+}
+
+void TrashBrowser::showContextMenu(const QPoint& pos) {
+    const QModelIndex index = m_window->theTableView->indexAt(pos);
+    m_clickedRow = index.isValid() ? index.row() : -1;
+    if (m_clickedRow < 0) return;
+    m_menu->popup(m_window->theTableView->viewport()->mapToGlobal(pos));
+}
+
+void TrashBrowser::buildTree() {
+    if (m_treeThread) {
+        qInfo("The trash tree is already being built; the request is ignored.");
+        return;
+    }
+    m_window->treeProgress->show();
+    m_window->buildTreeButton->setEnabled(false);
+    m_window->treeStatusLabel->setText(localized("Measuring every folder of the Trash…"));
+    auto files = m_files;
+    auto origPaths = m_origPaths;
+    auto paths = m_paths;
+    m_treeThread = QThread::create([this, files, origPaths, paths] {
+        origPaths->rebuild(*paths);
+        CVTrashController controller(
+            paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
+            [origPaths](const QString& name) { return origPaths->getOrigFilePath(name); });
+        controller.addTrashTreeList();
+        const int count = controller.nodeCount();
+        QList<CVTrashFileNode::Ptr> content = controller.takeContent();
+        MainThread::runAndWait([&] {
+            if (m_closing) return;
+            m_tree->setContent(std::move(content));
+            m_window->treeProgress->hide();
+            m_window->buildTreeButton->setEnabled(true);
+            m_window->treeStatusLabel->setText(count == 1 ? localized("1 item in the Trash.")
+                                                          : localized("%1 items in the Trash.").arg(count));
+        });
+    });
+    connect(m_treeThread, &QThread::finished, this, [this] {
+        m_treeThread->deleteLater();
+        m_treeThread = nullptr;
+        if (!m_closing) Q_EMIT treeBuilt();
+    });
+    m_treeThread->start();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "CVTrashFileNode.h"
+#include "TrashNavigation.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class FileUtilities;
+class Paths;
+class QAction;
+class QMenu;
+class QThread;
+class TrashOrigPaths;
+class TrashTableModel;
+class TrashTreeModel;
+class TrashWindow;
+class Workspace;
+
+/// The trash window's controller: the scan on a worker with the hand-over on the main thread,
+/// folder navigation, opening and revealing items, and the tree built off the main thread.
+class TrashBrowser : public QObject {
+    Q_OBJECT
+public:
+    TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
+                 std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
+                 QObject* parent = nullptr);
+    ~TrashBrowser() override;
+
+    TrashWindow* window() const { return m_window; }
+    TrashNavigation& navigation() { return m_navigation; }
+    TrashTableModel* tableModel() const { return m_table; }
+    TrashTreeModel* treeModel() const { return m_tree; }
+    QMenu* contextMenu() const { return m_menu; }
+    quint64 trashFileSize() const { return m_trashFileSize; }
+    bool isScanning() const { return m_scanThread != nullptr; }
+    bool isBuildingTree() const { return m_treeThread != nullptr; }
+
+    /// Shows the window and starts a scan; ignored (and logged) while one runs.
+    void ScanUserTrashFile();
+    void doubleclickAction();
+    void OpenMenuAction();
+    void clickBackViewAction();
+    void ShowinFinderAction();
+    /// Builds the tree of the user's Trash on a worker and hands it to the outline view.
+    void buildTree();
+
+    /// The row the context menu was opened on (the "clicked row"); -1 for none.
+    int clickedRow() const { return m_clickedRow; }
+    void setClickedRow(int row) { m_clickedRow = row; }
+    /// The items an action on several rows works on: the selected rows plus the clicked one, in
+    /// row order; the clicked one alone when fewer than two rows are selected.
+    QList<CVTrashFileNode::Ptr> itemsForAction() const;
+    /// Adds an item to the context menu (the actions of other parts join here).
+    QAction* addMenuAction(const QString& title, const QString& objectName);
+    /// Shows the navigation's content in the table.
+    void reloadTable();
+
+Q_SIGNALS:
+    void scanFinished();
+    void treeBuilt();
+
+private:
+    void ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size);
+    void showContextMenu(const QPoint& pos);
+    void waitForWorkers();
+
+    std::shared_ptr<const Paths> m_paths;
+    std::shared_ptr<const FileUtilities> m_files;
+    std::shared_ptr<TrashOrigPaths> m_origPaths;
+    std::shared_ptr<Workspace> m_workspace;
+    TrashNavigation m_navigation;
+    TrashWindow* m_window;
+    TrashTableModel* m_table;
+    TrashTreeModel* m_tree;
+    QMenu* m_menu;
+    QAction* m_separator = nullptr;
+    QThread* m_scanThread = nullptr;
+    QThread* m_treeThread = nullptr;
+    bool m_closing = false;
+    int m_clickedRow = -1;
+    quint64 m_trashFileSize = 0;
+};

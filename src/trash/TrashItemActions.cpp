@@ -1,0 +1,47 @@
+#include "TrashItemActions.h"
+
+#include "platform/Localized.h"
+#include "platform/SystemCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+namespace {
+bool somethingAt(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+}  // namespace
+
+void TrashItemActions::deleteItem(const QString& trashPath) const { m_commands->removeTree(trashPath); }
+
+TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original) const {
+    if (original == QLatin1String("--") || original.isEmpty()) return PutBack::Unknown;
+    if (somethingAt(original)) return PutBack::Taken;
+    QDir().mkpath(QFileInfo(original).absolutePath());  // a failure shows as a failed move
+    m_commands->moveNoReplace(trashPath, original);
+    if (somethingAt(trashPath)) return somethingAt(original) ? PutBack::Taken : PutBack::Failed;
+    return PutBack::Moved;
+}
+
+QString TrashItemActions::notPutBackText(const QList<NotPutBack>& items) {
+    QStringList lines;
+    for (const NotPutBack& item : items) {
+        switch (item.reason) {
+        case PutBack::Taken:
+            lines << localized("\"%1\": something is already at %2.").arg(item.name, item.destination);
+            break;
+        case PutBack::Failed:
+            lines << localized("\"%1\": it could not be moved to %2.").arg(item.name, item.destination);
+            break;
+        case PutBack::Unknown:
+            lines << localized("\"%1\": where it came from is not known.").arg(item.name);
+            break;
+        case PutBack::Moved: break;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,110 @@
+#include "TrashWindow.h"
+
+#include "app/Images.h"
+#include "app/TableTextStyle.h"
+#include "platform/Localized.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+QProgressBar* spinner(QWidget* parent, const char* name) {
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setRange(0, 0);  // busy
+    bar->setTextVisible(false);
+    bar->setFixedSize(90, 8);
+    bar->hide();
+    return bar;
+}
+}  // namespace
+
+TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("theTrashInfoWindow"));
+    setWindowTitle(localized("Trash"));
+    setWindowIcon(QIcon(Images::named(QStringLiteral("corvane.png"))));
+    resize(980, 560);
+    setStyleSheet(QStringLiteral("QWidget#theTrashInfoWindow { background: #f4f6f9; }"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(10);
+
+    auto* bar = new QHBoxLayout;
+    backBtn = new QToolButton(this);
+    backBtn->setObjectName(QStringLiteral("backBtn"));
+    backBtn->setText(localized("‹ Back"));
+    backBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    backBtn->hide();
+    locationLabel = new QLabel(localized("Everything in your Trash"), this);
+    locationLabel->setObjectName(QStringLiteral("locationLabel"));
+    QFont f = locationLabel->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() + 2);
+    locationLabel->setFont(f);
+    locationLabel->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    theIndProcesser = spinner(this, "theIndProcesser");
+    checkTrashButton = new QPushButton(localized("Check Trash"), this);
+    checkTrashButton->setObjectName(QStringLiteral("checkTrashButton"));
+    checkTrashButton->setDefault(true);
+    bar->addWidget(backBtn);
+    bar->addWidget(locationLabel, 1);
+    bar->addWidget(theIndProcesser);
+    bar->addSpacing(8);
+    bar->addWidget(checkTrashButton);
+    layout->addLayout(bar);
+
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("trashTabs"));
+    theTableView = new QTableView(tabs);
+    theTableView->setObjectName(QStringLiteral("theTableView"));
+    theTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    theTableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    theTableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    theTableView->setShowGrid(false);
+    theTableView->setAlternatingRowColors(true);
+    theTableView->setWordWrap(false);
+    theTableView->verticalHeader()->hide();
+    theTableView->verticalHeader()->setDefaultSectionSize(24);
+    theTableView->setIconSize(QSize(18, 18));
+    theTableView->horizontalHeader()->setHighlightSections(false);
+    theTableView->horizontalHeader()->setStretchLastSection(false);
+    TableTextStyle::apply(theTableView);
+    tabs->addTab(theTableView, localized("Items"));
+
+    auto* treePage = new QWidget(tabs);
+    auto* treeLayout = new QVBoxLayout(treePage);
+    treeLayout->setContentsMargins(0, 8, 0, 0);
+    auto* treeBar = new QHBoxLayout;
+    treeStatusLabel = new QLabel(localized("The whole content of your Trash, folder by folder."), treePage);
+    treeStatusLabel->setObjectName(QStringLiteral("treeStatusLabel"));
+    treeStatusLabel->setStyleSheet(QStringLiteral("color: #6b778a;"));
+    treeProgress = spinner(treePage, "treeProgress");
+    buildTreeButton = new QPushButton(localized("Build Tree"), treePage);
+    buildTreeButton->setObjectName(QStringLiteral("buildTreeButton"));
+    treeBar->addWidget(treeStatusLabel, 1);
+    treeBar->addWidget(treeProgress);
+    treeBar->addWidget(buildTreeButton);
+    treeLayout->addLayout(treeBar);
+    theOutlineView = new QTreeView(treePage);
+    theOutlineView->setObjectName(QStringLiteral("theOutlineView"));
+    theOutlineView->setAlternatingRowColors(true);
+    theOutlineView->setUniformRowHeights(true);
+    TableTextStyle::apply(theOutlineView);
+    treeLayout->addWidget(theOutlineView, 1);
+    tabs->addTab(treePage, localized("Tree"));
+    layout->addWidget(tabs, 1);
+
+    trashStoragelab = new QLabel(this);
+    trashStoragelab->setObjectName(QStringLiteral("trashStoragelab"));
+    trashStoragelab->setStyleSheet(QStringLiteral("color: #4b5668;"));
+    layout->addWidget(trashStoragelab);
+}

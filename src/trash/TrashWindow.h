@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QToolButton;
+class QTreeView;
+
+/// The trash window: the table of every Trash with folder navigation, and the tree of the user's
+/// Trash in a second tab. Widgets only; TrashBrowser does the work.
+class TrashWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TrashWindow(QWidget* parent = nullptr);
+
+    QTabWidget* tabs = nullptr;
+    QTableView* theTableView = nullptr;
+    QTreeView* theOutlineView = nullptr;
+    QPushButton* checkTrashButton = nullptr;  ///< sends CheckTrashSourceAction
+    QPushButton* buildTreeButton = nullptr;
+    QToolButton* backBtn = nullptr;
+    QProgressBar* theIndProcesser = nullptr;
+    QProgressBar* treeProgress = nullptr;
+    QLabel* trashStoragelab = nullptr;
+    QLabel* locationLabel = nullptr;
+    QLabel* treeStatusLabel = nullptr;
+};

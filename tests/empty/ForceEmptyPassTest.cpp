@@ -1,0 +1,121 @@
+#include "empty/ForceEmptyPass.h"
+#include "platform/SystemCommands.h"
+#include "platform/Tasks.h"
+#include "platform/Workspace.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+#include "trash/PutBackReader.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+struct PassFixture {
+    TempRoot root;
+    SandboxBuilder sandbox{root.path(), QStringLiteral("me")};
+    std::shared_ptr<MacPaths> paths = std::make_shared<MacPaths>(sandbox.paths());
+    std::shared_ptr<RecordingTasks> tasks = std::make_shared<RecordingTasks>();
+    std::shared_ptr<SystemCommands> commands = std::make_shared<SystemCommands>(tasks);
+    std::shared_ptr<TrashOrigPaths> origPaths = std::make_shared<TrashOrigPaths>();
+    QString trash = paths->userTrash();
+    QString usb = root.path() + "/Volumes/USB";
+    int alerts = 0;
+    bool finished = false;
+    bool rules = false;
+    QStringList protectedNames;
+
+    int run() {
+        ForceEmptyPass::Hooks hooks;
+        hooks.hasRules = [this] { return rules; };
+        hooks.isProtected = [this](const QString& p) { return protectedNames.contains(QFileInfo(p).fileName()); };
+        hooks.permissionAlert = [this] { ++alerts; };
+        hooks.finished = [this] { finished = true; };
+        ForceEmptyPass pass(paths, commands, origPaths, std::make_shared<Workspace>(paths), hooks);
+        return pass.ForceEmptyTrashFileThreader();
+    }
+    QStringList left(const QString& folder) const {
+        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.sort();
+        return names;
+    }
+};
+
+TEST(ForceEmptyPass, RecordsFileGoesOnlyWithoutRules) {
+    PassFixture f;
+    f.sandbox.writeFile(f.trash + "/.DS_Store", "Bud1");
+    EXPECT_EQ(f.run(), 0);
+    EXPECT_TRUE(f.left(f.trash).isEmpty());
+    EXPECT_EQ(f.alerts, 0);
+    EXPECT_TRUE(f.finished);
+
+    PassFixture g;
+    g.rules = true;
+    g.sandbox.writeFile(g.trash + "/.DS_Store", "Bud1");
+    g.sandbox.writeFile(g.trash + "/a.psd", "x");
+    g.sandbox.writeFile(g.trash + "/b.txt", "x");
+    g.protectedNames = {"a.psd"};
+    EXPECT_EQ(g.run(), 0);
+    EXPECT_EQ(g.left(g.trash), (QStringList{".DS_Store", "a.psd"}));
+    EXPECT_EQ(g.alerts, 0);
+}
+
+TEST(ForceEmptyPass, VolumeStageKeeps755FoldersAndLeavesOtherAccountsAlone) {
+    PassFixture f;
+    f.sandbox.writeFile(f.trash + "/-rf", "dash");
+    f.sandbox.writeFile(f.trash + "/line\nbreak", "nl");
+    f.sandbox.writeFile(f.usb + "/.Trashes/501/file.txt", "x");
+    const QString kept = f.sandbox.makeFolder(f.usb + "/.Trashes/501/Kept");
+    ::chmod(QFile::encodeName(kept).constData(), 0755);
+    const QString other = f.sandbox.makeFolder(f.usb + "/.Trashes/502/Other");
+    ::chmod(QFile::encodeName(other).constData(), 0700);
+    f.sandbox.writeFile(f.usb + "/.Trashes/501/.DS_Store", "Bud1");
+    f.sandbox.writeFile(f.usb + "/.Trashes/503/theirs.txt", "theirs");
+    f.sandbox.writeFile(f.usb + "/Documents/keep.txt", "keep");
+    EXPECT_EQ(f.run(), 1);  // the 755 folder stays and is reported
+    EXPECT_EQ(f.alerts, 1);
+    EXPECT_TRUE(f.left(f.trash).isEmpty());
+    EXPECT_EQ(f.left(f.usb + "/.Trashes/501"), (QStringList{".DS_Store", "Kept"}));
+    EXPECT_TRUE(f.left(f.usb + "/.Trashes/502").isEmpty());
+    EXPECT_EQ(f.left(f.usb + "/.Trashes/503"), QStringList{"theirs.txt"});
+    EXPECT_TRUE(QFileInfo::exists(f.usb + "/Documents/keep.txt"));
+    // Paths reach rm as paths, never as options.
+    for (const auto& call : f.tasks->calls())
+        if (call.program == QLatin1String("rm")) EXPECT_EQ(call.arguments.value(1), QStringLiteral("--"));
+}
+
+TEST(ForceEmptyPass, BothStagesFailingGiveTwoAlerts) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root removes everything";
+    PassFixture f;
+    const QString stuck = f.sandbox.writeFile(f.trash + "/Locked/inside.txt", "x").section('/', 0, -2);
+    ::chmod(QFile::encodeName(stuck).constData(), 0555);
+    const QString kept = f.sandbox.makeFolder(f.usb + "/.Trashes/501/Kept");
+    ::chmod(QFile::encodeName(kept).constData(), 0755);
+    EXPECT_EQ(f.run(), 2);
+    EXPECT_EQ(f.alerts, 2);
+    ::chmod(QFile::encodeName(stuck).constData(), 0755);
+}
+
+TEST(ForceEmptyPass, LinkedTrashFoldersAreLeftAlone) {
+    PassFixture f;
+    const QString elsewhere = f.sandbox.writeFile("elsewhere/precious.txt", "precious");
+    f.sandbox.makeFolder(f.paths->userHome());
+    ASSERT_TRUE(QFile::link(f.root.file("elsewhere"), f.trash));
+    f.sandbox.makeFolder(f.usb + "/.Trashes");
+    ASSERT_TRUE(QFile::link(f.root.file("elsewhere"), f.usb + "/.Trashes/501"));
+    EXPECT_EQ(f.run(), 0);
+    EXPECT_TRUE(QFileInfo::exists(elsewhere));
+}
+
+TEST(ForceEmptyPass, ReadsPutBackRecordsOnlyWhenTheListIsEmpty) {
+    PassFixture f;
+    f.origPaths->append({"/already/known.txt"});
+    f.sandbox.writeFile(f.trash + "/x", "x");
+    f.run();
+    EXPECT_EQ(f.origPaths->entries(), QStringList{"/already/known.txt"});
+}
+
+}  // namespace
