@@ -51,6 +51,10 @@ public:
     int nodeCount() const;
 
 private:
+    // Copies would share the placement state behind m_impl while holding separate trees.
+    CVTrashController(const CVTrashController&) = delete;
+    CVTrashController& operator=(const CVTrashController&) = delete;
+
     struct Impl;
     std::shared_ptr<const Paths> m_paths;
     SizeFunction m_size;
