@@ -1,21 +1,149 @@
 #include "PPopoverviewConterller.h"
 
+#include "AutoCleanPolicy.h"
+#include "app/FileUtilities.h"
+#include "app/PaneWidgets.h"
+#include "app/SettingsKeys.h"
+#include "platform/Defaults.h"
 #include "platform/Localized.h"
+#include "platform/LoginItems.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QVBoxLayout>
 #include <QWidget>
 
-PPopoverviewConterller::PPopoverviewConterller(QObject* parent) : QObject(parent) {
+namespace {
+const char kTextStyle[] = "color: #1f2a3c;";
+const char kSliderStyle[] =
+    "QSlider::groove:horizontal { height: 4px; background: #dde2ea; border-radius: 2px; }"
+    "QSlider::sub-page:horizontal { background: #2fb5a5; border-radius: 2px; }"
+    "QSlider::sub-page:horizontal:disabled { background: #c3cad5; }"
+    "QSlider::handle:horizontal { background: white; border: 1px solid #2fb5a5; width: 14px; height: 14px;"
+    " margin: -6px 0; border-radius: 8px; }"
+    "QSlider::handle:horizontal:disabled { border-color: #c3cad5; }";
+
+QCheckBox* checkBox(const QString& text, const char* name, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setStyleSheet(QLatin1String(kTextStyle));
+    return box;
+}
+
+bool isOn(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+}  // namespace
+
+PPopoverviewConterller::PPopoverviewConterller(QObject* parent) : PPopoverviewConterller(nullptr, nullptr, parent) {}
+
+PPopoverviewConterller::PPopoverviewConterller(std::shared_ptr<Defaults> defaults,
+                                               std::shared_ptr<LoginItems> loginItems, QObject* parent)
+    : QObject(parent), m_defaults(std::move(defaults)), m_loginItems(std::move(loginItems)) {
     m_view = new QWidget;
     m_view->setObjectName(QStringLiteral("popoverView"));
     auto* layout = new QVBoxLayout(m_view);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(6);
+    layout->setSpacing(8);
+    layout->addWidget(buildAutoCleanCard());
+    layout->addWidget(buildOptionsCard());
+    layout->addWidget(buildLastCleanBox());
 
+    connect(cleanTimeCheckBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::CheckAutoTrashTimeAction);
+    connect(theTimeBtn, &QComboBox::activated, this, &PPopoverviewConterller::ChangeTheTrashTime);
+    connect(cleanStorageCheckBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::CheckTheStorageAction);
+    // Stored once the slider is let go (or moved by key); while dragging only the label follows.
+    connect(storageSlider, &QSlider::valueChanged, this, &PPopoverviewConterller::TragTheStorageAction);
+    // A drag that ends where it began changes no value, but the label followed it.
+    connect(storageSlider, &QSlider::sliderReleased, this, &PPopoverviewConterller::TragTheStorageAction);
+    connect(storageSlider, &QSlider::sliderMoved, this, [this](int position) {
+        storagelab->setText(QLatin1Char(' ') +
+                            size_to_unit(std::max(thresholdForPosition(position, storageSlider->maximum()),
+                                                  LowestThreshold)));
+    });
+    connect(showwarningCheckBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::CheckShowWarningAction);
+    connect(autoLunchBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::ClickAutoTrashOnLogin);
+
+    viewDidLoad();
+}
+
+PPopoverviewConterller::~PPopoverviewConterller() { delete m_view.data(); }
+
+QWidget* PPopoverviewConterller::buildAutoCleanCard() {
+    auto* card = new Card(localized("Empty automatically"), m_view);
+    card->setObjectName(QStringLiteral("autoCleanCard"));
+
+    auto* timeRow = new QHBoxLayout;
+    cleanTimeCheckBtn = checkBox(localized("On a schedule"), "cleanTimeCheckBtn", card);
+    auto* every = new QLabel(localized("Every"), card);
+    every->setStyleSheet(QStringLiteral("color: #6b778a;"));
+    theTimeBtn = new QComboBox(card);
+    theTimeBtn->setObjectName(QStringLiteral("theTimeBtn"));
+    theTimeBtn->setMinimumWidth(110);
+    every->setBuddy(theTimeBtn);
+    timeRow->addWidget(cleanTimeCheckBtn);
+    timeRow->addStretch(1);
+    timeRow->addWidget(every);
+    timeRow->addWidget(theTimeBtn);
+    card->body()->addLayout(timeRow);
+
+    auto* sizeRow = new QHBoxLayout;
+    cleanStorageCheckBtn = checkBox(localized("When the Trash reaches"), "cleanStorageCheckBtn", card);
+    storagelab = new QLabel(QLatin1Char(' ') + size_to_unit(SettingsKeys::DefaultTrashStorage), card);
+    storagelab->setObjectName(QStringLiteral("storagelab"));
+    QFont bold = storagelab->font();
+    bold.setBold(true);
+    storagelab->setFont(bold);
+    storagelab->setStyleSheet(QStringLiteral("QLabel { color: #2fb5a5; } QLabel:disabled { color: #9aa5b5; }"));
+    sizeRow->addWidget(cleanStorageCheckBtn);
+    sizeRow->addStretch(1);
+    sizeRow->addWidget(storagelab);
+    card->body()->addLayout(sizeRow);
+
+    storageSlider = new QSlider(Qt::Horizontal, card);
+    storageSlider->setObjectName(QStringLiteral("storageSlider"));
+    storageSlider->setRange(0, 100);
+    storageSlider->setPageStep(5);
+    storageSlider->setTracking(false);
+    storageSlider->setStyleSheet(QLatin1String(kSliderStyle));
+    storageSlider->setValue(5);  // the threshold stored at first launch
+    storageSlider->setAccessibleName(localized("Trash size that starts emptying"));
+    card->body()->addWidget(storageSlider);
+
+    auto* scale = new QHBoxLayout;
+    QLabel* low = mutedLabel(size_to_unit(LowestThreshold), card);
+    QLabel* high = mutedLabel(size_to_unit(thresholdForPosition(100, 100)), card);
+    for (QLabel* l : {low, high}) {
+        QFont f = l->font();
+        f.setPointSizeF(f.pointSizeF() - 1);
+        l->setFont(f);
+        l->setWordWrap(false);
+    }
+    scale->addWidget(low);
+    scale->addStretch(1);
+    scale->addWidget(high);
+    card->body()->addLayout(scale);
+    return card;
+}
+
+QWidget* PPopoverviewConterller::buildOptionsCard() {
+    auto* card = new Card(QString(), m_view);
+    card->setObjectName(QStringLiteral("autoCleanOptionsCard"));
+    showwarningCheckBtn = checkBox(localized("Ask before emptying"), "showwarningCheckBtn", card);
+    autoLunchBtn = checkBox(localized("Open Corvane at login"), "autoLunchBtn", card);
+    card->body()->addWidget(showwarningCheckBtn);
+    card->body()->addWidget(autoLunchBtn);
+    return card;
+}
+
+QWidget* PPopoverviewConterller::buildLastCleanBox() {
     auto* box = new QWidget(m_view);
+    m_lastCleanBox = box;
     box->setObjectName(QStringLiteral("lastCleanBox"));
+    box->setAttribute(Qt::WA_StyledBackground);
     box->setStyleSheet(QStringLiteral("QWidget#lastCleanBox { background: white; border: 1px solid #dde2ea; "
                                       "border-radius: 8px; }"));
     auto* grid = new QGridLayout(box);
@@ -36,20 +164,141 @@ PPopoverviewConterller::PPopoverviewConterller(QObject* parent) : QObject(parent
     grid->addWidget(lastCleanupInfolab, 0, 0);
     grid->addWidget(lastCleanupDatelab, 0, 1, Qt::AlignRight);
     grid->addWidget(lastCleanupSizelab, 1, 0, 1, 2);
-    layout->addWidget(box);
+    return box;
+}
 
-    // Hidden until a last clean is known.
+void PPopoverviewConterller::viewDidLoad() {
+    {
+        const QSignalBlocker block(theTimeBtn);
+        theTimeBtn->clear();
+        for (const QString& title : AutoCleanPolicy::periodTitles())
+            theTimeBtn->addItem(localized(title.toUtf8().constData()), title);
+        theTimeBtn->setCurrentIndex(theTimeBtn->findData(AutoCleanPolicy::defaultPeriodTitle()));
+    }
+    // Hidden until a last clean is shown; an empty box would be a blank frame.
     lastCleanupInfolab->hide();
     lastCleanupSizelab->hide();
     lastCleanupDatelab->hide();
+    m_lastCleanBox->hide();
+    readConfigfileInfo();
 }
 
-PPopoverviewConterller::~PPopoverviewConterller() { delete m_view.data(); }
+void PPopoverviewConterller::readConfigfileInfo() {
+    auto text = [this](QLatin1StringView key) { return m_defaults ? m_defaults->stringForKey(key) : QString(); };
+    // 1. Login: on only for "YES".
+    autoLunchBtn->setChecked(text(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
+    // 2. Period: a stored title selects itself; anything else leaves the selection.
+    const int stored = theTimeBtn->findData(text(SettingsKeys::CleanTimeF));
+    if (stored >= 0 && !text(SettingsKeys::CleanTimeF).isNull()) theTimeBtn->setCurrentIndex(stored);
+    // 3. Size: label and slider follow a stored threshold only while the condition is on.
+    if (text(SettingsKeys::BAutoTrashStorage) == SettingsKeys::YES) {
+        cleanStorageCheckBtn->setChecked(true);
+        bool present = false;
+        const quint64 threshold = m_defaults->unsignedForKey(SettingsKeys::TrashStorage, &present);
+        if (present && threshold != 0) {
+            storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
+            const QSignalBlocker block(storageSlider);  // loading must not store a new threshold
+            storageSlider->setValue(threshold < 3000000000ULL ? 15 : 100);
+        }
+    } else {
+        cleanStorageCheckBtn->setChecked(false);
+    }
+    // 4. Warning: off only for "NO".
+    showwarningCheckBtn->setChecked(text(SettingsKeys::BShowWarning) != SettingsKeys::NO);
+    // 5. Time: off only for "NO".
+    cleanTimeCheckBtn->setChecked(text(SettingsKeys::AutoTrashTime) != SettingsKeys::NO);
+    updateEnabledControls();
+}
+
+void PPopoverviewConterller::updateEnabledControls() {
+    theTimeBtn->setEnabled(isOn(cleanTimeCheckBtn));
+    storageSlider->setEnabled(isOn(cleanStorageCheckBtn));
+    storagelab->setEnabled(isOn(cleanStorageCheckBtn));
+}
+
+void PPopoverviewConterller::write(const QString& key, const QString& value) {
+    if (!m_defaults) return;
+    m_defaults->setString(key, value);
+    m_defaults->synchronize();
+}
+
+void PPopoverviewConterller::ChangeTheTrashTime() {
+    const QString title = theTimeBtn->currentData().toString();
+    if (AutoCleanPolicy::periodTitles().contains(title)) write(SettingsKeys::CleanTimeF, title);
+}
+
+void PPopoverviewConterller::CheckAutoTrashTimeAction() {
+    write(SettingsKeys::AutoTrashTime, isOn(cleanTimeCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
+    updateEnabledControls();
+}
+
+void PPopoverviewConterller::CheckTheStorageAction() {
+    write(SettingsKeys::BAutoTrashStorage, isOn(cleanStorageCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
+    updateEnabledControls();
+}
+
+void PPopoverviewConterller::CheckShowWarningAction() {
+    write(SettingsKeys::BShowWarning, isOn(showwarningCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
+}
+
+quint64 PPopoverviewConterller::thresholdForPosition(int value, int maximum) {
+    // Single precision throughout: the stored figures are those of the float products.
+    const float f = maximum == 0 ? 0.0f : static_cast<float>(value) / static_cast<float>(maximum);
+    float t = f * 1000.0f;
+    t = t * 1000.0f;
+    t = t * 1000.0f;
+    if (f > 0.0f && f <= 0.25f)
+        t = t * 10.0f;
+    else if (f > 0.25f && f <= 0.5f)
+        t = t * 20.0f;
+    else if (f > 0.5f && f <= 0.75f)
+        t = t * 50.0f;
+    else
+        t = t * 100.0f;
+    return t <= 0.0f ? 0 : static_cast<quint64>(t);
+}
+
+void PPopoverviewConterller::TragTheStorageAction() {
+    // The low end stores the lowest threshold, so the label never shows a value that isn't stored.
+    const quint64 threshold =
+        std::max(thresholdForPosition(storageSlider->value(), storageSlider->maximum()), LowestThreshold);
+    storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
+    if (!m_defaults) return;
+    m_defaults->setUnsigned(SettingsKeys::TrashStorage, threshold);
+    m_defaults->synchronize();
+}
+
+void PPopoverviewConterller::addAutoTrashAppAsLoginItem() {
+    if (m_loginItems) m_loginItems->addAppAsLoginItem();
+}
+
+void PPopoverviewConterller::deleteAutoTrashAppFromLoginItem() {
+    if (m_loginItems) m_loginItems->deleteAppFromLoginItem();
+}
+
+void PPopoverviewConterller::ClickAutoTrashOnLogin() {
+    const bool on = isOn(autoLunchBtn);
+    if (on)
+        addAutoTrashAppAsLoginItem();
+    else
+        deleteAutoTrashAppFromLoginItem();
+    write(SettingsKeys::BAutoLogin, on ? SettingsKeys::YES : SettingsKeys::NO);
+    Q_EMIT autoLoginChanged(on);
+}
 
 void PPopoverviewConterller::ShowLastCleanUpInfo(const QString& size, const QString& date) {
+    m_lastCleanBox->show();
     lastCleanupInfolab->show();
     lastCleanupSizelab->show();
     lastCleanupDatelab->show();
     if (!size.isNull()) lastCleanupSizelab->setText(size);
     if (!date.isNull()) lastCleanupDatelab->setText(date);
 }
+
+bool PPopoverviewConterller::BCheckDate() const { return isOn(cleanTimeCheckBtn); }
+
+bool PPopoverviewConterller::BCheckStorage() const { return isOn(cleanStorageCheckBtn); }
+
+QString PPopoverviewConterller::getTimeFrequency() const { return theTimeBtn->currentData().toString(); }
+
+QString PPopoverviewConterller::size_to_unit(quint64 bytes) { return FileUtilities::size_to_unit_1(bytes); }

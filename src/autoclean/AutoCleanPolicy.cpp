@@ -1,0 +1,118 @@
+#include "AutoCleanPolicy.h"
+
+#include "AutoCleanConditions.h"
+#include "app/FileUtilities.h"
+#include "app/SettingsKeys.h"
+#include "platform/Alerts.h"
+#include "platform/Clock.h"
+#include "platform/Defaults.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/Localized.h"
+
+#include <QLoggingCategory>
+
+namespace {
+// Debug lines of the clean; off unless QT_LOGGING_RULES turns them on.
+Q_LOGGING_CATEGORY(lcAutoClean, "corvane.autoclean", QtInfoMsg)
+}  // namespace
+
+AutoCleanPolicy::AutoCleanPolicy(std::shared_ptr<Defaults> defaults, std::shared_ptr<Alerts> alerts,
+                                 std::shared_ptr<const Clock> clock,
+                                 std::shared_ptr<DesktopNotifications> notifications)
+    : m_defaults(std::move(defaults)),
+      m_alerts(std::move(alerts)),
+      m_clock(std::move(clock)),
+      m_notifications(std::move(notifications)) {}
+
+const QStringList& AutoCleanPolicy::periodTitles() {
+    static const QStringList titles{QStringLiteral("Daily"),     QStringLiteral("3 Days"),
+                                    QStringLiteral("Every Week"), QStringLiteral("Two Weeks"),
+                                    QStringLiteral("Monthly"),   QStringLiteral("Two Months")};
+    return titles;
+}
+
+quint64 AutoCleanPolicy::periodFor(const QString& title) {
+    static const quint64 seconds[] = {86400, 259200, 604800, 1209600, 2592000, 5184000};
+    const qsizetype i = periodTitles().indexOf(title);
+    return i < 0 ? 0 : seconds[i];
+}
+
+QString AutoCleanPolicy::dateText(const QDateTime& date) {
+    return QStringLiteral("(%1)").arg(date.toUTC().toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+quint64 AutoCleanPolicy::getTrashFileSize() const { return m_trashSize ? m_trashSize() : 0; }
+
+quint64 AutoCleanPolicy::threshold() const { return m_defaults->unsignedForKey(SettingsKeys::TrashStorage); }
+
+quint64 AutoCleanPolicy::elapsedSinceLastClean() const {
+    const QDateTime last = m_defaults->dateForKey(SettingsKeys::LastCleanDate);
+    if (!last.isValid()) return 0;
+    const qint64 seconds = last.secsTo(m_clock->now());
+    // A clock set back puts the last clean in the future: not due until the period passes anew.
+    return seconds < 0 ? 0 : static_cast<quint64>(seconds);
+}
+
+void AutoCleanPolicy::recordSize() {
+    m_defaults->setString(SettingsKeys::LastsCleanTrashData, FileUtilities::size_to_unit(getTrashFileSize()));
+}
+
+AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
+    Outcome outcome;
+    auto clean = [&] {
+        if (removeAllTrashFile())
+            ++outcome.cleaned;
+        else
+            ++outcome.cancelled;
+    };
+    // 1. Size, measured now; the text is kept even if the user then declines.
+    if (m_conditions && m_conditions->BCheckStorage()) {
+        const quint64 size = getTrashFileSize();
+        if (size >= threshold()) {
+            outcome.sizeDue = true;
+            m_defaults->setString(SettingsKeys::LastsCleanTrashData, FileUtilities::size_to_unit(size));
+            clean();
+        }
+    }
+    // 2. Time since the last confirmed clean; a clean just confirmed above resets it.
+    if (m_conditions && m_conditions->BCheckDate()) {
+        if (elapsedSinceLastClean() >= periodFor(m_conditions->getTimeFrequency())) {
+            outcome.timeDue = true;
+            recordSize();
+            clean();
+        }
+    }
+    // 3. Display.
+    showLastClean();
+    return outcome;
+}
+
+bool AutoCleanPolicy::removeAllTrashFile() {
+    if (m_defaults->stringForKey(SettingsKeys::BShowWarning) == SettingsKeys::YES) {
+        const int answer = m_alerts->runModal({localized("Are you sure you want to remove all items in the Trash ?"),
+                                               localized(" Empty Trash "), localized(" Cancel "), QString()});
+        if (answer == Alerts::Alternate) {
+            qCDebug(lcAutoClean, "Cancel");
+            return false;
+        }
+        qCDebug(lcAutoClean, "Empty Trash");
+    }
+    m_defaults->setDate(SettingsKeys::LastCleanDate, m_clock->now());
+    recordSize();
+    m_defaults->synchronize();
+    if (m_startEmptying && m_startEmptying()) StartShowNotify();
+    return true;
+}
+
+void AutoCleanPolicy::StartShowNotify() {
+    if (!m_notifications) return;
+    m_notifications->withdraw(QLatin1String(OldNotificationIdentifier));
+    m_notifications->notify(localized("Start to empty Trash now"), QStringLiteral(" "),
+                            {localized("OK"), localized("Later")}, QLatin1String(NotificationIdentifier));
+}
+
+void AutoCleanPolicy::showLastClean() {
+    const QDateTime last = m_defaults->dateForKey(SettingsKeys::LastCleanDate);
+    if (!last.isValid() || !m_showLastClean) return;
+    m_showLastClean(m_defaults->stringForKey(SettingsKeys::LastsCleanTrashData), dateText(last));
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+/// Posts a notification on the user's desktop. This base posts nothing (no desktop to talk to).
+class DesktopNotifications {
+public:
+    virtual ~DesktopNotifications() = default;
+
+    /// Posts `title` and `body` with buttons titled `actions`. A notification with the same
+    /// non-empty `identifier` as an earlier one of this process replaces it. Never blocks for long,
+    /// never fails loudly: without a desktop it does nothing.
+    virtual void notify(const QString& /*title*/, const QString& /*body*/, const QStringList& /*actions*/,
+                        const QString& /*identifier*/ = QString()) {}
+    /// Takes back the notifications of this process posted under `identifier`.
+    virtual void withdraw(const QString& /*identifier*/) {}
+};
+
+/// The desktop's notification service on the session bus (org.freedesktop.Notifications), under
+/// the application name "Corvane". Without a session bus or a service it posts nothing.
+class DBusDesktopNotifications : public DesktopNotifications {
+public:
+    void notify(const QString& title, const QString& body, const QStringList& actions,
+                const QString& identifier = QString()) override;
+    void withdraw(const QString& identifier) override;
+
+    /// The action list of the service: a key and a title for each button.
+    static QStringList actionPairs(const QStringList& titles);
+
+private:
+    QList<QPair<QString, uint>> m_posted;  // identifier, the service's id
+};
+
+/// Posts nothing and remembers what it was asked. For tests and the snapshot mode.
+class RecordingNotifications : public DesktopNotifications {
+public:
+    struct Posted {
+        QString title;
+        QString body;
+        QStringList actions;
+        QString identifier;
+    };
+    void notify(const QString& title, const QString& body, const QStringList& actions,
+                const QString& identifier = QString()) override {
+        m_posted.append({title, body, actions, identifier});
+    }
+    void withdraw(const QString& identifier) override { m_withdrawn.append(identifier); }
+
+    const QList<Posted>& posted() const { return m_posted; }
+    const QStringList& withdrawn() const { return m_withdrawn; }
+
+private:
+    QList<Posted> m_posted;
+    QStringList m_withdrawn;
+};
