@@ -89,6 +89,8 @@ AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
 
 bool AutoCleanPolicy::removeAllTrashFile() {
     if (m_defaults->stringForKey(SettingsKeys::BShowWarning) == SettingsKeys::YES) {
+        // No one to ask: never empty unasked.
+        if (!m_alerts) return false;
         const int answer = m_alerts->runModal({localized("Are you sure you want to remove all items in the Trash ?"),
                                                localized(" Empty Trash "), localized(" Cancel "), QString()});
         if (answer == Alerts::Alternate) {
