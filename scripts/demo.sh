@@ -9,7 +9,7 @@ cmake --build build-release --target Corvane corvane-cli corvane-sandbox
 
 sandbox="$PWD/demo-sandbox"
 if [ -d "$sandbox" ]; then chmod -R u+w "$sandbox"; rm -rf "$sandbox"; fi
-build-release/bin/corvane-sandbox "$sandbox/root" >/dev/null
+build-release/bin/corvane-sandbox "$sandbox/root" "$sandbox/config" >/dev/null
 export CORVANE_ROOT="$sandbox/root"
 export XDG_CONFIG_HOME="$sandbox/config"
 echo "Demo sandbox: $CORVANE_ROOT (settings in $XDG_CONFIG_HOME)"

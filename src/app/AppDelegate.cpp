@@ -21,6 +21,10 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
+#include "empty/EmptyController.h"
+#include "erase/ErasePanel.h"
+#include "erase/EraseController.h"
+#include "platform/SystemCommands.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashBrowser.h"
 #include "trash/TrashWindow.h"
@@ -30,6 +34,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QPushButton>
 #include <QScreen>
@@ -50,6 +57,11 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     if (!m_services.updateController) m_services.updateController = std::make_shared<PRUpdateController>();
     m_fileUtilities = std::make_shared<FileUtilities>(m_services.paths, m_services.tasks);
     TrashOrigPathArray = std::make_shared<TrashOrigPaths>();
+    if (!m_services.commands) m_services.commands = std::make_shared<SystemCommands>(m_services.tasks);
+    m_empty = new EmptyController(m_services.paths, m_services.commands, TrashOrigPathArray, m_services.workspace,
+                                  m_services.alerts, this);
+    m_empty->setRunAdmin([this] { RunAdmintoRemoveTrashFile(); });
+    m_erase = new EraseController(m_services.commands, m_services.alerts, this);
 
     // 1. Image buttons report presses to us for any sender.
     m_nc->addObserver(this, QLatin1String(PRLeftTipButton::MouseDown),
@@ -68,6 +80,8 @@ AppDelegate::~AppDelegate() {
     if (g_shared == this) g_shared = nullptr;
     if (thePopover) delete thePopover.data();
     delete m_trashBrowser;  // waits for its workers
+    delete m_empty;
+    delete m_erase;
     for (const auto& w : std::as_const(m_windows)) delete w.data();
 }
 
@@ -92,6 +106,7 @@ void AppDelegate::awakeFromNib() {
     thePopViewController = new PPopoverviewConterller(this);
     // 8. The trash table, its back button and progress indicator start hidden.
     m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
+    m_trashBrowser->setRemoval(m_services.commands, m_services.alerts, [this] { ShowForceEmptyAlertToMainThread(); });
     for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(guideWindow),
                        static_cast<QWidget*>(fulldiskWindow), static_cast<QWidget*>(perfereceWindow),
                        static_cast<QWidget*>(aboutWindow), static_cast<QWidget*>(m_trashBrowser->window())})
@@ -120,6 +135,16 @@ void AppDelegate::buildDispatchRows() {
          nullptr});
     m_dispatcher.addRow({trash, {}, [this] { ScanUserTrashFile(); }, {}});
     m_dispatcher.addRow({window->cardButton(QStringLiteral("trash")), {}, [this] { ScanUserTrashFile(); }, {}});
+    m_dispatcher.addRow({window->addCardButton(QStringLiteral("trash"), localized("Empty Trash"), QStringLiteral("card_empty")),
+                         {}, [this] { StrongEmptyTrash(); }, {}});
+
+    PRLeftTipButton* erase = window->addSection(
+        {QStringLiteral("erase"), localized("Secure Erase"), QStringLiteral("section-erase.png"),
+         localized("Overwrite files and folders before removing them, so they can't be recovered. You can also drop "
+                   "files on any Corvane window."),
+         nullptr});
+    m_dispatcher.addRow({erase, {}, [this] { StartSafeDeleteFileAction(); }, {}});
+    m_dispatcher.addRow({window->cardButton(QStringLiteral("erase")), {}, [this] { StartSafeDeleteFileAction(); }, {}});
 }
 
 void AppDelegate::readConfigfileInfo() {
@@ -220,6 +245,10 @@ void AppDelegate::initStateBannerView() {
     connect(m_statusItem, &StatusItem::clicked, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
     connect(m_statusItem->addFeatureAction(localized("Trash Items…"), QStringLiteral("trashItemsAction")),
             &QAction::triggered, this, &AppDelegate::ScanUserTrashFile);
+    connect(m_statusItem->addFeatureAction(localized("Empty Trash"), QStringLiteral("emptyTrashAction")),
+            &QAction::triggered, this, &AppDelegate::StrongEmptyTrash);
+    connect(m_statusItem->addFeatureAction(localized("Secure Erase…"), QStringLiteral("secureEraseAction")),
+            &QAction::triggered, this, &AppDelegate::StartSafeDeleteFileAction);
     connect(m_statusItem->quickViewAction, &QAction::triggered, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
     connect(m_statusItem->openMainAction, &QAction::triggered, this, &AppDelegate::showMainWindow);
     connect(m_statusItem->preferencesAction, &QAction::triggered, this, &AppDelegate::ClickShowPereferenceWindow);
@@ -232,6 +261,8 @@ void AppDelegate::initStateBannerView() {
 void AppDelegate::ClickStateBanner(const QRect& anchor) {
     if (!thePopover) {
         thePopover = new PopoverWindow(thePopViewController->view());
+        thePopover->setAcceptDrops(true);
+        thePopover->installEventFilter(this);
         connect(thePopover, &PopoverWindow::popoverDidClose, this, &AppDelegate::popoverDidClose);
         connect(thePopover, &PopoverWindow::openMainWindowRequested, this, &AppDelegate::showMainWindow);
         connect(thePopover, &PopoverWindow::quitRequested, this, &AppDelegate::QuiteAppAction);
@@ -317,6 +348,30 @@ void AppDelegate::OpenMenuAction() { m_trashBrowser->OpenMenuAction(); }
 void AppDelegate::clickBackViewAction() { m_trashBrowser->clickBackViewAction(); }
 void AppDelegate::ShowinFinderAction() { m_trashBrowser->ShowinFinderAction(); }
 
+void AppDelegate::DeleteTrashItemAction() { m_trashBrowser->DeleteTrashItemAction(); }
+void AppDelegate::SafeDeleteItemAction() { m_trashBrowser->SafeDeleteItemAction(); }
+void AppDelegate::PutBackAction() { m_trashBrowser->PutBackAction(); }
+
+void AppDelegate::StrongEmptyTrash() {
+    showMainWindow();
+    m_empty->StrongEmptyTrash();
+}
+
+void AppDelegate::ShowForceEmptyAlertToMainThread() { m_empty->ShowForceEmptyAlertToMainThread(); }
+
+void AppDelegate::RunAdmintoRemoveTrashFile() {
+    if (m_runAdmin) m_runAdmin();
+}
+
+void AppDelegate::StartSafeDeleteFileAction() {
+    const QString start = m_services.paths->userTrash();
+    const QStringList chosen = m_erasePanel ? m_erasePanel(start) : ErasePanel::choose(window, start);
+    if (chosen.isEmpty()) return;
+    if (m_erase->confirm(chosen)) m_erase->startErase(chosen);
+}
+
+void AppDelegate::application_openFiles(const QStringList& paths) { m_erase->application_openFiles(paths); }
+
 void AppDelegate::PRLeftTipButtonMouseDownHandle(QObject* button) { m_dispatcher.dispatch(button); }
 
 void AppDelegate::centerWindow(QWidget* w) const {
@@ -328,10 +383,39 @@ void AppDelegate::centerWindow(QWidget* w) const {
 
 void AppDelegate::manageWindow(QWidget* w) {
     w->installEventFilter(this);
+    w->setAcceptDrops(true);
     m_windows.append(w);
 }
 
+bool AppDelegate::handleDrop(QEvent* event) {
+    // Files dropped on a window are offered for secure erase, as files opened with the program are.
+    auto localFiles = [](const QMimeData* mime) {
+        QStringList paths;
+        if (!mime || !mime->hasUrls()) return paths;
+        for (const QUrl& url : mime->urls())
+            if (url.isLocalFile()) paths << url.toLocalFile();
+        return paths;
+    };
+    if (event->type() == QEvent::DragEnter) {
+        auto* e = static_cast<QDragEnterEvent*>(event);
+        if (localFiles(e->mimeData()).isEmpty()) return false;
+        e->acceptProposedAction();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto* e = static_cast<QDropEvent*>(event);
+        const QStringList paths = localFiles(e->mimeData());
+        if (paths.isEmpty()) return false;
+        e->acceptProposedAction();
+        // Ask after the drop has finished, not inside the drag's own loop.
+        QTimer::singleShot(0, this, [this, paths] { application_openFiles(paths); });
+        return true;
+    }
+    return false;
+}
+
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) && handleDrop(event)) return true;
     if (event->type() == QEvent::Close) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && m_windows.contains(w)) {

@@ -24,6 +24,8 @@ class PreferencesWindow;
 class QTimer;
 class QWidget;
 class StatusItem;
+class EmptyController;
+class EraseController;
 class TrashBrowser;
 class TrashOrigPaths;
 
@@ -78,6 +80,21 @@ public:
     void OpenMenuAction();
     void clickBackViewAction();
     void ShowinFinderAction();
+    void DeleteTrashItemAction();
+    void SafeDeleteItemAction();
+    void PutBackAction();
+    // Emptying and erasing.
+    void StrongEmptyTrash();
+    void ShowForceEmptyAlertToMainThread();
+    /// Starts the helper with administrator rights, unless a blocking application runs.
+    void RunAdmintoRemoveTrashFile();
+    void StartSafeDeleteFileAction();
+    /// Files given on the command line or dropped on a window: offered for secure erase.
+    void application_openFiles(const QStringList& paths);
+    /// The panel that chooses what to erase (tests replace it).
+    void setErasePanel(std::function<QStringList(const QString& startFolder)> panel) { m_erasePanel = std::move(panel); }
+    /// What starts the helper (set by the program; tests record it).
+    void setRunAdmin(std::function<void()> runAdmin) { m_runAdmin = std::move(runAdmin); }
     /// The press handler of the image buttons.
     void PRLeftTipButtonMouseDownHandle(QObject* button);
 
@@ -89,6 +106,8 @@ public:
     const AppServices& services() const { return m_services; }
     std::shared_ptr<FileUtilities> fileUtilities() const { return m_fileUtilities; }
     TrashBrowser* trashBrowser() const { return m_trashBrowser; }
+    EmptyController* emptyController() const { return m_empty; }
+    EraseController* eraseController() const { return m_erase; }
     ButtonDispatcher& dispatcher() { return m_dispatcher; }
 
     /// The put-back places read from the Trash's records (the trash items and their history live
@@ -128,6 +147,7 @@ private:
     void setAccessoryMode();
     void centerWindow(QWidget* w) const;
     void manageWindow(QWidget* w);
+    bool handleDrop(QEvent* event);
     void buildDispatchRows();
     VersionTriple querySystemVersion() const;
 
@@ -135,6 +155,10 @@ private:
     std::unique_ptr<NotificationCenter> m_nc;
     std::shared_ptr<FileUtilities> m_fileUtilities;
     TrashBrowser* m_trashBrowser = nullptr;
+    EmptyController* m_empty = nullptr;
+    EraseController* m_erase = nullptr;
+    std::function<QStringList(const QString&)> m_erasePanel;
+    std::function<void()> m_runAdmin;
     ButtonDispatcher m_dispatcher;
     StatusItem* m_statusItem = nullptr;
     std::function<void()> m_cleanUpHandler;

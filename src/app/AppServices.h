@@ -9,6 +9,7 @@ class Defaults;
 class LoginItems;
 class Paths;
 class PRUpdateController;
+class SystemCommands;
 class SystemVersion;
 class Tasks;
 class Workspace;
@@ -26,4 +27,5 @@ struct AppServices {
     std::shared_ptr<SystemVersion> systemVersion;
     std::shared_ptr<Clock> clock;
     std::shared_ptr<PRUpdateController> updateController;
+    std::shared_ptr<SystemCommands> commands;  ///< made from `tasks` when not given
 };

@@ -156,6 +156,18 @@ PRLeftTipButton* MainWindow::addSection(const Section& section) {
     card->body()->addLayout(line);
     m_cardColumn->addWidget(card);
     m_cardButtons.insert(section.id, open);
+    m_cardRows.insert(section.id, line);
+    return button;
+}
+
+PRLeftTipButton* MainWindow::addCardButton(const QString& sectionId, const QString& title, const QString& objectName) {
+    QHBoxLayout* line = m_cardRows.value(sectionId);
+    if (!line) return nullptr;
+    auto* button = new PRLeftTipButton(m_nc, title, line->parentWidget());
+    button->setObjectName(objectName);
+    button->setLook(PRLeftTipButton::Look::Pill);
+    button->setFixedSize(button->sizeHint());
+    line->addWidget(button, 0, Qt::AlignVCenter);
     return button;
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QStackedWidget;
 class QVBoxLayout;
@@ -35,6 +36,8 @@ public:
 
     PRLeftTipButton* overviewButton() const { return m_overviewButton; }
     PRLeftTipButton* sectionButton(const QString& id) const { return m_buttons.value(id); }
+    /// Adds a further button to a section's card on the start view.
+    PRLeftTipButton* addCardButton(const QString& sectionId, const QString& title, const QString& objectName);
     /// A button of a card on the start view that opens the section.
     PRLeftTipButton* cardButton(const QString& id) const { return m_cardButtons.value(id); }
 
@@ -62,6 +65,7 @@ private:
     PRLeftTipButton* m_overviewButton = nullptr;
     QMap<QString, PRLeftTipButton*> m_buttons;
     QMap<QString, PRLeftTipButton*> m_cardButtons;
+    QMap<QString, QHBoxLayout*> m_cardRows;
     QMap<QString, QWidget*> m_pages;
     QMap<QString, QString> m_titles;
     QString m_current;

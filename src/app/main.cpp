@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -59,6 +60,12 @@ int main(int argc, char** argv) {
     controller.awakeFromNib();
     controller.applicationDidFinishLaunching();
     controller.showMainWindow();
+
+    // Files given on the command line are offered for secure erase.
+    QStringList files;
+    for (const QString& arg : parser.positionalArguments()) files << QFileInfo(arg).absoluteFilePath();
+    if (!files.isEmpty() && !snapshotMode)
+        QTimer::singleShot(0, &controller, [&controller, files] { controller.application_openFiles(files); });
 
     if (snapshotMode) {
         QString error;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QStringList>
 #include <QTextStream>
 
@@ -44,3 +45,10 @@ QList<CliVerb> cliVerbs();
 /// Verbs of each subsystem.
 QList<CliVerb> sizeVerbs();
 QList<CliVerb> trashVerbs();
+QList<CliVerb> eraseVerbs();
+QList<CliVerb> autocleanVerbs();
+/// The trash sub-verbs that change things (delete, shred, putback, empty); `handled` false for others.
+int trashActionVerb(const QString& sub, const QStringList& args, CliContext& ctx, bool* handled);
+/// The forced emptying, asking as the windows do.
+int emptyTrash(CliContext& ctx);
+int eraseVerb(const QStringList& args, CliContext& ctx);

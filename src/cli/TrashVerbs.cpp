@@ -122,7 +122,10 @@ QList<CliVerb> trashVerbs() {
         if (sub == QLatin1String("list")) return listVerb(rest, ctx);
         if (sub == QLatin1String("tree")) return treeVerb(rest, ctx);
         if (sub == QLatin1String("putback-paths")) return putbackVerb(rest, ctx);
-        *ctx.err << "corvane-cli: trash needs one of: list, tree, putback-paths\n";
+        bool handled = false;
+        const int status = trashActionVerb(sub, rest, ctx, &handled);
+        if (handled) return status;
+        *ctx.err << "corvane-cli: trash needs one of: list, tree, putback-paths, empty, delete, shred, putback\n";
         return CliExit::Usage;
     };
     CliVerb tree = trash;
@@ -131,5 +134,19 @@ QList<CliVerb> trashVerbs() {
     CliVerb putback = trash;
     putback.usage = QStringLiteral("trash putback-paths");
     putback.summary = QStringLiteral("the original places recorded in the Trash, in file order");
-    return {trash, tree, putback};
+    CliVerb empty = trash;
+    empty.usage = QStringLiteral("trash empty");
+    empty.summary = QStringLiteral("empty every Trash by force, asking first (--yes answers)");
+    empty.needsSettings = true;
+    trash.needsSettings = true;  // one verb name: the settings are opened for every sub-verb
+    CliVerb remove = trash;
+    remove.usage = QStringLiteral("trash delete NAME...");
+    remove.summary = QStringLiteral("remove items (names as trash list shows them, or their paths)");
+    CliVerb shred = trash;
+    shred.usage = QStringLiteral("trash shred NAME...");
+    shred.summary = QStringLiteral("overwrite and remove items");
+    CliVerb back = trash;
+    back.usage = QStringLiteral("trash putback NAME...");
+    back.summary = QStringLiteral("move items back where they came from (never over anything)");
+    return {trash, tree, putback, empty, remove, shred, back};
 }

@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-QList<CliVerb> cliVerbs() { return sizeVerbs() + trashVerbs(); }
+QList<CliVerb> cliVerbs() { return sizeVerbs() + trashVerbs() + eraseVerbs() + autocleanVerbs(); }
 
 namespace {
 

@@ -3,10 +3,14 @@
 #include "CVTrashController.h"
 #include "PutBackReader.h"
 #include "TrashScanner.h"
+#include "TrashItemActions.h"
 #include "TrashTableModel.h"
 #include "TrashTreeModel.h"
 #include "TrashWindow.h"
 #include "app/FileUtilities.h"
+#include "erase/SecureEraser.h"
+#include "platform/Alerts.h"
+#include "platform/SystemCommands.h"
 #include "platform/Localized.h"
 #include "platform/MainThread.h"
 #include "platform/Paths.h"
@@ -25,6 +29,8 @@
 #include <QThread>
 #include <QToolButton>
 #include <QTreeView>
+
+#include <sys/stat.h>
 
 TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
                            std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
@@ -221,4 +227,57 @@ void TrashBrowser::buildTree() {
         if (!m_closing) Q_EMIT treeBuilt();
     });
     m_treeThread->start();
+}
+
+void TrashBrowser::setRemoval(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
+                              std::function<void()> permissionAlert) {
+    m_commands = std::move(commands);
+    m_alerts = std::move(alerts);
+    m_permissionAlert = std::move(permissionAlert);
+    QAction* remove = addMenuAction(localized("Delete Immediately"), QStringLiteral("deleteTrashItemAction"));
+    QAction* shred = addMenuAction(localized("Securely Delete"), QStringLiteral("safeDeleteItemAction"));
+    QAction* putBack = addMenuAction(localized("Put Back"), QStringLiteral("putBackAction"));
+    connect(remove, &QAction::triggered, this, &TrashBrowser::DeleteTrashItemAction);
+    connect(shred, &QAction::triggered, this, &TrashBrowser::SafeDeleteItemAction);
+    connect(putBack, &QAction::triggered, this, &TrashBrowser::PutBackAction);
+}
+
+void TrashBrowser::removeItems(bool securely) {
+    const CVTrashFileNode::Ptr clicked = m_table->itemAt(m_clickedRow);
+    const QList<CVTrashFileNode::Ptr> items = itemsForAction();
+    if (!clicked || items.isEmpty() || !m_commands) return;
+    const TrashItemActions actions(m_commands);
+    const SecureEraser eraser(m_commands);
+    for (const auto& item : items) {
+        if (securely)
+            eraser.eraseItems({item->theTrashPath});
+        else
+            actions.deleteItem(item->theTrashPath);
+        m_navigation.removeItem(item);
+    }
+    reloadTable();
+    struct stat st;
+    if (::lstat(QFile::encodeName(clicked->theTrashPath).constData(), &st) == 0 && m_permissionAlert) m_permissionAlert();
+}
+
+void TrashBrowser::DeleteTrashItemAction() { removeItems(false); }
+
+void TrashBrowser::SafeDeleteItemAction() { removeItems(true); }
+
+void TrashBrowser::PutBackAction() {
+    const QList<CVTrashFileNode::Ptr> items = itemsForAction();
+    if (items.isEmpty() || !m_commands) return;
+    const TrashItemActions actions(m_commands);
+    QList<TrashItemActions::NotPutBack> left;
+    for (const auto& item : items) {
+        const auto outcome = actions.putBack(item->theTrashPath, item->theOrignalpath);
+        if (outcome == TrashItemActions::PutBack::Moved)
+            m_navigation.removeItem(item);
+        else if (outcome != TrashItemActions::PutBack::Unknown)
+            left.append({item->theFileName, item->theOrignalpath, outcome});
+    }
+    reloadTable();
+    if (!left.isEmpty() && m_alerts)
+        m_alerts->runModal({localized("Some items were not put back."), localized(" OK "), QString(),
+                            TrashItemActions::notPutBackText(left)});
 }

@@ -6,9 +6,13 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 #include <memory>
 
+class Alerts;
 class FileUtilities;
+class SystemCommands;
 class Paths;
 class QAction;
 class QMenu;
@@ -44,6 +48,16 @@ public:
     void OpenMenuAction();
     void clickBackViewAction();
     void ShowinFinderAction();
+    /// What removing and putting back work with; `permissionAlert` is the shared alert whose
+    /// " OK " starts the helper.
+    void setRemoval(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
+                    std::function<void()> permissionAlert);
+    /// rm -rf on the clicked (and selected) items; the permission alert when the clicked one stays.
+    void DeleteTrashItemAction();
+    /// Secure erase of the clicked (and selected) items, then the same check.
+    void SafeDeleteItemAction();
+    /// Moves the clicked (and selected) items back; what could not go back stays, named in one alert.
+    void PutBackAction();
     /// Builds the tree of the user's Trash on a worker and hands it to the outline view.
     void buildTree();
 
@@ -66,6 +80,7 @@ private:
     void ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size);
     void showContextMenu(const QPoint& pos);
     void waitForWorkers();
+    void removeItems(bool securely);
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const FileUtilities> m_files;
@@ -82,4 +97,7 @@ private:
     bool m_closing = false;
     int m_clickedRow = -1;
     quint64 m_trashFileSize = 0;
+    std::shared_ptr<const SystemCommands> m_commands;
+    std::shared_ptr<Alerts> m_alerts;
+    std::function<void()> m_permissionAlert;
 };

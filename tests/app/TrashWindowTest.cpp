@@ -6,6 +6,8 @@
 #include "trash/TrashWindow.h"
 
 #include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>

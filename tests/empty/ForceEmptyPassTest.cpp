@@ -84,7 +84,9 @@ TEST(ForceEmptyPass, VolumeStageKeeps755FoldersAndLeavesOtherAccountsAlone) {
     EXPECT_TRUE(QFileInfo::exists(f.usb + "/Documents/keep.txt"));
     // Paths reach rm as paths, never as options.
     for (const auto& call : f.tasks->calls())
-        if (call.program == QLatin1String("rm")) EXPECT_EQ(call.arguments.value(1), QStringLiteral("--"));
+        if (call.program == QLatin1String("rm")) {
+            EXPECT_EQ(call.arguments.value(1), QStringLiteral("--"));
+        }
 }
 
 TEST(ForceEmptyPass, BothStagesFailingGiveTwoAlerts) {

@@ -1,5 +1,8 @@
 #include "SandboxBuilder.h"
 
+#include "DSStoreWriter.h"
+#include "platform/Defaults.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -45,7 +48,7 @@ void SandboxBuilder::touch(const QString& path, const QDateTime& when) const {
     ::utime(QFile::encodeName(absolute(path)).constData(), &times);
 }
 
-void SandboxBuilder::buildDemo() const {
+void SandboxBuilder::buildDemo(const QString& configFolder) const {
     const MacPaths p = paths();
     const QString trash = p.userTrash();
     const QDateTime base(QDate(2026, 11, 20), QTime(9, 30), Qt::UTC);
@@ -62,6 +65,28 @@ void SandboxBuilder::buildDemo() const {
     touch(trash + QStringLiteral("/Quarterly report.pdf"), base);
     touch(trash + QStringLiteral("/old-invoice.txt"), base.addDays(-12));
     touch(trash + QStringLiteral("/Ünïcode résumé.txt"), base.addDays(3));
+
+    writeSizedFile(trash + QStringLiteral("/Poster.psd"), 240000);
+    writeFile(trash + QStringLiteral("/plan.txt"), "Project plan, draft 3\n");
+
+    const QString user = QStringLiteral("Users/") + m_login;
+    DSStoreWriter records;
+    records.add(QStringLiteral("Quarterly report.pdf"), user + QStringLiteral("/Documents/"));
+    records.add(QStringLiteral("Holiday photos"), user + QStringLiteral("/Pictures/"));
+    records.add(QStringLiteral("old-invoice.txt"), user + QStringLiteral("/Documents/Invoices/"));
+    records.add(QStringLiteral("Ünïcode résumé.txt"), user + QStringLiteral("/Desktop/"));
+    records.add(QStringLiteral("Read-only archive"), user + QStringLiteral("/Archive/"));
+    records.add(QStringLiteral("Poster.psd"), user + QStringLiteral("/Desktop/"));
+    records.add(QStringLiteral("plan.txt"), user + QStringLiteral("/Projects/Corvid/"));
+    records.write(p.trashRecordsFile());
+    writeFile(user + QStringLiteral("/Documents/Quarterly report.pdf"), "a newer report already here\n");
+
+    if (!configFolder.isEmpty()) {
+        Defaults settings(configFolder + QStringLiteral("/Corvane/Corvane.conf"));
+        settings.setStringArray(QStringLiteral("FileFormatData"), {QStringLiteral("psd")});
+        settings.setStringArray(QStringLiteral("FileLocationData"), {p.userHome() + QStringLiteral("/Projects")});
+        settings.synchronize();
+    }
 
     const QString desktop = p.userDesktop();
     writeSizedFile(desktop + QStringLiteral("/Screenshot 2026-12-01.png"), 86000);

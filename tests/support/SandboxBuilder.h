@@ -22,9 +22,11 @@ public:
     /// Sets the modification time (UTC).
     void touch(const QString& path, const QDateTime& when) const;
 
-    /// The demo's content: a Trash with files, folders, a hidden item and a read-only folder, a
-    /// Desktop, and the volume "USB" with a Trash for user 501.
-    void buildDemo() const;
+    /// The demo's content: a Trash with files, folders, a hidden item, a read-only folder and the
+    /// put-back records of its items, a Desktop, and the volume "USB" with Trash folders for users
+    /// 501 and 503. With a `configFolder`, also a settings store with protection rules that protect
+    /// two of the Trash items.
+    void buildDemo(const QString& configFolder = QString()) const;
 
 private:
     QString absolute(const QString& path) const;

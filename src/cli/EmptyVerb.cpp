@@ -1,0 +1,33 @@
+// trash empty: the forced emptying from the command line.
+#include "CliContext.h"
+#include "empty/EmptyController.h"
+#include "platform/Alerts.h"
+#include "platform/SystemCommands.h"
+#include "platform/Workspace.h"
+#include "trash/PutBackReader.h"
+
+int emptyTrash(CliContext& ctx) {
+    auto workspace = std::make_shared<Workspace>(ctx.paths);
+    EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks), std::make_shared<TrashOrigPaths>(),
+                          workspace, ctx.alerts);
+    bool helperAsked = false;
+    empty.setRunAdmin([&] { helperAsked = true; });
+    if (!empty.askToEmpty()) {
+        *ctx.err << "corvane-cli: nothing emptied\n";
+        return CliExit::Failed;
+    }
+    const int failures = empty.runPassHere();
+    if (failures == 0) return CliExit::Ok;
+    *ctx.err << "corvane-cli: some items could not be removed with your rights"
+             << (helperAsked ? "" : "; run Corvane's helper to finish") << '\n';
+    return CliExit::Failed;
+}
+
+QList<CliVerb> eraseVerbs() {
+    CliVerb erase;
+    erase.name = QStringLiteral("erase");
+    erase.usage = QStringLiteral("erase PATH...");
+    erase.summary = QStringLiteral("overwrite and remove files and folders, asking first (--yes answers)");
+    erase.run = eraseVerb;
+    return {erase};
+}

@@ -1,0 +1,135 @@
+// The command line's verbs that remove or move Trash items and erase files.
+#include "CliContext.h"
+#include "app/FileUtilities.h"
+#include "empty/EmptyController.h"
+#include "erase/SecureEraser.h"
+#include "platform/Alerts.h"
+#include "platform/Localized.h"
+#include "platform/Paths.h"
+#include "platform/SystemCommands.h"
+#include "platform/Workspace.h"
+#include "trash/PutBackReader.h"
+#include "trash/TrashItemActions.h"
+#include "trash/TrashScanner.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace {
+
+bool somethingAt(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+/// The scanned items each argument names: a name as `trash list` shows it, or the item's path in
+/// the Trash. A name that fits several items must be given as a path.
+bool resolve(const QStringList& args, CliContext& ctx, QList<CVTrashFileNode::Ptr>& items) {
+    auto origPaths = std::make_shared<TrashOrigPaths>();
+    TrashScanner scanner(ctx.paths, ctx.files, origPaths, std::make_shared<Workspace>(ctx.paths));
+    const TrashScanResult result = scanner.scan();
+    bool ok = true;
+    for (const QString& arg : args) {
+        QList<CVTrashFileNode::Ptr> found;
+        for (const auto& item : result.items)
+            if (item->theTrashPath == arg) found = {item};
+        if (found.isEmpty())
+            for (const auto& item : result.items)
+                if (item->theFileName == arg) found << item;
+        if (found.size() == 1) {
+            items << found.first();
+        } else {
+            *ctx.err << "corvane-cli: " << arg
+                     << (found.isEmpty() ? ": no such item in the Trash\n" : ": several items have this name; give its path in the Trash\n");
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
+    if (args.isEmpty()) {
+        *ctx.err << "corvane-cli: name at least one item of the Trash\n";
+        return CliExit::Usage;
+    }
+    QList<CVTrashFileNode::Ptr> items;
+    int status = resolve(args, ctx, items) ? CliExit::Ok : CliExit::Failed;
+    auto commands = std::make_shared<SystemCommands>(ctx.tasks);
+    const TrashItemActions actions(commands);
+    const SecureEraser eraser(commands);
+    for (const auto& item : items) {
+        if (securely)
+            eraser.eraseItems({item->theTrashPath});
+        else
+            actions.deleteItem(item->theTrashPath);
+        if (somethingAt(item->theTrashPath)) {
+            *ctx.err << "corvane-cli: " << item->theTrashPath << ": could not be removed with your rights\n";
+            status = CliExit::Failed;
+        }
+    }
+    return status;
+}
+
+int putbackVerb(const QStringList& args, CliContext& ctx) {
+    if (args.isEmpty()) {
+        *ctx.err << "corvane-cli: name at least one item of the Trash\n";
+        return CliExit::Usage;
+    }
+    QList<CVTrashFileNode::Ptr> items;
+    int status = resolve(args, ctx, items) ? CliExit::Ok : CliExit::Failed;
+    const TrashItemActions actions(std::make_shared<SystemCommands>(ctx.tasks));
+    for (const auto& item : items) {
+        const auto outcome = actions.putBack(item->theTrashPath, item->theOrignalpath);
+        if (outcome == TrashItemActions::PutBack::Moved) {
+            *ctx.out << item->theOrignalpath << '\n';
+            continue;
+        }
+        *ctx.err << "corvane-cli: " << TrashItemActions::notPutBackText({{item->theFileName, item->theOrignalpath, outcome}})
+                 << '\n';
+        status = CliExit::Failed;
+    }
+    return status;
+}
+
+}  // namespace
+
+int trashActionVerb(const QString& sub, const QStringList& args, CliContext& ctx, bool* handled) {
+    *handled = true;
+    if (sub == QLatin1String("delete")) return removeVerb(args, ctx, false);
+    if (sub == QLatin1String("shred")) return removeVerb(args, ctx, true);
+    if (sub == QLatin1String("putback")) return putbackVerb(args, ctx);
+    if (sub == QLatin1String("empty")) {
+        if (!args.isEmpty()) {
+            *ctx.err << "corvane-cli: trash empty takes no arguments\n";
+            return CliExit::Usage;
+        }
+        return emptyTrash(ctx);
+    }
+    *handled = false;
+    return CliExit::Usage;
+}
+
+int eraseVerb(const QStringList& args, CliContext& ctx) {
+    if (args.isEmpty()) {
+        *ctx.err << "corvane-cli: erase needs at least one path\n";
+        return CliExit::Usage;
+    }
+    QStringList paths;
+    for (const QString& a : args) paths << (a.startsWith(QLatin1Char('/')) ? a : QDir::current().absoluteFilePath(a));
+    const int answer = ctx.alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
+                                             localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
+    if (answer != Alerts::Default) {
+        *ctx.err << "corvane-cli: nothing erased\n";
+        return CliExit::Failed;
+    }
+    SecureEraser(std::make_shared<SystemCommands>(ctx.tasks)).eraseItems(paths);
+    int status = CliExit::Ok;
+    for (const QString& p : paths) {
+        if (somethingAt(p)) {
+            *ctx.err << "corvane-cli: " << p << ": could not be erased\n";
+            status = CliExit::Failed;
+        }
+    }
+    return status;
+}

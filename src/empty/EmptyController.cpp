@@ -1,0 +1,82 @@
+#include "EmptyController.h"
+
+#include "ForceEmptyPass.h"
+#include "PermissionAlert.h"
+#include "platform/MainThread.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+EmptyController::EmptyController(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
+                                 std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
+                                 std::shared_ptr<Alerts> alerts, QObject* parent)
+    : QObject(parent),
+      m_paths(std::move(paths)),
+      m_commands(std::move(commands)),
+      m_origPaths(std::move(origPaths)),
+      m_workspace(std::move(workspace)),
+      m_alerts(std::move(alerts)) {}
+
+EmptyController::~EmptyController() { waitForPass(); }
+
+void EmptyController::waitForPass() {
+    while (m_thread && !m_thread->isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool EmptyController::StrongEmptyTrash() {
+    if (m_running) {
+        qInfo("Emptying the Trash is already under way; the request is ignored.");
+        return false;
+    }
+    return askToEmpty() && ForceEmptyTrash();
+}
+
+bool EmptyController::askToEmpty() {
+    const int answer = m_alerts->runModal(
+        {localized("Corvane will delete all items in the trash, are you sure you want to remove ?"),
+         localized(" Empty Trash "), localized(" Cancel "), QString()});
+    return answer == Alerts::Default;
+}
+
+bool EmptyController::ForceEmptyTrash() {
+    bool expected = false;
+    if (!m_running.compare_exchange_strong(expected, true)) {
+        qInfo("Emptying the Trash is already under way; the request is ignored.");
+        return false;
+    }
+    m_thread = QThread::create([this] {
+        const int failures = runPass();
+        MainThread::runAndWait([&] { Q_EMIT passFinished(failures); });
+    });
+    connect(m_thread, &QThread::finished, this, [this] {
+        m_thread->deleteLater();
+        m_thread = nullptr;
+        m_running = false;
+    });
+    m_thread->start();
+    return true;
+}
+
+int EmptyController::runPassHere() {
+    bool expected = false;
+    if (!m_running.compare_exchange_strong(expected, true)) return -1;
+    const int failures = runPass();
+    m_running = false;
+    Q_EMIT passFinished(failures);
+    return failures;
+}
+
+int EmptyController::runPass() {
+    if (m_protection.beginPass) m_protection.beginPass();
+    ForceEmptyPass::Hooks hooks;
+    hooks.hasRules = m_protection.hasRules;
+    hooks.isProtected = m_protection.isProtected;
+    hooks.permissionAlert = [this] { MainThread::runAndWait([this] { ShowForceEmptyAlertToMainThread(); }); };
+    hooks.finished = m_protection.CheckIfNeedDeleteConfirm;
+    ForceEmptyPass pass(m_paths, m_commands, m_origPaths, m_workspace, hooks);
+    return pass.ForceEmptyTrashFileThreader();
+}
+
+void EmptyController::ShowForceEmptyAlertToMainThread() {
+    if (m_alerts->runModal(permissionAlertSpec()) == Alerts::Default && m_runAdmin) m_runAdmin();
+}

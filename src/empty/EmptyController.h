@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class Alerts;
+class Paths;
+class QThread;
+class SystemCommands;
+class TrashOrigPaths;
+class Workspace;
+
+/// Starts forced emptying passes, one at a time: the user's command with its confirmation, the
+/// auto-clean and the command line. A pass runs on a worker; its alerts are shown on the main
+/// thread, whose " OK " starts the helper with administrator rights.
+class EmptyController : public QObject {
+    Q_OBJECT
+public:
+    struct Protection {
+        std::function<bool()> hasRules;
+        std::function<bool(const QString& path)> isProtected;
+        std::function<void()> beginPass;  ///< before the first entry is checked
+        std::function<void()> CheckIfNeedDeleteConfirm;  ///< at the end of the pass, on the worker
+    };
+
+    EmptyController(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
+                    std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
+                    std::shared_ptr<Alerts> alerts, QObject* parent = nullptr);
+    ~EmptyController() override;
+
+    void setProtection(Protection protection) { m_protection = std::move(protection); }
+    /// What " OK " in the permission alert does (start the helper).
+    void setRunAdmin(std::function<void()> runAdmin) { m_runAdmin = std::move(runAdmin); }
+
+    /// Asks "Corvane will delete all items in the trash…" and starts a pass on " Empty Trash ".
+    /// False when cancelled or when a pass is already running.
+    bool StrongEmptyTrash();
+    /// The confirmation alone: true for " Empty Trash ".
+    bool askToEmpty();
+    /// Starts a pass on a worker; false (and logged) when one is already running.
+    bool ForceEmptyTrash();
+    /// Runs a pass on the calling thread (the command line); -1 when one is already running, else
+    /// the number of stages that reported a failure.
+    int runPassHere();
+    /// The permission alert, on the main thread; " OK " runs the helper start.
+    void ShowForceEmptyAlertToMainThread();
+    bool isRunning() const { return m_running; }
+    /// Waits (serving events) until a running pass has ended.
+    void waitForPass();
+
+Q_SIGNALS:
+    void passFinished(int failures);
+
+private:
+    int runPass();
+
+    std::shared_ptr<const Paths> m_paths;
+    std::shared_ptr<const SystemCommands> m_commands;
+    std::shared_ptr<TrashOrigPaths> m_origPaths;
+    std::shared_ptr<const Workspace> m_workspace;
+    std::shared_ptr<Alerts> m_alerts;
+    Protection m_protection;
+    std::function<void()> m_runAdmin;
+    std::atomic<bool> m_running{false};
+    QThread* m_thread = nullptr;
+};

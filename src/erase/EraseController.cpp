@@ -1,0 +1,47 @@
+#include "EraseController.h"
+
+#include "SecureEraser.h"
+#include "platform/Alerts.h"
+#include "platform/Localized.h"
+#include "platform/MainThread.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+EraseController::EraseController(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
+                                 QObject* parent)
+    : QObject(parent), m_commands(std::move(commands)), m_alerts(std::move(alerts)) {}
+
+EraseController::~EraseController() { waitForErases(); }
+
+void EraseController::waitForErases() {
+    while (!m_threads.isEmpty()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool EraseController::confirm(const QStringList& paths) {
+    // The list goes in as it is: a path with "%" must not act as a format.
+    const int answer = m_alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
+                                           localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
+    return answer == Alerts::Default;
+}
+
+bool EraseController::application_openFiles(const QStringList& paths) {
+    if (paths.isEmpty() || !confirm(paths)) return false;
+    startErase(paths);
+    return true;
+}
+
+void EraseController::startErase(const QStringList& paths) {
+    auto commands = m_commands;
+    QThread* thread = QThread::create([this, commands, paths] {
+        SecureEraser(commands).eraseItems(paths);
+        MainThread::runAndWait([this] { Q_EMIT EraseAllFinishedHanderToMainThread(); });
+    });
+    m_threads.append(thread);
+    // Each worker releases only its own thread object.
+    connect(thread, &QThread::finished, this, [this, thread] {
+        m_threads.removeAll(thread);
+        thread->deleteLater();
+    });
+    thread->start();
+}

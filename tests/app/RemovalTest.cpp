@@ -1,0 +1,146 @@
+#include "empty/EmptyController.h"
+#include "erase/EraseController.h"
+#include "support/AppFixture.h"
+#include "support/DSStoreWriter.h"
+#include "trash/TrashBrowser.h"
+#include "trash/TrashTableModel.h"
+#include "trash/TrashWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+QStringList namesIn(const QString& folder) {
+    QStringList n = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    n.sort();
+    return n;
+}
+
+void scan(AppDelegate& app) {
+    QSignalSpy done(app.trashBrowser(), &TrashBrowser::scanFinished);
+    app.trashBrowser()->ScanUserTrashFile();
+    ASSERT_TRUE(done.wait(30000));
+}
+
+int rowOf(AppDelegate& app, const QString& name) {
+    TrashTableModel* m = app.trashBrowser()->tableModel();
+    for (int r = 0; r < m->rowCount(); ++r)
+        if (m->itemAt(r)->theFileName == name) return r;
+    return -1;
+}
+
+TEST(EmptyTrash, ConfirmedPassEmptiesAndThePermissionAlertStartsTheHelper) {
+    AppFixture f;
+    const QString trash = f.paths->userTrash();
+    f.sandbox.writeFile(trash + "/a.txt", "a");
+    const QString kept = f.sandbox.makeFolder(f.root.path() + "/Volumes/USB/.Trashes/501/Kept");
+    ::chmod(QFile::encodeName(kept).constData(), 0755);
+    const QString outside = f.sandbox.writeFile("Users/me/Documents/keep.txt", "keep");
+    auto app = f.launch();
+    int helperStarts = 0;
+    app->setRunAdmin([&] { ++helperStarts; });
+
+    f.alerts->clear();
+    f.alerts->setNextAnswers({Alerts::Alternate});
+    app->StrongEmptyTrash();  // cancelled: nothing happens
+    EXPECT_FALSE(app->emptyController()->isRunning());
+    EXPECT_TRUE(QFile::exists(trash + "/a.txt"));
+
+    f.alerts->setNextAnswers({Alerts::Default, Alerts::Default});
+    QSignalSpy finished(app->emptyController(), &EmptyController::passFinished);
+    app->StrongEmptyTrash();
+    EXPECT_FALSE(app->emptyController()->ForceEmptyTrash());  // one pass at a time
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_EQ(finished.first().first().toInt(), 1);
+    EXPECT_TRUE(namesIn(trash).isEmpty());
+    EXPECT_EQ(helperStarts, 1);
+    ASSERT_EQ(f.alerts->asked().size(), 3);
+    EXPECT_EQ(f.alerts->asked()[1].defaultButton, QStringLiteral(" Empty Trash "));
+    EXPECT_TRUE(f.alerts->asked()[2].message.startsWith(QLatin1String("The current user does not have permission")));
+    EXPECT_TRUE(QFile::exists(outside));
+}
+
+TEST(TrashTableActions, DeleteRemovesTheSelectionAndTheClickedRowAndNothingElse) {
+    AppFixture f;
+    const QString trash = f.paths->userTrash();
+    for (const char* n : {"one", "two", "three", "four", "five", "six"}) f.sandbox.writeFile(trash + "/" + n, n);
+    auto app = f.launch();
+    scan(*app);
+    QTableView* table = app->trashBrowser()->window()->theTableView;
+    auto* model = app->trashBrowser()->tableModel();
+    for (const char* n : {"one", "two", "three"})
+        table->selectionModel()->select(model->index(rowOf(*app, n), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    app->trashBrowser()->setClickedRow(rowOf(*app, "five"));
+    app->DeleteTrashItemAction();
+    EXPECT_EQ(namesIn(trash), (QStringList{"four", "six"}));
+    EXPECT_EQ(model->rowCount(), 2);
+    EXPECT_TRUE(f.alerts->asked().isEmpty());
+}
+
+TEST(TrashTableActions, PutBackNeverReplacesAndNamesWhatStayed) {
+    AppFixture f;
+    const QString trash = f.paths->userTrash();
+    f.sandbox.writeFile(trash + "/free.txt", "free");
+    f.sandbox.writeFile(trash + "/taken.txt", "from the trash");
+    f.sandbox.writeFile(trash + "/unknown.txt", "?");
+    const QString takenPlace = f.sandbox.writeFile("Users/me/Documents/taken.txt", "already there");
+    DSStoreWriter records;
+    records.add(QStringLiteral("free.txt"), QStringLiteral("Users/me/Gone/Deeper/"));
+    records.add(QStringLiteral("taken.txt"), QStringLiteral("Users/me/Documents/"));
+    ASSERT_TRUE(records.write(f.paths->trashRecordsFile()));
+    auto app = f.launch();
+    scan(*app);
+    QTableView* table = app->trashBrowser()->window()->theTableView;
+    auto* model = app->trashBrowser()->tableModel();
+    for (const char* n : {"free.txt", "taken.txt", "unknown.txt"})
+        table->selectionModel()->select(model->index(rowOf(*app, n), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    app->trashBrowser()->setClickedRow(rowOf(*app, "free.txt"));
+    f.alerts->clear();
+    app->PutBackAction();
+    EXPECT_TRUE(QFile::exists(f.root.path() + "/Users/me/Gone/Deeper/free.txt"));  // folder chain recreated
+    QFile place(takenPlace);
+    ASSERT_TRUE(place.open(QIODevice::ReadOnly));
+    EXPECT_EQ(place.readAll(), QByteArray("already there"));
+    EXPECT_TRUE(QFile::exists(trash + "/taken.txt"));
+    EXPECT_GE(rowOf(*app, "taken.txt"), 0);
+    EXPECT_GE(rowOf(*app, "unknown.txt"), 0);
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_TRUE(f.alerts->asked()[0].informativeText.contains(QLatin1String("taken.txt")));
+    EXPECT_FALSE(f.alerts->asked()[0].informativeText.contains(QLatin1String("unknown.txt")));
+}
+
+TEST(SecureErase, PanelAndDropsConfirmWithTheListText) {
+    AppFixture f;
+    const QString one = f.sandbox.writeFile("pick/one.txt", "1");
+    const QString two = f.sandbox.writeFile("pick/100% two.txt", "2");
+    auto app = f.launch();
+    QString startedIn;
+    app->setErasePanel([&](const QString& start) {
+        startedIn = start;
+        return QStringList{one, two};
+    });
+    f.alerts->clear();
+    f.alerts->setNextAnswers({Alerts::Alternate});
+    app->StartSafeDeleteFileAction();
+    EXPECT_EQ(startedIn, f.paths->userTrash());
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_EQ(f.alerts->asked()[0].informativeText, " \n " + one + " \n " + two);
+    EXPECT_EQ(f.alerts->asked()[0].defaultButton, QStringLiteral(" Erase "));
+    EXPECT_TRUE(QFile::exists(one));
+
+    QSignalSpy done(app->eraseController(), &EraseController::EraseAllFinishedHanderToMainThread);
+    f.alerts->setNextAnswers({Alerts::Default});
+    app->application_openFiles({one, two});
+    ASSERT_TRUE(done.wait(30000));
+    EXPECT_FALSE(QFile::exists(one));
+    EXPECT_FALSE(QFile::exists(two));
+}
+
+}  // namespace
