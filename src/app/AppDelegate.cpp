@@ -12,7 +12,10 @@
 #include "ProductInfo.h"
 #include "SettingsKeys.h"
 #include "StatusItem.h"
+#include "autoclean/AutoCleanPolicy.h"
+#include "autoclean/AutoTrashWindow.h"
 #include "autoclean/PPopoverviewConterller.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/Appearance.h"
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
@@ -33,6 +36,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -103,13 +107,30 @@ void AppDelegate::awakeFromNib() {
     fulldiskWindow = new FullDiskWindow(m_nc.get());
     perfereceWindow = new PreferencesWindow(m_services.defaults->filePath());
     aboutWindow = new AboutWindow;
-    thePopViewController = new PPopoverviewConterller(this);
+    thePopViewController = new PPopoverviewConterller(m_services.defaults, m_services.loginItems, this);
+    // 7. The popover controller's view also lives in the auto-clean window.
+    autoTrashWindow = new AutoTrashWindow(thePopViewController->view());
+    connect(thePopViewController, &PPopoverviewConterller::autoLoginChanged, this,
+            [this](bool on) { window->autoLunchBtn->setChecked(on); });
+    if (!m_services.notifications) m_services.notifications = std::make_shared<DesktopNotifications>();
+    m_autoClean = std::make_unique<AutoCleanPolicy>(m_services.defaults, m_services.alerts, m_services.clock,
+                                                    m_services.notifications);
+    m_autoClean->setConditions(thePopViewController);
+    m_autoClean->setTrashSizeFunction([this] { return m_fileUtilities->getTrashFileSize(); });
+    m_autoClean->setStartEmptying([this] { return m_empty->ForceEmptyTrash(); });
+    m_autoClean->setShowLastClean([this](const QString& size, const QString& date) {
+        thePopViewController->ShowLastCleanUpInfo(size, date);
+        window->setLastCleanText(size.isNull() ? localized("Last cleaned %1").arg(date)
+                                               : localized("Last cleaned %1, %2").arg(date, size));
+    });
+    setCleanUpHandler([this] { m_autoClean->CleanUpTimer_hander(); });
     // 8. The trash table, its back button and progress indicator start hidden.
     m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
     m_trashBrowser->setRemoval(m_services.commands, m_services.alerts, [this] { ShowForceEmptyAlertToMainThread(); });
     for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(guideWindow),
                        static_cast<QWidget*>(fulldiskWindow), static_cast<QWidget*>(perfereceWindow),
-                       static_cast<QWidget*>(aboutWindow), static_cast<QWidget*>(m_trashBrowser->window())})
+                       static_cast<QWidget*>(aboutWindow), static_cast<QWidget*>(m_trashBrowser->window()),
+                       static_cast<QWidget*>(autoTrashWindow)})
         manageWindow(w);
     window->showStartView();
 
@@ -137,6 +158,12 @@ void AppDelegate::buildDispatchRows() {
     m_dispatcher.addRow({window->cardButton(QStringLiteral("trash")), {}, [this] { ScanUserTrashFile(); }, {}});
     m_dispatcher.addRow({window->addCardButton(QStringLiteral("trash"), localized("Empty Trash"), QStringLiteral("card_empty")),
                          {}, [this] { StrongEmptyTrash(); }, {}});
+
+    PRLeftTipButton* autoClean = window->addSection(
+        {QStringLiteral("autoclean"), localized("Auto Clean"), QStringLiteral("section-autoclean.png"),
+         localized("Empty the Trash by itself when it grows past a size or a chosen period has passed."), nullptr});
+    m_dispatcher.addRow({autoClean, {}, [this] { ShowAutoTrash(); }, {}});
+    m_dispatcher.addRow({window->cardButton(QStringLiteral("autoclean")), {}, [this] { ShowAutoTrash(); }, {}});
 
     PRLeftTipButton* erase = window->addSection(
         {QStringLiteral("erase"), localized("Secure Erase"), QStringLiteral("section-erase.png"),
@@ -185,14 +212,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     if (!d.hasValue(SettingsKeys::BShowWarning)) d.setString(SettingsKeys::BShowWarning, SettingsKeys::YES);
     d.synchronize();
     // 7. The last clean, its date as "(yyyy-MM-dd)".
-    const QDateTime last = d.dateForKey(SettingsKeys::LastCleanDate);
-    if (last.isValid()) {
-        const QString dateText = QStringLiteral("(%1)").arg(last.toUTC().toString(QStringLiteral("yyyy-MM-dd")));
-        const QString size = d.stringForKey(SettingsKeys::LastsCleanTrashData);
-        thePopViewController->ShowLastCleanUpInfo(size, dateText);
-        window->setLastCleanText(size.isNull() ? localized("Last cleaned %1").arg(dateText)
-                                               : localized("Last cleaned %1, %2").arg(dateText, size));
-    }
+    m_autoClean->showLastClean();
     // 8. The two timers; the first auto-clean check runs one interval after launch.
     autoTrashTimer = new QTimer(this);
     autoTrashTimer->setObjectName(QStringLiteral("autoTrashTimer"));
@@ -249,6 +269,8 @@ void AppDelegate::initStateBannerView() {
             &QAction::triggered, this, &AppDelegate::StrongEmptyTrash);
     connect(m_statusItem->addFeatureAction(localized("Secure Erase…"), QStringLiteral("secureEraseAction")),
             &QAction::triggered, this, &AppDelegate::StartSafeDeleteFileAction);
+    connect(m_statusItem->addFeatureAction(localized("Auto Clean…"), QStringLiteral("autoCleanAction")),
+            &QAction::triggered, this, &AppDelegate::ShowAutoTrash);
     connect(m_statusItem->quickViewAction, &QAction::triggered, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
     connect(m_statusItem->openMainAction, &QAction::triggered, this, &AppDelegate::showMainWindow);
     connect(m_statusItem->preferencesAction, &QAction::triggered, this, &AppDelegate::ClickShowPereferenceWindow);
@@ -270,7 +292,19 @@ void AppDelegate::ClickStateBanner(const QRect& anchor) {
     thePopover->showRelativeTo(anchor);
 }
 
-void AppDelegate::popoverDidClose() { thePopover = nullptr; }
+void AppDelegate::popoverDidClose() {
+    thePopover = nullptr;
+    autoTrashWindow->reclaim();
+}
+
+void AppDelegate::ShowAutoTrash() {
+    m_autoClean->showLastClean();
+    autoTrashWindow->toggle();
+    if (autoTrashWindow->isVisible()) {
+        autoTrashWindow->raise();
+        autoTrashWindow->activateWindow();
+    }
+}
 
 void AppDelegate::setAccessoryMode() {
     m_accessoryMode = true;
@@ -307,6 +341,7 @@ void AppDelegate::ClickPloverlyOnLogin() {
         d.setString(SettingsKeys::BAutoLogin, SettingsKeys::NO);
     }
     d.synchronize();
+    thePopViewController->autoLunchBtn->setChecked(window->autoLunchBtn->isChecked());
 }
 
 bool AppDelegate::windowShouldClose(QWidget* w) {

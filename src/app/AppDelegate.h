@@ -13,6 +13,8 @@
 #include <memory>
 
 class AboutWindow;
+class AutoCleanPolicy;
+class AutoTrashWindow;
 class FileUtilities;
 class FullDiskWindow;
 class GuideWindow;
@@ -54,6 +56,10 @@ public:
     void BMakeModeTimer_hander();
     /// What the six-hourly tick runs (the auto-clean check).
     void setCleanUpHandler(std::function<void()> handler) { m_cleanUpHandler = std::move(handler); }
+
+    /// Brings up the auto-clean window (or hides it) with the last clean shown.
+    void ShowAutoTrash();
+    AutoCleanPolicy* autoCleanPolicy() const { return m_autoClean.get(); }
 
     // Status item and popover.
     void initStateBannerView();
@@ -130,6 +136,7 @@ public:
     PreferencesWindow* perfereceWindow = nullptr;
     AboutWindow* aboutWindow = nullptr;
     PPopoverviewConterller* thePopViewController = nullptr;
+    AutoTrashWindow* autoTrashWindow = nullptr;
     QPointer<PopoverWindow> thePopover;
     StatusItem* statusItem() const { return m_statusItem; }
     QTimer* autoTrashTimer = nullptr;
@@ -159,6 +166,7 @@ private:
     EraseController* m_erase = nullptr;
     std::function<QStringList(const QString&)> m_erasePanel;
     std::function<void()> m_runAdmin;
+    std::unique_ptr<AutoCleanPolicy> m_autoClean;
     ButtonDispatcher m_dispatcher;
     StatusItem* m_statusItem = nullptr;
     std::function<void()> m_cleanUpHandler;

@@ -6,6 +6,7 @@ class Alerts;
 class Appearance;
 class Clock;
 class Defaults;
+class DesktopNotifications;
 class LoginItems;
 class Paths;
 class PRUpdateController;
@@ -27,5 +28,6 @@ struct AppServices {
     std::shared_ptr<SystemVersion> systemVersion;
     std::shared_ptr<Clock> clock;
     std::shared_ptr<PRUpdateController> updateController;
+    std::shared_ptr<DesktopNotifications> notifications;  ///< none: nothing is posted
     std::shared_ptr<SystemCommands> commands;  ///< made from `tasks` when not given
 };

@@ -4,6 +4,7 @@
 #include "platform/Alerts.h"
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/DesktopAppearance.h"
 #include "platform/DesktopWorkspace.h"
 #include "platform/LoginItems.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         services.alerts = std::make_shared<ScriptedAlerts>(Alerts::Alternate);
     } else {
         services.workspace = std::make_shared<DesktopWorkspace>(services.paths);
+        services.notifications = std::make_shared<DBusDesktopNotifications>();
         services.alerts = std::make_shared<WidgetAlerts>();
     }
 

@@ -160,6 +160,24 @@ QStringList readRecordsFile(const QString& path) {
 void TrashOrigPaths::clear() {
     QMutexLocker locker(&m_lock);
     m_entries.clear();
+    m_firstByName.clear();
+}
+
+void TrashOrigPaths::indexFrom(qsizetype from) {
+    for (qsizetype i = from; i < m_entries.size(); ++i) {
+        const QString name = lastPathComponent(m_entries[i]);
+        if (!m_firstByName.contains(name)) m_firstByName.insert(name, i);
+    }
+}
+
+void TrashOrigPaths::rebuild(const Paths& paths) {
+    // Read and resolve outside the lock; swap in one step.
+    QStringList fresh = PutBackReader::readRecordsFile(paths.trashRecordsFile());
+    for (QString& entry : fresh) entry = paths.onStartupVolume(entry);
+    QMutexLocker locker(&m_lock);
+    m_entries = std::move(fresh);
+    m_firstByName.clear();
+    indexFrom(0);
 }
 
 void TrashOrigPaths::ScanUserTrashDSStoreFilePath(const Paths& paths) {
@@ -168,26 +186,28 @@ void TrashOrigPaths::ScanUserTrashDSStoreFilePath(const Paths& paths) {
     if (found.isEmpty()) return;
     for (QString& entry : found) entry = paths.onStartupVolume(entry);
     QMutexLocker locker(&m_lock);
+    const qsizetype from = m_entries.size();
     m_entries += found;
+    indexFrom(from);
 }
 
 void TrashOrigPaths::append(const QStringList& entries) {
     QMutexLocker locker(&m_lock);
+    const qsizetype from = m_entries.size();
     m_entries += entries;
+    indexFrom(from);
 }
 
 QString TrashOrigPaths::getOrigFilePath(const QString& name) const {
     const QString none = QStringLiteral("--");
     if (name.isEmpty()) return none;
     QMutexLocker locker(&m_lock);
-    for (const QString& entry : m_entries) {
-        if (lastPathComponent(entry) != name) continue;
-        const QString folder = deletingLastPathComponent(entry);
-        if (folder.isEmpty()) return none;
-        if (folder == QLatin1String("/")) return QLatin1Char('/') + name;
-        return folder + QLatin1Char('/') + name;
-    }
-    return none;
+    const auto it = m_firstByName.constFind(name);
+    if (it == m_firstByName.constEnd()) return none;
+    const QString folder = deletingLastPathComponent(m_entries.at(it.value()));
+    if (folder.isEmpty()) return none;
+    if (folder == QLatin1String("/")) return QLatin1Char('/') + name;
+    return folder + QLatin1Char('/') + name;
 }
 
 QStringList TrashOrigPaths::entries() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QMutex>
 #include <QString>
 #include <QStringList>
@@ -54,6 +55,10 @@ public:
     static QString deletingLastPathComponent(const QString& path);
 
 private:
+    /// Indexes entries from `from` on; the first entry of each name wins. Call with the lock held.
+    void indexFrom(qsizetype from);
+
     mutable QMutex m_lock;
     QStringList m_entries;
+    QHash<QString, qsizetype> m_firstByName;  ///< last path component -> first entry with it
 };

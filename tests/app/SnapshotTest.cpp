@@ -22,7 +22,8 @@ TEST(Snapshot, WritesEveryWindowTheMenuAndThePopoverThroughANormalStart) {
     ASSERT_TRUE(p.waitForFinished(120000));
     ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
 
-    for (const char* name : {"window", "guideWindow", "fulldiskWindow", "perfereceWindow", "aboutWindow", "baMenu", "popover"}) {
+    for (const char* name : {"window", "guideWindow", "fulldiskWindow", "perfereceWindow", "aboutWindow", "baMenu", "popover",
+                             "autoTrashWindow", "theTrashInfoWindow", "theTrashInfoWindow-tree"}) {
         const QImage image(QDir(out).filePath(QLatin1String(name) + QStringLiteral(".png")));
         EXPECT_FALSE(image.isNull()) << name;
         EXPECT_GT(image.width(), 100) << name;

@@ -85,6 +85,9 @@ void SandboxBuilder::buildDemo(const QString& configFolder) const {
         Defaults settings(configFolder + QStringLiteral("/Corvane/Corvane.conf"));
         settings.setStringArray(QStringLiteral("FileFormatData"), {QStringLiteral("psd")});
         settings.setStringArray(QStringLiteral("FileLocationData"), {p.userHome() + QStringLiteral("/Projects")});
+        // The last clean lies a month and a half back, so the monthly auto-clean is due.
+        settings.setDate(QStringLiteral("LastCleanDate"), QDateTime::currentDateTimeUtc().addDays(-45));
+        settings.setString(QStringLiteral("LastsCleanTrashData"), QStringLiteral("12.35MB"));
         settings.synchronize();
     }
 
