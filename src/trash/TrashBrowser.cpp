@@ -48,10 +48,10 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
     m_window->theOutlineView->setModel(m_tree);
     QHeaderView* header = m_window->theTableView->horizontalHeader();
     header->setSectionResizeMode(TrashTableModel::Name, QHeaderView::Stretch);
-    header->resizeSection(TrashTableModel::Size, 90);
+    header->resizeSection(TrashTableModel::Size, 104);
     header->resizeSection(TrashTableModel::Permisson, 120);
-    header->resizeSection(TrashTableModel::Path, 300);
-    header->resizeSection(TrashTableModel::Date, 150);
+    header->resizeSection(TrashTableModel::Path, 280);
+    header->resizeSection(TrashTableModel::Date, 170);
     m_window->theOutlineView->header()->resizeSection(TrashTreeModel::Name, 320);
 
     m_menu = new QMenu(m_window->theTableView);

@@ -1,0 +1,24 @@
+#include "Authorization.h"
+
+#include "MainThread.h"
+
+void Authorization::startWithAdministratorRights(const QString& program, Done done) {
+    start(program, [done = std::move(done)](Outcome outcome) {
+        if (outcome == Outcome::Refused)
+            qWarning("AuthorizationCreate failed!");
+        else if (outcome == Outcome::FailedToStart)
+            qWarning("AuthorizationExecuteWithPrivileges failed!");
+        if (done) done(outcome);
+    });
+}
+
+bool Authorization::blockingApplicationRunning(const QStringList& launchedApplications) {
+    // The bundle identifier where one is reported, else the name such a bundle runs under here.
+    return launchedApplications.contains(QLatin1String("com.Halmorin.Revallo")) ||
+           launchedApplications.contains(QLatin1String("Revallo"));
+}
+
+void RecordingAuthorization::start(const QString& program, Done done) {
+    m_programs << program;
+    MainThread::post([done = std::move(done), outcome = m_outcome] { done(outcome); });
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+/// Starts a program with administrator rights and returns at once; nobody waits for the program.
+/// The base logs a refused or failed start with the two fixed texts; the user sees nothing.
+class Authorization {
+public:
+    enum class Outcome {
+        Started,        ///< authorised and run (reported once the program has ended)
+        Refused,        ///< the prompt was cancelled or the rights were refused
+        FailedToStart,  ///< the privileged start itself could not be made
+    };
+    using Done = std::function<void(Outcome)>;
+
+    virtual ~Authorization() = default;
+
+    /// Call on the main thread. `done` (may be empty) runs later on the main thread, never inside
+    /// this call and never after this object has been destroyed.
+    void startWithAdministratorRights(const QString& program, Done done = {});
+
+    /// True when a program in `launchedApplications` (Workspace::launchedApplications()) keeps the
+    /// helper from being started.
+    static bool blockingApplicationRunning(const QStringList& launchedApplications);
+
+protected:
+    virtual void start(const QString& program, Done done) = 0;
+};
+
+/// Starts nothing: records each program and answers with the outcome the test chose, queued on
+/// the main thread as the real start would.
+class RecordingAuthorization : public Authorization {
+public:
+    void setOutcome(Outcome outcome) { m_outcome = outcome; }
+    const QStringList& startedPrograms() const { return m_programs; }
+
+protected:
+    void start(const QString& program, Done done) override;
+
+private:
+    Outcome m_outcome = Outcome::Started;
+    QStringList m_programs;
+};
