@@ -20,7 +20,7 @@ PkexecAuthorization::PkexecAuthorization(QString pkexecProgram, QObject* parent)
 
 PkexecAuthorization::~PkexecAuthorization() {
     for (QProcess* process : std::as_const(m_running)) {
-        process->disconnect();
+        process->disconnect(this);
         parkedProcesses().append(process);
     }
 }

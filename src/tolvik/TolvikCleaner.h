@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class AnchoredFolder;
+class FileUtilities;
+class Paths;
+class SystemCommands;
+
+/// What Tolvik does at launch, with administrator rights: clears locked flags on the user's Trash
+/// and removes every entry of it, removes every entry of the volumes' Trash folders of the users
+/// 501 and 502, hands the volumes' ".Trashes" entries to the backup system's removal, and measures
+/// what is left in all Trash folders together. A Trash folder that is a symbolic link is left
+/// alone and counts as empty; entries that are links are removed as links.
+class TolvikCleaner {
+public:
+    /// The backup system's removal of one path (tests watch which paths reach it).
+    using BackupDelete = std::function<void(const QString& path)>;
+    static constexpr quint64 WarningThreshold = 1000000;
+
+    struct Result {
+        quint64 remainingBytes = 0;
+        bool needsWarning() const { return remainingBytes > WarningThreshold; }
+    };
+
+    /// Without `backupDelete`, SystemCommands::backupDelete is used.
+    TolvikCleaner(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
+                  std::shared_ptr<const FileUtilities> files, BackupDelete backupDelete = {});
+
+    /// Runs every step in order; blocks until the last command has finished.
+    Result run() const;
+
+private:
+    void removeEntries(const AnchoredFolder& folder) const;
+    quint64 sizeOf(const AnchoredFolder& folder) const;
+
+    std::shared_ptr<const Paths> m_paths;
+    std::shared_ptr<const SystemCommands> m_commands;
+    std::shared_ptr<const FileUtilities> m_files;
+    BackupDelete m_backupDelete;
+};

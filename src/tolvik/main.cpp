@@ -1,0 +1,67 @@
+// Tolvik: started by Corvane through pkexec with no arguments, empties every Trash folder as the
+// administrator, warns once when too much is left, and quits.
+
+#include "TolvikAccount.h"
+#include "TolvikCleaner.h"
+#include "TolvikExitCode.h"
+#include "TolvikWarning.h"
+#include "app/FileUtilities.h"
+#include "platform/Paths.h"
+#include "platform/SystemCommands.h"
+#include "platform/Tasks.h"
+#include "platform/WidgetAlerts.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+bool g_makingApplication = false;
+
+// A display that is named but can't be reached ends in qFatal while the application is made;
+// the warning then goes to the log instead and Tolvik exits with its own code.
+void fallBackToLogOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    g_previousHandler(type, context, message);
+    if (type == QtFatalMsg && g_makingApplication) {
+        TolvikWarning::writeToSystemLog(TolvikWarning::alert());
+        std::_Exit(TolvikExitCode::Warned);
+    }
+}
+
+TolvikCleaner::Result clean(int& argc, char** argv, const QString& loginName) {
+    QCoreApplication core(argc, argv);
+    // CORVANE_ROOT moves the layout as everywhere else; the user is the one pkexec named.
+    auto paths = std::make_shared<MacPaths>(Paths::fromEnvironment()->root(), loginName);
+    auto tasks = std::make_shared<Tasks>();
+    const TolvikCleaner cleaner(paths, std::make_shared<SystemCommands>(tasks),
+                                std::make_shared<FileUtilities>(paths, tasks));
+    return cleaner.run();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const TolvikAccount account = TolvikAccount::fromEnvironment();
+    if (!account.isUsable()) {
+        std::fprintf(stderr, "Tolvik: %s\n", qUtf8Printable(account.refusal()));
+        return TolvikExitCode::Refused;
+    }
+
+    if (!clean(argc, argv, account.loginName()).needsWarning()) return TolvikExitCode::Done;
+
+    const AlertSpec warning = TolvikWarning::alert();
+    if (!TolvikWarning::displayAvailable()) {
+        TolvikWarning::writeToSystemLog(warning);
+        return TolvikExitCode::Warned;
+    }
+    // The widgets are made only now, when there is something to show.
+    g_previousHandler = qInstallMessageHandler(fallBackToLogOnFatal);
+    g_makingApplication = true;
+    QApplication app(argc, argv);
+    g_makingApplication = false;
+    WidgetAlerts().runModal(warning);
+    return TolvikExitCode::Warned;
+}
