@@ -1,0 +1,137 @@
+#include "platform/Authorization.h"
+#include "platform/HelperProgram.h"
+#include "platform/PkexecAuthorization.h"
+#include "support/TempRoot.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Serves events until `done` or a generous deadline; the caller checks the answer.
+template <typename Pred>
+bool waitUntil(Pred done, int ms = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// Collects what is logged while it lives.
+class LogCapture {
+public:
+    LogCapture() {
+        s_lines.clear();
+        m_previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { s_lines << m; });
+    }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+    const QStringList& lines() const { return s_lines; }
+
+private:
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous;
+};
+
+using Outcome = Authorization::Outcome;
+
+// A stand-in for pkexec that notes its arguments, then exits with `code` after `delay`.
+QString fakePkexec(const TempRoot& dir, int code, const QString& delay = QStringLiteral("0")) {
+    const QString script = dir.file("pkexec");
+    QFile f(script);
+    f.open(QIODevice::WriteOnly);
+    f.write(QStringLiteral("#!/bin/sh\nsleep %1\nprintf '%s\\n' \"$#\" \"$@\" > \"%2\"\nexit %3\n")
+                .arg(delay, dir.file("ran"), QString::number(code))
+                .toUtf8());
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return script;
+}
+
+std::optional<Outcome> startAndWait(Authorization& auth, const QString& program) {
+    std::optional<Outcome> outcome;
+    auth.startWithAdministratorRights(program, [&](Outcome o) { outcome = o; });
+    EXPECT_FALSE(outcome.has_value()) << "answered inside the call";
+    EXPECT_TRUE(waitUntil([&] { return outcome.has_value(); }));
+    return outcome;
+}
+
+TEST(Authorization, RecordingDoubleAnswersLaterAndFailuresAreLoggedWithTheFixedTexts) {
+    RecordingAuthorization auth;
+    LogCapture log;
+    EXPECT_EQ(startAndWait(auth, "/opt/Tolvik"), Outcome::Started);
+    EXPECT_TRUE(log.lines().isEmpty());
+    auth.setOutcome(Outcome::Refused);
+    EXPECT_EQ(startAndWait(auth, "/opt/Tolvik"), Outcome::Refused);
+    auth.setOutcome(Outcome::FailedToStart);
+    EXPECT_EQ(startAndWait(auth, "/opt/Tolvik"), Outcome::FailedToStart);
+    EXPECT_EQ(log.lines(), (QStringList{"AuthorizationCreate failed!", "AuthorizationExecuteWithPrivileges failed!"}));
+    EXPECT_EQ(auth.startedPrograms(), (QStringList{"/opt/Tolvik", "/opt/Tolvik", "/opt/Tolvik"}));
+}
+
+TEST(Authorization, OnlyTheNamedApplicationBlocks) {
+    EXPECT_TRUE(Authorization::blockingApplicationRunning({"bash", "com.Halmorin.Revallo"}));
+    EXPECT_TRUE(Authorization::blockingApplicationRunning({"Revallo", "bash"}));
+    EXPECT_FALSE(Authorization::blockingApplicationRunning({}));
+    EXPECT_FALSE(Authorization::blockingApplicationRunning({"revallo", "Revallo-helper", "com.Halmorin.Revallo2"}));
+}
+
+TEST(PkexecAuthorization, PassesTheProgramAloneAndReadsPkexecsExitCodes) {
+    const struct {
+        int exitCode;
+        Outcome outcome;
+    } cases[] = {{126, Outcome::Refused}, {127, Outcome::Refused}, {0, Outcome::Started}, {3, Outcome::Started}};
+    for (const auto& c : cases) {
+        TempRoot dir;
+        PkexecAuthorization auth(fakePkexec(dir, c.exitCode));
+        EXPECT_EQ(startAndWait(auth, "/bin/true"), c.outcome) << c.exitCode;
+        QFile ran(dir.file("ran"));
+        ASSERT_TRUE(ran.open(QIODevice::ReadOnly));
+        EXPECT_EQ(ran.readAll(), "1\n/bin/true\n");  // one argument, the program
+    }
+}
+
+TEST(PkexecAuthorization, MissingPkexecOrProgramFailsToStartWithoutAPrompt) {
+    LogCapture log;
+    PkexecAuthorization missing(QStringLiteral("/nonexistent/pkexec"));
+    EXPECT_EQ(startAndWait(missing, "/bin/true"), Outcome::FailedToStart);
+
+    TempRoot dir;
+    PkexecAuthorization auth(fakePkexec(dir, 0));
+    EXPECT_EQ(startAndWait(auth, dir.file("no-such-Tolvik")), Outcome::FailedToStart);
+    EXPECT_FALSE(QFile::exists(dir.file("ran")));  // pkexec was never asked
+    EXPECT_EQ(log.lines(), (QStringList(2, "AuthorizationExecuteWithPrivileges failed!")));
+}
+
+TEST(PkexecAuthorization, AProgramStillRunningOutlivesItsStarterAndIsNoLongerReported) {
+    TempRoot dir;
+    bool answered = false;
+    {
+        PkexecAuthorization auth(fakePkexec(dir, 0, "0.3"));
+        auth.startWithAdministratorRights("/bin/true", [&](Outcome) { answered = true; });
+    }
+    EXPECT_TRUE(waitUntil([&] { return QFile::exists(dir.file("ran")); }));  // not killed
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(answered);
+}
+
+TEST(HelperProgram, OverrideThenBesideTheProgramThenInstalled) {
+    TempRoot dir;
+    const QString installed = "/usr/libexec/corvane/Tolvik";
+    EXPECT_EQ(HelperProgram::tolvikPath("/x/Tolvik", dir.path(), installed), "/x/Tolvik");
+    EXPECT_EQ(HelperProgram::tolvikPath({}, dir.path(), installed), installed);
+    QFile beside(dir.file("Tolvik"));
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.close();
+    EXPECT_EQ(HelperProgram::tolvikPath({}, dir.path(), installed), installed);  // not executable
+    beside.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(HelperProgram::tolvikPath({}, dir.path(), installed), dir.file("Tolvik"));
+    EXPECT_TRUE(HelperProgram::installedTolvikPath().endsWith("/corvane/Tolvik"));
+}
+
+}  // namespace
