@@ -48,6 +48,7 @@ bool EmptyController::ForceEmptyTrash() {
         const int failures = runPass();
         MainThread::runAndWait([&] { Q_EMIT passFinished(failures); });
     });
+    m_thread->setParent(this);  // never outlives the controller, even when the last event is not served
     connect(m_thread, &QThread::finished, this, [this] {
         m_thread->deleteLater();
         m_thread = nullptr;

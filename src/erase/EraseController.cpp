@@ -37,6 +37,7 @@ void EraseController::startErase(const QStringList& paths) {
         SecureEraser(commands).eraseItems(paths);
         MainThread::runAndWait([this] { Q_EMIT EraseAllFinishedHanderToMainThread(); });
     });
+    thread->setParent(this);  // never outlives the controller
     m_threads.append(thread);
     // Each worker releases only its own thread object.
     connect(thread, &QThread::finished, this, [this, thread] {

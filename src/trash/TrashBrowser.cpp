@@ -108,6 +108,7 @@ void TrashBrowser::ScanUserTrashFile() {
             if (!m_closing) ScanUserTrashFileThreaderToMainThread(result.items, result.trashFileSize);
         });
     });
+    m_scanThread->setParent(this);  // never outlives the browser
     connect(m_scanThread, &QThread::finished, this, [this] {
         m_scanThread->deleteLater();
         m_scanThread = nullptr;
@@ -221,6 +222,7 @@ void TrashBrowser::buildTree() {
                                                           : localized("%1 items in the Trash.").arg(count));
         });
     });
+    m_treeThread->setParent(this);
     connect(m_treeThread, &QThread::finished, this, [this] {
         m_treeThread->deleteLater();
         m_treeThread = nullptr;
