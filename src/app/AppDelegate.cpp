@@ -17,6 +17,8 @@
 #include "autoclean/PPopoverviewConterller.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/Appearance.h"
+#include "platform/Authorization.h"
+#include "platform/HelperProgram.h"
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
 #include "platform/Localized.h"
@@ -395,7 +397,13 @@ void AppDelegate::StrongEmptyTrash() {
 void AppDelegate::ShowForceEmptyAlertToMainThread() { m_empty->ShowForceEmptyAlertToMainThread(); }
 
 void AppDelegate::RunAdmintoRemoveTrashFile() {
-    if (m_runAdmin) m_runAdmin();
+    if (m_runAdmin) {
+        m_runAdmin();
+        return;
+    }
+    // A running application that must not see its Trash emptied under it stops the helper quietly.
+    if (Authorization::blockingApplicationRunning(m_services.workspace->launchedApplications())) return;
+    if (m_services.authorization) m_services.authorization->startWithAdministratorRights(HelperProgram::tolvikPath());
 }
 
 void AppDelegate::StartSafeDeleteFileAction() {

@@ -99,7 +99,7 @@ public:
     void application_openFiles(const QStringList& paths);
     /// The panel that chooses what to erase (tests replace it).
     void setErasePanel(std::function<QStringList(const QString& startFolder)> panel) { m_erasePanel = std::move(panel); }
-    /// What starts the helper (set by the program; tests record it).
+    /// Replaces the helper start altogether (tests).
     void setRunAdmin(std::function<void()> runAdmin) { m_runAdmin = std::move(runAdmin); }
     /// The press handler of the image buttons.
     void PRLeftTipButtonMouseDownHandle(QObject* button);

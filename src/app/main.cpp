@@ -3,7 +3,9 @@
 #include "SnapshotWriter.h"
 #include "platform/Alerts.h"
 #include "platform/Clock.h"
+#include "platform/Authorization.h"
 #include "platform/Defaults.h"
+#include "platform/PkexecAuthorization.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/DesktopAppearance.h"
 #include "platform/DesktopWorkspace.h"
@@ -52,9 +54,11 @@ int main(int argc, char** argv) {
         // Pictures only: nothing may open outside the program or wait for a person.
         services.workspace = std::make_shared<RecordingWorkspace>(services.paths);
         services.alerts = std::make_shared<ScriptedAlerts>(Alerts::Alternate);
+        services.authorization = std::make_shared<RecordingAuthorization>();
     } else {
         services.workspace = std::make_shared<DesktopWorkspace>(services.paths);
         services.notifications = std::make_shared<DBusDesktopNotifications>();
+        services.authorization = std::make_shared<PkexecAuthorization>();
         services.alerts = std::make_shared<WidgetAlerts>();
     }
 

@@ -144,3 +144,21 @@ TEST(SecureErase, PanelAndDropsConfirmWithTheListText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EmptyTrash, ThePermissionAlertStartsTolvikUnlessABlockingApplicationRuns) {
+    AppFixture f;
+    auto app = f.launch();
+    f.alerts->setNextAnswers({Alerts::Default, Alerts::Alternate, Alerts::Default});
+    app->ShowForceEmptyAlertToMainThread();
+    ASSERT_EQ(f.authorization->startedPrograms().size(), 1);
+    EXPECT_TRUE(f.authorization->startedPrograms()[0].endsWith(QLatin1String("Tolvik")));
+    app->ShowForceEmptyAlertToMainThread();  // " Cancel ": nothing
+    EXPECT_EQ(f.authorization->startedPrograms().size(), 1);
+    f.workspace->setLaunchedApplications({QStringLiteral("com.Halmorin.Revallo")});
+    app->ShowForceEmptyAlertToMainThread();
+    EXPECT_EQ(f.authorization->startedPrograms().size(), 1);
+}
+
+}  // namespace

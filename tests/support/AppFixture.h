@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "platform/Alerts.h"
 #include "platform/Appearance.h"
+#include "platform/Authorization.h"
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
 #include "platform/LoginItems.h"
@@ -25,6 +26,7 @@ struct AppFixture {
     std::shared_ptr<FixedAppearance> appearance = std::make_shared<FixedAppearance>();
     std::shared_ptr<FixedClock> clock =
         std::make_shared<FixedClock>(QDateTime(QDate(2026, 12, 6), QTime(14, 3, 22), Qt::UTC));
+    std::shared_ptr<RecordingAuthorization> authorization = std::make_shared<RecordingAuthorization>();
     std::shared_ptr<SystemVersion> systemVersion = std::make_shared<SystemVersion>();
     QString settingsFile = root.file(QStringLiteral("config/Corvane/Corvane.conf"));
     std::shared_ptr<LoginItems> loginItems =
@@ -48,6 +50,7 @@ struct AppFixture {
         s.appearance = appearance;
         s.systemVersion = systemVersion;
         s.clock = clock;
+        s.authorization = authorization;
         return s;
     }
 
