@@ -45,6 +45,7 @@ QList<CliVerb> cliVerbs();
 /// Verbs of each subsystem.
 QList<CliVerb> sizeVerbs();
 QList<CliVerb> trashVerbs();
+QList<CliVerb> rulesVerbs();
 QList<CliVerb> eraseVerbs();
 QList<CliVerb> autocleanVerbs();
 /// The trash sub-verbs that change things (delete, shred, putback, empty); `handled` false for others.

@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-QList<CliVerb> cliVerbs() { return sizeVerbs() + trashVerbs() + eraseVerbs() + autocleanVerbs(); }
+QList<CliVerb> cliVerbs() { return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs(); }
 
 namespace {
 

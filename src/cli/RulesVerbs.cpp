@@ -1,0 +1,106 @@
+// rules: the protection rules that a forced emptying honours, in the same store as the windows.
+#include "CliContext.h"
+#include "protect/ProtectionRules.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// One rule per line: a tab or a line break in a folder name must not split it.
+QString escaped(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    out.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    out.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    out.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return out;
+}
+
+int listRules(const QStringList& args, CliContext& ctx, const ProtectionRules& rules) {
+    if (!args.isEmpty()) {
+        *ctx.err << "corvane-cli: rules list takes no arguments\n";
+        return CliExit::Usage;
+    }
+    for (const QString& format : rules.getFileFormatDataArray()) *ctx.out << "format\t" << escaped(format) << '\n';
+    for (const QString& location : rules.getLocationDataArray())
+        *ctx.out << "location\t" << escaped(location) << '\n';
+    return CliExit::Ok;
+}
+
+/// Applies `edit` to each argument; the reason for each one that fails goes to standard error.
+int editRules(const QString& sub, const QStringList& args, CliContext& ctx, const ProtectionRules& rules,
+              const std::function<QString(const QString&)>& edit) {
+    if (args.isEmpty()) {
+        *ctx.err << "corvane-cli: rules " << sub << " needs at least one argument\n";
+        return CliExit::Usage;
+    }
+    int status = CliExit::Ok;
+    for (const QString& arg : args) {
+        const QString problem = edit(arg);
+        if (!problem.isEmpty()) {
+            *ctx.err << "corvane-cli: rules " << sub << ": " << problem << '\n';
+            status = CliExit::Failed;
+        } else if (!rules.lastWriteSucceeded()) {
+            *ctx.err << "corvane-cli: rules " << sub << ": the settings file could not be written\n";
+            return CliExit::Failed;
+        }
+    }
+    return status;
+}
+
+int rulesVerb(const QStringList& args, CliContext& ctx) {
+    const QString sub = args.value(0);
+    const QStringList rest = args.mid(1);
+    ProtectionRules rules(ctx.defaults);
+    if (sub == QLatin1String("list")) return listRules(rest, ctx, rules);
+    if (sub == QLatin1String("add-format"))
+        return editRules(sub, rest, ctx, rules, [&](const QString& typed) {
+            return rules.addFileFormat(typed) ? QString()
+                                              : QStringLiteral("\"%1\" is not a file format (an extension such as psd)")
+                                                    .arg(escaped(typed));
+        });
+    if (sub == QLatin1String("remove-format"))
+        return editRules(sub, rest, ctx, rules, [&](const QString& format) {
+            return rules.removeFileFormat(format) ? QString()
+                                                  : QStringLiteral("\"%1\" is not a protected format").arg(escaped(format));
+        });
+    if (sub == QLatin1String("add-location"))
+        return editRules(sub, rest, ctx, rules, [&](const QString& folder) {
+            const QFileInfo info(folder);
+            if (folder.isEmpty() || !info.isDir())
+                return QStringLiteral("\"%1\" is not an existing folder").arg(escaped(folder));
+            rules.addLocation(info.absoluteFilePath());
+            return QString();
+        });
+    if (sub == QLatin1String("remove-location"))
+        return editRules(sub, rest, ctx, rules, [&](const QString& folder) {
+            return rules.removeLocation(folder) ? QString()
+                                                : QStringLiteral("\"%1\" is not a protected location").arg(escaped(folder));
+        });
+    *ctx.err << "corvane-cli: rules needs one of: list, add-format, add-location, remove-format, remove-location\n";
+    return CliExit::Usage;
+}
+
+}  // namespace
+
+QList<CliVerb> rulesVerbs() {
+    CliVerb list;
+    list.name = QStringLiteral("rules");
+    list.usage = QStringLiteral("rules list");
+    list.summary = QStringLiteral("the protection rules, one per line: format or location, a tab, the rule");
+    list.needsSettings = true;
+    list.run = rulesVerb;
+    CliVerb addFormat = list;
+    addFormat.usage = QStringLiteral("rules add-format EXT...");
+    addFormat.summary = QStringLiteral("protect items with these extensions (\"psd\" or \".psd\")");
+    CliVerb addLocation = list;
+    addLocation.usage = QStringLiteral("rules add-location DIR...");
+    addLocation.summary = QStringLiteral("protect items deleted from these existing folders or below");
+    CliVerb removeFormat = list;
+    removeFormat.usage = QStringLiteral("rules remove-format EXT...");
+    removeFormat.summary = QStringLiteral("remove one format rule per argument (case ignored)");
+    CliVerb removeLocation = list;
+    removeLocation.usage = QStringLiteral("rules remove-location DIR...");
+    removeLocation.summary = QStringLiteral("remove one location rule per argument");
+    return {list, addFormat, addLocation, removeFormat, removeLocation};
+}

@@ -1,0 +1,37 @@
+#include "DeleteProtectWindow.h"
+
+#include "PPopoverWindowConterller.h"
+#include "app/PaneWidgets.h"
+#include "platform/Localized.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+DeleteProtectWindow::DeleteProtectWindow(PPopoverWindowConterller* editor, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("deleteProtectWindow"));
+    setWindowTitle(localized("Protection Rules"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("QWidget#deleteProtectWindow { background: #f4f6f9; }"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 20);
+    layout->setSpacing(12);
+    QLabel* intro = mutedLabel(
+        localized("When Corvane empties the Trash by force, it keeps every item whose file format or original "
+                  "location matches a rule below, and lists the kept items afterwards so you can remove them or "
+                  "put them back."),
+        this);
+    intro->setObjectName(QStringLiteral("deleteProtectIntro"));
+    layout->addWidget(intro);
+    if (editor && editor->view()) layout->addWidget(editor->view(), 1);
+}
+
+void DeleteProtectWindow::toggle() {
+    if (isVisible()) {
+        hide();
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+}

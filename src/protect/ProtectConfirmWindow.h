@@ -1,0 +1,57 @@
+#pragma once
+
+#include "trash/CVTrashFileNode.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class Alerts;
+class NotificationCenter;
+class PSTableCellView;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class SystemCommands;
+class Workspace;
+
+/// The protected-items window: the entries a forced emptying kept because of the protection
+/// rules, each with a check box, and the actions that remove the marked ones for good or put them
+/// back. Main thread only.
+class ProtectConfirmWindow : public QWidget {
+    Q_OBJECT
+public:
+    ProtectConfirmWindow(NotificationCenter* nc, std::shared_ptr<Workspace> workspace, std::shared_ptr<Alerts> alerts,
+                         std::shared_ptr<const SystemCommands> commands, QWidget* parent = nullptr);
+
+    /// Replaces the rows with `items` (one pass's list) and shows the window centred, in front.
+    void NeeDeleteConfirmWarning(const QList<CVTrashFileNode::Ptr>& items);
+    /// Replaces the rows without showing anything.
+    void setContent(const QList<CVTrashFileNode::Ptr>& items);
+    const QList<CVTrashFileNode::Ptr>& content() const { return m_content; }
+    /// The row showing item `row`.
+    PSTableCellView* cellAt(int row) const;
+
+    /// Marks every row when the select-all box is on, else unmarks every row.
+    void SelectProtectItems();
+    /// Removes every marked item; an item that is still there afterwards stays listed.
+    void DeleteProtectItem();
+    /// Puts every marked item back. One that can't be (place taken, place unknown, the move
+    /// failed) stays in the Trash and in the list, and one alert names them all.
+    void PutBackProtectItem();
+    void reloadData();
+
+    QListWidget* protectTableView = nullptr;
+    QCheckBox* selectAllCheckBox = nullptr;
+    QPushButton* deleteButton = nullptr;
+    QPushButton* putBackButton = nullptr;
+    QLabel* emptyNote = nullptr;
+
+private:
+    NotificationCenter* nc;
+    std::shared_ptr<Workspace> m_workspace;
+    std::shared_ptr<Alerts> m_alerts;
+    std::shared_ptr<const SystemCommands> m_commands;
+    QList<CVTrashFileNode::Ptr> m_content;
+};

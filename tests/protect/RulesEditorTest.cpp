@@ -1,0 +1,165 @@
+#include "app/PRLeftTipButton.h"
+#include "platform/Defaults.h"
+#include "platform/NotificationCenter.h"
+#include "protect/DeleteProtectWindow.h"
+#include "protect/PPopoverWindowConterller.h"
+#include "protect/ProtectionRules.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList rowsOf(const QListWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+    return rows;
+}
+
+/// The rules window as the program builds it, over a settings file in a temporary root.
+struct EditorRig {
+    TempRoot root;
+    SandboxBuilder sandbox{root.path(), QStringLiteral("me")};
+    std::shared_ptr<MacPaths> paths = std::make_shared<MacPaths>(sandbox.paths());
+    QString settings = root.file(QStringLiteral("config/Corvane/Corvane.conf"));
+    std::shared_ptr<Defaults> defaults = std::make_shared<Defaults>(settings);
+    NotificationCenter nc;
+    std::unique_ptr<PPopoverWindowConterller> editor;
+    std::unique_ptr<DeleteProtectWindow> window;
+    QString chooserStart;
+    QWidget* chooserParent = nullptr;
+    QString nextFolder;  ///< what the folder panel answers; empty is Cancel
+
+    void open() {
+        editor = std::make_unique<PPopoverWindowConterller>(std::make_shared<ProtectionRules>(defaults), &nc, paths);
+        editor->setFolderChooser([this](QWidget* parent, const QString& start) {
+            chooserParent = parent;
+            chooserStart = start;
+            return nextFolder;
+        });
+        window = std::make_unique<DeleteProtectWindow>(editor.get());
+        window->toggle();
+    }
+    ~EditorRig() {
+        window.reset();  // the window holds the editor's view
+        editor.reset();
+    }
+    void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    QStringList stored(const char* key) const { return Defaults(settings).stringArrayForKey(QLatin1String(key)); }
+    void storeBehindItsBack(const char* key, const QStringList& value) const {
+        Defaults other(settings);
+        other.setStringArray(QLatin1String(key), value);
+        other.synchronize();
+    }
+};
+
+TEST(ProtectRulesEditor, OpensWithTheStoredListsOrEmptyOnesAndEveryControlNamed) {
+    EditorRig fresh;
+    fresh.open();
+    EXPECT_EQ(fresh.editor->theFileFormatTableView->count(), 0);
+    EXPECT_EQ(fresh.editor->theFileLocationTableView->count(), 0);
+    EXPECT_EQ(fresh.window->windowTitle(), "Protection Rules");
+    EXPECT_TRUE(fresh.window->isVisible());
+    for (const char* name : {"theFileFormatTableView", "theFileLocationTableView", "addFileFormatBtn",
+                             "subFileFormatBtn", "addFileLocationBtn", "subFileLocationBtn"})
+        EXPECT_NE(fresh.window->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
+    for (const char* name : {"valuelab", "addValueButton", "cancelValueButton"})
+        EXPECT_NE(fresh.editor->addValueWindow->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
+    fresh.window->toggle();
+    EXPECT_FALSE(fresh.window->isVisible());
+
+    EditorRig stored;
+    stored.storeBehindItsBack("FileFormatData", {"psd", "key"});
+    stored.storeBehindItsBack("FileLocationData", {"/Users/me/Projects"});
+    stored.open();
+    EXPECT_EQ(rowsOf(stored.editor->theFileFormatTableView), (QStringList{"psd", "key"}));
+    EXPECT_EQ(rowsOf(stored.editor->theFileLocationTableView), QStringList{"/Users/me/Projects"});
+}
+
+TEST(ProtectRulesEditor, FormatsAreTypedInTheAddWindowCleanedStoredAtOnceAndKeptTwice) {
+    EditorRig r;
+    r.open();
+    PPopoverWindowConterller& e = *r.editor;
+    r.press(e.addFileFormatBtn);
+    ASSERT_TRUE(e.addValueWindow->isVisible());
+    EXPECT_EQ(e.addValueWindow->windowTitle(), "Add Protection File Format");
+    EXPECT_TRUE(e.valuelab->text().isEmpty());
+    EXPECT_FALSE(e.addValueButton->isEnabled());
+
+    QTest::keyClicks(e.valuelab, " .PSD ");
+    ASSERT_TRUE(e.addValueButton->isEnabled());
+    r.press(e.addValueButton);
+    EXPECT_FALSE(e.addValueWindow->isVisible());
+    EXPECT_EQ(rowsOf(e.theFileFormatTableView), QStringList{"PSD"});
+    EXPECT_EQ(r.stored("FileFormatData"), QStringList{"PSD"});
+
+    // Opened again, the field is empty; Return adds, and the same format twice is two rules.
+    r.press(e.addFileFormatBtn);
+    EXPECT_TRUE(e.valuelab->text().isEmpty());
+    QTest::keyClicks(e.valuelab, "psd");
+    QTest::keyClick(e.valuelab, Qt::Key_Return);
+    EXPECT_EQ(r.stored("FileFormatData"), (QStringList{"PSD", "psd"}));
+
+    // Nothing but a dot adds nothing, writes nothing and leaves the window up.
+    r.press(e.addFileFormatBtn);
+    QTest::keyClicks(e.valuelab, " . ");
+    EXPECT_FALSE(e.addValueButton->isEnabled());
+    EXPECT_FALSE(e.AddValueAction());
+    EXPECT_TRUE(e.addValueWindow->isVisible());
+    EXPECT_EQ(e.theFileFormatTableView->count(), 2);
+}
+
+TEST(ProtectRulesEditor, RemovingTakesTheSelectedRowAndRewritesTheListEvenWithNoSelection) {
+    EditorRig r;
+    r.storeBehindItsBack("FileFormatData", {"psd", "psd", "key"});
+    r.open();
+    PPopoverWindowConterller& e = *r.editor;
+    r.storeBehindItsBack("FileFormatData", {"changed elsewhere"});
+    r.press(e.subFileFormatBtn);
+    EXPECT_EQ(r.stored("FileFormatData"), (QStringList{"psd", "psd", "key"}));
+
+    e.theFileFormatTableView->setCurrentRow(1);
+    r.press(e.subFileFormatBtn);
+    EXPECT_EQ(rowsOf(e.theFileFormatTableView), (QStringList{"psd", "key"}));
+    EXPECT_EQ(r.stored("FileFormatData"), (QStringList{"psd", "key"}));
+
+    // The same notification from someone else's button does nothing here.
+    PRLeftTipButton stranger(&r.nc, "Other");
+    stranger.show();
+    r.press(&stranger);
+    EXPECT_FALSE(e.addValueWindow->isVisible());
+    EXPECT_EQ(e.theFileFormatTableView->count(), 2);
+}
+
+TEST(ProtectRulesEditor, LocationsComeFromTheFolderPanelStartingInTheHomeFolder) {
+    EditorRig r;
+    r.open();
+    PPopoverWindowConterller& e = *r.editor;
+    const QString projects = r.sandbox.makeFolder("Users/me/Projects");
+    r.nextFolder = projects;
+    r.press(e.addFileLocationBtn);
+    EXPECT_EQ(r.chooserStart, r.paths->userHome());
+    EXPECT_EQ(r.chooserParent, r.window.get());
+    EXPECT_EQ(rowsOf(e.theFileLocationTableView), QStringList{projects});
+    EXPECT_EQ(r.stored("FileLocationData"), QStringList{projects});
+
+    // Cancel: nothing changes and nothing is written.
+    r.storeBehindItsBack("FileLocationData", {"sentinel"});
+    r.nextFolder.clear();
+    r.press(e.addFileLocationBtn);
+    EXPECT_EQ(r.stored("FileLocationData"), QStringList{"sentinel"});
+    EXPECT_EQ(e.theFileLocationTableView->count(), 1);
+
+    e.theFileLocationTableView->setCurrentRow(0);
+    r.press(e.subFileLocationBtn);
+    EXPECT_EQ(e.theFileLocationTableView->count(), 0);
+    EXPECT_TRUE(r.stored("FileLocationData").isEmpty());
+}
+
+}  // namespace
