@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 DeleteProtectWindow::DeleteProtectWindow(PPopoverWindowConterller* editor, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : QWidget(parent, Qt::Window), m_editor(editor) {
     setObjectName(QStringLiteral("deleteProtectWindow"));
     setWindowTitle(localized("Protection Rules"));
     setAttribute(Qt::WA_StyledBackground);
@@ -24,6 +24,11 @@ DeleteProtectWindow::DeleteProtectWindow(PPopoverWindowConterller* editor, QWidg
     intro->setObjectName(QStringLiteral("deleteProtectIntro"));
     layout->addWidget(intro);
     if (editor && editor->view()) layout->addWidget(editor->view(), 1);
+}
+
+void DeleteProtectWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_editor) m_editor->viewDidLoad();
 }
 
 void DeleteProtectWindow::toggle() {

@@ -12,4 +12,11 @@ public:
 
     /// Hides the window when it shows; otherwise shows it in front.
     void toggle();
+
+protected:
+    /// The lists are read afresh each time the window comes up: corvane-cli may have changed them.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    PPopoverWindowConterller* m_editor;
 };

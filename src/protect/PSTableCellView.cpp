@@ -57,6 +57,11 @@ PSTableCellView::PSTableCellView(CVTrashFileNode::Ptr node, NotificationCenter* 
         label->setFont(TableTextStyle::font());
         label->setStyleSheet(muted);
     }
+    // Long names and paths are cut at the row's edge rather than widening the list; the tip has them whole.
+    for (QLabel* label : {textField, origFullPath}) {
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        label->setToolTip(label->text());
+    }
     layout->addLayout(texts, 1);
 
     findButton = new QToolButton(this);

@@ -55,6 +55,7 @@ ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shar
     protectTableView->setObjectName(QStringLiteral("protectTableView"));
     protectTableView->setSelectionMode(QAbstractItemView::NoSelection);
     protectTableView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    protectTableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(protectTableView, 1);
     emptyNote = mutedLabel(localized("No protected items are listed."), this);
     emptyNote->setObjectName(QStringLiteral("emptyNote"));

@@ -14,6 +14,8 @@ QString absoluteFolder(const QString& folder) { return QDir::cleanPath(QFileInfo
 ProtectionRules::ProtectionRules(std::shared_ptr<Defaults> defaults) : m_defaults(std::move(defaults)) { load(); }
 
 void ProtectionRules::load() {
+    // Picks up what corvane-cli or another copy wrote since the store was last read.
+    if (m_defaults) m_defaults->synchronize();
     const QStringList formats = m_defaults ? m_defaults->stringArrayForKey(SettingsKeys::FileFormatData) : QStringList();
     const QStringList locations =
         m_defaults ? m_defaults->stringArrayForKey(SettingsKeys::FileLocationData) : QStringList();

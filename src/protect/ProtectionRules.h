@@ -19,7 +19,7 @@ public:
     /// Loads both lists from `defaults`; no key means an empty list.
     explicit ProtectionRules(std::shared_ptr<Defaults> defaults);
 
-    /// Replaces both lists with what the store holds now.
+    /// Replaces both lists with what the store file holds now (also what other programs wrote).
     void load();
 
     QStringList getFileFormatDataArray() const;

@@ -73,6 +73,10 @@ TEST(ProtectRulesEditor, OpensWithTheStoredListsOrEmptyOnesAndEveryControlNamed)
         EXPECT_NE(fresh.editor->addValueWindow->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
     fresh.window->toggle();
     EXPECT_FALSE(fresh.window->isVisible());
+    // Shown again, it lists what the command line stored meanwhile.
+    fresh.storeBehindItsBack("FileFormatData", {"key"});
+    fresh.window->toggle();
+    EXPECT_EQ(rowsOf(fresh.editor->theFileFormatTableView), QStringList{"key"});
 
     EditorRig stored;
     stored.storeBehindItsBack("FileFormatData", {"psd", "key"});
