@@ -36,9 +36,13 @@ void PkexecAuthorization::start(const QString& program, Done done) {
     // pkexec's and the helper's messages reach our standard error; no pipe ties them to us.
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
-    connect(process, &QProcess::errorOccurred, this, [this, process, done](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) finish(process, done, Outcome::FailedToStart);
-    });
+    // Queued: a failed start may be signalled inside start(), and the caller is answered later.
+    connect(
+        process, &QProcess::errorOccurred, this,
+        [this, process, done](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart) finish(process, done, Outcome::FailedToStart);
+        },
+        Qt::QueuedConnection);
     connect(process, &QProcess::finished, this, [this, process, done](int exitCode, QProcess::ExitStatus status) {
         const bool refused = status == QProcess::NormalExit && (exitCode == 126 || exitCode == 127);
         finish(process, done, refused ? Outcome::Refused : Outcome::Started);
