@@ -30,6 +30,12 @@
 #include "erase/ErasePanel.h"
 #include "erase/EraseController.h"
 #include "platform/SystemCommands.h"
+#include "protect/DeleteProtectWindow.h"
+#include "protect/PPopoverWindowConterller.h"
+#include "protect/ProtectConfirmWindow.h"
+#include "protect/ProtectedItems.h"
+#include "protect/ProtectionRules.h"
+#include "platform/MainThread.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashBrowser.h"
 #include "trash/TrashWindow.h"
@@ -86,9 +92,11 @@ AppDelegate::~AppDelegate() {
     if (g_shared == this) g_shared = nullptr;
     if (thePopover) delete thePopover.data();
     delete m_trashBrowser;  // waits for its workers
-    delete m_empty;
+    delete m_empty;  // waits for its pass, which may show the confirm window
     delete m_erase;
     for (const auto& w : std::as_const(m_windows)) delete w.data();
+    // Children that observe the notification center go before the center itself.
+    delete protectViewController;
 }
 
 AppDelegate* AppDelegate::GetAppControllor() { return g_shared; }
@@ -126,13 +134,29 @@ void AppDelegate::awakeFromNib() {
                                                : localized("Last cleaned %1, %2").arg(date, size));
     });
     setCleanUpHandler([this] { m_autoClean->CleanUpTimer_hander(); });
+    // The protection rules editor and the protected-items window.
+    protectionRules = std::make_shared<ProtectionRules>(m_services.defaults);
+    protectedItems = std::make_shared<ProtectedItems>(protectionRules, TrashOrigPathArray);
+    protectViewController = new PPopoverWindowConterller(protectionRules, m_nc.get(), m_services.paths, this);
+    deleteProtectWindow = new DeleteProtectWindow(protectViewController);
+    theConfirmWindow = new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands);
+    EmptyController::Protection protection;
+    protection.hasRules = [rules = protectionRules] { return rules->hasRules(); };
+    protection.isProtected = [items = protectedItems](const QString& p) { return items->CheckFileBeProtectWithPath(p); };
+    protection.beginPass = [items = protectedItems] { items->beginPass(); };
+    protection.CheckIfNeedDeleteConfirm = [this, items = protectedItems] {
+        const auto rows = items->CheckIfNeedDeleteConfirm();
+        if (!rows.isEmpty()) MainThread::runAndWait([&] { theConfirmWindow->NeeDeleteConfirmWarning(rows); });
+    };
+    m_empty->setProtection(std::move(protection));
     // 8. The trash table, its back button and progress indicator start hidden.
     m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
     m_trashBrowser->setRemoval(m_services.commands, m_services.alerts, [this] { ShowForceEmptyAlertToMainThread(); });
     for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(guideWindow),
                        static_cast<QWidget*>(fulldiskWindow), static_cast<QWidget*>(perfereceWindow),
                        static_cast<QWidget*>(aboutWindow), static_cast<QWidget*>(m_trashBrowser->window()),
-                       static_cast<QWidget*>(autoTrashWindow)})
+                       static_cast<QWidget*>(autoTrashWindow), static_cast<QWidget*>(deleteProtectWindow),
+                       static_cast<QWidget*>(theConfirmWindow)})
         manageWindow(w);
     window->showStartView();
 
@@ -166,6 +190,13 @@ void AppDelegate::buildDispatchRows() {
          localized("Empty the Trash by itself when it grows past a size or a chosen period has passed."), nullptr});
     m_dispatcher.addRow({autoClean, {}, [this] { ShowAutoTrash(); }, {}});
     m_dispatcher.addRow({window->cardButton(QStringLiteral("autoclean")), {}, [this] { ShowAutoTrash(); }, {}});
+
+    PRLeftTipButton* protect = window->addSection(
+        {QStringLiteral("protect"), localized("Protection"), QStringLiteral("section-protect.png"),
+         localized("Rules that keep kinds of files, and items from chosen folders, in the Trash when it is emptied."),
+         nullptr});
+    m_dispatcher.addRow({protect, {}, [this] { ShowDeleteProtectWindow(); }, {}});
+    m_dispatcher.addRow({window->cardButton(QStringLiteral("protect")), {}, [this] { ShowDeleteProtectWindow(); }, {}});
 
     PRLeftTipButton* erase = window->addSection(
         {QStringLiteral("erase"), localized("Secure Erase"), QStringLiteral("section-erase.png"),
@@ -271,6 +302,8 @@ void AppDelegate::initStateBannerView() {
             &QAction::triggered, this, &AppDelegate::StrongEmptyTrash);
     connect(m_statusItem->addFeatureAction(localized("Secure Erase…"), QStringLiteral("secureEraseAction")),
             &QAction::triggered, this, &AppDelegate::StartSafeDeleteFileAction);
+    connect(m_statusItem->addFeatureAction(localized("Protection Rules…"), QStringLiteral("protectionRulesAction")),
+            &QAction::triggered, this, &AppDelegate::ShowDeleteProtectWindow);
     connect(m_statusItem->addFeatureAction(localized("Auto Clean…"), QStringLiteral("autoCleanAction")),
             &QAction::triggered, this, &AppDelegate::ShowAutoTrash);
     connect(m_statusItem->quickViewAction, &QAction::triggered, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
@@ -411,6 +444,14 @@ void AppDelegate::StartSafeDeleteFileAction() {
     const QStringList chosen = m_erasePanel ? m_erasePanel(start) : ErasePanel::choose(window, start);
     if (chosen.isEmpty()) return;
     if (m_erase->confirm(chosen)) m_erase->startErase(chosen);
+}
+
+void AppDelegate::ShowDeleteProtectWindow() {
+    deleteProtectWindow->toggle();
+    if (deleteProtectWindow->isVisible()) {
+        deleteProtectWindow->raise();
+        deleteProtectWindow->activateWindow();
+    }
 }
 
 void AppDelegate::application_openFiles(const QStringList& paths) { m_erase->application_openFiles(paths); }

@@ -13,6 +13,11 @@
 #include <memory>
 
 class AboutWindow;
+class DeleteProtectWindow;
+class PPopoverWindowConterller;
+class ProtectConfirmWindow;
+class ProtectedItems;
+class ProtectionRules;
 class AutoCleanPolicy;
 class AutoTrashWindow;
 class FileUtilities;
@@ -95,6 +100,8 @@ public:
     /// Starts the helper with administrator rights, unless a blocking application runs.
     void RunAdmintoRemoveTrashFile();
     void StartSafeDeleteFileAction();
+    /// Shows the protection rules window, or hides it when it shows.
+    void ShowDeleteProtectWindow();
     /// Files given on the command line or dropped on a window: offered for secure erase.
     void application_openFiles(const QStringList& paths);
     /// The panel that chooses what to erase (tests replace it).
@@ -119,8 +126,10 @@ public:
     /// The put-back places read from the Trash's records (the trash items and their history live
     /// in the trash browser's navigation).
     std::shared_ptr<TrashOrigPaths> TrashOrigPathArray;
-    QList<CVTrashFileNode::Ptr> protectItemArray;
-    QList<CVTrashFileNode::Ptr> protectTabArray;
+    /// The protection rules, and the protected entries a pass finds (their rows live in the
+    /// confirm window).
+    std::shared_ptr<ProtectionRules> protectionRules;
+    std::shared_ptr<ProtectedItems> protectedItems;
 
     bool binaryCookie = false;
     bool bSafariCookie = false;
@@ -137,6 +146,9 @@ public:
     AboutWindow* aboutWindow = nullptr;
     PPopoverviewConterller* thePopViewController = nullptr;
     AutoTrashWindow* autoTrashWindow = nullptr;
+    PPopoverWindowConterller* protectViewController = nullptr;
+    DeleteProtectWindow* deleteProtectWindow = nullptr;
+    ProtectConfirmWindow* theConfirmWindow = nullptr;
     QPointer<PopoverWindow> thePopover;
     StatusItem* statusItem() const { return m_statusItem; }
     QTimer* autoTrashTimer = nullptr;

@@ -5,7 +5,16 @@
 #include "PopoverWindow.h"
 #include "StatusItem.h"
 
+#include "erase/SecureEraser.h"
+#include "platform/Localized.h"
+#include "platform/Paths.h"
+#include "platform/WidgetAlerts.h"
+#include "protect/ProtectConfirmWindow.h"
+#include "protect/ProtectedItems.h"
 #include "trash/TrashBrowser.h"
+#include "trash/TrashScanner.h"
+
+#include <QMessageBox>
 #include "trash/TrashWindow.h"
 
 #include <QApplication>
@@ -63,6 +72,29 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     w->hide();
 }
 
+// The protected-items window with the rows a pass would list, found without removing anything.
+void fillConfirmWindow(AppDelegate& app) {
+    app.protectedItems->beginPass();
+    for (const QString& name : TrashScanner::listFolder(app.services().paths->userTrash()))
+        app.protectedItems->CheckFileBeProtectWithPath(app.services().paths->userTrash() + QLatin1Char('/') + name);
+    app.theConfirmWindow->setContent(app.protectedItems->CheckIfNeedDeleteConfirm());
+}
+
+// The erase confirmation as the windows show it, for a few files of the sandbox.
+void writeEraseConfirmation(AppDelegate& app, const QDir& dir, QStringList& written) {
+    const QString desktop = app.services().paths->userDesktop();
+    QStringList paths;
+    for (const QString& name : TrashScanner::listFolder(desktop)) paths << desktop + QLatin1Char('/') + name;
+    paths.sort();
+    std::unique_ptr<QMessageBox> box(WidgetAlerts::buildBox(
+        {localized("Are you sure you want to permanently erase the selected items ?"), localized(" Erase "),
+         localized(" Cancel "), SecureEraser::listText(paths)}));
+    box->show();
+    settle();
+    const QString path = dir.filePath(QStringLiteral("eraseConfirmation.png"));
+    if (save(box.get(), path)) written << path;
+}
+
 }  // namespace
 
 QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QString* error) {
@@ -73,6 +105,8 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
     }
     const QDir dir(folder);
     writeTrashWindow(app, dir, written);
+    fillConfirmWindow(app);
+    writeEraseConfirmation(app, dir, written);
     for (const auto& [name, widget] : app.topLevelWindows()) {
         if (app.trashBrowser() && widget == app.trashBrowser()->window()) continue;
         const bool wasVisible = widget->isVisible();

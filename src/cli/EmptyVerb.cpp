@@ -4,12 +4,26 @@
 #include "platform/Alerts.h"
 #include "platform/SystemCommands.h"
 #include "platform/Workspace.h"
+#include "protect/ProtectedItems.h"
+#include "protect/ProtectionRules.h"
 #include "trash/PutBackReader.h"
 
 int emptyTrash(CliContext& ctx) {
     auto workspace = std::make_shared<Workspace>(ctx.paths);
-    EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks), std::make_shared<TrashOrigPaths>(),
-                          workspace, ctx.alerts);
+    auto origPathList = std::make_shared<TrashOrigPaths>();
+    EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks), origPathList, workspace, ctx.alerts);
+    // The same rules as the windows: protected items stay, and are listed afterwards.
+    auto rules = std::make_shared<ProtectionRules>(ctx.defaults);
+    auto items = std::make_shared<ProtectedItems>(rules, origPathList);
+    EmptyController::Protection protection;
+    protection.hasRules = [rules] { return rules->hasRules(); };
+    protection.isProtected = [items](const QString& p) { return items->CheckFileBeProtectWithPath(p); };
+    protection.beginPass = [items] { items->beginPass(); };
+    protection.CheckIfNeedDeleteConfirm = [items, &ctx] {
+        for (const auto& row : items->CheckIfNeedDeleteConfirm())
+            *ctx.out << "protected\t" << row->theTrashPath << '\t' << row->theOrignalpath << '\n';
+    };
+    empty.setProtection(std::move(protection));
     bool helperAsked = false;
     empty.setRunAdmin([&] { helperAsked = true; });
     if (!empty.askToEmpty()) {

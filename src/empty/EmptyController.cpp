@@ -20,7 +20,7 @@ EmptyController::EmptyController(std::shared_ptr<const Paths> paths, std::shared
 EmptyController::~EmptyController() { waitForPass(); }
 
 void EmptyController::waitForPass() {
-    while (m_thread && !m_thread->isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!m_threads.isEmpty()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 bool EmptyController::StrongEmptyTrash() {
@@ -44,17 +44,21 @@ bool EmptyController::ForceEmptyTrash() {
         qInfo("Emptying the Trash is already under way; the request is ignored.");
         return false;
     }
-    m_thread = QThread::create([this] {
+    QThread* thread = QThread::create([this] {
         const int failures = runPass();
-        MainThread::runAndWait([&] { Q_EMIT passFinished(failures); });
+        MainThread::runAndWait([&] {
+            // The pass is over once its listeners hear of it: a pass they start then is not refused.
+            m_running = false;
+            Q_EMIT passFinished(failures);
+        });
     });
-    m_thread->setParent(this);  // never outlives the controller, even when the last event is not served
-    connect(m_thread, &QThread::finished, this, [this] {
-        m_thread->deleteLater();
-        m_thread = nullptr;
-        m_running = false;
+    thread->setParent(this);  // never outlives the controller, even when the last event is not served
+    m_threads.append(thread);
+    connect(thread, &QThread::finished, this, [this, thread] {
+        m_threads.removeAll(thread);
+        thread->deleteLater();
     });
-    m_thread->start();
+    thread->start();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <atomic>
@@ -65,5 +66,5 @@ private:
     Protection m_protection;
     std::function<void()> m_runAdmin;
     std::atomic<bool> m_running{false};
-    QThread* m_thread = nullptr;
+    QList<QThread*> m_threads;  ///< the running pass, and one that is just winding down
 };

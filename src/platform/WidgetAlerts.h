@@ -3,7 +3,12 @@
 #include "Alerts.h"
 
 /// Alerts as modal message boxes.
+class QMessageBox;
+class QPushButton;
+
 class WidgetAlerts : public Alerts {
 public:
     int runModal(const AlertSpec& alert) override;
+    /// The message box an alert shows (for pictures of it); the caller owns it.
+    static QMessageBox* buildBox(const AlertSpec& alert, QPushButton** defaultButton = nullptr);
 };

@@ -1,5 +1,6 @@
 #include "empty/EmptyController.h"
 #include "erase/EraseController.h"
+#include "protect/ProtectConfirmWindow.h"
 #include "support/AppFixture.h"
 #include "support/DSStoreWriter.h"
 #include "trash/TrashBrowser.h"
@@ -159,6 +160,33 @@ TEST(EmptyTrash, ThePermissionAlertStartsTolvikUnlessABlockingApplicationRuns) {
     f.workspace->setLaunchedApplications({QStringLiteral("com.Halmorin.Revallo")});
     app->ShowForceEmptyAlertToMainThread();
     EXPECT_EQ(f.authorization->startedPrograms().size(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EmptyTrash, ProtectedItemsStayAndTheConfirmWindowListsThem) {
+    AppFixture f;
+    const QString trash = f.paths->userTrash();
+    f.sandbox.writeFile(trash + "/Poster.PSD", "p");
+    f.sandbox.writeFile(trash + "/plan.txt", "p");
+    f.sandbox.writeFile(trash + "/junk.txt", "j");
+    DSStoreWriter records;
+    records.add(QStringLiteral("plan.txt"), QStringLiteral("Users/me/Projects/Corvid/"));
+    ASSERT_TRUE(records.write(f.paths->trashRecordsFile()));
+    f.defaults()->setStringArray("FileFormatData", {"psd"});
+    f.defaults()->setStringArray("FileLocationData", {f.root.path() + "/Users/me/projects"});
+    auto app = f.launch();
+    for (int pass = 0; pass < 2; ++pass) {
+        f.alerts->setNextAnswers({Alerts::Default});
+        QSignalSpy finished(app->emptyController(), &EmptyController::passFinished);
+        app->StrongEmptyTrash();
+        ASSERT_TRUE(finished.wait(30000));
+        EXPECT_EQ(namesIn(trash), (QStringList{".DS_Store", "Poster.PSD", "plan.txt"}));
+        EXPECT_TRUE(reinterpret_cast<QWidget*>(app->theConfirmWindow)->isVisible());
+        EXPECT_EQ(app->theConfirmWindow->content().size(), 2);  // each entry once, every pass
+    }
 }
 
 }  // namespace

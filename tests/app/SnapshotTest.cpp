@@ -23,7 +23,8 @@ TEST(Snapshot, WritesEveryWindowTheMenuAndThePopoverThroughANormalStart) {
     ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
 
     for (const char* name : {"window", "guideWindow", "fulldiskWindow", "perfereceWindow", "aboutWindow", "baMenu", "popover",
-                             "autoTrashWindow", "theTrashInfoWindow", "theTrashInfoWindow-tree"}) {
+                             "autoTrashWindow", "theTrashInfoWindow", "theTrashInfoWindow-tree",
+                             "deleteProtectWindow", "theConfirmWindow", "eraseConfirmation"}) {
         const QImage image(QDir(out).filePath(QLatin1String(name) + QStringLiteral(".png")));
         EXPECT_FALSE(image.isNull()) << name;
         EXPECT_GT(image.width(), 100) << name;
