@@ -27,6 +27,7 @@
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
 #include "empty/EmptyController.h"
+#include "empty/ProtectionHooks.h"
 #include "erase/ErasePanel.h"
 #include "erase/EraseController.h"
 #include "platform/SystemCommands.h"
@@ -140,15 +141,9 @@ void AppDelegate::awakeFromNib() {
     protectViewController = new PPopoverWindowConterller(protectionRules, m_nc.get(), m_services.paths, this);
     deleteProtectWindow = new DeleteProtectWindow(protectViewController);
     theConfirmWindow = new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands);
-    EmptyController::Protection protection;
-    protection.hasRules = [rules = protectionRules] { return rules->hasRules(); };
-    protection.isProtected = [items = protectedItems](const QString& p) { return items->CheckFileBeProtectWithPath(p); };
-    protection.beginPass = [items = protectedItems] { items->beginPass(); };
-    protection.CheckIfNeedDeleteConfirm = [this, items = protectedItems] {
-        const auto rows = items->CheckIfNeedDeleteConfirm();
-        if (!rows.isEmpty()) MainThread::runAndWait([&] { theConfirmWindow->NeeDeleteConfirmWarning(rows); });
-    };
-    m_empty->setProtection(std::move(protection));
+    m_empty->setProtection(protectionHooks(protectionRules, protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {
+        MainThread::runAndWait([&] { theConfirmWindow->NeeDeleteConfirmWarning(rows); });
+    }));
     // 8. The trash table, its back button and progress indicator start hidden.
     m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
     m_trashBrowser->setRemoval(m_services.commands, m_services.alerts, [this] { ShowForceEmptyAlertToMainThread(); });

@@ -1,6 +1,7 @@
 // trash empty: the forced emptying from the command line.
 #include "CliContext.h"
 #include "empty/EmptyController.h"
+#include "empty/ProtectionHooks.h"
 #include "platform/Alerts.h"
 #include "platform/SystemCommands.h"
 #include "platform/Workspace.h"
@@ -15,15 +16,9 @@ int emptyTrash(CliContext& ctx) {
     // The same rules as the windows: protected items stay, and are listed afterwards.
     auto rules = std::make_shared<ProtectionRules>(ctx.defaults);
     auto items = std::make_shared<ProtectedItems>(rules, origPathList);
-    EmptyController::Protection protection;
-    protection.hasRules = [rules] { return rules->hasRules(); };
-    protection.isProtected = [items](const QString& p) { return items->CheckFileBeProtectWithPath(p); };
-    protection.beginPass = [items] { items->beginPass(); };
-    protection.CheckIfNeedDeleteConfirm = [items, &ctx] {
-        for (const auto& row : items->CheckIfNeedDeleteConfirm())
-            *ctx.out << "protected\t" << row->theTrashPath << '\t' << row->theOrignalpath << '\n';
-    };
-    empty.setProtection(std::move(protection));
+    empty.setProtection(protectionHooks(rules, items, [&ctx](const QList<CVTrashFileNode::Ptr>& rows) {
+        for (const auto& row : rows) *ctx.out << "protected\t" << row->theTrashPath << '\t' << row->theOrignalpath << '\n';
+    }));
     bool helperAsked = false;
     empty.setRunAdmin([&] { helperAsked = true; });
     if (!empty.askToEmpty()) {
