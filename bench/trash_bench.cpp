@@ -1,5 +1,6 @@
 // trash_bench [DIR]: times the trash scan against the du runs it must make, the put-back reader on a
 // 10 MB records file, and the trash tree of about 20,000 entries without size measurement.
+#include "BestOf.h"
 #include "app/FileUtilities.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
@@ -14,24 +15,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-
-namespace {
-
-double seconds(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e9; }
-
-template <typename F>
-double best(int runs, F f) {
-    double b = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        b = std::min(b, seconds(t));
-    }
-    return b;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -58,7 +41,7 @@ int main(int argc, char** argv) {
     const QStringList entries = TrashScanner::listFolder(trash);
 
     // The du runs alone: one per folder, one after another.
-    const double duAlone = best(3, [&] {
+    const double duAlone = bestSeconds(3, [&] {
         for (const QString& name : entries)
             if (name.startsWith(QLatin1String("Folder")))
                 tasks->run(QStringLiteral("/usr/bin/du"), {"-k", "-d", "0", trash + "/" + name});
@@ -66,7 +49,7 @@ int main(int argc, char** argv) {
     auto origPaths = std::make_shared<TrashOrigPaths>();
     TrashScanner scanner(paths, files, origPaths, std::make_shared<Workspace>(paths));
     int count = 0;
-    const double scan = best(3, [&] { count = scanner.scan().items.size(); });
+    const double scan = bestSeconds(3, [&] { count = scanner.scan().items.size(); });
     std::printf("scan: %d records in %.3f s; du alone %.3f s; added by Corvane %.3f s (%.1f %%)\n", count, scan,
                 duAlone, scan - duAlone, 100.0 * (scan - duAlone) / duAlone);
 
@@ -79,12 +62,12 @@ int main(int argc, char** argv) {
     }
     const QByteArray data = big.bytes();
     QStringList parsed;
-    const double read = best(5, [&] { parsed = PutBackReader::parseRecords(data); });
+    const double read = bestSeconds(5, [&] { parsed = PutBackReader::parseRecords(data); });
     std::printf("reader: %.1f MB, %d entries in %.1f ms\n", data.size() / 1048576.0, static_cast<int>(parsed.size()), read * 1000);
 
     // The tree without du.
     int nodes = 0;
-    const double tree = best(3, [&] {
+    const double tree = bestSeconds(3, [&] {
         CVTrashController controller(paths, [](const QString&) { return quint64(0); },
                                      [&](const QString& name) { return origPaths->getOrigFilePath(name); });
         controller.addTrashTreeList();

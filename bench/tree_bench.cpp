@@ -9,24 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "BestOf.h"
 #include "support/SandboxBuilder.h"
 #include "trash/CVTrashController.h"
-
-namespace {
-
-template <typename F>
-double bestSeconds(int runs, F f) {
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
