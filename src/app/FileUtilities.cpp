@@ -92,6 +92,11 @@ QString FileUtilities::getShortFilePermissionwithPath(const QString& path) {
     return shortPermissionText(st.st_mode);
 }
 
+bool FileUtilities::somethingAt(const QString& path) {
+    struct stat st;
+    return lstatPath(path, &st);
+}
+
 QDateTime FileUtilities::modificationDate(const QString& path) {
     struct stat st;
     if (!lstatPath(path, &st)) return QDateTime();

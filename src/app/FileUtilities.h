@@ -29,6 +29,8 @@ public:
     /// The two texts for given mode bits (type and permission bits as in st_mode).
     static QString longPermissionText(uint mode);
     static QString shortPermissionText(uint mode);
+    /// Whether anything is at `path`, a dangling link included (the test after a removal).
+    static bool somethingAt(const QString& path);
     /// The modification time of the item itself (not following a final link); invalid when it
     /// can't be read.
     static QDateTime modificationDate(const QString& path);

@@ -14,14 +14,8 @@
 
 #include <QFile>
 
-#include <sys/stat.h>
 
 namespace {
-
-bool somethingAt(const QString& path) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
 
 /// The scanned items each argument names: a name as `trash list` shows it, or the item's path in
 /// the Trash. A name that fits several items must be given as a path.
@@ -63,7 +57,7 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
             eraser.eraseItems({item->theTrashPath});
         else
             actions.deleteItem(item->theTrashPath);
-        if (somethingAt(item->theTrashPath)) {
+        if (FileUtilities::somethingAt(item->theTrashPath)) {
             *ctx.err << "corvane-cli: " << item->theTrashPath << ": could not be removed with your rights\n";
             status = CliExit::Failed;
         }
@@ -126,7 +120,7 @@ int eraseVerb(const QStringList& args, CliContext& ctx) {
     SecureEraser(std::make_shared<SystemCommands>(ctx.tasks)).eraseItems(paths);
     int status = CliExit::Ok;
     for (const QString& p : paths) {
-        if (somethingAt(p)) {
+        if (FileUtilities::somethingAt(p)) {
             *ctx.err << "corvane-cli: " << p << ": could not be erased\n";
             status = CliExit::Failed;
         }

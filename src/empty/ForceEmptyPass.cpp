@@ -13,11 +13,6 @@
 
 namespace {
 
-bool somethingAt(const QString& path) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
 // A Trash folder that is itself a link would make the pass remove things elsewhere.
 bool isRealFolder(const QString& path) {
     struct stat st;
@@ -62,7 +57,7 @@ bool ForceEmptyPass::emptyUserTrash() {
         const QString path = trash + QLatin1Char('/') + name;
         if (m_hooks.isProtected && m_hooks.isProtected(path)) continue;
         m_commands->removeTree(path);
-        if (somethingAt(path)) failed = true;
+        if (FileUtilities::somethingAt(path)) failed = true;
     }
     return failed;
 }
@@ -73,7 +68,7 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
     for (const QString& volume : volumes) {
         if (!volume.contains(QLatin1String("/Volumes/"), Qt::CaseInsensitive)) continue;
         const QString trashes = volume + QStringLiteral("/.Trashes");
-        if (somethingAt(trashes) && !isRealFolder(trashes)) continue;
+        if (FileUtilities::somethingAt(trashes) && !isRealFolder(trashes)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
             if (!isRealFolder(folder)) continue;
             for (const QString& name : TrashScanner::listFolder(folder)) {
@@ -81,7 +76,7 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
                 const QString path = folder + QLatin1Char('/') + name;
                 if (FileUtilities::getFilePermissionwithPath(path) != QLatin1String(KeptOnVolumes))
                     m_commands->removeTree(path);
-                if (somethingAt(path)) failed = true;
+                if (FileUtilities::somethingAt(path)) failed = true;
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "ProtectConfirmWindow.h"
 
 #include "PSTableCellView.h"
+#include "app/FileUtilities.h"
 #include "app/PaneWidgets.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
@@ -15,14 +16,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <sys/stat.h>
-
-namespace {
-bool somethingAt(const QString& path) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-}  // namespace
 
 ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shared_ptr<Workspace> workspace,
                                            std::shared_ptr<Alerts> alerts, std::shared_ptr<const SystemCommands> commands,
@@ -127,7 +120,7 @@ void ProtectConfirmWindow::DeleteProtectItem() {
         }
         actions.deleteItem(node->theTrashPath);
         // One that resisted is still in the Trash, so it stays listed.
-        if (somethingAt(node->theTrashPath)) kept.append(node);
+        if (FileUtilities::somethingAt(node->theTrashPath)) kept.append(node);
     }
     setContent(kept);
 }

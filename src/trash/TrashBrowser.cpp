@@ -30,7 +30,6 @@
 #include <QToolButton>
 #include <QTreeView>
 
-#include <sys/stat.h>
 
 TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
                            std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
@@ -258,8 +257,7 @@ void TrashBrowser::removeItems(bool securely) {
         m_navigation.removeItem(item);
     }
     reloadTable();
-    struct stat st;
-    if (::lstat(QFile::encodeName(clicked->theTrashPath).constData(), &st) == 0 && m_permissionAlert) m_permissionAlert();
+    if (FileUtilities::somethingAt(clicked->theTrashPath) && m_permissionAlert) m_permissionAlert();
 }
 
 void TrashBrowser::DeleteTrashItemAction() { removeItems(false); }

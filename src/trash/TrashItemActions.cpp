@@ -1,5 +1,6 @@
 #include "TrashItemActions.h"
 
+#include "app/FileUtilities.h"
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
 
@@ -7,23 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
-
-namespace {
-bool somethingAt(const QString& path) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-}  // namespace
 
 void TrashItemActions::deleteItem(const QString& trashPath) const { m_commands->removeTree(trashPath); }
 
 TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original) const {
     if (original == QLatin1String("--") || original.isEmpty()) return PutBack::Unknown;
-    if (somethingAt(original)) return PutBack::Taken;
+    if (FileUtilities::somethingAt(original)) return PutBack::Taken;
     QDir().mkpath(QFileInfo(original).absolutePath());  // a failure shows as a failed move
     m_commands->moveNoReplace(trashPath, original);
-    if (somethingAt(trashPath)) return somethingAt(original) ? PutBack::Taken : PutBack::Failed;
+    if (FileUtilities::somethingAt(trashPath)) return FileUtilities::somethingAt(original) ? PutBack::Taken : PutBack::Failed;
     return PutBack::Moved;
 }
 
