@@ -145,9 +145,11 @@ QList<CliVerb> autocleanVerbs() {
     CliVerb autoclean;
     autoclean.name = QStringLiteral("autoclean");
     autoclean.needsSettings = true;
-    autoclean.usage = QStringLiteral("autoclean status");
-    autoclean.summary =
-        QStringLiteral("the auto-clean settings, the Trash size and when each condition falls due");
+    autoclean.help = {
+        {QStringLiteral("autoclean status"),
+         QStringLiteral("the auto-clean settings, the Trash size and when each condition falls due")},
+        {QStringLiteral("autoclean check"), QStringLiteral("one auto-clean check as the tray's timer runs it (--yes answers)")},
+    };
     autoclean.run = [](const QStringList& args, CliContext& ctx) {
         const QString sub = args.value(0);
         if (args.size() == 1 && sub == QLatin1String("status")) return status(ctx);
@@ -155,8 +157,5 @@ QList<CliVerb> autocleanVerbs() {
         *ctx.err << "corvane-cli: usage: corvane-cli [--yes] autoclean status|check\n";
         return CliExit::Usage;
     };
-    CliVerb checkLine = autoclean;
-    checkLine.usage = QStringLiteral("autoclean check");
-    checkLine.summary = QStringLiteral("one auto-clean check as the tray's timer runs it (--yes answers)");
-    return {autoclean, checkLine};
+    return {autoclean};
 }

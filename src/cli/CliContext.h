@@ -24,14 +24,22 @@ struct CliContext {
     QTextStream* err = nullptr;
 };
 
+/// One line of --help: how a verb (or one of its sub-verbs) is called, and what it does.
+struct CliHelpLine {
+    QString usage;    ///< "size PATH..."
+    QString summary;
+};
+
 /// A verb: its arguments after the verb's name; the result is the exit status.
 struct CliVerb {
     QString name;
-    QString usage;    ///< "size PATH..."
-    QString summary;  ///< one line for --help
+    QList<CliHelpLine> help;     ///< one line per sub-verb
     bool needsSettings = false;  ///< open the settings store before running
     std::function<int(const QStringList& args, CliContext& ctx)> run;
 };
+
+/// A text on one output line: backslashes, tabs and line breaks written as escapes.
+QString escaped(const QString& text);
 
 /// Exit statuses of corvane-cli.
 namespace CliExit {

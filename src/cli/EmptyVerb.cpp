@@ -35,8 +35,8 @@ int emptyTrash(CliContext& ctx) {
 QList<CliVerb> eraseVerbs() {
     CliVerb erase;
     erase.name = QStringLiteral("erase");
-    erase.usage = QStringLiteral("erase PATH...");
-    erase.summary = QStringLiteral("overwrite and remove files and folders, asking first (--yes answers)");
+    erase.help = {{QStringLiteral("erase PATH..."),
+                   QStringLiteral("overwrite and remove files and folders, asking first (--yes answers)")}};
     erase.run = eraseVerb;
     return {erase};
 }

@@ -6,16 +6,6 @@
 
 namespace {
 
-// One rule per line: a tab or a line break in a folder name must not split it.
-QString escaped(const QString& text) {
-    QString out = text;
-    out.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    out.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-    out.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    out.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    return out;
-}
-
 int listRules(const QStringList& args, CliContext& ctx, const ProtectionRules& rules) {
     if (!args.isEmpty()) {
         *ctx.err << "corvane-cli: rules list takes no arguments\n";
@@ -84,23 +74,16 @@ int rulesVerb(const QStringList& args, CliContext& ctx) {
 }  // namespace
 
 QList<CliVerb> rulesVerbs() {
-    CliVerb list;
-    list.name = QStringLiteral("rules");
-    list.usage = QStringLiteral("rules list");
-    list.summary = QStringLiteral("the protection rules, one per line: format or location, a tab, the rule");
-    list.needsSettings = true;
-    list.run = rulesVerb;
-    CliVerb addFormat = list;
-    addFormat.usage = QStringLiteral("rules add-format EXT...");
-    addFormat.summary = QStringLiteral("protect items with these extensions (\"psd\" or \".psd\")");
-    CliVerb addLocation = list;
-    addLocation.usage = QStringLiteral("rules add-location DIR...");
-    addLocation.summary = QStringLiteral("protect items deleted from these existing folders or below");
-    CliVerb removeFormat = list;
-    removeFormat.usage = QStringLiteral("rules remove-format EXT...");
-    removeFormat.summary = QStringLiteral("remove one format rule per argument (case ignored)");
-    CliVerb removeLocation = list;
-    removeLocation.usage = QStringLiteral("rules remove-location DIR...");
-    removeLocation.summary = QStringLiteral("remove one location rule per argument");
-    return {list, addFormat, addLocation, removeFormat, removeLocation};
+    CliVerb rules;
+    rules.name = QStringLiteral("rules");
+    rules.help = {
+        {QStringLiteral("rules list"), QStringLiteral("the protection rules, one per line: format or location, a tab, the rule")},
+        {QStringLiteral("rules add-format EXT..."), QStringLiteral("protect items with these extensions (\"psd\" or \".psd\")")},
+        {QStringLiteral("rules add-location DIR..."), QStringLiteral("protect items deleted from these existing folders or below")},
+        {QStringLiteral("rules remove-format EXT..."), QStringLiteral("remove one format rule per argument (case ignored)")},
+        {QStringLiteral("rules remove-location DIR..."), QStringLiteral("remove one location rule per argument")},
+    };
+    rules.needsSettings = true;
+    rules.run = rulesVerb;
+    return {rules};
 }

@@ -6,8 +6,8 @@
 QList<CliVerb> sizeVerbs() {
     CliVerb size;
     size.name = QStringLiteral("size");
-    size.usage = QStringLiteral("size PATH...");
-    size.summary = QStringLiteral("bytes, size text and access text of each path (tab-separated)");
+    size.help = {{QStringLiteral("size PATH..."),
+                  QStringLiteral("bytes, size text and access text of each path (tab-separated)")}};
     size.run = [](const QStringList& args, CliContext& ctx) {
         if (args.isEmpty()) {
             *ctx.err << "corvane-cli: size needs at least one path\n";

@@ -12,19 +12,6 @@
 
 namespace {
 
-// Tabs and line breaks in names would break the one-line-per-record output.
-QString escaped(const QString& text) {
-    QString out;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\')) out += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('\t')) out += QStringLiteral("\\t");
-        else if (c == QLatin1Char('\n')) out += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\r')) out += QStringLiteral("\\r");
-        else out += c;
-    }
-    return out;
-}
-
 QString orDash(const QString& text) { return text.isNull() ? QStringLiteral("--") : text; }
 
 QString dateText(const QDateTime& date) {
@@ -114,8 +101,17 @@ int putbackVerb(const QStringList& args, CliContext& ctx) {
 QList<CliVerb> trashVerbs() {
     CliVerb trash;
     trash.name = QStringLiteral("trash");
-    trash.usage = QStringLiteral("trash list [--json]");
-    trash.summary = QStringLiteral("every item of every Trash: name, size, bytes, access, original place, date, path");
+    trash.help = {
+        {QStringLiteral("trash list [--json]"),
+         QStringLiteral("every item of every Trash: name, size, bytes, access, original place, date, path")},
+        {QStringLiteral("trash tree"), QStringLiteral("the whole user's Trash as an indented tree")},
+        {QStringLiteral("trash putback-paths"), QStringLiteral("the original places recorded in the Trash, in file order")},
+        {QStringLiteral("trash empty"), QStringLiteral("empty every Trash by force, asking first (--yes answers)")},
+        {QStringLiteral("trash delete NAME..."), QStringLiteral("remove items (names as trash list shows them, or their paths)")},
+        {QStringLiteral("trash shred NAME..."), QStringLiteral("overwrite and remove items")},
+        {QStringLiteral("trash putback NAME..."), QStringLiteral("move items back where they came from (never over anything)")},
+    };
+    trash.needsSettings = true;  // empty reads the protection rules
     trash.run = [](const QStringList& args, CliContext& ctx) {
         const QString sub = args.value(0);
         const QStringList rest = args.mid(1);
@@ -128,25 +124,5 @@ QList<CliVerb> trashVerbs() {
         *ctx.err << "corvane-cli: trash needs one of: list, tree, putback-paths, empty, delete, shred, putback\n";
         return CliExit::Usage;
     };
-    CliVerb tree = trash;
-    tree.usage = QStringLiteral("trash tree");
-    tree.summary = QStringLiteral("the whole user's Trash as an indented tree");
-    CliVerb putback = trash;
-    putback.usage = QStringLiteral("trash putback-paths");
-    putback.summary = QStringLiteral("the original places recorded in the Trash, in file order");
-    CliVerb empty = trash;
-    empty.usage = QStringLiteral("trash empty");
-    empty.summary = QStringLiteral("empty every Trash by force, asking first (--yes answers)");
-    empty.needsSettings = true;
-    trash.needsSettings = true;  // one verb name: the settings are opened for every sub-verb
-    CliVerb remove = trash;
-    remove.usage = QStringLiteral("trash delete NAME...");
-    remove.summary = QStringLiteral("remove items (names as trash list shows them, or their paths)");
-    CliVerb shred = trash;
-    shred.usage = QStringLiteral("trash shred NAME...");
-    shred.summary = QStringLiteral("overwrite and remove items");
-    CliVerb back = trash;
-    back.usage = QStringLiteral("trash putback NAME...");
-    back.summary = QStringLiteral("move items back where they came from (never over anything)");
-    return {trash, tree, putback, empty, remove, shred, back};
+    return {trash};
 }

@@ -12,13 +12,23 @@
 
 QList<CliVerb> cliVerbs() { return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs(); }
 
+QString escaped(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    out.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    out.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    out.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return out;
+}
+
 namespace {
 
 void printHelp(QTextStream& out) {
     out << "Usage: corvane-cli [--yes] VERB [ARGUMENTS]\n"
         << "       corvane-cli --version | --help\n\n"
         << "Verbs:\n";
-    for (const CliVerb& verb : cliVerbs()) out << "  " << verb.usage.leftJustified(28) << ' ' << verb.summary << '\n';
+    for (const CliVerb& verb : cliVerbs())
+        for (const CliHelpLine& line : verb.help) out << "  " << line.usage.leftJustified(28) << ' ' << line.summary << '\n';
     out << "\nOptions:\n"
         << "  --yes        answer every question with its default button\n"
         << "  --version    print the version\n"
@@ -65,7 +75,6 @@ int main(int argc, char** argv) {
     ctx.out = &out;
     ctx.err = &err;
     for (const CliVerb& verb : cliVerbs()) {
-        // Several help lines may share one verb name; the first one runs.
         if (verb.name != first) continue;
         // Only verbs that need the settings open the store, so a broken store never stops the others.
         if (verb.needsSettings) ctx.defaults = std::make_shared<Defaults>(Defaults::standardFilePath());
