@@ -27,7 +27,6 @@ public:
     void addRow(Row row) { m_rows.append(std::move(row)); }
     /// The press handler: true when a row matched.
     bool dispatch(QObject* object) const;
-    int rowCount() const { return m_rows.size(); }
 
 private:
     QList<Row> m_rows;
