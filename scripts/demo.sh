@@ -10,7 +10,7 @@ cmake --build build-release --target Corvane corvane-cli corvane-sandbox
 sandbox="$PWD/demo-sandbox"
 if [ -d "$sandbox" ]; then chmod -R u+w "$sandbox"; rm -rf "$sandbox"; fi
 build-release/bin/corvane-sandbox "$sandbox/root" "$sandbox/config" >/dev/null
-export CORVANE_ROOT="$sandbox/root"
+export CORVANE_ROOT="$sandbox/root" CORVANE_LAYOUT=mac
 export XDG_CONFIG_HOME="$sandbox/config"
 echo "Demo sandbox: $CORVANE_ROOT (settings in $XDG_CONFIG_HOME)"
 echo "Try: CORVANE_ROOT=$CORVANE_ROOT build-release/bin/corvane-cli size \"\$CORVANE_ROOT\"/Users/*/.Trash/*"

@@ -51,10 +51,9 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
     int status = resolve(args, ctx, items) ? CliExit::Ok : CliExit::Failed;
     auto commands = std::make_shared<SystemCommands>(ctx.tasks);
     const TrashItemActions actions(commands);
-    const SecureEraser eraser(commands);
     for (const auto& item : items) {
         if (securely)
-            eraser.eraseItems({item->theTrashPath});
+            actions.secureDeleteItem(item->theTrashPath);
         else
             actions.deleteItem(item->theTrashPath);
         if (FileUtilities::somethingAt(item->theTrashPath)) {

@@ -5,6 +5,7 @@
 #include "platform/SystemCommands.h"
 #include "platform/Workspace.h"
 #include "trash/PutBackReader.h"
+#include "trash/TrashInfo.h"
 #include "trash/TrashScanner.h"
 
 #include <QFile>
@@ -50,35 +51,44 @@ bool ForceEmptyPass::emptyUserTrash() {
     const QString trash = m_paths->userTrash();
     if (!isRealFolder(trash)) return false;
     m_commands->clearLockedFlags(trash);
+    const bool mac = m_paths->layout() == Paths::Layout::Mac;
     const bool keepRecords = m_hooks.hasRules && m_hooks.hasRules();
     bool failed = false;
     for (const QString& name : TrashScanner::listFolder(trash)) {
-        if (name == QLatin1String(".DS_Store") && keepRecords) continue;  // the put-back records of protected items
+        if (mac && name == QLatin1String(".DS_Store") && keepRecords) continue;  // the put-back records of protected items
         const QString path = trash + QLatin1Char('/') + name;
         if (m_hooks.isProtected && m_hooks.isProtected(path)) continue;
         m_commands->removeTree(path);
         if (FileUtilities::somethingAt(path)) failed = true;
     }
+    // The info files of what was removed go too; protected and stubborn items keep theirs.
+    if (!mac) tidyRecords(trash);
     return failed;
 }
 
 bool ForceEmptyPass::emptyVolumeTrashes() {
     bool failed = false;
+    const bool mac = m_paths->layout() == Paths::Layout::Mac;
     const QStringList volumes = m_workspace ? m_workspace->mountedLocalVolumePaths() : m_paths->mountedLocalVolumePaths();
     for (const QString& volume : volumes) {
-        if (!volume.contains(QLatin1String("/Volumes/"), Qt::CaseInsensitive)) continue;
+        if (!m_paths->visitsVolumeTrash(volume)) continue;
         const QString trashes = volume + QStringLiteral("/.Trashes");
-        if (FileUtilities::somethingAt(trashes) && !isRealFolder(trashes)) continue;
+        if (mac && FileUtilities::somethingAt(trashes) && !isRealFolder(trashes)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
             if (!isRealFolder(folder)) continue;
             for (const QString& name : TrashScanner::listFolder(folder)) {
-                if (name == QLatin1String(".DS_Store")) continue;
+                if (mac && name == QLatin1String(".DS_Store")) continue;
                 const QString path = folder + QLatin1Char('/') + name;
                 if (FileUtilities::getFilePermissionwithPath(path) != QLatin1String(KeptOnVolumes))
                     m_commands->removeTree(path);
                 if (FileUtilities::somethingAt(path)) failed = true;
             }
+            if (!mac) tidyRecords(folder);
         }
     }
     return failed;
+}
+
+void ForceEmptyPass::tidyRecords(const QString& itemsFolder) {
+    TrashInfo::removeOrphans(TrashInfo::trashFolderOfFiles(itemsFolder));
 }

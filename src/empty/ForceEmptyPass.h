@@ -34,6 +34,8 @@ public:
 private:
     bool emptyUserTrash();
     bool emptyVolumeTrashes();
+    /// Removes the info files whose item left the "files" folder `itemsFolder`.
+    static void tidyRecords(const QString& itemsFolder);
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const SystemCommands> m_commands;

@@ -1,5 +1,7 @@
 #include "Paths.h"
 
+#include "FreedesktopPaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,9 +37,21 @@ QString Paths::currentLoginName() {
     return qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME", QStringLiteral("user")));
 }
 
+namespace {
+
+bool macLayoutChosen() { return qEnvironmentVariable("CORVANE_LAYOUT").compare(QLatin1String("mac"), Qt::CaseInsensitive) == 0; }
+QString rootFromEnvironment() { return qEnvironmentVariable("CORVANE_ROOT", QStringLiteral("/")); }
+
+}  // namespace
+
 std::shared_ptr<Paths> Paths::fromEnvironment() {
-    return std::make_shared<MacPaths>(qEnvironmentVariable("CORVANE_ROOT", QStringLiteral("/")),
-                                      currentLoginName());
+    if (macLayoutChosen()) return std::make_shared<MacPaths>(rootFromEnvironment(), currentLoginName());
+    return FreedesktopPaths::forCurrentUser(rootFromEnvironment());
+}
+
+std::shared_ptr<Paths> Paths::forAccount(const QString& login, uint uid) {
+    if (macLayoutChosen()) return std::make_shared<MacPaths>(rootFromEnvironment(), login);
+    return FreedesktopPaths::forAccount(rootFromEnvironment(), login, uid);
 }
 
 MacPaths::MacPaths(const QString& root, const QString& login) : Paths(root, login) {}
@@ -59,6 +73,10 @@ QStringList MacPaths::mountedLocalVolumePaths() const {
 QStringList MacPaths::volumeTrashFolders(const QString& volume) const {
     // The first two accounts of the layout; the running user's id is not consulted.
     return {volume + QStringLiteral("/.Trashes/501"), volume + QStringLiteral("/.Trashes/502")};
+}
+
+bool MacPaths::visitsVolumeTrash(const QString& volume) const {
+    return volume.contains(QLatin1String("/Volumes/"), Qt::CaseInsensitive);
 }
 
 QString MacPaths::onStartupVolume(const QString& relative) const {

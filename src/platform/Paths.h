@@ -9,7 +9,15 @@
 /// a real account, a sandbox folder under $CORVANE_ROOT for tests and the demo.
 class Paths {
 public:
+    /// How the Trash keeps its items and their put-back records.
+    enum class Layout {
+        Mac,          ///< one folder of items, the records in its ".DS_Store"
+        Freedesktop,  ///< "files/" for the items, "info/<name>.trashinfo" for each item's record
+    };
+
     virtual ~Paths() = default;
+
+    virtual Layout layout() const = 0;
 
     /// The folder the whole layout lives under ("/" on a real account), without a trailing "/".
     QString root() const { return m_root; }
@@ -18,18 +26,24 @@ public:
 
     virtual QString userHome() const = 0;
     virtual QString userTrash() const = 0;
-    /// The Trash's put-back records file.
+    /// The Trash's put-back records: the records file, or the folder of info files.
     virtual QString trashRecordsFile() const = 0;
     virtual QString userDesktop() const = 0;
     /// Mounted local volumes in the layout, the start-up volume first.
     virtual QStringList mountedLocalVolumePaths() const = 0;
     /// The per-user Trash folders of one volume that a scan or an emptying visits, in order.
     virtual QStringList volumeTrashFolders(const QString& volume) const = 0;
+    /// Whether a scan or an emptying visits the Trash folders of this volume at all.
+    virtual bool visitsVolumeTrash(const QString& volume) const = 0;
     /// A path relative to the start-up volume ("Users/me/Desktop/") made absolute in this layout.
     virtual QString onStartupVolume(const QString& relative) const = 0;
 
-    /// The layout chosen by the environment: $CORVANE_ROOT moves it under a folder.
+    /// The layout chosen by the environment: the freedesktop one, or the mac one with
+    /// CORVANE_LAYOUT=mac; $CORVANE_ROOT moves either under a folder.
     static std::shared_ptr<Paths> fromEnvironment();
+    /// Like fromEnvironment() for another account (the one a privileged helper works for): its
+    /// home comes from the user database, never from this process's environment.
+    static std::shared_ptr<Paths> forAccount(const QString& login, uint uid);
     /// The login name of the user who runs the process (the real user id, as the system's user
     /// database names it; $USER only where the database has no entry).
     static QString currentLoginName();
@@ -38,10 +52,11 @@ public:
     /// "/" for an empty or "/" root; otherwise the absolute form without a trailing "/".
     static QString normalizedRoot(const QString& root);
 
-protected:
-    Paths(const QString& root, const QString& login);
     /// An absolute path of the layout placed under the root.
     QString inRoot(const QString& absolute) const;
+
+protected:
+    Paths(const QString& root, const QString& login);
 
 private:
     QString m_root;
@@ -53,12 +68,15 @@ class MacPaths : public Paths {
 public:
     MacPaths(const QString& root, const QString& login);
 
+    Layout layout() const override { return Layout::Mac; }
     QString userHome() const override;
     QString userTrash() const override;
     QString trashRecordsFile() const override;
     QString userDesktop() const override;
     QStringList mountedLocalVolumePaths() const override;
     QStringList volumeTrashFolders(const QString& volume) const override;
+    /// Only volumes under "/Volumes/".
+    bool visitsVolumeTrash(const QString& volume) const override;
     QString onStartupVolume(const QString& relative) const override;
 
     /// The folder that holds the mounted volumes ("<root>/Volumes").

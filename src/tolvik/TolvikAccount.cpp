@@ -3,6 +3,8 @@
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 
+#include <unistd.h>
+
 TolvikAccount TolvikAccount::fromEnvironment() {
     if (!qEnvironmentVariableIsSet("PKEXEC_UID")) return resolve(std::nullopt);
     return resolve(qEnvironmentVariable("PKEXEC_UID"));
@@ -12,6 +14,7 @@ TolvikAccount TolvikAccount::resolve(const std::optional<QString>& pkexecUid) {
     TolvikAccount account;
     if (!pkexecUid) {
         account.m_login = Paths::currentLoginName();
+        account.m_uid = ::getuid();
         return account;
     }
     const QString& value = *pkexecUid;
@@ -24,6 +27,7 @@ TolvikAccount TolvikAccount::resolve(const std::optional<QString>& pkexecUid) {
         return account;
     }
     account.m_login = Paths::loginNameForUid(uid);
+    account.m_uid = uid;
     if (account.m_login.isEmpty())
         account.m_refusal = localized("PKEXEC_UID %1 names no user of this system; nothing was changed.").arg(uid);
     return account;

@@ -16,10 +16,12 @@ public:
 
     bool isUsable() const { return !m_login.isEmpty(); }
     QString loginName() const { return m_login; }
+    uint uid() const { return m_uid; }
     /// Why Tolvik will not run, when it is not usable.
     QString refusal() const { return m_refusal; }
 
 private:
     QString m_login;
     QString m_refusal;
+    uint m_uid = 0;
 };

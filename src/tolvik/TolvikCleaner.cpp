@@ -4,12 +4,9 @@
 #include "app/FileUtilities.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
+#include "trash/TrashInfo.h"
 
 namespace {
-
-bool isVolumeUnderVolumes(const QString& volume) {
-    return volume.contains(QLatin1String("/Volumes/"), Qt::CaseInsensitive);
-}
 
 // Opens a folder of a volume so that no step below the volume itself may be a link.
 QString belowVolume(const QString& volume, const QString& folder) {
@@ -29,6 +26,8 @@ TolvikCleaner::TolvikCleaner(std::shared_ptr<const Paths> paths, std::shared_ptr
 }
 
 TolvikCleaner::Result TolvikCleaner::run() const {
+    if (m_paths->layout() == Paths::Layout::Freedesktop) return runWithInfoFiles();
+
     // Steps 1 and 2: the user's Trash, ".DS_Store" and all.
     const AnchoredFolder trash(m_paths->userTrash());
     if (trash.isOpen()) {
@@ -39,7 +38,7 @@ TolvikCleaner::Result TolvikCleaner::run() const {
     // Step 3: the two users' Trash folders of every volume under "/Volumes/".
     const QStringList volumes = m_paths->mountedLocalVolumePaths();
     for (const QString& volume : volumes) {
-        if (!isVolumeUnderVolumes(volume)) continue;
+        if (!m_paths->visitsVolumeTrash(volume)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
             const QString relative = belowVolume(volume, folder);
             const AnchoredFolder trashFolder = relative.isEmpty() ? AnchoredFolder(folder) : AnchoredFolder(volume, relative);
@@ -52,7 +51,7 @@ TolvikCleaner::Result TolvikCleaner::run() const {
     result.remainingBytes = sizeOf(trash);
     for (const QString& volume : volumes) {
         const AnchoredFolder trashes(volume, QStringLiteral(".Trashes"));
-        if (trashes.isOpen() && isVolumeUnderVolumes(volume)) {
+        if (trashes.isOpen() && m_paths->visitsVolumeTrash(volume)) {
             for (const QString& name : trashes.entryNames()) {
                 if (name == QLatin1String(".DS_Store")) continue;
                 m_backupDelete(trashes.displayPath() + QLatin1Char('/') + name);
@@ -61,6 +60,46 @@ TolvikCleaner::Result TolvikCleaner::run() const {
         result.remainingBytes += sizeOf(trashes);
     }
     return result;
+}
+
+TolvikCleaner::Result TolvikCleaner::runWithInfoFiles() const {
+    Result result;
+    const QString home = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
+    result.remainingBytes += emptyTrashFolder(AnchoredFolder(home));
+    const QStringList volumes = m_paths->mountedLocalVolumePaths();
+    for (const QString& volume : volumes) {
+        if (!m_paths->visitsVolumeTrash(volume)) continue;
+        for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
+            const QString relative = belowVolume(volume, TrashInfo::trashFolderOfFiles(folder));
+            if (relative.isEmpty()) continue;
+            result.remainingBytes += emptyTrashFolder(AnchoredFolder(volume, relative));
+        }
+    }
+    return result;
+}
+
+quint64 TolvikCleaner::emptyTrashFolder(const AnchoredFolder& trash) const {
+    if (!trash.isOpen()) return 0;
+    // Each part is opened below the held Trash folder, so a part swapped for a link is not entered.
+    const AnchoredFolder files(trash.commandPath(), QStringLiteral("files"));
+    const AnchoredFolder info(trash.commandPath(), QStringLiteral("info"));
+    if (files.isOpen()) {
+        m_commands->clearLockedFlags(files.commandPath());
+        removeEntries(files);
+    }
+    if (info.isOpen()) {
+        m_commands->clearLockedFlags(info.commandPath());
+        const QStringList left = files.entryNames();
+        for (const QString& name : info.entryNames(true)) {
+            // An info file stays only while its item does.
+            const bool itemLeft = name.endsWith(QLatin1String(".trashinfo")) && left.contains(name.chopped(10));
+            if (!itemLeft) m_commands->removeTree(info.entryCommandPath(name));
+        }
+    }
+    // The size cache is not rewritten with these rights; with items left it is merely stale, and
+    // the next scan prunes it.
+    if (files.entryNames().isEmpty()) m_commands->removeTree(trash.entryCommandPath(QStringLiteral("directorysizes")));
+    return sizeOf(files);
 }
 
 void TolvikCleaner::removeEntries(const AnchoredFolder& folder) const {

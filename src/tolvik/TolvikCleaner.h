@@ -13,8 +13,10 @@ class SystemCommands;
 /// What Tolvik does at launch, with administrator rights: clears locked flags on the user's Trash
 /// and removes every entry of it, removes every entry of the volumes' Trash folders of the users
 /// 501 and 502, hands the volumes' ".Trashes" entries to the backup system's removal, and measures
-/// what is left in all Trash folders together. A Trash folder that is a symbolic link is left
-/// alone and counts as empty; entries that are links are removed as links.
+/// what is left in all Trash folders together. In the freedesktop layout it empties "files" and
+/// "info" of the user's Trash and of the user's Trash folders on volumes, and removes the size
+/// cache. A Trash folder that is a symbolic link is left alone and counts as empty; entries that
+/// are links are removed as links.
 class TolvikCleaner {
 public:
     /// The backup system's removal of one path (tests watch which paths reach it).
@@ -34,6 +36,10 @@ public:
     Result run() const;
 
 private:
+    /// The freedesktop layout: every Trash's "files" and "info" and its size cache.
+    Result runWithInfoFiles() const;
+    /// Empties one "$trash" and returns the bytes left in its "files".
+    quint64 emptyTrashFolder(const AnchoredFolder& trash) const;
     void removeEntries(const AnchoredFolder& folder) const;
     quint64 sizeOf(const AnchoredFolder& folder) const;
 

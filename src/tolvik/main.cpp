@@ -31,10 +31,11 @@ void fallBackToLogOnFatal(QtMsgType type, const QMessageLogContext& context, con
     }
 }
 
-TolvikCleaner::Result clean(int& argc, char** argv, const QString& loginName) {
+TolvikCleaner::Result clean(int& argc, char** argv, const TolvikAccount& account) {
     QCoreApplication core(argc, argv);
-    // CORVANE_ROOT moves the layout as everywhere else; the user is the one pkexec named.
-    auto paths = std::make_shared<MacPaths>(Paths::fromEnvironment()->root(), loginName);
+    // CORVANE_ROOT moves the layout as everywhere else; the user is the one pkexec named, and
+    // their home comes from the user database, never from the environment.
+    auto paths = Paths::forAccount(account.loginName(), account.uid());
     auto tasks = std::make_shared<Tasks>();
     const TolvikCleaner cleaner(paths, std::make_shared<SystemCommands>(tasks),
                                 std::make_shared<FileUtilities>(paths, tasks));
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
         return TolvikExitCode::Refused;
     }
 
-    if (!clean(argc, argv, account.loginName()).needsWarning()) return TolvikExitCode::Done;
+    if (!clean(argc, argv, account).needsWarning()) return TolvikExitCode::Done;
 
     const AlertSpec warning = TolvikWarning::alert();
     if (!TolvikWarning::displayAvailable()) {

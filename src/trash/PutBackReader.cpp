@@ -1,5 +1,7 @@
 #include "PutBackReader.h"
 
+#include "TrashInfo.h"
+
 #include "platform/Paths.h"
 
 #include <QByteArrayMatcher>
@@ -161,6 +163,7 @@ void TrashOrigPaths::clear() {
     QMutexLocker locker(&m_lock);
     m_entries.clear();
     m_firstByName.clear();
+    m_named.clear();
 }
 
 void TrashOrigPaths::indexFrom(qsizetype from) {
@@ -172,10 +175,21 @@ void TrashOrigPaths::indexFrom(qsizetype from) {
 
 void TrashOrigPaths::rebuild(const Paths& paths) {
     // Read and resolve outside the lock; swap in one step.
+    if (paths.layout() == Paths::Layout::Freedesktop) {
+        const QString trash = TrashInfo::trashFolderOfFiles(paths.userTrash());
+        QHash<QString, QString> named = TrashInfo::readFolder(trash, deletingLastPathComponent(trash), paths);
+        QStringList fresh = named.values();
+        QMutexLocker locker(&m_lock);
+        m_entries = std::move(fresh);
+        m_named = std::move(named);
+        m_firstByName.clear();
+        return;
+    }
     QStringList fresh = PutBackReader::readRecordsFile(paths.trashRecordsFile());
     for (QString& entry : fresh) entry = paths.onStartupVolume(entry);
     QMutexLocker locker(&m_lock);
     m_entries = std::move(fresh);
+    m_named.clear();
     m_firstByName.clear();
     indexFrom(0);
 }
@@ -202,6 +216,8 @@ QString TrashOrigPaths::getOrigFilePath(const QString& name) const {
     const QString none = QStringLiteral("--");
     if (name.isEmpty()) return none;
     QMutexLocker locker(&m_lock);
+    const auto named = m_named.constFind(name);
+    if (named != m_named.constEnd()) return named.value();
     const auto it = m_firstByName.constFind(name);
     if (it == m_firstByName.constEnd()) return none;
     const QString folder = deletingLastPathComponent(m_entries.at(it.value()));

@@ -37,14 +37,15 @@ public:
     /// the start-up volume of the layout (so under a sandbox root they point into the sandbox).
     void ScanUserTrashDSStoreFilePath(const Paths& paths);
     /// Reads the records afresh and replaces the list in one step, so a lookup never sees it half
-    /// built.
+    /// built. In the freedesktop layout the records are the info files of the user's Trash.
     void rebuild(const Paths& paths);
     /// Appends entries that are already absolute paths of the layout.
     void append(const QStringList& entries);
 
-    /// Where the item named `name` (its name in the Trash) would be put back: the folder of the
-    /// first entry whose last path component is exactly `name`, plus "/" and the name; "--" when
-    /// no entry matches, the name is empty or the entry has no folder.
+    /// Where the item named `name` (its name in the Trash) would be put back. With info files, the
+    /// place its own info file names. Otherwise the folder of the first entry whose last path
+    /// component is exactly `name`, plus "/" and the name; "--" when no entry matches, the name is
+    /// empty or the entry has no folder.
     QString getOrigFilePath(const QString& name) const;
 
     QStringList entries() const;
@@ -61,4 +62,5 @@ private:
     mutable QMutex m_lock;
     QStringList m_entries;
     QHash<QString, qsizetype> m_firstByName;  ///< last path component -> first entry with it
+    QHash<QString, QString> m_named;          ///< item name -> original path, from info files
 };

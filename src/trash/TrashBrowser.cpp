@@ -8,7 +8,6 @@
 #include "TrashTreeModel.h"
 #include "TrashWindow.h"
 #include "app/FileUtilities.h"
-#include "erase/SecureEraser.h"
 #include "platform/Alerts.h"
 #include "platform/SystemCommands.h"
 #include "platform/Localized.h"
@@ -248,10 +247,9 @@ void TrashBrowser::removeItems(bool securely) {
     const QList<CVTrashFileNode::Ptr> items = itemsForAction();
     if (!clicked || items.isEmpty() || !m_commands) return;
     const TrashItemActions actions(m_commands);
-    const SecureEraser eraser(m_commands);
     for (const auto& item : items) {
         if (securely)
-            eraser.eraseItems({item->theTrashPath});
+            actions.secureDeleteItem(item->theTrashPath);
         else
             actions.deleteItem(item->theTrashPath);
         m_navigation.removeItem(item);

@@ -1,5 +1,8 @@
 #include "TrashItemActions.h"
 
+#include "TrashInfo.h"
+#include "erase/SecureEraser.h"
+
 #include "app/FileUtilities.h"
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
@@ -9,7 +12,15 @@
 #include <QFileInfo>
 
 
-void TrashItemActions::deleteItem(const QString& trashPath) const { m_commands->removeTree(trashPath); }
+void TrashItemActions::deleteItem(const QString& trashPath) const {
+    m_commands->removeTree(trashPath);
+    TrashInfo::forgetItem(trashPath);
+}
+
+void TrashItemActions::secureDeleteItem(const QString& trashPath) const {
+    SecureEraser(m_commands).eraseItems({trashPath});
+    TrashInfo::forgetItem(trashPath);
+}
 
 TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original) const {
     if (original == QLatin1String("--") || original.isEmpty()) return PutBack::Unknown;
@@ -17,6 +28,7 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
     QDir().mkpath(QFileInfo(original).absolutePath());  // a failure shows as a failed move
     m_commands->moveNoReplace(trashPath, original);
     if (FileUtilities::somethingAt(trashPath)) return FileUtilities::somethingAt(original) ? PutBack::Taken : PutBack::Failed;
+    TrashInfo::forgetItem(trashPath);
     return PutBack::Moved;
 }
 

@@ -25,10 +25,12 @@ public:
 
     explicit TrashItemActions(std::shared_ptr<const SystemCommands> commands) : m_commands(std::move(commands)) {}
 
-    /// rm -rf on the item.
+    /// rm -rf on the item; its info file goes with it.
     void deleteItem(const QString& trashPath) const;
+    /// The item's files overwritten, then the item removed; its info file goes with it.
+    void secureDeleteItem(const QString& trashPath) const;
     /// Creates missing parent folders of `original`, then moves the item there unless the place is
-    /// taken.
+    /// taken; once moved, its info file is removed.
     PutBack putBack(const QString& trashPath, const QString& original) const;
     /// One text naming each item that was not put back and why, for the alert after the action.
     static QString notPutBackText(const QList<NotPutBack>& items);

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class DirectorySizes;
 class FileUtilities;
 class Paths;
 class TrashOrigPaths;
@@ -29,7 +30,7 @@ public:
     TrashScanResult scan() const;
     /// Lists every Trash with the put-back list as it is.
     TrashScanResult ScanUserTrashItems() const;
-    /// The volumes whose Trash folders are scanned: those whose path contains "/Volumes/".
+    /// The volumes whose Trash folders are scanned (the layout says which).
     QStringList scannedVolumes() const;
 
     /// Names of a folder's entries in the order the file system gives them, hidden ones included.
@@ -37,6 +38,9 @@ public:
 
 private:
     void scanFolder(const QString& folder, const QString& volume, TrashScanResult& result) const;
+    /// A folder item's size from the Trash's size cache, measured (and cached) when the cache has
+    /// none for its info file's present mtime.
+    quint64 cachedFolderSize(DirectorySizes& sizes, const QString& path, const QString& name) const;
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const FileUtilities> m_files;

@@ -14,6 +14,7 @@ TEST(Snapshot, WritesEveryWindowTheMenuAndThePopoverThroughANormalStart) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("CORVANE_ROOT"), root.file(QStringLiteral("sandbox")));
+    env.insert(QStringLiteral("CORVANE_LAYOUT"), QStringLiteral("mac"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.file(QStringLiteral("config")));
     QProcess p;
     p.setProcessEnvironment(env);

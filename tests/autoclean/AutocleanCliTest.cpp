@@ -38,6 +38,7 @@ struct AutocleanSandbox {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("CORVANE_ROOT"), root.path());
+        env.insert(QStringLiteral("CORVANE_LAYOUT"), QStringLiteral("mac"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.file(QStringLiteral("config")));
         // No desktop: the announcement must be skipped quietly, never posted from a test.
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),

@@ -18,6 +18,7 @@ CliRun cli(const QStringList& args, const QString& root = QString()) {
     if (!root.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("CORVANE_ROOT"), root);
+        env.insert(QStringLiteral("CORVANE_LAYOUT"), QStringLiteral("mac"));
         p.setProcessEnvironment(env);
     }
     p.start(QStringLiteral(CORVANE_CLI_PATH), args);

@@ -22,6 +22,7 @@ Cli run(const QString& root, const QStringList& args, const QByteArray& input = 
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("CORVANE_ROOT"), root);
+    env.insert(QStringLiteral("CORVANE_LAYOUT"), QStringLiteral("mac"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(CORVANE_CLI_PATH), args);

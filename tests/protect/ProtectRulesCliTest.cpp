@@ -23,6 +23,7 @@ struct RulesCli {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.file(QStringLiteral("config")));
         env.insert(QStringLiteral("CORVANE_ROOT"), root.path());
+        env.insert(QStringLiteral("CORVANE_LAYOUT"), QStringLiteral("mac"));
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(root.path());
         p.start(QStringLiteral(CORVANE_CLI_PATH), QStringList{QStringLiteral("rules")} + args);

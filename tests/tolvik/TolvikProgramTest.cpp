@@ -20,6 +20,7 @@ TolvikRun runTolvik(const QString& root, const QMap<QString, QString>& extra) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "PKEXEC_UID", "QT_QPA_PLATFORM"}) env.remove(name);
     env.insert("CORVANE_ROOT", root);
+    env.insert("CORVANE_LAYOUT", "mac");
     for (auto it = extra.begin(); it != extra.end(); ++it) env.insert(it.key(), it.value());
     QProcess process;
     process.setProcessEnvironment(env);

@@ -1,0 +1,152 @@
+#include "TrashInfo.h"
+
+#include "DirectorySizes.h"
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QStringDecoder>
+#include <QUrl>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QLatin1String InfoSuffix(".trashinfo");
+
+bool exists(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+bool isRealFolder(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool wellEscaped(const QByteArray& value) {
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != '%') continue;
+        if (i + 2 >= value.size() || !isxdigit(uchar(value[i + 1])) || !isxdigit(uchar(value[i + 2]))) return false;
+        i += 2;
+    }
+    return true;
+}
+
+std::optional<QString> strictUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError() || text.contains(QChar(0))) return std::nullopt;
+    return text;
+}
+
+QDateTime parseDate(const QByteArray& value) {
+    const QString text = QString::fromLatin1(value.trimmed());
+    QDateTime date = QDateTime::fromString(text, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    if (!date.isValid()) date = QDateTime::fromString(text, QStringLiteral("yyyyMMddTHHmmss"));
+    return date;
+}
+
+}  // namespace
+
+namespace TrashInfo {
+
+std::optional<Record> parse(const QByteArray& text) {
+    bool inGroup = false;
+    bool sawGroup = false;
+    std::optional<QByteArray> path;
+    std::optional<QByteArray> date;
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.startsWith('[')) {
+            inGroup = line.trimmed() == "[Trash Info]";
+            sawGroup = sawGroup || inGroup;
+            continue;
+        }
+        if (!inGroup) continue;
+        if (line.startsWith("Path=") && !path) path = line.mid(5);
+        else if (line.startsWith("DeletionDate=") && !date) date = line.mid(13);
+    }
+    if (!sawGroup || !path || path->isEmpty() || !wellEscaped(*path)) return std::nullopt;
+    const std::optional<QString> decoded = strictUtf8(QByteArray::fromPercentEncoding(*path));
+    if (!decoded || decoded->isEmpty()) return std::nullopt;
+    for (const QStringView step : QStringView(*decoded).split(QLatin1Char('/')))
+        if (step == QLatin1String("..")) return std::nullopt;
+    Record record;
+    record.path = *decoded;
+    if (date) record.deletionDate = parseDate(*date);
+    return record;
+}
+
+QByteArray format(const QString& path, const QDateTime& deletionDate) {
+    // "/" stays readable, everything else outside the unreserved set is escaped.
+    return "[Trash Info]\nPath=" + QUrl::toPercentEncoding(path, "/") + "\nDeletionDate=" +
+           deletionDate.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + "\n";
+}
+
+QString trashFolderOfFiles(const QString& filesFolder) {
+    if (!filesFolder.endsWith(QLatin1String("/files"))) return QString();
+    return filesFolder.chopped(6);
+}
+
+QString trashFolderOf(const QString& itemPath) {
+    const qsizetype slash = itemPath.lastIndexOf(QLatin1Char('/'));
+    if (slash <= 0 || slash == itemPath.size() - 1) return QString();
+    return trashFolderOfFiles(itemPath.left(slash));
+}
+
+QString infoFileOf(const QString& itemPath) {
+    const QString trash = trashFolderOf(itemPath);
+    if (trash.isEmpty()) return QString();
+    return trash + QStringLiteral("/info/") + itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1) + InfoSuffix;
+}
+
+QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths) {
+    QHash<QString, QString> originals;
+    const QDir info(trash + QStringLiteral("/info"));
+    const QStringList names = info.entryList({QStringLiteral("*.trashinfo")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
+    for (const QString& fileName : names) {
+        QFile file(info.filePath(fileName));
+        // An info file is a few lines; a huge one is not ours to read whole.
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const std::optional<Record> record = parse(file.read(64 * 1024));
+        if (!record) continue;
+        const QString original = record->path.startsWith(QLatin1Char('/'))
+                                     ? paths.inRoot(record->path)
+                                     : topFolder + QLatin1Char('/') + record->path;
+        originals.insert(fileName.chopped(InfoSuffix.size()), QDir::cleanPath(original));
+    }
+    return originals;
+}
+
+void forgetItem(const QString& itemPath) {
+    const QString infoFile = infoFileOf(itemPath);
+    if (infoFile.isEmpty() || exists(itemPath)) return;
+    QFile::remove(infoFile);
+}
+
+int removeOrphans(const QString& trash) {
+    int removed = 0;
+    // Never through a link: an "info" or "files" that leads elsewhere is left alone.
+    if (!isRealFolder(trash + QStringLiteral("/info")) || !isRealFolder(trash + QStringLiteral("/files"))) return 0;
+    const QDir info(trash + QStringLiteral("/info"));
+    const QStringList names = info.entryList({QStringLiteral("*.trashinfo")}, QDir::Files | QDir::Hidden | QDir::System,
+                                             QDir::Unsorted);
+    QSet<QString> items;
+    for (const QString& fileName : names) {
+        const QString name = fileName.chopped(InfoSuffix.size());
+        if (exists(trash + QStringLiteral("/files/") + name)) {
+            items.insert(name);
+            continue;
+        }
+        if (QFile::remove(info.filePath(fileName))) ++removed;
+    }
+    DirectorySizes sizes(trash);
+    sizes.load();
+    sizes.keepOnly(items);
+    sizes.save();
+    return removed;
+}
+
+}  // namespace TrashInfo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+class Paths;
+
+/// The put-back records of a freedesktop Trash folder ("$trash"): "files/<name>" is the item,
+/// "info/<name>.trashinfo" says where it came from and when it was deleted.
+namespace TrashInfo {
+
+struct Record {
+    QString path;            ///< decoded "Path=", absolute or relative as written
+    QDateTime deletionDate;  ///< invalid when missing or unreadable
+};
+
+/// The record of an info file's text: "[Trash Info]", then "Path=" (percent-encoded) and
+/// "DeletionDate=" in "2004-08-31T22:32:08" or "20040831T223208" form; the first of each key wins
+/// and other lines are ignored. Nothing when the group is missing, "Path=" is missing or empty,
+/// its escapes are broken, it decodes to something other than UTF-8, or a step of it is "..".
+std::optional<Record> parse(const QByteArray& text);
+/// The text of an info file for `path` (already absolute or relative as it should be written).
+QByteArray format(const QString& path, const QDateTime& deletionDate);
+
+/// "$trash" for its "files" folder "$trash/files"; empty for any other folder.
+QString trashFolderOfFiles(const QString& filesFolder);
+/// "$trash" for an item path "$trash/files/<name>"; empty for any other path.
+QString trashFolderOf(const QString& itemPath);
+/// "$trash/info/<name>.trashinfo" for an item path; empty when the path is not in "files/".
+QString infoFileOf(const QString& itemPath);
+
+/// Where each item of `trash` came from, by item name, in the layout of `paths`: an absolute
+/// "Path=" is placed under the layout's root, a relative one is resolved against `topFolder` (a
+/// volume's top folder; for the home Trash, the folder that holds it). Items whose info file is
+/// missing or unreadable have no entry.
+QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths);
+
+/// After an item has left "files/" (removed or put back): removes its info file. Nothing happens
+/// while the item is still there or for a path outside a "files/" folder.
+void forgetItem(const QString& itemPath);
+/// Removes the info files of `trash` whose item is gone and drops gone folders from the size
+/// cache; returns how many info files it removed.
+int removeOrphans(const QString& trash);
+
+}  // namespace TrashInfo
