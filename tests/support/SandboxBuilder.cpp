@@ -2,6 +2,7 @@
 
 #include "DSStoreWriter.h"
 #include "platform/Defaults.h"
+#include "trash/TrashInfo.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 SandboxBuilder::SandboxBuilder(const QString& root, const QString& login)
@@ -46,6 +48,40 @@ void SandboxBuilder::touch(const QString& path, const QDateTime& when) const {
     times.actime = static_cast<time_t>(when.toSecsSinceEpoch());
     times.modtime = times.actime;
     ::utime(QFile::encodeName(absolute(path)).constData(), &times);
+}
+
+std::shared_ptr<FreedesktopPaths> SandboxBuilder::linuxPaths() const {
+    return FreedesktopPaths::forAccount(m_root, m_login, ::getuid());
+}
+
+QString SandboxBuilder::trashItem(const QString& trash, const QString& name, const QString& pathText,
+                                  const QByteArray& content, bool folder, const QDateTime& deleted) const {
+    const QString item = absolute(trash) + QStringLiteral("/files/") + name;
+    if (folder) {
+        makeFolder(item);
+        writeFile(item + QStringLiteral("/inside.txt"), content);
+    } else {
+        writeFile(item, content);
+    }
+    writeFile(absolute(trash) + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"),
+              TrashInfo::format(pathText, deleted));
+    return item;
+}
+
+void SandboxBuilder::writeMountTable(const QStringList& mountPointsOrLines) const {
+    QByteArray table = "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+                       "23 22 0:21 / /proc rw,nosuid shared:12 - proc proc rw\n";
+    int minor = 2;
+    for (const QString& entry : mountPointsOrLines) {
+        if (entry.contains(QLatin1Char(' '))) {
+            table += entry.toUtf8() + '\n';
+            continue;
+        }
+        table += QStringLiteral("%1 22 8:%2 / %3 rw,relatime shared:%1 - ext4 /dev/sda%2 rw\n")
+                     .arg(40 + minor).arg(minor).arg(entry).toUtf8();
+        ++minor;
+    }
+    writeFile(QStringLiteral("/proc/self/mountinfo"), table);
 }
 
 void SandboxBuilder::buildDemo(const QString& configFolder) const {
@@ -101,4 +137,45 @@ void SandboxBuilder::buildDemo(const QString& configFolder) const {
     writeFile(usb + QStringLiteral("/.Trashes/501/notes.txt"), "notes from the stick\n");
     writeFile(usb + QStringLiteral("/.Trashes/503/someone-else.txt"), "not ours\n");
     writeFile(usb + QStringLiteral("/Documents/keep.txt"), "kept on the volume\n");
+}
+
+void SandboxBuilder::buildLinuxDemo() const {
+    const auto p = linuxPaths();
+    const QString trash = p->userTrashFolder();
+    // Info files name real paths of the account; the layout places them under the root.
+    const QString home = QStringLiteral("/home/") + m_login;
+    const QDateTime base(QDate(2026, 11, 20), QTime(9, 30));
+
+    writeSizedFile(trashItem(trash, QStringLiteral("Budget 2026.ods"), home + QStringLiteral("/Documents/Budget 2026.ods"),
+                             "x", false, base),
+                   96000);
+    const QString photos = trashItem(trash, QStringLiteral("Camera roll"), home + QStringLiteral("/Pictures/Camera roll"),
+                                     "first", true, base.addDays(1));
+    writeSizedFile(photos + QStringLiteral("/IMG_0001.jpg"), 820000);
+    writeSizedFile(photos + QStringLiteral("/IMG_0002.jpg"), 760000);
+    trashItem(trash, QStringLiteral("notes.txt"), home + QStringLiteral("/Desktop/notes.txt"), "Call the bank\n", false,
+              base.addDays(2));
+    // The same name deleted twice: the second copy got a name of its own in the Trash.
+    trashItem(trash, QStringLiteral("notes.2.txt"), home + QStringLiteral("/Documents/notes.txt"), "Older notes\n",
+              false, base.addDays(3));
+    trashItem(trash, QStringLiteral(".bashrc.old"), home + QStringLiteral("/.bashrc.old"), "alias ll='ls -l'\n", false,
+              base.addDays(4));
+    trashItem(trash, QStringLiteral("Ünïcode & spaces #1.txt"), home + QStringLiteral("/Downloads/Ünïcode & spaces #1.txt"),
+              "odd characters\n", false, base.addDays(5));
+    // An item whose info file is gone, and an info file whose item is gone.
+    writeFile(trash + QStringLiteral("/files/lost-record.log"), "no info file for this one\n");
+    writeFile(trash + QStringLiteral("/info/vanished.txt.trashinfo"),
+              TrashInfo::format(home + QStringLiteral("/vanished.txt"), base));
+
+    writeFile(home + QStringLiteral("/.config/user-dirs.dirs"),
+              "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
+    writeFile(home + QStringLiteral("/Desktop/todo.txt"), "- tidy the desktop\n");
+    writeFile(home + QStringLiteral("/Documents/readme.txt"), "Documents folder\n");
+
+    // A USB stick with the user's own volume Trash, paths relative to the stick.
+    const QString usb = QStringLiteral("/media/") + m_login + QStringLiteral("/USB");
+    writeMountTable({usb});
+    const QString usbTrash = usb + QStringLiteral("/.Trash-") + QString::number(p->uid());
+    trashItem(usbTrash, QStringLiteral("slides.pdf"), QStringLiteral("talks/slides.pdf"), "slides", false, base);
+    trashItem(usbTrash, QStringLiteral("Old backups"), QStringLiteral("Old backups"), "backup", true, base);
 }

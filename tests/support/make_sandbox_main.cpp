@@ -1,5 +1,6 @@
 // corvane-sandbox DIR [CONFIG]: builds the demo's mac-layout root in DIR (and its settings with
-// protection rules under CONFIG) and prints it.
+// protection rules under CONFIG) and prints it. corvane-sandbox --linux DIR builds the
+// freedesktop-layout home instead.
 #include "SandboxBuilder.h"
 
 #include <QCoreApplication>
@@ -8,9 +9,16 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool linux = args.size() == 3 && args[1] == QLatin1String("--linux");
+    if (linux) {
+        SandboxBuilder builder(args[2]);
+        builder.buildLinuxDemo();
+        std::printf("%s\n", qUtf8Printable(builder.root()));
+        return 0;
+    }
     if (args.size() < 2 || args.size() > 3 || args[1].startsWith(QLatin1Char('-'))) {
-        std::fprintf(stderr, "usage: corvane-sandbox DIR [CONFIG]\n");
+        std::fprintf(stderr, "usage: corvane-sandbox DIR [CONFIG] | corvane-sandbox --linux DIR\n");
         return 2;
     }
     SandboxBuilder builder(args[1]);
