@@ -1,0 +1,198 @@
+// The Trash flows on the freedesktop layout: listing, removing, putting back and emptying keep
+// "files/", "info/" and the size cache consistent.
+#include "app/FileUtilities.h"
+#include "empty/ForceEmptyPass.h"
+#include "platform/SystemCommands.h"
+#include "platform/Tasks.h"
+#include "platform/Workspace.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+#include "tolvik/TolvikCleaner.h"
+#include "trash/PutBackReader.h"
+#include "trash/TrashInfo.h"
+#include "trash/TrashItemActions.h"
+#include "trash/TrashScanner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
+namespace {
+
+struct LinuxFixture {
+    TempRoot root;
+    SandboxBuilder sandbox{root.path(), "me"};
+    std::shared_ptr<FreedesktopPaths> paths = sandbox.linuxPaths();
+    std::shared_ptr<RecordingTasks> tasks = std::make_shared<RecordingTasks>();
+    std::shared_ptr<FileUtilities> files = std::make_shared<FileUtilities>(paths, tasks);
+    std::shared_ptr<SystemCommands> commands = std::make_shared<SystemCommands>(tasks);
+    std::shared_ptr<TrashOrigPaths> origPaths = std::make_shared<TrashOrigPaths>();
+    QString trash = paths->userTrashFolder();
+    QString usb = sandbox.root() + "/media/me/USB";
+    QString usbTrash = usb + "/.Trash-" + QString::number(::getuid());
+
+    LinuxFixture() {
+        commands->setSrmProgram(QString());
+        sandbox.writeMountTable({"/media/me/USB"});
+    }
+    TrashScanResult scan() {
+        return TrashScanner(paths, files, origPaths, std::make_shared<Workspace>(paths)).scan();
+    }
+    static CVTrashFileNode::Ptr named(const TrashScanResult& r, const QString& name) {
+        for (const auto& item : r.items)
+            if (item->theFileName == name) return item;
+        return nullptr;
+    }
+    int duRuns() const {
+        int n = 0;
+        for (const auto& call : tasks->calls()) n += call.program.endsWith("/du");
+        return n;
+    }
+    static QStringList left(const QString& folder) {
+        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.sort();
+        return names;
+    }
+};
+
+TEST(FreedesktopTrash, ScanListsItemsWithTheirInfoFilesOnTheHomeAndOnVolumes) {
+    LinuxFixture f;
+    f.sandbox.trashItem(f.trash, "report.pdf", "/home/me/Documents/report.pdf");
+    f.sandbox.trashItem(f.trash, "report.2.pdf", "/home/me/Desktop/report.pdf");
+    f.sandbox.trashItem(f.trash, ".profile.bak", "/home/me/.profile.bak");
+    f.sandbox.writeFile(f.trash + "/files/no-record.txt", "x");
+    f.sandbox.writeFile(f.trash + "/info/orphan.txt.trashinfo", TrashInfo::format("/home/me/orphan.txt", {}));
+    f.sandbox.writeFile(f.trash + "/info/evil.txt.trashinfo", "[Trash Info]\nPath=/home/me/../../etc/evil.txt\n");
+    f.sandbox.writeFile(f.trash + "/files/evil.txt", "x");
+    f.sandbox.trashItem(f.usbTrash, "slides.pdf", "talks/slides.pdf");
+    f.sandbox.trashItem(f.usbTrash, "abs.txt", "/media/me/USB/abs.txt");
+    // Another user's Trash on the stick is not ours to list.
+    f.sandbox.trashItem(f.usb + "/.Trash-" + QString::number(::getuid() + 1), "theirs.txt", "theirs.txt");
+
+    const TrashScanResult r = f.scan();
+    QStringList names;
+    for (const auto& item : r.items) names << item->theFileName;
+    names.sort();
+    EXPECT_EQ(names, (QStringList{".profile.bak", "abs.txt", "evil.txt", "no-record.txt", "report.2.pdf", "report.pdf",
+                                  "slides.pdf"}));
+    const QString home = f.sandbox.root() + "/home/me";
+    EXPECT_EQ(f.named(r, "report.pdf")->theOrignalpath, home + "/Documents/report.pdf");
+    EXPECT_EQ(f.named(r, "report.2.pdf")->theOrignalpath, home + "/Desktop/report.pdf");
+    EXPECT_EQ(f.named(r, ".profile.bak")->theOrignalpath, home + "/.profile.bak");
+    EXPECT_EQ(f.named(r, "no-record.txt")->theOrignalpath, "--");
+    EXPECT_EQ(f.named(r, "evil.txt")->theOrignalpath, "--");
+    EXPECT_EQ(f.named(r, "slides.pdf")->theOrignalpath, f.usb + "/talks/slides.pdf");
+    EXPECT_EQ(f.named(r, "abs.txt")->theOrignalpath, f.usb + "/abs.txt");
+    EXPECT_EQ(f.named(r, "slides.pdf")->theTrashPath, f.usbTrash + "/files/slides.pdf");
+}
+
+TEST(FreedesktopTrash, SecondScanTakesUnchangedFolderSizesFromTheCache) {
+    LinuxFixture f;
+    const QString album = f.sandbox.trashItem(f.trash, "Album", "/home/me/Album", "x", true);
+    f.sandbox.writeSizedFile(album + "/song.flac", 300000);
+    const quint64 measured = f.files->fastFolderSizeAtFilePath(album);
+    const int before = f.duRuns();
+
+    TrashScanResult r = f.scan();
+    EXPECT_EQ(f.named(r, "Album")->filesize, measured);  // du's figure, not the files' sum
+    EXPECT_EQ(f.duRuns(), before + 1);
+    EXPECT_TRUE(QFile::exists(f.trash + "/directorysizes"));
+
+    r = f.scan();
+    EXPECT_EQ(f.named(r, "Album")->filesize, measured);
+    EXPECT_EQ(f.duRuns(), before + 1);
+
+    // A new info file means a new item of that name: measured again.
+    struct utimbuf later{2000000000, 2000000000};
+    ::utime(QFile::encodeName(TrashInfo::infoFileOf(album)).constData(), &later);
+    f.scan();
+    EXPECT_EQ(f.duRuns(), before + 2);
+
+    // Once the folder has left the Trash its line leaves the cache.
+    QDir(album).removeRecursively();
+    f.scan();
+    EXPECT_FALSE(QFile::exists(f.trash + "/directorysizes"));
+}
+
+TEST(FreedesktopTrash, DeleteShredAndPutBackTakeTheInfoFileAlong) {
+    LinuxFixture f;
+    const TrashItemActions actions(f.commands);
+    const QString a = f.sandbox.trashItem(f.trash, "a.txt", "/home/me/a.txt");
+    const QString b = f.sandbox.trashItem(f.trash, "b", "/home/me/b", "secret", true);
+    const QString c = f.sandbox.trashItem(f.trash, "c.txt", "/home/me/Docs/c.txt");
+    const QString d = f.sandbox.trashItem(f.trash, "d.txt", "/home/me/d.txt");
+    f.sandbox.writeFile("/home/me/d.txt", "already here");
+
+    actions.deleteItem(a);
+    actions.secureDeleteItem(b);
+    EXPECT_EQ(actions.putBack(c, f.sandbox.root() + "/home/me/Docs/c.txt"), TrashItemActions::PutBack::Moved);
+    EXPECT_EQ(actions.putBack(d, f.sandbox.root() + "/home/me/d.txt"), TrashItemActions::PutBack::Taken);
+
+    EXPECT_EQ(f.left(f.trash + "/files"), QStringList{"d.txt"});
+    EXPECT_EQ(f.left(f.trash + "/info"), QStringList{"d.txt.trashinfo"});
+    EXPECT_TRUE(QFile::exists(f.sandbox.root() + "/home/me/Docs/c.txt"));
+    QFile kept(f.sandbox.root() + "/home/me/d.txt");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "already here");
+}
+
+TEST(FreedesktopTrash, ForcedPassEmptiesFilesAndInfoButKeepsProtectedItemsWithTheirRecords) {
+    LinuxFixture f;
+    f.sandbox.trashItem(f.trash, "keep.txt", "/home/me/keep.txt");
+    f.sandbox.trashItem(f.trash, "Old", "/home/me/Old", "x", true);
+    f.sandbox.trashItem(f.trash, "junk.txt", "/home/me/junk.txt");
+    f.sandbox.writeFile(f.trash + "/info/orphan.txt.trashinfo", TrashInfo::format("/home/me/orphan.txt", {}));
+    f.sandbox.writeFile(f.trash + "/directorysizes", "10 1 Old\n20 1 Gone\n");
+    f.sandbox.trashItem(f.usbTrash, "usb.txt", "usb.txt");
+    const QString outside = f.sandbox.writeFile("/home/me/keep.txt.trashinfo", "not in the Trash");
+
+    ForceEmptyPass::Hooks hooks;
+    hooks.hasRules = [] { return true; };
+    hooks.isProtected = [](const QString& p) { return p.endsWith("/keep.txt"); };
+    ForceEmptyPass pass(f.paths, f.commands, f.origPaths, std::make_shared<Workspace>(f.paths), hooks);
+    EXPECT_EQ(pass.ForceEmptyTrashFileThreader(), 0);
+
+    EXPECT_EQ(f.left(f.trash + "/files"), QStringList{"keep.txt"});
+    EXPECT_EQ(f.left(f.trash + "/info"), QStringList{"keep.txt.trashinfo"});
+    EXPECT_FALSE(QFile::exists(f.trash + "/directorysizes"));
+    EXPECT_TRUE(f.left(f.usbTrash + "/files").isEmpty());
+    EXPECT_TRUE(f.left(f.usbTrash + "/info").isEmpty());
+    EXPECT_TRUE(QFile::exists(outside));
+    // The protection rules saw where the kept item came from.
+    EXPECT_EQ(f.origPaths->getOrigFilePath("keep.txt"), f.sandbox.root() + "/home/me/keep.txt");
+}
+
+TEST(FreedesktopTrash, TolvikEmptiesEveryPartAndNeverFollowsALinkedPart) {
+    LinuxFixture f;
+    f.sandbox.trashItem(f.trash, "a.txt", "/home/me/a.txt");
+    f.sandbox.trashItem(f.trash, "Dir", "/home/me/Dir", "x", true);
+    f.sandbox.writeFile(f.trash + "/directorysizes", "1 1 Dir\n");
+    f.sandbox.trashItem(f.usbTrash, "usb.txt", "usb.txt");
+    auto tasks = std::make_shared<Tasks>();
+    const TolvikCleaner cleaner(f.paths, std::make_shared<SystemCommands>(tasks), std::make_shared<FileUtilities>(f.paths, tasks),
+                                [](const QString&) {});
+    EXPECT_FALSE(cleaner.run().needsWarning());
+    EXPECT_TRUE(f.left(f.trash + "/files").isEmpty());
+    EXPECT_TRUE(f.left(f.trash + "/info").isEmpty());
+    EXPECT_FALSE(QFile::exists(f.trash + "/directorysizes"));
+    EXPECT_TRUE(f.left(f.usbTrash + "/files").isEmpty());
+    EXPECT_TRUE(f.left(f.usbTrash + "/info").isEmpty());
+
+    // "info" swapped for a link to a folder elsewhere: that folder keeps its content.
+    TempRoot elsewhere;
+    SandboxBuilder other(elsewhere.path(), "me");
+    const QString precious = other.writeFile("/precious.trashinfo", "keep me");
+    QDir(f.trash + "/info").removeRecursively();
+    QFile::link(elsewhere.path(), f.trash + "/info");
+    f.sandbox.trashItem(f.usbTrash, "again.txt", "again.txt");
+    cleaner.run();
+    EXPECT_TRUE(QFile::exists(precious));
+    EXPECT_TRUE(f.left(f.usbTrash + "/files").isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+#include "trash/DirectorySizes.h"
+#include "trash/TrashInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TrashInfo, ParsesPathAndBothDateForms) {
+    auto r = TrashInfo::parse("[Trash Info]\nPath=/home/me/My%20Docs/r%C3%A9sum%C3%A9.txt\nDeletionDate=2004-08-31T22:32:08\n");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->path, QString::fromUtf8("/home/me/My Docs/résumé.txt"));
+    EXPECT_EQ(r->deletionDate, QDateTime(QDate(2004, 8, 31), QTime(22, 32, 8)));
+
+    r = TrashInfo::parse("[Trash Info]\r\nDeletionDate=20040831T223208\r\nPath=photos/a.jpg\r\n");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->path, "photos/a.jpg");
+    EXPECT_EQ(r->deletionDate, QDateTime(QDate(2004, 8, 31), QTime(22, 32, 8)));
+
+    // First key wins, unknown lines and other groups are ignored, a bad date is only a missing date.
+    r = TrashInfo::parse("# note\n[Other]\nPath=/wrong\n[Trash Info]\nColour=red\nPath=/first\nPath=/second\n"
+                         "DeletionDate=yesterday\n");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->path, "/first");
+    EXPECT_FALSE(r->deletionDate.isValid());
+}
+
+TEST(TrashInfo, RecordsThatCannotBeTrustedAreRejected) {
+    EXPECT_FALSE(TrashInfo::parse("Path=/no/group\n"));
+    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nDeletionDate=2004-08-31T22:32:08\n"));
+    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=\n"));
+    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/bad%zzescape\n"));
+    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/cut%4\n"));
+    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/latin1-%E9t%E9\n"));  // not UTF-8
+    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/nul%00byte\n"));
+    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/home/me/../../etc/passwd\n"));
+    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=..%2F..%2Fetc\n"));
+    EXPECT_FALSE(TrashInfo::parse(QByteArray("\xff\xfe\x00[", 4)));
+    EXPECT_TRUE(TrashInfo::parse("[Trash Info]\nPath=/home/me/..hidden/a..b\n"));  // dots inside names are fine
+}
+
+TEST(TrashInfo, FormatRoundTripsOddNames) {
+    const QString odd = QString::fromUtf8("/home/me/50% off & more #1/naïve\tname?.txt");
+    const QDateTime when(QDate(2026, 1, 2), QTime(3, 4, 5));
+    const QByteArray text = TrashInfo::format(odd, when);
+    EXPECT_TRUE(text.startsWith("[Trash Info]\nPath=/home/me/50%25%20off"));
+    const auto r = TrashInfo::parse(text);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->path, odd);
+    EXPECT_EQ(r->deletionDate, when);
+}
+
+TEST(TrashInfo, ItemPathsMapToTheirInfoFiles) {
+    EXPECT_EQ(TrashInfo::infoFileOf("/h/.local/share/Trash/files/a b.txt"), "/h/.local/share/Trash/info/a b.txt.trashinfo");
+    EXPECT_EQ(TrashInfo::trashFolderOf("/v/.Trash-1000/files/x"), "/v/.Trash-1000");
+    EXPECT_EQ(TrashInfo::infoFileOf("/Users/me/.Trash/x"), QString());
+    EXPECT_EQ(TrashInfo::infoFileOf("/v/.Trash-1000/files/"), QString());
+}
+
+struct InfoFixture {
+    TempRoot root;
+    SandboxBuilder sandbox{root.path(), "me"};
+    std::shared_ptr<FreedesktopPaths> paths = sandbox.linuxPaths();
+    QString trash = paths->userTrashFolder();
+};
+
+TEST(TrashInfo, ReadFolderResolvesAbsoluteUnderTheRootAndRelativeAgainstTheTop) {
+    InfoFixture f;
+    f.sandbox.trashItem(f.trash, "a.txt", "/home/me/Documents/a.txt");
+    f.sandbox.trashItem(f.trash, "a.2.txt", "/home/me/Desktop/a.txt");
+    f.sandbox.trashItem(f.trash, "rel.txt", "notes/rel.txt");
+    f.sandbox.writeFile(f.trash + "/files/no-info.txt", "x");
+    f.sandbox.writeFile(f.trash + "/info/broken.txt.trashinfo", "[Trash Info]\nPath=/x/../y\n");
+    f.sandbox.writeFile(f.trash + "/info/not-an-info-file", "[Trash Info]\nPath=/z\n");
+    const auto found = TrashInfo::readFolder(f.trash, "/top", *f.paths);
+    EXPECT_EQ(found.value("a.txt"), f.sandbox.root() + "/home/me/Documents/a.txt");
+    EXPECT_EQ(found.value("a.2.txt"), f.sandbox.root() + "/home/me/Desktop/a.txt");
+    EXPECT_EQ(found.value("rel.txt"), "/top/notes/rel.txt");
+    EXPECT_EQ(found.size(), 3);
+}
+
+TEST(TrashInfo, ForgettingAndOrphansTouchOnlyInfoFilesWhoseItemIsGone) {
+    InfoFixture f;
+    const QString kept = f.sandbox.trashItem(f.trash, "kept.txt", "/home/me/kept.txt");
+    const QString gone = f.sandbox.trashItem(f.trash, "gone.txt", "/home/me/gone.txt");
+    f.sandbox.writeFile(f.trash + "/info/orphan.trashinfo", "[Trash Info]\nPath=/home/me/orphan\n");
+    f.sandbox.writeFile(f.trash + "/info/README", "not an info file");
+
+    TrashInfo::forgetItem(kept);  // still there: its record stays
+    EXPECT_TRUE(QFile::exists(TrashInfo::infoFileOf(kept)));
+    QFile::remove(gone);
+    TrashInfo::forgetItem(gone);
+    EXPECT_FALSE(QFile::exists(TrashInfo::infoFileOf(gone)));
+
+    EXPECT_EQ(TrashInfo::removeOrphans(f.trash), 1);
+    EXPECT_EQ(QDir(f.trash + "/info").entryList(QDir::Files, QDir::Name), (QStringList{"README", "kept.txt.trashinfo"}));
+
+    // An "info" that is a link leads elsewhere: nothing there is removed.
+    TempRoot elsewhere;
+    SandboxBuilder other(elsewhere.path(), "me");
+    other.writeFile("/outside.trashinfo", "[Trash Info]\nPath=/o\n");
+    QDir(f.trash + "/info").removeRecursively();
+    QFile::link(elsewhere.path(), f.trash + "/info");
+    EXPECT_EQ(TrashInfo::removeOrphans(f.trash), 0);
+    EXPECT_TRUE(QFile::exists(elsewhere.path() + "/outside.trashinfo"));
+}
+
+TEST(DirectorySizes, CachedByInfoMtimeRewrittenWholeAndDroppedWhenEmpty) {
+    InfoFixture f;
+    f.sandbox.makeFolder(f.trash);
+    f.sandbox.writeFile(f.trash + "/directorysizes",
+                        "4096 1700000000 Camera%20roll\nnot a line\n12 x bad\n99 5 a%2Fslash\n8192 1700000001 Old\n");
+    DirectorySizes sizes(f.trash);
+    sizes.load();
+    EXPECT_EQ(sizes.size(), 2);
+    EXPECT_EQ(sizes.cached("Camera roll", 1700000000), 4096u);
+    EXPECT_FALSE(sizes.cached("Camera roll", 1700000005));  // info file changed since
+    EXPECT_FALSE(sizes.cached("a/slash", 5));
+
+    sizes.store("New & odd", 10, 7);
+    sizes.keepOnly({"Camera roll", "New & odd"});
+    ASSERT_TRUE(sizes.save());
+    QFile file(f.trash + "/directorysizes");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    lines.removeAll(QByteArray());
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, (QList<QByteArray>{"10 7 New%20%26%20odd", "4096 1700000000 Camera%20roll"}));
+    EXPECT_TRUE(QDir(f.trash).entryList({"*.tmp*", "directorysizes.*"}, QDir::Files | QDir::Hidden).isEmpty());
+
+    // A cache that is a link is replaced, not written through.
+    TempRoot elsewhere;
+    const QString target = elsewhere.file("target");
+    QFile::remove(f.trash + "/directorysizes");
+    { QFile t(target); ASSERT_TRUE(t.open(QIODevice::WriteOnly)); t.write("precious"); }
+    QFile::link(target, f.trash + "/directorysizes");
+    DirectorySizes linked(f.trash);
+    linked.store("x", 1, 1);
+    ASSERT_TRUE(linked.save());
+    EXPECT_FALSE(QFileInfo(f.trash + "/directorysizes").isSymLink());
+    QFile t(target);
+    ASSERT_TRUE(t.open(QIODevice::ReadOnly));
+    EXPECT_EQ(t.readAll(), "precious");
+
+    linked.keepOnly({});
+    ASSERT_TRUE(linked.save());
+    EXPECT_FALSE(QFile::exists(f.trash + "/directorysizes"));
+}
+
+}  // namespace
