@@ -1,0 +1,75 @@
+// corvane-cli on a freedesktop home: the layout it picks when CORVANE_LAYOUT is not set.
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct LinuxCli {
+    TempRoot root;
+    SandboxBuilder sandbox{root.path()};
+    QString home = sandbox.linuxPaths()->userHome();
+    QString trash = sandbox.linuxPaths()->userTrashFolder();
+    LinuxCli() { sandbox.buildLinuxDemo(); }
+
+    struct Result {
+        int status;
+        QString out;
+        QString err;
+    };
+    Result run(const QStringList& args) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("CORVANE_LAYOUT"));
+        env.insert(QStringLiteral("CORVANE_ROOT"), root.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.path() + QStringLiteral("/config"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(CORVANE_CLI_PATH), args);
+        p.waitForFinished(60000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
+    QStringList left(const QString& folder) const {
+        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.sort();
+        return names;
+    }
+};
+
+TEST(FreedesktopCli, ListsPutsBackDeletesAndEmptiesKeepingInfoFilesInStep) {
+    LinuxCli c;
+    const auto list = c.run({"trash", "list"});
+    ASSERT_EQ(list.status, 0) << qPrintable(list.err);
+    EXPECT_TRUE(list.out.contains("notes.2.txt\t12.00bytes\t12\t420(rwrr)\t" + c.home + "/Documents/notes.txt\t"));
+    EXPECT_TRUE(list.out.contains(".bashrc.old\t"));
+    EXPECT_TRUE(list.out.contains("lost-record.log\t26.00bytes\t26\t420(rwrr)\t--\t"));
+    EXPECT_TRUE(list.out.contains("slides.pdf\t6.00bytes\t6\t420(rwrr)\t" + c.root.path() + "/media/"));
+    EXPECT_FALSE(list.out.contains("vanished.txt"));
+
+    const auto back = c.run({"trash", "putback", "notes.2.txt"});
+    EXPECT_EQ(back.status, 0) << qPrintable(back.err);
+    EXPECT_TRUE(QFile::exists(c.home + "/Documents/notes.txt"));
+    EXPECT_FALSE(QFile::exists(c.trash + "/info/notes.2.txt.trashinfo"));
+
+    EXPECT_EQ(c.run({"trash", "delete", "Budget 2026.ods"}).status, 0);
+    EXPECT_FALSE(QFile::exists(c.trash + "/info/Budget 2026.ods.trashinfo"));
+
+    // A folder of mode 755 in a volume's Trash is left for the administrator's pass, with its record.
+    const auto emptied = c.run({"--yes", "trash", "empty"});
+    EXPECT_EQ(emptied.status, 1) << qPrintable(emptied.err);
+    EXPECT_TRUE(c.left(c.trash + "/files").isEmpty());
+    EXPECT_TRUE(c.left(c.trash + "/info").isEmpty());  // the orphaned record went too
+    EXPECT_FALSE(QFile::exists(c.trash + "/directorysizes"));
+    EXPECT_TRUE(QFile::exists(c.home + "/Desktop/todo.txt"));
+    const QString usbTrash = c.root.path() + "/media/" + c.sandbox.linuxPaths()->loginName() + "/USB/.Trash-" +
+                             QString::number(c.sandbox.linuxPaths()->uid());
+    EXPECT_EQ(c.left(usbTrash + "/files"), QStringList{"Old backups"});
+    EXPECT_EQ(c.left(usbTrash + "/info"), QStringList{"Old backups.trashinfo"});
+    EXPECT_TRUE(c.run({"trash", "list"}).out.startsWith("Old backups\t"));
+}
+
+}  // namespace
