@@ -59,6 +59,24 @@ TEST(TolvikProgram, EmptiesAndWarnsOnStandardErrorWithoutADisplay) {
     EXPECT_FALSE(clean.standardError.contains(Warning));
 }
 
+TEST(TolvikProgram, FreedesktopHomeComesFromTheAccountNotTheEnvironment) {
+    TempRoot root;
+    TempRoot decoy;
+    SandboxBuilder sandbox(root.path());
+    const auto paths = sandbox.linuxPaths();
+    sandbox.trashItem(paths->userTrashFolder(), "old.txt", "/home/me/old.txt");
+    SandboxBuilder other(decoy.path());
+    const QString untouched = other.trashItem(decoy.path() + "/Trash", "keep.txt", "/keep.txt");
+
+    const TolvikRun run = runTolvik(root.path(), {{"CORVANE_LAYOUT", "freedesktop"},
+                                                  {"PKEXEC_UID", QString::number(paths->uid())},
+                                                  {"XDG_DATA_HOME", decoy.path()}});
+    EXPECT_EQ(run.exitCode, TolvikExitCode::Done) << run.standardError.toStdString();
+    EXPECT_TRUE(QDir(paths->userTrash()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_TRUE(QDir(paths->trashRecordsFile()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_TRUE(QFileInfo::exists(untouched));
+}
+
 TEST(TolvikProgram, RefusesAnUnusablePkexecUidAndTouchesNothing) {
     TempRoot root;
     SandboxBuilder sandbox(root.path());
