@@ -2,6 +2,7 @@
 #include "CliContext.h"
 #include "app/FileUtilities.h"
 #include "empty/EmptyController.h"
+#include "erase/OverwriteReach.h"
 #include "erase/SecureEraser.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
@@ -16,6 +17,12 @@
 
 
 namespace {
+
+/// Once per run, on standard error: the erased files' old contents may have outlived the overwrite.
+void warnIfOverwriteFellShort(const QStringList& erased, CliContext& ctx) {
+    if (const auto warning = OverwriteReach::warningAfterErase(erased))
+        *ctx.err << "corvane-cli: " << warning->message << ' ' << warning->informativeText << '\n';
+}
 
 /// The scanned items each argument names: a name as `trash list` shows it, or the item's path in
 /// the Trash. A name that fits several items must be given as a path.
@@ -60,6 +67,11 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
             *ctx.err << "corvane-cli: " << item->theTrashPath << ": could not be removed with your rights\n";
             status = CliExit::Failed;
         }
+    }
+    if (securely) {
+        QStringList erased;
+        for (const auto& item : items) erased << item->theTrashPath;
+        warnIfOverwriteFellShort(erased, ctx);
     }
     return status;
 }
@@ -124,5 +136,6 @@ int eraseVerb(const QStringList& args, CliContext& ctx) {
             status = CliExit::Failed;
         }
     }
+    warnIfOverwriteFellShort(paths, ctx);
     return status;
 }

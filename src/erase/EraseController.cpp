@@ -1,5 +1,6 @@
 #include "EraseController.h"
 
+#include "OverwriteReach.h"
 #include "SecureEraser.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
@@ -35,7 +36,12 @@ void EraseController::startErase(const QStringList& paths) {
     auto commands = m_commands;
     QThread* thread = QThread::create([this, commands, paths] {
         SecureEraser(commands).eraseItems(paths);
-        MainThread::runAndWait([this] { Q_EMIT EraseAllFinishedHanderToMainThread(); });
+        // Looked up here: statfs on a network file system may take a while.
+        const auto warning = OverwriteReach::warningAfterErase(paths);
+        MainThread::runAndWait([this, &warning] {
+            if (warning) m_alerts->runModal(*warning);
+            Q_EMIT EraseAllFinishedHanderToMainThread();
+        });
     });
     thread->setParent(this);  // never outlives the controller
     m_threads.append(thread);

@@ -8,6 +8,7 @@
 #include "TrashTreeModel.h"
 #include "TrashWindow.h"
 #include "app/FileUtilities.h"
+#include "erase/OverwriteReach.h"
 #include "platform/Alerts.h"
 #include "platform/SystemCommands.h"
 #include "platform/Localized.h"
@@ -247,14 +248,19 @@ void TrashBrowser::removeItems(bool securely) {
     const QList<CVTrashFileNode::Ptr> items = itemsForAction();
     if (!clicked || items.isEmpty() || !m_commands) return;
     const TrashItemActions actions(m_commands);
+    QStringList erased;
     for (const auto& item : items) {
-        if (securely)
+        if (securely) {
             actions.secureDeleteItem(item->theTrashPath);
-        else
+            erased << item->theTrashPath;
+        } else {
             actions.deleteItem(item->theTrashPath);
+        }
         m_navigation.removeItem(item);
     }
     reloadTable();
+    if (m_alerts)
+        if (const auto warning = OverwriteReach::warningAfterErase(erased)) m_alerts->runModal(*warning);
     if (FileUtilities::somethingAt(clicked->theTrashPath) && m_permissionAlert) m_permissionAlert();
 }
 

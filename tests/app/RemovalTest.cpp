@@ -1,5 +1,6 @@
 #include "empty/EmptyController.h"
 #include "erase/EraseController.h"
+#include "erase/OverwriteReach.h"
 #include "protect/ProtectConfirmWindow.h"
 #include "support/AppFixture.h"
 #include "support/DSStoreWriter.h"
@@ -187,6 +188,35 @@ TEST(EmptyTrash, ProtectedItemsStayAndTheConfirmWindowListsThem) {
         EXPECT_TRUE(reinterpret_cast<QWidget*>(app->theConfirmWindow)->isVisible());
         EXPECT_EQ(app->theConfirmWindow->content().size(), 2);  // each entry once, every pass
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SecureErase, TheCopyOnWriteWarningShowsOnceAfterTheFirstErase) {
+    struct OnBtrfs {
+        OnBtrfs() { OverwriteReach::setTypeLookup([](const QString&) { return 0x9123683Eu; }); }
+        ~OnBtrfs() { OverwriteReach::setTypeLookup({}); OverwriteReach::resetWarning(); }
+    } btrfs;
+    OverwriteReach::resetWarning();
+    AppFixture f;
+    const QString one = f.sandbox.writeFile("pick/one.txt", "1");
+    f.sandbox.writeFile(f.paths->userTrash() + "/two.txt", "2");
+    auto app = f.launch();
+    f.alerts->clear();
+    QSignalSpy done(app->eraseController(), &EraseController::EraseAllFinishedHanderToMainThread);
+    f.alerts->setNextAnswers({Alerts::Default});
+    app->application_openFiles({one});
+    ASSERT_TRUE(done.wait(30000));
+    ASSERT_EQ(f.alerts->asked().size(), 2);  // the confirmation, then the warning
+    EXPECT_TRUE(f.alerts->asked()[1].informativeText.contains(QLatin1String("btrfs")));
+
+    scan(*app);
+    app->trashBrowser()->setClickedRow(rowOf(*app, "two.txt"));
+    app->SafeDeleteItemAction();  // the same run: no second warning
+    EXPECT_FALSE(QFile::exists(f.paths->userTrash() + "/two.txt"));
+    EXPECT_EQ(f.alerts->asked().size(), 2);
 }
 
 }  // namespace
