@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Builds Corvane and starts it on a demo sandbox (a made-up home with a Trash, a Desktop and a USB
-# volume) so nothing of the real account is touched. Without a display it writes snapshots instead.
+# volume) so nothing of the real account is touched. Two sandboxes are built: the mac layout
+# (the default) and a freedesktop home; CORVANE_LAYOUT=freedesktop starts Corvane on the latter.
+# Without a display it writes snapshots of both instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+layout="${CORVANE_LAYOUT:-mac}"
+case "$layout" in
+  mac|freedesktop) ;;
+  *) echo "demo.sh: CORVANE_LAYOUT must be mac or freedesktop, not \"$layout\"" >&2; exit 2 ;;
+esac
 scripts/install-deps.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON >/dev/null
 cmake --build build-release --target Corvane corvane-cli corvane-sandbox
@@ -10,14 +17,28 @@ cmake --build build-release --target Corvane corvane-cli corvane-sandbox
 sandbox="$PWD/demo-sandbox"
 if [ -d "$sandbox" ]; then chmod -R u+w "$sandbox"; rm -rf "$sandbox"; fi
 build-release/bin/corvane-sandbox "$sandbox/root" "$sandbox/config" >/dev/null
-export CORVANE_ROOT="$sandbox/root" CORVANE_LAYOUT=mac
-export XDG_CONFIG_HOME="$sandbox/config"
-echo "Demo sandbox: $CORVANE_ROOT (settings in $XDG_CONFIG_HOME)"
-echo "Try: CORVANE_ROOT=$CORVANE_ROOT build-release/bin/corvane-cli size \"\$CORVANE_ROOT\"/Users/*/.Trash/*"
+build-release/bin/corvane-sandbox --linux "$sandbox/linux-root" >/dev/null
+mac_root="$sandbox/root" linux_root="$sandbox/linux-root"
+echo "Demo sandbox (mac layout): $mac_root (settings in $sandbox/config)"
+echo "Try: CORVANE_ROOT=$mac_root build-release/bin/corvane-cli size \"$mac_root\"/Users/*/.Trash/*"
+echo "Demo sandbox (freedesktop layout): $linux_root (settings in $sandbox/linux-config)"
+echo "Try: CORVANE_ROOT=$linux_root build-release/bin/corvane-cli trash list"
+
+# Each layout keeps its own settings, so rules made in one demo don't show up in the other.
+run_on() {  # run_on LAYOUT COMMAND...
+  if [ "$1" = mac ]; then
+    CORVANE_ROOT="$mac_root" CORVANE_LAYOUT=mac XDG_CONFIG_HOME="$sandbox/config" "${@:2}"
+  else
+    CORVANE_ROOT="$linux_root" CORVANE_LAYOUT=freedesktop XDG_CONFIG_HOME="$sandbox/linux-config" "${@:2}"
+  fi
+}
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display found: writing snapshots of every window to $sandbox/snapshots instead."
-  QT_QPA_PLATFORM=offscreen build-release/bin/Corvane --snapshot "$sandbox/snapshots"
+  echo "No display found: writing snapshots of every window instead, to $sandbox/snapshots (mac layout)" \
+       "and $sandbox/linux-snapshots (freedesktop layout)."
+  QT_QPA_PLATFORM=offscreen run_on mac build-release/bin/Corvane --snapshot "$sandbox/snapshots"
+  QT_QPA_PLATFORM=offscreen run_on freedesktop build-release/bin/Corvane --snapshot "$sandbox/linux-snapshots"
   exit 0
 fi
-exec build-release/bin/Corvane "$@"
+echo "Starting Corvane on the $layout sandbox."
+run_on "$layout" exec build-release/bin/Corvane "$@"

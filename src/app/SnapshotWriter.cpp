@@ -13,6 +13,7 @@
 #include "protect/ProtectedItems.h"
 #include "trash/TrashBrowser.h"
 #include "trash/TrashScanner.h"
+#include "trash/TrashTableModel.h"
 
 #include <QMessageBox>
 #include "trash/TrashWindow.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QTreeView>
 #include <QDir>
@@ -27,6 +29,8 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -58,6 +62,11 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     settle();
     TrashWindow* w = browser->window();
     w->tabs->setCurrentIndex(0);
+    settle();
+    // A sandbox root makes every original place long; the picture should show them whole.
+    const int pathWidth = w->theTableView->columnWidth(TrashTableModel::Path);
+    w->theTableView->resizeColumnToContents(TrashTableModel::Path);
+    w->resize(w->width() + std::max(0, w->theTableView->columnWidth(TrashTableModel::Path) - pathWidth), w->height());
     settle();
     QString path = dir.filePath(w->objectName() + QStringLiteral(".png"));
     if (save(w, path)) written << path;
