@@ -139,11 +139,19 @@ struct CVTrashController::Impl {
         }
         const QString access = FileUtilities::shortPermissionText(st.st_mode);
         const quint64 bytes = owner.m_size ? owner.m_size(path) : 0;
-        const QString display = name.startsWith(QLatin1Char('.')) ? name.mid(1) : name;
-        // Names that began with two dots have no put-back record to look up.
-        const QString putBack = display.startsWith(QLatin1Char('.')) || !owner.m_origPath
-                                    ? QString(QLatin1String(""))
-                                    : owner.m_origPath(display);
+        QString display;
+        QString putBack;
+        if (owner.m_paths->layout() == Paths::Layout::Freedesktop) {
+            // Every name is shown whole; only the Trash's own items have an info file.
+            display = name;
+            const bool topLevel = path.size() == owner.m_paths->userTrash().size() + 1 + name.size();
+            putBack = topLevel && owner.m_origPath ? owner.m_origPath(name) : QStringLiteral("--");
+        } else {
+            display = name.startsWith(QLatin1Char('.')) ? name.mid(1) : name;
+            // Names that began with two dots have no put-back record to look up.
+            putBack = display.startsWith(QLatin1Char('.')) || !owner.m_origPath ? QString(QLatin1String(""))
+                                                                               : owner.m_origPath(display);
+        }
         const QVariantMap dict =
             TrashItemDict::make(display, FileUtilities::size_to_unit(bytes), bytes, access, putBack);
         // The size measurement may take long; an entry gone meanwhile is skipped. A link to a folder is

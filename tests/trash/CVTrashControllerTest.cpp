@@ -137,6 +137,28 @@ TEST(CVTrashControllerTree, EmptyFoldersAndHiddenNames) {
     EXPECT_EQ(f.controller.nodeCount(), 5);
 }
 
+TEST(CVTrashControllerTree, FreedesktopItemsKeepDottedNamesAndOnlyTopLevelItemsHaveAPlace) {
+    TreeFixture f;
+    const auto linux = f.sandbox.linuxPaths();
+    const QString files = linux->userTrash();
+    f.sandbox.writeFile(files + "/.bashrc.old", "x");
+    f.sandbox.writeFile(files + "/Dir/notes.txt", "n");
+    f.origins = {{".bashrc.old", "/home/me/.bashrc.old"}, {"Dir", "/home/me/Dir"}, {"notes.txt", "/wrong"}};
+    CVTrashController controller(linux, [](const QString&) { return quint64(1); },
+                                 [&f](const QString& n) { return f.origins.value(n, QStringLiteral("--")); });
+    controller.addTrashTreeList();
+    ASSERT_EQ(controller.content().size(), 2);
+    for (const auto& node : controller.content()) {
+        if (node->theFileName == ".bashrc.old") {
+            EXPECT_EQ(node->theOrignalpath, "/home/me/.bashrc.old");
+        } else {
+            EXPECT_EQ(node->theOrignalpath, "/home/me/Dir");
+            ASSERT_EQ(node->children().size(), 1);
+            EXPECT_EQ(node->children()[0]->theOrignalpath, "--");  // no info file of its own
+        }
+    }
+}
+
 TEST(CVTrashControllerTree, LocaleOrderAndDeepNestingWithOwnValues) {
     TreeFixture f;
     for (const char* name : {"b", "A", "\u00e4", "c"})
