@@ -33,11 +33,7 @@ struct LinuxCli {
         p.waitForFinished(60000);
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
     }
-    QStringList left(const QString& folder) const {
-        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        names.sort();
-        return names;
-    }
+    static QStringList left(const QString& folder) { return sortedEntries(folder); }
 };
 
 TEST(FreedesktopCli, ListsPutsBackDeletesAndEmptiesKeepingInfoFilesInStep) {

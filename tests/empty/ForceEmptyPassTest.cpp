@@ -37,11 +37,7 @@ struct PassFixture {
         ForceEmptyPass pass(paths, commands, origPaths, std::make_shared<Workspace>(paths), hooks);
         return pass.ForceEmptyTrashFileThreader();
     }
-    QStringList left(const QString& folder) const {
-        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        names.sort();
-        return names;
-    }
+    static QStringList left(const QString& folder) { return sortedEntries(folder); }
 };
 
 TEST(ForceEmptyPass, RecordsFileGoesOnlyWithoutRules) {

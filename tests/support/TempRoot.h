@@ -23,3 +23,10 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+/// The names in `folder`, hidden ones included, sorted: what a test expects to be left there.
+inline QStringList sortedEntries(const QString& folder) {
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}

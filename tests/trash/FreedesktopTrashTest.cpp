@@ -53,11 +53,7 @@ struct LinuxFixture {
         for (const auto& call : tasks->calls()) n += call.program.endsWith("/du");
         return n;
     }
-    static QStringList left(const QString& folder) {
-        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        names.sort();
-        return names;
-    }
+    static QStringList left(const QString& folder) { return sortedEntries(folder); }
 };
 
 TEST(FreedesktopTrash, ScanListsItemsWithTheirInfoFilesOnTheHomeAndOnVolumes) {
