@@ -97,6 +97,11 @@ bool FileUtilities::somethingAt(const QString& path) {
     return lstatPath(path, &st);
 }
 
+bool FileUtilities::isRealFolder(const QString& path) {
+    struct stat st;
+    return lstatPath(path, &st) && S_ISDIR(st.st_mode);
+}
+
 QDateTime FileUtilities::modificationDate(const QString& path) {
     struct stat st;
     if (!lstatPath(path, &st)) return QDateTime();

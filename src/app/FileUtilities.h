@@ -31,6 +31,8 @@ public:
     static QString shortPermissionText(uint mode);
     /// Whether anything is at `path`, a dangling link included (the test after a removal).
     static bool somethingAt(const QString& path);
+    /// Whether `path` is a folder itself, not a link to one (so work inside it stays there).
+    static bool isRealFolder(const QString& path);
     /// The modification time of the item itself (not following a final link); invalid when it
     /// can't be read.
     static QDateTime modificationDate(const QString& path);

@@ -10,18 +10,6 @@
 
 #include <QFile>
 
-#include <sys/stat.h>
-
-namespace {
-
-// A Trash folder that is itself a link would make the pass remove things elsewhere.
-bool isRealFolder(const QString& path) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-}  // namespace
-
 ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
                                std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
                                Hooks hooks)
@@ -49,7 +37,7 @@ int ForceEmptyPass::ForceEmptyTrashFileThreader() {
 
 bool ForceEmptyPass::emptyUserTrash() {
     const QString trash = m_paths->userTrash();
-    if (!isRealFolder(trash)) return false;
+    if (!FileUtilities::isRealFolder(trash)) return false;
     m_commands->clearLockedFlags(trash);
     const bool mac = m_paths->layout() == Paths::Layout::Mac;
     const bool keepRecords = m_hooks.hasRules && m_hooks.hasRules();
@@ -73,9 +61,9 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
     for (const QString& volume : volumes) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;
         const QString trashes = volume + QStringLiteral("/.Trashes");
-        if (mac && FileUtilities::somethingAt(trashes) && !isRealFolder(trashes)) continue;
+        if (mac && FileUtilities::somethingAt(trashes) && !FileUtilities::isRealFolder(trashes)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
-            if (!isRealFolder(folder)) continue;
+            if (!FileUtilities::isRealFolder(folder)) continue;
             for (const QString& name : TrashScanner::listFolder(folder)) {
                 if (mac && name == QLatin1String(".DS_Store")) continue;
                 const QString path = folder + QLatin1Char('/') + name;

@@ -1,6 +1,7 @@
 #include "TrashInfo.h"
 
 #include "DirectorySizes.h"
+#include "app/FileUtilities.h"
 #include "platform/Paths.h"
 
 #include <QDir>
@@ -9,21 +10,10 @@
 #include <QStringDecoder>
 #include <QUrl>
 
-#include <sys/stat.h>
 
 namespace {
 
 const QLatin1String InfoSuffix(".trashinfo");
-
-bool exists(const QString& path) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
-bool isRealFolder(const QString& path) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 bool wellEscaped(const QByteArray& value) {
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -122,21 +112,22 @@ QHash<QString, QString> readFolder(const QString& trash, const QString& topFolde
 
 void forgetItem(const QString& itemPath) {
     const QString infoFile = infoFileOf(itemPath);
-    if (infoFile.isEmpty() || exists(itemPath)) return;
+    if (infoFile.isEmpty() || FileUtilities::somethingAt(itemPath)) return;
     QFile::remove(infoFile);
 }
 
 int removeOrphans(const QString& trash) {
     int removed = 0;
     // Never through a link: an "info" or "files" that leads elsewhere is left alone.
-    if (!isRealFolder(trash + QStringLiteral("/info")) || !isRealFolder(trash + QStringLiteral("/files"))) return 0;
-    const QDir info(trash + QStringLiteral("/info"));
+    const QString infoFolder = trash + QStringLiteral("/info");
+    if (!FileUtilities::isRealFolder(infoFolder) || !FileUtilities::isRealFolder(trash + QStringLiteral("/files"))) return 0;
+    const QDir info(infoFolder);
     const QStringList names = info.entryList({QStringLiteral("*.trashinfo")}, QDir::Files | QDir::Hidden | QDir::System,
                                              QDir::Unsorted);
     QSet<QString> items;
     for (const QString& fileName : names) {
         const QString name = fileName.chopped(InfoSuffix.size());
-        if (exists(trash + QStringLiteral("/files/") + name)) {
+        if (FileUtilities::somethingAt(trash + QStringLiteral("/files/") + name)) {
             items.insert(name);
             continue;
         }
