@@ -6,6 +6,8 @@
 #include "platform/SystemCommands.h"
 #include "trash/TrashInfo.h"
 
+#include <QSet>
+
 namespace {
 
 // Opens a folder of a volume so that no step below the volume itself may be a link.
@@ -87,18 +89,20 @@ quint64 TolvikCleaner::emptyTrashFolder(const AnchoredFolder& trash) const {
         m_commands->clearLockedFlags(files.commandPath());
         removeEntries(files);
     }
+    const QStringList leftNames = files.entryNames();
+    const QSet<QString> left(leftNames.cbegin(), leftNames.cend());
     if (info.isOpen()) {
         m_commands->clearLockedFlags(info.commandPath());
-        const QStringList left = files.entryNames();
+        const QLatin1String suffix(".trashinfo");
         for (const QString& name : info.entryNames(true)) {
             // An info file stays only while its item does.
-            const bool itemLeft = name.endsWith(QLatin1String(".trashinfo")) && left.contains(name.chopped(10));
+            const bool itemLeft = name.endsWith(suffix) && left.contains(name.chopped(suffix.size()));
             if (!itemLeft) m_commands->removeTree(info.entryCommandPath(name));
         }
     }
     // The size cache is not rewritten with these rights; with items left it is merely stale, and
     // the next scan prunes it.
-    if (files.entryNames().isEmpty()) m_commands->removeTree(trash.entryCommandPath(QStringLiteral("directorysizes")));
+    if (left.isEmpty()) m_commands->removeTree(trash.entryCommandPath(QStringLiteral("directorysizes")));
     return sizeOf(files);
 }
 
