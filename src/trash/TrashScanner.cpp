@@ -50,8 +50,10 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
     // A volume's Trash keeps its own info files, relative to the volume.
     const QHash<QString, QString> volumeOriginals =
         withInfo && onVolume ? TrashInfo::readFolder(trash, volume, *m_paths) : QHash<QString, QString>();
+    // The home Trash's folders are measured once and then kept in its size cache.
+    const bool keepsSizeCache = withInfo && !onVolume;
     DirectorySizes sizes(trash);
-    if (withInfo && !onVolume) sizes.load();
+    if (keepsSizeCache) sizes.load();
     QSet<QString> folders;
 
     for (const QString& name : listFolder(folder)) {
@@ -66,7 +68,8 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
             node->theFileSize = QStringLiteral("--");
             node->filesize = 0;
         } else {
-            const quint64 size = withInfo && isDirectory ? cachedFolderSize(sizes, path, name) : m_files->fastFolderSizeAtFilePath(path);
+            const quint64 size = keepsSizeCache && isDirectory ? cachedFolderSize(sizes, path, name)
+                                                               : m_files->fastFolderSizeAtFilePath(path);
             if (isDirectory) folders.insert(name);
             if (!onVolume) result.trashFileSize += size;
             node->theFileSize = FileUtilities::size_to_unit(size);
@@ -78,7 +81,8 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
         if (withInfo) {
             // Every entry of "files/" is an item, hidden or not; its info file says where it goes.
             node->theFileName = name;
-            node->theOrignalpath = onVolume ? volumeOriginals.value(name, QStringLiteral("--")) : m_origPaths->getOrigFilePath(name);
+            node->theOrignalpath =
+                onVolume ? volumeOriginals.value(name, QStringLiteral("--")) : m_origPaths->getOrigFilePath(name);
         } else if (name.startsWith(QLatin1Char('.'))) {
             node->theFileName = name.mid(1);
             node->theOrignalpath = QStringLiteral("--");
@@ -89,7 +93,7 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
         node->bFile = !isDirectory;
         result.items.append(node);
     }
-    if (withInfo && !onVolume) {
+    if (keepsSizeCache) {
         sizes.keepOnly(folders);
         sizes.save();  // a cache that can't be written only costs the next scan time
     }
