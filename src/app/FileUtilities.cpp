@@ -1,5 +1,6 @@
 #include "FileUtilities.h"
 
+#include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 #include "platform/Tasks.h"
 
@@ -44,7 +45,7 @@ const char* const kLong[8] = {"---", "--x", "-w-", "-wx", "r--", "r-x", "rw-", "
 
 bool lstatPath(const QString& path, struct stat* st) {
     if (path.isEmpty()) return false;
-    return ::lstat(QFile::encodeName(path).constData(), st) == 0;
+    return ::lstat(FsName::toBytes(path).constData(), st) == 0;
 }
 
 }  // namespace
@@ -131,12 +132,28 @@ quint64 FileUtilities::parseDuOutput(const QByteArray& output) {
 }
 
 quint64 FileUtilities::fastFolderSizeAtFilePath(const QString& path) const {
+    if (path.isEmpty()) return 0;
     struct stat st;
-    const bool isDirectory = !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    const QByteArray native = FsName::toBytes(path);
+    const bool isDirectory = ::stat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode);
     if (!isDirectory) {
         struct stat lst;
-        if (!lstatPath(path, &lst)) return 0;
+        if (::lstat(native.constData(), &lst) != 0) return 0;
         return static_cast<quint64>(lst.st_size);
+    }
+    // The freedesktop layout, and any name du could not be given, are measured in-process.
+    const bool inProcess = (m_paths && m_paths->layout() == Paths::Layout::Freedesktop) || !FsName::isPlain(path);
+    if (inProcess) {
+        QString clean = path;
+        while (clean.size() > 1 && clean.endsWith(QLatin1Char('/'))) clean.chop(1);
+        const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+        const QString folder = slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : clean.left(slash);
+        const QString name = slash < 0 ? clean : clean.mid(slash + 1);
+        // The path is the caller's choice and is resolved once; nothing below it is followed.
+        const OpenFolder parent = OpenFolder::openChosen(folder);
+        const OpenFolder self = name.isEmpty() ? OpenFolder::openChosen(clean) : OpenFolder();
+        if (self.isOpen()) return FsTree::allocatedBytes(self, QByteArray(".")).value_or(0);
+        return FsTree::allocatedBytes(parent, FsName::toBytes(name)).value_or(0);
     }
     const TaskResult result =
         m_tasks->run(QStringLiteral("/usr/bin/du"), {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), path});

@@ -59,13 +59,14 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
     auto commands = std::make_shared<SystemCommands>(ctx.tasks);
     const TrashItemActions actions(commands);
     for (const auto& item : items) {
-        if (securely)
-            actions.secureDeleteItem(item->theTrashPath);
-        else
-            actions.deleteItem(item->theTrashPath);
-        if (FileUtilities::somethingAt(item->theTrashPath)) {
-            *ctx.err << "corvane-cli: " << item->theTrashPath << ": could not be removed with your rights\n";
+        const FsTree::Report report =
+            securely ? actions.secureDeleteItem(item->theTrashPath) : actions.deleteItem(item->theTrashPath);
+        for (const QString& problem : report.problems) *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
+        if (!report.gone) {
+            *ctx.err << "corvane-cli: " << escaped(item->theTrashPath) << ": could not be removed with your rights\n";
             status = CliExit::Failed;
+        } else if (securely && !report.problems.isEmpty()) {
+            status = CliExit::Failed;  // removed, but not everything was overwritten
         }
     }
     if (securely) {
@@ -128,11 +129,12 @@ int eraseVerb(const QStringList& args, CliContext& ctx) {
         *ctx.err << "corvane-cli: nothing erased\n";
         return CliExit::Failed;
     }
-    SecureEraser(std::make_shared<SystemCommands>(ctx.tasks)).eraseItems(paths);
-    int status = CliExit::Ok;
+    const FsTree::Report report = SecureEraser(std::make_shared<SystemCommands>(ctx.tasks)).eraseItems(paths);
+    int status = report.problems.isEmpty() ? CliExit::Ok : CliExit::Failed;
+    for (const QString& problem : report.problems) *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
     for (const QString& p : paths) {
         if (FileUtilities::somethingAt(p)) {
-            *ctx.err << "corvane-cli: " << p << ": could not be erased\n";
+            *ctx.err << "corvane-cli: " << escaped(p) << ": could not be erased\n";
             status = CliExit::Failed;
         }
     }

@@ -1,6 +1,7 @@
 // corvane-cli: Corvane's capabilities without windows, for scripts, timers and servers.
 #include "CliContext.h"
 #include "app/FileUtilities.h"
+#include "core/fs/FsName.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"
 #include "platform/Paths.h"
@@ -18,7 +19,7 @@ QString escaped(const QString& text) {
     out.replace(QLatin1Char('\t'), QLatin1String("\\t"));
     out.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     out.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    return out;
+    return FsName::displayText(out);  // bytes of a name that are not UTF-8 as \xNN
 }
 
 namespace {

@@ -1,14 +1,14 @@
 #include "ForceEmptyPass.h"
 
 #include "app/FileUtilities.h"
+#include "core/fs/FsTree.h"
+#include "core/fs/LockedFlags.h"
 #include "platform/Paths.h"
-#include "platform/SystemCommands.h"
 #include "platform/Workspace.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashInfo.h"
-#include "trash/TrashScanner.h"
 
-#include <QFile>
+#include <QDebug>
 
 ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
                                std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
@@ -20,14 +20,15 @@ ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths, std::shared_p
       m_hooks(std::move(hooks)) {}
 
 int ForceEmptyPass::ForceEmptyTrashFileThreader() {
-    // The location rules need each item's original place.
-    if (m_origPaths->isEmpty()) m_origPaths->rebuild(*m_paths);
+    // The location rules need each item's original place as it is now: the list the trash window
+    // shows may be hours old and miss what was trashed since.
+    m_origPaths->rebuild(*m_paths);
     int failures = 0;
     if (emptyUserTrash()) {
         ++failures;
         if (m_hooks.permissionAlert) m_hooks.permissionAlert();
     }
-    if (emptyVolumeTrashes()) {
+    if (!cancelled() && emptyVolumeTrashes()) {
         ++failures;
         if (m_hooks.permissionAlert) m_hooks.permissionAlert();
     }
@@ -35,22 +36,30 @@ int ForceEmptyPass::ForceEmptyTrashFileThreader() {
     return failures;
 }
 
+bool ForceEmptyPass::cancelled() const { return m_hooks.cancel && m_hooks.cancel->load(); }
+
 bool ForceEmptyPass::emptyUserTrash() {
-    const QString trash = m_paths->userTrash();
-    if (!FileUtilities::isRealFolder(trash)) return false;
-    m_commands->clearLockedFlags(trash);
+    // Opened without following a link at any step: a Trash (or anything above it) that is a link
+    // is left alone.
+    const OpenFolder trash = OpenFolder::open(m_paths->userTrash());
+    if (!trash.isOpen()) return false;
+    LockedFlags::clear(trash.fd());
     const bool mac = m_paths->layout() == Paths::Layout::Mac;
     const bool keepRecords = m_hooks.hasRules && m_hooks.hasRules();
     bool failed = false;
-    for (const QString& name : TrashScanner::listFolder(trash)) {
-        if (mac && name == QLatin1String(".DS_Store") && keepRecords) continue;  // the put-back records of protected items
-        const QString path = trash + QLatin1Char('/') + name;
-        if (m_hooks.isProtected && m_hooks.isProtected(path)) continue;
-        m_commands->removeTree(path);
-        if (FileUtilities::somethingAt(path)) failed = true;
+    FsTree::Options options;
+    options.clearLockedFlags = true;
+    options.cancel = m_hooks.cancel;
+    for (const FsEntry& entry : trash.entries()) {
+        if (cancelled()) break;
+        if (mac && entry.name == ".DS_Store" && keepRecords) continue;  // the put-back records of protected items
+        if (m_hooks.isProtected && m_hooks.isProtected(trash.pathOf(entry.name))) continue;
+        const FsTree::Report report = FsTree::remove(trash, entry.name, options);
+        if (!report.gone && !report.cancelled) failed = true;
+        progress(1);
     }
     // The info files of what was removed go too; protected and stubborn items keep theirs.
-    if (!mac) tidyRecords(trash);
+    if (!mac) tidyRecords(m_paths->userTrash());
     return failed;
 }
 
@@ -58,23 +67,39 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
     bool failed = false;
     const bool mac = m_paths->layout() == Paths::Layout::Mac;
     const QStringList volumes = m_workspace ? m_workspace->mountedLocalVolumePaths() : m_paths->mountedLocalVolumePaths();
+    FsTree::Options options;
+    options.clearLockedFlags = true;
+    options.cancel = m_hooks.cancel;
     for (const QString& volume : volumes) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;
-        const QString trashes = volume + QStringLiteral("/.Trashes");
-        if (mac && FileUtilities::somethingAt(trashes) && !FileUtilities::isRealFolder(trashes)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
-            if (!FileUtilities::isRealFolder(folder)) continue;
-            for (const QString& name : TrashScanner::listFolder(folder)) {
-                if (mac && name == QLatin1String(".DS_Store")) continue;
-                const QString path = folder + QLatin1Char('/') + name;
-                if (FileUtilities::getFilePermissionwithPath(path) != QLatin1String(KeptOnVolumes))
-                    m_commands->removeTree(path);
-                if (FileUtilities::somethingAt(path)) failed = true;
+            // A volume's Trash must be the user's own (or root's) all the way down, with no link;
+            // another's folder, or one anyone may change, is not emptied by this user.
+            QString why;
+            const OpenFolder trash = OpenFolder::open(folder, OwnerRule::ownedBy(m_paths->uid()), &why);
+            if (!trash.isOpen()) {
+                if (!why.isEmpty() && FileUtilities::somethingAt(folder)) qInfo().noquote() << "left alone:" << why;
+                continue;
+            }
+            for (const FsEntry& entry : trash.entries()) {
+                if (cancelled()) return failed;
+                if (mac && entry.name == ".DS_Store") continue;
+                if (FileUtilities::longPermissionText(entry.st.st_mode) != QLatin1String(KeptOnVolumes)) {
+                    if (!FsTree::remove(trash, entry.name, options).gone) failed = true;
+                } else {
+                    failed = true;
+                }
+                progress(1);
             }
             if (!mac) tidyRecords(folder);
         }
     }
     return failed;
+}
+
+void ForceEmptyPass::progress(int items) {
+    m_done += items;
+    if (m_hooks.progress) m_hooks.progress(m_done);
 }
 
 void ForceEmptyPass::tidyRecords(const QString& itemsFolder) {

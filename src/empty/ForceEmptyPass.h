@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -11,8 +12,9 @@ class TrashOrigPaths;
 class Workspace;
 
 /// One forced emptying of the user's Trash and of the per-user Trash folders of mounted volumes,
-/// with this user's rights. Locked flags are cleared first; protected entries are skipped; what
-/// resists removal is reported once per stage. Runs on the calling thread (a worker).
+/// with this user's rights. Each entry is removed in-process through its opened Trash folder, its
+/// locked flags cleared on the way; protected entries are skipped; what resists removal is
+/// reported once per stage. Runs on the calling thread (a worker).
 class ForceEmptyPass {
 public:
     struct Hooks {
@@ -20,6 +22,8 @@ public:
         std::function<bool(const QString& path)> isProtected;  ///< records the entry when protected
         std::function<void()> permissionAlert;               ///< shown on the main thread; returns when closed
         std::function<void()> finished;                      ///< the protected-items window, if any
+        std::function<void(int done)> progress;              ///< entries handled so far (on the worker)
+        const std::atomic_bool* cancel = nullptr;            ///< stops the pass between entries
     };
 
     ForceEmptyPass(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
@@ -34,6 +38,8 @@ public:
 private:
     bool emptyUserTrash();
     bool emptyVolumeTrashes();
+    bool cancelled() const;
+    void progress(int items);
     /// Removes the info files whose item left the "files" folder `itemsFolder`.
     static void tidyRecords(const QString& itemsFolder);
 
@@ -42,4 +48,5 @@ private:
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<const Workspace> m_workspace;
     Hooks m_hooks;
+    int m_done = 0;
 };

@@ -35,10 +35,13 @@ bool EraseController::application_openFiles(const QStringList& paths) {
 void EraseController::startErase(const QStringList& paths) {
     auto commands = m_commands;
     QThread* thread = QThread::create([this, commands, paths] {
-        SecureEraser(commands).eraseItems(paths);
+        const FsTree::Report report = SecureEraser(commands).eraseItems(paths);
         // Looked up here: statfs on a network file system may take a while.
         const auto warning = OverwriteReach::warningAfterErase(paths);
-        MainThread::runAndWait([this, &warning] {
+        const QString problems = SecureEraser::problemsText(report);
+        MainThread::runAndWait([this, &warning, &problems] {
+            if (!problems.isEmpty())
+                m_alerts->runModal({localized("Some items were not erased as asked."), localized(" OK "), QString(), problems});
             if (warning) m_alerts->runModal(*warning);
             Q_EMIT EraseAllFinishedHanderToMainThread();
         });

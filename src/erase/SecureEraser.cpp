@@ -1,50 +1,53 @@
 #include "SecureEraser.h"
 
-#include "platform/SystemCommands.h"
+#include "core/fs/OpenFolder.h"
+#include "platform/Localized.h"
 
 #include <QDir>
-#include <QFile>
-
-#include <sys/stat.h>
-
-namespace {
-
-enum class Kind { Missing, Folder, Other };
-
-Kind kindOf(const QString& path) {
-    struct stat st;
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return Kind::Missing;
-    return S_ISDIR(st.st_mode) ? Kind::Folder : Kind::Other;  // a link to a folder is not a folder here
-}
-
-}  // namespace
 
 QString SecureEraser::listText(const QStringList& paths) {
     QString text;
-    for (const QString& path : paths) text = text + QStringLiteral(" \n ") + path;
+    for (const QString& path : paths) text = text + QStringLiteral(" \n ") + FsName::displayText(path);
     return text;
 }
 
-void SecureEraser::EraseFileDirectoryPath(const QString& folder) const {
-    const QStringList names =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-    for (const QString& name : names) {
-        const QString path = folder + QLatin1Char('/') + name;
-        switch (kindOf(path)) {
-        case Kind::Missing: break;
-        case Kind::Folder: EraseFileDirectoryPath(path); break;
-        case Kind::Other: m_commands->secureRemove(path); break;
+FsTree::Report SecureEraser::eraseItems(const QStringList& paths, const FsTree::Options& options) const {
+    FsTree::Report total;
+    total.gone = true;
+    for (const QString& given : paths) {
+        if (options.cancel && options.cancel->load()) {
+            total.cancelled = true;
+            total.gone = false;
+            break;
+        }
+        QString path = given;
+        while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        const QString folder = slash < 0 ? QDir::currentPath() : slash == 0 ? QStringLiteral("/") : path.left(slash);
+        const QByteArray name = FsName::toBytes(path.mid(slash + 1));
+        const OpenFolder parent = OpenFolder::openChosen(folder);
+        if (!parent.isOpen() || !parent.has(name)) continue;  // gone already
+        const FsTree::Report report = FsTree::erase(parent, name, options);
+        total.removed += report.removed;
+        total.overwritten += report.overwritten;
+        total.problems += report.problems;
+        total.gone = total.gone && report.gone;
+        if (report.cancelled) {
+            total.cancelled = true;
+            break;
         }
     }
+    return total;
 }
 
-void SecureEraser::eraseItems(const QStringList& paths) const {
-    for (const QString& path : paths) {
-        switch (kindOf(path)) {
-        case Kind::Missing: continue;
-        case Kind::Folder: EraseFileDirectoryPath(path); break;
-        case Kind::Other: m_commands->secureRemove(path); break;
-        }
-        m_commands->removeTree(path);
+QString SecureEraser::problemsText(const FsTree::Report& report) {
+    if (report.problems.isEmpty() && report.gone) return QString();
+    QStringList lines = report.problems;
+    constexpr qsizetype Shown = 20;
+    if (lines.size() > Shown) {
+        const qsizetype more = lines.size() - Shown;
+        lines = lines.mid(0, Shown);
+        lines << localized("… and %1 more.").arg(more);
     }
+    return lines.join(QLatin1Char('\n'));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/fs/FsTree.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,21 +9,24 @@
 
 class SystemCommands;
 
-/// Overwrites and removes files and folders. Every regular file below a chosen folder is
-/// overwritten, hidden ones included; a symbolic link is removed as a link and nothing reached only
-/// through it is touched. Runs on the calling thread.
+/// Overwrites and removes files and folders the user chose. Every regular file below a chosen
+/// folder is overwritten, hidden ones included; a symbolic link is removed as a link and nothing
+/// reached only through it is touched; a file with other hard links is removed without being
+/// overwritten and said so. Runs on the calling thread.
 class SecureEraser {
 public:
-    explicit SecureEraser(std::shared_ptr<const SystemCommands> commands) : m_commands(std::move(commands)) {}
+    explicit SecureEraser(std::shared_ptr<const SystemCommands> commands = {}) : m_commands(std::move(commands)) {}
 
     /// The confirmation's list text: for each path, the text so far, " \n " and the path.
     static QString listText(const QStringList& paths);
 
-    /// Securely removes every file below `folder`, at any depth; the folders themselves stay.
-    void EraseFileDirectoryPath(const QString& folder) const;
-    /// Erases each item in order: a folder's files securely, then the folder with rm -rf; a file
-    /// (or link) securely, then rm -rf for whatever is left. Items that are gone are passed over.
-    void eraseItems(const QStringList& paths) const;
+    /// Erases each item in order; items that are gone are passed over. The path to each item is
+    /// resolved once (links on the way there are the user's own); below it nothing is followed.
+    /// `gone` is true when nothing is left of any of them.
+    FsTree::Report eraseItems(const QStringList& paths, const FsTree::Options& options = {}) const;
+
+    /// The alert text for what an erase could not do whole; empty when it did everything.
+    static QString problemsText(const FsTree::Report& report);
 
 private:
     std::shared_ptr<const SystemCommands> m_commands;

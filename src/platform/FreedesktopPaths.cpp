@@ -74,7 +74,7 @@ QString absoluteOr(const QString& value, const QString& fallback) {
 }  // namespace
 
 FreedesktopPaths::FreedesktopPaths(const QString& root, const QString& login, uint uid, const Folders& folders)
-    : Paths(root, login), m_uid(uid), m_folders(folders) {}
+    : Paths(root, login, uid), m_folders(folders) {}
 
 std::shared_ptr<FreedesktopPaths> FreedesktopPaths::forCurrentUser(const QString& root) {
     const QString login = currentLoginName();
@@ -183,16 +183,16 @@ bool FreedesktopPaths::isOwnedFolder(const QString& path, uint uid) {
 QStringList FreedesktopPaths::volumeTrashFolders(const QString& volume) const {
     QStringList folders;
     const QString top = volume.endsWith(QLatin1Char('/')) ? volume.chopped(1) : volume;
-    const QString id = QString::number(m_uid);
+    const QString id = QString::number(uid());
     // "$topdir/.Trash" is shared: only a real folder with the sticky bit keeps others out of ours.
     const QString shared = top + QStringLiteral("/.Trash");
     struct stat st;
     if (::lstat(QFile::encodeName(shared).constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
         const QString mine = shared + QLatin1Char('/') + id;
-        if (isOwnedFolder(mine, m_uid)) folders << mine + QStringLiteral("/files");
+        if (isOwnedFolder(mine, uid())) folders << mine + QStringLiteral("/files");
     }
     const QString own = top + QStringLiteral("/.Trash-") + id;
-    if (isOwnedFolder(own, m_uid)) folders << own + QStringLiteral("/files");
+    if (isOwnedFolder(own, uid())) folders << own + QStringLiteral("/files");
     return folders;
 }
 

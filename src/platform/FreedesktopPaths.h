@@ -49,7 +49,6 @@ public:
     bool visitsVolumeTrash(const QString& volume) const override { return volume != root(); }
     QString onStartupVolume(const QString& relative) const override;
 
-    uint uid() const { return m_uid; }
     /// "$XDG_DATA_HOME/Trash".
     QString userTrashFolder() const;
 
@@ -65,6 +64,5 @@ public:
     static bool isOwnedFolder(const QString& path, uint uid);
 
 private:
-    uint m_uid;
     Folders m_folders;
 };

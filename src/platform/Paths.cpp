@@ -1,6 +1,7 @@
 #include "Paths.h"
 
 #include "FreedesktopPaths.h"
+#include "core/fs/OpenFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +9,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
-Paths::Paths(const QString& root, const QString& login) : m_root(normalizedRoot(root)), m_login(login) {}
+Paths::Paths(const QString& root, const QString& login, uint uid)
+    : m_root(normalizedRoot(root)), m_login(login), m_uid(uid) {}
 
 QString Paths::normalizedRoot(const QString& root) {
     if (root.isEmpty() || root == QLatin1String("/")) return QStringLiteral("/");
@@ -44,17 +46,29 @@ QString rootFromEnvironment() { return qEnvironmentVariable("CORVANE_ROOT", QStr
 
 }  // namespace
 
+namespace {
+
+// On a real account the home folder's own path may pass through links the system made; under a
+// sandbox nothing is followed.
+std::shared_ptr<Paths> withSystemPart(std::shared_ptr<Paths> paths) {
+    OpenFolder::setSystemPart(paths->root() == QLatin1String("/") ? paths->userHome() : QString());
+    return paths;
+}
+
+}  // namespace
+
 std::shared_ptr<Paths> Paths::fromEnvironment() {
-    if (macLayoutChosen()) return std::make_shared<MacPaths>(rootFromEnvironment(), currentLoginName());
-    return FreedesktopPaths::forCurrentUser(rootFromEnvironment());
+    if (macLayoutChosen()) return withSystemPart(std::make_shared<MacPaths>(rootFromEnvironment(), currentLoginName()));
+    return withSystemPart(FreedesktopPaths::forCurrentUser(rootFromEnvironment()));
 }
 
 std::shared_ptr<Paths> Paths::forAccount(const QString& login, uint uid) {
-    if (macLayoutChosen()) return std::make_shared<MacPaths>(rootFromEnvironment(), login);
-    return FreedesktopPaths::forAccount(rootFromEnvironment(), login, uid);
+    if (macLayoutChosen()) return withSystemPart(std::make_shared<MacPaths>(rootFromEnvironment(), login, uid));
+    return withSystemPart(FreedesktopPaths::forAccount(rootFromEnvironment(), login, uid));
 }
 
-MacPaths::MacPaths(const QString& root, const QString& login) : Paths(root, login) {}
+MacPaths::MacPaths(const QString& root, const QString& login, uint uid) : Paths(root, login, uid) {}
+MacPaths::MacPaths(const QString& root, const QString& login) : Paths(root, login, ::getuid()) {}
 
 QString MacPaths::userHome() const { return inRoot(QStringLiteral("/Users/") + loginName()); }
 QString MacPaths::userTrash() const { return userHome() + QStringLiteral("/.Trash"); }

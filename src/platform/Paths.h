@@ -23,6 +23,8 @@ public:
     QString root() const { return m_root; }
     /// The user's short login name.
     QString loginName() const { return m_login; }
+    /// The user's id: the owner, besides root, that a Trash folder of theirs may have.
+    uint uid() const { return m_uid; }
 
     virtual QString userHome() const = 0;
     virtual QString userTrash() const = 0;
@@ -56,16 +58,19 @@ public:
     QString inRoot(const QString& absolute) const;
 
 protected:
-    Paths(const QString& root, const QString& login);
+    Paths(const QString& root, const QString& login, uint uid);
 
 private:
     QString m_root;
     QString m_login;
+    uint m_uid;
 };
 
 /// The layout with "/Users/<login>/.Trash", ".DS_Store" put-back records and "<volume>/.Trashes/<id>".
 class MacPaths : public Paths {
 public:
+    /// `uid` defaults to the user who runs the process.
+    MacPaths(const QString& root, const QString& login, uint uid);
     MacPaths(const QString& root, const QString& login);
 
     Layout layout() const override { return Layout::Mac; }

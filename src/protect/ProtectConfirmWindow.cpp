@@ -118,9 +118,8 @@ void ProtectConfirmWindow::DeleteProtectItem() {
             kept.append(node);
             continue;
         }
-        actions.deleteItem(node->theTrashPath);
         // One that resisted is still in the Trash, so it stays listed.
-        if (FileUtilities::somethingAt(node->theTrashPath)) kept.append(node);
+        if (!actions.deleteItem(node->theTrashPath).gone) kept.append(node);
     }
     setContent(kept);
 }

@@ -1,7 +1,8 @@
 #include "TolvikCleaner.h"
 
-#include "AnchoredFolder.h"
 #include "app/FileUtilities.h"
+#include "core/fs/FsTree.h"
+#include "core/fs/LockedFlags.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
 #include "trash/TrashInfo.h"
@@ -10,10 +11,12 @@
 
 namespace {
 
-// Opens a folder of a volume so that no step below the volume itself may be a link.
-QString belowVolume(const QString& volume, const QString& folder) {
-    const QString prefix = volume.endsWith(QLatin1Char('/')) ? volume : volume + QLatin1Char('/');
-    return folder.startsWith(prefix) ? folder.mid(prefix.size()) : QString();
+const QByteArray InfoSuffix(".trashinfo");
+
+FsTree::Options forced() {
+    FsTree::Options options;
+    options.clearLockedFlags = true;
+    return options;
 }
 
 }  // namespace
@@ -27,37 +30,40 @@ TolvikCleaner::TolvikCleaner(std::shared_ptr<const Paths> paths, std::shared_ptr
     if (!m_backupDelete) m_backupDelete = [commands = m_commands](const QString& path) { commands->backupDelete(path); };
 }
 
+OpenFolder TolvikCleaner::openTrash(const QString& path, Result& result) const {
+    // With administrator rights nothing on the way may be a link or another user's folder: either
+    // would let the user steer a removal made with these rights.
+    QString why;
+    OpenFolder folder = OpenFolder::open(path, OwnerRule::ownedBy(m_paths->uid()), &why);
+    if (!folder.isOpen() && FileUtilities::somethingAt(path)) result.refused << why;
+    return folder;
+}
+
 TolvikCleaner::Result TolvikCleaner::run() const {
     if (m_paths->layout() == Paths::Layout::Freedesktop) return runWithInfoFiles();
+    Result result;
 
-    // Steps 1 and 2: the user's Trash, ".DS_Store" and all.
-    const AnchoredFolder trash(m_paths->userTrash());
+    // The user's Trash, ".DS_Store" and all.
+    const OpenFolder trash = openTrash(m_paths->userTrash(), result);
     if (trash.isOpen()) {
-        m_commands->clearLockedFlags(trash.commandPath());
+        LockedFlags::clear(trash.fd());
         removeEntries(trash);
     }
 
-    // Step 3: the two users' Trash folders of every volume under "/Volumes/".
+    // The two users' Trash folders of every volume under "/Volumes/".
     const QStringList volumes = m_paths->mountedLocalVolumePaths();
     for (const QString& volume : volumes) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;
-        for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
-            const QString relative = belowVolume(volume, folder);
-            const AnchoredFolder trashFolder = relative.isEmpty() ? AnchoredFolder(folder) : AnchoredFolder(volume, relative);
-            removeEntries(trashFolder);
-        }
+        for (const QString& folder : m_paths->volumeTrashFolders(volume)) removeEntries(openTrash(folder, result));
     }
 
-    // Steps 4 and 5: what is left, everywhere; the backup removal on volumes under "/Volumes/".
-    Result result;
+    // What is left, everywhere; the backup removal on volumes under "/Volumes/".
     result.remainingBytes = sizeOf(trash);
     for (const QString& volume : volumes) {
-        const AnchoredFolder trashes(volume, QStringLiteral(".Trashes"));
-        if (trashes.isOpen() && m_paths->visitsVolumeTrash(volume)) {
-            for (const QString& name : trashes.entryNames()) {
-                if (name == QLatin1String(".DS_Store")) continue;
-                m_backupDelete(trashes.displayPath() + QLatin1Char('/') + name);
-            }
+        const OpenFolder trashes = openTrash(volume + QStringLiteral("/.Trashes"), result);
+        if (m_paths->visitsVolumeTrash(volume)) {
+            for (const QByteArray& name : trashes.names())
+                if (name != ".DS_Store") m_backupDelete(trashes.pathOf(name));
         }
         result.remainingBytes += sizeOf(trashes);
     }
@@ -66,50 +72,46 @@ TolvikCleaner::Result TolvikCleaner::run() const {
 
 TolvikCleaner::Result TolvikCleaner::runWithInfoFiles() const {
     Result result;
-    const QString home = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
-    result.remainingBytes += emptyTrashFolder(AnchoredFolder(home));
-    const QStringList volumes = m_paths->mountedLocalVolumePaths();
-    for (const QString& volume : volumes) {
+    result.remainingBytes += emptyTrashFolder(openTrash(TrashInfo::trashFolderOfFiles(m_paths->userTrash()), result));
+    for (const QString& volume : m_paths->mountedLocalVolumePaths()) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
-            const QString relative = belowVolume(volume, TrashInfo::trashFolderOfFiles(folder));
-            if (relative.isEmpty()) continue;
-            result.remainingBytes += emptyTrashFolder(AnchoredFolder(volume, relative));
+            const QString trash = TrashInfo::trashFolderOfFiles(folder);
+            if (!trash.isEmpty()) result.remainingBytes += emptyTrashFolder(openTrash(trash, result));
         }
     }
     return result;
 }
 
-quint64 TolvikCleaner::emptyTrashFolder(const AnchoredFolder& trash) const {
+quint64 TolvikCleaner::emptyTrashFolder(const OpenFolder& trash) const {
     if (!trash.isOpen()) return 0;
     // Each part is opened below the held Trash folder, so a part swapped for a link is not entered.
-    const AnchoredFolder files(trash.commandPath(), QStringLiteral("files"));
-    const AnchoredFolder info(trash.commandPath(), QStringLiteral("info"));
+    const OpenFolder files = trash.child(QByteArray("files"));
+    const OpenFolder info = trash.child(QByteArray("info"));
     if (files.isOpen()) {
-        m_commands->clearLockedFlags(files.commandPath());
+        LockedFlags::clear(files.fd());
         removeEntries(files);
     }
-    const QStringList leftNames = files.entryNames();
-    const QSet<QString> left(leftNames.cbegin(), leftNames.cend());
+    const QList<QByteArray> leftNames = files.names();
+    const QSet<QByteArray> left(leftNames.cbegin(), leftNames.cend());
     if (info.isOpen()) {
-        m_commands->clearLockedFlags(info.commandPath());
-        const QLatin1String suffix(".trashinfo");
-        for (const QString& name : info.entryNames(true)) {
+        LockedFlags::clear(info.fd());
+        for (const QByteArray& name : info.names()) {
             // An info file stays only while its item does.
-            const bool itemLeft = name.endsWith(suffix) && left.contains(name.chopped(suffix.size()));
-            if (!itemLeft) m_commands->removeTree(info.entryCommandPath(name));
+            const bool itemLeft = name.endsWith(InfoSuffix) && left.contains(name.chopped(InfoSuffix.size()));
+            if (!itemLeft) FsTree::remove(info, name, forced());
         }
     }
     // The size cache is not rewritten with these rights; with items left it is merely stale, and
     // the next scan prunes it.
-    if (left.isEmpty()) m_commands->removeTree(trash.entryCommandPath(QStringLiteral("directorysizes")));
+    if (left.isEmpty()) FsTree::remove(trash, QByteArray("directorysizes"), forced());
     return sizeOf(files);
 }
 
-void TolvikCleaner::removeEntries(const AnchoredFolder& folder) const {
-    for (const QString& name : folder.entryNames(true)) m_commands->removeTree(folder.entryCommandPath(name));
+void TolvikCleaner::removeEntries(const OpenFolder& folder) const {
+    for (const QByteArray& name : folder.names()) FsTree::remove(folder, name, forced());
 }
 
-quint64 TolvikCleaner::sizeOf(const AnchoredFolder& folder) const {
-    return folder.isOpen() ? m_files->fastFolderSizeAtFilePath(folder.commandPath()) : 0;
+quint64 TolvikCleaner::sizeOf(const OpenFolder& folder) const {
+    return folder.isOpen() ? FsTree::allocatedBytes(folder, QByteArray(".")).value_or(0) : 0;
 }

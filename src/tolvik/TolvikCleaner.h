@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/fs/OpenFolder.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
-class AnchoredFolder;
 class FileUtilities;
 class Paths;
 class SystemCommands;
@@ -15,8 +17,10 @@ class SystemCommands;
 /// 501 and 502, hands the volumes' ".Trashes" entries to the backup system's removal, and measures
 /// what is left in all Trash folders together. In the freedesktop layout it empties "files" and
 /// "info" of the user's Trash and of the user's Trash folders on volumes, and removes the size
-/// cache. A Trash folder that is a symbolic link is left alone and counts as empty; entries that
-/// are links are removed as links.
+/// cache. Every Trash folder is opened from "/" step by step: one reached through a link, or
+/// through a folder that is neither root's nor the user's (or that anyone may change), is left
+/// alone and counts as empty. Entries are removed in-process through the opened folders, their
+/// locked flags cleared on the way; entries that are links are removed as links.
 class TolvikCleaner {
 public:
     /// The backup system's removal of one path (tests watch which paths reach it).
@@ -25,6 +29,7 @@ public:
 
     struct Result {
         quint64 remainingBytes = 0;
+        QStringList refused;  ///< Trash folders left alone, and why
         bool needsWarning() const { return remainingBytes > WarningThreshold; }
     };
 
@@ -39,9 +44,11 @@ private:
     /// The freedesktop layout: every Trash's "files" and "info" and its size cache.
     Result runWithInfoFiles() const;
     /// Empties one "$trash" and returns the bytes left in its "files".
-    quint64 emptyTrashFolder(const AnchoredFolder& trash) const;
-    void removeEntries(const AnchoredFolder& folder) const;
-    quint64 sizeOf(const AnchoredFolder& folder) const;
+    quint64 emptyTrashFolder(const OpenFolder& trash) const;
+    void removeEntries(const OpenFolder& folder) const;
+    quint64 sizeOf(const OpenFolder& folder) const;
+    /// Opens a Trash folder of the user's; one that is there but fails the checks is noted in `result`.
+    OpenFolder openTrash(const QString& path, Result& result) const;
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const SystemCommands> m_commands;

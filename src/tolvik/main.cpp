@@ -39,7 +39,9 @@ TolvikCleaner::Result clean(int& argc, char** argv, const TolvikAccount& account
     auto tasks = std::make_shared<Tasks>();
     const TolvikCleaner cleaner(paths, std::make_shared<SystemCommands>(tasks),
                                 std::make_shared<FileUtilities>(paths, tasks));
-    return cleaner.run();
+    const TolvikCleaner::Result result = cleaner.run();
+    for (const QString& why : result.refused) std::fprintf(stderr, "Tolvik: left alone: %s\n", qUtf8Printable(why));
+    return result;
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ public:
     QString theFilePermission;          ///< access text; null when the attributes can't be read
     QString theOrignalpath;             ///< where it would be put back, or "--"
     QDateTime lastModifiedDate;         ///< invalid when the attributes can't be read
-    bool bFile = false;                 ///< not a directory (files, links to files)
+    bool bFile = false;                 ///< not a folder (files, links of any kind)
+    quint32 mode = 0;                   ///< type and permission bits of the entry itself (st_mode); 0 unknown
     bool isLeaf = false;                ///< tree only: shown without children
     bool canBack = false;
     bool bSelected = false;             ///< check box of the protected-items window

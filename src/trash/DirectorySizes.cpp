@@ -1,21 +1,27 @@
 #include "DirectorySizes.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QUrl>
+#include "core/fs/OpenFolder.h"
 
 #include <sys/stat.h>
 
-DirectorySizes::DirectorySizes(const QString& trash) : m_path(trash + QStringLiteral("/directorysizes")) {}
+#include <sys/stat.h>
+
+namespace {
+
+const QByteArray FileName("directorysizes");
+
+}  // namespace
+
+DirectorySizes::DirectorySizes(const QString& trash) : m_trash(trash), m_path(trash + QStringLiteral("/directorysizes")) {}
 
 void DirectorySizes::load() {
     m_entries.clear();
     m_changed = false;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    // A cache is small; a corrupt giant is read no further than this.
-    const QByteArray text = file.read(64 * 1024 * 1024);
+    // A cache is small; a corrupt giant is read no further than this, and a FIFO or a link in its
+    // place is not read at all.
+    const std::optional<QByteArray> read = OpenFolder::open(m_trash).readFile(FileName, 64 * 1024 * 1024);
+    if (!read) return;
+    const QByteArray& text = *read;
     for (const QByteArray& line : text.split('\n')) {
         const QList<QByteArray> fields = line.trimmed().split(' ');
         if (fields.size() != 3) {
@@ -27,7 +33,7 @@ void DirectorySizes::load() {
         Entry entry;
         entry.bytes = fields[0].toULongLong(&sizeOk);
         entry.mtime = fields[1].toLongLong(&timeOk);
-        const QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(fields[2]));
+        const QString name = FsName::fromBytes(QByteArray::fromPercentEncoding(fields[2]));
         if (!sizeOk || !timeOk || name.isEmpty() || name.contains(QLatin1Char('/'))) {
             m_changed = true;
             continue;
@@ -62,26 +68,25 @@ void DirectorySizes::keepOnly(const QSet<QString>& names) {
 
 bool DirectorySizes::save() {
     if (!m_changed) return true;
+    const OpenFolder trash = OpenFolder::open(m_trash);
+    if (!trash.isOpen()) return false;
     if (m_entries.isEmpty()) {
-        const bool ok = !QFileInfo::exists(m_path) || QFile::remove(m_path);
+        const bool ok = trash.unlinkEntry(FileName);
         m_changed = !ok;
         return ok;
     }
-    // The rename replaces a link by the new cache instead of writing through it.
-    struct stat st;
-    if (::lstat(QFile::encodeName(m_path).constData(), &st) == 0 && S_ISLNK(st.st_mode)) QFile::remove(m_path);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    QByteArray text;
     for (auto it = m_entries.constBegin(); it != m_entries.constEnd(); ++it)
-        file.write(QByteArray::number(it->bytes) + ' ' + QByteArray::number(it->mtime) + ' ' +
-                   QUrl::toPercentEncoding(it.key()) + '\n');
-    const bool ok = file.commit();
+        text += QByteArray::number(it->bytes) + ' ' + QByteArray::number(it->mtime) + ' ' +
+                FsName::toBytes(it.key()).toPercentEncoding() + '\n';
+    // A new file renamed over the old one: a link in its place is replaced, never written through.
+    const bool ok = trash.writeFileReplacing(FileName, text);
     m_changed = !ok;
     return ok;
 }
 
 std::optional<qint64> DirectorySizes::infoMtime(const QString& infoFile) {
     struct stat st;
-    if (::stat(QFile::encodeName(infoFile).constData(), &st) != 0) return std::nullopt;
+    if (::lstat(FsName::toBytes(infoFile).constData(), &st) != 0) return std::nullopt;
     return qint64(st.st_mtime);
 }

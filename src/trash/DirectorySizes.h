@@ -35,6 +35,7 @@ private:
         quint64 bytes = 0;
         qint64 mtime = 0;
     };
+    QString m_trash;
     QString m_path;
     QHash<QString, Entry> m_entries;
     bool m_changed = false;

@@ -2,10 +2,10 @@
 
 #include "TrashInfo.h"
 
+#include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
 
 #include <QByteArrayMatcher>
-#include <QFile>
 #include <QMutexLocker>
 
 #include <algorithm>
@@ -150,11 +150,14 @@ QStringList parseRecords(const QByteArray& data) {
 }
 
 QStringList readRecordsFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray data = file.readAll();
-    if (data.isEmpty()) return {};
-    return parseRecords(data);
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0) return {};
+    // Far above any real records file; a link to a device or a FIFO in its place is not read.
+    constexpr qint64 Cap = 64 * 1024 * 1024;
+    const std::optional<QByteArray> data =
+        OpenFolder::open(slash == 0 ? QStringLiteral("/") : path.left(slash)).readFile(FsName::toBytes(path.mid(slash + 1)), Cap);
+    if (!data || data->isEmpty()) return {};
+    return parseRecords(*data);
 }
 
 }  // namespace PutBackReader
@@ -222,6 +225,9 @@ QString TrashOrigPaths::getOrigFilePath(const QString& name) const {
     if (it == m_firstByName.constEnd()) return none;
     const QString folder = deletingLastPathComponent(m_entries.at(it.value()));
     if (folder.isEmpty()) return none;
+    // A record that climbs out of its folder could name any place on the volume or beyond it.
+    for (const QStringView step : QStringView(folder).split(QLatin1Char('/')))
+        if (step == QLatin1String("..")) return none;
     if (folder == QLatin1String("/")) return QLatin1Char('/') + name;
     return folder + QLatin1Char('/') + name;
 }

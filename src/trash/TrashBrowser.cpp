@@ -1,5 +1,7 @@
 #include "TrashBrowser.h"
 
+#include "erase/SecureEraser.h"
+
 #include "CVTrashController.h"
 #include "PutBackReader.h"
 #include "TrashScanner.h"
@@ -249,19 +251,28 @@ void TrashBrowser::removeItems(bool securely) {
     if (!clicked || items.isEmpty() || !m_commands) return;
     const TrashItemActions actions(m_commands);
     QStringList erased;
+    FsTree::Report all;
+    bool resisted = false;
     for (const auto& item : items) {
-        if (securely) {
-            actions.secureDeleteItem(item->theTrashPath);
-            erased << item->theTrashPath;
-        } else {
-            actions.deleteItem(item->theTrashPath);
-        }
-        m_navigation.removeItem(item);
+        const FsTree::Report report =
+            securely ? actions.secureDeleteItem(item->theTrashPath) : actions.deleteItem(item->theTrashPath);
+        if (securely) erased << item->theTrashPath;
+        all.problems += report.problems;
+        // Only what is really gone leaves the list; what resisted stays for the helper to finish.
+        if (report.gone)
+            m_navigation.removeItem(item);
+        else
+            resisted = true;
     }
     reloadTable();
-    if (m_alerts)
+    if (m_alerts && securely) {
+        all.gone = !resisted;
+        const QString problems = SecureEraser::problemsText(all);
+        if (!problems.isEmpty() && !resisted)
+            m_alerts->runModal({localized("Some items were not erased as asked."), localized(" OK "), QString(), problems});
         if (const auto warning = OverwriteReach::warningAfterErase(erased)) m_alerts->runModal(*warning);
-    if (FileUtilities::somethingAt(clicked->theTrashPath) && m_permissionAlert) m_permissionAlert();
+    }
+    if (resisted && m_permissionAlert) m_permissionAlert();
 }
 
 void TrashBrowser::DeleteTrashItemAction() { removeItems(false); }

@@ -1,11 +1,10 @@
 #include "TrashInfo.h"
 
 #include "DirectorySizes.h"
-#include "app/FileUtilities.h"
+#include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSet>
 #include <QStringDecoder>
 #include <QUrl>
@@ -42,7 +41,7 @@ QDateTime parseDate(const QByteArray& value) {
 
 namespace TrashInfo {
 
-std::optional<Record> parse(const QByteArray& text) {
+std::optional<Record> parse(const QByteArray& text, bool withDate) {
     bool inGroup = false;
     bool sawGroup = false;
     std::optional<QByteArray> path;
@@ -65,7 +64,7 @@ std::optional<Record> parse(const QByteArray& text) {
         if (step == QLatin1String("..")) return std::nullopt;
     Record record;
     record.path = *decoded;
-    if (date) record.deletionDate = parseDate(*date);
+    if (date && withDate) record.deletionDate = parseDate(*date);
     return record;
 }
 
@@ -94,44 +93,51 @@ QString infoFileOf(const QString& itemPath) {
 
 QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths) {
     QHash<QString, QString> originals;
-    const QDir info(trash + QStringLiteral("/info"));
-    const QStringList names = info.entryList({QStringLiteral("*.trashinfo")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
-    for (const QString& fileName : names) {
-        QFile file(info.filePath(fileName));
-        // An info file is a few lines; a huge one is not ours to read whole.
-        if (!file.open(QIODevice::ReadOnly)) continue;
-        const std::optional<Record> record = parse(file.read(64 * 1024));
+    const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
+    const QByteArray suffix = QByteArray(InfoSuffix.data(), InfoSuffix.size());
+    for (const QByteArray& fileName : info.names()) {
+        if (!fileName.endsWith(suffix) || fileName.size() == suffix.size()) continue;
+        // An info file is a few lines; a huge one is not ours to read whole, and a FIFO or a link
+        // in its place is not read at all.
+        const std::optional<QByteArray> text = info.readFile(fileName, 64 * 1024);
+        if (!text) continue;
+        const std::optional<Record> record = parse(*text, false);
         if (!record) continue;
         const QString original = record->path.startsWith(QLatin1Char('/'))
                                      ? paths.inRoot(record->path)
                                      : topFolder + QLatin1Char('/') + record->path;
-        originals.insert(fileName.chopped(InfoSuffix.size()), QDir::cleanPath(original));
+        originals.insert(FsName::fromBytes(fileName.chopped(suffix.size())), QDir::cleanPath(original));
     }
     return originals;
 }
 
 void forgetItem(const QString& itemPath) {
-    const QString infoFile = infoFileOf(itemPath);
-    if (infoFile.isEmpty() || FileUtilities::somethingAt(itemPath)) return;
-    QFile::remove(infoFile);
+    const QString trash = trashFolderOf(itemPath);
+    if (trash.isEmpty()) return;
+    const OpenFolder folder = OpenFolder::open(trash);
+    const QByteArray name = FsName::toBytes(itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1));
+    const OpenFolder files = folder.child(QByteArray("files"));
+    if (!files.isOpen() || files.has(name)) return;
+    folder.child(QByteArray("info")).unlinkEntry(name + InfoSuffix.data());
 }
 
 int removeOrphans(const QString& trash) {
     int removed = 0;
     // Never through a link: an "info" or "files" that leads elsewhere is left alone.
-    const QString infoFolder = trash + QStringLiteral("/info");
-    if (!FileUtilities::isRealFolder(infoFolder) || !FileUtilities::isRealFolder(trash + QStringLiteral("/files"))) return 0;
-    const QDir info(infoFolder);
-    const QStringList names = info.entryList({QStringLiteral("*.trashinfo")}, QDir::Files | QDir::Hidden | QDir::System,
-                                             QDir::Unsorted);
+    const OpenFolder folder = OpenFolder::open(trash);
+    const OpenFolder info = folder.child(QByteArray("info"));
+    const OpenFolder files = folder.child(QByteArray("files"));
+    if (!info.isOpen() || !files.isOpen()) return 0;
+    const QByteArray suffix = QByteArray(InfoSuffix.data(), InfoSuffix.size());
     QSet<QString> items;
-    for (const QString& fileName : names) {
-        const QString name = fileName.chopped(InfoSuffix.size());
-        if (FileUtilities::somethingAt(trash + QStringLiteral("/files/") + name)) {
-            items.insert(name);
+    for (const QByteArray& fileName : info.names()) {
+        if (!fileName.endsWith(suffix)) continue;
+        const QByteArray name = fileName.chopped(suffix.size());
+        if (!name.isEmpty() && files.has(name)) {
+            items.insert(FsName::fromBytes(name));
             continue;
         }
-        if (QFile::remove(info.filePath(fileName))) ++removed;
+        if (info.unlinkEntry(fileName)) ++removed;
     }
     DirectorySizes sizes(trash);
     sizes.load();

@@ -1,33 +1,98 @@
 #include "TrashItemActions.h"
 
 #include "TrashInfo.h"
-#include "erase/SecureEraser.h"
-
-#include "app/FileUtilities.h"
+#include "core/fs/OpenFolder.h"
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-void TrashItemActions::deleteItem(const QString& trashPath) const {
-    m_commands->removeTree(trashPath);
-    TrashInfo::forgetItem(trashPath);
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+struct Place {
+    OpenFolder folder;
+    QByteArray name;
+};
+
+QString parentOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
 }
 
-void TrashItemActions::secureDeleteItem(const QString& trashPath) const {
-    SecureEraser(m_commands).eraseItems({trashPath});
-    TrashInfo::forgetItem(trashPath);
+QByteArray leafOf(const QString& path) { return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1)); }
+
+// An item's folder is opened from "/" without following a link, so a Trash folder swapped for a
+// link never turns an action on the Trash into one on the folder it points to.
+Place itemPlace(const QString& trashPath) { return {OpenFolder::open(parentOf(trashPath)), leafOf(trashPath)}; }
+
+// Creates the missing folders of the user's own original place, one step at a time.
+bool makeFolders(const QString& folder) {
+    const QByteArray raw = FsName::toBytes(folder);
+    for (qsizetype i = 1; i <= raw.size(); ++i) {
+        if (i < raw.size() && raw[i] != '/') continue;
+        const QByteArray step = raw.left(i);
+        if (::mkdir(step.constData(), 0777) != 0 && errno != EEXIST) return false;
+    }
+    struct stat st;
+    return ::stat(raw.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+FsTree::Report TrashItemActions::deleteItem(const QString& trashPath, const FsTree::Options& options) const {
+    const Place place = itemPlace(trashPath);
+    FsTree::Report report = FsTree::remove(place.folder, place.name, options);
+    if (!place.folder.isOpen()) report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") + localized("its folder can't be opened");
+    if (report.gone) TrashInfo::forgetItem(trashPath);
+    return report;
+}
+
+FsTree::Report TrashItemActions::secureDeleteItem(const QString& trashPath, const FsTree::Options& options) const {
+    const Place place = itemPlace(trashPath);
+    FsTree::Report report = FsTree::erase(place.folder, place.name, options);
+    if (!place.folder.isOpen()) report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") + localized("its folder can't be opened");
+    if (report.gone) TrashInfo::forgetItem(trashPath);
+    return report;
+}
+
+QString TrashItemActions::putBackDestination(const QString& trashPath, const QString& original) {
+    // A volume's Trash ("<volume>/.Trashes/<id>/<name>") names the volume as the original place.
+    const QString volumeTrash = original + QStringLiteral("/.Trashes/");
+    if (trashPath.startsWith(volumeTrash) && trashPath.indexOf(QLatin1Char('/'), volumeTrash.size()) > 0)
+        return original + QLatin1Char('/') + trashPath.mid(trashPath.lastIndexOf(QLatin1Char('/')) + 1);
+    return original;
 }
 
 TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original) const {
     if (original == QLatin1String("--") || original.isEmpty()) return PutBack::Unknown;
-    if (FileUtilities::somethingAt(original)) return PutBack::Taken;
-    QDir().mkpath(QFileInfo(original).absolutePath());  // a failure shows as a failed move
-    m_commands->moveNoReplace(trashPath, original);
-    if (FileUtilities::somethingAt(trashPath)) return FileUtilities::somethingAt(original) ? PutBack::Taken : PutBack::Failed;
+    const QString destination = putBackDestination(trashPath, original);
+    const Place from = itemPlace(trashPath);
+    if (!from.folder.isOpen() || !from.folder.has(from.name)) return PutBack::Failed;
+    struct stat there;
+    if (::lstat(FsName::toBytes(destination).constData(), &there) == 0) return PutBack::Taken;
+    const QString destinationFolder = parentOf(destination);
+    if (!makeFolders(destinationFolder)) return PutBack::Failed;
+    // The original place is the user's own: links on the way there are followed as they mean.
+    const OpenFolder to = OpenFolder::openChosen(destinationFolder);
+    if (!to.isOpen()) return PutBack::Failed;
+    const QByteArray toName = leafOf(destination);
+    if (::renameat2(from.folder.fd(), from.name.constData(), to.fd(), toName.constData(), RENAME_NOREPLACE) != 0) {
+        const int error = errno;
+        if (error == EEXIST) return PutBack::Taken;
+        if (error != EXDEV || !FsName::isPlain(trashPath) || !FsName::isPlain(destination)) return PutBack::Failed;
+        // Another file system: mv copies and removes, still never over what is there.
+        const QString pid = QString::number(::getpid());
+        m_commands->moveNoReplace(QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(from.folder.fd()) + FsName::fromBytes(from.name),
+                                  QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(to.fd()) + FsName::fromBytes(toName));
+        if (from.folder.has(from.name)) return to.has(toName) ? PutBack::Taken : PutBack::Failed;
+    }
     TrashInfo::forgetItem(trashPath);
     return PutBack::Moved;
 }
@@ -35,15 +100,17 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
 QString TrashItemActions::notPutBackText(const QList<NotPutBack>& items) {
     QStringList lines;
     for (const NotPutBack& item : items) {
+        const QString name = FsName::displayText(item.name);
+        const QString destination = FsName::displayText(item.destination);
         switch (item.reason) {
         case PutBack::Taken:
-            lines << localized("\"%1\": something is already at %2.").arg(item.name, item.destination);
+            lines << localized("\"%1\": something is already at %2.").arg(name, destination);
             break;
         case PutBack::Failed:
-            lines << localized("\"%1\": it could not be moved to %2.").arg(item.name, item.destination);
+            lines << localized("\"%1\": it could not be moved to %2.").arg(name, destination);
             break;
         case PutBack::Unknown:
-            lines << localized("\"%1\": where it came from is not known.").arg(item.name);
+            lines << localized("\"%1\": where it came from is not known.").arg(name);
             break;
         case PutBack::Moved: break;
         }

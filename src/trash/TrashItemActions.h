@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/fs/FsTree.h"
+
 #include <QList>
 #include <QString>
 
@@ -7,8 +9,10 @@
 
 class SystemCommands;
 
-/// Moving a Trash item back where it came from, shared by the trash table and the protected-items
-/// window. It never replaces what is at the original place and never moves into a folder there.
+/// Removing, erasing and moving back one Trash item, shared by the trash table, the protected-items
+/// window and the command line. Each works on the item's folder opened without following a link
+/// and says what really happened. Putting back never replaces what is at the original place and
+/// never moves into a folder there.
 class TrashItemActions {
 public:
     enum class PutBack {
@@ -25,13 +29,17 @@ public:
 
     explicit TrashItemActions(std::shared_ptr<const SystemCommands> commands) : m_commands(std::move(commands)) {}
 
-    /// rm -rf on the item; its info file goes with it.
-    void deleteItem(const QString& trashPath) const;
-    /// The item's files overwritten, then the item removed; its info file goes with it.
-    void secureDeleteItem(const QString& trashPath) const;
+    /// Removes the item (a link as a link, a folder with all below it); its info file goes once the
+    /// item is gone. The report's `gone` says whether anything is left.
+    FsTree::Report deleteItem(const QString& trashPath, const FsTree::Options& options = {}) const;
+    /// The item's regular files overwritten, then the item removed; its info file goes with it.
+    FsTree::Report secureDeleteItem(const QString& trashPath, const FsTree::Options& options = {}) const;
     /// Creates missing parent folders of `original`, then moves the item there unless the place is
-    /// taken; once moved, its info file is removed.
+    /// taken; once moved, its info file is removed. An item of a volume's Trash whose original
+    /// place is the volume itself goes to the volume's top folder under its own name.
     PutBack putBack(const QString& trashPath, const QString& original) const;
+    /// The place putBack() moves the item to.
+    static QString putBackDestination(const QString& trashPath, const QString& original);
     /// One text naming each item that was not put back and why, for the alert after the action.
     static QString notPutBackText(const QList<NotPutBack>& items);
 

@@ -2,8 +2,10 @@
 
 #include "TrashScanner.h"
 #include "app/FileUtilities.h"
+#include "core/fs/OpenFolder.h"
+#include "platform/Paths.h"
 
-#include <QFileInfo>
+#include <sys/stat.h>
 
 void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
     m_trashItems = items;
@@ -14,39 +16,29 @@ void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
 
 QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& folder, const FileUtilities& files) {
     QList<CVTrashFileNode::Ptr> items;
-    const QString base = folder.theTrashPath;
-    for (const QString& name : TrashScanner::listFolder(base)) {
-        const QString path = base + QLatin1Char('/') + name;
-        const QFileInfo info(path);
-        if (!info.exists()) continue;
-        auto node = CVTrashFileNode::create();
-        if (info.isDir()) {
-            node->theFileSize = QStringLiteral("--");
-            node->filesize = 0;
-        } else {
-            node->filesize = files.fastFolderSizeAtFilePath(path);
-            node->theFileSize = FileUtilities::size_to_unit(node->filesize);
-        }
-        node->lastModifiedDate = FileUtilities::modificationDate(path);
-        node->theTrashPath = path;
-        node->theFilePermission = FileUtilities::getFilePermissionwithPath(path);
-        if (name.startsWith(QLatin1Char('.'))) {
+    // Names inside an item are shown whole where the Trash hides nothing behind a leading dot.
+    const bool wholeNames = files.paths() && files.paths()->layout() == Paths::Layout::Freedesktop;
+    const OpenFolder base = OpenFolder::open(folder.theTrashPath);
+    for (const FsEntry& entry : base.entries()) {
+        CVTrashFileNode::Ptr node = TrashScanner::nodeFor(base, entry);
+        if (!node) continue;
+        const QString name = node->theFileName;
+        if (!wholeNames && name.startsWith(QLatin1Char('.'))) {
             node->theFileName = name.mid(1);
             node->theOrignalpath = QStringLiteral("--");
         } else {
-            node->theFileName = name;
             node->theOrignalpath = folder.theOrignalpath == QLatin1String("--")
                                        ? QStringLiteral("--")
                                        : folder.theOrignalpath + QLatin1Char('/') + name;
         }
-        node->bFile = !info.isDir();
         items.append(node);
     }
     return items;
 }
 
 bool TrashNavigation::enterFolder(const CVTrashFileNode::Ptr& folder) {
-    if (!folder || folder->bFile) return false;
+    // A link is an item, never a way in: what it points to lies outside the Trash.
+    if (!folder || folder->bFile || S_ISLNK(folder->mode)) return false;
     QList<CVTrashFileNode::Ptr> items = folderItems(*folder, *m_files);
     m_last = std::make_shared<QList<CVTrashFileNode::Ptr>>(*m_content);
     m_content = std::make_shared<QList<CVTrashFileNode::Ptr>>(std::move(items));

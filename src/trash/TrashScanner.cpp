@@ -4,12 +4,22 @@
 #include "PutBackReader.h"
 #include "TrashInfo.h"
 #include "app/FileUtilities.h"
+#include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSet>
+
+#include <fcntl.h>
+#include <QtConcurrent/QtConcurrentMap>
+
+namespace {
+
+QDateTime modified(const struct stat& st) {
+    return QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000, Qt::UTC);
+}
+
+}  // namespace
 
 TrashScanner::TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
                            std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace)
@@ -19,7 +29,34 @@ TrashScanner::TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<c
       m_workspace(std::move(workspace)) {}
 
 QStringList TrashScanner::listFolder(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    QStringList names;
+    for (const QByteArray& name : OpenFolder::open(folder).names()) names << FsName::fromBytes(name);
+    return names;
+}
+
+CVTrashFileNode::Ptr TrashScanner::nodeFor(const OpenFolder& folder, const FsEntry& entry) {
+    // What the entry leads to decides folder or file; a link whose target is gone is not listed.
+    bool isFolder = entry.isFolder();
+    if (entry.isLink()) {
+        struct stat target;
+        if (::fstatat(folder.fd(), entry.name.constData(), &target, 0) != 0) return nullptr;
+        isFolder = S_ISDIR(target.st_mode);
+    }
+    auto node = CVTrashFileNode::create();
+    node->theTrashPath = folder.pathOf(entry.name);
+    node->theFileName = entry.text();
+    node->lastModifiedDate = modified(entry.st);
+    node->theFilePermission = FileUtilities::longPermissionText(entry.st.st_mode);
+    node->mode = entry.st.st_mode;
+    // A link to a folder is shown as a folder but is never entered or measured through (see `mode`).
+    node->bFile = !isFolder;
+    if (node->bFile) {
+        node->filesize = quint64(qMax<off_t>(entry.st.st_size, 0));
+        node->theFileSize = FileUtilities::size_to_unit(node->filesize);
+    } else {
+        node->theFileSize = QStringLiteral("--");
+    }
+    return node;
 }
 
 QStringList TrashScanner::scannedVolumes() const {
@@ -46,65 +83,86 @@ TrashScanResult TrashScanner::ScanUserTrashItems() const {
 void TrashScanner::scanFolder(const QString& folder, const QString& volume, TrashScanResult& result) const {
     const bool onVolume = !volume.isEmpty();
     const bool withInfo = m_paths->layout() == Paths::Layout::Freedesktop;
+    // A volume's Trash must be the user's own all the way down; the home Trash only may not be
+    // reached through a link.
+    const OpenFolder items = OpenFolder::open(folder, onVolume ? OwnerRule::ownedBy(m_paths->uid()) : OwnerRule::none());
+    if (!items.isOpen()) return;
     const QString trash = withInfo ? TrashInfo::trashFolderOfFiles(folder) : QString();
     // A volume's Trash keeps its own info files, relative to the volume.
     const QHash<QString, QString> volumeOriginals =
         withInfo && onVolume ? TrashInfo::readFolder(trash, volume, *m_paths) : QHash<QString, QString>();
+    const bool measuresInProcess = withInfo && !onVolume;
     // The home Trash's folders are measured once and then kept in its size cache.
-    const bool keepsSizeCache = withInfo && !onVolume;
     DirectorySizes sizes(trash);
-    if (keepsSizeCache) sizes.load();
+    if (measuresInProcess) sizes.load();
+    const OpenFolder info = measuresInProcess ? OpenFolder::open(trash).child(QByteArray("info")) : OpenFolder();
     QSet<QString> folders;
+    struct Pending {
+        CVTrashFileNode::Ptr node;
+        QByteArray name;
+        std::optional<qint64> infoMtime;
+    };
+    QList<Pending> toMeasure;
+    QList<CVTrashFileNode::Ptr> found;
 
-    for (const QString& name : listFolder(folder)) {
-        const QString path = folder + QLatin1Char('/') + name;
-        const QFileInfo info(path);  // follows a final link: a dangling link does not exist
-        if (!info.exists()) continue;
-        const bool isDirectory = info.isDir();
-
-        auto node = CVTrashFileNode::create();
-        if (onVolume && isDirectory) {
-            // Folders on volumes are not measured.
-            node->theFileSize = QStringLiteral("--");
-            node->filesize = 0;
-        } else {
-            const quint64 size = keepsSizeCache && isDirectory ? cachedFolderSize(sizes, path, name)
-                                                               : m_files->fastFolderSizeAtFilePath(path);
-            if (isDirectory) folders.insert(name);
-            if (!onVolume) result.trashFileSize += size;
-            node->theFileSize = FileUtilities::size_to_unit(size);
-            node->filesize = size;
+    for (const FsEntry& entry : items.entries()) {
+        CVTrashFileNode::Ptr node = nodeFor(items, entry);
+        if (!node) continue;
+        const QString name = node->theFileName;
+        if (!node->bFile && !onVolume) {
+            // Folders on volumes are not measured; the others are measured below.
+            folders.insert(name);
+            std::optional<qint64> mtime;
+            if (measuresInProcess) {
+                if (const auto st = info.entry(entry.name + ".trashinfo")) mtime = qint64(st->st_mtime);
+                if (mtime) {
+                    if (const std::optional<quint64> known = sizes.cached(name, *mtime)) {
+                        node->filesize = *known;
+                        node->theFileSize = FileUtilities::size_to_unit(*known);
+                    } else {
+                        toMeasure.append({node, entry.name, mtime});
+                    }
+                } else {
+                    toMeasure.append({node, entry.name, mtime});
+                }
+            } else {
+                toMeasure.append({node, entry.name, mtime});
+            }
         }
-        node->theTrashPath = path;
-        node->lastModifiedDate = FileUtilities::modificationDate(path);
-        node->theFilePermission = FileUtilities::getFilePermissionwithPath(path);
         if (withInfo) {
             // Every entry of "files/" is an item, hidden or not; its info file says where it goes.
-            node->theFileName = name;
             node->theOrignalpath =
                 onVolume ? volumeOriginals.value(name, QStringLiteral("--")) : m_origPaths->getOrigFilePath(name);
         } else if (name.startsWith(QLatin1Char('.'))) {
             node->theFileName = name.mid(1);
             node->theOrignalpath = QStringLiteral("--");
         } else {
-            node->theFileName = name;
             node->theOrignalpath = onVolume ? volume : m_origPaths->getOrigFilePath(name);
         }
-        node->bFile = !isDirectory;
-        result.items.append(node);
+        found.append(node);
     }
-    if (keepsSizeCache) {
+
+    // Folder sizes: in-process walks spread over the cores where the layout measures that way,
+    // one du run each otherwise.
+    auto measure = [&](Pending& p) {
+        const std::optional<quint64> bytes = measuresInProcess || !FsName::isPlain(p.node->theTrashPath)
+                                                 ? FsTree::allocatedBytes(items, p.name)
+                                                 : std::optional<quint64>(m_files->fastFolderSizeAtFilePath(p.node->theTrashPath));
+        p.node->filesize = bytes.value_or(0);
+        p.node->theFileSize = FileUtilities::size_to_unit(p.node->filesize);
+    };
+    if (measuresInProcess && toMeasure.size() > 1)
+        QtConcurrent::blockingMap(toMeasure, measure);
+    else
+        for (Pending& p : toMeasure) measure(p);
+    for (const Pending& p : std::as_const(toMeasure))
+        if (p.infoMtime) sizes.store(p.node->theFileName, p.node->filesize, *p.infoMtime);
+
+    for (const CVTrashFileNode::Ptr& node : std::as_const(found))
+        if (!onVolume) result.trashFileSize += node->filesize;
+    result.items += found;
+    if (measuresInProcess) {
         sizes.keepOnly(folders);
         sizes.save();  // a cache that can't be written only costs the next scan time
     }
-}
-
-quint64 TrashScanner::cachedFolderSize(DirectorySizes& sizes, const QString& path, const QString& name) const {
-    const std::optional<qint64> mtime = DirectorySizes::infoMtime(TrashInfo::infoFileOf(path));
-    if (mtime) {
-        if (const std::optional<quint64> known = sizes.cached(name, *mtime)) return *known;
-    }
-    const quint64 size = m_files->fastFolderSizeAtFilePath(path);
-    if (mtime) sizes.store(name, size, *mtime);
-    return size;
 }

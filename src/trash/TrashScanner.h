@@ -6,8 +6,9 @@
 
 #include <memory>
 
-class DirectorySizes;
 class FileUtilities;
+class OpenFolder;
+struct FsEntry;
 class Paths;
 class TrashOrigPaths;
 class Workspace;
@@ -33,14 +34,16 @@ public:
     /// The volumes whose Trash folders are scanned (the layout says which).
     QStringList scannedVolumes() const;
 
-    /// Names of a folder's entries in the order the file system gives them, hidden ones included.
+    /// Names of a folder's entries (lossless text) in the order the file system gives them, hidden
+    /// ones included; nothing when the folder is reached through a link.
     static QStringList listFolder(const QString& folder);
+    /// A record of one entry from its one lstat: name, path, date, access text, kind; a non-folder's
+    /// length as its size, "--" for a folder (the caller measures folders). A link counts as what
+    /// it leads to (and keeps its own `mode`); a link whose target is gone gives no record.
+    static CVTrashFileNode::Ptr nodeFor(const OpenFolder& folder, const FsEntry& entry);
 
 private:
     void scanFolder(const QString& folder, const QString& volume, TrashScanResult& result) const;
-    /// A folder item's size from the Trash's size cache, measured (and cached) when the cache has
-    /// none for its info file's present mtime.
-    quint64 cachedFolderSize(DirectorySizes& sizes, const QString& path, const QString& name) const;
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const FileUtilities> m_files;

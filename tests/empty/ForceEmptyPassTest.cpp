@@ -4,6 +4,7 @@
 #include "platform/Workspace.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/DSStoreWriter.h"
 #include "trash/PutBackReader.h"
 
 #include <QDir>
@@ -108,12 +109,21 @@ TEST(ForceEmptyPass, LinkedTrashFoldersAreLeftAlone) {
     EXPECT_TRUE(QFileInfo::exists(elsewhere));
 }
 
-TEST(ForceEmptyPass, ReadsPutBackRecordsOnlyWhenTheListIsEmpty) {
+TEST(ForceEmptyPass, ReadsThePutBackRecordsAfreshAtEveryPass) {
+    // The list the trash window filled earlier knows nothing of what was trashed since: a location
+    // rule must still see where the new item came from.
     PassFixture f;
     f.origPaths->append({"/already/known.txt"});
-    f.sandbox.writeFile(f.trash + "/x", "x");
+    DSStoreWriter records;
+    records.add("new.psd", "Users/me/Projects/");
+    f.sandbox.writeFile(f.trash + "/.DS_Store", records.bytes());
+    f.sandbox.writeFile(f.trash + "/new.psd", "x");
+    f.rules = true;
+    f.protectedNames = {"new.psd"};
     f.run();
-    EXPECT_EQ(f.origPaths->entries(), QStringList{"/already/known.txt"});
+    EXPECT_EQ(f.origPaths->getOrigFilePath("new.psd"), f.root.path() + "/Users/me/Projects/new.psd");
+    EXPECT_FALSE(f.origPaths->entries().contains("/already/known.txt"));
+    EXPECT_EQ(f.left(f.trash), (QStringList{".DS_Store", "new.psd"}));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
-#include "tolvik/AnchoredFolder.h"
 #include "tolvik/TolvikCleaner.h"
 
 #include <QDir>
@@ -150,29 +149,6 @@ TEST(TolvikCleaner, TrashFoldersThatAreLinksAreLeftAlone) {
     EXPECT_TRUE(QFileInfo(f.trash).isSymLink());
     EXPECT_TRUE(f.left(f.usb + "/.Trashes/502").isEmpty());  // the real folder beside the link is emptied
     EXPECT_FALSE(f.backupDeleted.contains(f.root.path() + "/Volumes/Other/.Trashes/501"));
-}
-
-TEST(AnchoredFolder, CommandsReachTheOpenedFolderEvenAfterItsPathBecomesALink) {
-    TempRoot root;
-    SandboxBuilder sandbox(root.path());
-    sandbox.writeFile("Trash/item.txt", "in the trash");
-    const QString victim = sandbox.writeFile("victim/item.txt", "elsewhere");
-
-    const AnchoredFolder folder(root.file("Trash"));
-    ASSERT_TRUE(folder.isOpen());
-    EXPECT_EQ(folder.entryNames(), QStringList{"item.txt"});
-    // The folder is swapped for a link after the check.
-    ASSERT_TRUE(QDir().rename(root.file("Trash"), root.file("moved")));
-    ASSERT_EQ(::symlink(QFile::encodeName(root.file("victim")).constData(), QFile::encodeName(root.file("Trash")).constData()), 0);
-
-    SystemCommands(std::make_shared<Tasks>()).removeTree(folder.entryCommandPath("item.txt"));
-    EXPECT_FALSE(QFileInfo::exists(root.file("moved/item.txt")));
-    EXPECT_TRUE(QFileInfo::exists(victim));
-
-    EXPECT_FALSE(AnchoredFolder(root.file("Trash")).isOpen());  // a link is never opened
-    EXPECT_FALSE(AnchoredFolder(root.path(), "Trash/sub").isOpen());
-    EXPECT_FALSE(AnchoredFolder(root.file("missing")).isOpen());
-    EXPECT_FALSE(AnchoredFolder(victim).isOpen());  // a file is not a folder
 }
 
 }  // namespace

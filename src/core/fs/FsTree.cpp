@@ -1,0 +1,326 @@
+#include "FsTree.h"
+
+#include "LockedFlags.h"
+#include "platform/Localized.h"
+
+#include <QSet>
+
+#include <dirent.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// Folders deeper than this below the top are held by descriptor only while worked in; going back
+// up re-opens ".." and checks it is the folder that was left.
+constexpr size_t HeldDepth = 32;
+
+QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QString line(const QString& path, const QString& what) { return FsName::displayText(path) + QStringLiteral(": ") + what; }
+
+QList<QByteArray> namesOf(int fd, bool* ok) {
+    QList<QByteArray> out;
+    *ok = false;
+    const int own = ::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (own < 0) return out;
+    DIR* dir = ::fdopendir(own);
+    if (!dir) {
+        ::close(own);
+        return out;
+    }
+    errno = 0;
+    while (const dirent* e = ::readdir(dir)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        out << QByteArray(n);
+    }
+    *ok = errno == 0;
+    ::closedir(dir);
+    return out;
+}
+
+/// What one kind of work does at each entry of the walk.
+struct Visitor {
+    /// A non-folder entry of the open folder `fd`.
+    std::function<void(int fd, const QByteArray& name, const struct stat& st, const QString& path)> leaf;
+    /// A folder just opened (before its entries).
+    std::function<void(int fd, const struct stat& st, const QString& path)> enter;
+    /// A folder whose entries are done, given by its parent and name (it is closed by then).
+    std::function<void(int parent, const QByteArray& name, const QString& path)> leave;
+    /// A folder that could not be opened; returns whether to try again once.
+    std::function<bool(int parent, const QByteArray& name, const struct stat& st, int error)> unopenable;
+};
+
+struct Frame {
+    int fd = -1;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    QByteArray name;
+    QString path;
+    QList<QByteArray> names;
+    qsizetype next = 0;
+};
+
+class Walk {
+public:
+    Walk(const Visitor& visitor, const FsTree::Options& options, FsTree::Report& report)
+        : m_visitor(visitor), m_options(options), m_report(report) {}
+
+    ~Walk() {
+        for (Frame& f : m_stack)
+            if (f.fd >= 0) ::close(f.fd);
+    }
+
+    /// Walks the entry `name` of `parent`. False when the walk had to stop (a folder moved away).
+    bool run(const OpenFolder& parent, const QByteArray& name) {
+        struct stat st;
+        if (::fstatat(parent.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return true;
+        const QString path = parent.pathOf(name);
+        if (!S_ISDIR(st.st_mode)) {
+            m_visitor.leaf(parent.fd(), name, st, path);
+            return true;
+        }
+        if (!push(parent.fd(), name, st, path)) return true;
+        while (!m_stack.empty()) {
+            if (m_options.cancel && m_options.cancel->load()) {
+                m_report.cancelled = true;
+                return false;
+            }
+            Frame& f = m_stack.back();
+            if (f.next < f.names.size()) {
+                const QByteArray child = f.names[f.next++];
+                struct stat cs;
+                if (::fstatat(f.fd, child.constData(), &cs, AT_SYMLINK_NOFOLLOW) != 0) {
+                    if (errno != ENOENT) m_report.problems << line(f.path + QLatin1Char('/') + FsName::fromBytes(child), reason(errno));
+                    continue;
+                }
+                const QString childPath = f.path + QLatin1Char('/') + FsName::fromBytes(child);
+                if (S_ISDIR(cs.st_mode))
+                    push(f.fd, child, cs, childPath);
+                else
+                    m_visitor.leaf(f.fd, child, cs, childPath);
+                continue;
+            }
+            if (!pop(parent.fd())) return false;
+        }
+        return true;
+    }
+
+private:
+    bool push(int parentFd, const QByteArray& name, const struct stat& st, const QString& path) {
+        int fd = ::openat(parentFd, name.constData(), FolderFlags);
+        if (fd < 0 && m_visitor.unopenable && m_visitor.unopenable(parentFd, name, st, errno))
+            fd = ::openat(parentFd, name.constData(), FolderFlags);
+        if (fd < 0) {
+            // A link swapped in (ELOOP, ENOTDIR) is not entered; the visitor's leave still gets a
+            // chance to remove what is there now only if it is an empty folder.
+            m_report.problems << line(path, reason(errno));
+            return false;
+        }
+        struct stat opened;
+        if (::fstat(fd, &opened) != 0 || opened.st_dev != st.st_dev || opened.st_ino != st.st_ino) {
+            ::close(fd);
+            m_report.problems << line(path, localized("it changed while Corvane worked on it"));
+            return false;
+        }
+        bool ok = false;
+        Frame frame;
+        frame.fd = fd;
+        frame.dev = opened.st_dev;
+        frame.ino = opened.st_ino;
+        frame.name = name;
+        frame.path = path;
+        if (m_visitor.enter) m_visitor.enter(fd, opened, path);
+        frame.names = namesOf(fd, &ok);
+        if (!ok) m_report.problems << line(path, localized("its contents can't be read"));
+        if (m_stack.size() >= HeldDepth) {
+            Frame& released = m_stack[m_stack.size() - HeldDepth];
+            if (released.fd >= 0) {
+                ::close(released.fd);
+                released.fd = -1;
+            }
+        }
+        m_stack.push_back(std::move(frame));
+        return true;
+    }
+
+    bool pop(int topParent) {
+        Frame done = std::move(m_stack.back());
+        m_stack.pop_back();
+        int parentFd = topParent;
+        if (!m_stack.empty()) {
+            Frame& up = m_stack.back();
+            if (up.fd < 0) {
+                const int fd = ::openat(done.fd, "..", FolderFlags);
+                struct stat st;
+                if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_dev != up.dev || st.st_ino != up.ino) {
+                    if (fd >= 0) ::close(fd);
+                    ::close(done.fd);
+                    m_report.problems << line(done.path, localized("its folder was moved while Corvane worked in it; stopped"));
+                    return false;
+                }
+                up.fd = fd;
+            }
+            parentFd = up.fd;
+        }
+        ::close(done.fd);
+        if (m_visitor.leave) m_visitor.leave(parentFd, done.name, done.path);
+        return true;
+    }
+
+    const Visitor& m_visitor;
+    const FsTree::Options& m_options;
+    FsTree::Report& m_report;
+    std::vector<Frame> m_stack;
+};
+
+void unlinkLeaf(int fd, const QByteArray& name, const QString& path, const FsTree::Options& options, FsTree::Report& report) {
+    if (::unlinkat(fd, name.constData(), 0) == 0) {
+        ++report.removed;
+        return;
+    }
+    int error = errno;
+    if (error == ENOENT) return;
+    if (error == EPERM && options.clearLockedFlags && LockedFlags::clearAt(fd, name)) {
+        if (::unlinkat(fd, name.constData(), 0) == 0) {
+            ++report.removed;
+            return;
+        }
+        error = errno;
+    }
+    report.problems << line(path, reason(error));
+}
+
+Visitor removalVisitor(const FsTree::Options& options, FsTree::Report& report) {
+    Visitor v;
+    v.leaf = [&](int fd, const QByteArray& name, const struct stat&, const QString& path) {
+        unlinkLeaf(fd, name, path, options, report);
+    };
+    // Like rm -rf, a folder's permissions are taken as they are; only the locked flags are cleared.
+    v.enter = [&](int fd, const struct stat&, const QString&) {
+        if (options.clearLockedFlags) LockedFlags::clear(fd);
+    };
+    v.leave = [&](int parent, const QByteArray& name, const QString& path) {
+        if (::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0) {
+            ++report.removed;
+            return;
+        }
+        // Not empty: what stayed inside is already reported.
+        if (errno != ENOTEMPTY && errno != EEXIST && errno != ENOENT) report.problems << line(path, reason(errno));
+    };
+    return v;
+}
+
+// Overwrites one opened regular file; the problems it had go to `report`.
+void overwriteOpened(int fd, const struct stat& st, const QString& path, FsTree::Report& report) {
+    static const std::vector<char> pattern = [] {
+        std::vector<char> block(1 << 16);
+        for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>((i * 131 + 17) & 0xff);
+        return block;
+    }();
+    off_t written = 0;
+    while (written < st.st_size) {
+        const size_t chunk = size_t(std::min<off_t>(off_t(pattern.size()), st.st_size - written));
+        const ssize_t n = ::pwrite(fd, pattern.data(), chunk, written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            report.problems << line(path, localized("removed, not overwritten whole: %1").arg(reason(n < 0 ? errno : ENOSPC)));
+            return;
+        }
+        written += n;
+    }
+    if (::fsync(fd) != 0) {
+        report.problems << line(path, localized("removed, the overwrite may not have reached the disk: %1").arg(reason(errno)));
+        return;
+    }
+    struct stat after;
+    if (::fstat(fd, &after) == 0 && after.st_size > st.st_size) {
+        report.problems << line(path, localized("removed, but data was added while it was overwritten"));
+        return;
+    }
+    ++report.overwritten;
+}
+
+void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const QString& path, const FsTree::Options& options,
+               FsTree::Report& report) {
+    if (S_ISREG(st.st_mode)) {
+        constexpr int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        int fd = ::openat(folder, name.constData(), flags);
+        if (fd < 0 && errno == EACCES && st.st_uid == ::geteuid() &&
+            ::fchmodat(folder, name.constData(), (st.st_mode & 07777) | S_IWUSR, AT_SYMLINK_NOFOLLOW) == 0)
+            fd = ::openat(folder, name.constData(), flags);
+        if (fd < 0) {
+            report.problems << line(path, localized("removed, not overwritten: %1").arg(reason(errno)));
+        } else {
+            struct stat opened;
+            if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
+                report.problems << line(path, localized("removed, not overwritten: it is not a regular file"));
+            else if (opened.st_nlink > 1)
+                report.problems << line(path, FsTree::otherNamesText());
+            else
+                overwriteOpened(fd, opened, path, report);
+            ::close(fd);
+        }
+    }
+    // Links, FIFOs, sockets and devices are only unlinked; nothing behind them is touched.
+    unlinkLeaf(folder, name, path, options, report);
+}
+
+}  // namespace
+
+namespace FsTree {
+
+QString otherNamesText() { return localized("removed, not overwritten: it has other names"); }
+
+Report remove(const OpenFolder& parent, const QByteArray& name, const Options& options) {
+    Report report;
+    if (!parent.isOpen() || name.isEmpty()) return report;
+    const Visitor visitor = removalVisitor(options, report);
+    Walk(visitor, options, report).run(parent, name);
+    report.gone = !parent.has(name);
+    return report;
+}
+
+Report erase(const OpenFolder& parent, const QByteArray& name, const Options& options) {
+    Report report;
+    if (!parent.isOpen() || name.isEmpty()) return report;
+    Visitor visitor = removalVisitor(options, report);
+    visitor.leaf = [&](int fd, const QByteArray& leaf, const struct stat& st, const QString& path) {
+        eraseLeaf(fd, leaf, st, path, options, report);
+    };
+    Walk(visitor, options, report).run(parent, name);
+    report.gone = !parent.has(name);
+    return report;
+}
+
+std::optional<quint64> allocatedBytes(const OpenFolder& parent, const QByteArray& name) {
+    if (!parent.isOpen() || !parent.has(name)) return std::nullopt;
+    quint64 blocks = 0;
+    QSet<QPair<quint64, quint64>> linked;
+    auto count = [&](const struct stat& st) {
+        if (!S_ISDIR(st.st_mode) && st.st_nlink > 1) {
+            const QPair<quint64, quint64> key(st.st_dev, st.st_ino);
+            if (linked.contains(key)) return;
+            linked.insert(key);
+        }
+        blocks += quint64(st.st_blocks);
+    };
+    Report report;
+    Options options;
+    Visitor v;
+    v.leaf = [&](int, const QByteArray&, const struct stat& st, const QString&) { count(st); };
+    v.enter = [&](int, const struct stat& st, const QString&) { count(st); };
+    Walk(v, options, report).run(parent, name);
+    // du rounds the total up to whole kilobytes.
+    return (blocks + 1) / 2 * 1024;
+}
+
+}  // namespace FsTree

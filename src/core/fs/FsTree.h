@@ -1,0 +1,44 @@
+#pragma once
+
+#include "OpenFolder.h"
+
+#include <QStringList>
+
+#include <atomic>
+
+/// Work on a whole entry of an opened folder, at any depth: removal, secure erase and measuring.
+/// The walk holds each folder by descriptor and enters a sub-folder only by its name in the folder
+/// just listed, never following a link; a folder swapped for a link mid-walk is not entered, and a
+/// folder moved away mid-walk stops the work. Depth is not limited by PATH_MAX or by descriptors.
+namespace FsTree {
+
+struct Options {
+    bool clearLockedFlags = false;             ///< clear immutable and append-only flags on the way
+    const std::atomic_bool* cancel = nullptr;  ///< checked between entries
+};
+
+struct Report {
+    bool gone = false;       ///< nothing is left at the entry's name
+    bool cancelled = false;  ///< stopped by the caller's cancel flag
+    quint64 removed = 0;     ///< entries removed, folders included
+    quint64 overwritten = 0; ///< regular files overwritten whole (erase only)
+    QStringList problems;    ///< one line per entry that resisted or was not overwritten: "path: what"
+};
+
+/// Removes the entry `name` of `parent`: a link as a link, a folder with everything below it.
+Report remove(const OpenFolder& parent, const QByteArray& name, const Options& options = {});
+
+/// Like remove(), but every regular file is overwritten whole and synced before it is unlinked. A
+/// file with other hard links is unlinked without being overwritten (its data lives on under its
+/// other names) and said so; a file that can't be opened for writing, a short write, a failed sync
+/// and data added during the overwrite are said too.
+Report erase(const OpenFolder& parent, const QByteArray& name, const Options& options = {});
+
+/// Bytes allocated to the entry and everything below it, as "du -k" counts them (1 KB units, a
+/// hard-linked file once, links not followed), times 1024. Nothing when the entry can't be read.
+std::optional<quint64> allocatedBytes(const OpenFolder& parent, const QByteArray& name);
+
+/// The text of the problem line for a hard-linked file that was only unlinked.
+QString otherNamesText();
+
+}  // namespace FsTree

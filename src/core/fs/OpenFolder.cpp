@@ -1,0 +1,293 @@
+#include "OpenFolder.h"
+
+#include "platform/Localized.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+constexpr int MaxLinks = 40;
+
+QByteArray& systemPart() {
+    static QByteArray part;
+    return part;
+}
+
+// Whether the folder reached by `where` plus `step` lies within the system's own part.
+bool inSystemPart(const QList<QByteArray>& where, const QByteArray& step) {
+    const QByteArray& part = systemPart();
+    if (part.isEmpty()) return false;
+    QByteArray path;
+    for (const QByteArray& s : where) path += '/' + s;
+    path += '/' + step;
+    return part == path || part.startsWith(path + '/');
+}
+
+void say(QString* why, const QString& text) {
+    if (why) *why = text;
+}
+
+QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QList<QByteArray> steps(const QByteArray& path) {
+    QList<QByteArray> out;
+    for (const QByteArray& step : path.split('/'))
+        if (!step.isEmpty() && step != ".") out << step;
+    return out;
+}
+
+QString joinedText(const QList<QByteArray>& where) {
+    QByteArray path;
+    for (const QByteArray& step : where) path += '/' + step;
+    return FsName::fromBytes(path.isEmpty() ? QByteArray("/") : path);
+}
+
+// Whether a folder passes the owner rule: root's or the user's, and not open to everyone's writes
+// unless the sticky bit keeps others from replacing what is not theirs.
+bool ownedAsRuled(const struct stat& st, const OwnerRule& rule) {
+    if (!rule.check) return true;
+    if (st.st_uid != 0 && st.st_uid != rule.uid) return false;
+    return !(st.st_mode & S_IWOTH) || (st.st_mode & S_ISVTX);
+}
+
+std::optional<QByteArray> linkTarget(int folder, const QByteArray& name) {
+    QByteArray buffer(4096, Qt::Uninitialized);
+    const ssize_t n = ::readlinkat(folder, name.constData(), buffer.data(), buffer.size());
+    if (n <= 0 || n >= buffer.size()) return std::nullopt;
+    buffer.truncate(n);
+    return buffer;
+}
+
+}  // namespace
+
+OpenFolder::~OpenFolder() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+OpenFolder::OpenFolder(OpenFolder&& other) noexcept : m_fd(other.m_fd), m_path(std::move(other.m_path)) {
+    other.m_fd = -1;
+}
+
+OpenFolder& OpenFolder::operator=(OpenFolder&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = other.m_fd;
+        m_path = std::move(other.m_path);
+        other.m_fd = -1;
+    }
+    return *this;
+}
+
+OpenFolder OpenFolder::open(const QString& path, OwnerRule owners, QString* why) {
+    const QByteArray raw = FsName::toBytes(path);
+    if (!raw.startsWith('/')) {
+        say(why, localized("\"%1\" is not an absolute path.").arg(FsName::displayText(path)));
+        return {};
+    }
+    QList<QByteArray> pending = steps(raw);
+    QList<QByteArray> where;
+    int fd = ::open("/", FolderFlags);
+    int links = 0;
+    auto fail = [&](const QString& text) {
+        if (fd >= 0) ::close(fd);
+        say(why, text);
+        return OpenFolder();
+    };
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0) return fail(localized("\"/\" can't be opened."));
+    if (!ownedAsRuled(st, owners)) return fail(localized("\"/\" may be changed by other users."));
+
+    while (!pending.isEmpty()) {
+        const QByteArray step = pending.takeFirst();
+        if (step == "..") return fail(localized("\"%1\" has a \"..\" step.").arg(FsName::displayText(path)));
+        const int next = ::openat(fd, step.constData(), FolderFlags | O_NOFOLLOW);
+        if (next < 0) {
+            const int error = errno;
+            struct stat link;
+            const QString here = FsName::displayText(joinedText(where + QList<QByteArray>{step}));
+            if ((error == ELOOP || error == ENOTDIR) && ::fstatat(fd, step.constData(), &link, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISLNK(link.st_mode)) {
+                // Only a link the administrator made is taken (a system whose /home is a link);
+                // anything else could have been planted to send the work elsewhere.
+                struct stat holder;
+                const bool adminLink = inSystemPart(where, step) && link.st_uid == 0 && ::fstat(fd, &holder) == 0 &&
+                                       holder.st_uid == 0 && !(holder.st_mode & (S_IWGRP | S_IWOTH));
+                const std::optional<QByteArray> target = adminLink ? linkTarget(fd, step) : std::nullopt;
+                if (!target || ++links > MaxLinks)
+                    return fail(localized("\"%1\" is a link; Corvane does not follow it.").arg(here));
+                // Resolve the link's text against where we are, then start again from "/".
+                QList<QByteArray> resolved = target->startsWith('/') ? QList<QByteArray>() : where;
+                for (const QByteArray& t : steps(*target)) {
+                    if (t == "..") {
+                        if (!resolved.isEmpty()) resolved.removeLast();
+                    } else {
+                        resolved << t;
+                    }
+                }
+                pending = resolved + pending;
+                where.clear();
+                ::close(fd);
+                fd = ::open("/", FolderFlags);
+                if (fd < 0) return fail(localized("\"/\" can't be opened."));
+                continue;
+            }
+            return fail(localized("\"%1\" can't be opened: %2.").arg(here, reason(error)));
+        }
+        ::close(fd);
+        fd = next;
+        where << step;
+        if (owners.check && (::fstat(fd, &st) != 0 || !ownedAsRuled(st, owners)))
+            return fail(localized("\"%1\" belongs to someone else or may be changed by other users.")
+                            .arg(FsName::displayText(joinedText(where))));
+    }
+    return OpenFolder(fd, path.size() > 1 && path.endsWith(QLatin1Char('/')) ? path.chopped(1) : path);
+}
+
+void OpenFolder::setSystemPart(const QString& path) {
+    QByteArray raw = FsName::toBytes(path);
+    while (raw.size() > 1 && raw.endsWith('/')) raw.chop(1);
+    systemPart() = raw == "/" ? QByteArray() : raw;
+}
+
+OpenFolder OpenFolder::openChosen(const QString& path, QString* why) {
+    const QString absolute = path.startsWith(QLatin1Char('/')) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    const int fd = ::open(FsName::toBytes(absolute).constData(), FolderFlags);
+    if (fd < 0) {
+        say(why, localized("\"%1\" can't be opened: %2.").arg(FsName::displayText(absolute), reason(errno)));
+        return {};
+    }
+    return OpenFolder(fd, absolute);
+}
+
+OpenFolder OpenFolder::child(const QByteArray& name, QString* why) const {
+    if (!isOpen() || name.isEmpty() || name.contains('/') || name == "." || name == "..") {
+        say(why, localized("\"%1\" is not a name in a folder.").arg(FsName::fromBytes(name)));
+        return {};
+    }
+    const int fd = ::openat(m_fd, name.constData(), FolderFlags | O_NOFOLLOW);
+    if (fd < 0) {
+        const int error = errno;
+        say(why, error == ELOOP ? localized("\"%1\" is a link; Corvane does not follow it.").arg(FsName::displayText(pathOf(name)))
+                                : localized("\"%1\" can't be opened: %2.").arg(FsName::displayText(pathOf(name)), reason(error)));
+        return {};
+    }
+    return OpenFolder(fd, pathOf(name));
+}
+
+QString OpenFolder::pathOf(const QByteArray& name) const {
+    const QString leaf = FsName::fromBytes(name);
+    return m_path.endsWith(QLatin1Char('/')) ? m_path + leaf : m_path + QLatin1Char('/') + leaf;
+}
+
+std::optional<struct stat> OpenFolder::stat() const {
+    struct stat st;
+    if (!isOpen() || ::fstat(m_fd, &st) != 0) return std::nullopt;
+    return st;
+}
+
+QList<QByteArray> OpenFolder::names(bool* ok) const {
+    QList<QByteArray> out;
+    if (ok) *ok = false;
+    if (!isOpen()) return out;
+    // A descriptor of its own, so reading never moves the held one.
+    const int fd = ::openat(m_fd, ".", FolderFlags);
+    if (fd < 0) return out;
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return out;
+    }
+    errno = 0;
+    while (const dirent* e = ::readdir(dir)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        out << QByteArray(n);
+    }
+    const bool complete = errno == 0;
+    ::closedir(dir);
+    if (ok) *ok = complete;
+    return out;
+}
+
+QList<FsEntry> OpenFolder::entries(bool* ok) const {
+    QList<FsEntry> out;
+    const QList<QByteArray> all = names(ok);
+    out.reserve(all.size());
+    for (const QByteArray& name : all) {
+        FsEntry entry;
+        entry.name = name;
+        if (::fstatat(m_fd, name.constData(), &entry.st, AT_SYMLINK_NOFOLLOW) == 0) out << entry;
+    }
+    return out;
+}
+
+std::optional<struct stat> OpenFolder::entry(const QByteArray& name) const {
+    struct stat st;
+    if (!isOpen() || name.isEmpty() || ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+    return st;
+}
+
+std::optional<QByteArray> OpenFolder::readFile(const QByteArray& name, qint64 cap) const {
+    if (!isOpen() || name.isEmpty()) return std::nullopt;
+    // Non-blocking, so a FIFO planted in a record's place can't hold the reader.
+    const int fd = ::openat(m_fd, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray data;
+    data.resize(qMin<qint64>(cap, qMax<qint64>(st.st_size, 0)));
+    qint64 got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += n;
+    }
+    ::close(fd);
+    data.truncate(got);
+    return data;
+}
+
+bool OpenFolder::writeFileReplacing(const QByteArray& name, const QByteArray& data, mode_t mode) const {
+    if (!isOpen() || name.isEmpty() || name.contains('/')) return false;
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
+        temp = '.' + name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::openat(m_fd, temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+    qint64 done = 0;
+    bool ok = true;
+    while (ok && done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) ok = false;
+        else done += n;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    // The rename replaces whatever is at `name`, a link included, instead of writing through it.
+    ok = ok && ::renameat(m_fd, temp.constData(), m_fd, name.constData()) == 0;
+    if (!ok) ::unlinkat(m_fd, temp.constData(), 0);
+    return ok;
+}
+
+bool OpenFolder::unlinkEntry(const QByteArray& name) const {
+    if (!isOpen() || name.isEmpty()) return false;
+    ::unlinkat(m_fd, name.constData(), 0);
+    return !has(name);
+}

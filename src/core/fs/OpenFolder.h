@@ -1,0 +1,94 @@
+#pragma once
+
+#include "FsName.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+/// One entry of an opened folder: its raw name and what one lstat of it said.
+struct FsEntry {
+    QByteArray name;
+    struct stat st {};
+
+    QString text() const { return FsName::fromBytes(name); }
+    bool isFolder() const { return S_ISDIR(st.st_mode); }
+    bool isLink() const { return S_ISLNK(st.st_mode); }
+    bool isRegular() const { return S_ISREG(st.st_mode); }
+};
+
+/// Who may own the folders on the way to a folder that must belong to a user.
+struct OwnerRule {
+    bool check = false;  ///< off: only links are refused
+    uid_t uid = 0;       ///< besides root, the one owner allowed
+    static OwnerRule none() { return {}; }
+    static OwnerRule ownedBy(uid_t uid) { return {true, uid}; }
+};
+
+/// A folder held by a descriptor. Everything below it is reached relative to that descriptor, so
+/// a folder renamed or swapped for a link after it was opened never redirects the work. Move-only.
+class OpenFolder {
+public:
+    OpenFolder() = default;
+    ~OpenFolder();
+    OpenFolder(OpenFolder&& other) noexcept;
+    OpenFolder& operator=(OpenFolder&& other) noexcept;
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+
+    /// Opens an absolute path from "/" one step at a time, never following a link, except within the
+    /// system's own part of the path (see setSystemPart()) a link that only the administrator could
+    /// have made (owned by root, in a folder of root's that no one else may write). With `owners`, every step must belong to root
+    /// or the rule's user and must not be writable by others unless it has the sticky bit. Not open
+    /// when any step fails; `why` then says which step and why.
+    static OpenFolder open(const QString& path, OwnerRule owners = {}, QString* why = nullptr);
+    /// The leading part of paths that the system set up (the user's home as the user database names
+    /// it: "/home" may be a link on some systems). Steps below it are the user's and never followed.
+    /// Empty (the default, and under a sandbox) means no link is followed anywhere.
+    static void setSystemPart(const QString& path);
+
+    /// Opens a folder the user named (a chosen item's folder): links on the way are followed as the
+    /// user meant them, once; only the work below it is kept from following links.
+    static OpenFolder openChosen(const QString& path, QString* why = nullptr);
+    /// Opens the entry `name` of this folder, only when it is a real folder (not a link).
+    OpenFolder child(const QByteArray& name, QString* why = nullptr) const;
+    OpenFolder child(const QString& name, QString* why = nullptr) const { return child(FsName::toBytes(name), why); }
+
+    bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+    /// The path it was opened by (lossless text), for records and messages.
+    QString path() const { return m_path; }
+    /// The path of an entry (lossless text).
+    QString pathOf(const QByteArray& name) const;
+    /// The folder's own attributes.
+    std::optional<struct stat> stat() const;
+
+    /// Every entry but "." and "..", hidden ones included, in the file system's order, with one lstat
+    /// each. Entries that vanish while listed are left out. `ok` is false when the folder can't be read.
+    QList<FsEntry> entries(bool* ok = nullptr) const;
+    /// Only the raw names (no lstat).
+    QList<QByteArray> names(bool* ok = nullptr) const;
+    /// lstat of one entry; nothing when it is not there (or can't be seen).
+    std::optional<struct stat> entry(const QByteArray& name) const;
+    /// Whether anything is at `name`, a dangling link included.
+    bool has(const QByteArray& name) const { return entry(name).has_value(); }
+
+    /// Reads a regular file of this folder (never a link, a FIFO or a device), at most `cap` bytes.
+    /// Nothing when it is missing or is not a regular file.
+    std::optional<QByteArray> readFile(const QByteArray& name, qint64 cap) const;
+    /// Replaces (or creates) `name` with `data` through a new file and a rename, never writing
+    /// through a link. False when it could not be written whole; the old file then stays.
+    bool writeFileReplacing(const QByteArray& name, const QByteArray& data, mode_t mode = 0644) const;
+    /// Removes one non-folder entry (a link as a link). True when nothing is left at `name`.
+    bool unlinkEntry(const QByteArray& name) const;
+
+private:
+    OpenFolder(int fd, QString path) : m_fd(fd), m_path(std::move(path)) {}
+
+    int m_fd = -1;
+    QString m_path;
+};
