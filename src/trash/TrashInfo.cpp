@@ -6,8 +6,6 @@
 
 #include <QDir>
 #include <QSet>
-#include <QStringDecoder>
-#include <QUrl>
 
 
 namespace {
@@ -23,11 +21,10 @@ bool wellEscaped(const QByteArray& value) {
     return true;
 }
 
-std::optional<QString> strictUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError() || text.contains(QChar(0))) return std::nullopt;
-    return text;
+// File names are bytes: what is not UTF-8 is kept losslessly; only a NUL can't be part of a path.
+std::optional<QString> pathText(const QByteArray& bytes) {
+    if (bytes.contains('\0')) return std::nullopt;
+    return FsName::fromBytes(bytes);
 }
 
 QDateTime parseDate(const QByteArray& value) {
@@ -58,7 +55,7 @@ std::optional<Record> parse(const QByteArray& text, bool withDate) {
         else if (line.startsWith("DeletionDate=") && !date) date = line.mid(13);
     }
     if (!sawGroup || !path || path->isEmpty() || !wellEscaped(*path)) return std::nullopt;
-    const std::optional<QString> decoded = strictUtf8(QByteArray::fromPercentEncoding(*path));
+    const std::optional<QString> decoded = pathText(QByteArray::fromPercentEncoding(*path));
     if (!decoded || decoded->isEmpty()) return std::nullopt;
     for (const QStringView step : QStringView(*decoded).split(QLatin1Char('/')))
         if (step == QLatin1String("..")) return std::nullopt;
@@ -70,7 +67,7 @@ std::optional<Record> parse(const QByteArray& text, bool withDate) {
 
 QByteArray format(const QString& path, const QDateTime& deletionDate) {
     // "/" stays readable, everything else outside the unreserved set is escaped.
-    return "[Trash Info]\nPath=" + QUrl::toPercentEncoding(path, "/") + "\nDeletionDate=" +
+    return "[Trash Info]\nPath=" + FsName::toBytes(path).toPercentEncoding("/") + "\nDeletionDate=" +
            deletionDate.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + "\n";
 }
 

@@ -21,7 +21,8 @@ struct Record {
 /// The record of an info file's text: "[Trash Info]", then "Path=" (percent-encoded) and
 /// "DeletionDate=" in "2004-08-31T22:32:08" or "20040831T223208" form; the first of each key wins
 /// and other lines are ignored. Nothing when the group is missing, "Path=" is missing or empty,
-/// its escapes are broken, it decodes to something other than UTF-8, or a step of it is "..".
+/// its escapes are broken, it holds a NUL, or a step of it is "..". Bytes that are not UTF-8 are
+/// kept losslessly (see FsName).
 /// Without `withDate` the date is left unread (listing needs only the place).
 std::optional<Record> parse(const QByteArray& text, bool withDate = true);
 /// The text of an info file for `path` (already absolute or relative as it should be written).

@@ -7,6 +7,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 /// A fresh temporary folder per test that can be removed even when a test left read-only folders.
 class TempRoot {
 public:
@@ -15,6 +17,9 @@ public:
         QDirIterator it(m_dir.path(), QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) ::chmod(QFile::encodeName(it.next()).constData(), 0755);
+        // By bytes: Qt can't see names that are not UTF-8, and would leave them behind.
+        std::error_code ignored;
+        std::filesystem::remove_all(std::filesystem::path(QFile::encodeName(m_dir.path()).toStdString()), ignored);
     }
     QString path() const { return m_dir.path(); }
     QString file(const QString& relative) const { return m_dir.filePath(relative); }

@@ -1,6 +1,7 @@
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "trash/DirectorySizes.h"
+#include "core/fs/FsName.h"
 #include "trash/TrashInfo.h"
 
 #include <QDir>
@@ -36,12 +37,16 @@ TEST(TrashInfo, RecordsThatCannotBeTrustedAreRejected) {
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=\n"));
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/bad%zzescape\n"));
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/cut%4\n"));
-    EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/latin1-%E9t%E9\n"));  // not UTF-8
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/nul%00byte\n"));
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/home/me/../../etc/passwd\n"));
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=..%2F..%2Fetc\n"));
     EXPECT_FALSE(TrashInfo::parse(QByteArray("\xff\xfe\x00[", 4)));
     EXPECT_TRUE(TrashInfo::parse("[Trash Info]\nPath=/home/me/..hidden/a..b\n"));  // dots inside names are fine
+    // A name that is not UTF-8 is a name all the same: kept byte for byte.
+    const auto latin1 = TrashInfo::parse("[Trash Info]\nPath=/latin1-%E9t%E9\n");
+    ASSERT_TRUE(latin1);
+    EXPECT_EQ(FsName::toBytes(latin1->path), QByteArray("/latin1-\xe9t\xe9"));
+    EXPECT_EQ(TrashInfo::parse(TrashInfo::format(latin1->path, {}))->path, latin1->path);
 }
 
 TEST(TrashInfo, FormatRoundTripsOddNames) {
