@@ -3,6 +3,7 @@
 #include "app/FileUtilities.h"
 #include "core/fs/FsName.h"
 #include "empty/ForceEmptyPass.h"
+#include "erase/SecureEraser.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
@@ -203,6 +204,38 @@ TEST(HostileTrash, FifosAndDevicesWhereRecordsBelongNeverHoldTheWork) {
         EXPECT_EQ(h.scan().items.size(), 2);
         EXPECT_EQ(h.empty(), 0);
     }
+}
+
+TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
+    TempRoot outside;
+    SandboxBuilder canary(outside.path());
+    for (int i = 0; i < 20; ++i) canary.writeFile(QStringLiteral("precious/f%1.txt").arg(i), "precious data");
+    const bool locked = HostileFs::setImmutable(outside.file("precious/f0.txt"), true);
+    const QByteArray before = HostileFs::treeDigest(outside.path());
+    enum Flow { ForcedPass, Tolvik, TableDelete, TableErase, EraseChosen };
+    for (const Flow flow : {ForcedPass, Tolvik, TableDelete, TableErase, EraseChosen}) {
+        for (int round = 0; round < 3; ++round) {
+            Home h(false);
+            const QString trash = TrashInfo::trashFolderOfFiles(h.trash());
+            const QString item = h.sandbox.trashItem(trash, "Item", "/home/me/Item", "x", true);
+            for (int i = 0; i < 300; ++i) h.sandbox.writeFile(item + QStringLiteral("/busy/f%1").arg(i), "trash");
+            ASSERT_EQ(::symlink(QFile::encodeName(outside.file("precious")).constData(),
+                                QFile::encodeName(item + "/busy-link").constData()), 0);
+            {
+                HostileFs::Swapper swapper(item + "/busy", item + "/busy-link");
+                while (swapper.swaps() < 10) std::this_thread::yield();
+                switch (flow) {
+                case ForcedPass: h.empty(); break;
+                case Tolvik: h.tolvik(); break;
+                case TableDelete: TrashItemActions(h.commands).deleteItem(item); break;
+                case TableErase: TrashItemActions(h.commands).secureDeleteItem(item); break;
+                case EraseChosen: SecureEraser(h.commands).eraseItems({item}); break;
+                }
+            }
+            ASSERT_EQ(HostileFs::treeDigest(outside.path()), before) << "flow " << flow << " round " << round;
+        }
+    }
+    if (locked) HostileFs::setImmutable(outside.file("precious/f0.txt"), false);
 }
 
 }  // namespace
