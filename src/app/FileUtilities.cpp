@@ -139,7 +139,8 @@ quint64 FileUtilities::fastFolderSizeAtFilePath(const QString& path) const {
         return static_cast<quint64>(lst.st_size);
     }
     const TaskResult result =
-        m_tasks->run(QStringLiteral("/usr/bin/du"), {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), path});
+        m_tasks->run(QStringLiteral("/usr/bin/du"),
+                     {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), QStringLiteral("--"), path});
     if (!result.started) return 0;
     return parseDuOutput(result.standardOutput);
 }
