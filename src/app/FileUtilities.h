@@ -45,6 +45,8 @@ public:
     quint64 fastFolderSizeAtFilePath(const QString& path) const;
     /// The size of the user's Trash folder.
     quint64 getTrashFileSize() const;
+    /// The layout these utilities measure in.
+    std::shared_ptr<const Paths> paths() const { return m_paths; }
 
 private:
     std::shared_ptr<const Paths> m_paths;

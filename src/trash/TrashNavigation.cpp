@@ -2,6 +2,7 @@
 
 #include "TrashScanner.h"
 #include "app/FileUtilities.h"
+#include "platform/Paths.h"
 
 #include <QFileInfo>
 
@@ -15,6 +16,8 @@ void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
 QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& folder, const FileUtilities& files) {
     QList<CVTrashFileNode::Ptr> items;
     const QString base = folder.theTrashPath;
+    // Names inside an item are shown whole where the Trash hides nothing behind a leading dot.
+    const bool wholeNames = files.paths() && files.paths()->layout() == Paths::Layout::Freedesktop;
     for (const QString& name : TrashScanner::listFolder(base)) {
         const QString path = base + QLatin1Char('/') + name;
         const QFileInfo info(path);
@@ -30,7 +33,7 @@ QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& 
         node->lastModifiedDate = FileUtilities::modificationDate(path);
         node->theTrashPath = path;
         node->theFilePermission = FileUtilities::getFilePermissionwithPath(path);
-        if (name.startsWith(QLatin1Char('.'))) {
+        if (!wholeNames && name.startsWith(QLatin1Char('.'))) {
             node->theFileName = name.mid(1);
             node->theOrignalpath = QStringLiteral("--");
         } else {
