@@ -129,6 +129,7 @@ void AppDelegate::awakeFromNib() {
     m_autoClean->setConditions(thePopViewController);
     m_autoClean->setTrashSizeFunction([this] { return m_fileUtilities->getTrashFileSize(); });
     m_autoClean->setStartEmptying([this] { return m_empty->ForceEmptyTrash(); });
+    m_autoClean->setEmptyingRunning([this] { return m_empty->isRunning(); });
     m_autoClean->setShowLastClean([this](const QString& size, const QString& date) {
         thePopViewController->ShowLastCleanUpInfo(size, date);
         window->setLastCleanText(size.isNull() ? localized("Last cleaned %1").arg(date)

@@ -107,6 +107,7 @@ int check(CliContext& ctx) {
         passRequested = true;
         return true;
     });
+    policy.setEmptyingRunning([&] { return passRequested; });
 
     const AutoCleanPolicy::Outcome outcome = policy.CleanUpTimer_hander();
     QTextStream& out = *ctx.out;
