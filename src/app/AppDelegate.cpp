@@ -140,6 +140,7 @@ void AppDelegate::awakeFromNib() {
     protectionRules = std::make_shared<ProtectionRules>(m_services.defaults);
     protectedItems = std::make_shared<ProtectedItems>(protectionRules, TrashOrigPathArray);
     protectViewController = new PPopoverWindowConterller(protectionRules, m_nc.get(), m_services.paths, this);
+    protectViewController->setAlerts(m_services.alerts);
     deleteProtectWindow = new DeleteProtectWindow(protectViewController);
     theConfirmWindow = new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands);
     m_empty->setProtection(protectionHooks(protectionRules, protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {
