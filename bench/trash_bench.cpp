@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     const double duAlone = bestSeconds(3, [&] {
         for (const QString& name : entries)
             if (name.startsWith(QLatin1String("Folder")))
-                tasks->run(QStringLiteral("/usr/bin/du"), {"-k", "-d", "0", trash + "/" + name});
+                tasks->run(QStringLiteral("/usr/bin/du"), {"-k", "-d", "0", "--", trash + "/" + name});
     });
     auto origPaths = std::make_shared<TrashOrigPaths>();
     TrashScanner scanner(paths, files, origPaths, std::make_shared<Workspace>(paths));

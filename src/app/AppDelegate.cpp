@@ -129,6 +129,7 @@ void AppDelegate::awakeFromNib() {
     m_autoClean->setConditions(thePopViewController);
     m_autoClean->setTrashSizeFunction([this] { return m_fileUtilities->getTrashFileSize(); });
     m_autoClean->setStartEmptying([this] { return m_empty->ForceEmptyTrash(); });
+    m_autoClean->setEmptyingRunning([this] { return m_empty->isRunning(); });
     m_autoClean->setShowLastClean([this](const QString& size, const QString& date) {
         thePopViewController->ShowLastCleanUpInfo(size, date);
         window->setLastCleanText(size.isNull() ? localized("Last cleaned %1").arg(date)
@@ -139,6 +140,7 @@ void AppDelegate::awakeFromNib() {
     protectionRules = std::make_shared<ProtectionRules>(m_services.defaults);
     protectedItems = std::make_shared<ProtectedItems>(protectionRules, TrashOrigPathArray);
     protectViewController = new PPopoverWindowConterller(protectionRules, m_nc.get(), m_services.paths, this);
+    protectViewController->setAlerts(m_services.alerts);
     deleteProtectWindow = new DeleteProtectWindow(protectViewController);
     theConfirmWindow = new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands);
     m_empty->setProtection(protectionHooks(protectionRules, protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {

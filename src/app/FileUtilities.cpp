@@ -156,7 +156,8 @@ quint64 FileUtilities::fastFolderSizeAtFilePath(const QString& path) const {
         return FsTree::allocatedBytes(parent, FsName::toBytes(name)).value_or(0);
     }
     const TaskResult result =
-        m_tasks->run(QStringLiteral("/usr/bin/du"), {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), path});
+        m_tasks->run(QStringLiteral("/usr/bin/du"),
+                     {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), QStringLiteral("--"), path});
     if (!result.started) return 0;
     return parseDuOutput(result.standardOutput);
 }

@@ -10,6 +10,7 @@
 #include "platform/Localized.h"
 
 #include <QLoggingCategory>
+#include <QScopeGuard>
 
 namespace {
 // Debug lines of the clean; off unless QT_LOGGING_RULES turns them on.
@@ -59,51 +60,79 @@ void AutoCleanPolicy::recordSize() {
 
 AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
     Outcome outcome;
-    auto clean = [&] {
-        if (removeAllTrashFile())
-            ++outcome.cleaned;
-        else
-            ++outcome.cancelled;
+    // The question's modal loop delivers timer ticks too; one question at a time.
+    if (m_checking) {
+        qCInfo(lcAutoClean, "An auto-clean check is still waiting for an answer; this one is skipped.");
+        outcome.skipped = true;
+        return outcome;
+    }
+    m_checking = true;
+    const auto done = qScopeGuard([this] { m_checking = false; });
+    auto run = [&] {
+        switch (clean()) {
+            case Clean::Started: ++outcome.cleaned; break;
+            case Clean::Declined: ++outcome.cancelled; break;
+            case Clean::NotStarted: ++outcome.notStarted; break;
+        }
     };
     // 1. Size, measured now; the text is kept even if the user then declines.
     if (m_conditions && m_conditions->BCheckStorage()) {
         const quint64 size = getTrashFileSize();
         if (size >= threshold()) {
             outcome.sizeDue = true;
-            m_defaults->setString(SettingsKeys::LastsCleanTrashData, FileUtilities::size_to_unit(size));
-            clean();
+            if (emptyingRunning()) {
+                ++outcome.notStarted;
+            } else {
+                m_defaults->setString(SettingsKeys::LastsCleanTrashData, FileUtilities::size_to_unit(size));
+                run();
+            }
         }
     }
-    // 2. Time since the last confirmed clean; a clean just confirmed above resets it.
+    // 2. Time since the last confirmed clean; a clean just started above resets it.
     if (m_conditions && m_conditions->BCheckDate()) {
         if (elapsedSinceLastClean() >= periodFor(m_conditions->getTimeFrequency())) {
             outcome.timeDue = true;
-            recordSize();
-            clean();
+            if (emptyingRunning()) {
+                ++outcome.notStarted;
+            } else {
+                recordSize();
+                run();
+            }
         }
     }
+    if (outcome.notStarted > 0)
+        qCInfo(lcAutoClean, "Emptying the Trash is already under way; the automatic clean is not recorded.");
     // 3. Display.
     showLastClean();
     return outcome;
 }
 
-bool AutoCleanPolicy::removeAllTrashFile() {
+bool AutoCleanPolicy::removeAllTrashFile() { return clean() == Clean::Started; }
+
+AutoCleanPolicy::Clean AutoCleanPolicy::clean() {
+    // Nothing to ask about while the Trash is being emptied anyway.
+    if (emptyingRunning()) return Clean::NotStarted;
     if (m_defaults->stringForKey(SettingsKeys::BShowWarning) == SettingsKeys::YES) {
         // No one to ask: never empty unasked.
-        if (!m_alerts) return false;
+        if (!m_alerts) return Clean::Declined;
         const int answer = m_alerts->runModal({localized("Are you sure you want to remove all items in the Trash ?"),
                                                localized(" Empty Trash "), localized(" Cancel "), QString()});
         if (answer == Alerts::Alternate) {
             qCDebug(lcAutoClean, "Cancel");
-            return false;
+            return Clean::Declined;
         }
         qCDebug(lcAutoClean, "Empty Trash");
     }
-    m_defaults->setDate(SettingsKeys::LastCleanDate, m_clock->now());
-    recordSize();
+    // Measured before the pass can remove anything, recorded only once it has really started: a
+    // pass already under way (begun while the question was open) is not this clean.
+    const QDateTime now = m_clock->now();
+    const QString size = FileUtilities::size_to_unit(getTrashFileSize());
+    if (!m_startEmptying || !m_startEmptying()) return Clean::NotStarted;
+    m_defaults->setDate(SettingsKeys::LastCleanDate, now);
+    m_defaults->setString(SettingsKeys::LastsCleanTrashData, size);
     m_defaults->synchronize();
-    if (m_startEmptying && m_startEmptying()) StartShowNotify();
-    return true;
+    StartShowNotify();
+    return Clean::Started;
 }
 
 void AutoCleanPolicy::StartShowNotify() {

@@ -22,8 +22,10 @@ public:
     struct Outcome {
         bool sizeDue = false;
         bool timeDue = false;
-        int cleaned = 0;    ///< cleans recorded (confirmed or not asked)
-        int cancelled = 0;  ///< cleans the user declined
+        int cleaned = 0;     ///< emptyings started and recorded (confirmed or not asked)
+        int cancelled = 0;   ///< cleans the user declined
+        int notStarted = 0;  ///< cleans due while an emptying was under way: nothing recorded
+        bool skipped = false;  ///< the previous check was still waiting for an answer
     };
 
     AutoCleanPolicy(std::shared_ptr<Defaults> defaults, std::shared_ptr<Alerts> alerts,
@@ -37,15 +39,19 @@ public:
     /// Starts the forced emptying without waiting for it; false when none was started (one is
     /// already running).
     void setStartEmptying(std::function<bool()> start) { m_startEmptying = std::move(start); }
+    /// Whether a forced emptying is under way; a due clean then neither asks nor records anything.
+    void setEmptyingRunning(std::function<bool()> running) { m_emptyingRunning = std::move(running); }
     /// Receives the last clean as (size text, "(yyyy-MM-dd)"); a null size text means none stored.
     void setShowLastClean(std::function<void(const QString& size, const QString& date)> show) {
         m_showLastClean = std::move(show);
     }
 
-    /// One check: the size condition, then the time condition, then the display.
+    /// One check: the size condition, then the time condition, then the display. A check made
+    /// while the previous one still waits for its answer does nothing.
     Outcome CleanUpTimer_hander();
-    /// Asks when "BShowWarning" is "YES", records the date and the size, starts the emptying and
-    /// announces it. False when the user declined.
+    /// Asks when "BShowWarning" is "YES", starts the emptying and, once it has started, records
+    /// the date and the size measured just before and announces it. False when the user declined
+    /// or no emptying started (nothing is recorded then).
     bool removeAllTrashFile();
     quint64 getTrashFileSize() const;
     /// Announces that an automatic clean has started.
@@ -70,6 +76,9 @@ public:
     static constexpr const char* OldNotificationIdentifier = "EmptyTrashNow";
 
 private:
+    enum class Clean { Started, Declined, NotStarted };
+    Clean clean();
+    bool emptyingRunning() const { return m_emptyingRunning && m_emptyingRunning(); }
     void recordSize();
 
     std::shared_ptr<Defaults> m_defaults;
@@ -79,5 +88,7 @@ private:
     const AutoCleanConditions* m_conditions = nullptr;
     std::function<quint64()> m_trashSize;
     std::function<bool()> m_startEmptying;
+    std::function<bool()> m_emptyingRunning;
     std::function<void(const QString&, const QString&)> m_showLastClean;
+    bool m_checking = false;  ///< a check is running (its question may be open)
 };

@@ -57,8 +57,12 @@ PPopoverviewConterller::PPopoverviewConterller(std::shared_ptr<Defaults> default
     connect(cleanStorageCheckBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::CheckTheStorageAction);
     // Stored once the slider is let go (or moved by key); while dragging only the label follows.
     connect(storageSlider, &QSlider::valueChanged, this, &PPopoverviewConterller::TragTheStorageAction);
-    // A drag that ends where it began changes no value, but the label followed it.
-    connect(storageSlider, &QSlider::sliderReleased, this, &PPopoverviewConterller::TragTheStorageAction);
+    // A press that ends where it began changes no value: nothing is stored, and the label the drag
+    // may have changed shows the stored threshold again.
+    connect(storageSlider, &QSlider::sliderPressed, this, [this] { m_labelBeforeDrag = storagelab->text(); });
+    connect(storageSlider, &QSlider::sliderReleased, this, [this] {
+        if (storageSlider->sliderPosition() == storageSlider->value()) storagelab->setText(m_labelBeforeDrag);
+    });
     connect(storageSlider, &QSlider::sliderMoved, this, [this](int position) {
         storagelab->setText(QLatin1Char(' ') +
                             size_to_unit(std::max(thresholdForPosition(position, storageSlider->maximum()),
@@ -193,9 +197,7 @@ void PPopoverviewConterller::readConfigfileInfo() {
     // 3. Size: label and slider follow a stored threshold only while the condition is on.
     if (text(SettingsKeys::BAutoTrashStorage) == SettingsKeys::YES) {
         cleanStorageCheckBtn->setChecked(true);
-        bool present = false;
-        const quint64 threshold = m_defaults->unsignedForKey(SettingsKeys::TrashStorage, &present);
-        if (present && threshold != 0) {
+        if (const quint64 threshold = storedThreshold()) {
             storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
             const QSignalBlocker block(storageSlider);  // loading must not store a new threshold
             storageSlider->setValue(threshold < 3000000000ULL ? 15 : 100);
@@ -208,6 +210,13 @@ void PPopoverviewConterller::readConfigfileInfo() {
     // 5. Time: off only for "NO".
     cleanTimeCheckBtn->setChecked(text(SettingsKeys::AutoTrashTime) != SettingsKeys::NO);
     updateEnabledControls();
+}
+
+quint64 PPopoverviewConterller::storedThreshold() const {
+    if (!m_defaults) return 0;
+    bool present = false;
+    const quint64 threshold = m_defaults->unsignedForKey(SettingsKeys::TrashStorage, &present);
+    return present ? threshold : 0;
 }
 
 void PPopoverviewConterller::updateEnabledControls() {
@@ -234,6 +243,12 @@ void PPopoverviewConterller::CheckAutoTrashTimeAction() {
 
 void PPopoverviewConterller::CheckTheStorageAction() {
     write(SettingsKeys::BAutoTrashStorage, isOn(cleanStorageCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
+    // Loaded with the box off, the label still shows the built-in default; turned on, it shows the
+    // threshold that counts. The slider stays where the user left it.
+    if (isOn(cleanStorageCheckBtn)) {
+        if (const quint64 threshold = storedThreshold())
+            storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
+    }
     updateEnabledControls();
 }
 

@@ -79,10 +79,13 @@ private:
     QWidget* buildOptionsCard();
     QWidget* buildLastCleanBox();
     void updateEnabledControls();
+    /// The stored threshold; 0 when there is none.
+    quint64 storedThreshold() const;
     void write(const QString& key, const QString& value);
 
     std::shared_ptr<Defaults> m_defaults;
     std::shared_ptr<LoginItems> m_loginItems;
     QPointer<QWidget> m_view;
     QWidget* m_lastCleanBox = nullptr;
+    QString m_labelBeforeDrag;
 };

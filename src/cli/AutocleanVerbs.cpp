@@ -107,6 +107,7 @@ int check(CliContext& ctx) {
         passRequested = true;
         return true;
     });
+    policy.setEmptyingRunning([&] { return passRequested; });
 
     const AutoCleanPolicy::Outcome outcome = policy.CleanUpTimer_hander();
     QTextStream& out = *ctx.out;
@@ -150,10 +151,12 @@ QList<CliVerb> autocleanVerbs() {
          QStringLiteral("the auto-clean settings, the Trash size and when each condition falls due")},
         {QStringLiteral("autoclean check"), QStringLiteral("one auto-clean check as the tray's timer runs it (--yes answers)")},
     };
-    autoclean.run = [](const QStringList& args, CliContext& ctx) {
-        const QString sub = args.value(0);
-        if (args.size() == 1 && sub == QLatin1String("status")) return status(ctx);
-        if (args.size() == 1 && sub == QLatin1String("check")) return check(ctx);
+    autoclean.hasSubVerbs = true;
+    autoclean.run = [](const CliArguments& args, CliContext& ctx) {
+        const QString& sub = args.sub;
+        const bool bare = args.options.isEmpty() && args.operands.isEmpty();
+        if (bare && sub == QLatin1String("status")) return status(ctx);
+        if (bare && sub == QLatin1String("check")) return check(ctx);
         *ctx.err << "corvane-cli: usage: corvane-cli [--yes] autoclean status|check\n";
         return CliExit::Usage;
     };

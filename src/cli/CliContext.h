@@ -30,16 +30,33 @@ struct CliHelpLine {
     QString summary;
 };
 
+/// What follows a verb's name: its sub-verb, then its options, then its operands (paths, names,
+/// formats). Options end at "--" or at the first argument that is not an option, so everything
+/// after that is an operand, even "--" or "-y": a file named "-y" never answers a question.
+struct CliArguments {
+    QString sub;           ///< the sub-verb ("list"), for verbs that have them; may be empty
+    QStringList options;   ///< the verb's own options ("--json"); "--yes" is taken out
+    QStringList operands;
+};
+
+/// Splits what follows a verb's name; "--yes" and "-y" among the options set `assumeYes`.
+CliArguments splitArguments(const QStringList& args, bool hasSubVerbs, bool* assumeYes);
+
 /// A verb: its arguments after the verb's name; the result is the exit status.
 struct CliVerb {
     QString name;
     QList<CliHelpLine> help;     ///< one line per sub-verb
     bool needsSettings = false;  ///< open the settings store before running
-    std::function<int(const QStringList& args, CliContext& ctx)> run;
+    bool hasSubVerbs = false;    ///< the first word after the name is a sub-verb, not an operand
+    std::function<int(const CliArguments& args, CliContext& ctx)> run;
 };
 
 /// A text on one output line: backslashes, tabs and line breaks written as escapes.
 QString escaped(const QString& text);
+
+/// True when `args` holds no option but those in `allowed`; otherwise says which one on standard
+/// error (`verb` names the verb, as "trash list").
+bool onlyOptions(const CliArguments& args, const QStringList& allowed, const QString& verb, CliContext& ctx);
 
 /// Exit statuses of corvane-cli.
 namespace CliExit {
@@ -57,7 +74,7 @@ QList<CliVerb> rulesVerbs();
 QList<CliVerb> eraseVerbs();
 QList<CliVerb> autocleanVerbs();
 /// The trash sub-verbs that change things (delete, shred, putback, empty); `handled` false for others.
-int trashActionVerb(const QString& sub, const QStringList& args, CliContext& ctx, bool* handled);
+int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled);
 /// The forced emptying, asking as the windows do.
 int emptyTrash(CliContext& ctx);
-int eraseVerb(const QStringList& args, CliContext& ctx);
+int eraseVerb(const CliArguments& args, CliContext& ctx);

@@ -17,7 +17,8 @@ int emptyTrash(CliContext& ctx) {
     auto rules = std::make_shared<ProtectionRules>(ctx.defaults);
     auto items = std::make_shared<ProtectedItems>(rules, origPathList);
     empty.setProtection(protectionHooks(rules, items, [&ctx](const QList<CVTrashFileNode::Ptr>& rows) {
-        for (const auto& row : rows) *ctx.out << "protected\t" << row->theTrashPath << '\t' << row->theOrignalpath << '\n';
+        for (const auto& row : rows)
+            *ctx.out << "protected\t" << escaped(row->theTrashPath) << '\t' << escaped(row->theOrignalpath) << '\n';
     }));
     bool helperAsked = false;
     empty.setRunAdmin([&] { helperAsked = true; });

@@ -38,9 +38,10 @@ int editRules(const QString& sub, const QStringList& args, CliContext& ctx, cons
     return status;
 }
 
-int rulesVerb(const QStringList& args, CliContext& ctx) {
-    const QString sub = args.value(0);
-    const QStringList rest = args.mid(1);
+int rulesVerb(const CliArguments& args, CliContext& ctx) {
+    const QString& sub = args.sub;
+    const QStringList& rest = args.operands;
+    if (!onlyOptions(args, {}, QStringLiteral("rules ") + sub, ctx)) return CliExit::Usage;
     ProtectionRules rules(ctx.defaults);
     if (sub == QLatin1String("list")) return listRules(rest, ctx, rules);
     if (sub == QLatin1String("add-format"))
@@ -84,6 +85,7 @@ QList<CliVerb> rulesVerbs() {
         {QStringLiteral("rules remove-location DIR..."), QStringLiteral("remove one location rule per argument")},
     };
     rules.needsSettings = true;
+    rules.hasSubVerbs = true;
     rules.run = rulesVerb;
     return {rules};
 }

@@ -8,13 +8,14 @@ QList<CliVerb> sizeVerbs() {
     size.name = QStringLiteral("size");
     size.help = {{QStringLiteral("size PATH..."),
                   QStringLiteral("bytes, size text and access text of each path (tab-separated)")}};
-    size.run = [](const QStringList& args, CliContext& ctx) {
-        if (args.isEmpty()) {
+    size.run = [](const CliArguments& args, CliContext& ctx) {
+        if (!onlyOptions(args, {}, QStringLiteral("size"), ctx)) return CliExit::Usage;
+        if (args.operands.isEmpty()) {
             *ctx.err << "corvane-cli: size needs at least one path\n";
             return CliExit::Usage;
         }
         int status = CliExit::Ok;
-        for (const QString& path : args) {
+        for (const QString& path : args.operands) {
             const QFileInfo info(path);
             if (!info.exists() && !info.isSymLink()) {
                 *ctx.err << "corvane-cli: " << path << ": no such file or folder\n";
@@ -24,7 +25,7 @@ QList<CliVerb> sizeVerbs() {
             const quint64 bytes = ctx.files->fastFolderSizeAtFilePath(path);
             const QString access = FileUtilities::getFilePermissionwithPath(path);
             *ctx.out << bytes << '\t' << FileUtilities::size_to_unit(bytes) << '\t'
-                     << (access.isNull() ? QStringLiteral("--") : access) << '\t' << path << '\n';
+                     << (access.isNull() ? QStringLiteral("--") : access) << '\t' << escaped(path) << '\n';
         }
         return status;
     };

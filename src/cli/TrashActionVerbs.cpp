@@ -88,7 +88,7 @@ int putbackVerb(const QStringList& args, CliContext& ctx) {
     for (const auto& item : items) {
         const auto outcome = actions.putBack(item->theTrashPath, item->theOrignalpath);
         if (outcome == TrashItemActions::PutBack::Moved) {
-            *ctx.out << item->theOrignalpath << '\n';
+            *ctx.out << escaped(item->theOrignalpath) << '\n';
             continue;
         }
         *ctx.err << "corvane-cli: " << TrashItemActions::notPutBackText({{item->theFileName, item->theOrignalpath, outcome}})
@@ -100,13 +100,20 @@ int putbackVerb(const QStringList& args, CliContext& ctx) {
 
 }  // namespace
 
-int trashActionVerb(const QString& sub, const QStringList& args, CliContext& ctx, bool* handled) {
+int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
+    const QString& sub = args.sub;
     *handled = true;
-    if (sub == QLatin1String("delete")) return removeVerb(args, ctx, false);
-    if (sub == QLatin1String("shred")) return removeVerb(args, ctx, true);
-    if (sub == QLatin1String("putback")) return putbackVerb(args, ctx);
+    if (sub != QLatin1String("delete") && sub != QLatin1String("shred") && sub != QLatin1String("putback") &&
+        sub != QLatin1String("empty")) {
+        *handled = false;
+        return CliExit::Usage;
+    }
+    if (!onlyOptions(args, {}, QStringLiteral("trash ") + sub, ctx)) return CliExit::Usage;
+    if (sub == QLatin1String("delete")) return removeVerb(args.operands, ctx, false);
+    if (sub == QLatin1String("shred")) return removeVerb(args.operands, ctx, true);
+    if (sub == QLatin1String("putback")) return putbackVerb(args.operands, ctx);
     if (sub == QLatin1String("empty")) {
-        if (!args.isEmpty()) {
+        if (!args.operands.isEmpty()) {
             *ctx.err << "corvane-cli: trash empty takes no arguments\n";
             return CliExit::Usage;
         }
@@ -116,13 +123,14 @@ int trashActionVerb(const QString& sub, const QStringList& args, CliContext& ctx
     return CliExit::Usage;
 }
 
-int eraseVerb(const QStringList& args, CliContext& ctx) {
-    if (args.isEmpty()) {
+int eraseVerb(const CliArguments& args, CliContext& ctx) {
+    if (!onlyOptions(args, {}, QStringLiteral("erase"), ctx)) return CliExit::Usage;
+    if (args.operands.isEmpty()) {
         *ctx.err << "corvane-cli: erase needs at least one path\n";
         return CliExit::Usage;
     }
     QStringList paths;
-    for (const QString& a : args) paths << (a.startsWith(QLatin1Char('/')) ? a : QDir::current().absoluteFilePath(a));
+    for (const QString& a : args.operands) paths << (a.startsWith(QLatin1Char('/')) ? a : QDir::current().absoluteFilePath(a));
     const int answer = ctx.alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
                                              localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
     if (answer != Alerts::Default) {

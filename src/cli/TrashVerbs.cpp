@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <vector>
+
 namespace {
 
 QString orDash(const QString& text) { return text.isNull() ? QStringLiteral("--") : text; }
@@ -24,16 +26,13 @@ TrashScanResult scanAll(CliContext& ctx, std::shared_ptr<TrashOrigPaths> origPat
     return scanner.scan();
 }
 
-int listVerb(const QStringList& args, CliContext& ctx) {
-    bool json = false;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--json")) {
-            json = true;
-        } else {
-            *ctx.err << "corvane-cli: trash list takes only --json, not \"" << a << "\"\n";
-            return CliExit::Usage;
-        }
+int listVerb(const CliArguments& args, CliContext& ctx) {
+    if (!onlyOptions(args, {QStringLiteral("--json")}, QStringLiteral("trash list"), ctx)) return CliExit::Usage;
+    if (!args.operands.isEmpty()) {
+        *ctx.err << "corvane-cli: trash list takes only --json, not \"" << escaped(args.operands.first()) << "\"\n";
+        return CliExit::Usage;
     }
+    const bool json = args.options.contains(QStringLiteral("--json"));
     const TrashScanResult result = scanAll(ctx, std::make_shared<TrashOrigPaths>());
     if (json) {
         QJsonArray array;
@@ -60,17 +59,30 @@ int listVerb(const QStringList& args, CliContext& ctx) {
     return CliExit::Ok;
 }
 
-void printTree(QTextStream& out, const QList<CVTrashFileNode::Ptr>& nodes, int depth) {
-    for (const auto& node : nodes) {
-        out << QString(depth * 2, QLatin1Char(' ')) << escaped(node->theFileName) << (node->isLeaf ? "" : "/") << '\t'
-            << node->theFileSize << '\t' << orDash(node->theFilePermission) << '\t'
-            << (node->theOrignalpath.isEmpty() ? QStringLiteral("--") : escaped(node->theOrignalpath)) << '\n';
-        printTree(out, node->children(), depth + 1);
+/// Pre-order, with an explicit stack: a Trash thousands of folders deep prints like a shallow one.
+void printTree(QTextStream& out, const QList<CVTrashFileNode::Ptr>& top) {
+    struct Level {
+        const QList<CVTrashFileNode::Ptr>* nodes;
+        qsizetype next;
+    };
+    std::vector<Level> stack{{&top, 0}};
+    while (!stack.empty()) {
+        Level& level = stack.back();
+        if (level.next == level.nodes->size()) {
+            stack.pop_back();
+            continue;
+        }
+        const CVTrashFileNode& node = *level.nodes->at(level.next++);
+        const qsizetype depth = static_cast<qsizetype>(stack.size()) - 1;
+        out << QString(depth * 2, QLatin1Char(' ')) << escaped(node.theFileName) << (node.isLeaf ? "" : "/") << '\t'
+            << node.theFileSize << '\t' << orDash(node.theFilePermission) << '\t'
+            << (node.theOrignalpath.isEmpty() ? QStringLiteral("--") : escaped(node.theOrignalpath)) << '\n';
+        if (!node.children().isEmpty()) stack.push_back({&node.children(), 0});
     }
 }
 
-int treeVerb(const QStringList& args, CliContext& ctx) {
-    if (!args.isEmpty()) {
+int treeVerb(const CliArguments& args, CliContext& ctx) {
+    if (!args.options.isEmpty() || !args.operands.isEmpty()) {
         *ctx.err << "corvane-cli: trash tree takes no arguments\n";
         return CliExit::Usage;
     }
@@ -81,12 +93,12 @@ int treeVerb(const QStringList& args, CliContext& ctx) {
         ctx.paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
         [origPaths](const QString& name) { return origPaths->getOrigFilePath(name); });
     controller.addTrashTreeList();
-    printTree(*ctx.out, controller.content(), 0);
+    printTree(*ctx.out, controller.content());
     return CliExit::Ok;
 }
 
-int putbackVerb(const QStringList& args, CliContext& ctx) {
-    if (!args.isEmpty()) {
+int putbackVerb(const CliArguments& args, CliContext& ctx) {
+    if (!args.options.isEmpty() || !args.operands.isEmpty()) {
         *ctx.err << "corvane-cli: trash putback-paths takes no arguments\n";
         return CliExit::Usage;
     }
@@ -112,14 +124,14 @@ QList<CliVerb> trashVerbs() {
         {QStringLiteral("trash putback NAME..."), QStringLiteral("move items back where they came from (never over anything)")},
     };
     trash.needsSettings = true;  // empty reads the protection rules
-    trash.run = [](const QStringList& args, CliContext& ctx) {
-        const QString sub = args.value(0);
-        const QStringList rest = args.mid(1);
-        if (sub == QLatin1String("list")) return listVerb(rest, ctx);
-        if (sub == QLatin1String("tree")) return treeVerb(rest, ctx);
-        if (sub == QLatin1String("putback-paths")) return putbackVerb(rest, ctx);
+    trash.hasSubVerbs = true;
+    trash.run = [](const CliArguments& args, CliContext& ctx) {
+        const QString& sub = args.sub;
+        if (sub == QLatin1String("list")) return listVerb(args, ctx);
+        if (sub == QLatin1String("tree")) return treeVerb(args, ctx);
+        if (sub == QLatin1String("putback-paths")) return putbackVerb(args, ctx);
         bool handled = false;
-        const int status = trashActionVerb(sub, rest, ctx, &handled);
+        const int status = trashActionVerb(args, ctx, &handled);
         if (handled) return status;
         *ctx.err << "corvane-cli: trash needs one of: list, tree, putback-paths, empty, delete, shred, putback\n";
         return CliExit::Usage;

@@ -4,14 +4,53 @@
 #include "core/fs/FsName.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"
+#include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/Tasks.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 
+namespace {
+/// "-" alone is no option: it names standard input or a file called "-".
+bool isOption(const QString& arg) { return arg.size() > 1 && arg.startsWith(QLatin1Char('-')); }
+}  // namespace
+
 QList<CliVerb> cliVerbs() { return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs(); }
+
+CliArguments splitArguments(const QStringList& args, bool hasSubVerbs, bool* assumeYes) {
+    CliArguments split;
+    qsizetype i = 0;
+    if (hasSubVerbs && i < args.size() && !args[i].startsWith(QLatin1Char('-'))) split.sub = args[i++];
+    for (; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--")) {
+            ++i;
+            break;
+        }
+        if (!isOption(a)) break;
+        if (a == QLatin1String("--yes") || a == QLatin1String("-y"))
+            *assumeYes = true;
+        else
+            split.options << a;
+    }
+    split.operands = args.mid(i);
+    return split;
+}
+
+bool onlyOptions(const CliArguments& args, const QStringList& allowed, const QString& verb, CliContext& ctx) {
+    for (const QString& option : args.options) {
+        if (allowed.contains(option)) continue;
+        *ctx.err << "corvane-cli: "
+                 << localized("%1 has no option \"%2\" (an argument that begins with \"-\" goes after \"--\")")
+                        .arg(verb, escaped(option))
+                 << '\n';
+        return false;
+    }
+    return true;
+}
 
 QString escaped(const QString& text) {
     QString out = text;
@@ -25,18 +64,19 @@ QString escaped(const QString& text) {
 namespace {
 
 void printHelp(QTextStream& out) {
-    out << "Usage: corvane-cli [--yes] VERB [ARGUMENTS]\n"
+    out << "Usage: corvane-cli [--yes] VERB [OPTIONS] [--] [ARGUMENTS]\n"
         << "       corvane-cli --version | --help\n\n"
         << "Verbs:\n";
     for (const CliVerb& verb : cliVerbs())
         for (const CliHelpLine& line : verb.help) out << "  " << line.usage.leftJustified(28) << ' ' << line.summary << '\n';
-    out << "\nOptions:\n"
-        << "  --yes        answer every question with its default button\n"
+    out << "\nOptions (before the verb, or after it and before its arguments):\n"
+        << "  --yes, -y    answer every question with its default button\n"
+        << "  --           end of options: every argument after it is taken as it stands\n"
+        << "               (a path that begins with \"-\")\n"
         << "  --version    print the version\n"
         << "  --help       print this help\n\n"
         << "CORVANE_ROOT moves every path under a sandbox folder.\n";
 }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,28 +85,47 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QStringList args = app.arguments().mid(1);
+    // Options before the verb; the verb's own options follow its name (see splitArguments).
+    const QStringList args = app.arguments().mid(1);
     bool assumeYes = false;
-    QStringList rest;
-    for (const QString& a : std::as_const(args)) {
-        if (a == QLatin1String("--yes") || a == QLatin1String("-y"))
+    qsizetype at = 0;
+    for (; at < args.size() && isOption(args[at]); ++at) {
+        const QString& a = args[at];
+        if (a == QLatin1String("--")) {
+            ++at;
+            break;
+        }
+        if (a == QLatin1String("--yes") || a == QLatin1String("-y")) {
             assumeYes = true;
-        else
-            rest << a;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            printHelp(out);
+            return CliExit::Ok;
+        } else if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
+            out << "corvane-cli " << CORVANE_VERSION << '\n';
+            return CliExit::Ok;
+        } else {
+            err << "corvane-cli: " << localized("unknown option \"%1\" (see corvane-cli --help)").arg(escaped(a))
+                << '\n';
+            return CliExit::Usage;
+        }
     }
-    if (rest.isEmpty()) {
+    if (at == args.size()) {
         printHelp(err);
         return CliExit::Usage;
     }
-    const QString first = rest.takeFirst();
-    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
+    const QString first = args[at];
+    const QStringList rest = args.mid(at + 1);
+    if (first == QLatin1String("help")) {
         printHelp(out);
         return CliExit::Ok;
     }
-    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
-        out << "corvane-cli " << CORVANE_VERSION << '\n';
-        return CliExit::Ok;
+    const QList<CliVerb> verbs = cliVerbs();
+    const auto verb = std::find_if(verbs.begin(), verbs.end(), [&](const CliVerb& v) { return v.name == first; });
+    if (verb == verbs.end()) {
+        err << "corvane-cli: unknown verb \"" << first << "\" (see corvane-cli --help)\n";
+        return CliExit::Usage;
     }
+    const CliArguments verbArgs = splitArguments(rest, verb->hasSubVerbs, &assumeYes);
 
     CliContext ctx;
     ctx.paths = Paths::fromEnvironment();
@@ -75,12 +134,7 @@ int main(int argc, char** argv) {
     ctx.files = std::make_shared<FileUtilities>(ctx.paths, ctx.tasks);
     ctx.out = &out;
     ctx.err = &err;
-    for (const CliVerb& verb : cliVerbs()) {
-        if (verb.name != first) continue;
-        // Only verbs that need the settings open the store, so a broken store never stops the others.
-        if (verb.needsSettings) ctx.defaults = std::make_shared<Defaults>(Defaults::standardFilePath());
-        return verb.run(rest, ctx);
-    }
-    err << "corvane-cli: unknown verb \"" << first << "\" (see corvane-cli --help)\n";
-    return CliExit::Usage;
+    // Only verbs that need the settings open the store, so a broken store never stops the others.
+    if (verb->needsSettings) ctx.defaults = std::make_shared<Defaults>(Defaults::standardFilePath());
+    return verb->run(verbArgs, ctx);
 }

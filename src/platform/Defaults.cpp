@@ -1,11 +1,18 @@
 #include "Defaults.h"
 
+#include "Localized.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -22,23 +29,90 @@ QString Defaults::standardFilePath() {
 
 Defaults::Defaults(const QString& filePath) : m_path(filePath) {
     QDir().mkpath(QFileInfo(filePath).absolutePath());
+    // QSettings parses sections lazily and would rewrite a file it half understood at the first
+    // write; the whole file is checked before anything reads it.
+    checkFile();
     m_settings = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
-    if (m_settings->status() == QSettings::FormatError) {
-        // Keep the user's file for inspection and start empty instead of writing over it.
-        m_settings.reset();
-        const QString aside =
-            filePath + QStringLiteral(".unreadable-") +
-            QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        if (QFile::rename(filePath, aside)) {
-            m_setAside = aside;
-            std::fprintf(stderr, "Corvane: the settings file %s could not be read; it was moved to %s\n",
-                         qUtf8Printable(filePath), qUtf8Printable(aside));
-        } else {
-            std::fprintf(stderr, "Corvane: the settings file %s could not be read and not be moved aside\n",
-                         qUtf8Printable(filePath));
-        }
-        m_settings = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+}
+
+void Defaults::report(const QString& text) {
+    if (text == m_reported) return;
+    m_reported = text;
+    std::fprintf(stderr, "Corvane: %s\n", qUtf8Printable(text));
+}
+
+namespace {
+/// What tells one state of a file from another: device, inode, size, modification and change times.
+QByteArray identity(const struct stat& st) {
+    QByteArray id;
+    for (const qint64 n : {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
+                           qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec)})
+        id += QByteArray::number(n) + ':';
+    return id;
+}
+}  // namespace
+
+void Defaults::rememberFile() {
+    struct stat st;
+    m_seen = ::stat(QFile::encodeName(m_path).constData(), &st) == 0 ? identity(st) : QByteArray();
+}
+
+bool Defaults::setAside() {
+    const QString aside = m_path + QStringLiteral(".unreadable-") +
+                          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::rename(m_path, aside)) {
+        m_readProblem =
+            localized("the settings file %1 could not be read and not be moved aside; settings are not saved")
+                .arg(m_path);
+        report(m_readProblem);
+        return false;
     }
+    m_setAside = aside;
+    report(localized("the settings file %1 could not be read; it was moved to %2").arg(m_path, aside));
+    return true;
+}
+
+Defaults::FileCheck Defaults::checkFile() {
+    auto unreadable = [this](const QString& why) {
+        m_seen.clear();  // looked at again next time
+        m_readProblem = localized("the settings file %1 could not be read (%2); settings are not saved").arg(m_path, why);
+        report(m_readProblem);
+        return FileCheck::Unreadable;
+    };
+    struct stat st;
+    if (::stat(QFile::encodeName(m_path).constData(), &st) != 0) {
+        if (errno != ENOENT) return unreadable(QString::fromLocal8Bit(std::strerror(errno)));
+        m_seen.clear();  // a fresh store
+        m_readProblem.clear();
+        return FileCheck::Usable;
+    }
+    const QByteArray now = identity(st);
+    if (now == m_seen && m_readProblem.isEmpty()) return FileCheck::Usable;  // ours, or checked already
+    m_seen = now;
+
+    QFile file(m_path);
+    if (!S_ISREG(st.st_mode)) return unreadable(localized("not a file"));
+    if (!file.open(QIODevice::ReadOnly)) return unreadable(file.errorString());
+    const QByteArray bytes = file.readAll();
+    file.close();
+    // The same parser as the store's own, on a copy: another QSettings on the store's path would
+    // share its cache and write its pending values.
+    // Without a copy to look at, the file is trusted: it is never set aside for a fault of ours.
+    bool parses = true;
+    QTemporaryFile copy;
+    if (!bytes.isEmpty() && copy.open() && copy.write(bytes) == bytes.size() && copy.flush()) {
+        QSettings probe(copy.fileName(), QSettings::IniFormat);
+        probe.allKeys();
+        parses = probe.status() != QSettings::FormatError;
+    }
+    if (parses) {
+        m_readProblem.clear();
+        return FileCheck::Usable;
+    }
+    m_seen.clear();
+    if (!setAside()) return FileCheck::Unreadable;
+    m_readProblem.clear();
+    return FileCheck::Usable;
 }
 
 QVariant Defaults::objectForKey(const QString& key) const { return m_settings->value(flatKey(key)); }
@@ -87,9 +161,28 @@ QStringList Defaults::stringArrayForKey(const QString& key) const {
     return {};
 }
 
-void Defaults::setObject(const QString& key, const QVariant& value) { m_settings->setValue(flatKey(key), value); }
+void Defaults::setObject(const QString& key, const QVariant& value) {
+    m_settings->setValue(flatKey(key), value);
+    m_pending.insert(flatKey(key), value);
+}
 
 bool Defaults::synchronize() {
+    const QString asideBefore = m_setAside;
+    if (checkFile() == FileCheck::Unreadable) return false;
+    if (m_setAside != asideBefore) {
+        // The file was swapped for one that does not parse and is now aside: the new store gets
+        // everything Corvane knew, not only the values set since the last write.
+        for (const QString& key : m_settings->allKeys()) m_pending.insert(key, m_settings->value(key));
+    }
+    if (m_settings->status() != QSettings::NoError || m_setAside != asideBefore) {
+        // QSettings keeps the first error it met for good, so each write after a failed one starts
+        // from a new one and reports only its own outcome.
+        m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+        for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) m_settings->setValue(it.key(), it.value());
+    }
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    if (m_settings->status() != QSettings::NoError) return false;
+    m_pending.clear();
+    rememberFile();
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
@@ -9,7 +10,9 @@
 
 /// The user's settings store: one key-value domain per user, values read as nil (an invalid
 /// QVariant) when absent. Each reader decides what absence means; no defaults are registered.
-/// Backed by an INI file; a file that cannot be parsed is moved aside, never overwritten.
+/// Backed by an INI file, checked whole when opened and before a write whenever it changed on disk:
+/// a file that does not parse completely is moved aside as it was (reported once), never
+/// rewritten; a file that can't be read is reported once and never written over.
 class Defaults {
 public:
     /// Opens the store file at `filePath`.
@@ -36,15 +39,30 @@ public:
     void setData(const QString& key, const QByteArray& value) { setObject(key, value); }
     void setStringArray(const QString& key, const QStringList& value) { setObject(key, value); }
 
-    /// Writes pending changes to disk; false when the file could not be written.
+    /// Writes pending changes to disk (and reads what others wrote); true only when this write
+    /// reached the disk.
     bool synchronize();
 
     QString filePath() const { return m_path; }
-    /// Where an unparsable store was moved to at start, or empty.
+    /// Where the last file that did not parse was moved to, or empty.
     QString setAsidePath() const { return m_setAside; }
+    /// Why the store file can't be read now, or empty; while it can't, nothing is written.
+    QString readProblem() const { return m_readProblem; }
 
 private:
+    /// What a file check found: fit to use, or one that must not be written over.
+    enum class FileCheck { Usable, Unreadable };
+    /// Checks the file on disk unless it is the one last checked or written.
+    FileCheck checkFile();
+    bool setAside();
+    void report(const QString& text);
+    void rememberFile();
+
     QString m_path;
     QString m_setAside;
+    QString m_readProblem;
+    QString m_reported;  ///< the last text reported, so each is reported once
     std::unique_ptr<QSettings> m_settings;
+    QHash<QString, QVariant> m_pending;  ///< values set since the last write that reached the disk
+    QByteArray m_seen;                   ///< the identity of the file last checked or written
 };

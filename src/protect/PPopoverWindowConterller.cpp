@@ -3,6 +3,7 @@
 #include "ProtectionRules.h"
 #include "app/PRLeftTipButton.h"
 #include "app/PaneWidgets.h"
+#include "platform/Alerts.h"
 #include "platform/Localized.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
@@ -153,16 +154,25 @@ void PPopoverWindowConterller::AddFileFormatAction() {
     valuelab->setFocus();
 }
 
+void PPopoverWindowConterller::tellIfNotSaved() {
+    if (m_rules->lastWriteSucceeded() || !m_alerts) return;
+    m_alerts->runModal({localized("The protection rules could not be saved."), localized(" OK "), QString(),
+                        localized("Corvane could not write its settings file, so the change holds only while "
+                                  "Corvane runs.")});
+}
+
 bool PPopoverWindowConterller::AddValueAction() {
     if (!m_rules->addFileFormat(valuelab->text())) return false;
     reloadData();
     addValueWindow->hide();
+    tellIfNotSaved();
     return true;
 }
 
 void PPopoverWindowConterller::SubFileFormatAction() {
     m_rules->removeFileFormatAt(selectedRow(theFileFormatTableView));
     reloadData();
+    tellIfNotSaved();
 }
 
 void PPopoverWindowConterller::AddFilLocationAction() {
@@ -178,10 +188,13 @@ void PPopoverWindowConterller::AddFilLocationAction() {
 
 void PPopoverWindowConterller::openPanelDidEnd5(const QString& chosenFolder, int returnCode) {
     if (returnCode != 1) return;
-    if (m_rules->addLocation(chosenFolder)) reloadData();
+    if (!m_rules->addLocation(chosenFolder)) return;
+    reloadData();
+    tellIfNotSaved();
 }
 
 void PPopoverWindowConterller::SubFilLocationAction() {
     m_rules->removeLocationAt(selectedRow(theFileLocationTableView));
     reloadData();
+    tellIfNotSaved();
 }

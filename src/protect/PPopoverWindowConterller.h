@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class Alerts;
 class NotificationCenter;
 class PRLeftTipButton;
 class Paths;
@@ -39,6 +40,8 @@ public:
 
     /// Replaces the folder panel (tests answer without a person).
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+    /// Where an edit that could not be saved is told; without it, such an edit goes untold.
+    void setAlerts(std::shared_ptr<Alerts> alerts) { m_alerts = std::move(alerts); }
 
     /// Reloads both lists from the store.
     void viewDidLoad();
@@ -73,10 +76,13 @@ private:
                            PRLeftTipButton** remove, const QString& removeTitle, const char* removeName);
     void buildAddValueWindow();
     static int selectedRow(const QListWidget* list);
+    /// After an edit: says so when the rules did not reach the settings file.
+    void tellIfNotSaved();
 
     std::shared_ptr<ProtectionRules> m_rules;
     NotificationCenter* nc;
     std::shared_ptr<const Paths> m_paths;
     FolderChooser m_chooseFolder;
+    std::shared_ptr<Alerts> m_alerts;
     QPointer<QWidget> m_view;
 };

@@ -1,11 +1,14 @@
 #include "CVTrashController.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCollator>
 #include <QFile>
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -21,25 +24,26 @@
 
 namespace {
 
-/// The names in a folder in the order the file system lists them, "." and ".." left out; empty
-/// when the folder can't be listed.
-QStringList listFolder(const QString& folder) {
-    QStringList names;
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir) return names;
+/// The raw names of the folder open at `fd`, in the order the file system lists them, "." and ".."
+/// left out; empty when it can't be listed. `fd` stays open.
+std::vector<QByteArray> listFolder(int fd) {
+    std::vector<QByteArray> names;
+    const int own = ::dup(fd);  // closedir closes the descriptor it was given
+    DIR* dir = own < 0 ? nullptr : ::fdopendir(own);
+    if (!dir) {
+        if (own >= 0) ::close(own);
+        return names;
+    }
     while (const dirent* entry = ::readdir(dir)) {
         const char* n = entry->d_name;
         if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
-        names.append(QFile::decodeName(n));
+        names.emplace_back(n);
     }
     ::closedir(dir);
     return names;
 }
 
-bool statPath(const QString& path, struct stat* st, bool followLink) {
-    const QByteArray native = QFile::encodeName(path);
-    return (followLink ? ::stat(native.constData(), st) : ::lstat(native.constData(), st)) == 0;
-}
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 }  // namespace
 
@@ -125,17 +129,49 @@ struct CVTrashController::Impl {
         return node;
     }
 
-    /// Describes the entry at `path` (named `name`) and places it. Returns true when it is a real
-    /// folder whose content comes next; false when it is a leaf or was skipped.
-    bool describeAndPlace(CVTrashController& owner, const QString& path, const QString& name) {
+    /// Places `path` by its path relative to the Trash, making the folders on the way that have no
+    /// node yet; returns its node, or null when the path is not inside the Trash.
+    CVTrashFileNode::Ptr placePath(CVTrashController& owner, const QString& path, bool isFolder,
+                                   const QVariantMap& dict) {
+        const QString trash = owner.m_paths->userTrash();
+        if (path.size() <= trash.size() + 1 || !path.startsWith(trash) || path[trash.size()] != QLatin1Char('/'))
+            return nullptr;
+        const QList<QStringView> parts =
+            QStringView(path).mid(trash.size() + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        if (parts.isEmpty()) return nullptr;
+
+        CVTrashFileNode* parent = nullptr;
+        for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+            const QString name = parts[i].toString();
+            const qsizetype end = (parts[i].data() - path.data()) + parts[i].size();
+            const auto& folders = lists[parent].folders;
+            const auto found = folders.constFind(name);
+            if (found != folders.constEnd()) {
+                parent = found.value().get();
+            } else {
+                // Offered before its folder: the folder is made on the way with this entry's values.
+                parent = place(owner, parent, name, path.left(end), true, dict).get();
+            }
+        }
+        return place(owner, parent, parts.last().toString(), path, isFolder, dict);
+    }
+
+    /// What the tree shows of one entry of a folder open at `dirFd`; nothing when it is gone or is
+    /// a dangling link. The attributes are read relative to the folder, so no path length limits
+    /// how deep an entry may lie.
+    struct Description {
+        QVariantMap dict;
+        bool isFolder = false;
+    };
+    std::optional<Description> describe(CVTrashController& owner, int dirFd, const QByteArray& rawName,
+                                        const QString& path, const QString& name, bool topLevel) {
         // System calls are most of a build's time, so the entry's own attributes are read once and
-        // give both the dangling-link check and the access text (what getShortFilePermissionwithPath
-        // would read again).
+        // give both the dangling-link check and the access text.
         struct stat st;
-        if (!statPath(path, &st, false)) return false;  // gone already
+        if (::fstatat(dirFd, rawName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;  // gone
         if (S_ISLNK(st.st_mode)) {
             struct stat target;
-            if (!statPath(path, &target, true)) return false;  // a dangling link
+            if (::fstatat(dirFd, rawName.constData(), &target, 0) != 0) return std::nullopt;  // dangling
         }
         const QString access = FileUtilities::shortPermissionText(st.st_mode);
         const quint64 bytes = owner.m_size ? owner.m_size(path) : 0;
@@ -144,7 +180,6 @@ struct CVTrashController::Impl {
         if (owner.m_paths->layout() == Paths::Layout::Freedesktop) {
             // Every name is shown whole; only the Trash's own items have an info file.
             display = name;
-            const bool topLevel = path.size() == owner.m_paths->userTrash().size() + 1 + name.size();
             putBack = topLevel && owner.m_origPath ? owner.m_origPath(name) : QStringLiteral("--");
         } else {
             display = name.startsWith(QLatin1Char('.')) ? name.mid(1) : name;
@@ -152,14 +187,11 @@ struct CVTrashController::Impl {
             putBack = display.startsWith(QLatin1Char('.')) || !owner.m_origPath ? QString(QLatin1String(""))
                                                                                : owner.m_origPath(display);
         }
-        const QVariantMap dict =
-            TrashItemDict::make(display, FileUtilities::size_to_unit(bytes), bytes, access, putBack);
         // The size measurement may take long; an entry gone meanwhile is skipped. A link to a folder is
         // a leaf: following it could leave the Trash or loop.
-        if (!statPath(path, &st, false)) return false;
-        const bool isFolder = S_ISDIR(st.st_mode);
-        owner.addFolder(path, isFolder, dict);
-        return isFolder;
+        if (::fstatat(dirFd, rawName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+        return Description{TrashItemDict::make(display, FileUtilities::size_to_unit(bytes), bytes, access, putBack),
+                           S_ISDIR(st.st_mode)};
     }
 };
 
@@ -178,52 +210,93 @@ void CVTrashController::addTrashTreeList() {
 }
 
 void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
-    // An explicit stack rather than recursion, so a very deep Trash can't exhaust the thread's stack.
-    // Each level's names are read up front, so only one folder is open at a time.
+    // Depth first with an explicit stack, and every folder opened from its parent's descriptor:
+    // neither the thread's stack nor PATH_MAX limits how deep a Trash may go. Only the folder being
+    // listed is open; going back up reopens the parent through "..", checked against the folder it
+    // should be.
     struct Level {
-        QString folder;
-        QStringList names;
-        qsizetype next = 0;
+        QString path;
+        QByteArray raw;         ///< its name in its parent
+        CVTrashFileNode* node;  ///< where its entries go; null for the first level (placed by path)
+        struct stat id;
+        std::vector<QByteArray> names;
+        std::size_t next = 0;
     };
     QString start = folder;
     while (start.size() > 1 && start.endsWith(QLatin1Char('/'))) start.chop(1);
+    const QByteArray nativeStart = QFile::encodeName(start);
+    const bool startIsTrash = start == m_paths->userTrash();
     std::vector<Level> stack;
-    stack.push_back(Level{start, listFolder(start)});
+    auto openLevel = [](int fd, Level&& level) {
+        ::fstat(fd, &level.id);
+        level.names = listFolder(fd);
+        return std::move(level);
+    };
+    int fd = ::open(nativeStart.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    stack.push_back(openLevel(fd, Level{start, QByteArray(), nullptr, {}, {}}));
+
+    // A folder moved away meanwhile: walk down again from the start by name, keeping the levels that
+    // are still where they were. Returns the deepest one's descriptor, or -1 with nothing left.
+    auto reopen = [&]() -> int {
+        struct stat st;
+        int at = ::open(nativeStart.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (at < 0 || ::fstat(at, &st) != 0 || !sameFile(st, stack.front().id)) {
+            if (at >= 0) ::close(at);
+            stack.clear();
+            return -1;
+        }
+        for (std::size_t i = 1; i < stack.size(); ++i) {
+            const int next = ::openat(at, stack[i].raw.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (next < 0 || ::fstat(next, &st) != 0 || !sameFile(st, stack[i].id)) {
+                if (next >= 0) ::close(next);
+                stack.erase(stack.begin() + static_cast<std::ptrdiff_t>(i), stack.end());
+                return at;
+            }
+            ::close(at);
+            at = next;
+        }
+        return at;
+    };
+
     while (!stack.empty()) {
         Level& level = stack.back();
         if (level.next == level.names.size()) {
             stack.pop_back();
+            if (stack.empty()) break;
+            const int up = ::openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            ::close(fd);
+            fd = up;
+            struct stat st;
+            if (fd < 0 || ::fstat(fd, &st) != 0 || !sameFile(st, stack.back().id)) {
+                if (fd >= 0) ::close(fd);
+                fd = reopen();
+            }
             continue;
         }
-        const QString& name = level.names[level.next++];
-        const QString path = level.folder + QLatin1Char('/') + name;
-        if (m_impl->describeAndPlace(*this, path, name)) stack.push_back(Level{path, listFolder(path)});
+        const QByteArray raw = level.names[level.next++];
+        const QString name = QFile::decodeName(raw);
+        const QString path = level.path + QLatin1Char('/') + name;
+        const bool topLevel = startIsTrash && stack.size() == 1;
+        const std::optional<Impl::Description> entry = m_impl->describe(*this, fd, raw, path, name, topLevel);
+        if (!entry) continue;
+        // The first level is placed by its path (the folder may lie anywhere in the Trash); below it
+        // the parent node is known, so no entry walks the tree from the top.
+        const CVTrashFileNode::Ptr node =
+            stack.size() == 1 ? m_impl->placePath(*this, path, entry->isFolder, entry->dict)
+                              : m_impl->place(*this, level.node, name, path, entry->isFolder, entry->dict);
+        if (!entry->isFolder || !node) continue;
+        const int down = ::openat(fd, raw.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (down < 0) continue;  // unreadable: the folder's node stays without children
+        ::close(fd);
+        fd = down;
+        stack.push_back(openLevel(fd, Level{path, raw, node.get(), {}, {}}));
     }
+    if (fd >= 0) ::close(fd);
 }
 
 void CVTrashController::addFolder(const QString& path, bool isFolder, const QVariantMap& dict) {
-    const QString trash = m_paths->userTrash();
-    if (path.size() <= trash.size() + 1 || !path.startsWith(trash) || path[trash.size()] != QLatin1Char('/'))
-        return;
-    const QList<QStringView> parts =
-        QStringView(path).mid(trash.size() + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    if (parts.isEmpty()) return;
-
-    CVTrashFileNode* parent = nullptr;
-    qsizetype end = trash.size();
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-        const QString name = parts[i].toString();
-        end = (parts[i].data() - path.data()) + parts[i].size();
-        const auto& folders = m_impl->lists[parent].folders;
-        const auto found = folders.constFind(name);
-        if (found != folders.constEnd()) {
-            parent = found.value().get();
-        } else {
-            // Offered before its folder: the folder is made on the way with this entry's values.
-            parent = m_impl->place(*this, parent, name, path.left(end), true, dict).get();
-        }
-    }
-    m_impl->place(*this, parent, parts.last().toString(), path, isFolder, dict);
+    m_impl->placePath(*this, path, isFolder, dict);
 }
 
 QString CVTrashController::SubstringToCh(const QString& text, const QString& ch) {

@@ -1,5 +1,22 @@
 #include "CVTrashFileNode.h"
 
+#include <vector>
+
+CVTrashFileNode::~CVTrashFileNode() {
+    if (Children.isEmpty()) return;
+    std::vector<Ptr> pending(Children.begin(), Children.end());
+    Children.clear();
+    while (!pending.empty()) {
+        Ptr node = std::move(pending.back());
+        pending.pop_back();
+        // Only a node let go of here gives up its children; one held elsewhere keeps them.
+        if (node.use_count() == 1) {
+            for (Ptr& child : node->Children) pending.push_back(std::move(child));
+            node->Children.clear();
+        }
+    }
+}
+
 void CVTrashFileNode::setChildren(const QList<Ptr>& list) {
     if (&list == &Children) return;
     Children = list;

@@ -14,6 +14,14 @@ class CVTrashFileNode {
 public:
     using Ptr = std::shared_ptr<CVTrashFileNode>;
     static Ptr create() { return std::make_shared<CVTrashFileNode>(); }
+    CVTrashFileNode() = default;
+    /// Lets go of the children level by level, so a tree thousands of folders deep needs no
+    /// recursion as deep as itself.
+    ~CVTrashFileNode();
+    CVTrashFileNode(const CVTrashFileNode&) = default;
+    CVTrashFileNode& operator=(const CVTrashFileNode&) = default;
+    CVTrashFileNode(CVTrashFileNode&&) = default;
+    CVTrashFileNode& operator=(CVTrashFileNode&&) = default;
 
     CVTrashFileNode* parent = nullptr;  ///< not owning; null at the top level and outside the tree
     QString theFileName;                ///< display name

@@ -96,7 +96,7 @@ TEST(FolderSize, FoldersThroughDuFilesByLength) {
     EXPECT_EQ(size % 1024, 0u);
     ASSERT_EQ(tasks->calls().size(), 1);
     EXPECT_EQ(tasks->calls()[0].program, QStringLiteral("/usr/bin/du"));
-    EXPECT_EQ(tasks->calls()[0].arguments, (QStringList{"-k", "-d", "0", accented}));
+    EXPECT_EQ(tasks->calls()[0].arguments, (QStringList{"-k", "-d", "0", "--", accented}));
 
     EXPECT_EQ(util.fastFolderSizeAtFilePath(root.file(QStringLiteral("missing"))), 0u);
     // A dangling link is measured as the link itself.

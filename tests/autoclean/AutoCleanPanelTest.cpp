@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -152,6 +154,81 @@ TEST(AutoCleanPanel, SliderPositionsStoreThePiecewiseThresholdAndTheLabelAgrees)
     EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), 99999997952ULL);
     QTest::keyClick(p->storageSlider, Qt::Key_Home);
     EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), 100000000u);
+}
+
+TEST(AutoCleanPanel, TurningTheSizeBoxOnShowsTheStoredThreshold) {
+    struct Case {
+        QVariant threshold;
+        const char* label;
+    };
+    const Case cases[] = {
+        {QVariant::fromValue<quint64>(2000000000), " 2.0GB"},
+        {QVariant(), " 500.0MB"},  // nothing stored: the panel as built
+        {QVariant::fromValue<quint64>(0), " 500.0MB"},
+    };
+    for (const Case& c : cases) {
+        PanelRig r;
+        r.defaults->setString("BAutoTrashStorage", "NO");
+        if (c.threshold.isValid()) r.defaults->setObject("TrashStorage", c.threshold);
+        auto p = r.panel();
+        p->view()->show();
+        const QString what = c.threshold.toString();
+        ASSERT_EQ(p->storagelab->text(), QStringLiteral(" 500.0MB")) << qPrintable(what);
+        QTest::mouseClick(p->cleanStorageCheckBtn, Qt::LeftButton);
+        ASSERT_TRUE(p->BCheckStorage());
+        EXPECT_EQ(p->storagelab->text(), QString::fromLatin1(c.label)) << qPrintable(what);
+        bool present = false;
+        const quint64 stored = r.onDisk().unsignedForKey("TrashStorage", &present);
+        EXPECT_EQ(present, c.threshold.isValid()) << qPrintable(what);  // showing stores nothing
+        EXPECT_EQ(stored, c.threshold.toULongLong()) << qPrintable(what);
+    }
+}
+
+/// Where the slider draws its knob.
+QPoint knobCenter(const QSlider* slider) {
+    QStyleOptionSlider opt;
+    opt.initFrom(slider);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = slider->orientation();
+    opt.minimum = slider->minimum();
+    opt.maximum = slider->maximum();
+    opt.sliderPosition = slider->sliderPosition();
+    opt.sliderValue = slider->value();
+    opt.singleStep = slider->singleStep();
+    opt.pageStep = slider->pageStep();
+    opt.upsideDown = slider->invertedAppearance() != (slider->layoutDirection() == Qt::RightToLeft);
+    return slider->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider).center();
+}
+
+TEST(AutoCleanPanel, PressingTheKnobWithoutMovingItChangesNothing) {
+    PanelRig r;
+    r.defaults->setString("BAutoTrashStorage", "YES");
+    r.defaults->setUnsigned("TrashStorage", 2000000000);
+    ASSERT_TRUE(r.defaults->synchronize());
+    auto p = r.panel();
+    p->view()->resize(320, p->view()->sizeHint().height());
+    p->view()->show();
+    QSlider* slider = p->storageSlider;
+    ASSERT_EQ(slider->value(), 15);  // 1,500,000,000 at that position, not what is stored
+    ASSERT_EQ(p->storagelab->text(), QStringLiteral(" 2.0GB"));
+
+    QSignalSpy pressed(slider, &QSlider::sliderPressed);
+    const QPoint knob = knobCenter(slider);
+    QTest::mousePress(slider, Qt::LeftButton, {}, knob);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, knob);
+    ASSERT_EQ(pressed.size(), 1);  // the press met the knob
+    EXPECT_EQ(slider->value(), 15);
+    EXPECT_EQ(p->storagelab->text(), QStringLiteral(" 2.0GB"));
+    EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), 2000000000u);
+
+    // Dragged away and back: the label follows, then shows the stored threshold again.
+    slider->setSliderDown(true);
+    slider->setSliderPosition(60);
+    EXPECT_NE(p->storagelab->text(), QStringLiteral(" 2.0GB"));
+    slider->setSliderPosition(15);
+    slider->setSliderDown(false);
+    EXPECT_EQ(p->storagelab->text(), QStringLiteral(" 2.0GB"));
+    EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), 2000000000u);
 }
 
 TEST(AutoCleanPanel, EachControlWritesItsKeyToDiskAndThePolicySeesTheLiveState) {

@@ -9,6 +9,8 @@
 
 #include <QTimeZone>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -214,23 +216,19 @@ TEST(AutoCleanClean, OnlyAnExactYesAsksAndTheQuestionIsTheOneUsersKnow) {
     }
 }
 
-TEST(AutoCleanClean, RecordsAreOnDiskBeforeTheEmptyingStartsAndAreShownAfter) {
+TEST(AutoCleanClean, RecordsHoldTheSizeBeforeEmptyingAndAreOnDiskOnceItStartedAndAreShown) {
     PolicyRig r;
     r.conditions.storage = true;
     r.defaults->setDate("LastCleanDate", kNow.addDays(-40));
-    QDateTime dateOnDisk;
-    QString sizeOnDisk;
     r.policy.setStartEmptying([&] {
-        const Defaults fresh(r.file);  // what another process would read now
-        dateOnDisk = fresh.dateForKey("LastCleanDate");
-        sizeOnDisk = fresh.stringForKey("LastsCleanTrashData");
         r.sizes = {0};  // emptied
         return true;
     });
     r.defaults->setUnsigned("TrashStorage", 1000);
     r.policy.CleanUpTimer_hander();
-    EXPECT_EQ(dateOnDisk, kNow);
-    EXPECT_EQ(sizeOnDisk, QStringLiteral("12.35MB"));
+    const Defaults fresh(r.file);  // what another process would read now
+    EXPECT_EQ(fresh.dateForKey("LastCleanDate"), kNow);
+    EXPECT_EQ(fresh.stringForKey("LastsCleanTrashData"), QStringLiteral("12.35MB"));
     // The display: the size before emptying and the UTC calendar date of the clean.
     ASSERT_EQ(r.shown.size(), 1);
     EXPECT_EQ(r.shown.first().first, QStringLiteral("12.35MB"));
@@ -256,11 +254,95 @@ TEST(AutoCleanNotification, AnnouncedOnlyWhenAnEmptyingReallyStarts) {
     EXPECT_EQ(n.identifier, QStringLiteral("EmptyTrashNow3"));
     EXPECT_EQ(r.notes->withdrawn(), QStringList{"EmptyTrashNow"});
 
-    // One already running: the clean is recorded but nothing new starts, so nothing is announced.
+    // One already running: nothing new starts, so nothing is announced.
     r.startSucceeds = false;
-    EXPECT_TRUE(r.policy.removeAllTrashFile());
+    EXPECT_FALSE(r.policy.removeAllTrashFile());
     EXPECT_EQ(r.notes->posted().size(), 1);
     EXPECT_EQ(DBusDesktopNotifications::actionPairs({"OK", "Later"}), QStringList({"ok", "OK", "later", "Later"}));
+}
+
+TEST(AutoCleanClean, NothingIsRecordedWhenNoEmptyingStarts) {
+    // The user's own "Empty Trash" may be running when the check comes, or start while its question
+    // waits; either way this clean starts nothing and is not one.
+    struct StartingAlerts : ScriptedAlerts {
+        bool* running = nullptr;
+        int runModal(const AlertSpec& alert) override {
+            *running = true;
+            return ScriptedAlerts::runModal(alert);
+        }
+    };
+    struct Case {
+        const char* what;
+        bool runningAtTheTick;
+        int asked, startsTried;
+    };
+    for (const Case& c : {Case{"a pass under way", true, 0, 0}, Case{"a pass begun during the question", false, 1, 1}}) {
+        PolicyRig r;
+        r.conditions.date = r.conditions.storage = true;
+        r.conditions.period = QStringLiteral("Daily");
+        r.defaults->setString("BShowWarning", "YES");
+        const QDateTime last = kNow.addDays(-3);
+        r.defaults->setDate("LastCleanDate", last);
+        r.defaults->setUnsigned("TrashStorage", 1000);
+        ASSERT_TRUE(r.defaults->synchronize());
+        bool running = c.runningAtTheTick;
+        auto alerts = std::make_shared<StartingAlerts>();
+        alerts->running = &running;
+        AutoCleanPolicy policy(r.defaults, alerts, r.clock, r.notes);
+        policy.setConditions(&r.conditions);
+        policy.setTrashSizeFunction([] { return quint64(5000); });
+        policy.setEmptyingRunning([&] { return running; });
+        policy.setStartEmptying([&] {
+            ++r.started;
+            return !running;
+        });
+
+        const auto outcome = policy.CleanUpTimer_hander();
+        EXPECT_EQ(alerts->asked().size(), c.asked) << c.what;
+        EXPECT_EQ(r.started, c.startsTried) << c.what;
+        EXPECT_EQ(outcome.cleaned, 0) << c.what;
+        EXPECT_EQ(outcome.notStarted, 2) << c.what;  // both conditions stay due
+        EXPECT_TRUE(r.notes->posted().isEmpty()) << c.what;
+        EXPECT_EQ(r.defaults->dateForKey("LastCleanDate"), last) << c.what;
+        EXPECT_EQ(Defaults(r.file).dateForKey("LastCleanDate"), last) << c.what;
+        if (c.runningAtTheTick) {
+            EXPECT_FALSE(r.defaults->hasValue("LastsCleanTrashData")) << c.what;  // not even before asking
+        }
+    }
+}
+
+TEST(AutoCleanTick, ATickWhileTheQuestionIsOpenAsksNothingMore) {
+    PolicyRig r;
+    r.conditions.date = true;
+    r.conditions.period = QStringLiteral("Daily");
+    r.defaults->setString("BShowWarning", "YES");
+    r.defaults->setDate("LastCleanDate", kNow.addDays(-2));
+    // The question's modal loop delivers the next timer tick before the user answers.
+    struct TickingAlerts : ScriptedAlerts {
+        std::function<void()> tick;
+        int runModal(const AlertSpec& alert) override {
+            if (auto t = std::exchange(tick, nullptr)) t();
+            return ScriptedAlerts::runModal(alert);
+        }
+    };
+    auto alerts = std::make_shared<TickingAlerts>();
+    AutoCleanPolicy policy(r.defaults, alerts, r.clock, r.notes);
+    policy.setConditions(&r.conditions);
+    policy.setTrashSizeFunction([] { return quint64(5000); });
+    policy.setStartEmptying([&] {
+        ++r.started;
+        return true;
+    });
+    AutoCleanPolicy::Outcome nested;
+    alerts->tick = [&] { nested = policy.CleanUpTimer_hander(); };
+    const auto outcome = policy.CleanUpTimer_hander();
+    EXPECT_EQ(alerts->asked().size(), 1);
+    EXPECT_TRUE(nested.skipped);
+    EXPECT_FALSE(nested.timeDue);
+    EXPECT_EQ(outcome.cleaned, 1);
+    EXPECT_EQ(r.started, 1);
+    // The next tick after the answer checks as usual.
+    EXPECT_FALSE(policy.CleanUpTimer_hander().skipped);
 }
 
 TEST(StoredAutoCleanConditions, ReadTheKeysAsThePanelShowsThemAfterLoading) {

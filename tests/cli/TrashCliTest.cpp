@@ -1,3 +1,4 @@
+#include "platform/Defaults.h"
 #include "support/DSStoreWriter.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
@@ -121,6 +122,31 @@ TEST(TrashCli, EmptyAndEraseAskFirst) {
     EXPECT_TRUE(QFile::exists(victim));
     EXPECT_EQ(run(s.root.path(), {"erase", "--yes", s.root.path() + "/victim"}).status, 0);
     EXPECT_FALSE(QFile::exists(s.root.path() + "/victim"));
+}
+
+TEST(TrashCli, NamesWithTabsAndLineBreaksStayOnTheirLine) {
+    CliSandbox s;
+    const QString odd = QStringLiteral("line\nbreak\tand tab.psd");
+    s.sandbox.writeFile(s.trash + "/" + odd, "odd");
+    s.sandbox.writeFile(s.trash + "/kept\there.psd", "kept");
+    DSStoreWriter records;
+    records.add(odd, QStringLiteral("Users/") + s.sandbox.paths().loginName() + "/Desk\ttop/");
+    ASSERT_TRUE(records.write(s.sandbox.paths().trashRecordsFile()));
+    s.sandbox.makeFolder(s.home + "/Desk\ttop");
+    const QString escapedOdd = QStringLiteral("line\\nbreak\\tand tab.psd");
+
+    const Cli back = run(s.root.path(), {"trash", "putback", odd});
+    ASSERT_EQ(back.status, 0) << qPrintable(back.err);
+    EXPECT_EQ(back.out, s.home + "/Desk\\ttop/" + escapedOdd + "\n");
+
+    // Protected items are listed one per line: "protected", the item, its original place.
+    Defaults settings(s.root.path() + "/config/Corvane/Corvane.conf");
+    settings.setStringArray(QStringLiteral("FileFormatData"), {QStringLiteral("psd")});
+    ASSERT_TRUE(settings.synchronize());
+    const Cli empty = run(s.root.path(), {"--yes", "trash", "empty"});
+    const QStringList lines = empty.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1) << qPrintable(empty.out);
+    EXPECT_EQ(lines[0], "protected\t" + s.trash + "/kept\\there.psd\t--");
 }
 
 }  // namespace

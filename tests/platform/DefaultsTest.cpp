@@ -1,7 +1,14 @@
 #include "platform/Defaults.h"
 #include "support/TempRoot.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <functional>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +82,126 @@ TEST(Defaults, UnparsableStoreIsSetAsideNotOverwritten) {
     d.setString(QStringLiteral("BAutoTidy"), QStringLiteral("YES"));
     EXPECT_TRUE(d.synchronize());
     EXPECT_EQ(Defaults(file).stringForKey(QStringLiteral("BAutoTidy")), QStringLiteral("YES"));
+}
+
+/// What goes to standard error while it lives; let go of even when a test stops early.
+struct StderrCapture {
+    StderrCapture() { testing::internal::CaptureStderr(); }
+    ~StderrCapture() {
+        if (!taken) testing::internal::GetCapturedStderr();
+    }
+    QString take() {
+        taken = true;
+        return QString::fromStdString(testing::internal::GetCapturedStderr());
+    }
+    bool taken = false;
+};
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+TEST(Defaults, AFileThatDoesNotParseWhollyIsSetAsideAsItWasBeforeAnyWrite) {
+    const QList<QPair<const char*, QByteArray>> cases{
+        {"a stray line", "[General]\nBShowWarning=NO\nwritten by hand\nTrashStorage=7\n"},
+        {"another format", "<?xml version=\"1.0\"?>\n<plist version=\"1.0\">\n<dict/>\n</plist>\n"},
+        {"a # comment", "# mine\nBAutoTidy=NO\n"},
+        {"binary", QByteArray("\x01\x02\xff\xfe\x00junk\n", 10)},
+    };
+    for (const auto& [what, bytes] : cases) {
+        TempRoot root;
+        const QString file = root.file(QStringLiteral("Corvane.conf"));
+        writeBytes(file, bytes);
+        StderrCapture capture;
+        Defaults d(file);
+        ASSERT_FALSE(d.setAsidePath().isEmpty()) << what;
+        EXPECT_FALSE(QFile::exists(file)) << what;
+        EXPECT_FALSE(d.hasValue(QStringLiteral("BShowWarning"))) << what;  // nothing half read
+        d.setString(QStringLiteral("BAutoTidy"), QStringLiteral("YES"));
+        EXPECT_TRUE(d.synchronize()) << what;
+        d.setString(QStringLiteral("BAutoLogin"), QStringLiteral("NO"));
+        EXPECT_TRUE(d.synchronize()) << what;
+        const QString err = capture.take();
+        EXPECT_EQ(err.count(QLatin1String("moved to")), 1) << what << qPrintable(err);
+        EXPECT_EQ(readBytes(d.setAsidePath()), bytes) << what;
+        EXPECT_EQ(Defaults(file).stringForKey(QStringLiteral("BAutoTidy")), QStringLiteral("YES")) << what;
+    }
+}
+
+TEST(Defaults, AFileSwappedForOneThatDoesNotParseIsSetAsideAndTheWriteKeepsWhatCorvaneKnew) {
+    TempRoot root;
+    const QString file = root.file(QStringLiteral("Corvane.conf"));
+    Defaults d(file);
+    d.setString(QStringLiteral("BAutoTidy"), QStringLiteral("YES"));
+    ASSERT_TRUE(d.synchronize());
+    const QByteArray foreign("{\"theme\": \"dark\"}\nnot settings at all\n");
+    writeBytes(file, foreign);
+    {
+        StderrCapture quiet;
+        d.setString(QStringLiteral("BShowWarning"), QStringLiteral("NO"));
+        EXPECT_TRUE(d.synchronize());
+    }
+    ASSERT_FALSE(d.setAsidePath().isEmpty());
+    EXPECT_EQ(readBytes(d.setAsidePath()), foreign);
+    const Defaults reopened(file);
+    EXPECT_EQ(reopened.stringForKey(QStringLiteral("BAutoTidy")), QStringLiteral("YES"));
+    EXPECT_EQ(reopened.stringForKey(QStringLiteral("BShowWarning")), QStringLiteral("NO"));
+}
+
+TEST(Defaults, AStoreThatCantBeReadIsReportedOnceNeverWrittenOverAndEachWriteTellsTheTruth) {
+    struct Case {
+        const char* what;
+        bool afterAWrite;  // broken once the store is open and has written
+        std::function<void(const QString&)> breakIt, mendIt;
+    };
+    const auto folder = [](const QString& f) {
+        QFile::remove(f);
+        QDir().mkdir(f);
+    };
+    const auto noFolder = [](const QString& f) { QDir().rmdir(f); };
+    const Case cases[] = {
+        {"a folder in its place", false, folder, noFolder},
+        {"a folder in its place after a write", true, folder, noFolder},
+        {"no read permission", false,
+         [](const QString& f) {
+             writeBytes(f, "[General]\nBAutoLogin=YES\n");
+             ::chmod(QFile::encodeName(f).constData(), 0);
+         },
+         [](const QString& f) { ::chmod(QFile::encodeName(f).constData(), 0600); }},
+    };
+    for (const Case& c : cases) {
+        if (std::string(c.what) == "no read permission" && ::geteuid() == 0) continue;  // root reads it anyway
+        TempRoot root;
+        const QString file = root.file(QStringLiteral("Corvane.conf"));
+        if (!c.afterAWrite) c.breakIt(file);
+        StderrCapture capture;
+        Defaults d(file);
+        if (c.afterAWrite) {
+            EXPECT_TRUE(d.synchronize());
+            c.breakIt(file);
+        }
+        d.setString(QStringLiteral("BAutoTidy"), QStringLiteral("NO"));
+        EXPECT_FALSE(d.synchronize()) << c.what;
+        EXPECT_FALSE(d.synchronize()) << c.what;
+        EXPECT_FALSE(d.readProblem().isEmpty()) << c.what;
+        EXPECT_EQ(capture.take().count(QLatin1String("could not be read")), 1) << c.what;
+
+        // Readable again: the next write reaches the disk and says so, keeping what the file held.
+        c.mendIt(file);
+        d.setString(QStringLiteral("BShowWarning"), QStringLiteral("YES"));
+        EXPECT_TRUE(d.synchronize()) << c.what;
+        EXPECT_TRUE(d.readProblem().isEmpty()) << c.what;
+        const Defaults reopened(file);
+        EXPECT_EQ(reopened.stringForKey(QStringLiteral("BAutoTidy")), QStringLiteral("NO")) << c.what;
+        EXPECT_EQ(reopened.stringForKey(QStringLiteral("BShowWarning")), QStringLiteral("YES")) << c.what;
+    }
 }
 
 TEST(Defaults, StandardFileFollowsXdgConfigHome) {

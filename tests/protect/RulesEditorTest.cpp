@@ -1,4 +1,5 @@
 #include "app/PRLeftTipButton.h"
+#include "platform/Alerts.h"
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
 #include "protect/DeleteProtectWindow.h"
@@ -7,12 +8,16 @@
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -35,9 +40,11 @@ struct EditorRig {
     QString chooserStart;
     QWidget* chooserParent = nullptr;
     QString nextFolder;  ///< what the folder panel answers; empty is Cancel
+    std::shared_ptr<ScriptedAlerts> alerts = std::make_shared<ScriptedAlerts>();
 
     void open() {
         editor = std::make_unique<PPopoverWindowConterller>(std::make_shared<ProtectionRules>(defaults), &nc, paths);
+        editor->setAlerts(alerts);
         editor->setFolderChooser([this](QWidget* parent, const QString& start) {
             chooserParent = parent;
             chooserStart = start;
@@ -164,6 +171,67 @@ TEST(ProtectRulesEditor, LocationsComeFromTheFolderPanelStartingInTheHomeFolder)
     r.press(e.subFileLocationBtn);
     EXPECT_EQ(e.theFileLocationTableView->count(), 0);
     EXPECT_TRUE(r.stored("FileLocationData").isEmpty());
+}
+
+TEST(ProtectRulesEditor, AnEditThatCouldNotBeSavedIsSaidNotDroppedSilently) {
+    EditorRig r;
+    r.storeBehindItsBack("FileFormatData", {"psd"});
+    r.open();
+    PPopoverWindowConterller& e = *r.editor;
+    // Something else now stands where the settings file was: no write can reach it.
+    ASSERT_TRUE(QFile::remove(r.settings));
+    ASSERT_TRUE(QDir().mkdir(r.settings));
+    struct Edit {
+        const char* what;
+        std::function<void()> make;
+    };
+    const QString projects = r.sandbox.makeFolder("Users/me/Projects");
+    const Edit edits[] = {
+        {"add a format",
+         [&] {
+             r.press(e.addFileFormatBtn);
+             QTest::keyClicks(e.valuelab, "key");
+             r.press(e.addValueButton);
+         }},
+        {"remove a format",
+         [&] {
+             e.theFileFormatTableView->setCurrentRow(0);
+             r.press(e.subFileFormatBtn);
+         }},
+        {"add a location",
+         [&] {
+             r.nextFolder = projects;
+             r.press(e.addFileLocationBtn);
+         }},
+        {"remove a location",
+         [&] {
+             e.theFileLocationTableView->setCurrentRow(0);
+             r.press(e.subFileLocationBtn);
+         }},
+    };
+    testing::internal::CaptureStderr();  // the store says once, on standard error, that it can't be read
+    for (const Edit& edit : edits) {
+        r.alerts->clear();
+        edit.make();
+        if (r.alerts->asked().size() != 1) {
+            ADD_FAILURE() << edit.what << ": " << r.alerts->asked().size() << " alerts";
+            continue;
+        }
+        const AlertSpec& a = r.alerts->asked().first();
+        EXPECT_EQ(a.message, QStringLiteral("The protection rules could not be saved.")) << edit.what;
+        EXPECT_EQ(a.defaultButton, QStringLiteral(" OK ")) << edit.what;
+        EXPECT_TRUE(a.alternateButton.isEmpty()) << edit.what;
+    }
+    testing::internal::GetCapturedStderr();
+
+    // Writable again: the next edit is saved, with nothing to say.
+    ASSERT_TRUE(QDir().rmdir(r.settings));
+    r.alerts->clear();
+    r.press(e.addFileFormatBtn);
+    QTest::keyClicks(e.valuelab, "ai");
+    r.press(e.addValueButton);
+    EXPECT_TRUE(r.alerts->asked().isEmpty());
+    EXPECT_EQ(r.stored("FileFormatData"), (QStringList{"key", "ai"}));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -291,6 +292,78 @@ TEST(CVTrashControllerTree, LinksUnreadableVanishedAndMissing) {
     missing.controller.addTrashTreeList();
     EXPECT_TRUE(missing.controller.content().isEmpty());
     EXPECT_EQ(missing.controller.nodeCount(), 0);
+}
+
+/// A chain of folders `names` below `top`, made relative to descriptors because its full path is
+/// far longer than PATH_MAX, with "bottom.txt" at the end. Removed again, bottom up, on destruction.
+struct DeepChain {
+    QStringList names;
+    int deepest = -1;
+
+    DeepChain(const QString& top, int depth) {
+        int fd = ::open(QFile::encodeName(top).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (int i = 0; i < depth && fd >= 0; ++i) {
+            names << QStringLiteral("level%1").arg(i);
+            const QByteArray name = names.last().toUtf8();
+            const int child = ::mkdirat(fd, name.constData(), 0755) == 0
+                                  ? ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                                  : -1;
+            ::close(fd);
+            fd = child;
+        }
+        if (fd >= 0) {
+            const int file = ::openat(fd, "bottom.txt", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+            if (file >= 0) {
+                ::fchmod(file, 0644);  // whatever the umask
+                ::close(file);
+            }
+        }
+        deepest = fd;
+    }
+    ~DeepChain() {
+        // Upwards through "..": one descriptor at a time, however deep.
+        int fd = deepest;
+        if (fd >= 0) ::unlinkat(fd, "bottom.txt", 0);
+        for (qsizetype i = names.size() - 1; i >= 0 && fd >= 0; --i) {
+            const int parent = ::openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            ::close(fd);
+            fd = parent;
+            if (fd >= 0) ::unlinkat(fd, names[i].toUtf8().constData(), AT_REMOVEDIR);
+        }
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+TEST(CVTrashControllerTree, AChainThousandsOfFoldersDeepGetsANodeAtEveryLevel) {
+    TreeFixture f;
+    f.sandbox.makeFolder(f.trash);
+    const DeepChain chain(f.trash, 3000);
+    ASSERT_GE(chain.deepest, 0) << "the chain could not be made";
+    f.controller.addTrashTreeList();
+
+    ASSERT_EQ(f.controller.content().size(), 1);
+    CVTrashFileNode::Ptr node = f.controller.content().first();
+    const CVTrashFileNode* parent = nullptr;
+    QString path = f.trash;
+    for (const QString& name : chain.names) {
+        ASSERT_TRUE(node) << qPrintable(name);
+        path += '/' + name;
+        ASSERT_EQ(node->theFileName, name);
+        ASSERT_FALSE(node->isLeaf) << qPrintable(name);
+        ASSERT_EQ(node->parent, parent) << qPrintable(name);
+        ASSERT_EQ(node->theTrashPath, path);
+        ASSERT_EQ(node->children().size(), 1) << qPrintable(name);
+        parent = node.get();
+        node = node->children().first();
+    }
+    ASSERT_TRUE(node);
+    EXPECT_EQ(node->theFileName, QStringLiteral("bottom.txt"));
+    EXPECT_TRUE(node->isLeaf);
+    EXPECT_EQ(node->theTrashPath, path + "/bottom.txt");
+    EXPECT_EQ(node->theFilePermission, QStringLiteral("-rw-r--r--"));
+    EXPECT_EQ(f.controller.nodeCount(), 3001);
+    EXPECT_EQ(f.controller.fileDic().size(), 3001);
+    f.controller.takeContent();  // a chain this deep is let go of without deep recursion too
 }
 
 TEST(CVTrashControllerSplit, BeforeAndFromTheNextSeparator) {

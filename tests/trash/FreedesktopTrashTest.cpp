@@ -11,6 +11,7 @@
 #include "trash/PutBackReader.h"
 #include "trash/TrashInfo.h"
 #include "trash/TrashItemActions.h"
+#include "trash/TrashNavigation.h"
 #include "trash/TrashScanner.h"
 
 #include <QDir>
@@ -84,6 +85,35 @@ TEST(FreedesktopTrash, ScanListsItemsWithTheirInfoFilesOnTheHomeAndOnVolumes) {
     EXPECT_EQ(f.named(r, "slides.pdf")->theOrignalpath, f.usb + "/talks/slides.pdf");
     EXPECT_EQ(f.named(r, "abs.txt")->theOrignalpath, f.usb + "/abs.txt");
     EXPECT_EQ(f.named(r, "slides.pdf")->theTrashPath, f.usbTrash + "/files/slides.pdf");
+}
+
+TEST(FreedesktopTrash, InsideAFolderDottedNamesStayWholeAndKeepTheirPlace) {
+    LinuxFixture f;
+    f.sandbox.trashItem(f.trash, "Project", "/home/me/Project", "x", true);
+    f.sandbox.writeFile(f.trash + "/files/Project/.env", "e");
+    f.sandbox.writeFile(f.trash + "/files/Project/.git/config", "c");
+    const TrashScanResult r = f.scan();
+    const auto project = LinuxFixture::named(r, "Project");
+    ASSERT_TRUE(project);
+    const QString place = project->theOrignalpath;
+    ASSERT_NE(place, "--");
+
+    TrashNavigation nav(f.files);
+    nav.showTopLevel(r.items);
+    ASSERT_TRUE(nav.enterFolder(project));
+    auto shown = [&] {
+        QMap<QString, QString> byName;
+        for (const auto& item : nav.content()) byName.insert(item->theFileName, item->theOrignalpath);
+        return byName;
+    };
+    EXPECT_EQ(shown(), (QMap<QString, QString>{
+                           {".env", place + "/.env"}, {".git", place + "/.git"}, {"inside.txt", place + "/inside.txt"}}));
+    CVTrashFileNode::Ptr git;
+    for (const auto& item : nav.content())
+        if (item->theFileName == ".git") git = item;
+    ASSERT_TRUE(git);
+    ASSERT_TRUE(nav.enterFolder(git));
+    EXPECT_EQ(shown(), (QMap<QString, QString>{{"config", place + "/.git/config"}}));
 }
 
 TEST(FreedesktopTrash, SecondScanTakesUnchangedFolderSizesFromTheCache) {
