@@ -121,6 +121,21 @@ TEST(Tasks, RecordsArgumentListsAndPassesOddPathsAsOneArgument) {
     EXPECT_FALSE(tasks.run(QStringLiteral("/nonexistent/program"), {}).started);
 }
 
+TEST(Tasks, ACommandPastItsTimeLimitIsStoppedAndItsOutcomeIsUnknown) {
+    RecordingTasks tasks;
+    tasks.setTimeLimit(std::chrono::seconds(1));
+    const TaskResult stuck = tasks.run(QStringLiteral("sleep"), {QStringLiteral("30")});
+    EXPECT_TRUE(stuck.started);
+    EXPECT_TRUE(stuck.timedOut);
+    EXPECT_FALSE(stuck.finished());
+    // A limit given with the call wins over the object's.
+    tasks.setTimeLimit(Tasks::DefaultTimeLimit);
+    EXPECT_TRUE(tasks.run(QStringLiteral("sleep"), {QStringLiteral("30")}, std::chrono::milliseconds(300)).timedOut);
+    const TaskResult quick = tasks.run(QStringLiteral("/bin/echo"), {QStringLiteral("done")}, std::chrono::seconds(30));
+    EXPECT_TRUE(quick.finished());
+    EXPECT_EQ(quick.standardOutput, QByteArray("done\n"));
+}
+
 TEST(MainThread, WorkerHandsBackAndWaits) {
     bool ranOnMain = false;
     QThread* worker = QThread::create([&] {
