@@ -59,9 +59,10 @@ ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shar
     emptyNote->setAlignment(Qt::AlignCenter);
     layout->addWidget(emptyNote);
 
-    auto* buttons = new QHBoxLayout;
     actionPanel = new ProgressPanel(this);
-    buttons->addWidget(actionPanel, 1);
+    layout->addWidget(actionPanel);
+
+    auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     deleteButton = new QPushButton(localized("Delete Immediately"), this);
     deleteButton->setObjectName(QStringLiteral("deleteProtectItemButton"));
