@@ -9,6 +9,7 @@
 #include "PRLeftTipButton.h"
 #include "PopoverWindow.h"
 #include "PreferencesWindow.h"
+#include "ProgressWindow.h"
 #include "ProductInfo.h"
 #include "SettingsKeys.h"
 #include "StatusItem.h"
@@ -95,6 +96,8 @@ AppDelegate::~AppDelegate() {
     delete m_trashBrowser;  // waits for its workers
     delete m_empty;  // waits for its pass, which may show the confirm window
     delete m_erase;
+    delete emptyProgressWindow;
+    delete eraseProgressWindow;
     for (const auto& w : std::as_const(m_windows)) delete w.data();
     // Children that observe the notification center go before the center itself.
     delete protectViewController;
@@ -156,6 +159,7 @@ void AppDelegate::awakeFromNib() {
                        static_cast<QWidget*>(theConfirmWindow)})
         manageWindow(w);
     window->showStartView();
+    buildProgressWindows();
 
     connect(window->autoLunchBtn, &QCheckBox::clicked, this, [this] { ClickPloverlyOnLogin(); });
     connect(perfereceWindow->hideDockButton, &QPushButton::clicked, this, [this] { HideAppIConDockAction(); });
@@ -202,6 +206,24 @@ void AppDelegate::buildDispatchRows() {
          nullptr});
     m_dispatcher.addRow({erase, {}, [this] { StartSafeDeleteFileAction(); }, {}});
     m_dispatcher.addRow({window->cardButton(QStringLiteral("erase")), {}, [this] { StartSafeDeleteFileAction(); }, {}});
+}
+
+void AppDelegate::buildProgressWindows() {
+    emptyProgressWindow = new ProgressWindow(QStringLiteral("emptyProgressWindow"), localized("Empty Trash"));
+    connect(m_empty, &EmptyController::passStarted, this, [this] { followEmptyingPass(m_empty->progress()); });
+    connect(m_empty, &EmptyController::passFinished, emptyProgressWindow, &ProgressWindow::end);
+    eraseProgressWindow = new ProgressWindow(QStringLiteral("eraseProgressWindow"), localized("Secure Erase"));
+    connect(m_erase, &EraseController::eraseStarted, this, [this] {
+        eraseProgressWindow->begin(m_erase->progress(), localized("Erasing the chosen items…"), localized("Erasing"),
+                                   true);
+    });
+    connect(m_erase, &EraseController::EraseAllFinishedHanderToMainThread, eraseProgressWindow,
+            &ProgressWindow::end);
+}
+
+void AppDelegate::followEmptyingPass(std::shared_ptr<WorkProgress> progress) {
+    emptyProgressWindow->begin(std::move(progress), localized("Emptying the Trash…"), localized("Removing"),
+                               true);
 }
 
 void AppDelegate::readConfigfileInfo() {
@@ -421,6 +443,7 @@ void AppDelegate::PutBackAction() { m_trashBrowser->PutBackAction(); }
 
 void AppDelegate::StrongEmptyTrash() {
     showMainWindow();
+    if (m_empty->isRunning() && emptyProgressWindow) emptyProgressWindow->showNow();
     m_empty->StrongEmptyTrash();
 }
 
@@ -437,6 +460,10 @@ void AppDelegate::RunAdmintoRemoveTrashFile() {
 }
 
 void AppDelegate::StartSafeDeleteFileAction() {
+    if (m_erase->refuseWhileRunning()) {
+        if (eraseProgressWindow) eraseProgressWindow->showNow();
+        return;
+    }
     const QString start = m_services.paths->userTrash();
     const QStringList chosen = m_erasePanel ? m_erasePanel(start) : ErasePanel::choose(window, start);
     if (chosen.isEmpty()) return;
@@ -451,7 +478,13 @@ void AppDelegate::ShowDeleteProtectWindow() {
     }
 }
 
-void AppDelegate::application_openFiles(const QStringList& paths) { m_erase->application_openFiles(paths); }
+void AppDelegate::application_openFiles(const QStringList& paths) {
+    if (m_erase->refuseWhileRunning()) {
+        if (eraseProgressWindow) eraseProgressWindow->showNow();
+        return;
+    }
+    m_erase->application_openFiles(paths);
+}
 
 void AppDelegate::PRLeftTipButtonMouseDownHandle(QObject* button) { m_dispatcher.dispatch(button); }
 

@@ -28,6 +28,7 @@ class NotificationCenter;
 class PPopoverviewConterller;
 class PopoverWindow;
 class PreferencesWindow;
+class ProgressWindow;
 class QTimer;
 class QWidget;
 class StatusItem;
@@ -35,6 +36,7 @@ class EmptyController;
 class EraseController;
 class TrashBrowser;
 class TrashOrigPaths;
+struct WorkProgress;
 
 /// The application controller: owns the windows, the lists of records, the timers and the status
 /// item, runs start-up in its order, and is the place every other part reaches. Each capability's
@@ -149,6 +151,11 @@ public:
     PPopoverWindowConterller* protectViewController = nullptr;
     DeleteProtectWindow* deleteProtectWindow = nullptr;
     ProtectConfirmWindow* theConfirmWindow = nullptr;
+    /// Progress of a forced emptying and of a secure erase, with their Cancel buttons.
+    ProgressWindow* emptyProgressWindow = nullptr;
+    ProgressWindow* eraseProgressWindow = nullptr;
+    /// Shows `progress` of an emptying pass in its window.
+    void followEmptyingPass(std::shared_ptr<WorkProgress> progress);
     QPointer<PopoverWindow> thePopover;
     StatusItem* statusItem() const { return m_statusItem; }
     QTimer* autoTrashTimer = nullptr;
@@ -168,6 +175,7 @@ private:
     void manageWindow(QWidget* w);
     bool handleDrop(QEvent* event);
     void buildDispatchRows();
+    void buildProgressWindows();
     VersionTriple querySystemVersion() const;
 
     AppServices m_services;

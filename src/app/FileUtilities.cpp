@@ -131,14 +131,14 @@ quint64 FileUtilities::parseDuOutput(const QByteArray& output) {
     return kilobytes * 1024;
 }
 
-quint64 FileUtilities::fastFolderSizeAtFilePath(const QString& path) const {
-    if (path.isEmpty()) return 0;
+std::optional<quint64> FileUtilities::sizeAtFilePath(const QString& path) const {
+    if (path.isEmpty()) return std::nullopt;
     struct stat st;
     const QByteArray native = FsName::toBytes(path);
     const bool isDirectory = ::stat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode);
     if (!isDirectory) {
         struct stat lst;
-        if (::lstat(native.constData(), &lst) != 0) return 0;
+        if (::lstat(native.constData(), &lst) != 0) return std::nullopt;
         return static_cast<quint64>(lst.st_size);
     }
     // The freedesktop layout, and any name du could not be given, are measured in-process.
@@ -152,13 +152,13 @@ quint64 FileUtilities::fastFolderSizeAtFilePath(const QString& path) const {
         // The path is the caller's choice and is resolved once; nothing below it is followed.
         const OpenFolder parent = OpenFolder::openChosen(folder);
         const OpenFolder self = name.isEmpty() ? OpenFolder::openChosen(clean) : OpenFolder();
-        if (self.isOpen()) return FsTree::allocatedBytes(self, QByteArray(".")).value_or(0);
-        return FsTree::allocatedBytes(parent, FsName::toBytes(name)).value_or(0);
+        if (self.isOpen()) return FsTree::allocatedBytes(self, QByteArray("."));
+        return FsTree::allocatedBytes(parent, FsName::toBytes(name));
     }
     const TaskResult result =
         m_tasks->run(QStringLiteral("/usr/bin/du"),
                      {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), QStringLiteral("--"), path});
-    if (!result.started) return 0;
+    if (!result.finished()) return std::nullopt;
     return parseDuOutput(result.standardOutput);
 }
 

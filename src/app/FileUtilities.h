@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class Paths;
 class Tasks;
@@ -41,8 +42,11 @@ public:
     static quint64 parseDuOutput(const QByteArray& output);
 
     /// A folder's size as du counts it (one du run); anything else its length (not following a
-    /// final link); 0 when nothing can be read. Blocks until du has exited.
-    quint64 fastFolderSizeAtFilePath(const QString& path) const;
+    /// final link). Nothing when it could not be measured: the entry can't be read, or du did not
+    /// start or ran past its time limit. Blocks until du has exited or been stopped.
+    std::optional<quint64> sizeAtFilePath(const QString& path) const;
+    /// The same with 0 for a size that could not be measured, for callers that need a number.
+    quint64 fastFolderSizeAtFilePath(const QString& path) const { return sizeAtFilePath(path).value_or(0); }
     /// The size of the user's Trash folder.
     quint64 getTrashFileSize() const;
     /// The layout these utilities measure in.

@@ -3,12 +3,15 @@
 #include "AppDelegate.h"
 #include "MainWindow.h"
 #include "PopoverWindow.h"
+#include "ProgressPanel.h"
+#include "ProgressWindow.h"
 #include "StatusItem.h"
 
 #include "erase/SecureEraser.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/WidgetAlerts.h"
+#include "platform/WorkProgress.h"
 #include "protect/ProtectConfirmWindow.h"
 #include "protect/ProtectedItems.h"
 #include "trash/TrashBrowser.h"
@@ -70,6 +73,15 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     settle();
     QString path = dir.filePath(w->objectName() + QStringLiteral(".png"));
     if (save(w, path)) written << path;
+    // A delete part-way through, as the window shows it while the worker runs; nothing is removed.
+    auto progress = std::make_shared<WorkProgress>();
+    progress->total = 120;
+    progress->done = 37;
+    w->actionPanel->track(progress, localized("Deleting"), true);
+    settle();
+    path = dir.filePath(w->objectName() + QStringLiteral("-progress.png"));
+    if (save(w, path)) written << path;
+    w->actionPanel->finish();
     browser->buildTree();
     if (browser->isBuildingTree()) waitFor(browser, &TrashBrowser::treeBuilt);
     w->tabs->setCurrentIndex(1);
@@ -87,6 +99,20 @@ void fillConfirmWindow(AppDelegate& app) {
     for (const QString& name : TrashScanner::listFolder(app.services().paths->userTrash()))
         app.protectedItems->CheckFileBeProtectWithPath(app.services().paths->userTrash() + QLatin1Char('/') + name);
     app.theConfirmWindow->setContent(app.protectedItems->CheckIfNeedDeleteConfirm());
+}
+
+// The emptying's progress window part-way through a pass; nothing is removed.
+void writeEmptyProgress(AppDelegate& app, const QDir& dir, QStringList& written) {
+    ProgressWindow* w = app.emptyProgressWindow;
+    if (!w) return;
+    auto progress = std::make_shared<WorkProgress>();
+    progress->done = 214;
+    app.followEmptyingPass(progress);
+    w->showNow();
+    settle();
+    const QString path = dir.filePath(w->objectName() + QStringLiteral(".png"));
+    if (save(w, path)) written << path;
+    w->end();
 }
 
 // The erase confirmation as the windows show it, for a few files of the sandbox.
@@ -116,6 +142,7 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
     writeTrashWindow(app, dir, written);
     fillConfirmWindow(app);
     writeEraseConfirmation(app, dir, written);
+    writeEmptyProgress(app, dir, written);
     for (const auto& [name, widget] : app.topLevelWindows()) {
         if (app.trashBrowser() && widget == app.trashBrowser()->window()) continue;
         const bool wasVisible = widget->isVisible();

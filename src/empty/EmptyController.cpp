@@ -3,9 +3,7 @@
 #include "ForceEmptyPass.h"
 #include "PermissionAlert.h"
 #include "platform/MainThread.h"
-
-#include <QCoreApplication>
-#include <QThread>
+#include "platform/WorkProgress.h"
 
 EmptyController::EmptyController(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
                                  std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
@@ -17,11 +15,7 @@ EmptyController::EmptyController(std::shared_ptr<const Paths> paths, std::shared
       m_workspace(std::move(workspace)),
       m_alerts(std::move(alerts)) {}
 
-EmptyController::~EmptyController() { waitForPass(); }
-
-void EmptyController::waitForPass() {
-    while (!m_threads.isEmpty()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+EmptyController::~EmptyController() { m_passes.close(); }
 
 bool EmptyController::StrongEmptyTrash() {
     if (m_running) {
@@ -44,36 +38,45 @@ bool EmptyController::ForceEmptyTrash() {
         qInfo("Emptying the Trash is already under way; the request is ignored.");
         return false;
     }
-    QThread* thread = QThread::create([this] {
-        const int failures = runPass();
-        MainThread::runAndWait([&] {
-            // The pass is over once its listeners hear of it: a pass they start then is not refused.
-            m_running = false;
-            Q_EMIT passFinished(failures);
-        });
-    });
-    thread->setParent(this);  // never outlives the controller, even when the last event is not served
-    m_threads.append(thread);
-    connect(thread, &QThread::finished, this, [this, thread] {
-        m_threads.removeAll(thread);
-        thread->deleteLater();
-    });
-    thread->start();
+    auto progress = std::make_shared<WorkProgress>();
+    m_progress = progress;
+    const bool started = m_passes.start([this, progress] { return runPass(progress.get()); },
+                                        [this](int failures) {
+                                            // The pass is over once its listeners hear of it: a pass
+                                            // they start then is not refused.
+                                            m_running = false;
+                                            m_progress.reset();
+                                            Q_EMIT passFinished(failures);
+                                        });
+    if (!started) {  // closing down
+        m_running = false;
+        m_progress.reset();
+        return false;
+    }
+    Q_EMIT passStarted();
     return true;
+}
+
+void EmptyController::cancelPass() {
+    if (m_progress) m_progress->cancel = true;
 }
 
 int EmptyController::runPassHere() {
     bool expected = false;
     if (!m_running.compare_exchange_strong(expected, true)) return -1;
-    const int failures = runPass();
+    const int failures = runPass(nullptr);
     m_running = false;
     Q_EMIT passFinished(failures);
     return failures;
 }
 
-int EmptyController::runPass() {
+int EmptyController::runPass(WorkProgress* progress) {
     if (m_protection.beginPass) m_protection.beginPass();
     ForceEmptyPass::Hooks hooks;
+    if (progress) {
+        hooks.progress = [progress](int done) { progress->done = done; };
+        hooks.cancel = &progress->cancel;
+    }
     hooks.hasRules = m_protection.hasRules;
     hooks.isProtected = m_protection.isProtected;
     hooks.permissionAlert = [this] { MainThread::runAndWait([this] { ShowForceEmptyAlertToMainThread(); }); };

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include "platform/Worker.h"
+
 #include <QObject>
 
 #include <atomic>
@@ -9,14 +10,15 @@
 
 class Alerts;
 class Paths;
-class QThread;
 class SystemCommands;
 class TrashOrigPaths;
 class Workspace;
+struct WorkProgress;
 
 /// Starts forced emptying passes, one at a time: the user's command with its confirmation, the
-/// auto-clean and the command line. A pass runs on a worker; its alerts are shown on the main
-/// thread, whose " OK " starts the helper with administrator rights.
+/// auto-clean and the command line. A pass runs on a worker that counts the entries it has handled
+/// and can be cancelled between entries; its alerts are shown on the main thread, whose " OK "
+/// starts the helper with administrator rights.
 class EmptyController : public QObject {
     Q_OBJECT
 public:
@@ -49,14 +51,19 @@ public:
     /// The permission alert, on the main thread; " OK " runs the helper start.
     void ShowForceEmptyAlertToMainThread();
     bool isRunning() const { return m_running; }
-    /// Waits (serving events) until a running pass has ended.
-    void waitForPass();
+    /// How far the pass on the worker has got (entries handled; how many there are is not known
+    /// ahead) and its cancel flag; null while none runs there.
+    std::shared_ptr<WorkProgress> progress() const { return m_progress; }
+    /// Stops the pass on the worker after the entry it is on.
+    void cancelPass();
 
 Q_SIGNALS:
+    /// A pass has started on the worker; progress() follows it.
+    void passStarted();
     void passFinished(int failures);
 
 private:
-    int runPass();
+    int runPass(WorkProgress* progress);
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const SystemCommands> m_commands;
@@ -66,5 +73,6 @@ private:
     Protection m_protection;
     std::function<void()> m_runAdmin;
     std::atomic<bool> m_running{false};
-    QList<QThread*> m_threads;  ///< the running pass, and one that is just winding down
+    std::shared_ptr<WorkProgress> m_progress;
+    Worker m_passes{this};  ///< last: closed before the members a pass uses go
 };

@@ -4,19 +4,34 @@
 #include "SecureEraser.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
-#include "platform/MainThread.h"
+#include "platform/WorkProgress.h"
 
-#include <QCoreApplication>
-#include <QThread>
+#include <optional>
+
+namespace {
+
+const char BusyNote[] = "A secure erase is already running; the request is ignored.";
+
+struct EraseOutcome {
+    QString problems;
+    std::optional<AlertSpec> warning;
+};
+
+}  // namespace
 
 EraseController::EraseController(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
                                  QObject* parent)
-    : QObject(parent), m_commands(std::move(commands)), m_alerts(std::move(alerts)) {}
+    : QObject(parent),
+      m_commands(std::move(commands)),
+      m_alerts(std::move(alerts)),
+      m_erases(this, QLatin1String(BusyNote)) {}
 
-EraseController::~EraseController() { waitForErases(); }
+EraseController::~EraseController() { m_erases.close(); }
 
-void EraseController::waitForErases() {
-    while (!m_threads.isEmpty()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+bool EraseController::refuseWhileRunning() const {
+    if (!isRunning()) return false;
+    qInfo(BusyNote);
+    return true;
 }
 
 bool EraseController::confirm(const QStringList& paths) {
@@ -27,31 +42,49 @@ bool EraseController::confirm(const QStringList& paths) {
 }
 
 bool EraseController::application_openFiles(const QStringList& paths) {
-    if (paths.isEmpty() || !confirm(paths)) return false;
-    startErase(paths);
+    if (paths.isEmpty() || refuseWhileRunning() || !confirm(paths)) return false;
+    return startErase(paths);
+}
+
+bool EraseController::startErase(const QStringList& paths) {
+    auto progress = std::make_shared<WorkProgress>();
+    progress->total = int(paths.size());
+    auto commands = m_commands;
+    const bool started = m_erases.start(
+        [commands, paths, progress] {
+            const SecureEraser eraser(commands);
+            FsTree::Options options;
+            options.cancel = &progress->cancel;
+            FsTree::Report all;
+            all.gone = true;
+            QStringList reached;
+            // One item at a time, so the window can say how many are done.
+            for (const QString& path : paths) {
+                if (progress->cancel) break;
+                const FsTree::Report report = eraser.eraseItems({path}, options);
+                all.problems += report.problems;
+                all.gone = all.gone && report.gone;
+                reached << path;
+                ++progress->done;
+                if (report.cancelled) break;
+            }
+            // Looked up here: statfs on a network file system may take a while.
+            return EraseOutcome{SecureEraser::problemsText(all), OverwriteReach::warningAfterErase(reached)};
+        },
+        [this](const EraseOutcome& outcome) {
+            m_progress.reset();
+            if (!outcome.problems.isEmpty())
+                m_alerts->runModal(
+                    {localized("Some items were not erased as asked."), localized(" OK "), QString(), outcome.problems});
+            if (outcome.warning) m_alerts->runModal(*outcome.warning);
+            Q_EMIT EraseAllFinishedHanderToMainThread();
+        });
+    if (!started) return false;
+    m_progress = progress;
+    Q_EMIT eraseStarted();
     return true;
 }
 
-void EraseController::startErase(const QStringList& paths) {
-    auto commands = m_commands;
-    QThread* thread = QThread::create([this, commands, paths] {
-        const FsTree::Report report = SecureEraser(commands).eraseItems(paths);
-        // Looked up here: statfs on a network file system may take a while.
-        const auto warning = OverwriteReach::warningAfterErase(paths);
-        const QString problems = SecureEraser::problemsText(report);
-        MainThread::runAndWait([this, &warning, &problems] {
-            if (!problems.isEmpty())
-                m_alerts->runModal({localized("Some items were not erased as asked."), localized(" OK "), QString(), problems});
-            if (warning) m_alerts->runModal(*warning);
-            Q_EMIT EraseAllFinishedHanderToMainThread();
-        });
-    });
-    thread->setParent(this);  // never outlives the controller
-    m_threads.append(thread);
-    // Each worker releases only its own thread object.
-    connect(thread, &QThread::finished, this, [this, thread] {
-        m_threads.removeAll(thread);
-        thread->deleteLater();
-    });
-    thread->start();
+void EraseController::cancelErase() {
+    if (m_progress) m_progress->cancel = true;
 }

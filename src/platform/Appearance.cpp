@@ -6,11 +6,13 @@
 #include <QDBusVariant>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 const char kPortalService[] = "org.freedesktop.portal.Desktop";
 const char kPortalPath[] = "/org/freedesktop/portal/desktop";
 const char kPortalInterface[] = "org.freedesktop.portal.Settings";
+constexpr int GnomeTimeLimitMs = 5000;
 
 QVariant unwrap(QVariant v) {
     while (v.canConvert<QDBusVariant>() && v.userType() == qMetaTypeId<QDBusVariant>())
@@ -70,22 +72,45 @@ QString Appearance::gnomeStyle() {
     if (!m_gnomeAvailable) return QString();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     // A process per second would be wasteful; the setting rarely changes.
-    if (m_gnomeReadAt.isValid() && m_gnomeReadAt.secsTo(now) < 10) return m_gnomeStyle;
-    m_gnomeReadAt = now;
-    const QString gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
-    if (gsettings.isEmpty()) {
-        m_gnomeAvailable = false;
-        return QString();
+    if (!m_gnomeQuery && (!m_gnomeReadAt.isValid() || m_gnomeReadAt.secsTo(now) >= 10)) {
+        m_gnomeReadAt = now;
+        startGnomeQuery();
     }
-    QProcess p;
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(gsettings, {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("color-scheme")});
-    if (!p.waitForFinished(1000) || p.exitCode() != 0) {
-        m_gnomeAvailable = false;
-        return QString();
-    }
-    m_gnomeStyle = styleForGnomeScheme(QString::fromUtf8(p.readAllStandardOutput()));
     return m_gnomeStyle;
+}
+
+void Appearance::startGnomeQuery() {
+    if (m_gsettings.isEmpty()) m_gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
+    if (m_gsettings.isEmpty()) {
+        m_gnomeAvailable = false;
+        return;
+    }
+    // Asked every second on the main thread: the answer comes back later, never waited for.
+    auto* query = new QProcess(this);
+    m_gnomeQuery = query;
+    query->setStandardErrorFile(QProcess::nullDevice());
+    query->setStandardInputFile(QProcess::nullDevice());
+    auto done = [this, query](bool answered) {
+        if (m_gnomeQuery != query) return;
+        m_gnomeQuery = nullptr;
+        query->deleteLater();
+        // A setting that can't be read, or a gsettings that hangs, is not asked again.
+        if (!answered) {
+            m_gnomeAvailable = false;
+            m_gnomeStyle = QString();
+            return;
+        }
+        m_gnomeStyle = styleForGnomeScheme(QString::fromUtf8(query->readAllStandardOutput()));
+    };
+    connect(query, &QProcess::finished, this, [done](int code, QProcess::ExitStatus status) {
+        done(status == QProcess::NormalExit && code == 0);
+    });
+    connect(query, &QProcess::errorOccurred, this, [done](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) done(false);
+    });
+    QTimer::singleShot(GnomeTimeLimitMs, query, [query] { query->kill(); });
+    query->start(m_gsettings,
+                 {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("color-scheme")});
 }
 
 QString Appearance::interfaceStyle() {

@@ -6,10 +6,14 @@
 #include <QDBusVariant>
 #include <QVariant>
 
+class QProcess;
+
 /// The system's appearance as one text: "Dark" while the desktop prefers a dark appearance, an
 /// empty text otherwise. Sources, first that answers: $CORVANE_APPEARANCE ("Dark" or "Light"), the
 /// desktop portal's color-scheme, the GNOME color-scheme setting, then fallbackStyle().
-/// Cheap enough to ask every second: the portal's answer is cached and kept current by its signal.
+/// Cheap enough to ask every second, and never waits: the portal's answer is cached and kept current
+/// by its signal, and the GNOME setting is read by a gsettings run in the background (at most one,
+/// stopped after a few seconds) whose last answer is used meanwhile.
 class Appearance : public QObject {
     Q_OBJECT
 public:
@@ -33,12 +37,15 @@ private Q_SLOTS:
 private:
     void readPortal();
     QString gnomeStyle();
+    void startGnomeQuery();
 
     bool m_portalAnswered = false;
     QString m_portalStyle;
     QString m_gnomeStyle;
     QDateTime m_gnomeReadAt;
     bool m_gnomeAvailable = true;
+    QString m_gsettings;
+    QProcess* m_gnomeQuery = nullptr;
 };
 
 /// A fixed appearance that tests set.

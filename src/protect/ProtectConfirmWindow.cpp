@@ -3,8 +3,10 @@
 #include "PSTableCellView.h"
 #include "app/FileUtilities.h"
 #include "app/PaneWidgets.h"
+#include "app/ProgressPanel.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
+#include "platform/WorkProgress.h"
 #include "trash/TrashItemActions.h"
 
 #include <QCheckBox>
@@ -24,7 +26,9 @@ ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shar
       nc(center),
       m_workspace(std::move(workspace)),
       m_alerts(std::move(alerts)),
-      m_commands(std::move(commands)) {
+      m_commands(std::move(commands)),
+      m_worker(this,
+               QStringLiteral("Protected items are already being removed or put back; the request is ignored.")) {
     setObjectName(QStringLiteral("theConfirmWindow"));
     setWindowTitle(localized("Protected Items"));
     setAttribute(Qt::WA_StyledBackground);
@@ -54,6 +58,9 @@ ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shar
     emptyNote->setObjectName(QStringLiteral("emptyNote"));
     emptyNote->setAlignment(Qt::AlignCenter);
     layout->addWidget(emptyNote);
+
+    actionPanel = new ProgressPanel(this);
+    layout->addWidget(actionPanel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -93,11 +100,16 @@ void ProtectConfirmWindow::reloadData() {
         row->setSizeHint(cell->sizeHint());
         protectTableView->setItemWidget(row, cell);
     }
-    const bool any = !m_content.isEmpty();
-    emptyNote->setVisible(!any);
-    deleteButton->setEnabled(any);
-    putBackButton->setEnabled(any);
-    selectAllCheckBox->setEnabled(any);
+    emptyNote->setVisible(m_content.isEmpty());
+    updateButtons();
+}
+
+void ProtectConfirmWindow::updateButtons() {
+    // They rest while an action runs.
+    const bool usable = !m_content.isEmpty() && !m_worker.isRunning();
+    deleteButton->setEnabled(usable);
+    putBackButton->setEnabled(usable);
+    selectAllCheckBox->setEnabled(usable);
 }
 
 PSTableCellView* ProtectConfirmWindow::cellAt(int row) const {
@@ -110,36 +122,89 @@ void ProtectConfirmWindow::SelectProtectItems() {
     reloadData();
 }
 
+QList<CVTrashFileNode::Ptr> ProtectConfirmWindow::markedItems() const {
+    QList<CVTrashFileNode::Ptr> marked;
+    for (const CVTrashFileNode::Ptr& node : std::as_const(m_content))
+        if (node->bSelected) marked.append(node);
+    return marked;
+}
+
+void ProtectConfirmWindow::beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what,
+                                       bool cancellable) {
+    actionPanel->track(progress, what, cancellable);
+    updateButtons();
+}
+
+void ProtectConfirmWindow::endAction(const QList<CVTrashFileNode::Ptr>& gone) {
+    actionPanel->finish();
+    // A new pass may have replaced the rows meanwhile: only what left the Trash leaves the list.
+    m_content.removeIf([&gone](const CVTrashFileNode::Ptr& node) { return gone.contains(node); });
+    reloadData();
+}
+
 void ProtectConfirmWindow::DeleteProtectItem() {
+    const QList<CVTrashFileNode::Ptr> marked = markedItems();
+    if (marked.isEmpty()) return;
+    QStringList paths;
+    for (const CVTrashFileNode::Ptr& node : marked) paths << node->theTrashPath;
+    auto progress = std::make_shared<WorkProgress>();
+    progress->total = int(marked.size());
     const TrashItemActions actions(m_commands);
-    QList<CVTrashFileNode::Ptr> kept;
-    for (const CVTrashFileNode::Ptr& node : std::as_const(m_content)) {
-        if (!node->bSelected) {
-            kept.append(node);
-            continue;
-        }
-        // One that resisted is still in the Trash, so it stays listed.
-        if (!actions.deleteItem(node->theTrashPath).gone) kept.append(node);
-    }
-    setContent(kept);
+    const bool started = m_worker.start(
+        [actions, paths, progress] {
+            QList<bool> gone;
+            FsTree::Options options;
+            options.cancel = &progress->cancel;
+            for (const QString& path : paths) {
+                if (progress->cancel) break;
+                gone << actions.deleteItem(path, options).gone;
+                ++progress->done;
+            }
+            return gone;
+        },
+        [this, marked](const QList<bool>& gone) {
+            // One that resisted, or that a cancel left alone, is still in the Trash, so it stays listed.
+            QList<CVTrashFileNode::Ptr> removed;
+            for (qsizetype i = 0; i < gone.size(); ++i)
+                if (gone[i]) removed << marked[i];
+            endAction(removed);
+            Q_EMIT actionFinished();
+        });
+    if (started) beginAction(progress, localized("Deleting"), true);
 }
 
 void ProtectConfirmWindow::PutBackProtectItem() {
+    const QList<CVTrashFileNode::Ptr> marked = markedItems();
+    if (marked.isEmpty()) return;
+    QList<QPair<QString, QString>> moves;  // from the Trash, to the original place
+    for (const CVTrashFileNode::Ptr& node : marked) moves.append({node->theTrashPath, node->theOrignalpath});
+    auto progress = std::make_shared<WorkProgress>();
+    progress->total = int(marked.size());
     const TrashItemActions actions(m_commands);
-    QList<CVTrashFileNode::Ptr> kept;
-    QList<TrashItemActions::NotPutBack> notPutBack;
-    for (const CVTrashFileNode::Ptr& node : std::as_const(m_content)) {
-        if (!node->bSelected) {
-            kept.append(node);
-            continue;
-        }
-        const TrashItemActions::PutBack outcome = actions.putBack(node->theTrashPath, node->theOrignalpath);
-        if (outcome == TrashItemActions::PutBack::Moved) continue;
-        kept.append(node);
-        notPutBack.append({node->theFileName, node->theOrignalpath, outcome});
-    }
-    setContent(kept);
-    if (!notPutBack.isEmpty() && m_alerts)
-        m_alerts->runModal({localized("Some items were not put back."), localized(" OK "), QString(),
-                            TrashItemActions::notPutBackText(notPutBack)});
+    const bool started = m_worker.start(
+        [actions, moves, progress] {
+            QList<TrashItemActions::PutBack> outcomes;
+            for (const auto& [from, to] : moves) {
+                outcomes << actions.putBack(from, to);
+                ++progress->done;
+            }
+            return outcomes;
+        },
+        [this, marked](const QList<TrashItemActions::PutBack>& outcomes) {
+            QList<CVTrashFileNode::Ptr> moved;
+            QList<TrashItemActions::NotPutBack> notPutBack;
+            for (qsizetype i = 0; i < outcomes.size(); ++i) {
+                if (outcomes[i] == TrashItemActions::PutBack::Moved)
+                    moved << marked[i];
+                else
+                    notPutBack.append({marked[i]->theFileName, marked[i]->theOrignalpath, outcomes[i]});
+            }
+            endAction(moved);
+            if (!notPutBack.isEmpty() && m_alerts)
+                m_alerts->runModal({localized("Some items were not put back."), localized(" OK "), QString(),
+                                    TrashItemActions::notPutBackText(notPutBack)});
+            Q_EMIT actionFinished();
+        });
+    // A move across volumes is a copy that can't stop halfway; put back runs to its end.
+    if (started) beginAction(progress, localized("Putting back"), false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Worker.h"
 #include "trash/CVTrashFileNode.h"
 
 #include <QWidget>
@@ -8,6 +9,7 @@
 
 class Alerts;
 class NotificationCenter;
+class ProgressPanel;
 class PSTableCellView;
 class QCheckBox;
 class QLabel;
@@ -15,10 +17,11 @@ class QListWidget;
 class QPushButton;
 class SystemCommands;
 class Workspace;
+struct WorkProgress;
 
 /// The protected-items window: the entries a forced emptying kept because of the protection
 /// rules, each with a check box, and the actions that remove the marked ones for good or put them
-/// back. Main thread only.
+/// back, which run on a worker with their progress shown in the window. Main thread only.
 class ProtectConfirmWindow : public QWidget {
     Q_OBJECT
 public:
@@ -35,23 +38,37 @@ public:
 
     /// Marks every row when the select-all box is on, else unmarks every row.
     void SelectProtectItems();
-    /// Removes every marked item; an item that is still there afterwards stays listed.
+    /// Removes every marked item on a worker, cancellable between items; an item that is still
+    /// there afterwards stays listed. actionFinished() says when it is over.
     void DeleteProtectItem();
-    /// Puts every marked item back. One that can't be (place taken, place unknown, the move
-    /// failed) stays in the Trash and in the list, and one alert names them all.
+    /// Puts every marked item back on a worker. One that can't be (place taken, place unknown, the
+    /// move failed) stays in the Trash and in the list, and one alert names them all.
     void PutBackProtectItem();
     void reloadData();
+    bool isActing() const { return m_worker.isRunning(); }
 
     QListWidget* protectTableView = nullptr;
     QCheckBox* selectAllCheckBox = nullptr;
     QPushButton* deleteButton = nullptr;
     QPushButton* putBackButton = nullptr;
     QLabel* emptyNote = nullptr;
+    ProgressPanel* actionPanel = nullptr;
+
+Q_SIGNALS:
+    /// A delete or put back is over and the list shows what is left.
+    void actionFinished();
 
 private:
+    QList<CVTrashFileNode::Ptr> markedItems() const;
+    void updateButtons();
+    void beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what, bool cancellable);
+    /// Drops `gone` from the list (whatever else changed meanwhile) and ends the action.
+    void endAction(const QList<CVTrashFileNode::Ptr>& gone);
+
     NotificationCenter* nc;
     std::shared_ptr<Workspace> m_workspace;
     std::shared_ptr<Alerts> m_alerts;
     std::shared_ptr<const SystemCommands> m_commands;
     QList<CVTrashFileNode::Ptr> m_content;
+    Worker m_worker;
 };

@@ -10,12 +10,13 @@
 #include "TrashTreeModel.h"
 #include "TrashWindow.h"
 #include "app/FileUtilities.h"
+#include "app/ProgressPanel.h"
 #include "erase/OverwriteReach.h"
 #include "platform/Alerts.h"
 #include "platform/SystemCommands.h"
 #include "platform/Localized.h"
-#include "platform/MainThread.h"
 #include "platform/Paths.h"
+#include "platform/WorkProgress.h"
 #include "platform/Workspace.h"
 
 #include <QApplication>
@@ -28,10 +29,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
-#include <QThread>
 #include <QToolButton>
 #include <QTreeView>
 
+#include <optional>
 
 TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
                            std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
@@ -41,7 +42,10 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
       m_files(std::move(files)),
       m_origPaths(std::move(origPaths)),
       m_workspace(std::move(workspace)),
-      m_navigation(m_files) {
+      m_navigation(m_files),
+      m_scanWorker(this, QStringLiteral("A trash scan is already running; the request is ignored.")),
+      m_treeWorker(this, QStringLiteral("The trash tree is already being built; the request is ignored.")),
+      m_actionWorker(this, QStringLiteral("An action on Trash items is already running; the request is ignored.")) {
     m_window = new TrashWindow;
     m_table = new TrashTableModel(this);
     m_tree = new TrashTreeModel(this);
@@ -73,22 +77,24 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
 }
 
 TrashBrowser::~TrashBrowser() {
-    waitForWorkers();
+    // A worker may be waiting for the main thread: the workers serve events until they end, and no
+    // hand-back reaches the window after this.
+    m_scanWorker.close();
+    m_treeWorker.close();
+    m_actionWorker.close();
     delete m_window;
 }
 
-void TrashBrowser::waitForWorkers() {
-    // A worker may be waiting for its hand-back on this thread: keep serving events until it ends.
-    m_closing = true;
-    while ((m_scanThread && !m_scanThread->isFinished()) || (m_treeThread && !m_treeThread->isFinished()))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 void TrashBrowser::ScanUserTrashFile() {
-    if (m_scanThread) {
-        qInfo("A trash scan is already running; the request is ignored.");
-        return;
-    }
+    const TrashScanner scanner(m_paths, m_files, m_origPaths, m_workspace);
+    // The hand-back is queued for this thread, so it always comes after the set-up below.
+    const bool started = m_scanWorker.start([scanner] { return scanner.scan(); },
+                                            [this](const TrashScanResult& result) {
+                                                ScanUserTrashFileThreaderToMainThread(result.items,
+                                                                                      result.trashFileSize);
+                                                Q_EMIT scanFinished();
+                                            });
+    if (!started) return;
     if (!m_window->isVisible()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             m_window->move(screen->availableGeometry().center() - m_window->rect().center());
@@ -101,21 +107,6 @@ void TrashBrowser::ScanUserTrashFile() {
     m_navigation.showTopLevel({});
     m_trashFileSize = 0;
     reloadTable();
-
-    TrashScanner scanner(m_paths, m_files, m_origPaths, m_workspace);
-    m_scanThread = QThread::create([this, scanner] {
-        const TrashScanResult result = scanner.scan();
-        MainThread::runAndWait([&] {
-            if (!m_closing) ScanUserTrashFileThreaderToMainThread(result.items, result.trashFileSize);
-        });
-    });
-    m_scanThread->setParent(this);  // never outlives the browser
-    connect(m_scanThread, &QThread::finished, this, [this] {
-        m_scanThread->deleteLater();
-        m_scanThread = nullptr;
-        if (!m_closing) Q_EMIT scanFinished();
-    });
-    m_scanThread->start();
 }
 
 void TrashBrowser::ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size) {
@@ -196,40 +187,35 @@ void TrashBrowser::showContextMenu(const QPoint& pos) {
 }
 
 void TrashBrowser::buildTree() {
-    if (m_treeThread) {
-        qInfo("The trash tree is already being built; the request is ignored.");
-        return;
-    }
-    m_window->treeProgress->show();
-    m_window->buildTreeButton->setEnabled(false);
-    m_window->treeStatusLabel->setText(localized("Measuring every folder of the Trash…"));
+    struct Tree {
+        QList<CVTrashFileNode::Ptr> content;
+        int count = 0;
+    };
     auto files = m_files;
     auto origPaths = m_origPaths;
     auto paths = m_paths;
-    m_treeThread = QThread::create([this, files, origPaths, paths] {
-        origPaths->rebuild(*paths);
-        CVTrashController controller(
-            paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
-            [origPaths](const QString& name) { return origPaths->getOrigFilePath(name); });
-        controller.addTrashTreeList();
-        const int count = controller.nodeCount();
-        QList<CVTrashFileNode::Ptr> content = controller.takeContent();
-        MainThread::runAndWait([&] {
-            if (m_closing) return;
-            m_tree->setContent(std::move(content));
+    const bool started = m_treeWorker.start(
+        [files, origPaths, paths] {
+            origPaths->rebuild(*paths);
+            CVTrashController controller(
+                paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
+                [origPaths](const QString& name) { return origPaths->getOrigFilePath(name); });
+            controller.addTrashTreeList();
+            const int count = controller.nodeCount();
+            return Tree{controller.takeContent(), count};
+        },
+        [this](Tree tree) {
+            m_tree->setContent(std::move(tree.content));
             m_window->treeProgress->hide();
             m_window->buildTreeButton->setEnabled(true);
-            m_window->treeStatusLabel->setText(count == 1 ? localized("1 item in the Trash.")
-                                                          : localized("%1 items in the Trash.").arg(count));
+            m_window->treeStatusLabel->setText(tree.count == 1 ? localized("1 item in the Trash.")
+                                                               : localized("%1 items in the Trash.").arg(tree.count));
+            Q_EMIT treeBuilt();
         });
-    });
-    m_treeThread->setParent(this);
-    connect(m_treeThread, &QThread::finished, this, [this] {
-        m_treeThread->deleteLater();
-        m_treeThread = nullptr;
-        if (!m_closing) Q_EMIT treeBuilt();
-    });
-    m_treeThread->start();
+    if (!started) return;
+    m_window->treeProgress->show();
+    m_window->buildTreeButton->setEnabled(false);
+    m_window->treeStatusLabel->setText(localized("Measuring every folder of the Trash…"));
 }
 
 void TrashBrowser::setRemoval(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
@@ -240,39 +226,77 @@ void TrashBrowser::setRemoval(std::shared_ptr<const SystemCommands> commands, st
     QAction* remove = addMenuAction(localized("Delete Immediately"), QStringLiteral("deleteTrashItemAction"));
     QAction* shred = addMenuAction(localized("Securely Delete"), QStringLiteral("safeDeleteItemAction"));
     QAction* putBack = addMenuAction(localized("Put Back"), QStringLiteral("putBackAction"));
+    m_itemActions = {remove, shred, putBack};
     connect(remove, &QAction::triggered, this, &TrashBrowser::DeleteTrashItemAction);
     connect(shred, &QAction::triggered, this, &TrashBrowser::SafeDeleteItemAction);
     connect(putBack, &QAction::triggered, this, &TrashBrowser::PutBackAction);
 }
 
+void TrashBrowser::beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what,
+                               bool cancellable) {
+    for (QAction* action : std::as_const(m_itemActions)) action->setEnabled(false);
+    m_window->actionPanel->track(progress, what, cancellable);
+}
+
+void TrashBrowser::endAction() {
+    m_window->actionPanel->finish();
+    for (QAction* action : std::as_const(m_itemActions)) action->setEnabled(true);
+}
+
 void TrashBrowser::removeItems(bool securely) {
-    const CVTrashFileNode::Ptr clicked = m_table->itemAt(m_clickedRow);
     const QList<CVTrashFileNode::Ptr> items = itemsForAction();
-    if (!clicked || items.isEmpty() || !m_commands) return;
+    if (items.isEmpty() || !m_commands) return;
+    QStringList paths;
+    for (const auto& item : items) paths << item->theTrashPath;
+    auto progress = std::make_shared<WorkProgress>();
+    progress->total = int(items.size());
+    struct Outcome {
+        QList<FsTree::Report> reports;  ///< one per item handled, in order; fewer when cancelled
+        std::optional<AlertSpec> warning;
+    };
     const TrashItemActions actions(m_commands);
-    QStringList erased;
-    FsTree::Report all;
-    bool resisted = false;
-    for (const auto& item : items) {
-        const FsTree::Report report =
-            securely ? actions.secureDeleteItem(item->theTrashPath) : actions.deleteItem(item->theTrashPath);
-        if (securely) erased << item->theTrashPath;
-        all.problems += report.problems;
-        // Only what is really gone leaves the list; what resisted stays for the helper to finish.
-        if (report.gone)
-            m_navigation.removeItem(item);
-        else
-            resisted = true;
-    }
-    reloadTable();
-    if (m_alerts && securely) {
-        all.gone = !resisted;
-        const QString problems = SecureEraser::problemsText(all);
-        if (!problems.isEmpty() && !resisted)
-            m_alerts->runModal({localized("Some items were not erased as asked."), localized(" OK "), QString(), problems});
-        if (const auto warning = OverwriteReach::warningAfterErase(erased)) m_alerts->runModal(*warning);
-    }
-    if (resisted && m_permissionAlert) m_permissionAlert();
+    const bool started = m_actionWorker.start(
+        [actions, paths, securely, progress] {
+            Outcome outcome;
+            FsTree::Options options;
+            options.cancel = &progress->cancel;
+            for (const QString& path : paths) {
+                if (progress->cancel) break;
+                outcome.reports << (securely ? actions.secureDeleteItem(path, options)
+                                             : actions.deleteItem(path, options));
+                ++progress->done;
+            }
+            // Looked up here: statfs on a network file system may take a while.
+            if (securely) outcome.warning = OverwriteReach::warningAfterErase(paths.mid(0, outcome.reports.size()));
+            return outcome;
+        },
+        [this, items, securely](const Outcome& outcome) {
+            FsTree::Report all;
+            bool resisted = false;
+            for (qsizetype i = 0; i < outcome.reports.size(); ++i) {
+                const FsTree::Report& report = outcome.reports[i];
+                all.problems += report.problems;
+                // Only what is really gone leaves the list; what resisted stays for the helper to
+                // finish, and what a cancel left alone stays as it is.
+                if (report.gone)
+                    m_navigation.removeItem(items[i]);
+                else if (!report.cancelled)
+                    resisted = true;
+            }
+            endAction();
+            reloadTable();
+            if (m_alerts && securely) {
+                all.gone = !resisted;
+                const QString problems = SecureEraser::problemsText(all);
+                if (!problems.isEmpty() && !resisted)
+                    m_alerts->runModal(
+                        {localized("Some items were not erased as asked."), localized(" OK "), QString(), problems});
+                if (outcome.warning) m_alerts->runModal(*outcome.warning);
+            }
+            if (resisted && m_permissionAlert) m_permissionAlert();
+            Q_EMIT actionFinished();
+        });
+    if (started) beginAction(progress, securely ? localized("Securely deleting") : localized("Deleting"), true);
 }
 
 void TrashBrowser::DeleteTrashItemAction() { removeItems(false); }
@@ -282,17 +306,36 @@ void TrashBrowser::SafeDeleteItemAction() { removeItems(true); }
 void TrashBrowser::PutBackAction() {
     const QList<CVTrashFileNode::Ptr> items = itemsForAction();
     if (items.isEmpty() || !m_commands) return;
+    QList<QPair<QString, QString>> moves;  // from the Trash, to the original place
+    for (const auto& item : items) moves.append({item->theTrashPath, item->theOrignalpath});
+    auto progress = std::make_shared<WorkProgress>();
+    progress->total = int(items.size());
     const TrashItemActions actions(m_commands);
-    QList<TrashItemActions::NotPutBack> left;
-    for (const auto& item : items) {
-        const auto outcome = actions.putBack(item->theTrashPath, item->theOrignalpath);
-        if (outcome == TrashItemActions::PutBack::Moved)
-            m_navigation.removeItem(item);
-        else if (outcome != TrashItemActions::PutBack::Unknown)
-            left.append({item->theFileName, item->theOrignalpath, outcome});
-    }
-    reloadTable();
-    if (!left.isEmpty() && m_alerts)
-        m_alerts->runModal({localized("Some items were not put back."), localized(" OK "), QString(),
-                            TrashItemActions::notPutBackText(left)});
+    const bool started = m_actionWorker.start(
+        [actions, moves, progress] {
+            QList<TrashItemActions::PutBack> outcomes;
+            for (const auto& [from, to] : moves) {
+                outcomes << actions.putBack(from, to);
+                ++progress->done;
+            }
+            return outcomes;
+        },
+        [this, items](const QList<TrashItemActions::PutBack>& outcomes) {
+            QList<TrashItemActions::NotPutBack> left;
+            for (qsizetype i = 0; i < outcomes.size(); ++i) {
+                const CVTrashFileNode::Ptr& item = items[i];
+                if (outcomes[i] == TrashItemActions::PutBack::Moved)
+                    m_navigation.removeItem(item);
+                else if (outcomes[i] != TrashItemActions::PutBack::Unknown)
+                    left.append({item->theFileName, item->theOrignalpath, outcomes[i]});
+            }
+            endAction();
+            reloadTable();
+            if (!left.isEmpty() && m_alerts)
+                m_alerts->runModal({localized("Some items were not put back."), localized(" OK "), QString(),
+                                    TrashItemActions::notPutBackText(left)});
+            Q_EMIT actionFinished();
+        });
+    // A move across volumes is a copy that can't stop halfway; put back runs to its end.
+    if (started) beginAction(progress, localized("Putting back"), false);
 }

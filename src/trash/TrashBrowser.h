@@ -2,6 +2,7 @@
 
 #include "CVTrashFileNode.h"
 #include "TrashNavigation.h"
+#include "platform/Worker.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,15 +17,16 @@ class SystemCommands;
 class Paths;
 class QAction;
 class QMenu;
-class QThread;
 class TrashOrigPaths;
 class TrashTableModel;
 class TrashTreeModel;
 class TrashWindow;
 class Workspace;
+struct WorkProgress;
 
 /// The trash window's controller: the scan on a worker with the hand-over on the main thread,
-/// folder navigation, opening and revealing items, and the tree built off the main thread.
+/// folder navigation, opening and revealing items, the tree built off the main thread, and
+/// deleting, erasing and putting back on a worker with their progress in the window.
 class TrashBrowser : public QObject {
     Q_OBJECT
 public:
@@ -39,8 +41,10 @@ public:
     TrashTreeModel* treeModel() const { return m_tree; }
     QMenu* contextMenu() const { return m_menu; }
     quint64 trashFileSize() const { return m_trashFileSize; }
-    bool isScanning() const { return m_scanThread != nullptr; }
-    bool isBuildingTree() const { return m_treeThread != nullptr; }
+    bool isScanning() const { return m_scanWorker.isRunning(); }
+    bool isBuildingTree() const { return m_treeWorker.isRunning(); }
+    /// A delete, secure delete or put back is running.
+    bool isActing() const { return m_actionWorker.isRunning(); }
 
     /// Shows the window and starts a scan; ignored (and logged) while one runs.
     void ScanUserTrashFile();
@@ -52,11 +56,14 @@ public:
     /// " OK " starts the helper.
     void setRemoval(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
                     std::function<void()> permissionAlert);
-    /// rm -rf on the clicked (and selected) items; the permission alert when the clicked one stays.
+    /// Removes the clicked (and selected) items on a worker, one at a time and cancellable between
+    /// items; what is gone leaves the list, and the permission alert follows when any item resisted.
+    /// Ignored (and logged) while another action runs; actionFinished() says when it is over.
     void DeleteTrashItemAction();
-    /// Secure erase of the clicked (and selected) items, then the same check.
+    /// Secure erase of the clicked (and selected) items, in the same way.
     void SafeDeleteItemAction();
-    /// Moves the clicked (and selected) items back; what could not go back stays, named in one alert.
+    /// Moves the clicked (and selected) items back on a worker; what could not go back stays, named
+    /// in one alert.
     void PutBackAction();
     /// Builds the tree of the user's Trash on a worker and hands it to the outline view.
     void buildTree();
@@ -75,12 +82,15 @@ public:
 Q_SIGNALS:
     void scanFinished();
     void treeBuilt();
+    /// A delete, secure delete or put back is over and the table shows what is left.
+    void actionFinished();
 
 private:
     void ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size);
     void showContextMenu(const QPoint& pos);
-    void waitForWorkers();
     void removeItems(bool securely);
+    void beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what, bool cancellable);
+    void endAction();
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const FileUtilities> m_files;
@@ -92,12 +102,13 @@ private:
     TrashTreeModel* m_tree;
     QMenu* m_menu;
     QAction* m_separator = nullptr;
-    QThread* m_scanThread = nullptr;
-    QThread* m_treeThread = nullptr;
-    bool m_closing = false;
+    QList<QAction*> m_itemActions;  ///< delete, secure delete, put back: off while one runs
     int m_clickedRow = -1;
     quint64 m_trashFileSize = 0;
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<Alerts> m_alerts;
     std::function<void()> m_permissionAlert;
+    Worker m_scanWorker;
+    Worker m_treeWorker;
+    Worker m_actionWorker;
 };

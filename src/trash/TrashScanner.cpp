@@ -101,6 +101,7 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
         CVTrashFileNode::Ptr node;
         QByteArray name;
         std::optional<qint64> infoMtime;
+        bool measured = false;
     };
     QList<Pending> toMeasure;
     QList<CVTrashFileNode::Ptr> found;
@@ -144,19 +145,22 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
 
     // Folder sizes: in-process walks spread over the cores where the layout measures that way,
     // one du run each otherwise.
+    // A size that could not be measured (du stopped at its time limit, an unreadable folder) shows
+    // as "--" and is not kept in the cache.
     auto measure = [&](Pending& p) {
         const std::optional<quint64> bytes = measuresInProcess || !FsName::isPlain(p.node->theTrashPath)
                                                  ? FsTree::allocatedBytes(items, p.name)
-                                                 : std::optional<quint64>(m_files->fastFolderSizeAtFilePath(p.node->theTrashPath));
+                                                 : m_files->sizeAtFilePath(p.node->theTrashPath);
+        p.measured = bytes.has_value();
         p.node->filesize = bytes.value_or(0);
-        p.node->theFileSize = FileUtilities::size_to_unit(p.node->filesize);
+        p.node->theFileSize = bytes ? FileUtilities::size_to_unit(*bytes) : QStringLiteral("--");
     };
     if (measuresInProcess && toMeasure.size() > 1)
         QtConcurrent::blockingMap(toMeasure, measure);
     else
         for (Pending& p : toMeasure) measure(p);
     for (const Pending& p : std::as_const(toMeasure))
-        if (p.infoMtime) sizes.store(p.node->theFileName, p.node->filesize, *p.infoMtime);
+        if (p.infoMtime && p.measured) sizes.store(p.node->theFileName, p.node->filesize, *p.infoMtime);
 
     for (const CVTrashFileNode::Ptr& node : std::as_const(found))
         if (!onVolume) result.trashFileSize += node->filesize;

@@ -1,6 +1,7 @@
 #include "TrashWindow.h"
 
 #include "app/Images.h"
+#include "app/ProgressPanel.h"
 #include "app/TableTextStyle.h"
 #include "platform/Localized.h"
 
@@ -102,6 +103,9 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     treeLayout->addWidget(theOutlineView, 1);
     tabs->addTab(treePage, localized("Tree"));
     layout->addWidget(tabs, 1);
+
+    actionPanel = new ProgressPanel(this);
+    layout->addWidget(actionPanel);
 
     trashStoragelab = new QLabel(this);
     trashStoragelab->setObjectName(QStringLiteral("trashStoragelab"));

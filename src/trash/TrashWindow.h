@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class ProgressPanel;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -28,4 +29,5 @@ public:
     QLabel* trashStoragelab = nullptr;
     QLabel* locationLabel = nullptr;
     QLabel* treeStatusLabel = nullptr;
+    ProgressPanel* actionPanel = nullptr;  ///< delete, secure delete and put back while they run
 };

@@ -1,3 +1,5 @@
+#include "app/ProgressPanel.h"
+#include "app/ProgressWindow.h"
 #include "empty/EmptyController.h"
 #include "erase/EraseController.h"
 #include "erase/OverwriteReach.h"
@@ -10,9 +12,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -36,6 +41,21 @@ int rowOf(AppDelegate& app, const QString& name) {
     for (int r = 0; r < m->rowCount(); ++r)
         if (m->itemAt(r)->theFileName == name) return r;
     return -1;
+}
+
+// Runs a table action (it works on a worker) and waits until it is over.
+template <typename Action>
+void actAndWait(AppDelegate& app, Action action) {
+    QSignalSpy finished(app.trashBrowser(), &TrashBrowser::actionFinished);
+    (app.*action)();
+    ASSERT_TRUE(finished.wait(60000));
+}
+
+void selectRows(AppDelegate& app, const QStringList& names) {
+    QTableView* table = app.trashBrowser()->window()->theTableView;
+    for (const QString& n : names)
+        table->selectionModel()->select(app.trashBrowser()->tableModel()->index(rowOf(app, n), 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 TEST(EmptyTrash, ConfirmedPassEmptiesAndThePermissionAlertStartsTheHelper) {
@@ -80,7 +100,7 @@ TEST(TrashTableActions, DeleteRemovesTheSelectionAndTheClickedRowAndNothingElse)
     for (const char* n : {"one", "two", "three"})
         table->selectionModel()->select(model->index(rowOf(*app, n), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     app->trashBrowser()->setClickedRow(rowOf(*app, "five"));
-    app->DeleteTrashItemAction();
+    actAndWait(*app, &AppDelegate::DeleteTrashItemAction);
     EXPECT_EQ(namesIn(trash), (QStringList{"four", "six"}));
     EXPECT_EQ(model->rowCount(), 2);
     EXPECT_TRUE(f.alerts->asked().isEmpty());
@@ -105,7 +125,7 @@ TEST(TrashTableActions, PutBackNeverReplacesAndNamesWhatStayed) {
         table->selectionModel()->select(model->index(rowOf(*app, n), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     app->trashBrowser()->setClickedRow(rowOf(*app, "free.txt"));
     f.alerts->clear();
-    app->PutBackAction();
+    actAndWait(*app, &AppDelegate::PutBackAction);
     EXPECT_TRUE(QFile::exists(f.root.path() + "/Users/me/Gone/Deeper/free.txt"));  // folder chain recreated
     QFile place(takenPlace);
     ASSERT_TRUE(place.open(QIODevice::ReadOnly));
@@ -214,9 +234,101 @@ TEST(SecureErase, TheCopyOnWriteWarningShowsOnceAfterTheFirstErase) {
 
     scan(*app);
     app->trashBrowser()->setClickedRow(rowOf(*app, "two.txt"));
-    app->SafeDeleteItemAction();  // the same run: no second warning
+    actAndWait(*app, &AppDelegate::SafeDeleteItemAction);  // the same run: no second warning
     EXPECT_FALSE(QFile::exists(f.paths->userTrash() + "/two.txt"));
     EXPECT_EQ(f.alerts->asked().size(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TrashTableActions, ALargeDeleteRunsOnAWorkerWhileTheWindowsStayResponsive) {
+    AppFixture f;
+    const QString trash = f.paths->userTrash();
+    for (int i = 0; i < 10000; ++i) f.sandbox.writeFile(trash + QStringLiteral("/Big/f%1").arg(i), "x");
+    f.sandbox.writeFile(trash + "/other.txt", "o");
+    auto app = f.launch();
+    scan(*app);
+    TrashBrowser* browser = app->trashBrowser();
+    auto* bar = browser->window()->findChild<QProgressBar*>(QStringLiteral("actionProgress"));
+    auto* cancel = browser->window()->findChild<QPushButton*>(QStringLiteral("cancelActionButton"));
+    ASSERT_TRUE(bar && cancel);
+    EXPECT_FALSE(bar->isVisible());
+
+    int ticks = 0;
+    int ticksWhenFinished = -1;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(5);
+    QSignalSpy finished(browser, &TrashBrowser::actionFinished);
+    QObject::connect(browser, &TrashBrowser::actionFinished, [&] { ticksWhenFinished = ticks; });
+    browser->setClickedRow(rowOf(*app, "Big"));
+    app->DeleteTrashItemAction();
+    EXPECT_TRUE(browser->isActing());
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(cancel->isVisible());
+    EXPECT_EQ(bar->maximum(), 1);
+    app->DeleteTrashItemAction();  // one action at a time: ignored
+    ASSERT_TRUE(finished.wait(120000));
+    EXPECT_GT(ticksWhenFinished, 0);  // the main thread served its timer during the delete
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(namesIn(trash), QStringList{"other.txt"});
+    EXPECT_EQ(rowOf(*app, "Big"), -1);
+    EXPECT_GE(rowOf(*app, "other.txt"), 0);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(f.alerts->asked().isEmpty());
+}
+
+TEST(TrashTableActions, CancelStopsBetweenItemsAndWhatIsLeftStaysListedWithoutAnAlert) {
+    AppFixture f;
+    const QString trash = f.paths->userTrash();
+    const QStringList folders{"A", "B", "C", "D"};
+    for (const QString& folder : folders)
+        for (int i = 0; i < 2000; ++i) f.sandbox.writeFile(trash + QStringLiteral("/%1/f%2").arg(folder).arg(i), "x");
+    auto app = f.launch();
+    scan(*app);
+    TrashBrowser* browser = app->trashBrowser();
+    selectRows(*app, folders);
+    browser->setClickedRow(rowOf(*app, "A"));
+    f.alerts->clear();
+    QSignalSpy finished(browser, &TrashBrowser::actionFinished);
+    app->SafeDeleteItemAction();
+    auto* cancel = browser->window()->findChild<QPushButton*>(QStringLiteral("cancelActionButton"));
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    ASSERT_TRUE(finished.wait(120000));
+
+    const QStringList left = namesIn(trash);
+    EXPECT_FALSE(left.isEmpty());
+    for (const QString& folder : folders)  // listed exactly when still in the Trash
+        EXPECT_EQ(rowOf(*app, folder) >= 0, left.contains(folder)) << folder.toStdString();
+    EXPECT_TRUE(f.alerts->asked().isEmpty());  // stopped by the user: no permission alert
+    EXPECT_FALSE(browser->window()->actionPanel->isVisible());
+}
+
+TEST(SecureErase, TheProgressWindowFollowsAnEraseAndItsCancelStopsIt) {
+    AppFixture f;
+    QStringList chosen;
+    for (const char* folder : {"pick/one", "pick/two", "pick/three"}) {
+        for (int i = 0; i < 500; ++i) f.sandbox.writeFile(QStringLiteral("%1/f%2").arg(folder).arg(i), "secret");
+        chosen << f.root.file(folder);
+    }
+    auto app = f.launch();
+    QSignalSpy done(app->eraseController(), &EraseController::EraseAllFinishedHanderToMainThread);
+    f.alerts->setNextAnswers({Alerts::Default});
+    app->application_openFiles(chosen);
+    ProgressWindow* progress = app->eraseProgressWindow;
+    ASSERT_TRUE(progress->panel->isTracking());
+    EXPECT_EQ(progress->panel->bar->maximum(), 3);
+    f.alerts->setNextAnswers({Alerts::Default});
+    app->application_openFiles({chosen.first()});  // one erase at a time: not even asked
+    EXPECT_EQ(f.alerts->asked().size(), 1);
+    QTest::mouseClick(progress->panel->cancelButton, Qt::LeftButton);
+    ASSERT_TRUE(done.wait(120000));
+    EXPECT_TRUE(QFile::exists(chosen.last()));  // stopped before the last one
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_FALSE(progress->panel->isTracking());
+    EXPECT_FALSE(app->eraseController()->isRunning());
 }
 
 }  // namespace

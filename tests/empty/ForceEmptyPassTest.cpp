@@ -1,4 +1,7 @@
+#include "empty/EmptyController.h"
 #include "empty/ForceEmptyPass.h"
+#include "platform/Alerts.h"
+#include "platform/WorkProgress.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
@@ -7,7 +10,9 @@
 #include "support/DSStoreWriter.h"
 #include "trash/PutBackReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -124,6 +129,43 @@ TEST(ForceEmptyPass, ReadsThePutBackRecordsAfreshAtEveryPass) {
     EXPECT_EQ(f.origPaths->getOrigFilePath("new.psd"), f.root.path() + "/Users/me/Projects/new.psd");
     EXPECT_FALSE(f.origPaths->entries().contains("/already/known.txt"));
     EXPECT_EQ(f.left(f.trash), (QStringList{".DS_Store", "new.psd"}));
+}
+
+// Serves events until `done` or a generous deadline; the caller checks the answer.
+template <typename Pred>
+bool waitUntil(Pred done, int ms = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+TEST(EmptyController, APassOnTheWorkerCountsEntriesAndACancelStopsItBetweenThem) {
+    PassFixture f;
+    for (int i = 0; i < 20; ++i) f.sandbox.writeFile(f.trash + QStringLiteral("/f%1.txt").arg(i), "x");
+    auto alerts = std::make_shared<ScriptedAlerts>();
+    EmptyController controller(f.paths, f.commands, f.origPaths, std::make_shared<Workspace>(f.paths), alerts);
+    EmptyController::Protection protection;
+    int checked = 0;
+    protection.isProtected = [&](const QString&) {
+        // On the worker: the user presses Cancel while the fifth entry is handled.
+        if (++checked == 5) controller.cancelPass();
+        return false;
+    };
+    controller.setProtection(protection);
+    std::optional<int> failures;
+    QObject::connect(&controller, &EmptyController::passFinished, [&](int n) { failures = n; });
+
+    ASSERT_TRUE(controller.ForceEmptyTrash());
+    const std::shared_ptr<WorkProgress> progress = controller.progress();
+    ASSERT_TRUE(progress);
+    ASSERT_TRUE(waitUntil([&] { return failures.has_value(); }));
+    EXPECT_EQ(progress->done, 5);
+    EXPECT_EQ(f.left(f.trash).size(), 15);
+    EXPECT_EQ(*failures, 0);  // what a cancel left is no failure: no permission alert
+    EXPECT_TRUE(alerts->asked().isEmpty());
+    EXPECT_FALSE(controller.progress());
+    EXPECT_FALSE(controller.isRunning());
 }
 
 }  // namespace

@@ -8,12 +8,22 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Serves events until `done` or a generous deadline; the caller checks the answer.
+template <typename Pred>
+bool waitUntil(Pred done, int ms = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
 
 TEST(NotificationCenter, ObserversGetTheObjectAndAreDroppedWithTheirOwner) {
     NotificationCenter nc;
@@ -119,6 +129,42 @@ TEST(Tasks, RecordsArgumentListsAndPassesOddPathsAsOneArgument) {
     ASSERT_EQ(tasks.calls().size(), 1);
     EXPECT_EQ(tasks.calls()[0].arguments, (QStringList{"--", odd}));
     EXPECT_FALSE(tasks.run(QStringLiteral("/nonexistent/program"), {}).started);
+}
+
+TEST(Tasks, ACommandPastItsTimeLimitIsStoppedAndItsOutcomeIsUnknown) {
+    RecordingTasks tasks;
+    tasks.setTimeLimit(std::chrono::seconds(1));
+    const TaskResult stuck = tasks.run(QStringLiteral("sleep"), {QStringLiteral("30")});
+    EXPECT_TRUE(stuck.started);
+    EXPECT_TRUE(stuck.timedOut);
+    EXPECT_FALSE(stuck.finished());
+    // A limit given with the call wins over the object's.
+    tasks.setTimeLimit(Tasks::DefaultTimeLimit);
+    EXPECT_TRUE(tasks.run(QStringLiteral("sleep"), {QStringLiteral("30")}, std::chrono::milliseconds(300)).timedOut);
+    const TaskResult quick = tasks.run(QStringLiteral("/bin/echo"), {QStringLiteral("done")}, std::chrono::seconds(30));
+    EXPECT_TRUE(quick.finished());
+    EXPECT_EQ(quick.standardOutput, QByteArray("done\n"));
+}
+
+TEST(Appearance, TheGnomeSettingIsAskedInTheBackgroundWhileTheLastAnswerIsUsed) {
+    TempRoot root;
+    QDir().mkpath(root.file(QStringLiteral("bin")));
+    const QString gsettings = root.file(QStringLiteral("bin/gsettings"));
+    QFile script(gsettings);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nsleep 0.3\necho \"'prefer-dark'\"\n");
+    script.close();
+    ASSERT_TRUE(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(root.file(QStringLiteral("bin"))) + ':' + path);
+    qunsetenv("CORVANE_APPEARANCE");
+    {
+        Appearance appearance;
+        // gsettings is still running: the answer so far (none, so the fallback) comes at once.
+        EXPECT_EQ(appearance.interfaceStyle(), QString(""));
+        EXPECT_TRUE(waitUntil([&] { return appearance.interfaceStyle() == QStringLiteral("Dark"); }));
+    }
+    qputenv("PATH", path);
 }
 
 TEST(MainThread, WorkerHandsBackAndWaits) {

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -74,6 +75,12 @@ struct ConfirmRig {
         return names;
     }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    /// Presses a button whose action runs on a worker and waits until it is over.
+    void clickAndWait(QWidget* w) {
+        QSignalSpy finished(window.get(), &ProtectConfirmWindow::actionFinished);
+        click(w);
+        ASSERT_TRUE(finished.wait(30000));
+    }
     void mark(int row) { click(window->cellAt(row)->checkBox); }
 };
 
@@ -138,14 +145,14 @@ TEST(ProtectConfirmWindow, DeleteRemovesTheMarkedEntriesAndNothingElse) {
     r.click(r.window->selectAllCheckBox);
     for (int row = 0; row < 4; ++row) EXPECT_TRUE(r.window->cellAt(row)->checkBox->isChecked()) << row;
     r.mark(3);
-    r.click(r.window->deleteButton);
+    r.clickAndWait(r.window->deleteButton);
     EXPECT_EQ(r.listedNames(), QStringList{"b.psd"});
     for (const char* gone : {"-rf.psd", "Album.psd", "a.psd"}) EXPECT_FALSE(QFile::exists(r.inTrash(gone))) << gone;
     EXPECT_TRUE(QFile::exists(r.inTrash("b.psd")));
 
     r.click(r.window->selectAllCheckBox);  // off
     r.click(r.window->selectAllCheckBox);  // on again: the remaining row
-    r.click(r.window->deleteButton);
+    r.clickAndWait(r.window->deleteButton);
     EXPECT_TRUE(r.listedNames().isEmpty());
     EXPECT_FALSE(QFile::exists(r.inTrash("b.psd")));
     EXPECT_TRUE(r.window->isVisible());  // an empty list leaves the window open
@@ -173,7 +180,7 @@ TEST(ProtectConfirmWindow, PutBackRecreatesMissingFoldersButNeverReplacesAndAler
     r.mark(0);
     r.mark(1);
     r.mark(2);
-    r.click(r.window->putBackButton);
+    r.clickAndWait(r.window->putBackButton);
     EXPECT_EQ(contentOf(r.underRoot("Users/me/Work/2024/Q1/report.psd")), "report");
     EXPECT_FALSE(QFile::exists(r.inTrash("report.psd")));
     EXPECT_EQ(contentOf(r.inTrash("taken.psd")), "from the trash");

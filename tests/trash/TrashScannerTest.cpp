@@ -111,6 +111,36 @@ TEST(TrashScanner, OddNamesAndUnreadableFoldersDoNotStopTheScan) {
     EXPECT_EQ(ScanFixture::named(r, "Locked")->theFilePermission, QStringLiteral("0(d---)"));
 }
 
+// du on a hung mount: every run is stopped at the time limit.
+class StoppedTasks : public Tasks {
+public:
+    using Tasks::run;
+    TaskResult run(const QString&, const QStringList&, std::chrono::milliseconds) override {
+        TaskResult stopped;
+        stopped.started = true;
+        stopped.timedOut = true;
+        return stopped;
+    }
+};
+
+TEST(TrashScanner, AFolderWhoseMeasureWasStoppedShowsNoSizeAndCountsNothing) {
+    ScanFixture f;
+    f.files = std::make_shared<FileUtilities>(f.paths, std::make_shared<StoppedTasks>());
+    f.sandbox.writeSizedFile(f.trash + "/Hung/data.bin", 64 * 1024);
+    f.sandbox.writeFile(f.trash + "/note.txt", "12345");
+    EXPECT_FALSE(f.files->sizeAtFilePath(f.trash + "/Hung").has_value());
+    EXPECT_EQ(f.files->fastFolderSizeAtFilePath(f.trash + "/Hung"), 0u);  // callers that need a number
+    EXPECT_EQ(f.files->sizeAtFilePath(f.trash + "/note.txt"), std::optional<quint64>(5));  // no du for a file
+
+    const TrashScanResult r = f.scan();
+    const auto hung = ScanFixture::named(r, "Hung");
+    ASSERT_TRUE(hung);
+    EXPECT_EQ(hung->theFileSize, QStringLiteral("--"));
+    EXPECT_EQ(hung->filesize, 0u);
+    EXPECT_EQ(ScanFixture::named(r, "note.txt")->theFileSize, QStringLiteral("5.00bytes"));
+    EXPECT_EQ(r.trashFileSize, 5u);
+}
+
 TEST(TrashNavigation, EnteringAndGoingBackWithOneLevelOfHistory) {
     ScanFixture f;
     f.sandbox.writeFile(f.trash + "/Outer/.dot", "d");

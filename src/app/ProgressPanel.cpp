@@ -1,0 +1,77 @@
+#include "ProgressPanel.h"
+
+#include "platform/Localized.h"
+#include "platform/WorkProgress.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+ProgressPanel::ProgressPanel(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this)) {
+    setObjectName(QStringLiteral("actionProgressPanel"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    label = new QLabel(this);
+    label->setObjectName(QStringLiteral("actionProgressLabel"));
+    label->setStyleSheet(QStringLiteral("color: #4b5668;"));
+    bar = new QProgressBar(this);
+    bar->setObjectName(QStringLiteral("actionProgress"));
+    bar->setTextVisible(false);
+    bar->setFixedWidth(220);
+    cancelButton = new QPushButton(localized("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelActionButton"));
+    cancelButton->setAutoDefault(false);
+    layout->addWidget(label, 1);
+    layout->addWidget(bar);
+    layout->addWidget(cancelButton);
+    hide();
+
+    m_timer->setInterval(100);
+    connect(m_timer, &QTimer::timeout, this, &ProgressPanel::refresh);
+    connect(cancelButton, &QPushButton::clicked, this, &ProgressPanel::cancel);
+}
+
+void ProgressPanel::track(std::shared_ptr<WorkProgress> progress, const QString& what, bool cancellable) {
+    m_progress = std::move(progress);
+    m_what = what;
+    cancelButton->setVisible(cancellable);
+    cancelButton->setEnabled(cancellable);
+    refresh();
+    show();
+    m_timer->start();
+}
+
+void ProgressPanel::finish() {
+    m_timer->stop();
+    m_progress.reset();
+    hide();
+}
+
+void ProgressPanel::refresh() {
+    if (!m_progress) return;
+    const int done = m_progress->done;
+    const int total = m_progress->total;
+    if (total > 0) {
+        bar->setRange(0, total);
+        bar->setValue(qMin(done, total));
+    } else {
+        bar->setRange(0, 0);  // how many there are is not known: busy
+    }
+    if (m_progress->cancel)
+        label->setText(localized("%1 — stopping after the current item…").arg(m_what));
+    else if (total > 0)
+        label->setText(
+            localized("%1 — %2 of %3 items done").arg(m_what, QString::number(done), QString::number(total)));
+    else
+        label->setText(localized("%1 — %2 items done").arg(m_what, QString::number(done)));
+}
+
+void ProgressPanel::cancel() {
+    if (!m_progress) return;
+    m_progress->cancel = true;
+    cancelButton->setEnabled(false);
+    refresh();
+}

@@ -1,0 +1,62 @@
+#include "ProgressWindow.h"
+
+#include "ProgressPanel.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int ShowAfterMs = 400;
+}
+
+ProgressWindow::ProgressWindow(const QString& objectName, const QString& title, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_delay(new QTimer(this)) {
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("QWidget#%1 { background: #f4f6f9; }").arg(objectName));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(10);
+    headingLabel = new QLabel(this);
+    headingLabel->setObjectName(QStringLiteral("progressHeading"));
+    QFont f = headingLabel->font();
+    f.setBold(true);
+    headingLabel->setFont(f);
+    headingLabel->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    panel = new ProgressPanel(this);
+    layout->addWidget(headingLabel);
+    layout->addWidget(panel);
+    resize(520, sizeHint().height());
+
+    m_delay->setSingleShot(true);
+    m_delay->setInterval(ShowAfterMs);
+    connect(m_delay, &QTimer::timeout, this, &ProgressWindow::showNow);
+}
+
+void ProgressWindow::begin(std::shared_ptr<WorkProgress> progress, const QString& heading,
+                           const QString& what, bool cancellable) {
+    headingLabel->setText(heading);
+    panel->track(std::move(progress), what, cancellable);
+    m_delay->start();
+}
+
+void ProgressWindow::end() {
+    m_delay->stop();
+    panel->finish();
+    hide();
+}
+
+void ProgressWindow::showNow() {
+    if (!panel->isTracking()) return;
+    m_delay->stop();
+    if (!isVisible()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        show();
+    }
+    raise();
+}

@@ -1,0 +1,117 @@
+#include "platform/MainThread.h"
+#include "platform/Worker.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+// Serves events until `done` or a generous deadline; the caller checks the answer.
+template <typename Pred>
+bool waitUntil(Pred done, int ms = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// Collects what is logged while it lives.
+class LogCapture {
+public:
+    LogCapture() {
+        s_lines.clear();
+        m_previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { s_lines << m; });
+    }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+    const QStringList& lines() const { return s_lines; }
+
+private:
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous;
+};
+
+TEST(Worker, WorksOnItsOwnThreadAndHandsTheResultBackOnTheOwnersThread) {
+    QObject owner;
+    Worker worker(&owner);
+    QThread* workedOn = nullptr;
+    QThread* handedBackOn = nullptr;
+    ASSERT_TRUE(worker.start([] { return QThread::currentThread(); },
+                             [&](QThread* thread) {
+                                 workedOn = thread;
+                                 handedBackOn = QThread::currentThread();
+                             }));
+    EXPECT_TRUE(worker.isRunning());
+    ASSERT_TRUE(waitUntil([&] { return handedBackOn != nullptr; }));
+    EXPECT_NE(workedOn, owner.thread());
+    EXPECT_EQ(handedBackOn, owner.thread());
+    EXPECT_FALSE(worker.isRunning());
+    // The thread object was the owner's, and is gone once it is handed back.
+    EXPECT_TRUE(waitUntil([&] { return owner.findChildren<QThread*>().isEmpty(); }));
+}
+
+TEST(Worker, OneAtATimeRefusesAndLogsASecondRequestUntilTheFirstIsHandedBack) {
+    QObject owner;
+    Worker worker(&owner, QStringLiteral("busy: ignored"));
+    auto release = std::make_shared<std::atomic_bool>(false);
+    int handBacks = 0;
+    bool startedFromHandBack = false;
+    ASSERT_TRUE(worker.start(
+        [release] {
+            while (!*release) QThread::msleep(2);
+        },
+        [&] {
+            ++handBacks;
+            // Over before its hand-back: the next request is welcome from there.
+            startedFromHandBack = worker.start([] {}, [&] { ++handBacks; });
+        }));
+    {
+        LogCapture log;
+        EXPECT_FALSE(worker.start([] {}, [&] { ++handBacks; }));
+        EXPECT_TRUE(log.lines().contains(QStringLiteral("busy: ignored")));
+    }
+    *release = true;
+    ASSERT_TRUE(waitUntil([&] { return handBacks == 2; }));
+    EXPECT_TRUE(startedFromHandBack);
+
+    // Without the guard, requests run side by side.
+    Worker overlapping(&owner);
+    auto gate = std::make_shared<std::atomic_bool>(false);
+    int done = 0;
+    for (int i = 0; i < 2; ++i)
+        ASSERT_TRUE(overlapping.start([gate] { while (!*gate) QThread::msleep(2); }, [&] { ++done; }));
+    *gate = true;
+    EXPECT_TRUE(waitUntil([&] { return done == 2; }));
+}
+
+TEST(Worker, AnOwnerGoingAwayWaitsForItsWorkWhichMayStillReachTheMainThread) {
+    struct Owner : QObject {
+        Worker worker{this};
+    };
+    auto owner = std::make_unique<Owner>();
+    auto reachedMain = std::make_shared<std::atomic_bool>(false);
+    auto workEnded = std::make_shared<std::atomic_bool>(false);
+    bool handedBack = false;
+    ASSERT_TRUE(owner->worker.start(
+        [reachedMain, workEnded] {
+            QThread::msleep(100);
+            // The main thread is inside the owner's destructor by now, and must still answer.
+            MainThread::runAndWait([&] { *reachedMain = MainThread::isMainThread(); });
+            *workEnded = true;
+        },
+        [&] { handedBack = true; }));
+    owner.reset();
+    EXPECT_TRUE(*workEnded);
+    EXPECT_TRUE(*reachedMain);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(handedBack);  // nothing is handed to an owner that is gone
+}
+
+}  // namespace
