@@ -86,7 +86,9 @@ int main(int argc, char** argv) {
     QTextStream err(stderr);
 
     // Options before the verb; the verb's own options follow its name (see splitArguments).
-    const QStringList args = app.arguments().mid(1);
+    // From argv itself, byte for byte: a path that is not UTF-8 must reach the file layer whole.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << FsName::fromBytes(QByteArrayView(argv[i]));
     bool assumeYes = false;
     qsizetype at = 0;
     for (; at < args.size() && isOption(args[at]); ++at) {

@@ -21,8 +21,8 @@ ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths, std::shared_p
 
 int ForceEmptyPass::ForceEmptyTrashFileThreader() {
     // The location rules need each item's original place as it is now: the list the trash window
-    // shows may be hours old and miss what was trashed since.
-    m_origPaths->rebuild(*m_paths);
+    // shows may be hours old and miss what was trashed since. Without rules nothing needs it.
+    if (m_hooks.hasRules && m_hooks.hasRules()) m_origPaths->rebuild(*m_paths);
     int failures = 0;
     if (emptyUserTrash()) {
         ++failures;
@@ -50,11 +50,11 @@ bool ForceEmptyPass::emptyUserTrash() {
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
-    for (const FsEntry& entry : trash.entries()) {
+    for (const QByteArray& name : trash.names()) {
         if (cancelled()) break;
-        if (mac && entry.name == ".DS_Store" && keepRecords) continue;  // the put-back records of protected items
-        if (m_hooks.isProtected && m_hooks.isProtected(trash.pathOf(entry.name))) continue;
-        const FsTree::Report report = FsTree::remove(trash, entry.name, options);
+        if (mac && name == ".DS_Store" && keepRecords) continue;  // the put-back records of protected items
+        if (m_hooks.isProtected && m_hooks.isProtected(trash.pathOf(name))) continue;
+        const FsTree::Report report = FsTree::remove(trash, name, options);
         if (!report.gone && !report.cancelled) failed = true;
         progress(1);
     }

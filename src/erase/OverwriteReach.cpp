@@ -1,6 +1,7 @@
 #include "OverwriteReach.h"
 
 #include "app/FileUtilities.h"
+#include "core/fs/FsName.h"
 #include "platform/Localized.h"
 
 #include <QDir>
@@ -50,7 +51,7 @@ constexpr KnownType unreachable[] = {
 
 quint32 statfsType(const QString& path) {
     struct statfs st;
-    if (::statfs(QFile::encodeName(path).constData(), &st) != 0) return 0;
+    if (::statfs(FsName::toBytes(path).constData(), &st) != 0) return 0;
     return static_cast<quint32>(st.f_type);  // the magic numbers are 32 bits; f_type is signed on some ABIs
 }
 
@@ -74,7 +75,7 @@ namespace OverwriteReach {
 quint32 fileSystemTypeAt(const QString& path) {
     QString at = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     struct stat st;
-    if (::lstat(QFile::encodeName(at).constData(), &st) == 0 && !S_ISLNK(st.st_mode)) return statfsType(at);
+    if (::lstat(FsName::toBytes(at).constData(), &st) == 0 && !S_ISLNK(st.st_mode)) return statfsType(at);
     while (at != QLatin1String("/")) {
         const qsizetype slash = at.lastIndexOf(QLatin1Char('/'));
         if (slash < 0) return 0;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/FileUtilities.h"
+#include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
 
 // Where a folder node goes: in front of the first node of its list whose name sorts after it. The
@@ -224,7 +225,6 @@ void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
     };
     QString start = folder;
     while (start.size() > 1 && start.endsWith(QLatin1Char('/'))) start.chop(1);
-    const QByteArray nativeStart = QFile::encodeName(start);
     const bool startIsTrash = start == m_paths->userTrash();
     std::vector<Level> stack;
     auto openLevel = [](int fd, Level&& level) {
@@ -232,7 +232,8 @@ void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
         level.names = listFolder(fd);
         return std::move(level);
     };
-    int fd = ::open(nativeStart.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // The Trash is reached without following a link at any step, as every other reader does.
+    int fd = ::fcntl(OpenFolder::open(start).fd(), F_DUPFD_CLOEXEC, 0);
     if (fd < 0) return;
     stack.push_back(openLevel(fd, Level{start, QByteArray(), nullptr, {}, {}}));
 
@@ -240,7 +241,7 @@ void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
     // are still where they were. Returns the deepest one's descriptor, or -1 with nothing left.
     auto reopen = [&]() -> int {
         struct stat st;
-        int at = ::open(nativeStart.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        int at = ::fcntl(OpenFolder::open(start).fd(), F_DUPFD_CLOEXEC, 0);
         if (at < 0 || ::fstat(at, &st) != 0 || !sameFile(st, stack.front().id)) {
             if (at >= 0) ::close(at);
             stack.clear();
@@ -275,7 +276,7 @@ void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
             continue;
         }
         const QByteArray raw = level.names[level.next++];
-        const QString name = QFile::decodeName(raw);
+        const QString name = FsName::fromBytes(raw);
         const QString path = level.path + QLatin1Char('/') + name;
         const bool topLevel = startIsTrash && stack.size() == 1;
         const std::optional<Impl::Description> entry = m_impl->describe(*this, fd, raw, path, name, topLevel);

@@ -127,10 +127,12 @@ int removeOrphans(const QString& trash) {
     if (!info.isOpen() || !files.isOpen()) return 0;
     const QByteArray suffix = QByteArray(InfoSuffix.data(), InfoSuffix.size());
     QSet<QString> items;
+    const QList<QByteArray> present = files.names();
+    const QSet<QByteArray> inFiles(present.cbegin(), present.cend());
     for (const QByteArray& fileName : info.names()) {
         if (!fileName.endsWith(suffix)) continue;
         const QByteArray name = fileName.chopped(suffix.size());
-        if (!name.isEmpty() && files.has(name)) {
+        if (!name.isEmpty() && inFiles.contains(name)) {
             items.insert(FsName::fromBytes(name));
             continue;
         }

@@ -7,6 +7,9 @@
 #include <QProcess>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -34,7 +37,41 @@ struct LinuxCli {
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
     }
     static QStringList left(const QString& folder) { return sortedEntries(folder); }
+    /// Runs corvane-cli through the shell, so `script` can build arguments byte by byte ("$0" is it).
+    Result runShell(const QString& script) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("CORVANE_LAYOUT"));
+        env.insert(QStringLiteral("CORVANE_ROOT"), root.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.path() + QStringLiteral("/config"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral(CORVANE_CLI_PATH)});
+        p.waitForFinished(60000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
 };
+
+TEST(FreedesktopCli, NamesThatAreNotUtf8AreShownEscapedAndReachTheFilesWhole) {
+    LinuxCli c;
+    const QByteArray trashFiles = QFile::encodeName(c.trash + "/files");
+    ASSERT_TRUE(QFile(QFile::decodeName(trashFiles + "/plain-for-listing")).open(QIODevice::WriteOnly));
+    for (const QByteArray& name : {QByteArray("caf\xe9.txt"), QByteArray("erase \xff")}) {
+        FILE* f = std::fopen((trashFiles + '/' + name).constData(), "w");
+        ASSERT_TRUE(f);
+        std::fputs("data", f);
+        std::fclose(f);
+    }
+    const auto listed = c.run({"trash", "list"});
+    EXPECT_TRUE(listed.out.contains("caf\\xE9.txt")) << qPrintable(listed.out);
+    // Deleted by its name, erased by its path, each given as raw bytes.
+    EXPECT_EQ(c.runShell(R"sh(exec "$0" --yes trash delete "$(printf 'caf\351.txt')")sh").status, 0);
+    const auto erased = c.runShell(QStringLiteral(R"sh(exec "$0" --yes erase -- "%1/$(printf 'erase \377')")sh")
+                                       .arg(QFile::decodeName(trashFiles)));
+    EXPECT_EQ(erased.status, 0) << qPrintable(erased.err);
+    struct stat st;
+    EXPECT_NE(::lstat((trashFiles + "/caf\xe9.txt").constData(), &st), 0);
+    EXPECT_NE(::lstat((trashFiles + "/erase \xff").constData(), &st), 0);
+}
 
 TEST(FreedesktopCli, ListsPutsBackDeletesAndEmptiesKeepingInfoFilesInStep) {
     LinuxCli c;
