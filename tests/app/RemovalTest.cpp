@@ -6,6 +6,7 @@
 #include "protect/ProtectConfirmWindow.h"
 #include "support/AppFixture.h"
 #include "support/DSStoreWriter.h"
+#include "support/HostileFs.h"
 #include "trash/TrashBrowser.h"
 #include "trash/TrashTableModel.h"
 #include "trash/TrashWindow.h"
@@ -104,6 +105,48 @@ TEST(TrashTableActions, DeleteRemovesTheSelectionAndTheClickedRowAndNothingElse)
     EXPECT_EQ(namesIn(trash), (QStringList{"four", "six"}));
     EXPECT_EQ(model->rowCount(), 2);
     EXPECT_TRUE(f.alerts->asked().isEmpty());
+}
+
+TEST(TrashTableActions, EachSelectedItemIsCheckedAndWhatResistedStaysWithOnePermissionAlert) {
+    AppFixture f;
+    const QString trash = f.paths->userTrash();
+    for (const char* n : {"one", "locked-a", "locked-b", "two"}) f.sandbox.writeFile(trash + "/" + n, n);
+    if (!HostileFs::setImmutable(trash + "/locked-a", true)) GTEST_SKIP() << "no immutable flag here";
+    HostileFs::setImmutable(trash + "/locked-b", true);
+    auto app = f.launch();
+    scan(*app);
+    QTableView* table = app->trashBrowser()->window()->theTableView;
+    auto* model = app->trashBrowser()->tableModel();
+    for (const char* n : {"one", "locked-a", "locked-b"})
+        table->selectionModel()->select(model->index(rowOf(*app, n), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    app->trashBrowser()->setClickedRow(rowOf(*app, "one"));  // the clicked one goes; two others resist
+    f.alerts->clear();
+    f.alerts->setNextAnswers({Alerts::Alternate});
+    actAndWait(*app, &AppDelegate::DeleteTrashItemAction);
+    EXPECT_EQ(namesIn(trash), (QStringList{"locked-a", "locked-b", "two"}));
+    EXPECT_GE(rowOf(*app, "locked-a"), 0);
+    EXPECT_GE(rowOf(*app, "locked-b"), 0);
+    EXPECT_EQ(rowOf(*app, "one"), -1);
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_TRUE(f.alerts->asked()[0].message.startsWith(QLatin1String("The current user does not have permission")));
+    HostileFs::setImmutable(trash + "/locked-a", false);
+    HostileFs::setImmutable(trash + "/locked-b", false);
+}
+
+TEST(TrashTableActions, ALinkToAFolderIsAnItemNeverAWayIn) {
+    AppFixture f;
+    const QString outside = f.sandbox.writeFile("Users/me/Documents/keep.txt", "keep");
+    f.sandbox.makeFolder(f.paths->userTrash());
+    ASSERT_TRUE(QFile::link(QFileInfo(outside).absolutePath(), f.paths->userTrash() + "/Docs link"));
+    auto app = f.launch();
+    scan(*app);
+    const int row = rowOf(*app, "Docs link");
+    ASSERT_GE(row, 0);
+    EXPECT_FALSE(app->trashBrowser()->navigation().enterFolder(app->trashBrowser()->tableModel()->itemAt(row)));
+    app->trashBrowser()->setClickedRow(row);
+    actAndWait(*app, &AppDelegate::DeleteTrashItemAction);
+    EXPECT_FALSE(QFileInfo(f.paths->userTrash() + "/Docs link").isSymLink());
+    EXPECT_TRUE(QFile::exists(outside));
 }
 
 TEST(TrashTableActions, PutBackNeverReplacesAndNamesWhatStayed) {

@@ -178,6 +178,22 @@ TEST(HostileTrash, MacRecordsThatClimbOutOfTheirFolderAreNotTrusted) {
               TrashItemActions::PutBack::Unknown);
 }
 
+TEST(HostileTrash, AVolumeItemGoesBackToTheVolumesTopFolderNeverOverAnything) {
+    Home h(true);
+    const QString usb = h.sandbox.root() + "/Volumes/USB";
+    const QString item = h.sandbox.writeFile(usb + "/.Trashes/501/photo.jpg", "photo");
+    const QString taken = h.sandbox.writeFile(usb + "/.Trashes/501/notes.txt", "new notes");
+    h.sandbox.writeFile(usb + "/notes.txt", "old notes");
+    const TrashScanResult r = h.scan();
+    ASSERT_TRUE(h.named(r, "photo.jpg"));
+    EXPECT_EQ(h.named(r, "photo.jpg")->theOrignalpath, usb);  // the list shows the volume
+    const TrashItemActions actions(h.commands);
+    EXPECT_EQ(actions.putBack(item, usb), TrashItemActions::PutBack::Moved);
+    EXPECT_EQ(readAll(usb + "/photo.jpg"), "photo");
+    EXPECT_EQ(actions.putBack(taken, usb), TrashItemActions::PutBack::Taken);
+    EXPECT_EQ(readAll(usb + "/notes.txt"), "old notes");
+}
+
 TEST(HostileTrash, FifosAndDevicesWhereRecordsBelongNeverHoldTheWork) {
     // Each of these would block a plain open() or read for ever; listing and emptying must finish.
     {
