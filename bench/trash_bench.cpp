@@ -1,7 +1,7 @@
 // trash_bench [DIR]: times the trash scan against the du runs it must make, the put-back reader on a
 // 10 MB records file, and the trash tree of about 20,000 entries without size measurement.
 #include "BestOf.h"
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
 #include "support/DSStoreWriter.h"

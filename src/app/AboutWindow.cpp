@@ -1,7 +1,7 @@
 #include "AboutWindow.h"
 
-#include "Images.h"
-#include "PaneWidgets.h"
+#include "widgets/Images.h"
+#include "widgets/PaneWidgets.h"
 #include "platform/Localized.h"
 
 #include <QLabel>

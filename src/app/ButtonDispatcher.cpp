@@ -1,7 +1,7 @@
 #include "ButtonDispatcher.h"
 
-#include "Images.h"
-#include "PRLeftTipButton.h"
+#include "widgets/Images.h"
+#include "widgets/PRLeftTipButton.h"
 
 namespace {
 void apply(const QList<ButtonDispatcher::ImageChange>& changes) {

@@ -1,8 +1,8 @@
 #include "FullDiskWindow.h"
 
-#include "Images.h"
-#include "PRLeftTipButton.h"
-#include "PaneWidgets.h"
+#include "widgets/Images.h"
+#include "widgets/PRLeftTipButton.h"
+#include "widgets/PaneWidgets.h"
 #include "platform/Localized.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PRCustomeWindow.h"
+#include "widgets/PRCustomeWindow.h"
 
 class NotificationCenter;
 class PRLeftTipButton;

@@ -1,6 +1,6 @@
 #include "PopoverWindow.h"
 
-#include "Images.h"
+#include "widgets/Images.h"
 #include "platform/Localized.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "PreferencesWindow.h"
 
-#include "PaneWidgets.h"
+#include "widgets/PaneWidgets.h"
 #include "platform/Localized.h"
 
 #include <QLabel>

@@ -3,8 +3,8 @@
 #include "AppDelegate.h"
 #include "MainWindow.h"
 #include "PopoverWindow.h"
-#include "ProgressPanel.h"
-#include "ProgressWindow.h"
+#include "widgets/ProgressPanel.h"
+#include "widgets/ProgressWindow.h"
 #include "StatusItem.h"
 
 #include "erase/SecureEraser.h"

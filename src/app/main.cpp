@@ -40,6 +40,12 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to offer for secure erase."), QStringLiteral("[files...]"));
     parser.process(app);
     const bool snapshotMode = parser.isSet(snapshot);
+    // Snapshots write first-launch settings and scan the Trash: only ever on a sandbox.
+    const QString sandbox = qEnvironmentVariable("CORVANE_ROOT");
+    if (snapshotMode && (sandbox.isEmpty() || sandbox == QLatin1String("/"))) {
+        std::fprintf(stderr, "Corvane: --snapshot works on a sandbox only; set CORVANE_ROOT to one\n");
+        return 2;
+    }
 
     AppServices services;
     services.defaults = std::make_shared<Defaults>(Defaults::standardFilePath());

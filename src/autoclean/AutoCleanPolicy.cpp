@@ -1,8 +1,8 @@
 #include "AutoCleanPolicy.h"
 
 #include "AutoCleanConditions.h"
-#include "app/FileUtilities.h"
-#include "app/SettingsKeys.h"
+#include "core/FileUtilities.h"
+#include "core/SettingsKeys.h"
 #include "platform/Alerts.h"
 #include "platform/Clock.h"
 #include "platform/Defaults.h"

@@ -1,6 +1,6 @@
 #include "AutoTrashWindow.h"
 
-#include "app/PaneWidgets.h"
+#include "widgets/PaneWidgets.h"
 #include "platform/Localized.h"
 
 #include <QEvent>

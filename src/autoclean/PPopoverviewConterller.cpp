@@ -1,9 +1,9 @@
 #include "PPopoverviewConterller.h"
 
 #include "AutoCleanPolicy.h"
-#include "app/FileUtilities.h"
-#include "app/PaneWidgets.h"
-#include "app/SettingsKeys.h"
+#include "core/FileUtilities.h"
+#include "widgets/PaneWidgets.h"
+#include "core/SettingsKeys.h"
 #include "platform/Defaults.h"
 #include "platform/Localized.h"
 #include "platform/LoginItems.h"

@@ -1,7 +1,7 @@
 #include "StoredAutoCleanConditions.h"
 
 #include "AutoCleanPolicy.h"
-#include "app/SettingsKeys.h"
+#include "core/SettingsKeys.h"
 #include "platform/Defaults.h"
 
 StoredAutoCleanConditions::StoredAutoCleanConditions(std::shared_ptr<const Defaults> defaults)

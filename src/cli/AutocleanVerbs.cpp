@@ -1,7 +1,7 @@
 // autoclean status / check: the automatic emptying driven from a system timer instead of the tray.
 #include "CliContext.h"
-#include "app/FileUtilities.h"
-#include "app/SettingsKeys.h"
+#include "core/FileUtilities.h"
+#include "core/SettingsKeys.h"
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/StoredAutoCleanConditions.h"
 #include "empty/EmptyController.h"

@@ -1,6 +1,6 @@
 // The command line's verbs that remove or move Trash items and erase files.
 #include "CliContext.h"
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "empty/EmptyController.h"
 #include "erase/OverwriteReach.h"
 #include "erase/SecureEraser.h"

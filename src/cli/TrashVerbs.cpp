@@ -1,5 +1,5 @@
 #include "CliContext.h"
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
 #include "trash/CVTrashController.h"

@@ -1,6 +1,6 @@
 // corvane-cli: Corvane's capabilities without windows, for scripts, timers and servers.
 #include "CliContext.h"
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"

@@ -1,6 +1,6 @@
 #include "OverwriteReach.h"
 
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
 #include "platform/Localized.h"
 

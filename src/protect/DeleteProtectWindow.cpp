@@ -1,7 +1,7 @@
 #include "DeleteProtectWindow.h"
 
 #include "PPopoverWindowConterller.h"
-#include "app/PaneWidgets.h"
+#include "widgets/PaneWidgets.h"
 #include "platform/Localized.h"
 
 #include <QLabel>

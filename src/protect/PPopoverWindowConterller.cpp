@@ -1,8 +1,8 @@
 #include "PPopoverWindowConterller.h"
 
 #include "ProtectionRules.h"
-#include "app/PRLeftTipButton.h"
-#include "app/PaneWidgets.h"
+#include "widgets/PRLeftTipButton.h"
+#include "widgets/PaneWidgets.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
 #include "platform/NotificationCenter.h"

@@ -1,7 +1,7 @@
 #include "PSTableCellView.h"
 
 #include "ItemIcon.h"
-#include "app/TableTextStyle.h"
+#include "widgets/TableTextStyle.h"
 #include "platform/Localized.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Workspace.h"

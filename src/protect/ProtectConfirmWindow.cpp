@@ -1,9 +1,9 @@
 #include "ProtectConfirmWindow.h"
 
 #include "PSTableCellView.h"
-#include "app/FileUtilities.h"
-#include "app/PaneWidgets.h"
-#include "app/ProgressPanel.h"
+#include "core/FileUtilities.h"
+#include "widgets/PaneWidgets.h"
+#include "widgets/ProgressPanel.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
 #include "platform/WorkProgress.h"

@@ -1,7 +1,7 @@
 #include "ProtectedItems.h"
 
 #include "ProtectionRules.h"
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "trash/PutBackReader.h"
 
 #include <QMutexLocker>

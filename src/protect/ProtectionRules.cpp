@@ -1,6 +1,6 @@
 #include "ProtectionRules.h"
 
-#include "app/SettingsKeys.h"
+#include "core/SettingsKeys.h"
 #include "platform/Defaults.h"
 
 #include <QDir>

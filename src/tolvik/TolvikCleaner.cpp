@@ -1,6 +1,6 @@
 #include "TolvikCleaner.h"
 
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "core/fs/FsTree.h"
 #include "core/fs/LockedFlags.h"
 #include "platform/Paths.h"

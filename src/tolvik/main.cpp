@@ -5,7 +5,7 @@
 #include "TolvikCleaner.h"
 #include "TolvikExitCode.h"
 #include "TolvikWarning.h"
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
 

@@ -1,7 +1,7 @@
 #include "TrashNavigation.h"
 
 #include "TrashScanner.h"
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
 

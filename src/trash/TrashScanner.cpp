@@ -3,7 +3,7 @@
 #include "DirectorySizes.h"
 #include "PutBackReader.h"
 #include "TrashInfo.h"
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"

@@ -1,8 +1,8 @@
 #include "TrashWindow.h"
 
-#include "app/Images.h"
-#include "app/ProgressPanel.h"
-#include "app/TableTextStyle.h"
+#include "widgets/Images.h"
+#include "widgets/ProgressPanel.h"
+#include "widgets/TableTextStyle.h"
 #include "platform/Localized.h"
 
 #include <QHBoxLayout>

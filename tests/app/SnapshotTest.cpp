@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -30,6 +31,21 @@ void writeSnapshots(const TempRoot& root, const QString& layout, const QString& 
         EXPECT_FALSE(image.isNull()) << name;
         EXPECT_GT(image.width(), 100) << name;
     }
+}
+
+TEST(Snapshot, RefusesToRunWithoutASandbox) {
+    TempRoot root;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("CORVANE_ROOT"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.file(QStringLiteral("config")));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(CORVANE_PROGRAM_PATH), {QStringLiteral("--snapshot"), root.file(QStringLiteral("shots"))});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_FALSE(QFile::exists(root.file(QStringLiteral("shots"))));
+    EXPECT_FALSE(QFile::exists(root.file(QStringLiteral("config"))));  // no first-launch settings written
 }
 
 TEST(Snapshot, WritesEveryWindowTheMenuAndThePopoverThroughANormalStart) {

@@ -1,4 +1,4 @@
-#include "app/PRLeftTipButton.h"
+#include "widgets/PRLeftTipButton.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"

@@ -1,4 +1,4 @@
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"

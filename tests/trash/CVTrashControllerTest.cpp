@@ -9,7 +9,7 @@
 #include <QLocale>
 #include <random>
 
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"

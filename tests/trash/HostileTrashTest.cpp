@@ -1,6 +1,6 @@
 // The Trash flows against a hostile environment: names that are not UTF-8, links planted at and
 // above the Trash, put-back records that climb out, FIFOs and devices where records belong.
-#include "app/FileUtilities.h"
+#include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
 #include "empty/ForceEmptyPass.h"
 #include "erase/SecureEraser.h"

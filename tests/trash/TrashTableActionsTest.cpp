@@ -1,5 +1,5 @@
-#include "app/ProgressPanel.h"
-#include "app/ProgressWindow.h"
+#include "widgets/ProgressPanel.h"
+#include "widgets/ProgressWindow.h"
 #include "empty/EmptyController.h"
 #include "erase/EraseController.h"
 #include "erase/OverwriteReach.h"
@@ -7,6 +7,7 @@
 #include "support/AppFixture.h"
 #include "support/DSStoreWriter.h"
 #include "support/HostileFs.h"
+#include "support/TrashUi.h"
 #include "trash/TrashBrowser.h"
 #include "trash/TrashTableModel.h"
 #include "trash/TrashWindow.h"
@@ -25,70 +26,7 @@
 
 namespace {
 
-QStringList namesIn(const QString& folder) {
-    QStringList n = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    n.sort();
-    return n;
-}
-
-void scan(AppDelegate& app) {
-    QSignalSpy done(app.trashBrowser(), &TrashBrowser::scanFinished);
-    app.trashBrowser()->ScanUserTrashFile();
-    ASSERT_TRUE(done.wait(30000));
-}
-
-int rowOf(AppDelegate& app, const QString& name) {
-    TrashTableModel* m = app.trashBrowser()->tableModel();
-    for (int r = 0; r < m->rowCount(); ++r)
-        if (m->itemAt(r)->theFileName == name) return r;
-    return -1;
-}
-
-// Runs a table action (it works on a worker) and waits until it is over.
-template <typename Action>
-void actAndWait(AppDelegate& app, Action action) {
-    QSignalSpy finished(app.trashBrowser(), &TrashBrowser::actionFinished);
-    (app.*action)();
-    ASSERT_TRUE(finished.wait(60000));
-}
-
-void selectRows(AppDelegate& app, const QStringList& names) {
-    QTableView* table = app.trashBrowser()->window()->theTableView;
-    for (const QString& n : names)
-        table->selectionModel()->select(app.trashBrowser()->tableModel()->index(rowOf(app, n), 0),
-                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-TEST(EmptyTrash, ConfirmedPassEmptiesAndThePermissionAlertStartsTheHelper) {
-    AppFixture f;
-    const QString trash = f.paths->userTrash();
-    f.sandbox.writeFile(trash + "/a.txt", "a");
-    const QString kept = f.sandbox.makeFolder(f.root.path() + "/Volumes/USB/.Trashes/501/Kept");
-    ::chmod(QFile::encodeName(kept).constData(), 0755);
-    const QString outside = f.sandbox.writeFile("Users/me/Documents/keep.txt", "keep");
-    auto app = f.launch();
-    int helperStarts = 0;
-    app->setRunAdmin([&] { ++helperStarts; });
-
-    f.alerts->clear();
-    f.alerts->setNextAnswers({Alerts::Alternate});
-    app->StrongEmptyTrash();  // cancelled: nothing happens
-    EXPECT_FALSE(app->emptyController()->isRunning());
-    EXPECT_TRUE(QFile::exists(trash + "/a.txt"));
-
-    f.alerts->setNextAnswers({Alerts::Default, Alerts::Default});
-    QSignalSpy finished(app->emptyController(), &EmptyController::passFinished);
-    app->StrongEmptyTrash();
-    EXPECT_FALSE(app->emptyController()->ForceEmptyTrash());  // one pass at a time
-    ASSERT_TRUE(finished.wait(30000));
-    EXPECT_EQ(finished.first().first().toInt(), 1);
-    EXPECT_TRUE(namesIn(trash).isEmpty());
-    EXPECT_EQ(helperStarts, 1);
-    ASSERT_EQ(f.alerts->asked().size(), 3);
-    EXPECT_EQ(f.alerts->asked()[1].defaultButton, QStringLiteral(" Empty Trash "));
-    EXPECT_TRUE(f.alerts->asked()[2].message.startsWith(QLatin1String("The current user does not have permission")));
-    EXPECT_TRUE(QFile::exists(outside));
-}
+using namespace TrashUi;
 
 TEST(TrashTableActions, DeleteRemovesTheSelectionAndTheClickedRowAndNothingElse) {
     AppFixture f;
@@ -181,111 +119,6 @@ TEST(TrashTableActions, PutBackNeverReplacesAndNamesWhatStayed) {
     EXPECT_FALSE(f.alerts->asked()[0].informativeText.contains(QLatin1String("unknown.txt")));
 }
 
-TEST(SecureErase, PanelAndDropsConfirmWithTheListText) {
-    AppFixture f;
-    const QString one = f.sandbox.writeFile("pick/one.txt", "1");
-    const QString two = f.sandbox.writeFile("pick/100% two.txt", "2");
-    auto app = f.launch();
-    QString startedIn;
-    app->setErasePanel([&](const QString& start) {
-        startedIn = start;
-        return QStringList{one, two};
-    });
-    f.alerts->clear();
-    f.alerts->setNextAnswers({Alerts::Alternate});
-    app->StartSafeDeleteFileAction();
-    EXPECT_EQ(startedIn, f.paths->userTrash());
-    ASSERT_EQ(f.alerts->asked().size(), 1);
-    EXPECT_EQ(f.alerts->asked()[0].informativeText, " \n " + one + " \n " + two);
-    EXPECT_EQ(f.alerts->asked()[0].defaultButton, QStringLiteral(" Erase "));
-    EXPECT_TRUE(QFile::exists(one));
-
-    QSignalSpy done(app->eraseController(), &EraseController::EraseAllFinishedHanderToMainThread);
-    f.alerts->setNextAnswers({Alerts::Default});
-    app->application_openFiles({one, two});
-    ASSERT_TRUE(done.wait(30000));
-    EXPECT_FALSE(QFile::exists(one));
-    EXPECT_FALSE(QFile::exists(two));
-}
-
-}  // namespace
-
-namespace {
-
-TEST(EmptyTrash, ThePermissionAlertStartsTolvikUnlessABlockingApplicationRuns) {
-    AppFixture f;
-    auto app = f.launch();
-    f.alerts->setNextAnswers({Alerts::Default, Alerts::Alternate, Alerts::Default});
-    app->ShowForceEmptyAlertToMainThread();
-    ASSERT_EQ(f.authorization->startedPrograms().size(), 1);
-    EXPECT_TRUE(f.authorization->startedPrograms()[0].endsWith(QLatin1String("Tolvik")));
-    app->ShowForceEmptyAlertToMainThread();  // " Cancel ": nothing
-    EXPECT_EQ(f.authorization->startedPrograms().size(), 1);
-    f.workspace->setLaunchedApplications({QStringLiteral("com.Halmorin.Revallo")});
-    app->ShowForceEmptyAlertToMainThread();
-    EXPECT_EQ(f.authorization->startedPrograms().size(), 1);
-}
-
-}  // namespace
-
-namespace {
-
-TEST(EmptyTrash, ProtectedItemsStayAndTheConfirmWindowListsThem) {
-    AppFixture f;
-    const QString trash = f.paths->userTrash();
-    f.sandbox.writeFile(trash + "/Poster.PSD", "p");
-    f.sandbox.writeFile(trash + "/plan.txt", "p");
-    f.sandbox.writeFile(trash + "/junk.txt", "j");
-    DSStoreWriter records;
-    records.add(QStringLiteral("plan.txt"), QStringLiteral("Users/me/Projects/Corvid/"));
-    ASSERT_TRUE(records.write(f.paths->trashRecordsFile()));
-    f.defaults()->setStringArray("FileFormatData", {"psd"});
-    f.defaults()->setStringArray("FileLocationData", {f.root.path() + "/Users/me/projects"});
-    auto app = f.launch();
-    for (int pass = 0; pass < 2; ++pass) {
-        f.alerts->setNextAnswers({Alerts::Default});
-        QSignalSpy finished(app->emptyController(), &EmptyController::passFinished);
-        app->StrongEmptyTrash();
-        ASSERT_TRUE(finished.wait(30000));
-        EXPECT_EQ(namesIn(trash), (QStringList{".DS_Store", "Poster.PSD", "plan.txt"}));
-        EXPECT_TRUE(reinterpret_cast<QWidget*>(app->theConfirmWindow)->isVisible());
-        EXPECT_EQ(app->theConfirmWindow->content().size(), 2);  // each entry once, every pass
-    }
-}
-
-}  // namespace
-
-namespace {
-
-TEST(SecureErase, TheCopyOnWriteWarningShowsOnceAfterTheFirstErase) {
-    struct OnBtrfs {
-        OnBtrfs() { OverwriteReach::setTypeLookup([](const QString&) { return 0x9123683Eu; }); }
-        ~OnBtrfs() { OverwriteReach::setTypeLookup({}); OverwriteReach::resetWarning(); }
-    } btrfs;
-    OverwriteReach::resetWarning();
-    AppFixture f;
-    const QString one = f.sandbox.writeFile("pick/one.txt", "1");
-    f.sandbox.writeFile(f.paths->userTrash() + "/two.txt", "2");
-    auto app = f.launch();
-    f.alerts->clear();
-    QSignalSpy done(app->eraseController(), &EraseController::EraseAllFinishedHanderToMainThread);
-    f.alerts->setNextAnswers({Alerts::Default});
-    app->application_openFiles({one});
-    ASSERT_TRUE(done.wait(30000));
-    ASSERT_EQ(f.alerts->asked().size(), 2);  // the confirmation, then the warning
-    EXPECT_TRUE(f.alerts->asked()[1].informativeText.contains(QLatin1String("btrfs")));
-
-    scan(*app);
-    app->trashBrowser()->setClickedRow(rowOf(*app, "two.txt"));
-    actAndWait(*app, &AppDelegate::SafeDeleteItemAction);  // the same run: no second warning
-    EXPECT_FALSE(QFile::exists(f.paths->userTrash() + "/two.txt"));
-    EXPECT_EQ(f.alerts->asked().size(), 2);
-}
-
-}  // namespace
-
-namespace {
-
 TEST(TrashTableActions, ALargeDeleteRunsOnAWorkerWhileTheWindowsStayResponsive) {
     AppFixture f;
     const QString trash = f.paths->userTrash();
@@ -347,31 +180,6 @@ TEST(TrashTableActions, CancelStopsBetweenItemsAndWhatIsLeftStaysListedWithoutAn
         EXPECT_EQ(rowOf(*app, folder) >= 0, left.contains(folder)) << folder.toStdString();
     EXPECT_TRUE(f.alerts->asked().isEmpty());  // stopped by the user: no permission alert
     EXPECT_FALSE(browser->window()->actionPanel->isVisible());
-}
-
-TEST(SecureErase, TheProgressWindowFollowsAnEraseAndItsCancelStopsIt) {
-    AppFixture f;
-    QStringList chosen;
-    for (const char* folder : {"pick/one", "pick/two", "pick/three"}) {
-        for (int i = 0; i < 500; ++i) f.sandbox.writeFile(QStringLiteral("%1/f%2").arg(folder).arg(i), "secret");
-        chosen << f.root.file(folder);
-    }
-    auto app = f.launch();
-    QSignalSpy done(app->eraseController(), &EraseController::EraseAllFinishedHanderToMainThread);
-    f.alerts->setNextAnswers({Alerts::Default});
-    app->application_openFiles(chosen);
-    ProgressWindow* progress = app->eraseProgressWindow;
-    ASSERT_TRUE(progress->panel->isTracking());
-    EXPECT_EQ(progress->panel->bar->maximum(), 3);
-    f.alerts->setNextAnswers({Alerts::Default});
-    app->application_openFiles({chosen.first()});  // one erase at a time: not even asked
-    EXPECT_EQ(f.alerts->asked().size(), 1);
-    QTest::mouseClick(progress->panel->cancelButton, Qt::LeftButton);
-    ASSERT_TRUE(done.wait(120000));
-    EXPECT_TRUE(QFile::exists(chosen.last()));  // stopped before the last one
-    EXPECT_FALSE(progress->isVisible());
-    EXPECT_FALSE(progress->panel->isTracking());
-    EXPECT_FALSE(app->eraseController()->isRunning());
 }
 
 }  // namespace
