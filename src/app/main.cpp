@@ -1,5 +1,6 @@
 // Corvane: the tray program and its windows.
 #include "AppDelegate.h"
+#include "SnapshotServices.h"
 #include "SnapshotWriter.h"
 #include "platform/Alerts.h"
 #include "platform/Clock.h"
@@ -58,9 +59,9 @@ int main(int argc, char** argv) {
     services.updateController = std::make_shared<PRUpdateController>();
     if (snapshotMode) {
         // Pictures only: nothing may open outside the program or wait for a person.
-        services.workspace = std::make_shared<RecordingWorkspace>(services.paths);
-        services.alerts = std::make_shared<ScriptedAlerts>(Alerts::Alternate);
-        services.authorization = std::make_shared<RecordingAuthorization>();
+        services.workspace = std::make_shared<NoOpeningWorkspace>(services.paths);
+        services.alerts = std::make_shared<UnattendedAlerts>();
+        services.authorization = std::make_shared<NoPrivilegedStart>();
     } else {
         services.workspace = std::make_shared<DesktopWorkspace>(services.paths);
         services.notifications = std::make_shared<DBusDesktopNotifications>();

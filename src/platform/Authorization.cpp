@@ -18,7 +18,3 @@ bool Authorization::blockingApplicationRunning(const QStringList& launchedApplic
            launchedApplications.contains(QLatin1String("Revallo"));
 }
 
-void RecordingAuthorization::start(const QString& program, Done done) {
-    m_programs << program;
-    MainThread::post([done = std::move(done), outcome = m_outcome] { done(outcome); });
-}

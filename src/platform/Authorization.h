@@ -31,17 +31,3 @@ protected:
     virtual void start(const QString& program, Done done) = 0;
 };
 
-/// Starts nothing: records each program and answers with the outcome the test chose, queued on
-/// the main thread as the real start would.
-class RecordingAuthorization : public Authorization {
-public:
-    void setOutcome(Outcome outcome) { m_outcome = outcome; }
-    const QStringList& startedPrograms() const { return m_programs; }
-
-protected:
-    void start(const QString& program, Done done) override;
-
-private:
-    Outcome m_outcome = Outcome::Started;
-    QStringList m_programs;
-};

@@ -33,25 +33,3 @@ private:
     QList<QPair<QString, uint>> m_posted;  // identifier, the service's id
 };
 
-/// Posts nothing and remembers what it was asked. For tests and the snapshot mode.
-class RecordingNotifications : public DesktopNotifications {
-public:
-    struct Posted {
-        QString title;
-        QString body;
-        QStringList actions;
-        QString identifier;
-    };
-    void notify(const QString& title, const QString& body, const QStringList& actions,
-                const QString& identifier = QString()) override {
-        m_posted.append({title, body, actions, identifier});
-    }
-    void withdraw(const QString& identifier) override { m_withdrawn.append(identifier); }
-
-    const QList<Posted>& posted() const { return m_posted; }
-    const QStringList& withdrawn() const { return m_withdrawn; }
-
-private:
-    QList<Posted> m_posted;
-    QStringList m_withdrawn;
-};

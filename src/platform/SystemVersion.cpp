@@ -31,9 +31,3 @@ VersionTriple SystemVersion::query(long* error) const {
     return VersionTriple{10, 0, 0};
 }
 
-long FixedSystemVersion::gestalt(const QString& selector, int* value) const {
-    const auto it = m_selectors.constFind(selector);
-    if (it == m_selectors.constEnd()) return kUndefinedSelector;
-    *value = it.value();
-    return 0;
-}

@@ -28,13 +28,3 @@ public:
     static VersionTriple decodeBCD(int value);
 };
 
-/// Answers the selectors it was given and fails the others.
-class FixedSystemVersion : public SystemVersion {
-public:
-    explicit FixedSystemVersion(QMap<QString, int> selectors) : m_selectors(std::move(selectors)) {}
-    bool reportsMacOS() const override { return true; }
-    long gestalt(const QString& selector, int* value) const override;
-
-private:
-    QMap<QString, int> m_selectors;
-};

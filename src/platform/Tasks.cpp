@@ -43,16 +43,3 @@ TaskResult Tasks::run(const QString& program, const QStringList& arguments, std:
     return result;
 }
 
-TaskResult RecordingTasks::run(const QString& program, const QStringList& arguments,
-                               std::chrono::milliseconds limit) {
-    {
-        QMutexLocker locker(&m_lock);
-        m_calls.append({program, arguments});
-    }
-    return Tasks::run(program, arguments, limit);
-}
-
-QList<RecordingTasks::Call> RecordingTasks::calls() const {
-    QMutexLocker locker(&m_lock);
-    return m_calls;
-}

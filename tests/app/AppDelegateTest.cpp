@@ -1,3 +1,4 @@
+#include "support/FixedSystemVersion.h"
 #include "app/AboutWindow.h"
 #include "app/GuideWindow.h"
 #include "app/FullDiskWindow.h"

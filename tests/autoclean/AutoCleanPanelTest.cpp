@@ -1,3 +1,6 @@
+#include "support/RecordingNotifications.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedAlerts.h"
 #include "app/PopoverWindow.h"
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/AutoTrashWindow.h"

@@ -1,3 +1,6 @@
+#include "support/RecordingNotifications.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedAlerts.h"
 #include "autoclean/AutoCleanConditions.h"
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/StoredAutoCleanConditions.h"

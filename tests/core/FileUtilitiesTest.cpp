@@ -1,3 +1,4 @@
+#include "support/RecordingTasks.h"
 #include "core/FileUtilities.h"
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"

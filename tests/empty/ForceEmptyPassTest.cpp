@@ -1,3 +1,5 @@
+#include "support/RecordingTasks.h"
+#include "support/ScriptedAlerts.h"
 #include "empty/EmptyController.h"
 #include "empty/ForceEmptyPass.h"
 #include "platform/Alerts.h"

@@ -1,3 +1,4 @@
+#include "support/RecordingTasks.h"
 #include "erase/SecureEraser.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"

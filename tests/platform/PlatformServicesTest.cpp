@@ -1,3 +1,5 @@
+#include "support/RecordingTasks.h"
+#include "support/FixedSystemVersion.h"
 #include "platform/Appearance.h"
 #include "platform/LoginItems.h"
 #include "platform/MainThread.h"

@@ -1,3 +1,6 @@
+#include "support/RecordingWorkspace.h"
+#include "support/RecordingTasks.h"
+#include "support/ScriptedAlerts.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"

@@ -1,3 +1,4 @@
+#include "support/ScriptedAlerts.h"
 #include "widgets/PRLeftTipButton.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"

@@ -1,5 +1,11 @@
 #pragma once
 
+#include "support/RecordingWorkspace.h"
+#include "support/RecordingTasks.h"
+#include "support/FixedClock.h"
+#include "support/RecordingAuthorization.h"
+#include "support/FixedAppearance.h"
+#include "support/ScriptedAlerts.h"
 #include "app/AppDelegate.h"
 #include "platform/Alerts.h"
 #include "platform/Appearance.h"

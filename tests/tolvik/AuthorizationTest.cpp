@@ -1,3 +1,4 @@
+#include "support/RecordingAuthorization.h"
 #include "platform/Authorization.h"
 #include "platform/HelperProgram.h"
 #include "platform/PkexecAuthorization.h"

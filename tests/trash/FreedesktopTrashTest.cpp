@@ -1,5 +1,6 @@
 // The Trash flows on the freedesktop layout: listing, removing, putting back and emptying keep
 // "files/", "info/" and the size cache consistent.
+#include "support/RecordingTasks.h"
 #include "core/FileUtilities.h"
 #include "empty/ForceEmptyPass.h"
 #include "platform/SystemCommands.h"

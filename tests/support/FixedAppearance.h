@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Appearance.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QDBusVariant>
+#include <QVariant>
+
+/// A fixed appearance that tests set.
+class FixedAppearance : public Appearance {
+    Q_OBJECT
+public:
+    explicit FixedAppearance(const QString& style = QString()) : m_style(style) {}
+    QString interfaceStyle() override { return m_style; }
+    void setStyle(const QString& style) { m_style = style; }
+
+private:
+    QString m_style;
+};
