@@ -1,5 +1,10 @@
 // trash_bench [DIR]: times the trash scan against the du runs it must make, the put-back reader on a
 // 10 MB records file, and the trash tree of about 20,000 entries without size measurement.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
 #include "BestOf.h"
 #include "core/FileUtilities.h"
 #include "platform/Tasks.h"
@@ -9,12 +14,6 @@
 #include "trash/CVTrashController.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashScanner.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -28,7 +27,8 @@ int main(int argc, char** argv) {
     DSStoreWriter records;
     for (int i = 0; i < 1000; ++i) {
         const QString folder = QStringLiteral("Folder %1").arg(i, 4, 10, QLatin1Char('0'));
-        for (int j = 0; j < 20; ++j) sandbox.writeSizedFile(trash + "/" + folder + QStringLiteral("/file-%1.txt").arg(j), 2000 + j);
+        for (int j = 0; j < 20; ++j)
+            sandbox.writeSizedFile(trash + "/" + folder + QStringLiteral("/file-%1.txt").arg(j), 2000 + j);
         records.add(folder, QStringLiteral("Users/me/Projects/"));
         const QString file = QStringLiteral("Document %1.txt").arg(i, 4, 10, QLatin1Char('0'));
         sandbox.writeSizedFile(trash + "/" + file, 3000 + i);
@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
     TrashScanner scanner(paths, files, origPaths, std::make_shared<Workspace>(paths));
     int count = 0;
     const double scan = bestSeconds(3, [&] { count = scanner.scan().items.size(); });
-    std::printf("scan: %d records in %.3f s; du alone %.3f s; added by Corvane %.3f s (%.1f %%)\n", count, scan,
-                duAlone, scan - duAlone, 100.0 * (scan - duAlone) / duAlone);
+    std::printf("scan: %d records in %.3f s; du alone %.3f s; added by Corvane %.3f s (%.1f %%)\n", count,
+                scan, duAlone, scan - duAlone, 100.0 * (scan - duAlone) / duAlone);
 
     // The reader on a records file of about 10 MB.
     DSStoreWriter big;
@@ -63,13 +63,15 @@ int main(int argc, char** argv) {
     const QByteArray data = big.bytes();
     QStringList parsed;
     const double read = bestSeconds(5, [&] { parsed = PutBackReader::parseRecords(data); });
-    std::printf("reader: %.1f MB, %d entries in %.1f ms\n", data.size() / 1048576.0, static_cast<int>(parsed.size()), read * 1000);
+    std::printf("reader: %.1f MB, %d entries in %.1f ms\n", data.size() / 1048576.0,
+                static_cast<int>(parsed.size()), read * 1000);
 
     // The tree without du.
     int nodes = 0;
     const double tree = bestSeconds(3, [&] {
-        CVTrashController controller(paths, [](const QString&) { return quint64(0); },
-                                     [&](const QString& name) { return origPaths->getOrigFilePath(name); });
+        CVTrashController controller(
+            paths, [](const QString&) { return quint64(0); },
+            [&](const QString& name) { return origPaths->getOrigFilePath(name); });
         controller.addTrashTreeList();
         nodes = controller.nodeCount();
     });

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks that the C++ files changed since the commit in .ci/format-base follow .clang-format.
+# Checks that the C++ files changed since the commit in .ci/format-base follow .clang-format, and
+# that nothing in src/ outside src/app includes from src/app.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 base=$(cat .ci/format-base 2>/dev/null || true)
@@ -12,5 +13,10 @@ if [ -n "$base" ] && git cat-file -e "$base^{commit}" 2>/dev/null; then
   fi
 else
   echo "clang-format: no base commit in .ci/format-base; nothing to compare"
+fi
+# The top of the house: no source outside src/app includes from it.
+if grep -rn '#include "app/' src --include='*.cpp' --include='*.h' | grep -v '^src/app/'; then
+  echo "src/app is the top of the house: nothing else may include from it"
+  status=1
 fi
 exit $status

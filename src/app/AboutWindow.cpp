@@ -1,11 +1,11 @@
 #include "AboutWindow.h"
 
-#include "widgets/Images.h"
-#include "widgets/PaneWidgets.h"
-#include "platform/Localized.h"
-
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "platform/Localized.h"
+#include "widgets/Images.h"
+#include "widgets/PaneWidgets.h"
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("aboutWindow"));
@@ -20,7 +20,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(24, 24, 24, 20);
     layout->setSpacing(6);
     auto* icon = new QLabel(this);
-    icon->setPixmap(Images::named(QStringLiteral("corvane.png")).scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(Images::named(QStringLiteral("corvane.png"))
+                        .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     layout->addWidget(icon, 0, Qt::AlignHCenter);
     auto* name = new QLabel(QStringLiteral("Corvane"), this);
     QFont f = name->font();

@@ -1,62 +1,61 @@
 #include "AppDelegate.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
 #include "AboutWindow.h"
-#include "core/FileUtilities.h"
 #include "FullDiskWindow.h"
 #include "GuideWindow.h"
-#include "widgets/Images.h"
 #include "MainWindow.h"
-#include "widgets/PRLeftTipButton.h"
 #include "PopoverWindow.h"
 #include "PreferencesWindow.h"
-#include "widgets/ProgressWindow.h"
 #include "ProductInfo.h"
-#include "core/SettingsKeys.h"
 #include "StatusItem.h"
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/AutoTrashWindow.h"
 #include "autoclean/PPopoverviewConterller.h"
-#include "platform/DesktopNotifications.h"
-#include "platform/Appearance.h"
-#include "platform/Authorization.h"
-#include "platform/HelperProgram.h"
-#include "platform/Clock.h"
-#include "platform/Defaults.h"
-#include "platform/Localized.h"
-#include "platform/LoginItems.h"
-#include "platform/NotificationCenter.h"
-#include "platform/Paths.h"
-#include "platform/Workspace.h"
+#include "core/FileUtilities.h"
+#include "core/SettingsKeys.h"
 #include "empty/EmptyController.h"
 #include "empty/ProtectionHooks.h"
-#include "erase/ErasePanel.h"
 #include "erase/EraseController.h"
+#include "erase/ErasePanel.h"
+#include "platform/Appearance.h"
+#include "platform/Authorization.h"
+#include "platform/Clock.h"
+#include "platform/Defaults.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/HelperProgram.h"
+#include "platform/Localized.h"
+#include "platform/LoginItems.h"
+#include "platform/MainThread.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
 #include "platform/SystemCommands.h"
+#include "platform/Workspace.h"
 #include "protect/DeleteProtectWindow.h"
 #include "protect/PPopoverWindowConterller.h"
 #include "protect/ProtectConfirmWindow.h"
 #include "protect/ProtectedItems.h"
 #include "protect/ProtectionRules.h"
-#include "platform/MainThread.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashBrowser.h"
 #include "trash/TrashWindow.h"
 #include "update/PRUpdateController.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QFile>
-#include <QPushButton>
-#include <QScreen>
-#include <QTimer>
-
-#include <cstdio>
+#include "widgets/Images.h"
+#include "widgets/PRLeftTipButton.h"
+#include "widgets/ProgressWindow.h"
 
 namespace {
 AppDelegate* g_shared = nullptr;
@@ -72,14 +71,15 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     m_fileUtilities = std::make_shared<FileUtilities>(m_services.paths, m_services.tasks);
     TrashOrigPathArray = std::make_shared<TrashOrigPaths>();
     if (!m_services.commands) m_services.commands = std::make_shared<SystemCommands>(m_services.tasks);
-    m_empty = new EmptyController(m_services.paths, m_services.commands, TrashOrigPathArray, m_services.workspace,
-                                  m_services.alerts, this);
+    m_empty = new EmptyController(m_services.paths, m_services.commands, TrashOrigPathArray,
+                                  m_services.workspace, m_services.alerts, this);
     m_empty->setRunAdmin([this] { RunAdmintoRemoveTrashFile(); });
     m_erase = new EraseController(m_services.commands, m_services.alerts, this);
 
     // 1. Image buttons report presses to us for any sender.
-    m_nc->addObserver(this, QLatin1String(PRLeftTipButton::MouseDown),
-                      [this](const NotificationCenter::Notification& n) { PRLeftTipButtonMouseDownHandle(n.object); });
+    m_nc->addObserver(
+        this, QLatin1String(PRLeftTipButton::MouseDown),
+        [this](const NotificationCenter::Notification& n) { PRLeftTipButtonMouseDownHandle(n.object); });
     // 2. The shared instance.
     g_shared = this;
     // 3. Lists are members; flags start off.
@@ -94,7 +94,7 @@ AppDelegate::~AppDelegate() {
     if (g_shared == this) g_shared = nullptr;
     if (thePopover) delete thePopover.data();
     delete m_trashBrowser;  // waits for its workers
-    delete m_empty;  // waits for its pass, which may show the confirm window
+    delete m_empty;         // waits for its pass, which may show the confirm window
     delete m_erase;
     delete emptyProgressWindow;
     delete eraseProgressWindow;
@@ -103,7 +103,9 @@ AppDelegate::~AppDelegate() {
     delete protectViewController;
 }
 
-AppDelegate* AppDelegate::GetAppControllor() { return g_shared; }
+AppDelegate* AppDelegate::GetAppControllor() {
+    return g_shared;
+}
 
 VersionTriple AppDelegate::getSystemVersion() const {
     const SystemVersion* sv = m_services.systemVersion.get();
@@ -145,13 +147,17 @@ void AppDelegate::awakeFromNib() {
     protectViewController = new PPopoverWindowConterller(protectionRules, m_nc.get(), m_services.paths, this);
     protectViewController->setAlerts(m_services.alerts);
     deleteProtectWindow = new DeleteProtectWindow(protectViewController);
-    theConfirmWindow = new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands);
-    m_empty->setProtection(protectionHooks(protectionRules, protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {
-        MainThread::runAndWait([&] { theConfirmWindow->NeeDeleteConfirmWarning(rows); });
-    }));
+    theConfirmWindow =
+        new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands);
+    m_empty->setProtection(
+        protectionHooks(protectionRules, protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {
+            MainThread::runAndWait([&] { theConfirmWindow->NeeDeleteConfirmWarning(rows); });
+        }));
     // 8. The trash table, its back button and progress indicator start hidden.
-    m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
-    m_trashBrowser->setRemoval(m_services.commands, m_services.alerts, [this] { ShowForceEmptyAlertToMainThread(); });
+    m_trashBrowser =
+        new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
+    m_trashBrowser->setRemoval(m_services.commands, m_services.alerts,
+                               [this] { ShowForceEmptyAlertToMainThread(); });
     for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(guideWindow),
                        static_cast<QWidget*>(fulldiskWindow), static_cast<QWidget*>(perfereceWindow),
                        static_cast<QWidget*>(aboutWindow), static_cast<QWidget*>(m_trashBrowser->window()),
@@ -162,11 +168,13 @@ void AppDelegate::awakeFromNib() {
     buildProgressWindows();
 
     connect(window->autoLunchBtn, &QCheckBox::clicked, this, [this] { ClickPloverlyOnLogin(); });
-    connect(perfereceWindow->hideDockButton, &QPushButton::clicked, this, [this] { HideAppIConDockAction(); });
+    connect(perfereceWindow->hideDockButton, &QPushButton::clicked, this,
+            [this] { HideAppIConDockAction(); });
     buildDispatchRows();
 
     // 5. The appearance as the store's interface style says.
-    if (m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark)) isDarkMode = true;
+    if (m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark))
+        isDarkMode = true;
     // 6.
     readConfigfileInfo();
 }
@@ -178,44 +186,57 @@ void AppDelegate::buildDispatchRows() {
 
     PRLeftTipButton* trash = window->addSection(
         {QStringLiteral("trash"), localized("Trash"), QStringLiteral("section-trash.png"),
-         localized("Everything in your Trash and on your volumes: sizes, rights, dates and where each item came "
-                   "from. Walk into folders, open or reveal items."),
+         localized(
+             "Everything in your Trash and on your volumes: sizes, rights, dates and where each item came "
+             "from. Walk into folders, open or reveal items."),
          nullptr});
     m_dispatcher.addRow({trash, {}, [this] { ScanUserTrashFile(); }, {}});
-    m_dispatcher.addRow({window->cardButton(QStringLiteral("trash")), {}, [this] { ScanUserTrashFile(); }, {}});
-    m_dispatcher.addRow({window->addCardButton(QStringLiteral("trash"), localized("Empty Trash"), QStringLiteral("card_empty")),
-                         {}, [this] { StrongEmptyTrash(); }, {}});
+    m_dispatcher.addRow(
+        {window->cardButton(QStringLiteral("trash")), {}, [this] { ScanUserTrashFile(); }, {}});
+    m_dispatcher.addRow({window->addCardButton(QStringLiteral("trash"), localized("Empty Trash"),
+                                               QStringLiteral("card_empty")),
+                         {},
+                         [this] { StrongEmptyTrash(); },
+                         {}});
 
     PRLeftTipButton* autoClean = window->addSection(
         {QStringLiteral("autoclean"), localized("Auto Clean"), QStringLiteral("section-autoclean.png"),
-         localized("Empty the Trash by itself when it grows past a size or a chosen period has passed."), nullptr});
+         localized("Empty the Trash by itself when it grows past a size or a chosen period has passed."),
+         nullptr});
     m_dispatcher.addRow({autoClean, {}, [this] { ShowAutoTrash(); }, {}});
-    m_dispatcher.addRow({window->cardButton(QStringLiteral("autoclean")), {}, [this] { ShowAutoTrash(); }, {}});
+    m_dispatcher.addRow(
+        {window->cardButton(QStringLiteral("autoclean")), {}, [this] { ShowAutoTrash(); }, {}});
 
     PRLeftTipButton* protect = window->addSection(
         {QStringLiteral("protect"), localized("Protection"), QStringLiteral("section-protect.png"),
-         localized("Rules that keep kinds of files, and items from chosen folders, in the Trash when it is emptied."),
+         localized("Rules that keep kinds of files, and items from chosen folders, in the Trash when it is "
+                   "emptied."),
          nullptr});
     m_dispatcher.addRow({protect, {}, [this] { ShowDeleteProtectWindow(); }, {}});
-    m_dispatcher.addRow({window->cardButton(QStringLiteral("protect")), {}, [this] { ShowDeleteProtectWindow(); }, {}});
+    m_dispatcher.addRow(
+        {window->cardButton(QStringLiteral("protect")), {}, [this] { ShowDeleteProtectWindow(); }, {}});
 
     PRLeftTipButton* erase = window->addSection(
         {QStringLiteral("erase"), localized("Secure Erase"), QStringLiteral("section-erase.png"),
-         localized("Overwrite files and folders before removing them, so they can't be recovered. You can also drop "
+         localized("Overwrite files and folders before removing them, so they can't be recovered. You can "
+                   "also drop "
                    "files on any Corvane window."),
          nullptr});
     m_dispatcher.addRow({erase, {}, [this] { StartSafeDeleteFileAction(); }, {}});
-    m_dispatcher.addRow({window->cardButton(QStringLiteral("erase")), {}, [this] { StartSafeDeleteFileAction(); }, {}});
+    m_dispatcher.addRow(
+        {window->cardButton(QStringLiteral("erase")), {}, [this] { StartSafeDeleteFileAction(); }, {}});
 }
 
 void AppDelegate::buildProgressWindows() {
     emptyProgressWindow = new ProgressWindow(QStringLiteral("emptyProgressWindow"), localized("Empty Trash"));
-    connect(m_empty, &EmptyController::passStarted, this, [this] { followEmptyingPass(m_empty->progress()); });
+    connect(m_empty, &EmptyController::passStarted, this,
+            [this] { followEmptyingPass(m_empty->progress()); });
     connect(m_empty, &EmptyController::passFinished, emptyProgressWindow, &ProgressWindow::end);
-    eraseProgressWindow = new ProgressWindow(QStringLiteral("eraseProgressWindow"), localized("Secure Erase"));
+    eraseProgressWindow =
+        new ProgressWindow(QStringLiteral("eraseProgressWindow"), localized("Secure Erase"));
     connect(m_erase, &EraseController::eraseStarted, this, [this] {
-        eraseProgressWindow->begin(m_erase->progress(), localized("Erasing the chosen items…"), localized("Erasing"),
-                                   true);
+        eraseProgressWindow->begin(m_erase->progress(), localized("Erasing the chosen items…"),
+                                   localized("Erasing"), true);
     });
     connect(m_erase, &EraseController::EraseAllFinishedHanderToMainThread, eraseProgressWindow,
             &ProgressWindow::end);
@@ -232,9 +253,11 @@ void AppDelegate::readConfigfileInfo() {
     window->autoLunchBtn->setChecked(d.stringForKey(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
     // 2. Auto tidy: on when absent or "YES".
     const QVariant tidy = d.objectForKey(SettingsKeys::BAutoTidy);
-    window->autoCleanupSelectBtn->setChecked(!tidy.isValid() || d.stringForKey(SettingsKeys::BAutoTidy) == SettingsKeys::YES);
+    window->autoCleanupSelectBtn->setChecked(!tidy.isValid() ||
+                                             d.stringForKey(SettingsKeys::BAutoTidy) == SettingsKeys::YES);
     // 3. Any stored value hides the task bar entry, unless started as an agent anyway.
-    if (d.hasValue(SettingsKeys::BHideAppInDock) && !d.boolForKey(SettingsKeys::LaunchAsAgentApp)) setAccessoryMode();
+    if (d.hasValue(SettingsKeys::BHideAppInDock) && !d.boolForKey(SettingsKeys::LaunchAsAgentApp))
+        setAccessoryMode();
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
@@ -259,7 +282,8 @@ void AppDelegate::applicationDidFinishLaunching() {
         guideWindow->hide();
     }
     // 6. Launch defaults, then one write.
-    if (!d.hasValue(SettingsKeys::TrashStorage)) d.setUnsigned(SettingsKeys::TrashStorage, SettingsKeys::DefaultTrashStorage);
+    if (!d.hasValue(SettingsKeys::TrashStorage))
+        d.setUnsigned(SettingsKeys::TrashStorage, SettingsKeys::DefaultTrashStorage);
     if (!d.hasValue(SettingsKeys::BAutoTidy)) d.setString(SettingsKeys::BAutoTidy, SettingsKeys::YES);
     if (!d.hasValue(SettingsKeys::BShowWarning)) d.setString(SettingsKeys::BShowWarning, SettingsKeys::YES);
     d.synchronize();
@@ -299,7 +323,8 @@ void AppDelegate::CleanUpTimer_hander() {
 
 void AppDelegate::BMakeModeTimer_hander() {
     if (!window->autoCleanupSelectBtn->isChecked()) return;
-    const bool dark = m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark);
+    const bool dark =
+        m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark);
     if (dark && !isDarkMode) {
         m_statusItem->setImage(QLatin1String(kDarkBannerIcon));
         isDarkMode = true;
@@ -312,7 +337,8 @@ void AppDelegate::BMakeModeTimer_hander() {
 void AppDelegate::initStateBannerView() {
     if (m_statusItem) return;
     m_statusItem = new StatusItem(this);
-    const bool dark = m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark);
+    const bool dark =
+        m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark);
     m_statusItem->setImage(QLatin1String(dark ? kDarkBannerIcon : kBannerIcon));
     connect(m_statusItem, &StatusItem::clicked, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
     connect(m_statusItem->addFeatureAction(localized("Trash Items…"), QStringLiteral("trashItemsAction")),
@@ -321,13 +347,16 @@ void AppDelegate::initStateBannerView() {
             &QAction::triggered, this, &AppDelegate::StrongEmptyTrash);
     connect(m_statusItem->addFeatureAction(localized("Secure Erase…"), QStringLiteral("secureEraseAction")),
             &QAction::triggered, this, &AppDelegate::StartSafeDeleteFileAction);
-    connect(m_statusItem->addFeatureAction(localized("Protection Rules…"), QStringLiteral("protectionRulesAction")),
+    connect(m_statusItem->addFeatureAction(localized("Protection Rules…"),
+                                           QStringLiteral("protectionRulesAction")),
             &QAction::triggered, this, &AppDelegate::ShowDeleteProtectWindow);
     connect(m_statusItem->addFeatureAction(localized("Auto Clean…"), QStringLiteral("autoCleanAction")),
             &QAction::triggered, this, &AppDelegate::ShowAutoTrash);
-    connect(m_statusItem->quickViewAction, &QAction::triggered, this, [this] { ClickStateBanner(m_statusItem->geometry()); });
+    connect(m_statusItem->quickViewAction, &QAction::triggered, this,
+            [this] { ClickStateBanner(m_statusItem->geometry()); });
     connect(m_statusItem->openMainAction, &QAction::triggered, this, &AppDelegate::showMainWindow);
-    connect(m_statusItem->preferencesAction, &QAction::triggered, this, &AppDelegate::ClickShowPereferenceWindow);
+    connect(m_statusItem->preferencesAction, &QAction::triggered, this,
+            &AppDelegate::ClickShowPereferenceWindow);
     connect(m_statusItem->helpAction, &QAction::triggered, this, &AppDelegate::ClickHelp);
     connect(m_statusItem->aboutAction, &QAction::triggered, this, &AppDelegate::ActAboutAction);
     connect(m_statusItem->quitAction, &QAction::triggered, this, &AppDelegate::QuiteAppAction);
@@ -412,7 +441,9 @@ void AppDelegate::ClickShowPereferenceWindow() {
     perfereceWindow->show();
 }
 
-void AppDelegate::ClickHelp() { m_services.workspace->openURL(QUrl(QLatin1String(ProductInfo::UserGuidePage))); }
+void AppDelegate::ClickHelp() {
+    m_services.workspace->openURL(QUrl(QLatin1String(ProductInfo::UserGuidePage)));
+}
 
 void AppDelegate::ActAboutAction() {
     if (aboutWindow->isVisible()) return;
@@ -422,7 +453,9 @@ void AppDelegate::ActAboutAction() {
     aboutWindow->activateWindow();
 }
 
-void AppDelegate::QuiteAppAction() { QCoreApplication::quit(); }
+void AppDelegate::QuiteAppAction() {
+    QCoreApplication::quit();
+}
 
 void AppDelegate::showMainWindow() {
     window->show();
@@ -430,16 +463,34 @@ void AppDelegate::showMainWindow() {
     window->activateWindow();
 }
 
-void AppDelegate::CheckTrashSourceAction() { ScanUserTrashFile(); }
-void AppDelegate::ScanUserTrashFile() { m_trashBrowser->ScanUserTrashFile(); }
-void AppDelegate::doubleclickAction() { m_trashBrowser->doubleclickAction(); }
-void AppDelegate::OpenMenuAction() { m_trashBrowser->OpenMenuAction(); }
-void AppDelegate::clickBackViewAction() { m_trashBrowser->clickBackViewAction(); }
-void AppDelegate::ShowinFinderAction() { m_trashBrowser->ShowinFinderAction(); }
+void AppDelegate::CheckTrashSourceAction() {
+    ScanUserTrashFile();
+}
+void AppDelegate::ScanUserTrashFile() {
+    m_trashBrowser->ScanUserTrashFile();
+}
+void AppDelegate::doubleclickAction() {
+    m_trashBrowser->doubleclickAction();
+}
+void AppDelegate::OpenMenuAction() {
+    m_trashBrowser->OpenMenuAction();
+}
+void AppDelegate::clickBackViewAction() {
+    m_trashBrowser->clickBackViewAction();
+}
+void AppDelegate::ShowinFinderAction() {
+    m_trashBrowser->ShowinFinderAction();
+}
 
-void AppDelegate::DeleteTrashItemAction() { m_trashBrowser->DeleteTrashItemAction(); }
-void AppDelegate::SafeDeleteItemAction() { m_trashBrowser->SafeDeleteItemAction(); }
-void AppDelegate::PutBackAction() { m_trashBrowser->PutBackAction(); }
+void AppDelegate::DeleteTrashItemAction() {
+    m_trashBrowser->DeleteTrashItemAction();
+}
+void AppDelegate::SafeDeleteItemAction() {
+    m_trashBrowser->SafeDeleteItemAction();
+}
+void AppDelegate::PutBackAction() {
+    m_trashBrowser->PutBackAction();
+}
 
 void AppDelegate::StrongEmptyTrash() {
     showMainWindow();
@@ -447,7 +498,9 @@ void AppDelegate::StrongEmptyTrash() {
     m_empty->StrongEmptyTrash();
 }
 
-void AppDelegate::ShowForceEmptyAlertToMainThread() { m_empty->ShowForceEmptyAlertToMainThread(); }
+void AppDelegate::ShowForceEmptyAlertToMainThread() {
+    m_empty->ShowForceEmptyAlertToMainThread();
+}
 
 void AppDelegate::RunAdmintoRemoveTrashFile() {
     if (m_runAdmin) {
@@ -456,7 +509,8 @@ void AppDelegate::RunAdmintoRemoveTrashFile() {
     }
     // A running application that must not see its Trash emptied under it stops the helper quietly.
     if (Authorization::blockingApplicationRunning(m_services.workspace->launchedApplications())) return;
-    if (m_services.authorization) m_services.authorization->startWithAdministratorRights(HelperProgram::tolvikPath());
+    if (m_services.authorization)
+        m_services.authorization->startWithAdministratorRights(HelperProgram::tolvikPath());
 }
 
 void AppDelegate::StartSafeDeleteFileAction() {
@@ -486,7 +540,9 @@ void AppDelegate::application_openFiles(const QStringList& paths) {
     m_erase->application_openFiles(paths);
 }
 
-void AppDelegate::PRLeftTipButtonMouseDownHandle(QObject* button) { m_dispatcher.dispatch(button); }
+void AppDelegate::PRLeftTipButtonMouseDownHandle(QObject* button) {
+    m_dispatcher.dispatch(button);
+}
 
 void AppDelegate::centerWindow(QWidget* w) const {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -529,7 +585,8 @@ bool AppDelegate::handleDrop(QEvent* event) {
 }
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) && handleDrop(event)) return true;
+    if ((event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) && handleDrop(event))
+        return true;
     if (event->type() == QEvent::Close) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && m_windows.contains(w)) {

@@ -1,16 +1,15 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
 #include "AppServices.h"
 #include "ButtonDispatcher.h"
 #include "platform/SystemVersion.h"
 #include "trash/CVTrashFileNode.h"
-
-#include <QObject>
-#include <QPointer>
-#include <QStringList>
-
-#include <functional>
-#include <memory>
 
 class AboutWindow;
 class DeleteProtectWindow;
@@ -43,7 +42,7 @@ struct WorkProgress;
 /// logic lives in its own folder; the actions here forward to it. Main thread only.
 class AppDelegate : public QObject {
     Q_OBJECT
-public:
+  public:
     /// `init`: observers, the shared instance, the lists, the system version.
     explicit AppDelegate(AppServices services, QObject* parent = nullptr);
     ~AppDelegate() override;
@@ -107,7 +106,9 @@ public:
     /// Files given on the command line or dropped on a window: offered for secure erase.
     void application_openFiles(const QStringList& paths);
     /// The panel that chooses what to erase (tests replace it).
-    void setErasePanel(std::function<QStringList(const QString& startFolder)> panel) { m_erasePanel = std::move(panel); }
+    void setErasePanel(std::function<QStringList(const QString& startFolder)> panel) {
+        m_erasePanel = std::move(panel);
+    }
     /// Replaces the helper start altogether (tests).
     void setRunAdmin(std::function<void()> runAdmin) { m_runAdmin = std::move(runAdmin); }
     /// The press handler of the image buttons.
@@ -166,10 +167,10 @@ public:
     /// The top-level windows by name, for the snapshot mode.
     QList<QPair<QString, QWidget*>> topLevelWindows() const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void setAccessoryMode();
     void centerWindow(QWidget* w) const;
     void manageWindow(QWidget* w);

@@ -1,12 +1,12 @@
 #include "FullDiskWindow.h"
 
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "platform/Localized.h"
 #include "widgets/Images.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/PaneWidgets.h"
-#include "platform/Localized.h"
-
-#include <QLabel>
-#include <QVBoxLayout>
 
 FullDiskWindow::FullDiskWindow(NotificationCenter* nc, QWidget* parent) : PRCustomeWindow(parent) {
     setObjectName(QStringLiteral("fulldiskWindow"));

@@ -8,7 +8,7 @@ class PRLeftTipButton;
 /// Shown when the Trash's records can't be read: how to give Corvane access to the Trash.
 class FullDiskWindow : public PRCustomeWindow {
     Q_OBJECT
-public:
+  public:
     explicit FullDiskWindow(NotificationCenter* nc, QWidget* parent = nullptr);
     PRLeftTipButton* diskOkbutton = nullptr;
 };

@@ -1,13 +1,13 @@
 #include "GuideWindow.h"
 
-#include "widgets/Images.h"
-#include "widgets/PRLeftTipButton.h"
-#include "widgets/PaneWidgets.h"
-#include "platform/Localized.h"
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "platform/Localized.h"
+#include "widgets/Images.h"
+#include "widgets/PRLeftTipButton.h"
+#include "widgets/PaneWidgets.h"
 
 namespace {
 QWidget* step(const QString& icon, const QString& title, const QString& text, QWidget* parent) {
@@ -59,7 +59,8 @@ GuideWindow::GuideWindow(NotificationCenter* nc, QWidget* parent) : PRCustomeWin
                                      "and put it back or remove it for good."),
                            contentView()));
     layout->addWidget(step(QStringLiteral("section-autoclean.png"), localized("Cleans itself"),
-                           localized("Empty the Trash on a schedule or when it grows too large."), contentView()));
+                           localized("Empty the Trash on a schedule or when it grows too large."),
+                           contentView()));
     layout->addWidget(step(QStringLiteral("section-protect.png"), localized("Protects what matters"),
                            localized("Rules keep chosen kinds of files and folders from being emptied."),
                            contentView()));

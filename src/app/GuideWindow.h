@@ -8,7 +8,7 @@ class PRLeftTipButton;
 /// The first-launch guide: what Corvane does and where to find it.
 class GuideWindow : public PRCustomeWindow {
     Q_OBJECT
-public:
+  public:
     explicit GuideWindow(NotificationCenter* nc, QWidget* parent = nullptr);
     PRLeftTipButton* gotitbutton = nullptr;
 };

@@ -1,16 +1,16 @@
 #include "MainWindow.h"
 
-#include "widgets/Images.h"
-#include "widgets/PRLeftTipButton.h"
-#include "widgets/PaneWidgets.h"
-#include "platform/Localized.h"
-
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include "platform/Localized.h"
+#include "widgets/Images.h"
+#include "widgets/PRLeftTipButton.h"
+#include "widgets/PaneWidgets.h"
 
 namespace {
 const char kOverview[] = "overview";
@@ -105,7 +105,8 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
     auto* general = new Card(localized("General"), startContent);
     autoLunchBtn = new QCheckBox(localized("Open Corvane at login"), general);
     autoLunchBtn->setObjectName(QStringLiteral("autoLunchBtn"));
-    autoCleanupSelectBtn = new QCheckBox(localized("Tidy automatically and follow the dark appearance"), general);
+    autoCleanupSelectBtn =
+        new QCheckBox(localized("Tidy automatically and follow the dark appearance"), general);
     autoCleanupSelectBtn->setObjectName(QStringLiteral("autoCleanupSelectBtn"));
     general->body()->addWidget(autoLunchBtn);
     general->body()->addWidget(autoCleanupSelectBtn);
@@ -160,7 +161,8 @@ PRLeftTipButton* MainWindow::addSection(const Section& section) {
     return button;
 }
 
-PRLeftTipButton* MainWindow::addCardButton(const QString& sectionId, const QString& title, const QString& objectName) {
+PRLeftTipButton* MainWindow::addCardButton(const QString& sectionId, const QString& title,
+                                           const QString& objectName) {
     QHBoxLayout* line = m_cardRows.value(sectionId);
     if (!line) return nullptr;
     auto* button = new PRLeftTipButton(m_nc, title, line->parentWidget());
@@ -171,11 +173,17 @@ PRLeftTipButton* MainWindow::addCardButton(const QString& sectionId, const QStri
     return button;
 }
 
-void MainWindow::addStartViewCard(QWidget* card) { m_cardColumn->addWidget(card); }
+void MainWindow::addStartViewCard(QWidget* card) {
+    m_cardColumn->addWidget(card);
+}
 
-void MainWindow::setLastCleanText(const QString& text) { lastCleanLabel->setText(text); }
+void MainWindow::setLastCleanText(const QString& text) {
+    lastCleanLabel->setText(text);
+}
 
-void MainWindow::setHeader(const QString& title) { m_headerTitle->setText(title); }
+void MainWindow::setHeader(const QString& title) {
+    m_headerTitle->setText(title);
+}
 
 void MainWindow::markCurrent(const QString& id) {
     m_current = id;

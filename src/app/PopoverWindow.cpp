@@ -1,8 +1,5 @@
 #include "PopoverWindow.h"
 
-#include "widgets/Images.h"
-#include "platform/Localized.h"
-
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include "platform/Localized.h"
+#include "widgets/Images.h"
 
 PopoverWindow::PopoverWindow(QWidget* content, QWidget* parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_content(content) {
@@ -25,7 +25,8 @@ PopoverWindow::PopoverWindow(QWidget* content, QWidget* parent)
 
     auto* header = new QHBoxLayout;
     auto* mark = new QLabel(this);
-    mark->setPixmap(Images::named(QStringLiteral("corvane-64.png")).scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    mark->setPixmap(Images::named(QStringLiteral("corvane-64.png"))
+                        .scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     auto* title = new QLabel(QStringLiteral("Corvane"), this);
     QFont f = title->font();
     f.setBold(true);
@@ -62,7 +63,8 @@ PopoverWindow::PopoverWindow(QWidget* content, QWidget* parent)
 
 void PopoverWindow::showRelativeTo(const QRect& anchor) {
     adjustSize();
-    QScreen* screen = anchor.isEmpty() ? QGuiApplication::primaryScreen() : QGuiApplication::screenAt(anchor.center());
+    QScreen* screen =
+        anchor.isEmpty() ? QGuiApplication::primaryScreen() : QGuiApplication::screenAt(anchor.center());
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
     QPoint at;
@@ -70,7 +72,8 @@ void PopoverWindow::showRelativeTo(const QRect& anchor) {
         at = QPoint(area.right() - width() - 8, area.top() + 8);
     } else {
         const bool below = anchor.bottom() + height() + 4 <= area.bottom();
-        at = QPoint(anchor.center().x() - width() / 2, below ? anchor.bottom() + 4 : anchor.top() - height() - 4);
+        at = QPoint(anchor.center().x() - width() / 2,
+                    below ? anchor.bottom() + 4 : anchor.top() - height() - 4);
     }
     at.setX(std::clamp(at.x(), area.left() + 4, std::max(area.left() + 4, area.right() - width() - 4)));
     at.setY(std::clamp(at.y(), area.top() + 4, std::max(area.top() + 4, area.bottom() - height() - 4)));

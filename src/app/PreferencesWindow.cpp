@@ -1,13 +1,14 @@
 #include "PreferencesWindow.h"
 
-#include "widgets/PaneWidgets.h"
-#include "platform/Localized.h"
-
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* parent) : QWidget(parent, Qt::Window) {
+#include "platform/Localized.h"
+#include "widgets/PaneWidgets.h"
+
+PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("perfereceWindow"));
     setWindowTitle(localized("Corvane Preferences"));
     resize(460, 300);
@@ -35,7 +36,8 @@ PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* paren
 }
 
 void PreferencesWindow::setAgentMode(bool offTaskBar) {
-    m_modeText->setText(offTaskBar ? localized("Corvane stays off the task bar; reach it through its icon in the panel.")
-                                   : localized("Corvane's main window shows in the task bar."));
+    m_modeText->setText(
+        offTaskBar ? localized("Corvane stays off the task bar; reach it through its icon in the panel.")
+                   : localized("Corvane's main window shows in the task bar."));
     hideDockButton->setEnabled(!offTaskBar);
 }

@@ -9,13 +9,13 @@
 
 /// Answers every alert with its alternate button at once, as if the person declined.
 class UnattendedAlerts : public Alerts {
-public:
+  public:
     int runModal(const AlertSpec&) override { return Alerts::Alternate; }
 };
 
 /// Opens and reveals nothing, and sees no running programs.
 class NoOpeningWorkspace : public Workspace {
-public:
+  public:
     using Workspace::Workspace;
     bool openFile(const QString&) override { return true; }
     bool openURL(const QUrl&) override { return true; }
@@ -25,7 +25,7 @@ public:
 
 /// Never starts a program with administrator rights.
 class NoPrivilegedStart : public Authorization {
-protected:
+  protected:
     void start(const QString&, Done done) override {
         MainThread::post([done = std::move(done)] { done(Outcome::Refused); });
     }

@@ -1,12 +1,23 @@
 #include "SnapshotWriter.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QLayout>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QTreeView>
+#include <QWidget>
+#include <algorithm>
+
 #include "AppDelegate.h"
 #include "MainWindow.h"
 #include "PopoverWindow.h"
-#include "widgets/ProgressPanel.h"
-#include "widgets/ProgressWindow.h"
 #include "StatusItem.h"
-
 #include "erase/SecureEraser.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
@@ -17,23 +28,9 @@
 #include "trash/TrashBrowser.h"
 #include "trash/TrashScanner.h"
 #include "trash/TrashTableModel.h"
-
-#include <QMessageBox>
 #include "trash/TrashWindow.h"
-
-#include <QApplication>
-#include <QEventLoop>
-#include <QTabWidget>
-#include <QTableView>
-#include <QTimer>
-#include <QTreeView>
-#include <QDir>
-#include <QLayout>
-#include <QMenu>
-#include <QPixmap>
-#include <QWidget>
-
-#include <algorithm>
+#include "widgets/ProgressPanel.h"
+#include "widgets/ProgressWindow.h"
 
 namespace {
 
@@ -69,7 +66,8 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     // A sandbox root makes every original place long; the picture should show them whole.
     const int pathWidth = w->theTableView->columnWidth(TrashTableModel::Path);
     w->theTableView->resizeColumnToContents(TrashTableModel::Path);
-    w->resize(w->width() + std::max(0, w->theTableView->columnWidth(TrashTableModel::Path) - pathWidth), w->height());
+    w->resize(w->width() + std::max(0, w->theTableView->columnWidth(TrashTableModel::Path) - pathWidth),
+              w->height());
     settle();
     QString path = dir.filePath(w->objectName() + QStringLiteral(".png"));
     if (save(w, path)) written << path;
@@ -97,7 +95,8 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
 void fillConfirmWindow(AppDelegate& app) {
     app.protectedItems->beginPass();
     for (const QString& name : TrashScanner::listFolder(app.services().paths->userTrash()))
-        app.protectedItems->CheckFileBeProtectWithPath(app.services().paths->userTrash() + QLatin1Char('/') + name);
+        app.protectedItems->CheckFileBeProtectWithPath(app.services().paths->userTrash() + QLatin1Char('/') +
+                                                       name);
     app.theConfirmWindow->setContent(app.protectedItems->CheckIfNeedDeleteConfirm());
 }
 
@@ -121,9 +120,9 @@ void writeEraseConfirmation(AppDelegate& app, const QDir& dir, QStringList& writ
     QStringList paths;
     for (const QString& name : TrashScanner::listFolder(desktop)) paths << desktop + QLatin1Char('/') + name;
     paths.sort();
-    std::unique_ptr<QMessageBox> box(WidgetAlerts::buildBox(
-        {localized("Are you sure you want to permanently erase the selected items ?"), localized(" Erase "),
-         localized(" Cancel "), SecureEraser::listText(paths)}));
+    std::unique_ptr<QMessageBox> box(
+        WidgetAlerts::buildBox({localized("Are you sure you want to permanently erase the selected items ?"),
+                                localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)}));
     box->show();
     settle();
     const QString path = dir.filePath(QStringLiteral("eraseConfirmation.png"));

@@ -1,11 +1,11 @@
 #include "StatusItem.h"
 
-#include "widgets/Images.h"
-#include "platform/Localized.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QSystemTrayIcon>
+
+#include "platform/Localized.h"
+#include "widgets/Images.h"
 
 StatusItem::StatusItem(QObject* parent) : QObject(parent) {
     m_menu = new QMenu;
@@ -33,14 +33,18 @@ StatusItem::StatusItem(QObject* parent) : QObject(parent) {
     });
 }
 
-StatusItem::~StatusItem() { delete m_menu; }
+StatusItem::~StatusItem() {
+    delete m_menu;
+}
 
 void StatusItem::setImage(const QString& fileName) {
     m_imageName = fileName;
     m_tray->setIcon(QIcon(Images::named(fileName)));
 }
 
-void StatusItem::show() { m_tray->show(); }
+void StatusItem::show() {
+    m_tray->show();
+}
 
 QAction* StatusItem::addFeatureAction(const QString& title, const QString& objectName) {
     auto* action = new QAction(title, m_menu);
@@ -49,4 +53,6 @@ QAction* StatusItem::addFeatureAction(const QString& title, const QString& objec
     return action;
 }
 
-QRect StatusItem::geometry() const { return m_tray->geometry(); }
+QRect StatusItem::geometry() const {
+    return m_tray->geometry();
+}

@@ -1,28 +1,27 @@
 // Corvane: the tray program and its windows.
-#include "AppDelegate.h"
-#include "SnapshotServices.h"
-#include "SnapshotWriter.h"
-#include "platform/Alerts.h"
-#include "platform/Clock.h"
-#include "platform/Authorization.h"
-#include "platform/Defaults.h"
-#include "platform/PkexecAuthorization.h"
-#include "platform/DesktopNotifications.h"
-#include "platform/DesktopAppearance.h"
-#include "platform/DesktopWorkspace.h"
-#include "platform/LoginItems.h"
-#include "platform/Paths.h"
-#include "platform/SystemVersion.h"
-#include "platform/Tasks.h"
-#include "platform/WidgetAlerts.h"
-#include "update/PRUpdateController.h"
-
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QTimer>
-
 #include <cstdio>
+
+#include "AppDelegate.h"
+#include "SnapshotServices.h"
+#include "SnapshotWriter.h"
+#include "platform/Alerts.h"
+#include "platform/Authorization.h"
+#include "platform/Clock.h"
+#include "platform/Defaults.h"
+#include "platform/DesktopAppearance.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/DesktopWorkspace.h"
+#include "platform/LoginItems.h"
+#include "platform/Paths.h"
+#include "platform/PkexecAuthorization.h"
+#include "platform/SystemVersion.h"
+#include "platform/Tasks.h"
+#include "platform/WidgetAlerts.h"
+#include "update/PRUpdateController.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -34,11 +33,13 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("Corvane: the Trash and clutter utility."));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption snapshot(QStringLiteral("snapshot"),
-                                QStringLiteral("Write a PNG of each window, the menu and the popover into <dir>, then quit."),
-                                QStringLiteral("dir"));
+    QCommandLineOption snapshot(
+        QStringLiteral("snapshot"),
+        QStringLiteral("Write a PNG of each window, the menu and the popover into <dir>, then quit."),
+        QStringLiteral("dir"));
     parser.addOption(snapshot);
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to offer for secure erase."), QStringLiteral("[files...]"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to offer for secure erase."),
+                                 QStringLiteral("[files...]"));
     parser.process(app);
     const bool snapshotMode = parser.isSet(snapshot);
     // Snapshots write first-launch settings and scan the Trash: only ever on a sandbox.

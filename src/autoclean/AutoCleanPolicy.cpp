@@ -1,5 +1,8 @@
 #include "AutoCleanPolicy.h"
 
+#include <QLoggingCategory>
+#include <QScopeGuard>
+
 #include "AutoCleanConditions.h"
 #include "core/FileUtilities.h"
 #include "core/SettingsKeys.h"
@@ -8,9 +11,6 @@
 #include "platform/Defaults.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/Localized.h"
-
-#include <QLoggingCategory>
-#include <QScopeGuard>
 
 namespace {
 // Debug lines of the clean; off unless QT_LOGGING_RULES turns them on.
@@ -26,9 +26,9 @@ AutoCleanPolicy::AutoCleanPolicy(std::shared_ptr<Defaults> defaults, std::shared
       m_notifications(std::move(notifications)) {}
 
 const QStringList& AutoCleanPolicy::periodTitles() {
-    static const QStringList titles{QStringLiteral("Daily"),     QStringLiteral("3 Days"),
+    static const QStringList titles{QStringLiteral("Daily"),      QStringLiteral("3 Days"),
                                     QStringLiteral("Every Week"), QStringLiteral("Two Weeks"),
-                                    QStringLiteral("Monthly"),   QStringLiteral("Two Months")};
+                                    QStringLiteral("Monthly"),    QStringLiteral("Two Months")};
     return titles;
 }
 
@@ -42,9 +42,13 @@ QString AutoCleanPolicy::dateText(const QDateTime& date) {
     return QStringLiteral("(%1)").arg(date.toUTC().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
-quint64 AutoCleanPolicy::getTrashFileSize() const { return m_trashSize ? m_trashSize() : 0; }
+quint64 AutoCleanPolicy::getTrashFileSize() const {
+    return m_trashSize ? m_trashSize() : 0;
+}
 
-quint64 AutoCleanPolicy::threshold() const { return m_defaults->unsignedForKey(SettingsKeys::TrashStorage); }
+quint64 AutoCleanPolicy::threshold() const {
+    return m_defaults->unsignedForKey(SettingsKeys::TrashStorage);
+}
 
 quint64 AutoCleanPolicy::elapsedSinceLastClean() const {
     const QDateTime last = m_defaults->dateForKey(SettingsKeys::LastCleanDate);
@@ -70,9 +74,15 @@ AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
     const auto done = qScopeGuard([this] { m_checking = false; });
     auto run = [&] {
         switch (clean()) {
-            case Clean::Started: ++outcome.cleaned; break;
-            case Clean::Declined: ++outcome.cancelled; break;
-            case Clean::NotStarted: ++outcome.notStarted; break;
+            case Clean::Started:
+                ++outcome.cleaned;
+                break;
+            case Clean::Declined:
+                ++outcome.cancelled;
+                break;
+            case Clean::NotStarted:
+                ++outcome.notStarted;
+                break;
         }
     };
     // 1. Size, measured now; the text is kept even if the user then declines.
@@ -107,7 +117,9 @@ AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
     return outcome;
 }
 
-bool AutoCleanPolicy::removeAllTrashFile() { return clean() == Clean::Started; }
+bool AutoCleanPolicy::removeAllTrashFile() {
+    return clean() == Clean::Started;
+}
 
 AutoCleanPolicy::Clean AutoCleanPolicy::clean() {
     // Nothing to ask about while the Trash is being emptied anyway.
@@ -115,8 +127,9 @@ AutoCleanPolicy::Clean AutoCleanPolicy::clean() {
     if (m_defaults->stringForKey(SettingsKeys::BShowWarning) == SettingsKeys::YES) {
         // No one to ask: never empty unasked.
         if (!m_alerts) return Clean::Declined;
-        const int answer = m_alerts->runModal({localized("Are you sure you want to remove all items in the Trash ?"),
-                                               localized(" Empty Trash "), localized(" Cancel "), QString()});
+        const int answer =
+            m_alerts->runModal({localized("Are you sure you want to remove all items in the Trash ?"),
+                                localized(" Empty Trash "), localized(" Cancel "), QString()});
         if (answer == Alerts::Alternate) {
             qCDebug(lcAutoClean, "Cancel");
             return Clean::Declined;

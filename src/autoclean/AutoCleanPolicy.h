@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 
@@ -17,14 +16,14 @@ class DesktopNotifications;
 /// stored threshold or when the chosen period has passed since the last confirmed clean, asking
 /// first when warnings are on. Its only memory is the settings store. Main thread only.
 class AutoCleanPolicy {
-public:
+  public:
     /// What one check found and did.
     struct Outcome {
         bool sizeDue = false;
         bool timeDue = false;
-        int cleaned = 0;     ///< emptyings started and recorded (confirmed or not asked)
-        int cancelled = 0;   ///< cleans the user declined
-        int notStarted = 0;  ///< cleans due while an emptying was under way: nothing recorded
+        int cleaned = 0;       ///< emptyings started and recorded (confirmed or not asked)
+        int cancelled = 0;     ///< cleans the user declined
+        int notStarted = 0;    ///< cleans due while an emptying was under way: nothing recorded
         bool skipped = false;  ///< the previous check was still waiting for an answer
     };
 
@@ -75,7 +74,7 @@ public:
     static constexpr const char* NotificationIdentifier = "EmptyTrashNow3";
     static constexpr const char* OldNotificationIdentifier = "EmptyTrashNow";
 
-private:
+  private:
     enum class Clean { Started, Declined, NotStarted };
     Clean clean();
     bool emptyingRunning() const { return m_emptyingRunning && m_emptyingRunning(); }

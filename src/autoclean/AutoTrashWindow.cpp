@@ -1,11 +1,11 @@
 #include "AutoTrashWindow.h"
 
-#include "widgets/PaneWidgets.h"
-#include "platform/Localized.h"
-
 #include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "platform/Localized.h"
+#include "widgets/PaneWidgets.h"
 
 AutoTrashWindow::AutoTrashWindow(QWidget* view, QWidget* parent) : QWidget(parent, Qt::Window), m_view(view) {
     setObjectName(QStringLiteral("autoTrashWindow"));
@@ -19,9 +19,9 @@ AutoTrashWindow::AutoTrashWindow(QWidget* view, QWidget* parent) : QWidget(paren
     m_layout->setContentsMargins(24, 18, 24, 20);
     m_layout->setSpacing(12);
     m_layout->setSizeConstraint(QLayout::SetMinimumSize);
-    QLabel* intro = mutedLabel(
-        localized("Corvane empties your Trash by itself when it grows too large or when the chosen time has passed."),
-        this);
+    QLabel* intro = mutedLabel(localized("Corvane empties your Trash by itself when it grows too large or "
+                                         "when the chosen time has passed."),
+                               this);
     intro->setObjectName(QStringLiteral("autoTrashIntro"));
     m_layout->addWidget(intro);
     borrowedNote = mutedLabel(localized("These settings are open in the Corvane panel popover."), this);
@@ -35,7 +35,9 @@ AutoTrashWindow::AutoTrashWindow(QWidget* view, QWidget* parent) : QWidget(paren
     updateNote();
 }
 
-bool AutoTrashWindow::hostsView() const { return m_view && m_view->parentWidget() == this; }
+bool AutoTrashWindow::hostsView() const {
+    return m_view && m_view->parentWidget() == this;
+}
 
 void AutoTrashWindow::reclaim() {
     // A hidden window leaves the view free; it takes it when it shows.

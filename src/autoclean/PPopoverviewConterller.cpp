@@ -1,13 +1,5 @@
 #include "PPopoverviewConterller.h"
 
-#include "AutoCleanPolicy.h"
-#include "core/FileUtilities.h"
-#include "widgets/PaneWidgets.h"
-#include "core/SettingsKeys.h"
-#include "platform/Defaults.h"
-#include "platform/Localized.h"
-#include "platform/LoginItems.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,6 +9,14 @@
 #include <QSlider>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include "AutoCleanPolicy.h"
+#include "core/FileUtilities.h"
+#include "core/SettingsKeys.h"
+#include "platform/Defaults.h"
+#include "platform/Localized.h"
+#include "platform/LoginItems.h"
+#include "widgets/PaneWidgets.h"
 
 namespace {
 const char kTextStyle[] = "color: #1f2a3c;";
@@ -35,10 +35,13 @@ QCheckBox* checkBox(const QString& text, const char* name, QWidget* parent) {
     return box;
 }
 
-bool isOn(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+bool isOn(const QCheckBox* box) {
+    return box->checkState() == Qt::Checked;
+}
 }  // namespace
 
-PPopoverviewConterller::PPopoverviewConterller(QObject* parent) : PPopoverviewConterller(nullptr, nullptr, parent) {}
+PPopoverviewConterller::PPopoverviewConterller(QObject* parent)
+    : PPopoverviewConterller(nullptr, nullptr, parent) {}
 
 PPopoverviewConterller::PPopoverviewConterller(std::shared_ptr<Defaults> defaults,
                                                std::shared_ptr<LoginItems> loginItems, QObject* parent)
@@ -74,7 +77,9 @@ PPopoverviewConterller::PPopoverviewConterller(std::shared_ptr<Defaults> default
     viewDidLoad();
 }
 
-PPopoverviewConterller::~PPopoverviewConterller() { delete m_view.data(); }
+PPopoverviewConterller::~PPopoverviewConterller() {
+    delete m_view.data();
+}
 
 QWidget* PPopoverviewConterller::buildAutoCleanCard() {
     auto* card = new Card(localized("Empty automatically"), m_view);
@@ -101,7 +106,8 @@ QWidget* PPopoverviewConterller::buildAutoCleanCard() {
     QFont bold = storagelab->font();
     bold.setBold(true);
     storagelab->setFont(bold);
-    storagelab->setStyleSheet(QStringLiteral("QLabel { color: #2fb5a5; } QLabel:disabled { color: #9aa5b5; }"));
+    storagelab->setStyleSheet(
+        QStringLiteral("QLabel { color: #2fb5a5; } QLabel:disabled { color: #9aa5b5; }"));
     sizeRow->addWidget(cleanStorageCheckBtn);
     sizeRow->addStretch(1);
     sizeRow->addWidget(storagelab);
@@ -148,8 +154,9 @@ QWidget* PPopoverviewConterller::buildLastCleanBox() {
     m_lastCleanBox = box;
     box->setObjectName(QStringLiteral("lastCleanBox"));
     box->setAttribute(Qt::WA_StyledBackground);
-    box->setStyleSheet(QStringLiteral("QWidget#lastCleanBox { background: white; border: 1px solid #dde2ea; "
-                                      "border-radius: 8px; }"));
+    box->setStyleSheet(
+        QStringLiteral("QWidget#lastCleanBox { background: white; border: 1px solid #dde2ea; "
+                       "border-radius: 8px; }"));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(14, 10, 14, 10);
     lastCleanupInfolab = new QLabel(localized("Last cleaned"), box);
@@ -188,7 +195,9 @@ void PPopoverviewConterller::viewDidLoad() {
 }
 
 void PPopoverviewConterller::readConfigfileInfo() {
-    auto text = [this](QLatin1StringView key) { return m_defaults ? m_defaults->stringForKey(key) : QString(); };
+    auto text = [this](QLatin1StringView key) {
+        return m_defaults ? m_defaults->stringForKey(key) : QString();
+    };
     // 1. Login: on only for "YES".
     autoLunchBtn->setChecked(text(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
     // 2. Period: a stored title selects itself; anything else leaves the selection.
@@ -310,10 +319,18 @@ void PPopoverviewConterller::ShowLastCleanUpInfo(const QString& size, const QStr
     if (!date.isNull()) lastCleanupDatelab->setText(date);
 }
 
-bool PPopoverviewConterller::BCheckDate() const { return isOn(cleanTimeCheckBtn); }
+bool PPopoverviewConterller::BCheckDate() const {
+    return isOn(cleanTimeCheckBtn);
+}
 
-bool PPopoverviewConterller::BCheckStorage() const { return isOn(cleanStorageCheckBtn); }
+bool PPopoverviewConterller::BCheckStorage() const {
+    return isOn(cleanStorageCheckBtn);
+}
 
-QString PPopoverviewConterller::getTimeFrequency() const { return theTimeBtn->currentData().toString(); }
+QString PPopoverviewConterller::getTimeFrequency() const {
+    return theTimeBtn->currentData().toString();
+}
 
-QString PPopoverviewConterller::size_to_unit(quint64 bytes) { return FileUtilities::size_to_unit_1(bytes); }
+QString PPopoverviewConterller::size_to_unit(quint64 bytes) {
+    return FileUtilities::size_to_unit_1(bytes);
+}

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "AutoCleanConditions.h"
-
 #include <QObject>
 #include <QPointer>
-
 #include <memory>
+
+#include "AutoCleanConditions.h"
 
 class Defaults;
 class LoginItems;
@@ -20,7 +19,7 @@ class QWidget;
 /// Its view lives as long as the controller; a popover or the auto-clean window borrows it.
 class PPopoverviewConterller : public QObject, public AutoCleanConditions {
     Q_OBJECT
-public:
+  public:
     /// Builds the view and loads the stored settings into it. Without a store the controls show
     /// their defaults and write nothing; without login items the login box changes only the key.
     PPopoverviewConterller(std::shared_ptr<Defaults> defaults, std::shared_ptr<LoginItems> loginItems,
@@ -70,11 +69,11 @@ public:
     QLabel* lastCleanupSizelab = nullptr;
     QLabel* lastCleanupDatelab = nullptr;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     /// The login box was clicked (the main window's box shows the same setting).
     void autoLoginChanged(bool on);
 
-private:
+  private:
     QWidget* buildAutoCleanCard();
     QWidget* buildOptionsCard();
     QWidget* buildLastCleanBox();

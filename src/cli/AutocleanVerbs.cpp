@@ -1,9 +1,9 @@
 // autoclean status / check: the automatic emptying driven from a system timer instead of the tray.
 #include "CliContext.h"
-#include "core/FileUtilities.h"
-#include "core/SettingsKeys.h"
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/StoredAutoCleanConditions.h"
+#include "core/FileUtilities.h"
+#include "core/SettingsKeys.h"
 #include "empty/EmptyController.h"
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
@@ -149,7 +149,8 @@ QList<CliVerb> autocleanVerbs() {
     autoclean.help = {
         {QStringLiteral("autoclean status"),
          QStringLiteral("the auto-clean settings, the Trash size and when each condition falls due")},
-        {QStringLiteral("autoclean check"), QStringLiteral("one auto-clean check as the tray's timer runs it (--yes answers)")},
+        {QStringLiteral("autoclean check"),
+         QStringLiteral("one auto-clean check as the tray's timer runs it (--yes answers)")},
     };
     autoclean.hasSubVerbs = true;
     autoclean.run = [](const CliArguments& args, CliContext& ctx) {

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QStringList>
 #include <QTextStream>
-
 #include <functional>
 #include <memory>
 
@@ -26,7 +25,7 @@ struct CliContext {
 
 /// One line of --help: how a verb (or one of its sub-verbs) is called, and what it does.
 struct CliHelpLine {
-    QString usage;    ///< "size PATH..."
+    QString usage;  ///< "size PATH..."
     QString summary;
 };
 
@@ -34,8 +33,8 @@ struct CliHelpLine {
 /// formats). Options end at "--" or at the first argument that is not an option, so everything
 /// after that is an operand, even "--" or "-y": a file named "-y" never answers a question.
 struct CliArguments {
-    QString sub;           ///< the sub-verb ("list"), for verbs that have them; may be empty
-    QStringList options;   ///< the verb's own options ("--json"); "--yes" is taken out
+    QString sub;          ///< the sub-verb ("list"), for verbs that have them; may be empty
+    QStringList options;  ///< the verb's own options ("--json"); "--yes" is taken out
     QStringList operands;
 };
 

@@ -12,13 +12,15 @@
 int emptyTrash(CliContext& ctx) {
     auto workspace = std::make_shared<Workspace>(ctx.paths);
     auto origPathList = std::make_shared<TrashOrigPaths>();
-    EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks), origPathList, workspace, ctx.alerts);
+    EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks), origPathList, workspace,
+                          ctx.alerts);
     // The same rules as the windows: protected items stay, and are listed afterwards.
     auto rules = std::make_shared<ProtectionRules>(ctx.defaults);
     auto items = std::make_shared<ProtectedItems>(rules, origPathList);
     empty.setProtection(protectionHooks(rules, items, [&ctx](const QList<CVTrashFileNode::Ptr>& rows) {
         for (const auto& row : rows)
-            *ctx.out << "protected\t" << escaped(row->theTrashPath) << '\t' << escaped(row->theOrignalpath) << '\n';
+            *ctx.out << "protected\t" << escaped(row->theTrashPath) << '\t' << escaped(row->theOrignalpath)
+                     << '\n';
     }));
     bool helperAsked = false;
     empty.setRunAdmin([&] { helperAsked = true; });

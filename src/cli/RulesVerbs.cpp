@@ -1,8 +1,8 @@
 // rules: the protection rules that a forced emptying honours, in the same store as the windows.
+#include <QFileInfo>
+
 #include "CliContext.h"
 #include "protect/ProtectionRules.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -11,7 +11,8 @@ int listRules(const QStringList& args, CliContext& ctx, const ProtectionRules& r
         *ctx.err << "corvane-cli: rules list takes no arguments\n";
         return CliExit::Usage;
     }
-    for (const QString& format : rules.getFileFormatDataArray()) *ctx.out << "format\t" << escaped(format) << '\n';
+    for (const QString& format : rules.getFileFormatDataArray())
+        *ctx.out << "format\t" << escaped(format) << '\n';
     for (const QString& location : rules.getLocationDataArray())
         *ctx.out << "location\t" << escaped(location) << '\n';
     return CliExit::Ok;
@@ -46,14 +47,16 @@ int rulesVerb(const CliArguments& args, CliContext& ctx) {
     if (sub == QLatin1String("list")) return listRules(rest, ctx, rules);
     if (sub == QLatin1String("add-format"))
         return editRules(sub, rest, ctx, rules, [&](const QString& typed) {
-            return rules.addFileFormat(typed) ? QString()
-                                              : QStringLiteral("\"%1\" is not a file format (an extension such as psd)")
-                                                    .arg(escaped(typed));
+            return rules.addFileFormat(typed)
+                       ? QString()
+                       : QStringLiteral("\"%1\" is not a file format (an extension such as psd)")
+                             .arg(escaped(typed));
         });
     if (sub == QLatin1String("remove-format"))
         return editRules(sub, rest, ctx, rules, [&](const QString& format) {
-            return rules.removeFileFormat(format) ? QString()
-                                                  : QStringLiteral("\"%1\" is not a protected format").arg(escaped(format));
+            return rules.removeFileFormat(format)
+                       ? QString()
+                       : QStringLiteral("\"%1\" is not a protected format").arg(escaped(format));
         });
     if (sub == QLatin1String("add-location"))
         return editRules(sub, rest, ctx, rules, [&](const QString& folder) {
@@ -65,10 +68,12 @@ int rulesVerb(const CliArguments& args, CliContext& ctx) {
         });
     if (sub == QLatin1String("remove-location"))
         return editRules(sub, rest, ctx, rules, [&](const QString& folder) {
-            return rules.removeLocation(folder) ? QString()
-                                                : QStringLiteral("\"%1\" is not a protected location").arg(escaped(folder));
+            return rules.removeLocation(folder)
+                       ? QString()
+                       : QStringLiteral("\"%1\" is not a protected location").arg(escaped(folder));
         });
-    *ctx.err << "corvane-cli: rules needs one of: list, add-format, add-location, remove-format, remove-location\n";
+    *ctx.err << "corvane-cli: rules needs one of: list, add-format, add-location, remove-format, "
+                "remove-location\n";
     return CliExit::Usage;
 }
 
@@ -78,11 +83,16 @@ QList<CliVerb> rulesVerbs() {
     CliVerb rules;
     rules.name = QStringLiteral("rules");
     rules.help = {
-        {QStringLiteral("rules list"), QStringLiteral("the protection rules, one per line: format or location, a tab, the rule")},
-        {QStringLiteral("rules add-format EXT..."), QStringLiteral("protect items with these extensions (\"psd\" or \".psd\")")},
-        {QStringLiteral("rules add-location DIR..."), QStringLiteral("protect items deleted from these existing folders or below")},
-        {QStringLiteral("rules remove-format EXT..."), QStringLiteral("remove one format rule per argument (case ignored)")},
-        {QStringLiteral("rules remove-location DIR..."), QStringLiteral("remove one location rule per argument")},
+        {QStringLiteral("rules list"),
+         QStringLiteral("the protection rules, one per line: format or location, a tab, the rule")},
+        {QStringLiteral("rules add-format EXT..."),
+         QStringLiteral("protect items with these extensions (\"psd\" or \".psd\")")},
+        {QStringLiteral("rules add-location DIR..."),
+         QStringLiteral("protect items deleted from these existing folders or below")},
+        {QStringLiteral("rules remove-format EXT..."),
+         QStringLiteral("remove one format rule per argument (case ignored)")},
+        {QStringLiteral("rules remove-location DIR..."),
+         QStringLiteral("remove one location rule per argument")},
     };
     rules.needsSettings = true;
     rules.hasSubVerbs = true;

@@ -1,7 +1,7 @@
+#include <QFileInfo>
+
 #include "CliContext.h"
 #include "core/FileUtilities.h"
-
-#include <QFileInfo>
 
 QList<CliVerb> sizeVerbs() {
     CliVerb size;

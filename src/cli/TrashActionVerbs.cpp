@@ -1,4 +1,6 @@
 // The command line's verbs that remove or move Trash items and erase files.
+#include <QFile>
+
 #include "CliContext.h"
 #include "core/FileUtilities.h"
 #include "empty/EmptyController.h"
@@ -12,9 +14,6 @@
 #include "trash/PutBackReader.h"
 #include "trash/TrashItemActions.h"
 #include "trash/TrashScanner.h"
-
-#include <QFile>
-
 
 namespace {
 
@@ -42,7 +41,8 @@ bool resolve(const QStringList& args, CliContext& ctx, QList<CVTrashFileNode::Pt
             items << found.first();
         } else {
             *ctx.err << "corvane-cli: " << arg
-                     << (found.isEmpty() ? ": no such item in the Trash\n" : ": several items have this name; give its path in the Trash\n");
+                     << (found.isEmpty() ? ": no such item in the Trash\n"
+                                         : ": several items have this name; give its path in the Trash\n");
             ok = false;
         }
     }
@@ -61,9 +61,11 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
     for (const auto& item : items) {
         const FsTree::Report report =
             securely ? actions.secureDeleteItem(item->theTrashPath) : actions.deleteItem(item->theTrashPath);
-        for (const QString& problem : report.problems) *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
+        for (const QString& problem : report.problems)
+            *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
         if (!report.gone) {
-            *ctx.err << "corvane-cli: " << escaped(item->theTrashPath) << ": could not be removed with your rights\n";
+            *ctx.err << "corvane-cli: " << escaped(item->theTrashPath)
+                     << ": could not be removed with your rights\n";
             status = CliExit::Failed;
         } else if (securely && !report.problems.isEmpty()) {
             status = CliExit::Failed;  // removed, but not everything was overwritten
@@ -91,7 +93,8 @@ int putbackVerb(const QStringList& args, CliContext& ctx) {
             *ctx.out << escaped(item->theOrignalpath) << '\n';
             continue;
         }
-        *ctx.err << "corvane-cli: " << TrashItemActions::notPutBackText({{item->theFileName, item->theOrignalpath, outcome}})
+        *ctx.err << "corvane-cli: "
+                 << TrashItemActions::notPutBackText({{item->theFileName, item->theOrignalpath, outcome}})
                  << '\n';
         status = CliExit::Failed;
     }
@@ -130,9 +133,11 @@ int eraseVerb(const CliArguments& args, CliContext& ctx) {
         return CliExit::Usage;
     }
     QStringList paths;
-    for (const QString& a : args.operands) paths << (a.startsWith(QLatin1Char('/')) ? a : QDir::current().absoluteFilePath(a));
-    const int answer = ctx.alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
-                                             localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
+    for (const QString& a : args.operands)
+        paths << (a.startsWith(QLatin1Char('/')) ? a : QDir::current().absoluteFilePath(a));
+    const int answer =
+        ctx.alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
+                              localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
     if (answer != Alerts::Default) {
         *ctx.err << "corvane-cli: nothing erased\n";
         return CliExit::Failed;

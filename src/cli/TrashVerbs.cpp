@@ -1,3 +1,8 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <vector>
+
 #include "CliContext.h"
 #include "core/FileUtilities.h"
 #include "platform/Paths.h"
@@ -6,18 +11,15 @@
 #include "trash/PutBackReader.h"
 #include "trash/TrashScanner.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <vector>
-
 namespace {
 
-QString orDash(const QString& text) { return text.isNull() ? QStringLiteral("--") : text; }
+QString orDash(const QString& text) {
+    return text.isNull() ? QStringLiteral("--") : text;
+}
 
 QString dateText(const QDateTime& date) {
-    return date.isValid() ? date.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QStringLiteral("--");
+    return date.isValid() ? date.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                          : QStringLiteral("--");
 }
 
 TrashScanResult scanAll(CliContext& ctx, std::shared_ptr<TrashOrigPaths> origPaths) {
@@ -27,9 +29,11 @@ TrashScanResult scanAll(CliContext& ctx, std::shared_ptr<TrashOrigPaths> origPat
 }
 
 int listVerb(const CliArguments& args, CliContext& ctx) {
-    if (!onlyOptions(args, {QStringLiteral("--json")}, QStringLiteral("trash list"), ctx)) return CliExit::Usage;
+    if (!onlyOptions(args, {QStringLiteral("--json")}, QStringLiteral("trash list"), ctx))
+        return CliExit::Usage;
     if (!args.operands.isEmpty()) {
-        *ctx.err << "corvane-cli: trash list takes only --json, not \"" << escaped(args.operands.first()) << "\"\n";
+        *ctx.err << "corvane-cli: trash list takes only --json, not \"" << escaped(args.operands.first())
+                 << "\"\n";
         return CliExit::Usage;
     }
     const bool json = args.options.contains(QStringLiteral("--json"));
@@ -41,9 +45,12 @@ int listVerb(const CliArguments& args, CliContext& ctx) {
             o.insert(QStringLiteral("name"), item->theFileName);
             o.insert(QStringLiteral("size"), item->theFileSize);
             o.insert(QStringLiteral("bytes"), static_cast<qint64>(item->filesize));
-            o.insert(QStringLiteral("access"), item->theFilePermission.isNull() ? QJsonValue() : QJsonValue(item->theFilePermission));
+            o.insert(QStringLiteral("access"),
+                     item->theFilePermission.isNull() ? QJsonValue() : QJsonValue(item->theFilePermission));
             o.insert(QStringLiteral("original"), item->theOrignalpath);
-            o.insert(QStringLiteral("date"), item->lastModifiedDate.isValid() ? QJsonValue(dateText(item->lastModifiedDate)) : QJsonValue());
+            o.insert(QStringLiteral("date"), item->lastModifiedDate.isValid()
+                                                 ? QJsonValue(dateText(item->lastModifiedDate))
+                                                 : QJsonValue());
             o.insert(QStringLiteral("path"), item->theTrashPath);
             array.append(o);
         }
@@ -74,8 +81,8 @@ void printTree(QTextStream& out, const QList<CVTrashFileNode::Ptr>& top) {
         }
         const CVTrashFileNode& node = *level.nodes->at(level.next++);
         const qsizetype depth = static_cast<qsizetype>(stack.size()) - 1;
-        out << QString(depth * 2, QLatin1Char(' ')) << escaped(node.theFileName) << (node.isLeaf ? "" : "/") << '\t'
-            << node.theFileSize << '\t' << orDash(node.theFilePermission) << '\t'
+        out << QString(depth * 2, QLatin1Char(' ')) << escaped(node.theFileName) << (node.isLeaf ? "" : "/")
+            << '\t' << node.theFileSize << '\t' << orDash(node.theFilePermission) << '\t'
             << (node.theOrignalpath.isEmpty() ? QStringLiteral("--") : escaped(node.theOrignalpath)) << '\n';
         if (!node.children().isEmpty()) stack.push_back({&node.children(), 0});
     }
@@ -117,11 +124,15 @@ QList<CliVerb> trashVerbs() {
         {QStringLiteral("trash list [--json]"),
          QStringLiteral("every item of every Trash: name, size, bytes, access, original place, date, path")},
         {QStringLiteral("trash tree"), QStringLiteral("the whole user's Trash as an indented tree")},
-        {QStringLiteral("trash putback-paths"), QStringLiteral("the original places recorded in the Trash, in file order")},
-        {QStringLiteral("trash empty"), QStringLiteral("empty every Trash by force, asking first (--yes answers)")},
-        {QStringLiteral("trash delete NAME..."), QStringLiteral("remove items (names as trash list shows them, or their paths)")},
+        {QStringLiteral("trash putback-paths"),
+         QStringLiteral("the original places recorded in the Trash, in file order")},
+        {QStringLiteral("trash empty"),
+         QStringLiteral("empty every Trash by force, asking first (--yes answers)")},
+        {QStringLiteral("trash delete NAME..."),
+         QStringLiteral("remove items (names as trash list shows them, or their paths)")},
         {QStringLiteral("trash shred NAME..."), QStringLiteral("overwrite and remove items")},
-        {QStringLiteral("trash putback NAME..."), QStringLiteral("move items back where they came from (never over anything)")},
+        {QStringLiteral("trash putback NAME..."),
+         QStringLiteral("move items back where they came from (never over anything)")},
     };
     trash.needsSettings = true;  // empty reads the protection rules
     trash.hasSubVerbs = true;
@@ -133,7 +144,8 @@ QList<CliVerb> trashVerbs() {
         bool handled = false;
         const int status = trashActionVerb(args, ctx, &handled);
         if (handled) return status;
-        *ctx.err << "corvane-cli: trash needs one of: list, tree, putback-paths, empty, delete, shred, putback\n";
+        *ctx.err
+            << "corvane-cli: trash needs one of: list, tree, putback-paths, empty, delete, shred, putback\n";
         return CliExit::Usage;
     };
     return {trash};

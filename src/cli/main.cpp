@@ -1,4 +1,8 @@
 // corvane-cli: Corvane's capabilities without windows, for scripts, timers and servers.
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstdio>
+
 #include "CliContext.h"
 #include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
@@ -8,17 +12,16 @@
 #include "platform/Paths.h"
 #include "platform/Tasks.h"
 
-#include <QCoreApplication>
-
-#include <algorithm>
-#include <cstdio>
-
 namespace {
 /// "-" alone is no option: it names standard input or a file called "-".
-bool isOption(const QString& arg) { return arg.size() > 1 && arg.startsWith(QLatin1Char('-')); }
+bool isOption(const QString& arg) {
+    return arg.size() > 1 && arg.startsWith(QLatin1Char('-'));
+}
 }  // namespace
 
-QList<CliVerb> cliVerbs() { return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs(); }
+QList<CliVerb> cliVerbs() {
+    return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs();
+}
 
 CliArguments splitArguments(const QStringList& args, bool hasSubVerbs, bool* assumeYes) {
     CliArguments split;
@@ -44,7 +47,8 @@ bool onlyOptions(const CliArguments& args, const QStringList& allowed, const QSt
     for (const QString& option : args.options) {
         if (allowed.contains(option)) continue;
         *ctx.err << "corvane-cli: "
-                 << localized("%1 has no option \"%2\" (an argument that begins with \"-\" goes after \"--\")")
+                 << localized(
+                        "%1 has no option \"%2\" (an argument that begins with \"-\" goes after \"--\")")
                         .arg(verb, escaped(option))
                  << '\n';
         return false;
@@ -68,7 +72,8 @@ void printHelp(QTextStream& out) {
         << "       corvane-cli --version | --help\n\n"
         << "Verbs:\n";
     for (const CliVerb& verb : cliVerbs())
-        for (const CliHelpLine& line : verb.help) out << "  " << line.usage.leftJustified(28) << ' ' << line.summary << '\n';
+        for (const CliHelpLine& line : verb.help)
+            out << "  " << line.usage.leftJustified(28) << ' ' << line.summary << '\n';
     out << "\nOptions (before the verb, or after it and before its arguments):\n"
         << "  --yes, -y    answer every question with its default button\n"
         << "  --           end of options: every argument after it is taken as it stands\n"
@@ -106,8 +111,8 @@ int main(int argc, char** argv) {
             out << "corvane-cli " << CORVANE_VERSION << '\n';
             return CliExit::Ok;
         } else {
-            err << "corvane-cli: " << localized("unknown option \"%1\" (see corvane-cli --help)").arg(escaped(a))
-                << '\n';
+            err << "corvane-cli: "
+                << localized("unknown option \"%1\" (see corvane-cli --help)").arg(escaped(a)) << '\n';
             return CliExit::Usage;
         }
     }
@@ -122,7 +127,8 @@ int main(int argc, char** argv) {
         return CliExit::Ok;
     }
     const QList<CliVerb> verbs = cliVerbs();
-    const auto verb = std::find_if(verbs.begin(), verbs.end(), [&](const CliVerb& v) { return v.name == first; });
+    const auto verb =
+        std::find_if(verbs.begin(), verbs.end(), [&](const CliVerb& v) { return v.name == first; });
     if (verb == verbs.end()) {
         err << "corvane-cli: unknown verb \"" << first << "\" (see corvane-cli --help)\n";
         return CliExit::Usage;

@@ -5,9 +5,11 @@
 #include "platform/MainThread.h"
 #include "platform/WorkProgress.h"
 
-EmptyController::EmptyController(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
-                                 std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
-                                 std::shared_ptr<Alerts> alerts, QObject* parent)
+EmptyController::EmptyController(std::shared_ptr<const Paths> paths,
+                                 std::shared_ptr<const SystemCommands> commands,
+                                 std::shared_ptr<TrashOrigPaths> origPaths,
+                                 std::shared_ptr<const Workspace> workspace, std::shared_ptr<Alerts> alerts,
+                                 QObject* parent)
     : QObject(parent),
       m_paths(std::move(paths)),
       m_commands(std::move(commands)),
@@ -15,7 +17,9 @@ EmptyController::EmptyController(std::shared_ptr<const Paths> paths, std::shared
       m_workspace(std::move(workspace)),
       m_alerts(std::move(alerts)) {}
 
-EmptyController::~EmptyController() { m_passes.close(); }
+EmptyController::~EmptyController() {
+    m_passes.close();
+}
 
 bool EmptyController::StrongEmptyTrash() {
     if (m_running) {

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "platform/Worker.h"
-
 #include <QObject>
-
 #include <atomic>
 #include <functional>
 #include <memory>
+
+#include "platform/Worker.h"
 
 class Alerts;
 class Paths;
@@ -21,11 +20,11 @@ struct WorkProgress;
 /// starts the helper with administrator rights.
 class EmptyController : public QObject {
     Q_OBJECT
-public:
+  public:
     struct Protection {
         std::function<bool()> hasRules;
         std::function<bool(const QString& path)> isProtected;
-        std::function<void()> beginPass;  ///< before the first entry is checked
+        std::function<void()> beginPass;                 ///< before the first entry is checked
         std::function<void()> CheckIfNeedDeleteConfirm;  ///< at the end of the pass, on the worker
     };
 
@@ -57,12 +56,12 @@ public:
     /// Stops the pass on the worker after the entry it is on.
     void cancelPass();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     /// A pass has started on the worker; progress() follows it.
     void passStarted();
     void passFinished(int failures);
 
-private:
+  private:
     int runPass(WorkProgress* progress);
 
     std::shared_ptr<const Paths> m_paths;

@@ -1,5 +1,7 @@
 #include "ForceEmptyPass.h"
 
+#include <QDebug>
+
 #include "core/FileUtilities.h"
 #include "core/fs/FsTree.h"
 #include "core/fs/LockedFlags.h"
@@ -8,11 +10,10 @@
 #include "trash/PutBackReader.h"
 #include "trash/TrashInfo.h"
 
-#include <QDebug>
-
-ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
-                               std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
-                               Hooks hooks)
+ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths,
+                               std::shared_ptr<const SystemCommands> commands,
+                               std::shared_ptr<TrashOrigPaths> origPaths,
+                               std::shared_ptr<const Workspace> workspace, Hooks hooks)
     : m_paths(std::move(paths)),
       m_commands(std::move(commands)),
       m_origPaths(std::move(origPaths)),
@@ -36,7 +37,9 @@ int ForceEmptyPass::ForceEmptyTrashFileThreader() {
     return failures;
 }
 
-bool ForceEmptyPass::cancelled() const { return m_hooks.cancel && m_hooks.cancel->load(); }
+bool ForceEmptyPass::cancelled() const {
+    return m_hooks.cancel && m_hooks.cancel->load();
+}
 
 bool ForceEmptyPass::emptyUserTrash() {
     // Opened without following a link at any step: a Trash (or anything above it) that is a link
@@ -66,7 +69,8 @@ bool ForceEmptyPass::emptyUserTrash() {
 bool ForceEmptyPass::emptyVolumeTrashes() {
     bool failed = false;
     const bool mac = m_paths->layout() == Paths::Layout::Mac;
-    const QStringList volumes = m_workspace ? m_workspace->mountedLocalVolumePaths() : m_paths->mountedLocalVolumePaths();
+    const QStringList volumes =
+        m_workspace ? m_workspace->mountedLocalVolumePaths() : m_paths->mountedLocalVolumePaths();
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
@@ -78,7 +82,8 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
             QString why;
             const OpenFolder trash = OpenFolder::open(folder, OwnerRule::ownedBy(m_paths->uid()), &why);
             if (!trash.isOpen()) {
-                if (!why.isEmpty() && FileUtilities::somethingAt(folder)) qInfo().noquote() << "left alone:" << why;
+                if (!why.isEmpty() && FileUtilities::somethingAt(folder))
+                    qInfo().noquote() << "left alone:" << why;
                 continue;
             }
             for (const FsEntry& entry : trash.entries()) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -16,18 +15,19 @@ class Workspace;
 /// locked flags cleared on the way; protected entries are skipped; what resists removal is
 /// reported once per stage. Runs on the calling thread (a worker).
 class ForceEmptyPass {
-public:
+  public:
     struct Hooks {
-        std::function<bool()> hasRules;                      ///< at least one protection rule exists
+        std::function<bool()> hasRules;                        ///< at least one protection rule exists
         std::function<bool(const QString& path)> isProtected;  ///< records the entry when protected
-        std::function<void()> permissionAlert;               ///< shown on the main thread; returns when closed
-        std::function<void()> finished;                      ///< the protected-items window, if any
-        std::function<void(int done)> progress;              ///< entries handled so far (on the worker)
-        const std::atomic_bool* cancel = nullptr;            ///< stops the pass between entries
+        std::function<void()> permissionAlert;     ///< shown on the main thread; returns when closed
+        std::function<void()> finished;            ///< the protected-items window, if any
+        std::function<void(int done)> progress;    ///< entries handled so far (on the worker)
+        const std::atomic_bool* cancel = nullptr;  ///< stops the pass between entries
     };
 
     ForceEmptyPass(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
-                   std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace, Hooks hooks);
+                   std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
+                   Hooks hooks);
 
     /// Runs the pass; returns the number of stages that reported a failure (0, 1 or 2).
     int ForceEmptyTrashFileThreader();
@@ -35,7 +35,7 @@ public:
     /// The access text that is never removed from a volume's Trash.
     static constexpr const char* KeptOnVolumes = "493(drwxrxrx)";
 
-private:
+  private:
     bool emptyUserTrash();
     bool emptyVolumeTrashes();
     bool cancelled() const;

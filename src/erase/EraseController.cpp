@@ -1,12 +1,12 @@
 #include "EraseController.h"
 
+#include <optional>
+
 #include "OverwriteReach.h"
 #include "SecureEraser.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
 #include "platform/WorkProgress.h"
-
-#include <optional>
 
 namespace {
 
@@ -19,14 +19,16 @@ struct EraseOutcome {
 
 }  // namespace
 
-EraseController::EraseController(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
-                                 QObject* parent)
+EraseController::EraseController(std::shared_ptr<const SystemCommands> commands,
+                                 std::shared_ptr<Alerts> alerts, QObject* parent)
     : QObject(parent),
       m_commands(std::move(commands)),
       m_alerts(std::move(alerts)),
       m_erases(this, QLatin1String(BusyNote)) {}
 
-EraseController::~EraseController() { m_erases.close(); }
+EraseController::~EraseController() {
+    m_erases.close();
+}
 
 bool EraseController::refuseWhileRunning() const {
     if (!isRunning()) return false;
@@ -36,8 +38,9 @@ bool EraseController::refuseWhileRunning() const {
 
 bool EraseController::confirm(const QStringList& paths) {
     // The list goes in as it is: a path with "%" must not act as a format.
-    const int answer = m_alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
-                                           localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
+    const int answer =
+        m_alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
+                            localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
     return answer == Alerts::Default;
 }
 
@@ -74,8 +77,8 @@ bool EraseController::startErase(const QStringList& paths) {
         [this](const EraseOutcome& outcome) {
             m_progress.reset();
             if (!outcome.problems.isEmpty())
-                m_alerts->runModal(
-                    {localized("Some items were not erased as asked."), localized(" OK "), QString(), outcome.problems});
+                m_alerts->runModal({localized("Some items were not erased as asked."), localized(" OK "),
+                                    QString(), outcome.problems});
             if (outcome.warning) m_alerts->runModal(*outcome.warning);
             Q_EMIT EraseAllFinishedHanderToMainThread();
         });

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "platform/Worker.h"
-
 #include <QObject>
 #include <QStringList>
-
 #include <memory>
+
+#include "platform/Worker.h"
 
 class Alerts;
 class SystemCommands;
@@ -16,7 +15,7 @@ struct WorkProgress;
 /// at a time.
 class EraseController : public QObject {
     Q_OBJECT
-public:
+  public:
     EraseController(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
                     QObject* parent = nullptr);
     ~EraseController() override;
@@ -36,13 +35,13 @@ public:
     /// Stops the running erase after the entry it is on.
     void cancelErase();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     /// An erase has started; progress() follows it.
     void eraseStarted();
     /// A worker is done (nothing is shown to the user but what it could not do).
     void EraseAllFinishedHanderToMainThread();
 
-private:
+  private:
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<Alerts> m_alerts;
     std::shared_ptr<WorkProgress> m_progress;

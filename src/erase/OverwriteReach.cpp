@@ -1,18 +1,17 @@
 #include "OverwriteReach.h"
 
-#include "core/FileUtilities.h"
-#include "core/fs/FsName.h"
-#include "platform/Localized.h"
-
-#include <QDir>
-#include <QFile>
-
-#include <atomic>
-#include <mutex>
-
 #include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
+
+#include <QDir>
+#include <QFile>
+#include <atomic>
+#include <mutex>
+
+#include "core/FileUtilities.h"
+#include "core/fs/FsName.h"
+#include "platform/Localized.h"
 
 namespace {
 
@@ -105,11 +104,12 @@ QString unreachableFileSystem(const QStringList& paths) {
 }
 
 AlertSpec warning(const QString& fileSystem) {
-    return {localized("The erased items were removed, but their former contents may still be recoverable."),
-            localized(" OK "), QString(),
-            localized("They were on %1, a file system that can write new data to new places instead of over the "
-                      "old, so overwriting them may not have reached what they held before.")
-                .arg(fileSystem)};
+    return {
+        localized("The erased items were removed, but their former contents may still be recoverable."),
+        localized(" OK "), QString(),
+        localized("They were on %1, a file system that can write new data to new places instead of over the "
+                  "old, so overwriting them may not have reached what they held before.")
+            .arg(fileSystem)};
 }
 
 std::optional<AlertSpec> warningAfterErase(const QStringList& paths) {
@@ -122,6 +122,8 @@ std::optional<AlertSpec> warningAfterErase(const QStringList& paths) {
     return warning(fileSystem);
 }
 
-void resetWarning() { warned.store(false); }
+void resetWarning() {
+    warned.store(false);
+}
 
 }  // namespace OverwriteReach

@@ -1,9 +1,9 @@
 #include "SecureEraser.h"
 
+#include <QDir>
+
 #include "core/fs/OpenFolder.h"
 #include "platform/Localized.h"
-
-#include <QDir>
 
 QString SecureEraser::listText(const QStringList& paths) {
     QString text;
@@ -23,7 +23,9 @@ FsTree::Report SecureEraser::eraseItems(const QStringList& paths, const FsTree::
         QString path = given;
         while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
         const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-        const QString folder = slash < 0 ? QDir::currentPath() : slash == 0 ? QStringLiteral("/") : path.left(slash);
+        const QString folder = slash < 0    ? QDir::currentPath()
+                               : slash == 0 ? QStringLiteral("/")
+                                            : path.left(slash);
         const QByteArray name = FsName::toBytes(path.mid(slash + 1));
         const OpenFolder parent = OpenFolder::openChosen(folder);
         if (!parent.isOpen() || !parent.has(name)) continue;  // gone already

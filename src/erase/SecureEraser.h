@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/fs/FsTree.h"
-
 #include <QString>
 #include <QStringList>
-
 #include <memory>
+
+#include "core/fs/FsTree.h"
 
 class SystemCommands;
 
@@ -14,8 +13,9 @@ class SystemCommands;
 /// reached only through it is touched; a file with other hard links is removed without being
 /// overwritten and said so. Runs on the calling thread.
 class SecureEraser {
-public:
-    explicit SecureEraser(std::shared_ptr<const SystemCommands> commands = {}) : m_commands(std::move(commands)) {}
+  public:
+    explicit SecureEraser(std::shared_ptr<const SystemCommands> commands = {})
+        : m_commands(std::move(commands)) {}
 
     /// The confirmation's list text: for each path, the text so far, " \n " and the path.
     static QString listText(const QStringList& paths);
@@ -28,6 +28,6 @@ public:
     /// The alert text for what an erase could not do whole; empty when it did everything.
     static QString problemsText(const FsTree::Report& report);
 
-private:
+  private:
     std::shared_ptr<const SystemCommands> m_commands;
 };

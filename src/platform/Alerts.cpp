@@ -20,12 +20,13 @@ int ConsoleAlerts::runModal(const AlertSpec& alert) {
         std::string line;
         if (!std::getline(std::cin, line)) return Alternate;
         const QString answer = QString::fromStdString(line).trimmed();
-        if (answer.compare(def, Qt::CaseInsensitive) == 0 || answer.compare(QLatin1String("y"), Qt::CaseInsensitive) == 0 ||
+        if (answer.compare(def, Qt::CaseInsensitive) == 0 ||
+            answer.compare(QLatin1String("y"), Qt::CaseInsensitive) == 0 ||
             answer.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0)
             return Default;
-        if (answer.compare(alt, Qt::CaseInsensitive) == 0 || answer.compare(QLatin1String("n"), Qt::CaseInsensitive) == 0 ||
+        if (answer.compare(alt, Qt::CaseInsensitive) == 0 ||
+            answer.compare(QLatin1String("n"), Qt::CaseInsensitive) == 0 ||
             answer.compare(QLatin1String("no"), Qt::CaseInsensitive) == 0)
             return Alternate;
     }
 }
-

@@ -14,7 +14,7 @@ struct AlertSpec {
 /// Shows alerts and waits for the answer: 1 for the default button, 0 for the alternate.
 /// Call on the main thread (workers go through MainThread::runAndWait).
 class Alerts {
-public:
+  public:
     static constexpr int Default = 1;
     static constexpr int Alternate = 0;
     virtual ~Alerts() = default;
@@ -24,11 +24,10 @@ public:
 /// Asks on the terminal (standard error and standard input); with `assumeYes` answers the default
 /// button without asking. At the end of input the alternate button is the answer.
 class ConsoleAlerts : public Alerts {
-public:
+  public:
     explicit ConsoleAlerts(bool assumeYes) : m_assumeYes(assumeYes) {}
     int runModal(const AlertSpec& alert) override;
 
-private:
+  private:
     bool m_assumeYes;
 };
-

@@ -42,13 +42,15 @@ QString Appearance::styleForGnomeScheme(const QString& value) {
     if (v.startsWith(QLatin1Char('\''))) v = v.mid(1);
     if (v.endsWith(QLatin1Char('\''))) v.chop(1);
     if (v == QLatin1String("prefer-dark")) return QStringLiteral("Dark");
-    if (v == QLatin1String("prefer-light") || v == QLatin1String("default")) return QString(QLatin1String(""));
+    if (v == QLatin1String("prefer-light") || v == QLatin1String("default"))
+        return QString(QLatin1String(""));
     return QString();
 }
 
 void Appearance::readPortal() {
-    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(kPortalService), QLatin1String(kPortalPath),
-                                                       QLatin1String(kPortalInterface), QStringLiteral("Read"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QLatin1String(kPortalService), QLatin1String(kPortalPath),
+                                       QLatin1String(kPortalInterface), QStringLiteral("Read"));
     call << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("color-scheme");
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 500);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return;
@@ -59,8 +61,10 @@ void Appearance::readPortal() {
     m_portalStyle = styleForPortalScheme(scheme);
 }
 
-void Appearance::portalSettingChanged(const QString& nameSpace, const QString& key, const QDBusVariant& value) {
-    if (nameSpace != QLatin1String("org.freedesktop.appearance") || key != QLatin1String("color-scheme")) return;
+void Appearance::portalSettingChanged(const QString& nameSpace, const QString& key,
+                                      const QDBusVariant& value) {
+    if (nameSpace != QLatin1String("org.freedesktop.appearance") || key != QLatin1String("color-scheme"))
+        return;
     bool ok = false;
     const uint scheme = unwrap(value.variant()).toUInt(&ok);
     if (!ok) return;
@@ -109,15 +113,15 @@ void Appearance::startGnomeQuery() {
         if (error == QProcess::FailedToStart) done(false);
     });
     QTimer::singleShot(GnomeTimeLimitMs, query, [query] { query->kill(); });
-    query->start(m_gsettings,
-                 {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("color-scheme")});
+    query->start(m_gsettings, {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"),
+                               QStringLiteral("color-scheme")});
 }
 
 QString Appearance::interfaceStyle() {
     const QString forced = qEnvironmentVariable("CORVANE_APPEARANCE");
     if (!forced.isEmpty())
         return forced.compare(QLatin1String("Dark"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Dark")
-                                                                                : QString(QLatin1String(""));
+                                                                               : QString(QLatin1String(""));
     if (m_portalAnswered && !m_portalStyle.isNull()) return m_portalStyle;
     const QString gnome = gnomeStyle();
     if (!gnome.isNull()) return gnome;

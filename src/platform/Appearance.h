@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QDBusVariant>
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QDBusVariant>
 #include <QVariant>
 
 class QProcess;
@@ -16,7 +16,7 @@ class QProcess;
 /// stopped after a few seconds) whose last answer is used meanwhile.
 class Appearance : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Appearance(QObject* parent = nullptr);
     virtual QString interfaceStyle();
 
@@ -27,14 +27,14 @@ public:
     /// a null text for anything else.
     static QString styleForGnomeScheme(const QString& value);
 
-protected:
+  protected:
     /// The last resort: here, light.
     virtual QString fallbackStyle() { return QString(QLatin1String("")); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void portalSettingChanged(const QString& nameSpace, const QString& key, const QDBusVariant& value);
 
-private:
+  private:
     void readPortal();
     QString gnomeStyle();
     void startGnomeQuery();
@@ -47,4 +47,3 @@ private:
     QString m_gsettings;
     QProcess* m_gnomeQuery = nullptr;
 };
-

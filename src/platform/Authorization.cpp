@@ -17,4 +17,3 @@ bool Authorization::blockingApplicationRunning(const QStringList& launchedApplic
     return launchedApplications.contains(QLatin1String("com.Halmorin.Revallo")) ||
            launchedApplications.contains(QLatin1String("Revallo"));
 }
-

@@ -3,13 +3,12 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 /// Starts a program with administrator rights and returns at once; nobody waits for the program.
 /// The base logs a refused or failed start with the two fixed texts; the user sees nothing.
 class Authorization {
-public:
+  public:
     enum class Outcome {
         Started,        ///< authorised and run (reported once the program has ended)
         Refused,        ///< the prompt was cancelled or the rights were refused
@@ -27,7 +26,6 @@ public:
     /// helper from being started.
     static bool blockingApplicationRunning(const QStringList& launchedApplications);
 
-protected:
+  protected:
     virtual void start(const QString& program, Done done) = 0;
 };
-

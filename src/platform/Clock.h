@@ -4,8 +4,7 @@
 
 /// The current time, replaceable in tests.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const { return QDateTime::currentDateTimeUtc(); }
 };
-

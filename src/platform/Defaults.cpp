@@ -1,23 +1,24 @@
 #include "Defaults.h"
 
-#include "Localized.h"
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include <sys/stat.h>
+#include "Localized.h"
 
 namespace {
 
 // Settings keys hold slashes nowhere, but QSettings treats "/" as a group separator; keep keys flat.
-QString flatKey(const QString& key) { return QString(key).replace(QLatin1Char('/'), QLatin1Char('|')); }
+QString flatKey(const QString& key) {
+    return QString(key).replace(QLatin1Char('/'), QLatin1Char('|'));
+}
 
 }  // namespace
 
@@ -45,8 +46,9 @@ namespace {
 /// What tells one state of a file from another: device, inode, size, modification and change times.
 QByteArray identity(const struct stat& st) {
     QByteArray id;
-    for (const qint64 n : {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
-                           qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec)})
+    for (const qint64 n :
+         {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
+          qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec)})
         id += QByteArray::number(n) + ':';
     return id;
 }
@@ -75,7 +77,8 @@ bool Defaults::setAside() {
 Defaults::FileCheck Defaults::checkFile() {
     auto unreadable = [this](const QString& why) {
         m_seen.clear();  // looked at again next time
-        m_readProblem = localized("the settings file %1 could not be read (%2); settings are not saved").arg(m_path, why);
+        m_readProblem =
+            localized("the settings file %1 could not be read (%2); settings are not saved").arg(m_path, why);
         report(m_readProblem);
         return FileCheck::Unreadable;
     };
@@ -115,7 +118,9 @@ Defaults::FileCheck Defaults::checkFile() {
     return FileCheck::Usable;
 }
 
-QVariant Defaults::objectForKey(const QString& key) const { return m_settings->value(flatKey(key)); }
+QVariant Defaults::objectForKey(const QString& key) const {
+    return m_settings->value(flatKey(key));
+}
 
 QString Defaults::stringForKey(const QString& key) const {
     const QVariant v = objectForKey(key);
@@ -157,7 +162,8 @@ QStringList Defaults::stringArrayForKey(const QString& key) const {
     const QVariant v = objectForKey(key);
     if (v.typeId() == QMetaType::QStringList) return v.toStringList();
     // INI keeps a one-element list as a plain text and an empty one as an empty text.
-    if (v.typeId() == QMetaType::QString) return v.toString().isEmpty() ? QStringList() : QStringList{v.toString()};
+    if (v.typeId() == QMetaType::QString)
+        return v.toString().isEmpty() ? QStringList() : QStringList{v.toString()};
     return {};
 }
 
@@ -178,7 +184,8 @@ bool Defaults::synchronize() {
         // QSettings keeps the first error it met for good, so each write after a failed one starts
         // from a new one and reports only its own outcome.
         m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
-        for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) m_settings->setValue(it.key(), it.value());
+        for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
+            m_settings->setValue(it.key(), it.value());
     }
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) return false;

@@ -5,7 +5,6 @@
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
-
 #include <memory>
 
 /// The user's settings store: one key-value domain per user, values read as nil (an invalid
@@ -14,7 +13,7 @@
 /// a file that does not parse completely is moved aside as it was (reported once), never
 /// rewritten; a file that can't be read is reported once and never written over.
 class Defaults {
-public:
+  public:
     /// Opens the store file at `filePath`.
     explicit Defaults(const QString& filePath);
     /// The store in the user's config folder ($XDG_CONFIG_HOME/Corvane/Corvane.conf).
@@ -34,7 +33,9 @@ public:
 
     void setObject(const QString& key, const QVariant& value);
     void setString(const QString& key, const QString& value) { setObject(key, value); }
-    void setUnsigned(const QString& key, quint64 value) { setObject(key, QVariant::fromValue<quint64>(value)); }
+    void setUnsigned(const QString& key, quint64 value) {
+        setObject(key, QVariant::fromValue<quint64>(value));
+    }
     void setDate(const QString& key, const QDateTime& value) { setObject(key, value.toUTC()); }
     void setData(const QString& key, const QByteArray& value) { setObject(key, value); }
     void setStringArray(const QString& key, const QStringList& value) { setObject(key, value); }
@@ -49,7 +50,7 @@ public:
     /// Why the store file can't be read now, or empty; while it can't, nothing is written.
     QString readProblem() const { return m_readProblem; }
 
-private:
+  private:
     /// What a file check found: fit to use, or one that must not be written over.
     enum class FileCheck { Usable, Unreadable };
     /// Checks the file on disk unless it is the one last checked or written.

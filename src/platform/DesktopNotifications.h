@@ -6,7 +6,7 @@
 
 /// Posts a notification on the user's desktop. This base posts nothing (no desktop to talk to).
 class DesktopNotifications {
-public:
+  public:
     virtual ~DesktopNotifications() = default;
 
     /// Posts `title` and `body` with buttons titled `actions`. A notification with the same
@@ -21,7 +21,7 @@ public:
 /// The desktop's notification service on the session bus (org.freedesktop.Notifications), under
 /// the application name "Corvane". Without a session bus or a service it posts nothing.
 class DBusDesktopNotifications : public DesktopNotifications {
-public:
+  public:
     void notify(const QString& title, const QString& body, const QStringList& actions,
                 const QString& identifier = QString()) override;
     void withdraw(const QString& identifier) override;
@@ -29,7 +29,6 @@ public:
     /// The action list of the service: a key and a title for each button.
     static QStringList actionPairs(const QStringList& titles);
 
-private:
+  private:
     QList<QPair<QString, uint>> m_posted;  // identifier, the service's id
 };
-

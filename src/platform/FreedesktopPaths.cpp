@@ -1,41 +1,45 @@
 #include "FreedesktopPaths.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 // File systems with nothing of the user's on them, or that a Trash must not be kept on.
 const QSet<QString>& pseudoFileSystems() {
     static const QSet<QString> types{
-        "autofs",   "binfmt_misc", "bpf",        "cgroup",     "cgroup2",   "configfs",  "debugfs",
-        "devfs",    "devpts",      "devtmpfs",   "efivarfs",   "fusectl",   "hugetlbfs", "mqueue",
-        "nfsd",     "nsfs",        "overlay",    "proc",       "pstore",    "ramfs",     "rootfs",
-        "rpc_pipefs", "securityfs", "selinuxfs", "squashfs",   "sysfs",     "tmpfs",     "tracefs",
-        "fuse.gvfsd-fuse", "fuse.portal", "fuse.snapfuse", "fuse.lxcfs", "usbfs", "ecryptfs"};
+        "autofs",        "binfmt_misc", "bpf",    "cgroup",     "cgroup2",         "configfs",
+        "debugfs",       "devfs",       "devpts", "devtmpfs",   "efivarfs",        "fusectl",
+        "hugetlbfs",     "mqueue",      "nfsd",   "nsfs",       "overlay",         "proc",
+        "pstore",        "ramfs",       "rootfs", "rpc_pipefs", "securityfs",      "selinuxfs",
+        "squashfs",      "sysfs",       "tmpfs",  "tracefs",    "fuse.gvfsd-fuse", "fuse.portal",
+        "fuse.snapfuse", "fuse.lxcfs",  "usbfs",  "ecryptfs"};
     return types;
 }
 
 const QSet<QString>& systemMountPoints() {
     static const QSet<QString> points{
-        "/",     "/bin",  "/boot", "/boot/efi", "/dev",  "/etc",      "/home",    "/lib",     "/lib64",
-        "/media", "/mnt", "/opt",  "/proc",     "/root", "/run",      "/sbin",    "/srv",     "/sys",
-        "/tmp",  "/usr",  "/usr/local", "/var", "/var/log", "/var/tmp", "/var/mail", "/var/cache"};
+        "/",    "/bin",     "/boot",    "/boot/efi", "/dev",      "/etc",  "/home",
+        "/lib", "/lib64",   "/media",   "/mnt",      "/opt",      "/proc", "/root",
+        "/run", "/sbin",    "/srv",     "/sys",      "/tmp",      "/usr",  "/usr/local",
+        "/var", "/var/log", "/var/tmp", "/var/mail", "/var/cache"};
     return points;
 }
 
 bool underSystemFolder(const QString& mountPoint) {
-    static const char* const prefixes[] = {"/proc/", "/sys/", "/dev/", "/boot/", "/snap/", "/var/lib/", "/var/snap/"};
+    static const char* const prefixes[] = {"/proc/", "/sys/",     "/dev/",     "/boot/",
+                                           "/snap/", "/var/lib/", "/var/snap/"};
     for (const char* prefix : prefixes)
         if (mountPoint.startsWith(QLatin1String(prefix))) return true;
     // Everything under /run is the system's, except where removable media appear.
-    return mountPoint.startsWith(QLatin1String("/run/")) && !mountPoint.startsWith(QLatin1String("/run/media/"));
+    return mountPoint.startsWith(QLatin1String("/run/")) &&
+           !mountPoint.startsWith(QLatin1String("/run/media/"));
 }
 
 // Mount points escape space, tab, newline and backslash as three octal digits.
@@ -62,7 +66,8 @@ QString homeOf(const QString& login, uint uid) {
     struct passwd pwd;
     struct passwd* result = nullptr;
     char buffer[4096];
-    if (getpwuid_r(uid, &pwd, buffer, sizeof buffer, &result) == 0 && result && result->pw_dir && *result->pw_dir)
+    if (getpwuid_r(uid, &pwd, buffer, sizeof buffer, &result) == 0 && result && result->pw_dir &&
+        *result->pw_dir)
         return QFile::decodeName(result->pw_dir);
     return QStringLiteral("/home/") + login;
 }
@@ -73,7 +78,8 @@ QString absoluteOr(const QString& value, const QString& fallback) {
 
 }  // namespace
 
-FreedesktopPaths::FreedesktopPaths(const QString& root, const QString& login, uint uid, const Folders& folders)
+FreedesktopPaths::FreedesktopPaths(const QString& root, const QString& login, uint uid,
+                                   const Folders& folders)
     : Paths(root, login, uid), m_folders(folders) {}
 
 std::shared_ptr<FreedesktopPaths> FreedesktopPaths::forCurrentUser(const QString& root) {
@@ -82,23 +88,33 @@ std::shared_ptr<FreedesktopPaths> FreedesktopPaths::forCurrentUser(const QString
     if (normalizedRoot(root) != QLatin1String("/")) return forAccount(root, login, uid);
     Folders folders;
     folders.home = absoluteOr(qEnvironmentVariable("HOME"), homeOf(login, uid));
-    folders.dataHome = absoluteOr(qEnvironmentVariable("XDG_DATA_HOME"), folders.home + QStringLiteral("/.local/share"));
-    folders.configHome = absoluteOr(qEnvironmentVariable("XDG_CONFIG_HOME"), folders.home + QStringLiteral("/.config"));
+    folders.dataHome =
+        absoluteOr(qEnvironmentVariable("XDG_DATA_HOME"), folders.home + QStringLiteral("/.local/share"));
+    folders.configHome =
+        absoluteOr(qEnvironmentVariable("XDG_CONFIG_HOME"), folders.home + QStringLiteral("/.config"));
     return std::make_shared<FreedesktopPaths>(root, login, uid, folders);
 }
 
-std::shared_ptr<FreedesktopPaths> FreedesktopPaths::forAccount(const QString& root, const QString& login, uint uid) {
+std::shared_ptr<FreedesktopPaths> FreedesktopPaths::forAccount(const QString& root, const QString& login,
+                                                               uint uid) {
     Folders folders;
     const QString sandbox = normalizedRoot(root);
-    folders.home = sandbox == QLatin1String("/") ? homeOf(login, uid) : sandbox + QStringLiteral("/home/") + login;
+    folders.home =
+        sandbox == QLatin1String("/") ? homeOf(login, uid) : sandbox + QStringLiteral("/home/") + login;
     folders.dataHome = folders.home + QStringLiteral("/.local/share");
     folders.configHome = folders.home + QStringLiteral("/.config");
     return std::make_shared<FreedesktopPaths>(root, login, uid, folders);
 }
 
-QString FreedesktopPaths::userTrashFolder() const { return m_folders.dataHome + QStringLiteral("/Trash"); }
-QString FreedesktopPaths::userTrash() const { return userTrashFolder() + QStringLiteral("/files"); }
-QString FreedesktopPaths::trashRecordsFile() const { return userTrashFolder() + QStringLiteral("/info"); }
+QString FreedesktopPaths::userTrashFolder() const {
+    return m_folders.dataHome + QStringLiteral("/Trash");
+}
+QString FreedesktopPaths::userTrash() const {
+    return userTrashFolder() + QStringLiteral("/files");
+}
+QString FreedesktopPaths::trashRecordsFile() const {
+    return userTrashFolder() + QStringLiteral("/info");
+}
 
 QString FreedesktopPaths::userDesktop() const {
     QFile file(m_folders.configHome + QStringLiteral("/user-dirs.dirs"));
@@ -160,7 +176,8 @@ bool FreedesktopPaths::isSystemMount(const MountEntry& entry) {
 QStringList FreedesktopPaths::mountedLocalVolumePaths() const {
     QStringList volumes{root()};
     const bool sandboxed = root() != QLatin1String("/");
-    QFile table(sandboxed ? inRoot(QStringLiteral("/proc/self/mountinfo")) : QStringLiteral("/proc/self/mountinfo"));
+    QFile table(sandboxed ? inRoot(QStringLiteral("/proc/self/mountinfo"))
+                          : QStringLiteral("/proc/self/mountinfo"));
     // The kernel's file reports no size: read until the end.
     if (!table.open(QIODevice::ReadOnly)) return volumes;
     QSet<QString> devices;
@@ -187,7 +204,8 @@ QStringList FreedesktopPaths::volumeTrashFolders(const QString& volume) const {
     // "$topdir/.Trash" is shared: only a real folder with the sticky bit keeps others out of ours.
     const QString shared = top + QStringLiteral("/.Trash");
     struct stat st;
-    if (::lstat(QFile::encodeName(shared).constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
+    if (::lstat(QFile::encodeName(shared).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+        (st.st_mode & S_ISVTX)) {
         const QString mine = shared + QLatin1Char('/') + id;
         if (isOwnedFolder(mine, uid())) folders << mine + QStringLiteral("/files");
     }

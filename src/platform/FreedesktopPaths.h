@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Paths.h"
-
 #include <QByteArray>
 #include <QList>
+
+#include "Paths.h"
 
 /// One mount of the system's mount table.
 struct MountEntry {
@@ -21,7 +21,7 @@ struct MountEntry {
 /// "<root>/home/<login>", the environment's XDG variables are not read, and the mount table is
 /// "<root>/proc/self/mountinfo" with its mount points placed under the root.
 class FreedesktopPaths : public Paths {
-public:
+  public:
     struct Folders {
         QString home;
         QString dataHome;    ///< "$XDG_DATA_HOME"
@@ -63,6 +63,6 @@ public:
     /// A folder that is a real directory (not a link) owned by `uid`.
     static bool isOwnedFolder(const QString& path, uint uid);
 
-private:
+  private:
     Folders m_folders;
 };

@@ -1,13 +1,13 @@
 #include "Paths.h"
 
-#include "FreedesktopPaths.h"
-#include "core/fs/OpenFolder.h"
+#include <pwd.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <pwd.h>
-#include <unistd.h>
+#include "FreedesktopPaths.h"
+#include "core/fs/OpenFolder.h"
 
 Paths::Paths(const QString& root, const QString& login, uint uid)
     : m_root(normalizedRoot(root)), m_login(login), m_uid(uid) {}
@@ -41,8 +41,12 @@ QString Paths::currentLoginName() {
 
 namespace {
 
-bool macLayoutChosen() { return qEnvironmentVariable("CORVANE_LAYOUT").compare(QLatin1String("mac"), Qt::CaseInsensitive) == 0; }
-QString rootFromEnvironment() { return qEnvironmentVariable("CORVANE_ROOT", QStringLiteral("/")); }
+bool macLayoutChosen() {
+    return qEnvironmentVariable("CORVANE_LAYOUT").compare(QLatin1String("mac"), Qt::CaseInsensitive) == 0;
+}
+QString rootFromEnvironment() {
+    return qEnvironmentVariable("CORVANE_ROOT", QStringLiteral("/"));
+}
 
 }  // namespace
 
@@ -58,23 +62,35 @@ std::shared_ptr<Paths> withSystemPart(std::shared_ptr<Paths> paths) {
 }  // namespace
 
 std::shared_ptr<Paths> Paths::fromEnvironment() {
-    if (macLayoutChosen()) return withSystemPart(std::make_shared<MacPaths>(rootFromEnvironment(), currentLoginName()));
+    if (macLayoutChosen())
+        return withSystemPart(std::make_shared<MacPaths>(rootFromEnvironment(), currentLoginName()));
     return withSystemPart(FreedesktopPaths::forCurrentUser(rootFromEnvironment()));
 }
 
 std::shared_ptr<Paths> Paths::forAccount(const QString& login, uint uid) {
-    if (macLayoutChosen()) return withSystemPart(std::make_shared<MacPaths>(rootFromEnvironment(), login, uid));
+    if (macLayoutChosen())
+        return withSystemPart(std::make_shared<MacPaths>(rootFromEnvironment(), login, uid));
     return withSystemPart(FreedesktopPaths::forAccount(rootFromEnvironment(), login, uid));
 }
 
 MacPaths::MacPaths(const QString& root, const QString& login, uint uid) : Paths(root, login, uid) {}
 MacPaths::MacPaths(const QString& root, const QString& login) : Paths(root, login, ::getuid()) {}
 
-QString MacPaths::userHome() const { return inRoot(QStringLiteral("/Users/") + loginName()); }
-QString MacPaths::userTrash() const { return userHome() + QStringLiteral("/.Trash"); }
-QString MacPaths::trashRecordsFile() const { return userTrash() + QStringLiteral("/.DS_Store"); }
-QString MacPaths::userDesktop() const { return userHome() + QStringLiteral("/Desktop"); }
-QString MacPaths::volumesFolder() const { return inRoot(QStringLiteral("/Volumes")); }
+QString MacPaths::userHome() const {
+    return inRoot(QStringLiteral("/Users/") + loginName());
+}
+QString MacPaths::userTrash() const {
+    return userHome() + QStringLiteral("/.Trash");
+}
+QString MacPaths::trashRecordsFile() const {
+    return userTrash() + QStringLiteral("/.DS_Store");
+}
+QString MacPaths::userDesktop() const {
+    return userHome() + QStringLiteral("/Desktop");
+}
+QString MacPaths::volumesFolder() const {
+    return inRoot(QStringLiteral("/Volumes"));
+}
 
 QStringList MacPaths::mountedLocalVolumePaths() const {
     QStringList volumes{root()};

@@ -2,13 +2,12 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <memory>
 
 /// Every path that Corvane reads or changes comes from here. A layout is rooted at a folder: "/" on
 /// a real account, a sandbox folder under $CORVANE_ROOT for tests and the demo.
 class Paths {
-public:
+  public:
     /// How the Trash keeps its items and their put-back records.
     enum class Layout {
         Mac,          ///< one folder of items, the records in its ".DS_Store"
@@ -57,10 +56,10 @@ public:
     /// An absolute path of the layout placed under the root.
     QString inRoot(const QString& absolute) const;
 
-protected:
+  protected:
     Paths(const QString& root, const QString& login, uint uid);
 
-private:
+  private:
     QString m_root;
     QString m_login;
     uint m_uid;
@@ -68,7 +67,7 @@ private:
 
 /// The layout with "/Users/<login>/.Trash", ".DS_Store" put-back records and "<volume>/.Trashes/<id>".
 class MacPaths : public Paths {
-public:
+  public:
     /// `uid` defaults to the user who runs the process.
     MacPaths(const QString& root, const QString& login, uint uid);
     MacPaths(const QString& root, const QString& login);

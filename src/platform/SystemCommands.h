@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <memory>
 
 class Tasks;
@@ -12,7 +11,7 @@ class Tasks;
 /// Paths go to commands as single arguments, never through a shell, and never where a command could
 /// take them for an option. Exit statuses are not examined: callers test afterwards what happened.
 class SystemCommands {
-public:
+  public:
     explicit SystemCommands(std::shared_ptr<Tasks> tasks);
 
     /// Moves `from` to `to` without ever replacing what is at `to` or moving into a folder there.
@@ -23,6 +22,6 @@ public:
     /// A path that no command can mistake for an option ("./-rf" for a relative "-rf").
     static QString safeArgument(const QString& path);
 
-private:
+  private:
     std::shared_ptr<Tasks> m_tasks;
 };

@@ -1,6 +1,8 @@
 #include "SystemVersion.h"
 
-long SystemVersion::gestalt(const QString&, int*) const { return kUndefinedSelector; }
+long SystemVersion::gestalt(const QString&, int*) const {
+    return kUndefinedSelector;
+}
 
 VersionTriple SystemVersion::decodeBCD(int v) {
     VersionTriple t;
@@ -30,4 +32,3 @@ VersionTriple SystemVersion::query(long* error) const {
     if (error) *error = err;
     return VersionTriple{10, 0, 0};
 }
-

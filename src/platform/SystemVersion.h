@@ -13,7 +13,7 @@ struct VersionTriple {
 /// false and every selector fails, so the caller hands out 10.0.0 without logging. Tests inject
 /// selector values to exercise the decoding and the probe.
 class SystemVersion {
-public:
+  public:
     static constexpr long kUndefinedSelector = -5551;
     virtual ~SystemVersion() = default;
 
@@ -27,4 +27,3 @@ public:
     /// Binary-coded decimal of a "sysv" value at most 0x103F: 0x1093 is 10.9.3.
     static VersionTriple decodeBCD(int value);
 };
-

@@ -3,7 +3,6 @@
 #include <QDebug>
 #include <QMutex>
 #include <QProcess>
-
 #include <algorithm>
 #include <limits>
 
@@ -42,4 +41,3 @@ TaskResult Tasks::run(const QString& program, const QStringList& arguments, std:
     process.waitForFinished(ReapMs);
     return result;
 }
-

@@ -5,7 +5,6 @@
 #include <QMutex>
 #include <QString>
 #include <QStringList>
-
 #include <atomic>
 #include <chrono>
 
@@ -24,7 +23,7 @@ struct TaskResult {
 /// a time limit: a command stuck on a hung network mount is killed rather than waited for forever.
 /// Standard error goes to the null device, so a chatty command can never block on a full pipe.
 class Tasks {
-public:
+  public:
     static constexpr std::chrono::milliseconds DefaultTimeLimit{std::chrono::seconds(120)};
     /// For commands whose length is the work itself (a move across volumes): no limit.
     static constexpr std::chrono::milliseconds NoTimeLimit{-1};
@@ -41,7 +40,6 @@ public:
     void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit.count(); }
     std::chrono::milliseconds timeLimit() const { return std::chrono::milliseconds(m_timeLimit.load()); }
 
-private:
+  private:
     std::atomic<qint64> m_timeLimit{DefaultTimeLimit.count()};
 };
-

@@ -5,7 +5,6 @@
 #include <QDebug>
 #include <QObject>
 #include <QThread>
-
 #include <utility>
 
 Worker::Worker(QObject* owner) : Worker(owner, QString()) {}
@@ -15,7 +14,9 @@ Worker::Worker(QObject* owner, QString busyNote)
     Q_ASSERT(owner && owner->thread() == QThread::currentThread());
 }
 
-Worker::~Worker() { close(); }
+Worker::~Worker() {
+    close();
+}
 
 bool Worker::launch(std::function<void()> work, std::function<void()> handBack) {
     if (m_closed) return false;

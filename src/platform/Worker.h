@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,7 +18,7 @@ class QThread;
 /// Use it from the owner's thread only. Declare it after the members its work uses, or close() it
 /// first in the owner's destructor: closing waits for every thread.
 class Worker {
-public:
+  public:
     /// Requests may run side by side.
     explicit Worker(QObject* owner);
     /// One request at a time: one made while another runs is refused and `busyNote` logged.
@@ -41,7 +40,7 @@ public:
     /// be waiting for that thread). No hand-back runs once this is called, and nothing starts.
     void close();
 
-private:
+  private:
     bool launch(std::function<void()> work, std::function<void()> handBack);
 
     QObject* m_owner;

@@ -1,15 +1,23 @@
 #include "Workspace.h"
 
-#include "Paths.h"
-
 #include <QDir>
 #include <QFile>
 
-QStringList Workspace::mountedLocalVolumePaths() const { return m_paths->mountedLocalVolumePaths(); }
+#include "Paths.h"
 
-bool Workspace::openFile(const QString&) { return false; }
-bool Workspace::openURL(const QUrl&) { return false; }
-bool Workspace::selectFile(const QString&, const QString&) { return false; }
+QStringList Workspace::mountedLocalVolumePaths() const {
+    return m_paths->mountedLocalVolumePaths();
+}
+
+bool Workspace::openFile(const QString&) {
+    return false;
+}
+bool Workspace::openURL(const QUrl&) {
+    return false;
+}
+bool Workspace::selectFile(const QString&, const QString&) {
+    return false;
+}
 
 QStringList Workspace::launchedApplications() const {
     QStringList names;
@@ -24,4 +32,3 @@ QStringList Workspace::launchedApplications() const {
     }
     return names;
 }
-

@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
 #include <memory>
 
 class Paths;
@@ -12,7 +11,7 @@ class Paths;
 /// The desktop's workspace: mounted volumes, opening and revealing files, running applications.
 /// This base answers volumes from the layout and running programs from /proc; it opens nothing.
 class Workspace {
-public:
+  public:
     explicit Workspace(std::shared_ptr<const Paths> paths) : m_paths(std::move(paths)) {}
     virtual ~Workspace() = default;
 
@@ -25,7 +24,6 @@ public:
     /// Names of the programs the user is running (one per process, as the kernel names them).
     virtual QStringList launchedApplications() const;
 
-protected:
+  protected:
     std::shared_ptr<const Paths> m_paths;
 };
-

@@ -1,11 +1,11 @@
 #include "DeleteProtectWindow.h"
 
-#include "PPopoverWindowConterller.h"
-#include "widgets/PaneWidgets.h"
-#include "platform/Localized.h"
-
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "PPopoverWindowConterller.h"
+#include "platform/Localized.h"
+#include "widgets/PaneWidgets.h"
 
 DeleteProtectWindow::DeleteProtectWindow(PPopoverWindowConterller* editor, QWidget* parent)
     : QWidget(parent, Qt::Window), m_editor(editor) {
@@ -17,9 +17,10 @@ DeleteProtectWindow::DeleteProtectWindow(PPopoverWindowConterller* editor, QWidg
     layout->setContentsMargins(24, 18, 24, 20);
     layout->setSpacing(12);
     QLabel* intro = mutedLabel(
-        localized("When Corvane empties the Trash by force, it keeps every item whose file format or original "
-                  "location matches a rule below, and lists the kept items afterwards so you can remove them or "
-                  "put them back."),
+        localized(
+            "When Corvane empties the Trash by force, it keeps every item whose file format or original "
+            "location matches a rule below, and lists the kept items afterwards so you can remove them or "
+            "put them back."),
         this);
     intro->setObjectName(QStringLiteral("deleteProtectIntro"));
     layout->addWidget(intro);

@@ -1,13 +1,5 @@
 #include "PPopoverWindowConterller.h"
 
-#include "ProtectionRules.h"
-#include "widgets/PRLeftTipButton.h"
-#include "widgets/PaneWidgets.h"
-#include "platform/Alerts.h"
-#include "platform/Localized.h"
-#include "platform/NotificationCenter.h"
-#include "platform/Paths.h"
-
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,11 +9,21 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-PPopoverWindowConterller::PPopoverWindowConterller(std::shared_ptr<ProtectionRules> rules, NotificationCenter* center,
+#include "ProtectionRules.h"
+#include "platform/Alerts.h"
+#include "platform/Localized.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
+#include "widgets/PRLeftTipButton.h"
+#include "widgets/PaneWidgets.h"
+
+PPopoverWindowConterller::PPopoverWindowConterller(std::shared_ptr<ProtectionRules> rules,
+                                                   NotificationCenter* center,
                                                    std::shared_ptr<const Paths> paths, QObject* parent)
     : QObject(parent), m_rules(std::move(rules)), nc(center), m_paths(std::move(paths)) {
     m_chooseFolder = [](QWidget* parentWindow, const QString& start) {
-        return QFileDialog::getExistingDirectory(parentWindow, localized("Choose a Folder to Protect"), start);
+        return QFileDialog::getExistingDirectory(parentWindow, localized("Choose a Folder to Protect"),
+                                                 start);
     };
 
     m_view = new QWidget;
@@ -29,20 +31,20 @@ PPopoverWindowConterller::PPopoverWindowConterller(std::shared_ptr<ProtectionRul
     auto* layout = new QHBoxLayout(m_view);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
-    layout->addWidget(buildListCard(localized("File Formats"),
-                                    localized("Items with these extensions, such as psd or key."),
-                                    &theFileFormatTableView, "theFileFormatTableView", &addFileFormatBtn,
-                                    localized("+ Format"), "addFileFormatBtn", &subFileFormatBtn,
-                                    localized("\u2212 Format"), "subFileFormatBtn"));
-    layout->addWidget(buildListCard(localized("Locations"), localized("Items deleted from these folders or below."),
-                                    &theFileLocationTableView, "theFileLocationTableView", &addFileLocationBtn,
-                                    localized("+ Location"), "addFileLocationBtn", &subFileLocationBtn,
-                                    localized("\u2212 Location"), "subFileLocationBtn"));
+    layout->addWidget(buildListCard(
+        localized("File Formats"), localized("Items with these extensions, such as psd or key."),
+        &theFileFormatTableView, "theFileFormatTableView", &addFileFormatBtn, localized("+ Format"),
+        "addFileFormatBtn", &subFileFormatBtn, localized("\u2212 Format"), "subFileFormatBtn"));
+    layout->addWidget(buildListCard(
+        localized("Locations"), localized("Items deleted from these folders or below."),
+        &theFileLocationTableView, "theFileLocationTableView", &addFileLocationBtn, localized("+ Location"),
+        "addFileLocationBtn", &subFileLocationBtn, localized("\u2212 Location"), "subFileLocationBtn"));
     buildAddValueWindow();
 
     if (nc)
-        nc->addObserver(this, QLatin1String(PRLeftTipButton::MouseDown),
-                        [this](const NotificationCenter::Notification& n) { PRLeftButtonMouseDownHandle(n.object); });
+        nc->addObserver(
+            this, QLatin1String(PRLeftTipButton::MouseDown),
+            [this](const NotificationCenter::Notification& n) { PRLeftButtonMouseDownHandle(n.object); });
     viewDidLoad();
 }
 
@@ -51,8 +53,9 @@ PPopoverWindowConterller::~PPopoverWindowConterller() {
     delete m_view.data();
 }
 
-QWidget* PPopoverWindowConterller::buildListCard(const QString& title, const QString& note, QListWidget** list,
-                                                 const char* listName, PRLeftTipButton** add, const QString& addTitle,
+QWidget* PPopoverWindowConterller::buildListCard(const QString& title, const QString& note,
+                                                 QListWidget** list, const char* listName,
+                                                 PRLeftTipButton** add, const QString& addTitle,
                                                  const char* addName, PRLeftTipButton** remove,
                                                  const QString& removeTitle, const char* removeName) {
     auto* card = new Card(title, m_view);
@@ -144,7 +147,7 @@ void PPopoverWindowConterller::AddFileFormatAction() {
     valuelab->clear();
     addValueWindow->adjustSize();
     const QWidget* over = m_view->window();
-    const QRect area = over && over->isVisible() ? over->frameGeometry()
+    const QRect area = over && over->isVisible()  ? over->frameGeometry()
                        : addValueWindow->screen() ? addValueWindow->screen()->availableGeometry()
                                                   : QRect();
     if (area.isValid()) addValueWindow->move(area.center() - addValueWindow->rect().center());
@@ -181,8 +184,8 @@ void PPopoverWindowConterller::AddFilLocationAction() {
         parentWindow->raise();
         parentWindow->activateWindow();
     }
-    const QString chosen = m_chooseFolder ? m_chooseFolder(parentWindow, m_paths ? m_paths->userHome() : QString())
-                                          : QString();
+    const QString chosen =
+        m_chooseFolder ? m_chooseFolder(parentWindow, m_paths ? m_paths->userHome() : QString()) : QString();
     openPanelDidEnd5(chosen, chosen.isEmpty() ? 0 : 1);
 }
 

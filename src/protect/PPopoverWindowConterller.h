@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-
 #include <functional>
 #include <memory>
 
@@ -24,7 +23,7 @@ class QWidget;
 /// buttons, ignoring any other.
 class PPopoverWindowConterller : public QObject {
     Q_OBJECT
-public:
+  public:
     /// Chooses a folder: the parent window and the folder to start in; empty when cancelled.
     using FolderChooser = std::function<QString(QWidget* parent, const QString& startFolder)>;
 
@@ -70,10 +69,11 @@ public:
     QLineEdit* valuelab = nullptr;
     QPushButton* addValueButton = nullptr;
 
-private:
-    QWidget* buildListCard(const QString& title, const QString& note, QListWidget** list, const char* listName,
-                           PRLeftTipButton** add, const QString& addTitle, const char* addName,
-                           PRLeftTipButton** remove, const QString& removeTitle, const char* removeName);
+  private:
+    QWidget* buildListCard(const QString& title, const QString& note, QListWidget** list,
+                           const char* listName, PRLeftTipButton** add, const QString& addTitle,
+                           const char* addName, PRLeftTipButton** remove, const QString& removeTitle,
+                           const char* removeName);
     void buildAddValueWindow();
     static int selectedRow(const QListWidget* list);
     /// After an edit: says so when the rules did not reach the settings file.

@@ -1,17 +1,17 @@
 #include "PSTableCellView.h"
 
-#include "ItemIcon.h"
-#include "widgets/TableTextStyle.h"
-#include "platform/Localized.h"
-#include "platform/NotificationCenter.h"
-#include "platform/Workspace.h"
-#include "trash/TrashTableModel.h"
-
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "ItemIcon.h"
+#include "platform/Localized.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Workspace.h"
+#include "trash/TrashTableModel.h"
+#include "widgets/TableTextStyle.h"
 
 PSTableCellView::PSTableCellView(CVTrashFileNode::Ptr node, NotificationCenter* center, Workspace* workspace,
                                  QWidget* parent)
@@ -50,7 +50,8 @@ PSTableCellView::PSTableCellView(CVTrashFileNode::Ptr node, NotificationCenter* 
     texts->addWidget(origFullPath);
     mDatelab = new QLabel(this);
     mDatelab->setObjectName(QStringLiteral("mDatelab"));
-    if (fileNode->lastModifiedDate.isValid()) mDatelab->setText(TrashTableModel::dateText(fileNode->lastModifiedDate));
+    if (fileNode->lastModifiedDate.isValid())
+        mDatelab->setText(TrashTableModel::dateText(fileNode->lastModifiedDate));
     texts->addWidget(mDatelab);
     const QString muted = QStringLiteral("color: %1;").arg(TableTextStyle::color().name());
     for (QLabel* label : {origFullPath, mDatelab}) {
@@ -76,7 +77,9 @@ PSTableCellView::PSTableCellView(CVTrashFileNode::Ptr node, NotificationCenter* 
     connect(findButton, &QToolButton::clicked, this, &PSTableCellView::FindFileAction);
 }
 
-void PSTableCellView::refreshMark() { checkBox->setChecked(fileNode->bSelected); }
+void PSTableCellView::refreshMark() {
+    checkBox->setChecked(fileNode->bSelected);
+}
 
 void PSTableCellView::CheckTheFileAction() {
     fileNode->bSelected = !fileNode->bSelected;

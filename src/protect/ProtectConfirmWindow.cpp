@@ -1,14 +1,5 @@
 #include "ProtectConfirmWindow.h"
 
-#include "PSTableCellView.h"
-#include "core/FileUtilities.h"
-#include "widgets/PaneWidgets.h"
-#include "widgets/ProgressPanel.h"
-#include "platform/Alerts.h"
-#include "platform/Localized.h"
-#include "platform/WorkProgress.h"
-#include "trash/TrashItemActions.h"
-
 #include <QCheckBox>
 #include <QFile>
 #include <QHBoxLayout>
@@ -18,17 +9,25 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "PSTableCellView.h"
+#include "core/FileUtilities.h"
+#include "platform/Alerts.h"
+#include "platform/Localized.h"
+#include "platform/WorkProgress.h"
+#include "trash/TrashItemActions.h"
+#include "widgets/PaneWidgets.h"
+#include "widgets/ProgressPanel.h"
 
 ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shared_ptr<Workspace> workspace,
-                                           std::shared_ptr<Alerts> alerts, std::shared_ptr<const SystemCommands> commands,
-                                           QWidget* parent)
+                                           std::shared_ptr<Alerts> alerts,
+                                           std::shared_ptr<const SystemCommands> commands, QWidget* parent)
     : QWidget(parent, Qt::Window),
       nc(center),
       m_workspace(std::move(workspace)),
       m_alerts(std::move(alerts)),
       m_commands(std::move(commands)),
-      m_worker(this,
-               QStringLiteral("Protected items are already being removed or put back; the request is ignored.")) {
+      m_worker(this, QStringLiteral(
+                         "Protected items are already being removed or put back; the request is ignored.")) {
     setObjectName(QStringLiteral("theConfirmWindow"));
     setWindowTitle(localized("Protected Items"));
     setAttribute(Qt::WA_StyledBackground);
@@ -38,9 +37,10 @@ ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shar
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(10);
-    QLabel* intro = mutedLabel(localized("These items match your protection rules and were kept in the Trash. Mark "
-                                         "the ones to remove for good or to put back where they came from."),
-                               this);
+    QLabel* intro =
+        mutedLabel(localized("These items match your protection rules and were kept in the Trash. Mark "
+                             "the ones to remove for good or to put back where they came from."),
+                   this);
     intro->setObjectName(QStringLiteral("confirmIntro"));
     layout->addWidget(intro);
 
@@ -85,8 +85,7 @@ void ProtectConfirmWindow::setContent(const QList<CVTrashFileNode::Ptr>& items) 
 
 void ProtectConfirmWindow::NeeDeleteConfirmWarning(const QList<CVTrashFileNode::Ptr>& items) {
     setContent(items);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
     show();
     raise();
     activateWindow();

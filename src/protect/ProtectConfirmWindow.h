@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QWidget>
+#include <memory>
+
 #include "platform/Worker.h"
 #include "trash/CVTrashFileNode.h"
-
-#include <QWidget>
-
-#include <memory>
 
 class Alerts;
 class NotificationCenter;
@@ -24,9 +23,10 @@ struct WorkProgress;
 /// back, which run on a worker with their progress shown in the window. Main thread only.
 class ProtectConfirmWindow : public QWidget {
     Q_OBJECT
-public:
-    ProtectConfirmWindow(NotificationCenter* nc, std::shared_ptr<Workspace> workspace, std::shared_ptr<Alerts> alerts,
-                         std::shared_ptr<const SystemCommands> commands, QWidget* parent = nullptr);
+  public:
+    ProtectConfirmWindow(NotificationCenter* nc, std::shared_ptr<Workspace> workspace,
+                         std::shared_ptr<Alerts> alerts, std::shared_ptr<const SystemCommands> commands,
+                         QWidget* parent = nullptr);
 
     /// Replaces the rows with `items` (one pass's list) and shows the window centred, in front.
     void NeeDeleteConfirmWarning(const QList<CVTrashFileNode::Ptr>& items);
@@ -54,11 +54,11 @@ public:
     QLabel* emptyNote = nullptr;
     ProgressPanel* actionPanel = nullptr;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     /// A delete or put back is over and the list shows what is left.
     void actionFinished();
 
-private:
+  private:
     QList<CVTrashFileNode::Ptr> markedItems() const;
     void updateButtons();
     void beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what, bool cancellable);

@@ -1,12 +1,11 @@
 #include "ProtectedItems.h"
 
+#include <QMutexLocker>
+#include <atomic>
+
 #include "ProtectionRules.h"
 #include "core/FileUtilities.h"
 #include "trash/PutBackReader.h"
-
-#include <QMutexLocker>
-
-#include <atomic>
 
 namespace {
 
@@ -17,7 +16,9 @@ quint64 currentThreadToken() {
     return token;
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -25,13 +26,16 @@ ProtectedItems::ProtectedItems(std::shared_ptr<const ProtectionRules> rules,
                                std::shared_ptr<const TrashOrigPaths> origPaths)
     : m_rules(std::move(rules)), m_origPaths(std::move(origPaths)) {}
 
-bool ProtectedItems::ownsPass() const { return m_owner != 0 && m_owner == currentThreadToken(); }
+bool ProtectedItems::ownsPass() const {
+    return m_owner != 0 && m_owner == currentThreadToken();
+}
 
 void ProtectedItems::beginPass() {
     QMutexLocker locker(&m_lock);
     if (m_owner != 0 && !ownsPass() && !m_protectItemArray.isEmpty())
-        qInfo("A protection pass started while another had not ended; its %lld protected items are not listed.",
-              static_cast<long long>(m_protectItemArray.size()));
+        qInfo(
+            "A protection pass started while another had not ended; its %lld protected items are not listed.",
+            static_cast<long long>(m_protectItemArray.size()));
     m_owner = currentThreadToken();
     m_protectItemArray.clear();
     m_recorded.clear();

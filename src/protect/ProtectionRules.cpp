@@ -1,22 +1,27 @@
 #include "ProtectionRules.h"
 
-#include "core/SettingsKeys.h"
-#include "platform/Defaults.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QMutexLocker>
 
+#include "core/SettingsKeys.h"
+#include "platform/Defaults.h"
+
 namespace {
-QString absoluteFolder(const QString& folder) { return QDir::cleanPath(QFileInfo(folder).absoluteFilePath()); }
+QString absoluteFolder(const QString& folder) {
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
 }  // namespace
 
-ProtectionRules::ProtectionRules(std::shared_ptr<Defaults> defaults) : m_defaults(std::move(defaults)) { load(); }
+ProtectionRules::ProtectionRules(std::shared_ptr<Defaults> defaults) : m_defaults(std::move(defaults)) {
+    load();
+}
 
 void ProtectionRules::load() {
     // Picks up what corvane-cli or another copy wrote since the store was last read.
     if (m_defaults) m_defaults->synchronize();
-    const QStringList formats = m_defaults ? m_defaults->stringArrayForKey(SettingsKeys::FileFormatData) : QStringList();
+    const QStringList formats =
+        m_defaults ? m_defaults->stringArrayForKey(SettingsKeys::FileFormatData) : QStringList();
     const QStringList locations =
         m_defaults ? m_defaults->stringArrayForKey(SettingsKeys::FileLocationData) : QStringList();
     QMutexLocker locker(&m_lock);

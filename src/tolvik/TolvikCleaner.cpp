@@ -1,13 +1,13 @@
 #include "TolvikCleaner.h"
 
+#include <QSet>
+
 #include "core/FileUtilities.h"
 #include "core/fs/FsTree.h"
 #include "core/fs/LockedFlags.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
 #include "trash/TrashInfo.h"
-
-#include <QSet>
 
 namespace {
 
@@ -21,13 +21,15 @@ FsTree::Options forced() {
 
 }  // namespace
 
-TolvikCleaner::TolvikCleaner(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
+TolvikCleaner::TolvikCleaner(std::shared_ptr<const Paths> paths,
+                             std::shared_ptr<const SystemCommands> commands,
                              std::shared_ptr<const FileUtilities> files, BackupDelete backupDelete)
     : m_paths(std::move(paths)),
       m_commands(std::move(commands)),
       m_files(std::move(files)),
       m_backupDelete(std::move(backupDelete)) {
-    if (!m_backupDelete) m_backupDelete = [commands = m_commands](const QString& path) { commands->backupDelete(path); };
+    if (!m_backupDelete)
+        m_backupDelete = [commands = m_commands](const QString& path) { commands->backupDelete(path); };
 }
 
 OpenFolder TolvikCleaner::openTrash(const QString& path, Result& result) const {
@@ -54,7 +56,8 @@ TolvikCleaner::Result TolvikCleaner::run() const {
     const QStringList volumes = m_paths->mountedLocalVolumePaths();
     for (const QString& volume : volumes) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;
-        for (const QString& folder : m_paths->volumeTrashFolders(volume)) removeEntries(openTrash(folder, result));
+        for (const QString& folder : m_paths->volumeTrashFolders(volume))
+            removeEntries(openTrash(folder, result));
     }
 
     // What is left, everywhere; the backup removal on volumes under "/Volumes/".
@@ -72,7 +75,8 @@ TolvikCleaner::Result TolvikCleaner::run() const {
 
 TolvikCleaner::Result TolvikCleaner::runWithInfoFiles() const {
     Result result;
-    result.remainingBytes += emptyTrashFolder(openTrash(TrashInfo::trashFolderOfFiles(m_paths->userTrash()), result));
+    result.remainingBytes +=
+        emptyTrashFolder(openTrash(TrashInfo::trashFolderOfFiles(m_paths->userTrash()), result));
     for (const QString& volume : m_paths->mountedLocalVolumePaths()) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "core/fs/OpenFolder.h"
-
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
+
+#include "core/fs/OpenFolder.h"
 
 class FileUtilities;
 class Paths;
@@ -22,7 +21,7 @@ class SystemCommands;
 /// alone and counts as empty. Entries are removed in-process through the opened folders, their
 /// locked flags cleared on the way; entries that are links are removed as links.
 class TolvikCleaner {
-public:
+  public:
     /// The backup system's removal of one path (tests watch which paths reach it).
     using BackupDelete = std::function<void(const QString& path)>;
     static constexpr quint64 WarningThreshold = 1000000;
@@ -40,7 +39,7 @@ public:
     /// Runs every step in order; blocks until the last command has finished.
     Result run() const;
 
-private:
+  private:
     /// The freedesktop layout: every Trash's "files" and "info" and its size cache.
     Result runWithInfoFiles() const;
     /// Empties one "$trash" and returns the bytes left in its "files".

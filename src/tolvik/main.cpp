@@ -1,6 +1,10 @@
 // Tolvik: started by Corvane through pkexec with no arguments, empties every Trash folder as the
 // administrator, warns once when too much is left, and quits.
 
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
 #include "TolvikAccount.h"
 #include "TolvikCleaner.h"
 #include "TolvikExitCode.h"
@@ -10,11 +14,6 @@
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "platform/WidgetAlerts.h"
-
-#include <QApplication>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -40,7 +39,8 @@ TolvikCleaner::Result clean(int& argc, char** argv, const TolvikAccount& account
     const TolvikCleaner cleaner(paths, std::make_shared<SystemCommands>(tasks),
                                 std::make_shared<FileUtilities>(paths, tasks));
     const TolvikCleaner::Result result = cleaner.run();
-    for (const QString& why : result.refused) std::fprintf(stderr, "Tolvik: left alone: %s\n", qUtf8Printable(why));
+    for (const QString& why : result.refused)
+        std::fprintf(stderr, "Tolvik: left alone: %s\n", qUtf8Printable(why));
     return result;
 }
 

@@ -44,7 +44,9 @@ std::vector<QByteArray> listFolder(int fd) {
     return names;
 }
 
-bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
 
 }  // namespace
 
@@ -135,7 +137,8 @@ struct CVTrashController::Impl {
     CVTrashFileNode::Ptr placePath(CVTrashController& owner, const QString& path, bool isFolder,
                                    const QVariantMap& dict) {
         const QString trash = owner.m_paths->userTrash();
-        if (path.size() <= trash.size() + 1 || !path.startsWith(trash) || path[trash.size()] != QLatin1Char('/'))
+        if (path.size() <= trash.size() + 1 || !path.startsWith(trash) ||
+            path[trash.size()] != QLatin1Char('/'))
             return nullptr;
         const QList<QStringView> parts =
             QStringView(path).mid(trash.size() + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -169,7 +172,8 @@ struct CVTrashController::Impl {
         // System calls are most of a build's time, so the entry's own attributes are read once and
         // give both the dangling-link check and the access text.
         struct stat st;
-        if (::fstatat(dirFd, rawName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;  // gone
+        if (::fstatat(dirFd, rawName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return std::nullopt;  // gone
         if (S_ISLNK(st.st_mode)) {
             struct stat target;
             if (::fstatat(dirFd, rawName.constData(), &target, 0) != 0) return std::nullopt;  // dangling
@@ -186,13 +190,14 @@ struct CVTrashController::Impl {
             display = name.startsWith(QLatin1Char('.')) ? name.mid(1) : name;
             // Names that began with two dots have no put-back record to look up.
             putBack = display.startsWith(QLatin1Char('.')) || !owner.m_origPath ? QString(QLatin1String(""))
-                                                                               : owner.m_origPath(display);
+                                                                                : owner.m_origPath(display);
         }
         // The size measurement may take long; an entry gone meanwhile is skipped. A link to a folder is
         // a leaf: following it could leave the Trash or loop.
         if (::fstatat(dirFd, rawName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
-        return Description{TrashItemDict::make(display, FileUtilities::size_to_unit(bytes), bytes, access, putBack),
-                           S_ISDIR(st.st_mode)};
+        return Description{
+            TrashItemDict::make(display, FileUtilities::size_to_unit(bytes), bytes, access, putBack),
+            S_ISDIR(st.st_mode)};
     }
 };
 
@@ -248,7 +253,8 @@ void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
             return -1;
         }
         for (std::size_t i = 1; i < stack.size(); ++i) {
-            const int next = ::openat(at, stack[i].raw.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            const int next =
+                ::openat(at, stack[i].raw.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (next < 0 || ::fstat(next, &st) != 0 || !sameFile(st, stack[i].id)) {
                 if (next >= 0) ::close(next);
                 stack.erase(stack.begin() + static_cast<std::ptrdiff_t>(i), stack.end());

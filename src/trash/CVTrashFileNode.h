@@ -4,14 +4,13 @@
 #include <QList>
 #include <QString>
 #include <QVariantMap>
-
 #include <memory>
 
 /// One entry of a Trash: a row of the trash table, a node of the trash tree and a row of the
 /// protected-items window. Texts are null (nil) until a producer fills them; a record is filled once
 /// and then only `bSelected` and the tree fields change.
 class CVTrashFileNode {
-public:
+  public:
     using Ptr = std::shared_ptr<CVTrashFileNode>;
     static Ptr create() { return std::make_shared<CVTrashFileNode>(); }
     CVTrashFileNode() = default;
@@ -35,7 +34,7 @@ public:
     quint32 mode = 0;                   ///< type and permission bits of the entry itself (st_mode); 0 unknown
     bool isLeaf = false;                ///< tree only: shown without children
     bool canBack = false;
-    bool bSelected = false;             ///< check box of the protected-items window
+    bool bSelected = false;  ///< check box of the protected-items window
 
     /// The children list itself.
     QList<Ptr>& children() { return Children; }
@@ -45,7 +44,7 @@ public:
     /// Appends `node`; its `parent` is the caller's to set.
     void addChildren(const Ptr& node) { Children.append(node); }
 
-private:
+  private:
     QList<Ptr> Children;
 };
 

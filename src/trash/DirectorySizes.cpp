@@ -1,10 +1,8 @@
 #include "DirectorySizes.h"
 
+#include <sys/stat.h>
+
 #include "core/fs/OpenFolder.h"
-
-#include <sys/stat.h>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -12,7 +10,8 @@ const QByteArray FileName("directorysizes");
 
 }  // namespace
 
-DirectorySizes::DirectorySizes(const QString& trash) : m_trash(trash), m_path(trash + QStringLiteral("/directorysizes")) {}
+DirectorySizes::DirectorySizes(const QString& trash)
+    : m_trash(trash), m_path(trash + QStringLiteral("/directorysizes")) {}
 
 void DirectorySizes::load() {
     m_entries.clear();

@@ -3,14 +3,13 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
-
 #include <optional>
 
 /// The size cache of a freedesktop Trash folder ("$trash/directorysizes"): one line per folder
 /// item, "<bytes> <info file's mtime> <percent-encoded name>". A folder whose info file has not
 /// changed since it was measured is not measured again.
 class DirectorySizes {
-public:
+  public:
     explicit DirectorySizes(const QString& trash);
 
     /// Reads the cache; malformed lines are dropped.
@@ -30,7 +29,7 @@ public:
     /// The mtime, in seconds, of an item's info file; nothing when it can't be read.
     static std::optional<qint64> infoMtime(const QString& infoFile);
 
-private:
+  private:
     struct Entry {
         quint64 bytes = 0;
         qint64 mtime = 0;

@@ -1,16 +1,14 @@
 #include "PutBackReader.h"
 
-#include "TrashInfo.h"
-
-#include "core/fs/OpenFolder.h"
-#include "platform/Paths.h"
-
 #include <QByteArrayMatcher>
 #include <QMutexLocker>
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
+
+#include "TrashInfo.h"
+#include "core/fs/OpenFolder.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -67,7 +65,7 @@ QString entryOf(const uchar* folder, qsizetype folderUnits, const uchar* name, q
 /// only the folder of a record starting at c + 4 + 2m. Scanning upwards and letting later
 /// candidates overwrite earlier ones keeps the smallest k and m, as a backwards search would.
 class WindowDecoder {
-public:
+  public:
     WindowDecoder(const uchar* data, qsizetype size) : m_data(data), m_size(size) {}
 
     void decode(const std::vector<qsizetype>& markers, qsizetype begin, qsizetype end, QStringList& entries) {
@@ -88,7 +86,7 @@ public:
         }
     }
 
-private:
+  private:
     // m_nameUnits[t - begin] = the smallest k whose count at t - 2k - 4 equals k (0: none).
     void fillNameCounts(qsizetype begin, qsizetype end) {
         m_nameUnits.assign(size_t(end - begin), 0);
@@ -155,7 +153,8 @@ QStringList readRecordsFile(const QString& path) {
     // Far above any real records file; a link to a device or a FIFO in its place is not read.
     constexpr qint64 Cap = 64 * 1024 * 1024;
     const std::optional<QByteArray> data =
-        OpenFolder::open(slash == 0 ? QStringLiteral("/") : path.left(slash)).readFile(FsName::toBytes(path.mid(slash + 1)), Cap);
+        OpenFolder::open(slash == 0 ? QStringLiteral("/") : path.left(slash))
+            .readFile(FsName::toBytes(path.mid(slash + 1)), Cap);
     if (!data || data->isEmpty()) return {};
     return parseRecords(*data);
 }

@@ -1,24 +1,5 @@
 #include "TrashBrowser.h"
 
-#include "erase/SecureEraser.h"
-
-#include "CVTrashController.h"
-#include "PutBackReader.h"
-#include "TrashScanner.h"
-#include "TrashItemActions.h"
-#include "TrashTableModel.h"
-#include "TrashTreeModel.h"
-#include "TrashWindow.h"
-#include "core/FileUtilities.h"
-#include "widgets/ProgressPanel.h"
-#include "erase/OverwriteReach.h"
-#include "platform/Alerts.h"
-#include "platform/SystemCommands.h"
-#include "platform/Localized.h"
-#include "platform/Paths.h"
-#include "platform/WorkProgress.h"
-#include "platform/Workspace.h"
-
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -31,8 +12,25 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QTreeView>
-
 #include <optional>
+
+#include "CVTrashController.h"
+#include "PutBackReader.h"
+#include "TrashItemActions.h"
+#include "TrashScanner.h"
+#include "TrashTableModel.h"
+#include "TrashTreeModel.h"
+#include "TrashWindow.h"
+#include "core/FileUtilities.h"
+#include "erase/OverwriteReach.h"
+#include "erase/SecureEraser.h"
+#include "platform/Alerts.h"
+#include "platform/Localized.h"
+#include "platform/Paths.h"
+#include "platform/SystemCommands.h"
+#include "platform/WorkProgress.h"
+#include "platform/Workspace.h"
+#include "widgets/ProgressPanel.h"
 
 TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
                            std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
@@ -45,7 +43,8 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
       m_navigation(m_files),
       m_scanWorker(this, QStringLiteral("A trash scan is already running; the request is ignored.")),
       m_treeWorker(this, QStringLiteral("The trash tree is already being built; the request is ignored.")),
-      m_actionWorker(this, QStringLiteral("An action on Trash items is already running; the request is ignored.")) {
+      m_actionWorker(this,
+                     QStringLiteral("An action on Trash items is already running; the request is ignored.")) {
     m_window = new TrashWindow;
     m_table = new TrashTableModel(this);
     m_tree = new TrashTreeModel(this);
@@ -73,7 +72,8 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
     connect(m_window->backBtn, &QToolButton::clicked, this, &TrashBrowser::clickBackViewAction);
     connect(m_window->buildTreeButton, &QPushButton::clicked, this, &TrashBrowser::buildTree);
     connect(m_window->theTableView, &QTableView::doubleClicked, this, [this] { doubleclickAction(); });
-    connect(m_window->theTableView, &QWidget::customContextMenuRequested, this, &TrashBrowser::showContextMenu);
+    connect(m_window->theTableView, &QWidget::customContextMenuRequested, this,
+            &TrashBrowser::showContextMenu);
 }
 
 TrashBrowser::~TrashBrowser() {
@@ -88,12 +88,12 @@ TrashBrowser::~TrashBrowser() {
 void TrashBrowser::ScanUserTrashFile() {
     const TrashScanner scanner(m_paths, m_files, m_origPaths, m_workspace);
     // The hand-back is queued for this thread, so it always comes after the set-up below.
-    const bool started = m_scanWorker.start([scanner] { return scanner.scan(); },
-                                            [this](const TrashScanResult& result) {
-                                                ScanUserTrashFileThreaderToMainThread(result.items,
-                                                                                      result.trashFileSize);
-                                                Q_EMIT scanFinished();
-                                            });
+    const bool started =
+        m_scanWorker.start([scanner] { return scanner.scan(); },
+                           [this](const TrashScanResult& result) {
+                               ScanUserTrashFileThreaderToMainThread(result.items, result.trashFileSize);
+                               Q_EMIT scanFinished();
+                           });
     if (!started) return;
     if (!m_window->isVisible()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -109,7 +109,8 @@ void TrashBrowser::ScanUserTrashFile() {
     reloadTable();
 }
 
-void TrashBrowser::ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size) {
+void TrashBrowser::ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items,
+                                                         quint64 size) {
     m_window->theIndProcesser->hide();
     m_window->checkTrashButton->setEnabled(true);
     m_navigation.showTopLevel(items);
@@ -208,8 +209,9 @@ void TrashBrowser::buildTree() {
             m_tree->setContent(std::move(tree.content));
             m_window->treeProgress->hide();
             m_window->buildTreeButton->setEnabled(true);
-            m_window->treeStatusLabel->setText(tree.count == 1 ? localized("1 item in the Trash.")
-                                                               : localized("%1 items in the Trash.").arg(tree.count));
+            m_window->treeStatusLabel->setText(tree.count == 1
+                                                   ? localized("1 item in the Trash.")
+                                                   : localized("%1 items in the Trash.").arg(tree.count));
             Q_EMIT treeBuilt();
         });
     if (!started) return;
@@ -267,7 +269,8 @@ void TrashBrowser::removeItems(bool securely) {
                 ++progress->done;
             }
             // Looked up here: statfs on a network file system may take a while.
-            if (securely) outcome.warning = OverwriteReach::warningAfterErase(paths.mid(0, outcome.reports.size()));
+            if (securely)
+                outcome.warning = OverwriteReach::warningAfterErase(paths.mid(0, outcome.reports.size()));
             return outcome;
         },
         [this, items, securely](const Outcome& outcome) {
@@ -289,19 +292,24 @@ void TrashBrowser::removeItems(bool securely) {
                 all.gone = !resisted;
                 const QString problems = SecureEraser::problemsText(all);
                 if (!problems.isEmpty() && !resisted)
-                    m_alerts->runModal(
-                        {localized("Some items were not erased as asked."), localized(" OK "), QString(), problems});
+                    m_alerts->runModal({localized("Some items were not erased as asked."), localized(" OK "),
+                                        QString(), problems});
                 if (outcome.warning) m_alerts->runModal(*outcome.warning);
             }
             if (resisted && m_permissionAlert) m_permissionAlert();
             Q_EMIT actionFinished();
         });
-    if (started) beginAction(progress, securely ? localized("Securely deleting") : localized("Deleting"), true);
+    if (started)
+        beginAction(progress, securely ? localized("Securely deleting") : localized("Deleting"), true);
 }
 
-void TrashBrowser::DeleteTrashItemAction() { removeItems(false); }
+void TrashBrowser::DeleteTrashItemAction() {
+    removeItems(false);
+}
 
-void TrashBrowser::SafeDeleteItemAction() { removeItems(true); }
+void TrashBrowser::SafeDeleteItemAction() {
+    removeItems(true);
+}
 
 void TrashBrowser::PutBackAction() {
     const QList<CVTrashFileNode::Ptr> items = itemsForAction();

@@ -1,15 +1,13 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
 #include "CVTrashFileNode.h"
 #include "TrashNavigation.h"
 #include "platform/Worker.h"
-
-#include <QObject>
-#include <QPointer>
-
-#include <functional>
-
-#include <memory>
 
 class Alerts;
 class FileUtilities;
@@ -29,7 +27,7 @@ struct WorkProgress;
 /// deleting, erasing and putting back on a worker with their progress in the window.
 class TrashBrowser : public QObject {
     Q_OBJECT
-public:
+  public:
     TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
                  std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
                  QObject* parent = nullptr);
@@ -79,13 +77,13 @@ public:
     /// Shows the navigation's content in the table.
     void reloadTable();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void scanFinished();
     void treeBuilt();
     /// A delete, secure delete or put back is over and the table shows what is left.
     void actionFinished();
 
-private:
+  private:
     void ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size);
     void showContextMenu(const QPoint& pos);
     void removeItems(bool securely);

@@ -1,12 +1,11 @@
 #include "TrashInfo.h"
 
-#include "DirectorySizes.h"
-#include "core/fs/OpenFolder.h"
-#include "platform/Paths.h"
-
 #include <QDir>
 #include <QSet>
 
+#include "DirectorySizes.h"
+#include "core/fs/OpenFolder.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -15,7 +14,8 @@ const QLatin1String InfoSuffix(".trashinfo");
 bool wellEscaped(const QByteArray& value) {
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] != '%') continue;
-        if (i + 2 >= value.size() || !isxdigit(uchar(value[i + 1])) || !isxdigit(uchar(value[i + 2]))) return false;
+        if (i + 2 >= value.size() || !isxdigit(uchar(value[i + 1])) || !isxdigit(uchar(value[i + 2])))
+            return false;
         i += 2;
     }
     return true;
@@ -51,8 +51,10 @@ std::optional<Record> parse(const QByteArray& text, bool withDate) {
             continue;
         }
         if (!inGroup) continue;
-        if (line.startsWith("Path=") && !path) path = line.mid(5);
-        else if (line.startsWith("DeletionDate=") && !date) date = line.mid(13);
+        if (line.startsWith("Path=") && !path)
+            path = line.mid(5);
+        else if (line.startsWith("DeletionDate=") && !date)
+            date = line.mid(13);
     }
     if (!sawGroup || !path || path->isEmpty() || !wellEscaped(*path)) return std::nullopt;
     const std::optional<QString> decoded = pathText(QByteArray::fromPercentEncoding(*path));
@@ -67,8 +69,8 @@ std::optional<Record> parse(const QByteArray& text, bool withDate) {
 
 QByteArray format(const QString& path, const QDateTime& deletionDate) {
     // "/" stays readable, everything else outside the unreserved set is escaped.
-    return "[Trash Info]\nPath=" + FsName::toBytes(path).toPercentEncoding("/") + "\nDeletionDate=" +
-           deletionDate.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + "\n";
+    return "[Trash Info]\nPath=" + FsName::toBytes(path).toPercentEncoding("/") +
+           "\nDeletionDate=" + deletionDate.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + "\n";
 }
 
 QString trashFolderOfFiles(const QString& filesFolder) {
@@ -85,7 +87,8 @@ QString trashFolderOf(const QString& itemPath) {
 QString infoFileOf(const QString& itemPath) {
     const QString trash = trashFolderOf(itemPath);
     if (trash.isEmpty()) return QString();
-    return trash + QStringLiteral("/info/") + itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1) + InfoSuffix;
+    return trash + QStringLiteral("/info/") + itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1) +
+           InfoSuffix;
 }
 
 QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths) {

@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QHash>
 #include <QString>
-
 #include <optional>
 
 class Paths;

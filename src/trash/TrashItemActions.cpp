@@ -1,18 +1,17 @@
 #include "TrashItemActions.h"
 
-#include "TrashInfo.h"
-#include "core/fs/OpenFolder.h"
-#include "platform/Localized.h"
-#include "platform/SystemCommands.h"
-
-#include <QDir>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <cerrno>
 #include <cstdio>
+
+#include "TrashInfo.h"
+#include "core/fs/OpenFolder.h"
+#include "platform/Localized.h"
+#include "platform/SystemCommands.h"
 
 namespace {
 
@@ -26,11 +25,15 @@ QString parentOf(const QString& path) {
     return slash <= 0 ? QStringLiteral("/") : path.left(slash);
 }
 
-QByteArray leafOf(const QString& path) { return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1)); }
+QByteArray leafOf(const QString& path) {
+    return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+}
 
 // An item's folder is opened from "/" without following a link, so a Trash folder swapped for a
 // link never turns an action on the Trash into one on the folder it points to.
-Place itemPlace(const QString& trashPath) { return {OpenFolder::open(parentOf(trashPath)), leafOf(trashPath)}; }
+Place itemPlace(const QString& trashPath) {
+    return {OpenFolder::open(parentOf(trashPath)), leafOf(trashPath)};
+}
 
 // Creates the missing folders of the user's own original place, one step at a time.
 bool makeFolders(const QString& folder) {
@@ -49,15 +52,20 @@ bool makeFolders(const QString& folder) {
 FsTree::Report TrashItemActions::deleteItem(const QString& trashPath, const FsTree::Options& options) const {
     const Place place = itemPlace(trashPath);
     FsTree::Report report = FsTree::remove(place.folder, place.name, options);
-    if (!place.folder.isOpen()) report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") + localized("its folder can't be opened");
+    if (!place.folder.isOpen())
+        report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") +
+                               localized("its folder can't be opened");
     if (report.gone) TrashInfo::forgetItem(trashPath);
     return report;
 }
 
-FsTree::Report TrashItemActions::secureDeleteItem(const QString& trashPath, const FsTree::Options& options) const {
+FsTree::Report TrashItemActions::secureDeleteItem(const QString& trashPath,
+                                                  const FsTree::Options& options) const {
     const Place place = itemPlace(trashPath);
     FsTree::Report report = FsTree::erase(place.folder, place.name, options);
-    if (!place.folder.isOpen()) report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") + localized("its folder can't be opened");
+    if (!place.folder.isOpen())
+        report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") +
+                               localized("its folder can't be opened");
     if (report.gone) TrashInfo::forgetItem(trashPath);
     return report;
 }
@@ -83,14 +91,17 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
     const OpenFolder to = OpenFolder::openChosen(destinationFolder);
     if (!to.isOpen()) return PutBack::Failed;
     const QByteArray toName = leafOf(destination);
-    if (::renameat2(from.folder.fd(), from.name.constData(), to.fd(), toName.constData(), RENAME_NOREPLACE) != 0) {
+    if (::renameat2(from.folder.fd(), from.name.constData(), to.fd(), toName.constData(), RENAME_NOREPLACE) !=
+        0) {
         const int error = errno;
         if (error == EEXIST) return PutBack::Taken;
-        if (error != EXDEV || !FsName::isPlain(trashPath) || !FsName::isPlain(destination)) return PutBack::Failed;
+        if (error != EXDEV || !FsName::isPlain(trashPath) || !FsName::isPlain(destination))
+            return PutBack::Failed;
         // Another file system: mv copies and removes, still never over what is there.
         const QString pid = QString::number(::getpid());
-        m_commands->moveNoReplace(QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(from.folder.fd()) + FsName::fromBytes(from.name),
-                                  QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(to.fd()) + FsName::fromBytes(toName));
+        m_commands->moveNoReplace(
+            QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(from.folder.fd()) + FsName::fromBytes(from.name),
+            QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(to.fd()) + FsName::fromBytes(toName));
         if (from.folder.has(from.name)) return to.has(toName) ? PutBack::Taken : PutBack::Failed;
     }
     TrashInfo::forgetItem(trashPath);
@@ -103,16 +114,17 @@ QString TrashItemActions::notPutBackText(const QList<NotPutBack>& items) {
         const QString name = FsName::displayText(item.name);
         const QString destination = FsName::displayText(item.destination);
         switch (item.reason) {
-        case PutBack::Taken:
-            lines << localized("\"%1\": something is already at %2.").arg(name, destination);
-            break;
-        case PutBack::Failed:
-            lines << localized("\"%1\": it could not be moved to %2.").arg(name, destination);
-            break;
-        case PutBack::Unknown:
-            lines << localized("\"%1\": where it came from is not known.").arg(name);
-            break;
-        case PutBack::Moved: break;
+            case PutBack::Taken:
+                lines << localized("\"%1\": something is already at %2.").arg(name, destination);
+                break;
+            case PutBack::Failed:
+                lines << localized("\"%1\": it could not be moved to %2.").arg(name, destination);
+                break;
+            case PutBack::Unknown:
+                lines << localized("\"%1\": where it came from is not known.").arg(name);
+                break;
+            case PutBack::Moved:
+                break;
         }
     }
     return lines.join(QLatin1Char('\n'));

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/fs/FsTree.h"
-
 #include <QList>
 #include <QString>
-
 #include <memory>
+
+#include "core/fs/FsTree.h"
 
 class SystemCommands;
 
@@ -14,12 +13,12 @@ class SystemCommands;
 /// and says what really happened. Putting back never replaces what is at the original place and
 /// never moves into a folder there.
 class TrashItemActions {
-public:
+  public:
     enum class PutBack {
-        Moved,     ///< the item is back at its original place
-        Unknown,   ///< no original place is known ("--"): left alone
-        Taken,     ///< something is already at the original place: left in the Trash
-        Failed,    ///< the move did not happen (rights, another volume's rules): left in the Trash
+        Moved,    ///< the item is back at its original place
+        Unknown,  ///< no original place is known ("--"): left alone
+        Taken,    ///< something is already at the original place: left in the Trash
+        Failed,   ///< the move did not happen (rights, another volume's rules): left in the Trash
     };
     struct NotPutBack {
         QString name;
@@ -27,7 +26,8 @@ public:
         PutBack reason;
     };
 
-    explicit TrashItemActions(std::shared_ptr<const SystemCommands> commands) : m_commands(std::move(commands)) {}
+    explicit TrashItemActions(std::shared_ptr<const SystemCommands> commands)
+        : m_commands(std::move(commands)) {}
 
     /// Removes the item (a link as a link, a folder with all below it); its info file goes once the
     /// item is gone. The report's `gone` says whether anything is left.
@@ -43,6 +43,6 @@ public:
     /// One text naming each item that was not put back and why, for the alert after the action.
     static QString notPutBackText(const QList<NotPutBack>& items);
 
-private:
+  private:
     std::shared_ptr<const SystemCommands> m_commands;
 };

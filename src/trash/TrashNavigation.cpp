@@ -1,11 +1,11 @@
 #include "TrashNavigation.h"
 
+#include <sys/stat.h>
+
 #include "TrashScanner.h"
 #include "core/FileUtilities.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
-
-#include <sys/stat.h>
 
 void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
     m_trashItems = items;
@@ -14,7 +14,8 @@ void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
     m_backVisible = false;
 }
 
-QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& folder, const FileUtilities& files) {
+QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& folder,
+                                                         const FileUtilities& files) {
     QList<CVTrashFileNode::Ptr> items;
     // Names inside an item are shown whole where the Trash hides nothing behind a leading dot.
     const bool wholeNames = files.paths() && files.paths()->layout() == Paths::Layout::Freedesktop;

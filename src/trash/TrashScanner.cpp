@@ -1,5 +1,10 @@
 #include "TrashScanner.h"
 
+#include <fcntl.h>
+
+#include <QSet>
+#include <QtConcurrent/QtConcurrentMap>
+
 #include "DirectorySizes.h"
 #include "PutBackReader.h"
 #include "TrashInfo.h"
@@ -8,21 +13,18 @@
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
 
-#include <QSet>
-
-#include <fcntl.h>
-#include <QtConcurrent/QtConcurrentMap>
-
 namespace {
 
 QDateTime modified(const struct stat& st) {
-    return QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000, Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000,
+                                          Qt::UTC);
 }
 
 }  // namespace
 
 TrashScanner::TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
-                           std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace)
+                           std::shared_ptr<TrashOrigPaths> origPaths,
+                           std::shared_ptr<const Workspace> workspace)
     : m_paths(std::move(paths)),
       m_files(std::move(files)),
       m_origPaths(std::move(origPaths)),
@@ -61,7 +63,8 @@ CVTrashFileNode::Ptr TrashScanner::nodeFor(const OpenFolder& folder, const FsEnt
 
 QStringList TrashScanner::scannedVolumes() const {
     QStringList volumes;
-    const QStringList all = m_workspace ? m_workspace->mountedLocalVolumePaths() : m_paths->mountedLocalVolumePaths();
+    const QStringList all =
+        m_workspace ? m_workspace->mountedLocalVolumePaths() : m_paths->mountedLocalVolumePaths();
     for (const QString& v : all)
         if (m_paths->visitsVolumeTrash(v)) volumes << v;
     return volumes;
@@ -85,7 +88,8 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
     const bool withInfo = m_paths->layout() == Paths::Layout::Freedesktop;
     // A volume's Trash must be the user's own all the way down; the home Trash only may not be
     // reached through a link.
-    const OpenFolder items = OpenFolder::open(folder, onVolume ? OwnerRule::ownedBy(m_paths->uid()) : OwnerRule::none());
+    const OpenFolder items =
+        OpenFolder::open(folder, onVolume ? OwnerRule::ownedBy(m_paths->uid()) : OwnerRule::none());
     if (!items.isOpen()) return;
     const QString trash = withInfo ? TrashInfo::trashFolderOfFiles(folder) : QString();
     // A volume's Trash keeps its own info files, relative to the volume.
@@ -95,7 +99,8 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
     // The home Trash's folders are measured once and then kept in its size cache.
     DirectorySizes sizes(trash);
     if (measuresInProcess) sizes.load();
-    const OpenFolder info = measuresInProcess ? OpenFolder::open(trash).child(QByteArray("info")) : OpenFolder();
+    const OpenFolder info =
+        measuresInProcess ? OpenFolder::open(trash).child(QByteArray("info")) : OpenFolder();
     QSet<QString> folders;
     struct Pending {
         CVTrashFileNode::Ptr node;
@@ -132,8 +137,8 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
         }
         if (withInfo) {
             // Every entry of "files/" is an item, hidden or not; its info file says where it goes.
-            node->theOrignalpath =
-                onVolume ? volumeOriginals.value(name, QStringLiteral("--")) : m_origPaths->getOrigFilePath(name);
+            node->theOrignalpath = onVolume ? volumeOriginals.value(name, QStringLiteral("--"))
+                                            : m_origPaths->getOrigFilePath(name);
         } else if (name.startsWith(QLatin1Char('.'))) {
             node->theFileName = name.mid(1);
             node->theOrignalpath = QStringLiteral("--");

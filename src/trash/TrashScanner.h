@@ -1,10 +1,9 @@
 #pragma once
 
-#include "CVTrashFileNode.h"
-
 #include <QList>
-
 #include <memory>
+
+#include "CVTrashFileNode.h"
 
 class FileUtilities;
 class OpenFolder;
@@ -23,7 +22,7 @@ struct TrashScanResult {
 /// record per top-level entry with its size, date, access text and put-back place. Runs on the
 /// calling thread (a worker); keeps no state between scans.
 class TrashScanner {
-public:
+  public:
     TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
                  std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace);
 
@@ -42,7 +41,7 @@ public:
     /// it leads to (and keeps its own `mode`); a link whose target is gone gives no record.
     static CVTrashFileNode::Ptr nodeFor(const OpenFolder& folder, const FsEntry& entry);
 
-private:
+  private:
     void scanFolder(const QString& folder, const QString& volume, TrashScanResult& result) const;
 
     std::shared_ptr<const Paths> m_paths;

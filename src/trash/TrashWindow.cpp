@@ -1,10 +1,5 @@
 #include "TrashWindow.h"
 
-#include "widgets/Images.h"
-#include "widgets/ProgressPanel.h"
-#include "widgets/TableTextStyle.h"
-#include "platform/Localized.h"
-
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +10,11 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include "platform/Localized.h"
+#include "widgets/Images.h"
+#include "widgets/ProgressPanel.h"
+#include "widgets/TableTextStyle.h"
 
 namespace {
 QProgressBar* spinner(QWidget* parent, const char* name) {

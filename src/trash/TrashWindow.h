@@ -15,7 +15,7 @@ class QTreeView;
 /// Trash in a second tab. Widgets only; TrashBrowser does the work.
 class TrashWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TrashWindow(QWidget* parent = nullptr);
 
     QTabWidget* tabs = nullptr;

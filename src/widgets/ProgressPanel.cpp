@@ -1,13 +1,13 @@
 #include "ProgressPanel.h"
 
-#include "platform/Localized.h"
-#include "platform/WorkProgress.h"
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+
+#include "platform/Localized.h"
+#include "platform/WorkProgress.h"
 
 ProgressPanel::ProgressPanel(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("actionProgressPanel"));

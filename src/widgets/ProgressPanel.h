@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <memory>
 
 class QLabel;
@@ -15,7 +14,7 @@ struct WorkProgress;
 /// has to reach the main thread to report. Hidden while nothing runs.
 class ProgressPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ProgressPanel(QWidget* parent = nullptr);
 
     /// Shows the panel for `progress`, `what` naming the work ("Deleting"); the Cancel button, which
@@ -27,11 +26,11 @@ public:
     /// Reads the counters now (a timer does it while tracking).
     void refresh();
 
-    QProgressBar* bar = nullptr;        ///< "actionProgress"
-    QLabel* label = nullptr;            ///< "actionProgressLabel"
+    QProgressBar* bar = nullptr;          ///< "actionProgress"
+    QLabel* label = nullptr;              ///< "actionProgressLabel"
     QPushButton* cancelButton = nullptr;  ///< "cancelActionButton"
 
-private:
+  private:
     void cancel();
 
     std::shared_ptr<WorkProgress> m_progress;

@@ -1,12 +1,12 @@
 #include "ProgressWindow.h"
 
-#include "ProgressPanel.h"
-
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include "ProgressPanel.h"
 
 namespace {
 constexpr int ShowAfterMs = 400;

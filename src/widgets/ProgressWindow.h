@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <memory>
 
 class ProgressPanel;
@@ -14,7 +13,7 @@ struct WorkProgress;
 /// does not flash a window; closing it leaves the work running.
 class ProgressWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     ProgressWindow(const QString& objectName, const QString& title, QWidget* parent = nullptr);
 
     /// Follows `progress`; `heading` says what runs, `what` names it in the counter line.
@@ -28,6 +27,6 @@ public:
     QLabel* headingLabel = nullptr;
     ProgressPanel* panel = nullptr;
 
-private:
+  private:
     QTimer* m_delay;
 };

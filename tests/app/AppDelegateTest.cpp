@@ -1,12 +1,4 @@
-#include "support/FixedSystemVersion.h"
-#include "app/AboutWindow.h"
-#include "app/GuideWindow.h"
-#include "app/FullDiskWindow.h"
-#include "app/MainWindow.h"
-#include "app/PopoverWindow.h"
-#include "app/StatusItem.h"
-#include "autoclean/PPopoverviewConterller.h"
-#include "support/AppFixture.h"
+#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QDir>
@@ -14,7 +6,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
+#include "app/AboutWindow.h"
+#include "app/FullDiskWindow.h"
+#include "app/GuideWindow.h"
+#include "app/MainWindow.h"
+#include "app/PopoverWindow.h"
+#include "app/StatusItem.h"
+#include "autoclean/PPopoverviewConterller.h"
+#include "support/AppFixture.h"
+#include "support/FixedSystemVersion.h"
 
 namespace {
 
@@ -65,9 +65,9 @@ TEST(Launch, StoredSettingsDriveTheCheckBoxesAndTheTaskBarMode) {
     };
     const Case cases[] = {
         {{}, {}, {}, {}, false, true, false},
-        {"yes", "NO", {}, {}, false, false, false},          // only exact "YES" counts
-        {"YES", "YES", "NO", {}, true, true, true},          // any stored value hides
-        {{}, {}, "YES", "YES", false, true, false},           // an agent start skips it
+        {"yes", "NO", {}, {}, false, false, false},  // only exact "YES" counts
+        {"YES", "YES", "NO", {}, true, true, true},  // any stored value hides
+        {{}, {}, "YES", "YES", false, true, false},  // an agent start skips it
     };
     for (const Case& c : cases) {
         AppFixture f;
@@ -181,21 +181,24 @@ TEST(Windows, PopoverIsBuiltOnDemandAndReleasedWhenClosed) {
 TEST(Probe, FullDiskWindowOnlyFromVersion15WhenTheRecordsCannotBeOpened) {
     {
         AppFixture f;
-        f.systemVersion = std::make_shared<FixedSystemVersion>(QMap<QString, int>{{"sysv", 0x10A0}, {"sys1", 10}, {"sys2", 15}, {"sys3", 0}});
+        f.systemVersion = std::make_shared<FixedSystemVersion>(
+            QMap<QString, int>{{"sysv", 0x10A0}, {"sys1", 10}, {"sys2", 15}, {"sys3", 0}});
         auto app = f.launch();
         EXPECT_EQ(app->macOsVer, 15);
         EXPECT_TRUE(app->fulldiskWindow->isVisible());
     }
     {
         AppFixture f;
-        f.systemVersion = std::make_shared<FixedSystemVersion>(QMap<QString, int>{{"sysv", 0x10A0}, {"sys1", 10}, {"sys2", 15}, {"sys3", 0}});
+        f.systemVersion = std::make_shared<FixedSystemVersion>(
+            QMap<QString, int>{{"sysv", 0x10A0}, {"sys1", 10}, {"sys2", 15}, {"sys3", 0}});
         f.sandbox.writeFile(f.paths->trashRecordsFile(), "Bud1");
         auto app = f.launch();
         EXPECT_FALSE(app->fulldiskWindow->isVisible());
     }
     {
         AppFixture f;
-        f.systemVersion = std::make_shared<FixedSystemVersion>(QMap<QString, int>{{"sysv", 0x1096}, {"sys1", 10}, {"sys2", 14}, {"sys3", 6}});
+        f.systemVersion = std::make_shared<FixedSystemVersion>(
+            QMap<QString, int>{{"sysv", 0x1096}, {"sys1", 10}, {"sys2", 14}, {"sys3", 6}});
         auto app = f.launch();
         EXPECT_EQ(app->macOsVer, 14);
         EXPECT_FALSE(app->fulldiskWindow->isVisible());

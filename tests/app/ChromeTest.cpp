@@ -1,21 +1,21 @@
-#include "app/ButtonDispatcher.h"
-#include "app/GuideWindow.h"
-#include "app/MainWindow.h"
-#include "widgets/PRCustomeWindow.h"
-#include "widgets/PRLeftTipButton.h"
-#include "widgets/QMHeaderView.h"
-#include "widgets/TableTextStyle.h"
-#include "platform/NotificationCenter.h"
-#include "support/AppFixture.h"
+#include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QStackedWidget>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 
-#include <gtest/gtest.h>
+#include "app/ButtonDispatcher.h"
+#include "app/GuideWindow.h"
+#include "app/MainWindow.h"
+#include "platform/NotificationCenter.h"
+#include "support/AppFixture.h"
+#include "widgets/PRCustomeWindow.h"
+#include "widgets/PRLeftTipButton.h"
+#include "widgets/QMHeaderView.h"
+#include "widgets/TableTextStyle.h"
 
 namespace {
 
@@ -25,9 +25,11 @@ TEST(PRLeftTipButton, PressPostsToObserversAndSendsNoActionOfItsOwn) {
     button.resize(180, 40);
     QObject observer;
     QList<QPair<QString, QObject*>> seen;
-    for (const char* name : {PRLeftTipButton::MouseDown, PRLeftTipButton::MouseEntered, PRLeftTipButton::MouseExited})
-        nc.addObserver(&observer, QLatin1String(name),
-                       [&](const NotificationCenter::Notification& n) { seen.append({n.name, n.object}); });
+    for (const char* name :
+         {PRLeftTipButton::MouseDown, PRLeftTipButton::MouseEntered, PRLeftTipButton::MouseExited})
+        nc.addObserver(&observer, QLatin1String(name), [&](const NotificationCenter::Notification& n) {
+            seen.append({n.name, n.object});
+        });
     QSignalSpy clicked(&button, &QAbstractButton::clicked);
     QSignalSpy pressed(&button, &QAbstractButton::pressed);
     button.show();
@@ -45,7 +47,9 @@ TEST(ButtonDispatcher, FirstMatchingRowRunsAndUnknownButtonsDoNothing) {
     PRLeftTipButton known(&nc, QStringLiteral("a")), unknown(&nc, QStringLiteral("b"));
     ButtonDispatcher dispatcher;
     QStringList ran;
-    dispatcher.addRow({&known, {{&known, QStringLiteral("connectdownbtn.png")}}, [&] { ran << "first"; },
+    dispatcher.addRow({&known,
+                       {{&known, QStringLiteral("connectdownbtn.png")}},
+                       [&] { ran << "first"; },
                        {{&known, QStringLiteral("connectnombtn.png")}}});
     dispatcher.addRow({&known, {}, [&] { ran << "second"; }, {}});
     EXPECT_TRUE(dispatcher.dispatch(&known));
@@ -99,8 +103,9 @@ TEST(MainWindow, ASectionIsOneCallAndItsButtonShowsItThroughTheDispatcher) {
     AppFixture f;
     auto app = f.launch();
     auto* page = new QLabel(QStringLiteral("page"));
-    PRLeftTipButton* button = app->window->addSection({QStringLiteral("demo"), QStringLiteral("Demo"),
-                                                       QStringLiteral("section-trash.png"), QStringLiteral("A page."), page});
+    PRLeftTipButton* button =
+        app->window->addSection({QStringLiteral("demo"), QStringLiteral("Demo"),
+                                 QStringLiteral("section-trash.png"), QStringLiteral("A page."), page});
     app->dispatcher().addRow({button, {}, [&] { app->window->showSection(QStringLiteral("demo")); }, {}});
     app->showMainWindow();
     EXPECT_FALSE(app->window->theConentView->isVisible());

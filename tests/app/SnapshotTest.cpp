@@ -1,18 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 
-#include <QDir>
-#include <QImage>
-#include <QFile>
-#include <QProcess>
-
-#include <gtest/gtest.h>
-
 namespace {
 
-const char* const kPictures[] = {"window", "guideWindow", "fulldiskWindow", "perfereceWindow", "aboutWindow", "baMenu",
-                                 "popover", "autoTrashWindow", "theTrashInfoWindow", "theTrashInfoWindow-tree",
-                                 "deleteProtectWindow", "theConfirmWindow", "eraseConfirmation"};
+const char* const kPictures[] = {"window",
+                                 "guideWindow",
+                                 "fulldiskWindow",
+                                 "perfereceWindow",
+                                 "aboutWindow",
+                                 "baMenu",
+                                 "popover",
+                                 "autoTrashWindow",
+                                 "theTrashInfoWindow",
+                                 "theTrashInfoWindow-tree",
+                                 "deleteProtectWindow",
+                                 "theConfirmWindow",
+                                 "eraseConfirmation"};
 
 // The program itself, started as a reviewer would: offscreen, on a sandbox, with a fresh store.
 void writeSnapshots(const TempRoot& root, const QString& layout, const QString& out) {
@@ -41,7 +51,8 @@ TEST(Snapshot, RefusesToRunWithoutASandbox) {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.file(QStringLiteral("config")));
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(CORVANE_PROGRAM_PATH), {QStringLiteral("--snapshot"), root.file(QStringLiteral("shots"))});
+    p.start(QStringLiteral(CORVANE_PROGRAM_PATH),
+            {QStringLiteral("--snapshot"), root.file(QStringLiteral("shots"))});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 2);
     EXPECT_FALSE(QFile::exists(root.file(QStringLiteral("shots"))));

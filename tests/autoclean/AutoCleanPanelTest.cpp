@@ -1,16 +1,4 @@
-#include "support/RecordingNotifications.h"
-#include "support/FixedClock.h"
-#include "support/ScriptedAlerts.h"
-#include "app/PopoverWindow.h"
-#include "autoclean/AutoCleanPolicy.h"
-#include "autoclean/AutoTrashWindow.h"
-#include "autoclean/PPopoverviewConterller.h"
-#include "platform/Alerts.h"
-#include "platform/Clock.h"
-#include "platform/Defaults.h"
-#include "platform/DesktopNotifications.h"
-#include "platform/LoginItems.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +9,19 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-#include <gtest/gtest.h>
+#include "app/PopoverWindow.h"
+#include "autoclean/AutoCleanPolicy.h"
+#include "autoclean/AutoTrashWindow.h"
+#include "autoclean/PPopoverviewConterller.h"
+#include "platform/Alerts.h"
+#include "platform/Clock.h"
+#include "platform/Defaults.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/LoginItems.h"
+#include "support/FixedClock.h"
+#include "support/RecordingNotifications.h"
+#include "support/ScriptedAlerts.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -134,9 +134,9 @@ TEST(AutoCleanPanel, SliderPositionsStoreThePiecewiseThresholdAndTheLabelAgrees)
         const char* label;
     };
     const Case cases[] = {
-        {0, 100000000, " 100.0MB"},      {1, 100000000, " 100.0MB"},       {5, 500000000, " 500.0MB"},
-        {15, 1500000000, " 1.5GB"},      {26, 5200000000ULL, " 5.2GB"},    {100, 99999997952ULL, " 100.0GB"},
-        {25, 2500000000ULL, " 2.5GB"},   {51, 25500000256ULL, " 25.5GB"},  {76, 76000002048ULL, " 76.0GB"},
+        {0, 100000000, " 100.0MB"},    {1, 100000000, " 100.0MB"},      {5, 500000000, " 500.0MB"},
+        {15, 1500000000, " 1.5GB"},    {26, 5200000000ULL, " 5.2GB"},   {100, 99999997952ULL, " 100.0GB"},
+        {25, 2500000000ULL, " 2.5GB"}, {51, 25500000256ULL, " 25.5GB"}, {76, 76000002048ULL, " 76.0GB"},
     };
     PanelRig r;
     auto p = r.panel();

@@ -1,6 +1,8 @@
-#include "support/RecordingNotifications.h"
-#include "support/FixedClock.h"
-#include "support/ScriptedAlerts.h"
+#include <gtest/gtest.h>
+
+#include <QTimeZone>
+#include <utility>
+
 #include "autoclean/AutoCleanConditions.h"
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/StoredAutoCleanConditions.h"
@@ -8,13 +10,10 @@
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
 #include "platform/DesktopNotifications.h"
+#include "support/FixedClock.h"
+#include "support/RecordingNotifications.h"
+#include "support/ScriptedAlerts.h"
 #include "support/TempRoot.h"
-
-#include <QTimeZone>
-
-#include <utility>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -121,9 +120,9 @@ TEST(AutoCleanTime, ElapsedEqualToThePeriodIsDueAndAClockSetBackIsNot) {
         {"Daily", 86399, false},
         {"Two Months", 5184000, true},
         {"Two Months", 5183999, false},
-        {"Daily", -3600, false},        // the clock was set back: counts as 0 seconds
-        {"Weekly", 0, true},            // unknown title: 0 seconds, due at every tick
-        {"Weekly", -86400 * 400, true}, // … even with a date in the future
+        {"Daily", -3600, false},         // the clock was set back: counts as 0 seconds
+        {"Weekly", 0, true},             // unknown title: 0 seconds, due at every tick
+        {"Weekly", -86400 * 400, true},  // … even with a date in the future
     };
     for (const Case& c : cases) {
         PolicyRig r;
@@ -261,7 +260,8 @@ TEST(AutoCleanNotification, AnnouncedOnlyWhenAnEmptyingReallyStarts) {
     r.startSucceeds = false;
     EXPECT_FALSE(r.policy.removeAllTrashFile());
     EXPECT_EQ(r.notes->posted().size(), 1);
-    EXPECT_EQ(DBusDesktopNotifications::actionPairs({"OK", "Later"}), QStringList({"ok", "OK", "later", "Later"}));
+    EXPECT_EQ(DBusDesktopNotifications::actionPairs({"OK", "Later"}),
+              QStringList({"ok", "OK", "later", "Later"}));
 }
 
 TEST(AutoCleanClean, NothingIsRecordedWhenNoEmptyingStarts) {
@@ -279,7 +279,8 @@ TEST(AutoCleanClean, NothingIsRecordedWhenNoEmptyingStarts) {
         bool runningAtTheTick;
         int asked, startsTried;
     };
-    for (const Case& c : {Case{"a pass under way", true, 0, 0}, Case{"a pass begun during the question", false, 1, 1}}) {
+    for (const Case& c :
+         {Case{"a pass under way", true, 0, 0}, Case{"a pass begun during the question", false, 1, 1}}) {
         PolicyRig r;
         r.conditions.date = r.conditions.storage = true;
         r.conditions.period = QStringLiteral("Daily");

@@ -1,9 +1,9 @@
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
 
 #include <QProcess>
 
-#include <gtest/gtest.h>
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ CliRun cli(const QStringList& args, const QString& root = QString()) {
     }
     p.start(QStringLiteral(CORVANE_CLI_PATH), args);
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 TEST(CorvaneCli, VersionHelpAndBadArguments) {
@@ -50,8 +51,10 @@ TEST(CorvaneCli, SizeReportsBytesSizeTextAndAccessText) {
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].startsWith(QLatin1String("1500\t1.50KB\t")));
-    EXPECT_TRUE(lines[0].endsWith(QString(file).replace(QLatin1Char('\t'), QLatin1String("\\t"))));  // escaped
-    EXPECT_TRUE(lines[1].contains(QLatin1String("\t493(drwxrxrx)\t")) || lines[1].contains(QLatin1String("(drwx")));
+    EXPECT_TRUE(
+        lines[0].endsWith(QString(file).replace(QLatin1Char('\t'), QLatin1String("\\t"))));  // escaped
+    EXPECT_TRUE(lines[1].contains(QLatin1String("\t493(drwxrxrx)\t")) ||
+                lines[1].contains(QLatin1String("(drwx")));
     EXPECT_TRUE(r.err.contains(QLatin1String("no such file or folder")));
 }
 
@@ -66,7 +69,8 @@ CliRun cliIn(const QString& folder, const QStringList& args) {
     p.start(QStringLiteral(CORVANE_CLI_PATH), args);
     p.closeWriteChannel();
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 TEST(CorvaneCli, OptionsComeBeforeThePathsAndDoubleDashEndsThem) {
@@ -77,12 +81,12 @@ TEST(CorvaneCli, OptionsComeBeforeThePathsAndDoubleDashEndsThem) {
     };
     const QStringList all{"--", "-y", "victim"};
     const Case cases[] = {
-        {{"erase", "victim", "-y"}, 1, all},                   // a path named "-y" answers nothing
+        {{"erase", "victim", "-y"}, 1, all},  // a path named "-y" answers nothing
         {{"erase", "victim", "--yes"}, 1, all},
-        {{"erase", "--", "-y"}, 1, all},                       // asked, and declined
-        {{"erase", "-y", "victim"}, 0, {"--", "-y"}},          // an option, before the paths
-        {{"-y", "erase", "victim"}, 0, {"--", "-y"}},          // … or before the verb
-        {{"--yes", "erase", "--", "-y", "--"}, 0, {"victim"}}, // after "--", "--" is a path too
+        {{"erase", "--", "-y"}, 1, all},                        // asked, and declined
+        {{"erase", "-y", "victim"}, 0, {"--", "-y"}},           // an option, before the paths
+        {{"-y", "erase", "victim"}, 0, {"--", "-y"}},           // … or before the verb
+        {{"--yes", "erase", "--", "-y", "--"}, 0, {"victim"}},  // after "--", "--" is a path too
         {{"erase", "--bogus", "victim"}, 2, all},
         {{"--bogus", "erase", "victim"}, 2, all},
     };

@@ -1,15 +1,14 @@
 // corvane-cli on a freedesktop home: the layout it picks when CORVANE_LAYOUT is not set.
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <cstdio>
+
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -25,29 +24,24 @@ struct LinuxCli {
         QString out;
         QString err;
     };
-    Result run(const QStringList& args) const {
+    Result run(const QStringList& args) const { return start(QStringLiteral(CORVANE_CLI_PATH), args); }
+    Result start(const QString& program, const QStringList& args) const {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("CORVANE_LAYOUT"));
         env.insert(QStringLiteral("CORVANE_ROOT"), root.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.path() + QStringLiteral("/config"));
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(CORVANE_CLI_PATH), args);
+        p.start(program, args);
         p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
     static QStringList left(const QString& folder) { return sortedEntries(folder); }
     /// Runs corvane-cli through the shell, so `script` can build arguments byte by byte ("$0" is it).
     Result runShell(const QString& script) const {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("CORVANE_LAYOUT"));
-        env.insert(QStringLiteral("CORVANE_ROOT"), root.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.path() + QStringLiteral("/config"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral(CORVANE_CLI_PATH)});
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"), script, QStringLiteral(CORVANE_CLI_PATH)});
     }
 };
 
@@ -65,8 +59,9 @@ TEST(FreedesktopCli, NamesThatAreNotUtf8AreShownEscapedAndReachTheFilesWhole) {
     EXPECT_TRUE(listed.out.contains("caf\\xE9.txt")) << qPrintable(listed.out);
     // Deleted by its name, erased by its path, each given as raw bytes.
     EXPECT_EQ(c.runShell(R"sh(exec "$0" --yes trash delete "$(printf 'caf\351.txt')")sh").status, 0);
-    const auto erased = c.runShell(QStringLiteral(R"sh(exec "$0" --yes erase -- "%1/$(printf 'erase \377')")sh")
-                                       .arg(QFile::decodeName(trashFiles)));
+    const auto erased =
+        c.runShell(QStringLiteral(R"sh(exec "$0" --yes erase -- "%1/$(printf 'erase \377')")sh")
+                       .arg(QFile::decodeName(trashFiles)));
     EXPECT_EQ(erased.status, 0) << qPrintable(erased.err);
     struct stat st;
     EXPECT_NE(::lstat((trashFiles + "/caf\xe9.txt").constData(), &st), 0);
@@ -77,7 +72,8 @@ TEST(FreedesktopCli, ListsPutsBackDeletesAndEmptiesKeepingInfoFilesInStep) {
     LinuxCli c;
     const auto list = c.run({"trash", "list"});
     ASSERT_EQ(list.status, 0) << qPrintable(list.err);
-    EXPECT_TRUE(list.out.contains("notes.2.txt\t12.00bytes\t12\t420(rwrr)\t" + c.home + "/Documents/notes.txt\t"));
+    EXPECT_TRUE(
+        list.out.contains("notes.2.txt\t12.00bytes\t12\t420(rwrr)\t" + c.home + "/Documents/notes.txt\t"));
     EXPECT_TRUE(list.out.contains(".bashrc.old\t"));
     EXPECT_TRUE(list.out.contains("lost-record.log\t26.00bytes\t26\t420(rwrr)\t--\t"));
     EXPECT_TRUE(list.out.contains("slides.pdf\t6.00bytes\t6\t420(rwrr)\t" + c.root.path() + "/media/"));
@@ -98,8 +94,8 @@ TEST(FreedesktopCli, ListsPutsBackDeletesAndEmptiesKeepingInfoFilesInStep) {
     EXPECT_TRUE(c.left(c.trash + "/info").isEmpty());  // the orphaned record went too
     EXPECT_FALSE(QFile::exists(c.trash + "/directorysizes"));
     EXPECT_TRUE(QFile::exists(c.home + "/Desktop/todo.txt"));
-    const QString usbTrash = c.root.path() + "/media/" + c.sandbox.linuxPaths()->loginName() + "/USB/.Trash-" +
-                             QString::number(c.sandbox.linuxPaths()->uid());
+    const QString usbTrash = c.root.path() + "/media/" + c.sandbox.linuxPaths()->loginName() +
+                             "/USB/.Trash-" + QString::number(c.sandbox.linuxPaths()->uid());
     EXPECT_EQ(c.left(usbTrash + "/files"), QStringList{"Old backups"});
     EXPECT_EQ(c.left(usbTrash + "/info"), QStringList{"Old backups.trashinfo"});
     EXPECT_TRUE(c.run({"trash", "list"}).out.startsWith("Old backups\t"));

@@ -1,7 +1,4 @@
-#include "platform/Defaults.h"
-#include "support/DSStoreWriter.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QJsonArray>
@@ -9,7 +6,10 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include <gtest/gtest.h>
+#include "platform/Defaults.h"
+#include "support/DSStoreWriter.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -30,7 +30,8 @@ Cli run(const QString& root, const QStringList& args, const QByteArray& input = 
     p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 struct CliSandbox {
@@ -44,8 +45,10 @@ struct CliSandbox {
         sandbox.writeFile(trash + "/Folder/inner.txt", "inner");
         sandbox.writeFile(root.path() + "/Volumes/USB/.Trashes/501/usb.txt", "usb");
         DSStoreWriter records;
-        records.add(QStringLiteral("a.txt"), QStringLiteral("Users/") + sandbox.paths().loginName() + "/Desktop/");
-        records.add(QStringLiteral("Folder"), QStringLiteral("Users/") + sandbox.paths().loginName() + "/Work/");
+        records.add(QStringLiteral("a.txt"),
+                    QStringLiteral("Users/") + sandbox.paths().loginName() + "/Desktop/");
+        records.add(QStringLiteral("Folder"),
+                    QStringLiteral("Users/") + sandbox.paths().loginName() + "/Work/");
         records.write(sandbox.paths().trashRecordsFile());
     }
 };

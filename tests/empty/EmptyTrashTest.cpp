@@ -1,5 +1,15 @@
-#include "widgets/ProgressPanel.h"
-#include "widgets/ProgressWindow.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
 #include "empty/EmptyController.h"
 #include "erase/EraseController.h"
 #include "erase/OverwriteReach.h"
@@ -11,18 +21,8 @@
 #include "trash/TrashBrowser.h"
 #include "trash/TrashTableModel.h"
 #include "trash/TrashWindow.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "widgets/ProgressPanel.h"
+#include "widgets/ProgressWindow.h"
 
 namespace {
 
@@ -55,7 +55,8 @@ TEST(EmptyTrash, ConfirmedPassEmptiesAndThePermissionAlertStartsTheHelper) {
     EXPECT_EQ(helperStarts, 1);
     ASSERT_EQ(f.alerts->asked().size(), 3);
     EXPECT_EQ(f.alerts->asked()[1].defaultButton, QStringLiteral(" Empty Trash "));
-    EXPECT_TRUE(f.alerts->asked()[2].message.startsWith(QLatin1String("The current user does not have permission")));
+    EXPECT_TRUE(
+        f.alerts->asked()[2].message.startsWith(QLatin1String("The current user does not have permission")));
     EXPECT_TRUE(QFile::exists(outside));
 }
 

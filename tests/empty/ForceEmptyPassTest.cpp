@@ -1,24 +1,24 @@
-#include "support/RecordingTasks.h"
-#include "support/ScriptedAlerts.h"
-#include "empty/EmptyController.h"
-#include "empty/ForceEmptyPass.h"
-#include "platform/Alerts.h"
-#include "platform/WorkProgress.h"
-#include "platform/SystemCommands.h"
-#include "platform/Tasks.h"
-#include "platform/Workspace.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
-#include "support/DSStoreWriter.h"
-#include "trash/PutBackReader.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "empty/EmptyController.h"
+#include "empty/ForceEmptyPass.h"
+#include "platform/Alerts.h"
+#include "platform/SystemCommands.h"
+#include "platform/Tasks.h"
+#include "platform/WorkProgress.h"
+#include "platform/Workspace.h"
+#include "support/DSStoreWriter.h"
+#include "support/RecordingTasks.h"
+#include "support/SandboxBuilder.h"
+#include "support/ScriptedAlerts.h"
+#include "support/TempRoot.h"
+#include "trash/PutBackReader.h"
 
 namespace {
 
@@ -39,7 +39,9 @@ struct PassFixture {
     int run() {
         ForceEmptyPass::Hooks hooks;
         hooks.hasRules = [this] { return rules; };
-        hooks.isProtected = [this](const QString& p) { return protectedNames.contains(QFileInfo(p).fileName()); };
+        hooks.isProtected = [this](const QString& p) {
+            return protectedNames.contains(QFileInfo(p).fileName());
+        };
         hooks.permissionAlert = [this] { ++alerts; };
         hooks.finished = [this] { finished = true; };
         ForceEmptyPass pass(paths, commands, origPaths, std::make_shared<Workspace>(paths), hooks);
@@ -146,7 +148,8 @@ TEST(EmptyController, APassOnTheWorkerCountsEntriesAndACancelStopsItBetweenThem)
     PassFixture f;
     for (int i = 0; i < 20; ++i) f.sandbox.writeFile(f.trash + QStringLiteral("/f%1.txt").arg(i), "x");
     auto alerts = std::make_shared<ScriptedAlerts>();
-    EmptyController controller(f.paths, f.commands, f.origPaths, std::make_shared<Workspace>(f.paths), alerts);
+    EmptyController controller(f.paths, f.commands, f.origPaths, std::make_shared<Workspace>(f.paths),
+                               alerts);
     EmptyController::Protection protection;
     int checked = 0;
     protection.isProtected = [&](const QString&) {

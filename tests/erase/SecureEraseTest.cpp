@@ -1,5 +1,15 @@
-#include "widgets/ProgressPanel.h"
-#include "widgets/ProgressWindow.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
 #include "empty/EmptyController.h"
 #include "erase/EraseController.h"
 #include "erase/OverwriteReach.h"
@@ -11,18 +21,8 @@
 #include "trash/TrashBrowser.h"
 #include "trash/TrashTableModel.h"
 #include "trash/TrashWindow.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "widgets/ProgressPanel.h"
+#include "widgets/ProgressWindow.h"
 
 namespace {
 
@@ -57,8 +57,13 @@ TEST(SecureErase, PanelAndDropsConfirmWithTheListText) {
 
 TEST(SecureErase, TheCopyOnWriteWarningShowsOnceAfterTheFirstErase) {
     struct OnBtrfs {
-        OnBtrfs() { OverwriteReach::setTypeLookup([](const QString&) { return 0x9123683Eu; }); }
-        ~OnBtrfs() { OverwriteReach::setTypeLookup({}); OverwriteReach::resetWarning(); }
+        OnBtrfs() {
+            OverwriteReach::setTypeLookup([](const QString&) { return 0x9123683Eu; });
+        }
+        ~OnBtrfs() {
+            OverwriteReach::setTypeLookup({});
+            OverwriteReach::resetWarning();
+        }
     } btrfs;
     OverwriteReach::resetWarning();
     AppFixture f;
@@ -84,7 +89,8 @@ TEST(SecureErase, TheProgressWindowFollowsAnEraseAndItsCancelStopsIt) {
     AppFixture f;
     QStringList chosen;
     for (const char* folder : {"pick/one", "pick/two", "pick/three"}) {
-        for (int i = 0; i < 500; ++i) f.sandbox.writeFile(QStringLiteral("%1/f%2").arg(folder).arg(i), "secret");
+        for (int i = 0; i < 500; ++i)
+            f.sandbox.writeFile(QStringLiteral("%1/f%2").arg(folder).arg(i), "secret");
         chosen << f.root.file(folder);
     }
     auto app = f.launch();

@@ -1,18 +1,17 @@
-#include "support/RecordingTasks.h"
-#include "erase/SecureEraser.h"
-#include "platform/SystemCommands.h"
-#include "platform/Tasks.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
-
-#include <gtest/gtest.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <vector>
+
+#include "erase/SecureEraser.h"
+#include "platform/SystemCommands.h"
+#include "platform/Tasks.h"
+#include "support/RecordingTasks.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -49,7 +48,7 @@ TEST(SecureEraser, ListTextPutsEachPathOnItsOwnLine) {
 
 TEST(SecureEraser, EveryFileBelowAFolderIsOverwrittenHiddenOnesIncluded) {
     EraseFixture f;
-    const QString folder = f.sandbox.writeFile("chosen/.secret", "top secret") .section('/', 0, -2);
+    const QString folder = f.sandbox.writeFile("chosen/.secret", "top secret").section('/', 0, -2);
     f.sandbox.writeFile("chosen/sub/a.txt", "plain text");
     f.sandbox.writeFile("chosen/sub/.b", "hidden b");
     const QString w1 = f.witness(folder + "/.secret");
@@ -59,7 +58,8 @@ TEST(SecureEraser, EveryFileBelowAFolderIsOverwrittenHiddenOnesIncluded) {
     EXPECT_FALSE(QFileInfo::exists(folder));
     for (const QString& w : {w1, w2, w3}) {
         const QByteArray after = contents(w);
-        EXPECT_FALSE(after.contains("secret") || after.contains("plain") || after.contains("hidden")) << qPrintable(w);
+        EXPECT_FALSE(after.contains("secret") || after.contains("plain") || after.contains("hidden"))
+            << qPrintable(w);
         EXPECT_FALSE(after.isEmpty());
     }
     EXPECT_TRUE(f.tasks->calls().isEmpty());  // done in-process, no command re-resolves the path

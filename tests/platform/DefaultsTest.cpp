@@ -1,16 +1,14 @@
-#include "platform/Defaults.h"
-#include "support/TempRoot.h"
-
-#include <QDir>
-#include <QFile>
-
-#include <functional>
-#include <string>
-
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <functional>
+#include <string>
+
+#include "platform/Defaults.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -177,7 +175,8 @@ TEST(Defaults, AStoreThatCantBeReadIsReportedOnceNeverWrittenOverAndEachWriteTel
          [](const QString& f) { ::chmod(QFile::encodeName(f).constData(), 0600); }},
     };
     for (const Case& c : cases) {
-        if (std::string(c.what) == "no read permission" && ::geteuid() == 0) continue;  // root reads it anyway
+        if (std::string(c.what) == "no read permission" && ::geteuid() == 0)
+            continue;  // root reads it anyway
         TempRoot root;
         const QString file = root.file(QStringLiteral("Corvane.conf"));
         if (!c.afterAWrite) c.breakIt(file);

@@ -1,12 +1,4 @@
-#include "support/RecordingTasks.h"
-#include "support/FixedSystemVersion.h"
-#include "platform/Appearance.h"
-#include "platform/LoginItems.h"
-#include "platform/MainThread.h"
-#include "platform/NotificationCenter.h"
-#include "platform/SystemVersion.h"
-#include "platform/Tasks.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +6,15 @@
 #include <QFile>
 #include <QThread>
 
-#include <gtest/gtest.h>
+#include "platform/Appearance.h"
+#include "platform/LoginItems.h"
+#include "platform/MainThread.h"
+#include "platform/NotificationCenter.h"
+#include "platform/SystemVersion.h"
+#include "platform/Tasks.h"
+#include "support/FixedSystemVersion.h"
+#include "support/RecordingTasks.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -65,15 +65,18 @@ TEST(LoginItems, AddingWritesOneEntryAndRemovingRemovesEveryEntryForTheProgram) 
     // Entries made elsewhere that start the same program, and one that does not.
     writeEntry(autostart + QStringLiteral("/corvane-old.desktop"), LoginItems::execForProgram(program));
     writeEntry(autostart + QStringLiteral("/other.desktop"), QStringLiteral("/usr/bin/other --flag"));
-    writeEntry(autostart + QStringLiteral("/Corvane copy.desktop"), LoginItems::execForProgram(program) + " --hidden");
+    writeEntry(autostart + QStringLiteral("/Corvane copy.desktop"),
+               LoginItems::execForProgram(program) + " --hidden");
     items.deleteAppFromLoginItem();
     EXPECT_EQ(QDir(autostart).entryList(QDir::Files), QStringList{"other.desktop"});
 }
 
 TEST(LoginItems, ExecQuotingRoundTrips) {
-    for (const QString& p : {QStringLiteral("/opt/Corvane"), QStringLiteral("/home/a b/100% \"x\"/$HOME\\Corvane")})
+    for (const QString& p :
+         {QStringLiteral("/opt/Corvane"), QStringLiteral("/home/a b/100% \"x\"/$HOME\\Corvane")})
         EXPECT_EQ(LoginItems::programOfExec(LoginItems::execForProgram(p)), p);
-    EXPECT_EQ(LoginItems::programOfExec(QStringLiteral("/usr/bin/corvane %U")), QStringLiteral("/usr/bin/corvane"));
+    EXPECT_EQ(LoginItems::programOfExec(QStringLiteral("/usr/bin/corvane %U")),
+              QStringLiteral("/usr/bin/corvane"));
 }
 
 TEST(Appearance, DesktopSettingsMapToTheInterfaceStyle) {
@@ -142,8 +145,10 @@ TEST(Tasks, ACommandPastItsTimeLimitIsStoppedAndItsOutcomeIsUnknown) {
     EXPECT_FALSE(stuck.finished());
     // A limit given with the call wins over the object's.
     tasks.setTimeLimit(Tasks::DefaultTimeLimit);
-    EXPECT_TRUE(tasks.run(QStringLiteral("sleep"), {QStringLiteral("30")}, std::chrono::milliseconds(300)).timedOut);
-    const TaskResult quick = tasks.run(QStringLiteral("/bin/echo"), {QStringLiteral("done")}, std::chrono::seconds(30));
+    EXPECT_TRUE(
+        tasks.run(QStringLiteral("sleep"), {QStringLiteral("30")}, std::chrono::milliseconds(300)).timedOut);
+    const TaskResult quick =
+        tasks.run(QStringLiteral("/bin/echo"), {QStringLiteral("done")}, std::chrono::seconds(30));
     EXPECT_TRUE(quick.finished());
     EXPECT_EQ(quick.standardOutput, QByteArray("done\n"));
 }
@@ -156,7 +161,8 @@ TEST(Appearance, TheGnomeSettingIsAskedInTheBackgroundWhileTheLastAnswerIsUsed) 
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\nsleep 0.3\necho \"'prefer-dark'\"\n");
     script.close();
-    ASSERT_TRUE(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    ASSERT_TRUE(
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(root.file(QStringLiteral("bin"))) + ':' + path);
     qunsetenv("CORVANE_APPEARANCE");
@@ -171,9 +177,8 @@ TEST(Appearance, TheGnomeSettingIsAskedInTheBackgroundWhileTheLastAnswerIsUsed) 
 
 TEST(MainThread, WorkerHandsBackAndWaits) {
     bool ranOnMain = false;
-    QThread* worker = QThread::create([&] {
-        MainThread::runAndWait([&] { ranOnMain = MainThread::isMainThread(); });
-    });
+    QThread* worker =
+        QThread::create([&] { MainThread::runAndWait([&] { ranOnMain = MainThread::isMainThread(); }); });
     worker->start();
     while (!worker->isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     worker->wait();

@@ -1,15 +1,14 @@
-#include "platform/MainThread.h"
-#include "platform/Worker.h"
+#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QThread>
-
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <memory>
+
+#include "platform/MainThread.h"
+#include "platform/Worker.h"
 
 namespace {
 
@@ -24,16 +23,16 @@ bool waitUntil(Pred done, int ms = 20000) {
 
 // Collects what is logged while it lives.
 class LogCapture {
-public:
+  public:
     LogCapture() {
         s_lines.clear();
-        m_previous =
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { s_lines << m; });
+        m_previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& m) { s_lines << m; });
     }
     ~LogCapture() { qInstallMessageHandler(m_previous); }
     const QStringList& lines() const { return s_lines; }
 
-private:
+  private:
     static inline QStringList s_lines;
     QtMessageHandler m_previous;
 };
@@ -86,7 +85,11 @@ TEST(Worker, OneAtATimeRefusesAndLogsASecondRequestUntilTheFirstIsHandedBack) {
     auto gate = std::make_shared<std::atomic_bool>(false);
     int done = 0;
     for (int i = 0; i < 2; ++i)
-        ASSERT_TRUE(overlapping.start([gate] { while (!*gate) QThread::msleep(2); }, [&] { ++done; }));
+        ASSERT_TRUE(overlapping.start(
+            [gate] {
+                while (!*gate) QThread::msleep(2);
+            },
+            [&] { ++done; }));
     *gate = true;
     EXPECT_TRUE(waitUntil([&] { return done == 2; }));
 }

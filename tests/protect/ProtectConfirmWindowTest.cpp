@@ -1,6 +1,14 @@
-#include "support/RecordingWorkspace.h"
-#include "support/RecordingTasks.h"
-#include "support/ScriptedAlerts.h"
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
@@ -13,20 +21,12 @@
 #include "protect/ProtectedItems.h"
 #include "protect/ProtectionRules.h"
 #include "support/DSStoreWriter.h"
+#include "support/RecordingTasks.h"
+#include "support/RecordingWorkspace.h"
 #include "support/SandboxBuilder.h"
+#include "support/ScriptedAlerts.h"
 #include "support/TempRoot.h"
 #include "trash/PutBackReader.h"
-
-#include <QCheckBox>
-#include <QFile>
-#include <QImage>
-#include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QToolButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -44,7 +44,8 @@ struct ConfirmRig {
     QString trash = paths->userTrash();
     std::shared_ptr<ScriptedAlerts> alerts = std::make_shared<ScriptedAlerts>();
     std::shared_ptr<RecordingWorkspace> workspace = std::make_shared<RecordingWorkspace>(paths);
-    std::shared_ptr<SystemCommands> commands = std::make_shared<SystemCommands>(std::make_shared<RecordingTasks>());
+    std::shared_ptr<SystemCommands> commands =
+        std::make_shared<SystemCommands>(std::make_shared<RecordingTasks>());
     NotificationCenter nc;
     DSStoreWriter records;
     std::unique_ptr<ProtectConfirmWindow> window;
@@ -150,7 +151,8 @@ TEST(ProtectConfirmWindow, DeleteRemovesTheMarkedEntriesAndNothingElse) {
     r.mark(3);
     r.clickAndWait(r.window->deleteButton);
     EXPECT_EQ(r.listedNames(), QStringList{"b.psd"});
-    for (const char* gone : {"-rf.psd", "Album.psd", "a.psd"}) EXPECT_FALSE(QFile::exists(r.inTrash(gone))) << gone;
+    for (const char* gone : {"-rf.psd", "Album.psd", "a.psd"})
+        EXPECT_FALSE(QFile::exists(r.inTrash(gone))) << gone;
     EXPECT_TRUE(QFile::exists(r.inTrash("b.psd")));
 
     r.click(r.window->selectAllCheckBox);  // off

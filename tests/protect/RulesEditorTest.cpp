@@ -1,13 +1,4 @@
-#include "support/ScriptedAlerts.h"
-#include "widgets/PRLeftTipButton.h"
-#include "platform/Alerts.h"
-#include "platform/Defaults.h"
-#include "platform/NotificationCenter.h"
-#include "protect/DeleteProtectWindow.h"
-#include "protect/PPopoverWindowConterller.h"
-#include "protect/ProtectionRules.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
@@ -15,10 +6,18 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+
+#include "platform/Alerts.h"
+#include "platform/Defaults.h"
+#include "platform/NotificationCenter.h"
+#include "protect/DeleteProtectWindow.h"
+#include "protect/PPopoverWindowConterller.h"
+#include "protect/ProtectionRules.h"
+#include "support/SandboxBuilder.h"
+#include "support/ScriptedAlerts.h"
+#include "support/TempRoot.h"
+#include "widgets/PRLeftTipButton.h"
 
 namespace {
 
@@ -44,7 +43,8 @@ struct EditorRig {
     std::shared_ptr<ScriptedAlerts> alerts = std::make_shared<ScriptedAlerts>();
 
     void open() {
-        editor = std::make_unique<PPopoverWindowConterller>(std::make_shared<ProtectionRules>(defaults), &nc, paths);
+        editor = std::make_unique<PPopoverWindowConterller>(std::make_shared<ProtectionRules>(defaults), &nc,
+                                                            paths);
         editor->setAlerts(alerts);
         editor->setFolderChooser([this](QWidget* parent, const QString& start) {
             chooserParent = parent;
@@ -59,7 +59,9 @@ struct EditorRig {
         editor.reset();
     }
     void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    QStringList stored(const char* key) const { return Defaults(settings).stringArrayForKey(QLatin1String(key)); }
+    QStringList stored(const char* key) const {
+        return Defaults(settings).stringArrayForKey(QLatin1String(key));
+    }
     void storeBehindItsBack(const char* key, const QStringList& value) const {
         Defaults other(settings);
         other.setStringArray(QLatin1String(key), value);

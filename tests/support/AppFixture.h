@@ -1,11 +1,7 @@
 #pragma once
 
-#include "support/RecordingWorkspace.h"
-#include "support/RecordingTasks.h"
-#include "support/FixedClock.h"
-#include "support/RecordingAuthorization.h"
-#include "support/FixedAppearance.h"
-#include "support/ScriptedAlerts.h"
+#include <memory>
+
 #include "app/AppDelegate.h"
 #include "platform/Alerts.h"
 #include "platform/Appearance.h"
@@ -16,10 +12,14 @@
 #include "platform/SystemVersion.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
+#include "support/FixedAppearance.h"
+#include "support/FixedClock.h"
+#include "support/RecordingAuthorization.h"
+#include "support/RecordingTasks.h"
+#include "support/RecordingWorkspace.h"
 #include "support/SandboxBuilder.h"
+#include "support/ScriptedAlerts.h"
 #include "support/TempRoot.h"
-
-#include <memory>
 
 /// A sandbox root, a settings file and doubles for everything that would leave the sandbox.
 struct AppFixture {
@@ -35,8 +35,8 @@ struct AppFixture {
     std::shared_ptr<RecordingAuthorization> authorization = std::make_shared<RecordingAuthorization>();
     std::shared_ptr<SystemVersion> systemVersion = std::make_shared<SystemVersion>();
     QString settingsFile = root.file(QStringLiteral("config/Corvane/Corvane.conf"));
-    std::shared_ptr<LoginItems> loginItems =
-        std::make_shared<LoginItems>(root.file(QStringLiteral("config/autostart")), root.file(QStringLiteral("bin/Corvane")));
+    std::shared_ptr<LoginItems> loginItems = std::make_shared<LoginItems>(
+        root.file(QStringLiteral("config/autostart")), root.file(QStringLiteral("bin/Corvane")));
 
     std::shared_ptr<Defaults> defaults() {
         if (!m_defaults) m_defaults = std::make_shared<Defaults>(settingsFile);
@@ -68,6 +68,6 @@ struct AppFixture {
         return app;
     }
 
-private:
+  private:
     std::shared_ptr<Defaults> m_defaults;
 };

@@ -1,11 +1,5 @@
 #include "HostileFs.h"
 
-#include "core/fs/FsName.h"
-
-#include <QCryptographicHash>
-#include <QFile>
-#include <QList>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -13,7 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QList>
 #include <algorithm>
+
+#include "core/fs/FsName.h"
 
 namespace HostileFs {
 
@@ -22,7 +21,8 @@ Swapper::Swapper(const QString& a, const QString& b) {
     const QByteArray pb = QFile::encodeName(b);
     m_thread = std::thread([this, pa, pb] {
         while (!m_stop.load())
-            if (::renameat2(AT_FDCWD, pa.constData(), AT_FDCWD, pb.constData(), RENAME_EXCHANGE) == 0) ++m_swaps;
+            if (::renameat2(AT_FDCWD, pa.constData(), AT_FDCWD, pb.constData(), RENAME_EXCHANGE) == 0)
+                ++m_swaps;
     });
 }
 
@@ -54,7 +54,8 @@ void digestAt(int folder, const QByteArray& relative, QCryptographicHash& hash) 
             const int fd = ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW);
             if (fd >= 0) {
                 int flags = 0;
-                if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) hash.addData(QByteArray::number(flags & (FS_IMMUTABLE_FL | FS_APPEND_FL)));
+                if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0)
+                    hash.addData(QByteArray::number(flags & (FS_IMMUTABLE_FL | FS_APPEND_FL)));
                 char buffer[65536];
                 ssize_t n;
                 while ((n = ::read(fd, buffer, sizeof buffer)) > 0) hash.addData(QByteArrayView(buffer, n));

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <atomic>
 #include <thread>
 
@@ -12,7 +11,7 @@ namespace HostileFs {
 /// Swaps two entries of one folder (a real folder and a link, say) with renameat2(RENAME_EXCHANGE)
 /// in a loop on a thread of its own, from construction until destruction.
 class Swapper {
-public:
+  public:
     Swapper(const QString& a, const QString& b);
     ~Swapper();
     Swapper(const Swapper&) = delete;
@@ -20,7 +19,7 @@ public:
     /// How many exchanges succeeded so far.
     int swaps() const { return m_swaps.load(); }
 
-private:
+  private:
     std::atomic_bool m_stop{false};
     std::atomic_int m_swaps{0};
     std::thread m_thread;

@@ -1,23 +1,23 @@
 #pragma once
 
-#include "platform/Authorization.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
+#include "platform/Authorization.h"
+
 /// Starts nothing: records each program and answers with the outcome the test chose, queued on
 /// the main thread as the real start would.
 class RecordingAuthorization : public Authorization {
-public:
+  public:
     void setOutcome(Outcome outcome) { m_outcome = outcome; }
     const QStringList& startedPrograms() const { return m_programs; }
 
-protected:
+  protected:
     void start(const QString& program, Done done) override;
 
-private:
+  private:
     Outcome m_outcome = Outcome::Started;
     QStringList m_programs;
 };

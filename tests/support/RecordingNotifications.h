@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/DesktopNotifications.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include "platform/DesktopNotifications.h"
+
 /// Posts nothing and remembers what it was asked. For tests and the snapshot mode.
 class RecordingNotifications : public DesktopNotifications {
-public:
+  public:
     struct Posted {
         QString title;
         QString body;
@@ -24,7 +24,7 @@ public:
     const QList<Posted>& posted() const { return m_posted; }
     const QStringList& withdrawn() const { return m_withdrawn; }
 
-private:
+  private:
     QList<Posted> m_posted;
     QStringList m_withdrawn;
 };

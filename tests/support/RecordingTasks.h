@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Tasks.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
@@ -10,9 +8,11 @@
 #include <atomic>
 #include <chrono>
 
+#include "platform/Tasks.h"
+
 /// Runs the commands for real and remembers every argument list it was given (for tests).
 class RecordingTasks : public Tasks {
-public:
+  public:
     struct Call {
         QString program;
         QStringList arguments;
@@ -22,7 +22,7 @@ public:
                    std::chrono::milliseconds limit) override;
     QList<Call> calls() const;
 
-private:
+  private:
     mutable QMutex m_lock;
     QList<Call> m_calls;
 };

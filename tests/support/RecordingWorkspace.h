@@ -1,17 +1,17 @@
 #pragma once
 
-#include "platform/Workspace.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 #include <memory>
 
+#include "platform/Workspace.h"
+
 /// Opens nothing and remembers what it was asked; the running programs are whatever was set.
 /// For tests and for the snapshot mode.
 class RecordingWorkspace : public Workspace {
-public:
+  public:
     using Workspace::Workspace;
     bool openFile(const QString& path) override;
     bool openURL(const QUrl& url) override;
@@ -23,7 +23,7 @@ public:
     const QList<QUrl>& openedURLs() const { return m_openedURLs; }
     const QStringList& revealedFiles() const { return m_revealed; }
 
-private:
+  private:
     QStringList m_launched;
     QStringList m_openedFiles;
     QList<QUrl> m_openedURLs;

@@ -1,16 +1,16 @@
 #pragma once
 
 // Helpers for tests that drive the trash window of a launched application.
-#include "app/AppDelegate.h"
-#include "trash/TrashBrowser.h"
-#include "trash/TrashTableModel.h"
-#include "trash/TrashWindow.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QTableView>
 
-#include <gtest/gtest.h>
+#include "app/AppDelegate.h"
+#include "trash/TrashBrowser.h"
+#include "trash/TrashTableModel.h"
+#include "trash/TrashWindow.h"
 
 namespace TrashUi {
 

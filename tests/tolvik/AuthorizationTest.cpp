@@ -1,17 +1,16 @@
-#include "support/RecordingAuthorization.h"
-#include "platform/Authorization.h"
-#include "platform/HelperProgram.h"
-#include "platform/PkexecAuthorization.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <optional>
+
+#include "platform/Authorization.h"
+#include "platform/HelperProgram.h"
+#include "platform/PkexecAuthorization.h"
+#include "support/RecordingAuthorization.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -26,15 +25,16 @@ bool waitUntil(Pred done, int ms = 20000) {
 
 // Collects what is logged while it lives.
 class LogCapture {
-public:
+  public:
     LogCapture() {
         s_lines.clear();
-        m_previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { s_lines << m; });
+        m_previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& m) { s_lines << m; });
     }
     ~LogCapture() { qInstallMessageHandler(m_previous); }
     const QStringList& lines() const { return s_lines; }
 
-private:
+  private:
     static inline QStringList s_lines;
     QtMessageHandler m_previous;
 };
@@ -71,7 +71,8 @@ TEST(Authorization, RecordingDoubleAnswersLaterAndFailuresAreLoggedWithTheFixedT
     EXPECT_EQ(startAndWait(auth, "/opt/Tolvik"), Outcome::Refused);
     auth.setOutcome(Outcome::FailedToStart);
     EXPECT_EQ(startAndWait(auth, "/opt/Tolvik"), Outcome::FailedToStart);
-    EXPECT_EQ(log.lines(), (QStringList{"AuthorizationCreate failed!", "AuthorizationExecuteWithPrivileges failed!"}));
+    EXPECT_EQ(log.lines(),
+              (QStringList{"AuthorizationCreate failed!", "AuthorizationExecuteWithPrivileges failed!"}));
     EXPECT_EQ(auth.startedPrograms(), (QStringList{"/opt/Tolvik", "/opt/Tolvik", "/opt/Tolvik"}));
 }
 
@@ -79,14 +80,16 @@ TEST(Authorization, OnlyTheNamedApplicationBlocks) {
     EXPECT_TRUE(Authorization::blockingApplicationRunning({"bash", "com.Halmorin.Revallo"}));
     EXPECT_TRUE(Authorization::blockingApplicationRunning({"Revallo", "bash"}));
     EXPECT_FALSE(Authorization::blockingApplicationRunning({}));
-    EXPECT_FALSE(Authorization::blockingApplicationRunning({"revallo", "Revallo-helper", "com.Halmorin.Revallo2"}));
+    EXPECT_FALSE(
+        Authorization::blockingApplicationRunning({"revallo", "Revallo-helper", "com.Halmorin.Revallo2"}));
 }
 
 TEST(PkexecAuthorization, PassesTheProgramAloneAndReadsPkexecsExitCodes) {
     const struct {
         int exitCode;
         Outcome outcome;
-    } cases[] = {{126, Outcome::Refused}, {127, Outcome::Refused}, {0, Outcome::Started}, {3, Outcome::Started}};
+    } cases[] = {
+        {126, Outcome::Refused}, {127, Outcome::Refused}, {0, Outcome::Started}, {3, Outcome::Started}};
     for (const auto& c : cases) {
         TempRoot dir;
         PkexecAuthorization auth(fakePkexec(dir, c.exitCode));

@@ -1,18 +1,18 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+
 #include "core/FileUtilities.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "tolvik/TolvikCleaner.h"
-
-#include <QDir>
-#include <QFile>
-
-#include <dirent.h>
-#include <fcntl.h>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -38,7 +38,8 @@ struct CleanerFixture {
         DIR* dir = ::opendir(QFile::encodeName(folder).constData());
         if (!dir) return {"<unreadable>"};
         while (const dirent* e = ::readdir(dir))
-            if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0) names << QString::fromUtf8(e->d_name);
+            if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0)
+                names << QString::fromUtf8(e->d_name);
         ::closedir(dir);
         names.sort();
         return names;
@@ -91,7 +92,8 @@ TEST(TolvikCleaner, EmptiesTheUserTrashAndTheTwoAccountsOfEachVolumeAndNothingEl
 
     // Every account's folder of the volume, but not ".DS_Store" and not the start-up volume's.
     f.backupDeleted.sort();
-    EXPECT_EQ(f.backupDeleted, (QStringList{f.usb + "/.Trashes/501", f.usb + "/.Trashes/502", f.usb + "/.Trashes/503"}));
+    EXPECT_EQ(f.backupDeleted,
+              (QStringList{f.usb + "/.Trashes/501", f.usb + "/.Trashes/502", f.usb + "/.Trashes/503"}));
 }
 
 TEST(TolvikCleaner, RemainingSizeCountsEveryTrashesFolderIncludingTheStartupVolume) {

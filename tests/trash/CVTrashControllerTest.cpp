@@ -145,8 +145,9 @@ TEST(CVTrashControllerTree, FreedesktopItemsKeepDottedNamesAndOnlyTopLevelItemsH
     f.sandbox.writeFile(files + "/.bashrc.old", "x");
     f.sandbox.writeFile(files + "/Dir/notes.txt", "n");
     f.origins = {{".bashrc.old", "/home/me/.bashrc.old"}, {"Dir", "/home/me/Dir"}, {"notes.txt", "/wrong"}};
-    CVTrashController controller(linux, [](const QString&) { return quint64(1); },
-                                 [&f](const QString& n) { return f.origins.value(n, QStringLiteral("--")); });
+    CVTrashController controller(
+        linux, [](const QString&) { return quint64(1); },
+        [&f](const QString& n) { return f.origins.value(n, QStringLiteral("--")); });
     controller.addTrashTreeList();
     ASSERT_EQ(controller.content().size(), 2);
     for (const auto& node : controller.content()) {

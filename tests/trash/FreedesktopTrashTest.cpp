@@ -1,11 +1,20 @@
 // The Trash flows on the freedesktop layout: listing, removing, putting back and emptying keep
 // "files/", "info/" and the size cache consistent.
-#include "support/RecordingTasks.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "core/FileUtilities.h"
 #include "empty/ForceEmptyPass.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
+#include "support/RecordingTasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "tolvik/TolvikCleaner.h"
@@ -14,15 +23,6 @@
 #include "trash/TrashItemActions.h"
 #include "trash/TrashNavigation.h"
 #include "trash/TrashScanner.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <utime.h>
 
 namespace {
 
@@ -38,9 +38,7 @@ struct LinuxFixture {
     QString usb = sandbox.root() + "/media/me/USB";
     QString usbTrash = usb + "/.Trash-" + QString::number(::getuid());
 
-    LinuxFixture() {
-        sandbox.writeMountTable({"/media/me/USB"});
-    }
+    LinuxFixture() { sandbox.writeMountTable({"/media/me/USB"}); }
     TrashScanResult scan() {
         return TrashScanner(paths, files, origPaths, std::make_shared<Workspace>(paths)).scan();
     }
@@ -64,7 +62,8 @@ TEST(FreedesktopTrash, ScanListsItemsWithTheirInfoFilesOnTheHomeAndOnVolumes) {
     f.sandbox.trashItem(f.trash, ".profile.bak", "/home/me/.profile.bak");
     f.sandbox.writeFile(f.trash + "/files/no-record.txt", "x");
     f.sandbox.writeFile(f.trash + "/info/orphan.txt.trashinfo", TrashInfo::format("/home/me/orphan.txt", {}));
-    f.sandbox.writeFile(f.trash + "/info/evil.txt.trashinfo", "[Trash Info]\nPath=/home/me/../../etc/evil.txt\n");
+    f.sandbox.writeFile(f.trash + "/info/evil.txt.trashinfo",
+                        "[Trash Info]\nPath=/home/me/../../etc/evil.txt\n");
     f.sandbox.writeFile(f.trash + "/files/evil.txt", "x");
     f.sandbox.trashItem(f.usbTrash, "slides.pdf", "talks/slides.pdf");
     f.sandbox.trashItem(f.usbTrash, "abs.txt", "/media/me/USB/abs.txt");
@@ -75,8 +74,8 @@ TEST(FreedesktopTrash, ScanListsItemsWithTheirInfoFilesOnTheHomeAndOnVolumes) {
     QStringList names;
     for (const auto& item : r.items) names << item->theFileName;
     names.sort();
-    EXPECT_EQ(names, (QStringList{".profile.bak", "abs.txt", "evil.txt", "no-record.txt", "report.2.pdf", "report.pdf",
-                                  "slides.pdf"}));
+    EXPECT_EQ(names, (QStringList{".profile.bak", "abs.txt", "evil.txt", "no-record.txt", "report.2.pdf",
+                                  "report.pdf", "slides.pdf"}));
     const QString home = f.sandbox.root() + "/home/me";
     EXPECT_EQ(f.named(r, "report.pdf")->theOrignalpath, home + "/Documents/report.pdf");
     EXPECT_EQ(f.named(r, "report.2.pdf")->theOrignalpath, home + "/Desktop/report.pdf");
@@ -107,8 +106,9 @@ TEST(FreedesktopTrash, InsideAFolderDottedNamesStayWholeAndKeepTheirPlace) {
         for (const auto& item : nav.content()) byName.insert(item->theFileName, item->theOrignalpath);
         return byName;
     };
-    EXPECT_EQ(shown(), (QMap<QString, QString>{
-                           {".env", place + "/.env"}, {".git", place + "/.git"}, {"inside.txt", place + "/inside.txt"}}));
+    EXPECT_EQ(shown(), (QMap<QString, QString>{{".env", place + "/.env"},
+                                               {".git", place + "/.git"},
+                                               {"inside.txt", place + "/inside.txt"}}));
     CVTrashFileNode::Ptr git;
     for (const auto& item : nav.content())
         if (item->theFileName == ".git") git = item;
@@ -134,7 +134,9 @@ TEST(FreedesktopTrash, SecondScanTakesUnchangedFolderSizesFromTheCache) {
     EXPECT_EQ(f.duRuns(), 0);  // measured in-process
 
     // A new info file means a new item of that name: measured again.
-    struct utimbuf later{2000000000, 2000000000};
+    struct utimbuf later {
+        2000000000, 2000000000
+    };
     ::utime(QFile::encodeName(TrashInfo::infoFileOf(album)).constData(), &later);
     r = f.scan();
     EXPECT_GT(f.named(r, "Album")->filesize, measured);
@@ -200,8 +202,8 @@ TEST(FreedesktopTrash, TolvikEmptiesEveryPartAndNeverFollowsALinkedPart) {
     f.sandbox.writeFile(f.trash + "/directorysizes", "1 1 Dir\n");
     f.sandbox.trashItem(f.usbTrash, "usb.txt", "usb.txt");
     auto tasks = std::make_shared<Tasks>();
-    const TolvikCleaner cleaner(f.paths, std::make_shared<SystemCommands>(tasks), std::make_shared<FileUtilities>(f.paths, tasks),
-                                [](const QString&) {});
+    const TolvikCleaner cleaner(f.paths, std::make_shared<SystemCommands>(tasks),
+                                std::make_shared<FileUtilities>(f.paths, tasks), [](const QString&) {});
     EXPECT_FALSE(cleaner.run().needsWarning());
     EXPECT_TRUE(f.left(f.trash + "/files").isEmpty());
     EXPECT_TRUE(f.left(f.trash + "/info").isEmpty());

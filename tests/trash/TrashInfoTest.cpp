@@ -1,19 +1,20 @@
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
-#include "trash/DirectorySizes.h"
-#include "core/fs/FsName.h"
-#include "trash/TrashInfo.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <gtest/gtest.h>
+#include "core/fs/FsName.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+#include "trash/DirectorySizes.h"
+#include "trash/TrashInfo.h"
 
 namespace {
 
 TEST(TrashInfo, ParsesPathAndBothDateForms) {
-    auto r = TrashInfo::parse("[Trash Info]\nPath=/home/me/My%20Docs/r%C3%A9sum%C3%A9.txt\nDeletionDate=2004-08-31T22:32:08\n");
+    auto r = TrashInfo::parse(
+        "[Trash Info]\nPath=/home/me/My%20Docs/r%C3%A9sum%C3%A9.txt\nDeletionDate=2004-08-31T22:32:08\n");
     ASSERT_TRUE(r);
     EXPECT_EQ(r->path, QString::fromUtf8("/home/me/My Docs/résumé.txt"));
     EXPECT_EQ(r->deletionDate, QDateTime(QDate(2004, 8, 31), QTime(22, 32, 8)));
@@ -24,8 +25,9 @@ TEST(TrashInfo, ParsesPathAndBothDateForms) {
     EXPECT_EQ(r->deletionDate, QDateTime(QDate(2004, 8, 31), QTime(22, 32, 8)));
 
     // First key wins, unknown lines and other groups are ignored, a bad date is only a missing date.
-    r = TrashInfo::parse("# note\n[Other]\nPath=/wrong\n[Trash Info]\nColour=red\nPath=/first\nPath=/second\n"
-                         "DeletionDate=yesterday\n");
+    r = TrashInfo::parse(
+        "# note\n[Other]\nPath=/wrong\n[Trash Info]\nColour=red\nPath=/first\nPath=/second\n"
+        "DeletionDate=yesterday\n");
     ASSERT_TRUE(r);
     EXPECT_EQ(r->path, "/first");
     EXPECT_FALSE(r->deletionDate.isValid());
@@ -41,7 +43,8 @@ TEST(TrashInfo, RecordsThatCannotBeTrustedAreRejected) {
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=/home/me/../../etc/passwd\n"));
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nPath=..%2F..%2Fetc\n"));
     EXPECT_FALSE(TrashInfo::parse(QByteArray("\xff\xfe\x00[", 4)));
-    EXPECT_TRUE(TrashInfo::parse("[Trash Info]\nPath=/home/me/..hidden/a..b\n"));  // dots inside names are fine
+    EXPECT_TRUE(
+        TrashInfo::parse("[Trash Info]\nPath=/home/me/..hidden/a..b\n"));  // dots inside names are fine
     // A name that is not UTF-8 is a name all the same: kept byte for byte.
     const auto latin1 = TrashInfo::parse("[Trash Info]\nPath=/latin1-%E9t%E9\n");
     ASSERT_TRUE(latin1);
@@ -61,7 +64,8 @@ TEST(TrashInfo, FormatRoundTripsOddNames) {
 }
 
 TEST(TrashInfo, ItemPathsMapToTheirInfoFiles) {
-    EXPECT_EQ(TrashInfo::infoFileOf("/h/.local/share/Trash/files/a b.txt"), "/h/.local/share/Trash/info/a b.txt.trashinfo");
+    EXPECT_EQ(TrashInfo::infoFileOf("/h/.local/share/Trash/files/a b.txt"),
+              "/h/.local/share/Trash/info/a b.txt.trashinfo");
     EXPECT_EQ(TrashInfo::trashFolderOf("/v/.Trash-1000/files/x"), "/v/.Trash-1000");
     EXPECT_EQ(TrashInfo::infoFileOf("/Users/me/.Trash/x"), QString());
     EXPECT_EQ(TrashInfo::infoFileOf("/v/.Trash-1000/files/"), QString());
@@ -103,7 +107,8 @@ TEST(TrashInfo, ForgettingAndOrphansTouchOnlyInfoFilesWhoseItemIsGone) {
     EXPECT_FALSE(QFile::exists(TrashInfo::infoFileOf(gone)));
 
     EXPECT_EQ(TrashInfo::removeOrphans(f.trash), 1);
-    EXPECT_EQ(QDir(f.trash + "/info").entryList(QDir::Files, QDir::Name), (QStringList{"README", "kept.txt.trashinfo"}));
+    EXPECT_EQ(QDir(f.trash + "/info").entryList(QDir::Files, QDir::Name),
+              (QStringList{"README", "kept.txt.trashinfo"}));
 
     // An "info" that is a link leads elsewhere: nothing there is removed.
     TempRoot elsewhere;
@@ -118,8 +123,9 @@ TEST(TrashInfo, ForgettingAndOrphansTouchOnlyInfoFilesWhoseItemIsGone) {
 TEST(DirectorySizes, CachedByInfoMtimeRewrittenWholeAndDroppedWhenEmpty) {
     InfoFixture f;
     f.sandbox.makeFolder(f.trash);
-    f.sandbox.writeFile(f.trash + "/directorysizes",
-                        "4096 1700000000 Camera%20roll\nnot a line\n12 x bad\n99 5 a%2Fslash\n8192 1700000001 Old\n");
+    f.sandbox.writeFile(
+        f.trash + "/directorysizes",
+        "4096 1700000000 Camera%20roll\nnot a line\n12 x bad\n99 5 a%2Fslash\n8192 1700000001 Old\n");
     DirectorySizes sizes(f.trash);
     sizes.load();
     EXPECT_EQ(sizes.size(), 2);
@@ -136,13 +142,18 @@ TEST(DirectorySizes, CachedByInfoMtimeRewrittenWholeAndDroppedWhenEmpty) {
     lines.removeAll(QByteArray());
     std::sort(lines.begin(), lines.end());
     EXPECT_EQ(lines, (QList<QByteArray>{"10 7 New%20%26%20odd", "4096 1700000000 Camera%20roll"}));
-    EXPECT_TRUE(QDir(f.trash).entryList({"*.tmp*", "directorysizes.*"}, QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(
+        QDir(f.trash).entryList({"*.tmp*", "directorysizes.*"}, QDir::Files | QDir::Hidden).isEmpty());
 
     // A cache that is a link is replaced, not written through.
     TempRoot elsewhere;
     const QString target = elsewhere.file("target");
     QFile::remove(f.trash + "/directorysizes");
-    { QFile t(target); ASSERT_TRUE(t.open(QIODevice::WriteOnly)); t.write("precious"); }
+    {
+        QFile t(target);
+        ASSERT_TRUE(t.open(QIODevice::WriteOnly));
+        t.write("precious");
+    }
     QFile::link(target, f.trash + "/directorysizes");
     DirectorySizes linked(f.trash);
     linked.store("x", 1, 1);

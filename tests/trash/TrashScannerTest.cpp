@@ -1,3 +1,9 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+
 #include "core/FileUtilities.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
@@ -7,12 +13,6 @@
 #include "trash/PutBackReader.h"
 #include "trash/TrashNavigation.h"
 #include "trash/TrashScanner.h"
-
-#include <QDir>
-#include <QFile>
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -113,7 +113,7 @@ TEST(TrashScanner, OddNamesAndUnreadableFoldersDoNotStopTheScan) {
 
 // du on a hung mount: every run is stopped at the time limit.
 class StoppedTasks : public Tasks {
-public:
+  public:
     using Tasks::run;
     TaskResult run(const QString&, const QStringList&, std::chrono::milliseconds) override {
         TaskResult stopped;

@@ -1,5 +1,15 @@
-#include "widgets/ProgressPanel.h"
-#include "widgets/ProgressWindow.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
 #include "empty/EmptyController.h"
 #include "erase/EraseController.h"
 #include "erase/OverwriteReach.h"
@@ -11,18 +21,8 @@
 #include "trash/TrashBrowser.h"
 #include "trash/TrashTableModel.h"
 #include "trash/TrashWindow.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "widgets/ProgressPanel.h"
+#include "widgets/ProgressWindow.h"
 
 namespace {
 
@@ -31,13 +31,15 @@ using namespace TrashUi;
 TEST(TrashTableActions, DeleteRemovesTheSelectionAndTheClickedRowAndNothingElse) {
     AppFixture f;
     const QString trash = f.paths->userTrash();
-    for (const char* n : {"one", "two", "three", "four", "five", "six"}) f.sandbox.writeFile(trash + "/" + n, n);
+    for (const char* n : {"one", "two", "three", "four", "five", "six"})
+        f.sandbox.writeFile(trash + "/" + n, n);
     auto app = f.launch();
     scan(*app);
     QTableView* table = app->trashBrowser()->window()->theTableView;
     auto* model = app->trashBrowser()->tableModel();
     for (const char* n : {"one", "two", "three"})
-        table->selectionModel()->select(model->index(rowOf(*app, n), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        table->selectionModel()->select(model->index(rowOf(*app, n), 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     app->trashBrowser()->setClickedRow(rowOf(*app, "five"));
     actAndWait(*app, &AppDelegate::DeleteTrashItemAction);
     EXPECT_EQ(namesIn(trash), (QStringList{"four", "six"}));
@@ -56,7 +58,8 @@ TEST(TrashTableActions, EachSelectedItemIsCheckedAndWhatResistedStaysWithOnePerm
     QTableView* table = app->trashBrowser()->window()->theTableView;
     auto* model = app->trashBrowser()->tableModel();
     for (const char* n : {"one", "locked-a", "locked-b"})
-        table->selectionModel()->select(model->index(rowOf(*app, n), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        table->selectionModel()->select(model->index(rowOf(*app, n), 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     app->trashBrowser()->setClickedRow(rowOf(*app, "one"));  // the clicked one goes; two others resist
     f.alerts->clear();
     f.alerts->setNextAnswers({Alerts::Alternate});
@@ -66,7 +69,8 @@ TEST(TrashTableActions, EachSelectedItemIsCheckedAndWhatResistedStaysWithOnePerm
     EXPECT_GE(rowOf(*app, "locked-b"), 0);
     EXPECT_EQ(rowOf(*app, "one"), -1);
     ASSERT_EQ(f.alerts->asked().size(), 1);
-    EXPECT_TRUE(f.alerts->asked()[0].message.startsWith(QLatin1String("The current user does not have permission")));
+    EXPECT_TRUE(
+        f.alerts->asked()[0].message.startsWith(QLatin1String("The current user does not have permission")));
     HostileFs::setImmutable(trash + "/locked-a", false);
     HostileFs::setImmutable(trash + "/locked-b", false);
 }
@@ -80,7 +84,8 @@ TEST(TrashTableActions, ALinkToAFolderIsAnItemNeverAWayIn) {
     scan(*app);
     const int row = rowOf(*app, "Docs link");
     ASSERT_GE(row, 0);
-    EXPECT_FALSE(app->trashBrowser()->navigation().enterFolder(app->trashBrowser()->tableModel()->itemAt(row)));
+    EXPECT_FALSE(
+        app->trashBrowser()->navigation().enterFolder(app->trashBrowser()->tableModel()->itemAt(row)));
     app->trashBrowser()->setClickedRow(row);
     actAndWait(*app, &AppDelegate::DeleteTrashItemAction);
     EXPECT_FALSE(QFileInfo(f.paths->userTrash() + "/Docs link").isSymLink());
@@ -103,7 +108,8 @@ TEST(TrashTableActions, PutBackNeverReplacesAndNamesWhatStayed) {
     QTableView* table = app->trashBrowser()->window()->theTableView;
     auto* model = app->trashBrowser()->tableModel();
     for (const char* n : {"free.txt", "taken.txt", "unknown.txt"})
-        table->selectionModel()->select(model->index(rowOf(*app, n), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        table->selectionModel()->select(model->index(rowOf(*app, n), 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     app->trashBrowser()->setClickedRow(rowOf(*app, "free.txt"));
     f.alerts->clear();
     actAndWait(*app, &AppDelegate::PutBackAction);
@@ -161,7 +167,8 @@ TEST(TrashTableActions, CancelStopsBetweenItemsAndWhatIsLeftStaysListedWithoutAn
     const QString trash = f.paths->userTrash();
     const QStringList folders{"A", "B", "C", "D"};
     for (const QString& folder : folders)
-        for (int i = 0; i < 2000; ++i) f.sandbox.writeFile(trash + QStringLiteral("/%1/f%2").arg(folder).arg(i), "x");
+        for (int i = 0; i < 2000; ++i)
+            f.sandbox.writeFile(trash + QStringLiteral("/%1/f%2").arg(folder).arg(i), "x");
     auto app = f.launch();
     scan(*app);
     TrashBrowser* browser = app->trashBrowser();

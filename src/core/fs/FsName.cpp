@@ -4,7 +4,9 @@ namespace {
 
 constexpr char16_t StrayBase = 0xDC00;  // a stray byte b is held as U+DC00 + b (b >= 0x80)
 
-bool isStray(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+bool isStray(char16_t c) {
+    return c >= 0xDC80 && c <= 0xDCFF;
+}
 
 // Length of the valid UTF-8 sequence at `p`, or 0 when the byte there starts none.
 int validSequence(const uchar* p, qsizetype left, char32_t* out) {

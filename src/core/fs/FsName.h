@@ -11,7 +11,7 @@
 /// exactly the same bytes. Every file operation turns such a text back into bytes here, never with
 /// QFile::encodeName (which would replace the stray bytes).
 class FsName {
-public:
+  public:
     FsName() = default;
     explicit FsName(QByteArray raw) : m_raw(std::move(raw)) {}
     static FsName fromText(QStringView text) { return FsName(toBytes(text)); }
@@ -33,6 +33,6 @@ public:
     /// Whether the text carries no stray byte (it is what QFile::encodeName would give).
     static bool isPlain(QStringView text);
 
-private:
+  private:
     QByteArray m_raw;
 };

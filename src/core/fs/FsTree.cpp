@@ -1,19 +1,16 @@
 #include "FsTree.h"
 
-#include "LockedFlags.h"
-#include "platform/Localized.h"
-
-#include <QSet>
-
-#include <dirent.h>
-
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QSet>
 #include <cerrno>
 #include <cstring>
 #include <functional>
 #include <vector>
+
+#include "LockedFlags.h"
+#include "platform/Localized.h"
 
 namespace {
 
@@ -22,29 +19,12 @@ constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 // up re-opens ".." and checks it is the folder that was left.
 constexpr size_t HeldDepth = 32;
 
-QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
-QString line(const QString& path, const QString& what) { return FsName::displayText(path) + QStringLiteral(": ") + what; }
-
-QList<QByteArray> namesOf(int fd, bool* ok) {
-    QList<QByteArray> out;
-    *ok = false;
-    const int own = ::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (own < 0) return out;
-    DIR* dir = ::fdopendir(own);
-    if (!dir) {
-        ::close(own);
-        return out;
-    }
-    errno = 0;
-    while (const dirent* e = ::readdir(dir)) {
-        const char* n = e->d_name;
-        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
-        out << QByteArray(n);
-    }
-    *ok = errno == 0;
-    ::closedir(dir);
-    return out;
+QString line(const QString& path, const QString& what) {
+    return FsName::displayText(path) + QStringLiteral(": ") + what;
 }
 
 /// What one kind of work does at each entry of the walk.
@@ -70,7 +50,7 @@ struct Frame {
 };
 
 class Walk {
-public:
+  public:
     Walk(const Visitor& visitor, const FsTree::Options& options, FsTree::Report& report)
         : m_visitor(visitor), m_options(options), m_report(report) {}
 
@@ -99,7 +79,9 @@ public:
                 const QByteArray child = f.names[f.next++];
                 struct stat cs;
                 if (::fstatat(f.fd, child.constData(), &cs, AT_SYMLINK_NOFOLLOW) != 0) {
-                    if (errno != ENOENT) m_report.problems << line(f.path + QLatin1Char('/') + FsName::fromBytes(child), reason(errno));
+                    if (errno != ENOENT)
+                        m_report.problems
+                            << line(f.path + QLatin1Char('/') + FsName::fromBytes(child), reason(errno));
                     continue;
                 }
                 const QString childPath = f.path + QLatin1Char('/') + FsName::fromBytes(child);
@@ -114,7 +96,7 @@ public:
         return true;
     }
 
-private:
+  private:
     bool push(int parentFd, const QByteArray& name, const struct stat& st, const QString& path) {
         int fd = ::openat(parentFd, name.constData(), FolderFlags);
         if (fd < 0 && m_visitor.unopenable && m_visitor.unopenable(parentFd, name, st, errno))
@@ -139,7 +121,7 @@ private:
         frame.name = name;
         frame.path = path;
         if (m_visitor.enter) m_visitor.enter(fd, opened, path);
-        frame.names = namesOf(fd, &ok);
+        frame.names = OpenFolder::namesAt(fd, &ok);
         if (!ok) m_report.problems << line(path, localized("its contents can't be read"));
         if (m_stack.size() >= HeldDepth) {
             Frame& released = m_stack[m_stack.size() - HeldDepth];
@@ -164,7 +146,8 @@ private:
                 if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_dev != up.dev || st.st_ino != up.ino) {
                     if (fd >= 0) ::close(fd);
                     ::close(done.fd);
-                    m_report.problems << line(done.path, localized("its folder was moved while Corvane worked in it; stopped"));
+                    m_report.problems << line(
+                        done.path, localized("its folder was moved while Corvane worked in it; stopped"));
                     return false;
                 }
                 up.fd = fd;
@@ -182,7 +165,8 @@ private:
     std::vector<Frame> m_stack;
 };
 
-void unlinkLeaf(int fd, const QByteArray& name, const QString& path, const FsTree::Options& options, FsTree::Report& report) {
+void unlinkLeaf(int fd, const QByteArray& name, const QString& path, const FsTree::Options& options,
+                FsTree::Report& report) {
     if (::unlinkat(fd, name.constData(), 0) == 0) {
         ++report.removed;
         return;
@@ -214,7 +198,8 @@ Visitor removalVisitor(const FsTree::Options& options, FsTree::Report& report) {
             return;
         }
         // Not empty: what stayed inside is already reported.
-        if (errno != ENOTEMPTY && errno != EEXIST && errno != ENOENT) report.problems << line(path, reason(errno));
+        if (errno != ENOTEMPTY && errno != EEXIST && errno != ENOENT)
+            report.problems << line(path, reason(errno));
     };
     return v;
 }
@@ -232,13 +217,15 @@ void overwriteOpened(int fd, const struct stat& st, const QString& path, FsTree:
         const ssize_t n = ::pwrite(fd, pattern.data(), chunk, written);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            report.problems << line(path, localized("removed, not overwritten whole: %1").arg(reason(n < 0 ? errno : ENOSPC)));
+            report.problems << line(
+                path, localized("removed, not overwritten whole: %1").arg(reason(n < 0 ? errno : ENOSPC)));
             return;
         }
         written += n;
     }
     if (::fsync(fd) != 0) {
-        report.problems << line(path, localized("removed, the overwrite may not have reached the disk: %1").arg(reason(errno)));
+        report.problems << line(
+            path, localized("removed, the overwrite may not have reached the disk: %1").arg(reason(errno)));
         return;
     }
     struct stat after;
@@ -249,8 +236,8 @@ void overwriteOpened(int fd, const struct stat& st, const QString& path, FsTree:
     ++report.overwritten;
 }
 
-void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const QString& path, const FsTree::Options& options,
-               FsTree::Report& report) {
+void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const QString& path,
+               const FsTree::Options& options, FsTree::Report& report) {
     if (S_ISREG(st.st_mode)) {
         constexpr int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
         int fd = ::openat(folder, name.constData(), flags);
@@ -262,7 +249,8 @@ void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const 
         } else {
             struct stat opened;
             if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
-                report.problems << line(path, localized("removed, not overwritten: it is not a regular file"));
+                report.problems << line(path,
+                                        localized("removed, not overwritten: it is not a regular file"));
             else if (opened.st_nlink > 1)
                 report.problems << line(path, FsTree::otherNamesText());
             else
@@ -278,7 +266,9 @@ void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const 
 
 namespace FsTree {
 
-QString otherNamesText() { return localized("removed, not overwritten: it has other names"); }
+QString otherNamesText() {
+    return localized("removed, not overwritten: it has other names");
+}
 
 Report remove(const OpenFolder& parent, const QByteArray& name, const Options& options) {
     Report report;

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "OpenFolder.h"
-
 #include <QStringList>
-
 #include <atomic>
+
+#include "OpenFolder.h"
 
 /// Work on a whole entry of an opened folder, at any depth: removal, secure erase and measuring.
 /// The walk holds each folder by descriptor and enters a sub-folder only by its name in the folder
@@ -18,11 +17,11 @@ struct Options {
 };
 
 struct Report {
-    bool gone = false;       ///< nothing is left at the entry's name
-    bool cancelled = false;  ///< stopped by the caller's cancel flag
-    quint64 removed = 0;     ///< entries removed, folders included
-    quint64 overwritten = 0; ///< regular files overwritten whole (erase only)
-    QStringList problems;    ///< one line per entry that resisted or was not overwritten: "path: what"
+    bool gone = false;        ///< nothing is left at the entry's name
+    bool cancelled = false;   ///< stopped by the caller's cancel flag
+    quint64 removed = 0;      ///< entries removed, folders included
+    quint64 overwritten = 0;  ///< regular files overwritten whole (erase only)
+    QStringList problems;     ///< one line per entry that resisted or was not overwritten: "path: what"
 };
 
 /// Removes the entry `name` of `parent`: a link as a link, a folder with everything below it.

@@ -1,16 +1,15 @@
 #include "OpenFolder.h"
 
-#include "platform/Localized.h"
-
-#include <QDir>
-#include <QRandomGenerator>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
+
+#include "platform/Localized.h"
 
 namespace {
 
@@ -36,7 +35,9 @@ void say(QString* why, const QString& text) {
     if (why) *why = text;
 }
 
-QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 QList<QByteArray> steps(const QByteArray& path) {
     QList<QByteArray> out;
@@ -114,13 +115,14 @@ OpenFolder OpenFolder::open(const QString& path, OwnerRule owners, QString* why)
             const int error = errno;
             struct stat link;
             const QString here = FsName::displayText(joinedText(where + QList<QByteArray>{step}));
-            if ((error == ELOOP || error == ENOTDIR) && ::fstatat(fd, step.constData(), &link, AT_SYMLINK_NOFOLLOW) == 0 &&
-                S_ISLNK(link.st_mode)) {
+            if ((error == ELOOP || error == ENOTDIR) &&
+                ::fstatat(fd, step.constData(), &link, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(link.st_mode)) {
                 // Only a link the administrator made is taken (a system whose /home is a link);
                 // anything else could have been planted to send the work elsewhere.
                 struct stat holder;
-                const bool adminLink = inSystemPart(where, step) && link.st_uid == 0 && ::fstat(fd, &holder) == 0 &&
-                                       holder.st_uid == 0 && !(holder.st_mode & (S_IWGRP | S_IWOTH));
+                const bool adminLink = inSystemPart(where, step) && link.st_uid == 0 &&
+                                       ::fstat(fd, &holder) == 0 && holder.st_uid == 0 &&
+                                       !(holder.st_mode & (S_IWGRP | S_IWOTH));
                 const std::optional<QByteArray> target = adminLink ? linkTarget(fd, step) : std::nullopt;
                 if (!target || ++links > MaxLinks)
                     return fail(localized("\"%1\" is a link; Corvane does not follow it.").arg(here));
@@ -159,7 +161,8 @@ void OpenFolder::setSystemPart(const QString& path) {
 }
 
 OpenFolder OpenFolder::openChosen(const QString& path, QString* why) {
-    const QString absolute = path.startsWith(QLatin1Char('/')) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    const QString absolute =
+        path.startsWith(QLatin1Char('/')) ? path : QDir::currentPath() + QLatin1Char('/') + path;
     const int fd = ::open(FsName::toBytes(absolute).constData(), FolderFlags);
     if (fd < 0) {
         say(why, localized("\"%1\" can't be opened: %2.").arg(FsName::displayText(absolute), reason(errno)));
@@ -176,8 +179,10 @@ OpenFolder OpenFolder::child(const QByteArray& name, QString* why) const {
     const int fd = ::openat(m_fd, name.constData(), FolderFlags | O_NOFOLLOW);
     if (fd < 0) {
         const int error = errno;
-        say(why, error == ELOOP ? localized("\"%1\" is a link; Corvane does not follow it.").arg(FsName::displayText(pathOf(name)))
-                                : localized("\"%1\" can't be opened: %2.").arg(FsName::displayText(pathOf(name)), reason(error)));
+        say(why, error == ELOOP ? localized("\"%1\" is a link; Corvane does not follow it.")
+                                      .arg(FsName::displayText(pathOf(name)))
+                                : localized("\"%1\" can't be opened: %2.")
+                                      .arg(FsName::displayText(pathOf(name)), reason(error)));
         return {};
     }
     return OpenFolder(fd, pathOf(name));
@@ -194,12 +199,11 @@ std::optional<struct stat> OpenFolder::stat() const {
     return st;
 }
 
-QList<QByteArray> OpenFolder::names(bool* ok) const {
+QList<QByteArray> OpenFolder::namesAt(int folder, bool* ok) {
     QList<QByteArray> out;
     if (ok) *ok = false;
-    if (!isOpen()) return out;
     // A descriptor of its own, so reading never moves the held one.
-    const int fd = ::openat(m_fd, ".", FolderFlags);
+    const int fd = ::openat(folder, ".", FolderFlags);
     if (fd < 0) return out;
     DIR* dir = ::fdopendir(fd);
     if (!dir) {
@@ -218,6 +222,14 @@ QList<QByteArray> OpenFolder::names(bool* ok) const {
     return out;
 }
 
+QList<QByteArray> OpenFolder::names(bool* ok) const {
+    if (!isOpen()) {
+        if (ok) *ok = false;
+        return {};
+    }
+    return namesAt(m_fd, ok);
+}
+
 QList<FsEntry> OpenFolder::entries(bool* ok) const {
     QList<FsEntry> out;
     const QList<QByteArray> all = names(ok);
@@ -232,14 +244,16 @@ QList<FsEntry> OpenFolder::entries(bool* ok) const {
 
 std::optional<struct stat> OpenFolder::entry(const QByteArray& name) const {
     struct stat st;
-    if (!isOpen() || name.isEmpty() || ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+    if (!isOpen() || name.isEmpty() || ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
     return st;
 }
 
 std::optional<QByteArray> OpenFolder::readFile(const QByteArray& name, qint64 cap) const {
     if (!isOpen() || name.isEmpty()) return std::nullopt;
     // Non-blocking, so a FIFO planted in a record's place can't hold the reader.
-    const int fd = ::openat(m_fd, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd =
+        ::openat(m_fd, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -275,8 +289,10 @@ bool OpenFolder::writeFileReplacing(const QByteArray& name, const QByteArray& da
     while (ok && done < data.size()) {
         const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        else done += n;
+        if (n <= 0)
+            ok = false;
+        else
+            done += n;
     }
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "FsName.h"
+#include <sys/stat.h>
+#include <sys/types.h>
 
 #include <QList>
 #include <QString>
-
 #include <optional>
 
-#include <sys/stat.h>
-#include <sys/types.h>
+#include "FsName.h"
 
 /// One entry of an opened folder: its raw name and what one lstat of it said.
 struct FsEntry {
@@ -32,7 +31,7 @@ struct OwnerRule {
 /// A folder held by a descriptor. Everything below it is reached relative to that descriptor, so
 /// a folder renamed or swapped for a link after it was opened never redirects the work. Move-only.
 class OpenFolder {
-public:
+  public:
     OpenFolder() = default;
     ~OpenFolder();
     OpenFolder(OpenFolder&& other) noexcept;
@@ -42,9 +41,9 @@ public:
 
     /// Opens an absolute path from "/" one step at a time, never following a link, except within the
     /// system's own part of the path (see setSystemPart()) a link that only the administrator could
-    /// have made (owned by root, in a folder of root's that no one else may write). With `owners`, every step must belong to root
-    /// or the rule's user and must not be writable by others unless it has the sticky bit. Not open
-    /// when any step fails; `why` then says which step and why.
+    /// have made (owned by root, in a folder of root's that no one else may write). With `owners`, every step
+    /// must belong to root or the rule's user and must not be writable by others unless it has the sticky
+    /// bit. Not open when any step fails; `why` then says which step and why.
     static OpenFolder open(const QString& path, OwnerRule owners = {}, QString* why = nullptr);
     /// The leading part of paths that the system set up (the user's home as the user database names
     /// it: "/home" may be a link on some systems). Steps below it are the user's and never followed.
@@ -56,7 +55,9 @@ public:
     static OpenFolder openChosen(const QString& path, QString* why = nullptr);
     /// Opens the entry `name` of this folder, only when it is a real folder (not a link).
     OpenFolder child(const QByteArray& name, QString* why = nullptr) const;
-    OpenFolder child(const QString& name, QString* why = nullptr) const { return child(FsName::toBytes(name), why); }
+    OpenFolder child(const QString& name, QString* why = nullptr) const {
+        return child(FsName::toBytes(name), why);
+    }
 
     bool isOpen() const { return m_fd >= 0; }
     int fd() const { return m_fd; }
@@ -72,6 +73,8 @@ public:
     QList<FsEntry> entries(bool* ok = nullptr) const;
     /// Only the raw names (no lstat).
     QList<QByteArray> names(bool* ok = nullptr) const;
+    /// The raw names of the folder open at descriptor `folder`.
+    static QList<QByteArray> namesAt(int folder, bool* ok = nullptr);
     /// lstat of one entry; nothing when it is not there (or can't be seen).
     std::optional<struct stat> entry(const QByteArray& name) const;
     /// Whether anything is at `name`, a dangling link included.
@@ -86,7 +89,7 @@ public:
     /// Removes one non-folder entry (a link as a link). True when nothing is left at `name`.
     bool unlinkEntry(const QByteArray& name) const;
 
-private:
+  private:
     OpenFolder(int fd, QString path) : m_fd(fd), m_path(std::move(path)) {}
 
     int m_fd = -1;

@@ -1,19 +1,18 @@
-#include "core/fs/FsTree.h"
-#include "core/fs/OpenFolder.h"
-#include "support/HostileFs.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <vector>
+
+#include "core/fs/FsTree.h"
+#include "core/fs/OpenFolder.h"
+#include "support/HostileFs.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -22,8 +21,12 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-OpenFolder parentOf(const QString& path) { return OpenFolder::open(QFileInfo(path).absolutePath()); }
-QByteArray nameOf(const QString& path) { return QFile::encodeName(QFileInfo(path).fileName()); }
+OpenFolder parentOf(const QString& path) {
+    return OpenFolder::open(QFileInfo(path).absolutePath());
+}
+QByteArray nameOf(const QString& path) {
+    return QFile::encodeName(QFileInfo(path).fileName());
+}
 
 TEST(FsName, RawNamesSurviveTheRoundTripAndShowTheirStrayBytes) {
     struct Case {
@@ -47,7 +50,9 @@ TEST(FsName, RawNamesSurviveTheRoundTripAndShowTheirStrayBytes) {
         EXPECT_EQ(FsName::toBytes(text), c.raw) << c.raw.toHex().constData();
         EXPECT_EQ(FsName::isPlain(text), c.plain) << c.raw.toHex().constData();
         EXPECT_EQ(FsName::displayText(text), c.shown) << c.raw.toHex().constData();
-        if (c.plain) EXPECT_EQ(text, QFile::decodeName(c.raw));
+        if (c.plain) {
+            EXPECT_EQ(text, QFile::decodeName(c.raw));
+        }
     }
 }
 
@@ -56,19 +61,23 @@ TEST(OpenFolder, RefusesLinksOnTheWayAndFoldersOthersMayChange) {
     SandboxBuilder sandbox(root.path());
     sandbox.writeFile("real/Trash/item", "x");
     sandbox.writeFile("elsewhere/Trash/item", "x");
-    ASSERT_EQ(::symlink(QFile::encodeName(root.file("elsewhere")).constData(), QFile::encodeName(root.file("linked")).constData()), 0);
-    ASSERT_EQ(::symlink(QFile::encodeName(root.file("real/Trash")).constData(), QFile::encodeName(root.file("last")).constData()), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(root.file("elsewhere")).constData(),
+                        QFile::encodeName(root.file("linked")).constData()),
+              0);
+    ASSERT_EQ(::symlink(QFile::encodeName(root.file("real/Trash")).constData(),
+                        QFile::encodeName(root.file("last")).constData()),
+              0);
     const OwnerRule mine = OwnerRule::ownedBy(::getuid());
 
     EXPECT_TRUE(OpenFolder::open(root.file("real/Trash"), mine).isOpen());
     QString why;
     EXPECT_FALSE(OpenFolder::open(root.file("linked/Trash"), {}, &why).isOpen());  // a link above
     EXPECT_TRUE(why.contains("is a link")) << qPrintable(why);
-    EXPECT_FALSE(OpenFolder::open(root.file("last")).isOpen());                      // the folder itself
-    EXPECT_FALSE(OpenFolder::open(root.file("real/../real/Trash")).isOpen());        // a ".." step
-    EXPECT_FALSE(OpenFolder::open(root.file("real/Trash/item")).isOpen());           // not a folder
+    EXPECT_FALSE(OpenFolder::open(root.file("last")).isOpen());                // the folder itself
+    EXPECT_FALSE(OpenFolder::open(root.file("real/../real/Trash")).isOpen());  // a ".." step
+    EXPECT_FALSE(OpenFolder::open(root.file("real/Trash/item")).isOpen());     // not a folder
     EXPECT_FALSE(OpenFolder::open(root.file("missing")).isOpen());
-    EXPECT_TRUE(OpenFolder::openChosen(root.file("linked/Trash")).isOpen());         // the user's own choice
+    EXPECT_TRUE(OpenFolder::openChosen(root.file("linked/Trash")).isOpen());  // the user's own choice
 
     // Writable by anyone: only the sticky bit keeps others from swapping what is not theirs.
     ::chmod(QFile::encodeName(root.file("real")).constData(), 0777);
@@ -92,7 +101,9 @@ TEST(OpenFolder, AnOpenedFolderStaysTheOneOpenedWhenItsPathBecomesALink) {
     const OpenFolder folder = OpenFolder::open(root.file("Trash"));
     ASSERT_TRUE(folder.isOpen());
     ASSERT_TRUE(QDir().rename(root.file("Trash"), root.file("moved")));
-    ASSERT_EQ(::symlink(QFile::encodeName(root.file("victim")).constData(), QFile::encodeName(root.file("Trash")).constData()), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(root.file("victim")).constData(),
+                        QFile::encodeName(root.file("Trash")).constData()),
+              0);
     EXPECT_TRUE(FsTree::remove(folder, "item.txt").gone);
     EXPECT_FALSE(QFileInfo::exists(root.file("moved/item.txt")));
     EXPECT_EQ(readAll(victim), "elsewhere");
@@ -130,10 +141,16 @@ TEST(FsTree, SizesAreThoseDuGives) {
     sparse.write("head");
     ASSERT_TRUE(sparse.resize(50 * 1000 * 1000));  // 50 MB long, a few blocks used
     sparse.close();
-    ASSERT_EQ(::link(QFile::encodeName(root.file("Item/big.bin")).constData(), QFile::encodeName(root.file("Item/sub/same.bin")).constData()), 0);
+    ASSERT_EQ(::link(QFile::encodeName(root.file("Item/big.bin")).constData(),
+                     QFile::encodeName(root.file("Item/sub/same.bin")).constData()),
+              0);
     SandboxBuilder(outside.path()).writeSizedFile("huge.bin", 2000000);
-    ASSERT_EQ(::symlink(QFile::encodeName(outside.file("huge.bin")).constData(), QFile::encodeName(root.file("Item/link")).constData()), 0);
-    ASSERT_EQ(::symlink(QFile::encodeName(outside.path()).constData(), QFile::encodeName(root.file("Item/folder-link")).constData()), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(outside.file("huge.bin")).constData(),
+                        QFile::encodeName(root.file("Item/link")).constData()),
+              0);
+    ASSERT_EQ(::symlink(QFile::encodeName(outside.path()).constData(),
+                        QFile::encodeName(root.file("Item/folder-link")).constData()),
+              0);
 
     QProcess du;
     du.start("du", {"-k", "-d", "0", "--", item});
@@ -148,9 +165,12 @@ TEST(FsTree, EraseOverwritesEveryFileButLeavesHardLinkedDataAndSaysSo) {
     TempRoot root;
     TempRoot outside;
     SandboxBuilder sandbox(root.path());
-    const QString shared = SandboxBuilder(outside.path()).writeFile("backup/shared.txt", "kept under its other name");
+    const QString shared =
+        SandboxBuilder(outside.path()).writeFile("backup/shared.txt", "kept under its other name");
     const QString folder = sandbox.makeFolder("chosen");
-    ASSERT_EQ(::link(QFile::encodeName(shared).constData(), QFile::encodeName(folder + "/shared.txt").constData()), 0);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(shared).constData(), QFile::encodeName(folder + "/shared.txt").constData()),
+        0);
     const QString secret = sandbox.writeFile("chosen/.hidden/secret.txt", "top secret");
     const int witness = ::open(QFile::encodeName(secret).constData(), O_RDONLY);
 
@@ -158,7 +178,8 @@ TEST(FsTree, EraseOverwritesEveryFileButLeavesHardLinkedDataAndSaysSo) {
     EXPECT_TRUE(report.gone);
     EXPECT_EQ(report.overwritten, 1u);
     ASSERT_EQ(report.problems.size(), 1);
-    EXPECT_TRUE(report.problems.first().endsWith(FsTree::otherNamesText())) << qPrintable(report.problems.first());
+    EXPECT_TRUE(report.problems.first().endsWith(FsTree::otherNamesText()))
+        << qPrintable(report.problems.first());
     EXPECT_EQ(readAll(shared), "kept under its other name");
     char buffer[32] = {};
     ASSERT_EQ(::pread(witness, buffer, sizeof buffer, 0), 10);
@@ -170,10 +191,12 @@ TEST(FsTree, TreesDeeperThanPathMaxAreRemovedAndErasedWhole) {
     TempRoot root;
     for (const bool erase : {false, true}) {
         const QString top = SandboxBuilder(root.path()).makeFolder(erase ? "erase" : "remove");
-        ASSERT_TRUE(HostileFs::makeDeepChain(top, "a-rather-long-step", 600, "deep data"));  // ~11,000 bytes of path
+        ASSERT_TRUE(
+            HostileFs::makeDeepChain(top, "a-rather-long-step", 600, "deep data"));  // ~11,000 bytes of path
         const OpenFolder parent = OpenFolder::open(root.path());
         EXPECT_GT(FsTree::allocatedBytes(parent, nameOf(top)).value_or(0), 600u * 1024);
-        const FsTree::Report report = erase ? FsTree::erase(parent, nameOf(top)) : FsTree::remove(parent, nameOf(top));
+        const FsTree::Report report =
+            erase ? FsTree::erase(parent, nameOf(top)) : FsTree::remove(parent, nameOf(top));
         EXPECT_TRUE(report.gone);
         EXPECT_TRUE(report.problems.isEmpty()) << qPrintable(report.problems.join('\n'));
         EXPECT_EQ(report.removed, 602u);
@@ -194,9 +217,11 @@ TEST(FsTree, AFolderSwappedForALinkMidWalkNeverLeadsOutside) {
         for (int round = 0; round < 6; ++round) {
             TempRoot root;
             SandboxBuilder sandbox(root.path());
-            for (int i = 0; i < 300; ++i) sandbox.writeFile(QStringLiteral("Item/busy/sub/f%1").arg(i), "trash");
+            for (int i = 0; i < 300; ++i)
+                sandbox.writeFile(QStringLiteral("Item/busy/sub/f%1").arg(i), "trash");
             ASSERT_EQ(::symlink(QFile::encodeName(outside.file("precious")).constData(),
-                                QFile::encodeName(root.file("Item/busy-link")).constData()), 0);
+                                QFile::encodeName(root.file("Item/busy-link")).constData()),
+                      0);
             const OpenFolder parent = OpenFolder::open(root.path());
             FsTree::Options options;
             options.clearLockedFlags = work == RemoveClearingFlags;
@@ -218,7 +243,8 @@ TEST(FsTree, LockedFlagsAreClearedOnTheWayWhereTheRightsAllow) {
     TempRoot root;
     SandboxBuilder sandbox(root.path());
     const QString file = sandbox.writeFile("Item/locked.txt", "x");
-    if (!HostileFs::setImmutable(file, true)) GTEST_SKIP() << "no immutable flag here (needs root on a file system with flags)";
+    if (!HostileFs::setImmutable(file, true))
+        GTEST_SKIP() << "no immutable flag here (needs root on a file system with flags)";
     const OpenFolder parent = OpenFolder::open(root.path());
     EXPECT_FALSE(FsTree::remove(parent, "Item").gone);  // without clearing: it resists and says so
     const FsTree::Report report = FsTree::remove(parent, "Item", {true, nullptr});
