@@ -56,6 +56,7 @@
 #include "widgets/Images.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/ProgressWindow.h"
+#include "widgets/WindowPlacement.h"
 
 namespace {
 AppDelegate* g_shared = nullptr;
@@ -545,10 +546,7 @@ void AppDelegate::PRLeftTipButtonMouseDownHandle(QObject* button) {
 }
 
 void AppDelegate::centerWindow(QWidget* w) const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !w) return;
-    const QRect area = screen->availableGeometry();
-    w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+    WindowPlacement::centerOnScreen(w);
 }
 
 void AppDelegate::manageWindow(QWidget* w) {

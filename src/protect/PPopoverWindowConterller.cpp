@@ -16,6 +16,7 @@
 #include "platform/Paths.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/WindowPlacement.h"
 
 PPopoverWindowConterller::PPopoverWindowConterller(std::shared_ptr<ProtectionRules> rules,
                                                    NotificationCenter* center,
@@ -150,7 +151,7 @@ void PPopoverWindowConterller::AddFileFormatAction() {
     const QRect area = over && over->isVisible()  ? over->frameGeometry()
                        : addValueWindow->screen() ? addValueWindow->screen()->availableGeometry()
                                                   : QRect();
-    if (area.isValid()) addValueWindow->move(area.center() - addValueWindow->rect().center());
+    WindowPlacement::centerOver(addValueWindow, area);
     addValueWindow->show();
     addValueWindow->raise();
     addValueWindow->activateWindow();

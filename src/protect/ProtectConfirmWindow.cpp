@@ -17,6 +17,7 @@
 #include "trash/TrashItemActions.h"
 #include "widgets/PaneWidgets.h"
 #include "widgets/ProgressPanel.h"
+#include "widgets/WindowPlacement.h"
 
 ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shared_ptr<Workspace> workspace,
                                            std::shared_ptr<Alerts> alerts,
@@ -85,7 +86,7 @@ void ProtectConfirmWindow::setContent(const QList<CVTrashFileNode::Ptr>& items) 
 
 void ProtectConfirmWindow::NeeDeleteConfirmWarning(const QList<CVTrashFileNode::Ptr>& items) {
     setContent(items);
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+    WindowPlacement::centerOnScreen(this);
     show();
     raise();
     activateWindow();

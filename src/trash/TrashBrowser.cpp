@@ -31,6 +31,7 @@
 #include "platform/WorkProgress.h"
 #include "platform/Workspace.h"
 #include "widgets/ProgressPanel.h"
+#include "widgets/WindowPlacement.h"
 
 TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
                            std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
@@ -96,8 +97,7 @@ void TrashBrowser::ScanUserTrashFile() {
                            });
     if (!started) return;
     if (!m_window->isVisible()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            m_window->move(screen->availableGeometry().center() - m_window->rect().center());
+        WindowPlacement::centerOnScreen(m_window);
         m_window->show();
     }
     m_window->raise();

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ProgressPanel.h"
+#include "WindowPlacement.h"
 
 namespace {
 constexpr int ShowAfterMs = 400;
@@ -54,8 +55,7 @@ void ProgressWindow::showNow() {
     if (!panel->isTracking()) return;
     m_delay->stop();
     if (!isVisible()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        WindowPlacement::centerOnScreen(this);
         show();
     }
     raise();
