@@ -77,16 +77,16 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     m_empty->setRunAdmin([this] { RunAdmintoRemoveTrashFile(); });
     m_erase = new EraseController(m_services.commands, m_services.alerts, this);
 
-    // 1. Image buttons report presses to us for any sender.
+    // Image buttons report presses to us for any sender.
     m_nc->addObserver(
         this, QLatin1String(PRLeftTipButton::MouseDown),
         [this](const NotificationCenter::Notification& n) { PRLeftTipButtonMouseDownHandle(n.object); });
-    // 2. The shared instance.
+    // The shared instance.
     g_shared = this;
-    // 3. Lists are members; flags start off.
+    // Lists are members; flags start off.
     binaryCookie = false;
     isDarkMode = false;
-    // 4. The system version.
+    // The system version.
     macOsVer = 10;
     macOsVer = getSystemVersion().minor;
 }
@@ -118,14 +118,14 @@ VersionTriple AppDelegate::getSystemVersion() const {
 }
 
 void AppDelegate::awakeFromNib() {
-    // 1. The right pane starts on the start view (MainWindow builds it that way).
+    // The right pane starts on the start view (MainWindow builds it that way).
     window = new MainWindow(m_nc.get());
     guideWindow = new GuideWindow(m_nc.get());
     fulldiskWindow = new FullDiskWindow(m_nc.get());
     perfereceWindow = new PreferencesWindow(m_services.defaults->filePath());
     aboutWindow = new AboutWindow;
     thePopViewController = new PPopoverviewConterller(m_services.defaults, m_services.loginItems, this);
-    // 7. The popover controller's view also lives in the auto-clean window.
+    // The popover controller's view also lives in the auto-clean window.
     autoTrashWindow = new AutoTrashWindow(thePopViewController->view());
     connect(thePopViewController, &PPopoverviewConterller::autoLoginChanged, this,
             [this](bool on) { window->autoLunchBtn->setChecked(on); });
@@ -154,7 +154,7 @@ void AppDelegate::awakeFromNib() {
         protectionHooks(protectionRules, protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {
             MainThread::runAndWait([&] { theConfirmWindow->NeeDeleteConfirmWarning(rows); });
         }));
-    // 8. The trash table, its back button and progress indicator start hidden.
+    // The trash table, its back button and progress indicator start hidden.
     m_trashBrowser =
         new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
     m_trashBrowser->setRemoval(m_services.commands, m_services.alerts,
@@ -173,7 +173,7 @@ void AppDelegate::awakeFromNib() {
             [this] { HideAppIConDockAction(); });
     buildDispatchRows();
 
-    // 5. The appearance as the store's interface style says.
+    // The appearance as the store's interface style says.
     if (m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark))
         isDarkMode = true;
     // 6.
@@ -250,13 +250,13 @@ void AppDelegate::followEmptyingPass(std::shared_ptr<WorkProgress> progress) {
 
 void AppDelegate::readConfigfileInfo() {
     Defaults& d = *m_services.defaults;
-    // 1. Open at login: on only for "YES".
+    // Open at login: on only for "YES".
     window->autoLunchBtn->setChecked(d.stringForKey(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
-    // 2. Auto tidy: on when absent or "YES".
+    // Auto tidy: on when absent or "YES".
     const QVariant tidy = d.objectForKey(SettingsKeys::BAutoTidy);
     window->autoCleanupSelectBtn->setChecked(!tidy.isValid() ||
                                              d.stringForKey(SettingsKeys::BAutoTidy) == SettingsKeys::YES);
-    // 3. Any stored value hides the task bar entry, unless started as an agent anyway.
+    // Any stored value hides the task bar entry, unless started as an agent anyway.
     if (d.hasValue(SettingsKeys::BHideAppInDock) && !d.boolForKey(SettingsKeys::LaunchAsAgentApp))
         setAccessoryMode();
 }
@@ -264,16 +264,16 @@ void AppDelegate::readConfigfileInfo() {
 void AppDelegate::applicationDidFinishLaunching() {
     Defaults& d = *m_services.defaults;
     const QDateTime now = m_services.clock->now();
-    // 1. Cookie state.
+    // Cookie state.
     bSafariCookie = false;
     bFireFoxCookie = false;
-    // 2. The store location of the desktop tidy.
+    // The store location of the desktop tidy.
     StorelocationPath = d.stringForKey(SettingsKeys::PloverlyPath);
     // 3.
     initStateBannerView();
     // 4.
     if (!d.hasValue(SettingsKeys::LastCleanDate)) d.setDate(SettingsKeys::LastCleanDate, now);
-    // 5. First launch: the product page and the guide, once.
+    // First launch: the product page and the guide, once.
     if (!d.hasValue(SettingsKeys::FirstLauch)) {
         d.setDate(SettingsKeys::FirstLauch, now);
         m_services.workspace->openURL(QUrl(QLatin1String(ProductInfo::ProductPage)));
@@ -282,15 +282,15 @@ void AppDelegate::applicationDidFinishLaunching() {
     } else {
         guideWindow->hide();
     }
-    // 6. Launch defaults, then one write.
+    // Launch defaults, then one write.
     if (!d.hasValue(SettingsKeys::TrashStorage))
         d.setUnsigned(SettingsKeys::TrashStorage, SettingsKeys::DefaultTrashStorage);
     if (!d.hasValue(SettingsKeys::BAutoTidy)) d.setString(SettingsKeys::BAutoTidy, SettingsKeys::YES);
     if (!d.hasValue(SettingsKeys::BShowWarning)) d.setString(SettingsKeys::BShowWarning, SettingsKeys::YES);
     d.synchronize();
-    // 7. The last clean, its date as "(yyyy-MM-dd)".
+    // The last clean, its date as "(yyyy-MM-dd)".
     m_autoClean->showLastClean();
-    // 8. The two timers; the first auto-clean check runs one interval after launch.
+    // The two timers; the first auto-clean check runs one interval after launch.
     autoTrashTimer = new QTimer(this);
     autoTrashTimer->setObjectName(QStringLiteral("autoTrashTimer"));
     bool ok = false;
@@ -303,10 +303,10 @@ void AppDelegate::applicationDidFinishLaunching() {
     autoTidyTimer->setInterval(1000);
     connect(autoTidyTimer, &QTimer::timeout, this, &AppDelegate::BMakeModeTimer_hander);
     autoTidyTimer->start();
-    // 9. The update check.
+    // The update check.
     m_services.updateController->hidUpdateWindow();
     m_services.updateController->checkServerVersion();
-    // 10. The access probe, where the system has such a thing.
+    // The access probe, where the system has such a thing.
     if (macOsVer >= 15) {
         QFile probe(m_services.paths->trashRecordsFile());
         if (!probe.open(QIODevice::ReadOnly)) {

@@ -85,7 +85,7 @@ AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
                 break;
         }
     };
-    // 1. Size, measured now; the text is kept even if the user then declines.
+    // Size, measured now; the text is kept even if the user then declines.
     if (m_conditions && m_conditions->BCheckStorage()) {
         const quint64 size = getTrashFileSize();
         if (size >= threshold()) {
@@ -98,7 +98,7 @@ AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
             }
         }
     }
-    // 2. Time since the last confirmed clean; a clean just started above resets it.
+    // Time since the last confirmed clean; a clean just started above resets it.
     if (m_conditions && m_conditions->BCheckDate()) {
         if (elapsedSinceLastClean() >= periodFor(m_conditions->getTimeFrequency())) {
             outcome.timeDue = true;
@@ -112,7 +112,7 @@ AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
     }
     if (outcome.notStarted > 0)
         qCInfo(lcAutoClean, "Emptying the Trash is already under way; the automatic clean is not recorded.");
-    // 3. Display.
+    // Display.
     showLastClean();
     return outcome;
 }

@@ -198,12 +198,12 @@ void PPopoverviewConterller::readConfigfileInfo() {
     auto text = [this](QLatin1StringView key) {
         return m_defaults ? m_defaults->stringForKey(key) : QString();
     };
-    // 1. Login: on only for "YES".
+    // Login: on only for "YES".
     autoLunchBtn->setChecked(text(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
-    // 2. Period: a stored title selects itself; anything else leaves the selection.
+    // Period: a stored title selects itself; anything else leaves the selection.
     const int stored = theTimeBtn->findData(text(SettingsKeys::CleanTimeF));
     if (stored >= 0 && !text(SettingsKeys::CleanTimeF).isNull()) theTimeBtn->setCurrentIndex(stored);
-    // 3. Size: label and slider follow a stored threshold only while the condition is on.
+    // Size: label and slider follow a stored threshold only while the condition is on.
     if (text(SettingsKeys::BAutoTrashStorage) == SettingsKeys::YES) {
         cleanStorageCheckBtn->setChecked(true);
         if (const quint64 threshold = storedThreshold()) {
@@ -214,9 +214,9 @@ void PPopoverviewConterller::readConfigfileInfo() {
     } else {
         cleanStorageCheckBtn->setChecked(false);
     }
-    // 4. Warning: off only for "NO".
+    // Warning: off only for "NO".
     showwarningCheckBtn->setChecked(text(SettingsKeys::BShowWarning) != SettingsKeys::NO);
-    // 5. Time: off only for "NO".
+    // Time: off only for "NO".
     cleanTimeCheckBtn->setChecked(text(SettingsKeys::AutoTrashTime) != SettingsKeys::NO);
     updateEnabledControls();
 }
