@@ -182,14 +182,7 @@ void ProtectConfirmWindow::PutBackProtectItem() {
     progress->total = int(marked.size());
     const TrashItemActions actions(m_commands);
     const bool started = m_worker.start(
-        [actions, moves, progress] {
-            QList<TrashItemActions::PutBack> outcomes;
-            for (const auto& [from, to] : moves) {
-                outcomes << actions.putBack(from, to);
-                ++progress->done;
-            }
-            return outcomes;
-        },
+        [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },
         [this, marked](const QList<TrashItemActions::PutBack>& outcomes) {
             QList<CVTrashFileNode::Ptr> moved;
             QList<TrashItemActions::NotPutBack> notPutBack;

@@ -320,14 +320,7 @@ void TrashBrowser::PutBackAction() {
     progress->total = int(items.size());
     const TrashItemActions actions(m_commands);
     const bool started = m_actionWorker.start(
-        [actions, moves, progress] {
-            QList<TrashItemActions::PutBack> outcomes;
-            for (const auto& [from, to] : moves) {
-                outcomes << actions.putBack(from, to);
-                ++progress->done;
-            }
-            return outcomes;
-        },
+        [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },
         [this, items](const QList<TrashItemActions::PutBack>& outcomes) {
             QList<TrashItemActions::NotPutBack> left;
             for (qsizetype i = 0; i < outcomes.size(); ++i) {

@@ -12,6 +12,7 @@
 #include "core/fs/OpenFolder.h"
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
+#include "platform/WorkProgress.h"
 
 namespace {
 
@@ -106,6 +107,16 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
     }
     TrashInfo::forgetItem(trashPath);
     return PutBack::Moved;
+}
+
+QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<QPair<QString, QString>>& moves,
+                                                               WorkProgress* progress) const {
+    QList<PutBack> outcomes;
+    for (const auto& [from, to] : moves) {
+        outcomes << putBack(from, to);
+        if (progress) ++progress->done;
+    }
+    return outcomes;
 }
 
 QString TrashItemActions::notPutBackText(const QList<NotPutBack>& items) {

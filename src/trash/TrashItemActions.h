@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <memory>
 
 #include "core/fs/FsTree.h"
 
 class SystemCommands;
+struct WorkProgress;
 
 /// Removing, erasing and moving back one Trash item, shared by the trash table, the protected-items
 /// window and the command line. Each works on the item's folder opened without following a link
@@ -38,6 +40,9 @@ class TrashItemActions {
     /// taken; once moved, its info file is removed. An item of a volume's Trash whose original
     /// place is the volume itself goes to the volume's top folder under its own name.
     PutBack putBack(const QString& trashPath, const QString& original) const;
+    /// putBack() of each (Trash path, original place) in order, each counted in `progress` when given.
+    QList<PutBack> putBackEach(const QList<QPair<QString, QString>>& moves,
+                               WorkProgress* progress = nullptr) const;
     /// The place putBack() moves the item to.
     static QString putBackDestination(const QString& trashPath, const QString& original);
     /// One text naming each item that was not put back and why, for the alert after the action.
