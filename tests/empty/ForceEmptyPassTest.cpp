@@ -14,6 +14,7 @@
 #include "platform/WorkProgress.h"
 #include "platform/Workspace.h"
 #include "support/DSStoreWriter.h"
+#include "support/EventWait.h"
 #include "support/RecordingTasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/ScriptedAlerts.h"
@@ -133,15 +134,6 @@ TEST(ForceEmptyPass, ReadsThePutBackRecordsAfreshAtEveryPass) {
     EXPECT_EQ(f.origPaths->getOrigFilePath("new.psd"), f.root.path() + "/Users/me/Projects/new.psd");
     EXPECT_FALSE(f.origPaths->entries().contains("/already/known.txt"));
     EXPECT_EQ(f.left(f.trash), (QStringList{".DS_Store", "new.psd"}));
-}
-
-// Serves events until `done` or a generous deadline; the caller checks the answer.
-template <typename Pred>
-bool waitUntil(Pred done, int ms = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
 }
 
 TEST(EmptyController, APassOnTheWorkerCountsEntriesAndACancelStopsItBetweenThem) {

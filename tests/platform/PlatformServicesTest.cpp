@@ -12,20 +12,12 @@
 #include "platform/NotificationCenter.h"
 #include "platform/SystemVersion.h"
 #include "platform/Tasks.h"
+#include "support/EventWait.h"
 #include "support/FixedSystemVersion.h"
 #include "support/RecordingTasks.h"
 #include "support/TempRoot.h"
 
 namespace {
-
-// Serves events until `done` or a generous deadline; the caller checks the answer.
-template <typename Pred>
-bool waitUntil(Pred done, int ms = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 TEST(NotificationCenter, ObserversGetTheObjectAndAreDroppedWithTheirOwner) {
     NotificationCenter nc;

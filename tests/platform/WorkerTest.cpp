@@ -9,33 +9,9 @@
 
 #include "platform/MainThread.h"
 #include "platform/Worker.h"
+#include "support/EventWait.h"
 
 namespace {
-
-// Serves events until `done` or a generous deadline; the caller checks the answer.
-template <typename Pred>
-bool waitUntil(Pred done, int ms = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
-// Collects what is logged while it lives.
-class LogCapture {
-  public:
-    LogCapture() {
-        s_lines.clear();
-        m_previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& m) { s_lines << m; });
-    }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    const QStringList& lines() const { return s_lines; }
-
-  private:
-    static inline QStringList s_lines;
-    QtMessageHandler m_previous;
-};
 
 TEST(Worker, WorksOnItsOwnThreadAndHandsTheResultBackOnTheOwnersThread) {
     QObject owner;
