@@ -119,18 +119,13 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
             // Folders on volumes are not measured; the others are measured below.
             folders.insert(name);
             std::optional<qint64> mtime;
-            if (measuresInProcess) {
-                if (const auto st = info.entry(entry.name + ".trashinfo")) mtime = qint64(st->st_mtime);
-                if (mtime) {
-                    if (const std::optional<quint64> known = sizes.cached(name, *mtime)) {
-                        node->filesize = *known;
-                        node->theFileSize = FileUtilities::size_to_unit(*known);
-                    } else {
-                        toMeasure.append({node, entry.name, mtime});
-                    }
-                } else {
-                    toMeasure.append({node, entry.name, mtime});
-                }
+            const auto infoStat = measuresInProcess ? info.entry(entry.name + ".trashinfo") : std::nullopt;
+            if (infoStat) mtime = qint64(infoStat->st_mtime);
+            // A folder whose info file is unchanged since it was measured takes its size from the cache.
+            const std::optional<quint64> known = mtime ? sizes.cached(name, *mtime) : std::nullopt;
+            if (known) {
+                node->filesize = *known;
+                node->theFileSize = FileUtilities::size_to_unit(*known);
             } else {
                 toMeasure.append({node, entry.name, mtime});
             }
