@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the C++ files changed since the commit in .ci/format-base follow .clang-format, and
-# that nothing in src/ outside src/app includes from src/app.
+# that nothing in src/ outside src/app includes from src/app, and that only Paths and the Trash stores
+# ask which layout runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 base=$(cat .ci/format-base 2>/dev/null || true)
@@ -17,6 +18,12 @@ fi
 # The top of the house: no source outside src/app includes from it.
 if grep -rn '#include "app/' src --include='*.cpp' --include='*.h' | grep -v '^src/app/'; then
   echo "src/app is the top of the house: nothing else may include from it"
+  status=1
+fi
+# Only Paths and the two Trash stores know which layout runs.
+if grep -rnE 'Layout::(Mac|Freedesktop)|[pP]aths(\(\))?(->|\.)layout\(\)' src --include='*.cpp' --include='*.h' |
+   grep -vE '^src/(platform/(Paths|FreedesktopPaths)\.(h|cpp)|trash/(TrashStore|MacTrashStore|FreedesktopTrashStore)\.(h|cpp)):'; then
+  echo "only Paths and the Trash stores may ask which layout runs; ask the TrashStore instead"
   status=1
 fi
 exit $status

@@ -51,6 +51,7 @@
 #include "protect/ProtectionRules.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashBrowser.h"
+#include "trash/TrashStore.h"
 #include "trash/TrashWindow.h"
 #include "update/PRUpdateController.h"
 #include "widgets/Images.h"
@@ -70,12 +71,12 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     if (!m_services.clock) m_services.clock = std::make_shared<Clock>();
     if (!m_services.updateController) m_services.updateController = std::make_shared<PRUpdateController>();
     m_fileUtilities = std::make_shared<FileUtilities>(m_services.paths, m_services.tasks);
-    TrashOrigPathArray = std::make_shared<TrashOrigPaths>();
+    m_origPaths = std::make_shared<TrashOrigPaths>();
     if (!m_services.commands) m_services.commands = std::make_shared<SystemCommands>(m_services.tasks);
-    m_empty = new EmptyController(m_services.paths, m_services.commands, TrashOrigPathArray,
-                                  m_services.workspace, m_services.alerts, this);
+    m_empty = new EmptyController(m_services.paths, m_services.commands, m_origPaths, m_services.workspace,
+                                  m_services.alerts, this);
     m_empty->setRunAdmin([this] { RunAdmintoRemoveTrashFile(); });
-    m_erase = new EraseController(m_services.commands, m_services.alerts, this);
+    m_erase = new EraseController(m_services.alerts, this);
 
     // Image buttons report presses to us for any sender.
     m_nc->addObserver(
@@ -84,24 +85,27 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     // The shared instance.
     g_shared = this;
     // Lists are members; flags start off.
-    binaryCookie = false;
-    isDarkMode = false;
+    m_isDarkMode = false;
     // The system version.
-    macOsVer = 10;
-    macOsVer = getSystemVersion().minor;
+    m_macOsVer = 10;
+    m_macOsVer = getSystemVersion().minor;
 }
 
 AppDelegate::~AppDelegate() {
     if (g_shared == this) g_shared = nullptr;
-    if (thePopover) delete thePopover.data();
+    if (m_thePopover) delete m_thePopover.data();
     delete m_trashBrowser;  // waits for its workers
     delete m_empty;         // waits for its pass, which may show the confirm window
     delete m_erase;
-    delete emptyProgressWindow;
-    delete eraseProgressWindow;
+    delete m_emptyProgressWindow;
+    delete m_eraseProgressWindow;
     for (const auto& w : std::as_const(m_windows)) delete w.data();
     // Children that observe the notification center go before the center itself.
-    delete protectViewController;
+    delete m_protectViewController;
+}
+
+QPointer<PopoverWindow> AppDelegate::thePopover() const {
+    return m_thePopover;
 }
 
 AppDelegate* AppDelegate::GetAppControllor() {
@@ -119,73 +123,74 @@ VersionTriple AppDelegate::getSystemVersion() const {
 
 void AppDelegate::awakeFromNib() {
     // The right pane starts on the start view (MainWindow builds it that way).
-    window = new MainWindow(m_nc.get());
-    guideWindow = new GuideWindow(m_nc.get());
-    fulldiskWindow = new FullDiskWindow(m_nc.get());
-    perfereceWindow = new PreferencesWindow(m_services.defaults->filePath());
-    aboutWindow = new AboutWindow;
-    thePopViewController = new PPopoverviewConterller(m_services.defaults, m_services.loginItems, this);
+    m_window = new MainWindow(m_nc.get());
+    m_guideWindow = new GuideWindow(m_nc.get());
+    m_fulldiskWindow = new FullDiskWindow(m_nc.get());
+    m_perfereceWindow = new PreferencesWindow(m_services.defaults->filePath());
+    m_aboutWindow = new AboutWindow;
+    m_thePopViewController = new PPopoverviewConterller(m_services.defaults, m_services.loginItems, this);
     // The popover controller's view also lives in the auto-clean window.
-    autoTrashWindow = new AutoTrashWindow(thePopViewController->view());
-    connect(thePopViewController, &PPopoverviewConterller::autoLoginChanged, this,
-            [this](bool on) { window->autoLunchBtn->setChecked(on); });
+    m_autoTrashWindow = new AutoTrashWindow(m_thePopViewController->view());
+    connect(m_thePopViewController, &PPopoverviewConterller::autoLoginChanged, this,
+            [this](bool on) { m_window->autoLunchBtn->setChecked(on); });
     if (!m_services.notifications) m_services.notifications = std::make_shared<DesktopNotifications>();
     m_autoClean = std::make_unique<AutoCleanPolicy>(m_services.defaults, m_services.alerts, m_services.clock,
                                                     m_services.notifications);
-    m_autoClean->setConditions(thePopViewController);
+    m_autoClean->setConditions(m_thePopViewController);
     m_autoClean->setTrashSizeFunction([this] { return m_fileUtilities->getTrashFileSize(); });
     m_autoClean->setStartEmptying([this] { return m_empty->ForceEmptyTrash(); });
     m_autoClean->setEmptyingRunning([this] { return m_empty->isRunning(); });
     m_autoClean->setShowLastClean([this](const QString& size, const QString& date) {
-        thePopViewController->ShowLastCleanUpInfo(size, date);
-        window->setLastCleanText(size.isNull() ? localized("Last cleaned %1").arg(date)
-                                               : localized("Last cleaned %1, %2").arg(date, size));
+        m_thePopViewController->ShowLastCleanUpInfo(size, date);
+        m_window->setLastCleanText(size.isNull() ? localized("Last cleaned %1").arg(date)
+                                                 : localized("Last cleaned %1, %2").arg(date, size));
     });
     setCleanUpHandler([this] { m_autoClean->CleanUpTimer_hander(); });
     // The protection rules editor and the protected-items window.
-    protectionRules = std::make_shared<ProtectionRules>(m_services.defaults);
-    protectedItems = std::make_shared<ProtectedItems>(protectionRules, TrashOrigPathArray);
-    protectViewController = new PPopoverWindowConterller(protectionRules, m_nc.get(), m_services.paths, this);
-    protectViewController->setAlerts(m_services.alerts);
-    deleteProtectWindow = new DeleteProtectWindow(protectViewController);
-    theConfirmWindow =
-        new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands);
+    m_protectionRules = std::make_shared<ProtectionRules>(m_services.defaults);
+    m_protectedItems = std::make_shared<ProtectedItems>(m_protectionRules, m_origPaths);
+    m_protectViewController =
+        new PPopoverWindowConterller(m_protectionRules, m_nc.get(), m_services.paths, this);
+    m_protectViewController->setAlerts(m_services.alerts);
+    m_deleteProtectWindow = new DeleteProtectWindow(m_protectViewController);
+    m_theConfirmWindow =
+        new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands,
+                                 TrashStore::forPaths(m_services.paths));
     m_empty->setProtection(
-        protectionHooks(protectionRules, protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {
-            MainThread::runAndWait([&] { theConfirmWindow->NeeDeleteConfirmWarning(rows); });
+        protectionHooks(m_protectionRules, m_protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {
+            MainThread::runAndWait([&] { m_theConfirmWindow->NeeDeleteConfirmWarning(rows); });
         }));
     // The trash table, its back button and progress indicator start hidden.
-    m_trashBrowser =
-        new TrashBrowser(m_services.paths, m_fileUtilities, TrashOrigPathArray, m_services.workspace);
+    m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, m_origPaths, m_services.workspace);
     m_trashBrowser->setRemoval(m_services.commands, m_services.alerts,
                                [this] { ShowForceEmptyAlertToMainThread(); });
-    for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(guideWindow),
-                       static_cast<QWidget*>(fulldiskWindow), static_cast<QWidget*>(perfereceWindow),
-                       static_cast<QWidget*>(aboutWindow), static_cast<QWidget*>(m_trashBrowser->window()),
-                       static_cast<QWidget*>(autoTrashWindow), static_cast<QWidget*>(deleteProtectWindow),
-                       static_cast<QWidget*>(theConfirmWindow)})
+    for (QWidget* w : {static_cast<QWidget*>(m_window), static_cast<QWidget*>(m_guideWindow),
+                       static_cast<QWidget*>(m_fulldiskWindow), static_cast<QWidget*>(m_perfereceWindow),
+                       static_cast<QWidget*>(m_aboutWindow), static_cast<QWidget*>(m_trashBrowser->window()),
+                       static_cast<QWidget*>(m_autoTrashWindow), static_cast<QWidget*>(m_deleteProtectWindow),
+                       static_cast<QWidget*>(m_theConfirmWindow)})
         manageWindow(w);
-    window->showStartView();
+    m_window->showStartView();
     buildProgressWindows();
 
-    connect(window->autoLunchBtn, &QCheckBox::clicked, this, [this] { ClickPloverlyOnLogin(); });
-    connect(perfereceWindow->hideDockButton, &QPushButton::clicked, this,
+    connect(m_window->autoLunchBtn, &QCheckBox::clicked, this, [this] { ClickPloverlyOnLogin(); });
+    connect(m_perfereceWindow->hideDockButton, &QPushButton::clicked, this,
             [this] { HideAppIConDockAction(); });
     buildDispatchRows();
 
     // The appearance as the store's interface style says.
     if (m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark))
-        isDarkMode = true;
-    // 6.
+        m_isDarkMode = true;
+    // Stored settings last, once every window they touch exists.
     readConfigfileInfo();
 }
 
 void AppDelegate::buildDispatchRows() {
-    m_dispatcher.addRow({guideWindow->gotitbutton, {}, [this] { guideWindow->hide(); }, {}});
-    m_dispatcher.addRow({fulldiskWindow->diskOkbutton, {}, [this] { fulldiskWindow->hide(); }, {}});
-    m_dispatcher.addRow({window->overviewButton(), {}, [this] { window->showStartView(); }, {}});
+    m_dispatcher.addRow({m_guideWindow->gotitbutton, {}, [this] { m_guideWindow->hide(); }, {}});
+    m_dispatcher.addRow({m_fulldiskWindow->diskOkbutton, {}, [this] { m_fulldiskWindow->hide(); }, {}});
+    m_dispatcher.addRow({m_window->overviewButton(), {}, [this] { m_window->showStartView(); }, {}});
 
-    PRLeftTipButton* trash = window->addSection(
+    PRLeftTipButton* trash = m_window->addSection(
         {QStringLiteral("trash"), localized("Trash"), QStringLiteral("section-trash.png"),
          localized(
              "Everything in your Trash and on your volumes: sizes, rights, dates and where each item came "
@@ -193,31 +198,31 @@ void AppDelegate::buildDispatchRows() {
          nullptr});
     m_dispatcher.addRow({trash, {}, [this] { ScanUserTrashFile(); }, {}});
     m_dispatcher.addRow(
-        {window->cardButton(QStringLiteral("trash")), {}, [this] { ScanUserTrashFile(); }, {}});
-    m_dispatcher.addRow({window->addCardButton(QStringLiteral("trash"), localized("Empty Trash"),
-                                               QStringLiteral("card_empty")),
+        {m_window->cardButton(QStringLiteral("trash")), {}, [this] { ScanUserTrashFile(); }, {}});
+    m_dispatcher.addRow({m_window->addCardButton(QStringLiteral("trash"), localized("Empty Trash"),
+                                                 QStringLiteral("card_empty")),
                          {},
                          [this] { StrongEmptyTrash(); },
                          {}});
 
-    PRLeftTipButton* autoClean = window->addSection(
+    PRLeftTipButton* autoClean = m_window->addSection(
         {QStringLiteral("autoclean"), localized("Auto Clean"), QStringLiteral("section-autoclean.png"),
          localized("Empty the Trash by itself when it grows past a size or a chosen period has passed."),
          nullptr});
     m_dispatcher.addRow({autoClean, {}, [this] { ShowAutoTrash(); }, {}});
     m_dispatcher.addRow(
-        {window->cardButton(QStringLiteral("autoclean")), {}, [this] { ShowAutoTrash(); }, {}});
+        {m_window->cardButton(QStringLiteral("autoclean")), {}, [this] { ShowAutoTrash(); }, {}});
 
-    PRLeftTipButton* protect = window->addSection(
+    PRLeftTipButton* protect = m_window->addSection(
         {QStringLiteral("protect"), localized("Protection"), QStringLiteral("section-protect.png"),
          localized("Rules that keep kinds of files, and items from chosen folders, in the Trash when it is "
                    "emptied."),
          nullptr});
     m_dispatcher.addRow({protect, {}, [this] { ShowDeleteProtectWindow(); }, {}});
     m_dispatcher.addRow(
-        {window->cardButton(QStringLiteral("protect")), {}, [this] { ShowDeleteProtectWindow(); }, {}});
+        {m_window->cardButton(QStringLiteral("protect")), {}, [this] { ShowDeleteProtectWindow(); }, {}});
 
-    PRLeftTipButton* erase = window->addSection(
+    PRLeftTipButton* erase = m_window->addSection(
         {QStringLiteral("erase"), localized("Secure Erase"), QStringLiteral("section-erase.png"),
          localized("Overwrite files and folders before removing them, so they can't be recovered. You can "
                    "also drop "
@@ -225,37 +230,38 @@ void AppDelegate::buildDispatchRows() {
          nullptr});
     m_dispatcher.addRow({erase, {}, [this] { StartSafeDeleteFileAction(); }, {}});
     m_dispatcher.addRow(
-        {window->cardButton(QStringLiteral("erase")), {}, [this] { StartSafeDeleteFileAction(); }, {}});
+        {m_window->cardButton(QStringLiteral("erase")), {}, [this] { StartSafeDeleteFileAction(); }, {}});
 }
 
 void AppDelegate::buildProgressWindows() {
-    emptyProgressWindow = new ProgressWindow(QStringLiteral("emptyProgressWindow"), localized("Empty Trash"));
+    m_emptyProgressWindow =
+        new ProgressWindow(QStringLiteral("emptyProgressWindow"), localized("Empty Trash"));
     connect(m_empty, &EmptyController::passStarted, this,
             [this] { followEmptyingPass(m_empty->progress()); });
-    connect(m_empty, &EmptyController::passFinished, emptyProgressWindow, &ProgressWindow::end);
-    eraseProgressWindow =
+    connect(m_empty, &EmptyController::passFinished, m_emptyProgressWindow, &ProgressWindow::end);
+    m_eraseProgressWindow =
         new ProgressWindow(QStringLiteral("eraseProgressWindow"), localized("Secure Erase"));
     connect(m_erase, &EraseController::eraseStarted, this, [this] {
-        eraseProgressWindow->begin(m_erase->progress(), localized("Erasing the chosen items…"),
-                                   localized("Erasing"), true);
+        m_eraseProgressWindow->begin(m_erase->progress(), localized("Erasing the chosen items…"),
+                                     localized("Erasing"), true);
     });
-    connect(m_erase, &EraseController::EraseAllFinishedHanderToMainThread, eraseProgressWindow,
+    connect(m_erase, &EraseController::EraseAllFinishedHanderToMainThread, m_eraseProgressWindow,
             &ProgressWindow::end);
 }
 
 void AppDelegate::followEmptyingPass(std::shared_ptr<WorkProgress> progress) {
-    emptyProgressWindow->begin(std::move(progress), localized("Emptying the Trash…"), localized("Removing"),
-                               true);
+    m_emptyProgressWindow->begin(std::move(progress), localized("Emptying the Trash…"), localized("Removing"),
+                                 true);
 }
 
 void AppDelegate::readConfigfileInfo() {
     Defaults& d = *m_services.defaults;
     // Open at login: on only for "YES".
-    window->autoLunchBtn->setChecked(d.stringForKey(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
+    m_window->autoLunchBtn->setChecked(d.stringForKey(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
     // Auto tidy: on when absent or "YES".
     const QVariant tidy = d.objectForKey(SettingsKeys::BAutoTidy);
-    window->autoCleanupSelectBtn->setChecked(!tidy.isValid() ||
-                                             d.stringForKey(SettingsKeys::BAutoTidy) == SettingsKeys::YES);
+    m_window->autoCleanupSelectBtn->setChecked(!tidy.isValid() ||
+                                               d.stringForKey(SettingsKeys::BAutoTidy) == SettingsKeys::YES);
     // Any stored value hides the task bar entry, unless started as an agent anyway.
     if (d.hasValue(SettingsKeys::BHideAppInDock) && !d.boolForKey(SettingsKeys::LaunchAsAgentApp))
         setAccessoryMode();
@@ -264,23 +270,19 @@ void AppDelegate::readConfigfileInfo() {
 void AppDelegate::applicationDidFinishLaunching() {
     Defaults& d = *m_services.defaults;
     const QDateTime now = m_services.clock->now();
-    // Cookie state.
-    bSafariCookie = false;
-    bFireFoxCookie = false;
     // The store location of the desktop tidy.
-    StorelocationPath = d.stringForKey(SettingsKeys::PloverlyPath);
-    // 3.
+    m_storelocationPath = d.stringForKey(SettingsKeys::PloverlyPath);
     initStateBannerView();
-    // 4.
+    // Auto-clean counts its interval from the first launch.
     if (!d.hasValue(SettingsKeys::LastCleanDate)) d.setDate(SettingsKeys::LastCleanDate, now);
     // First launch: the product page and the guide, once.
     if (!d.hasValue(SettingsKeys::FirstLauch)) {
         d.setDate(SettingsKeys::FirstLauch, now);
         m_services.workspace->openURL(QUrl(QLatin1String(ProductInfo::ProductPage)));
-        centerWindow(guideWindow);
-        guideWindow->show();
+        centerWindow(m_guideWindow);
+        m_guideWindow->show();
     } else {
-        guideWindow->hide();
+        m_guideWindow->hide();
     }
     // Launch defaults, then one write.
     if (!d.hasValue(SettingsKeys::TrashStorage))
@@ -291,29 +293,29 @@ void AppDelegate::applicationDidFinishLaunching() {
     // The last clean, its date as "(yyyy-MM-dd)".
     m_autoClean->showLastClean();
     // The two timers; the first auto-clean check runs one interval after launch.
-    autoTrashTimer = new QTimer(this);
-    autoTrashTimer->setObjectName(QStringLiteral("autoTrashTimer"));
+    m_autoTrashTimer = new QTimer(this);
+    m_autoTrashTimer->setObjectName(QStringLiteral("autoTrashTimer"));
     bool ok = false;
     const int shortened = qEnvironmentVariableIntValue("CORVANE_AUTOCLEAN_INTERVAL", &ok);
-    autoTrashTimer->setInterval(ok && shortened > 0 ? shortened * 1000 : 21600 * 1000);
-    connect(autoTrashTimer, &QTimer::timeout, this, &AppDelegate::CleanUpTimer_hander);
-    autoTrashTimer->start();
-    autoTidyTimer = new QTimer(this);
-    autoTidyTimer->setObjectName(QStringLiteral("autoTidyTimer"));
-    autoTidyTimer->setInterval(1000);
-    connect(autoTidyTimer, &QTimer::timeout, this, &AppDelegate::BMakeModeTimer_hander);
-    autoTidyTimer->start();
+    m_autoTrashTimer->setInterval(ok && shortened > 0 ? shortened * 1000 : 21600 * 1000);
+    connect(m_autoTrashTimer, &QTimer::timeout, this, &AppDelegate::CleanUpTimer_hander);
+    m_autoTrashTimer->start();
+    m_autoTidyTimer = new QTimer(this);
+    m_autoTidyTimer->setObjectName(QStringLiteral("autoTidyTimer"));
+    m_autoTidyTimer->setInterval(1000);
+    connect(m_autoTidyTimer, &QTimer::timeout, this, &AppDelegate::BMakeModeTimer_hander);
+    m_autoTidyTimer->start();
     // The update check.
     m_services.updateController->hidUpdateWindow();
     m_services.updateController->checkServerVersion();
     // The access probe, where the system has such a thing.
-    if (macOsVer >= 15) {
+    if (m_macOsVer >= 15) {
         QFile probe(m_services.paths->trashRecordsFile());
         if (!probe.open(QIODevice::ReadOnly)) {
-            centerWindow(fulldiskWindow);
-            fulldiskWindow->show();
-            fulldiskWindow->raise();
-            fulldiskWindow->activateWindow();
+            centerWindow(m_fulldiskWindow);
+            m_fulldiskWindow->show();
+            m_fulldiskWindow->raise();
+            m_fulldiskWindow->activateWindow();
         }
     }
 }
@@ -323,15 +325,15 @@ void AppDelegate::CleanUpTimer_hander() {
 }
 
 void AppDelegate::BMakeModeTimer_hander() {
-    if (!window->autoCleanupSelectBtn->isChecked()) return;
+    if (!m_window->autoCleanupSelectBtn->isChecked()) return;
     const bool dark =
         m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark);
-    if (dark && !isDarkMode) {
+    if (dark && !m_isDarkMode) {
         m_statusItem->setImage(QLatin1String(kDarkBannerIcon));
-        isDarkMode = true;
-    } else if (!dark && isDarkMode) {
+        m_isDarkMode = true;
+    } else if (!dark && m_isDarkMode) {
         m_statusItem->setImage(QLatin1String(kBannerIcon));
-        isDarkMode = false;
+        m_isDarkMode = false;
     }
 }
 
@@ -365,38 +367,38 @@ void AppDelegate::initStateBannerView() {
 }
 
 void AppDelegate::ClickStateBanner(const QRect& anchor) {
-    if (!thePopover) {
-        thePopover = new PopoverWindow(thePopViewController->view());
-        thePopover->setAcceptDrops(true);
-        thePopover->installEventFilter(this);
-        connect(thePopover, &PopoverWindow::popoverDidClose, this, &AppDelegate::popoverDidClose);
-        connect(thePopover, &PopoverWindow::openMainWindowRequested, this, &AppDelegate::showMainWindow);
-        connect(thePopover, &PopoverWindow::quitRequested, this, &AppDelegate::QuiteAppAction);
+    if (!m_thePopover) {
+        m_thePopover = new PopoverWindow(m_thePopViewController->view());
+        m_thePopover->setAcceptDrops(true);
+        m_thePopover->installEventFilter(this);
+        connect(m_thePopover, &PopoverWindow::popoverDidClose, this, &AppDelegate::popoverDidClose);
+        connect(m_thePopover, &PopoverWindow::openMainWindowRequested, this, &AppDelegate::showMainWindow);
+        connect(m_thePopover, &PopoverWindow::quitRequested, this, &AppDelegate::QuiteAppAction);
     }
-    thePopover->showRelativeTo(anchor);
+    m_thePopover->showRelativeTo(anchor);
 }
 
 void AppDelegate::popoverDidClose() {
-    thePopover = nullptr;
-    autoTrashWindow->reclaim();
+    m_thePopover = nullptr;
+    m_autoTrashWindow->reclaim();
 }
 
 void AppDelegate::ShowAutoTrash() {
     m_autoClean->showLastClean();
-    autoTrashWindow->toggle();
-    if (autoTrashWindow->isVisible()) {
-        autoTrashWindow->raise();
-        autoTrashWindow->activateWindow();
+    m_autoTrashWindow->toggle();
+    if (m_autoTrashWindow->isVisible()) {
+        m_autoTrashWindow->raise();
+        m_autoTrashWindow->activateWindow();
     }
 }
 
 void AppDelegate::setAccessoryMode() {
     m_accessoryMode = true;
     // A tool window stays off the task bar; showing it again applies the new flags.
-    const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::Tool, true);
-    if (visible) window->show();
-    perfereceWindow->setAgentMode(true);
+    const bool visible = m_window->isVisible();
+    m_window->setWindowFlag(Qt::Tool, true);
+    if (visible) m_window->show();
+    m_perfereceWindow->setAgentMode(true);
 }
 
 void AppDelegate::HideAppIConDockAction() {
@@ -417,7 +419,7 @@ void AppDelegate::deleteAppFromLoginItem() {
 
 void AppDelegate::ClickPloverlyOnLogin() {
     Defaults& d = *m_services.defaults;
-    if (window->autoLunchBtn->isChecked()) {
+    if (m_window->autoLunchBtn->isChecked()) {
         addAppAsLoginItem();
         d.setString(SettingsKeys::BAutoLogin, SettingsKeys::YES);
     } else {
@@ -425,21 +427,21 @@ void AppDelegate::ClickPloverlyOnLogin() {
         d.setString(SettingsKeys::BAutoLogin, SettingsKeys::NO);
     }
     d.synchronize();
-    thePopViewController->autoLunchBtn->setChecked(window->autoLunchBtn->isChecked());
+    m_thePopViewController->autoLunchBtn->setChecked(m_window->autoLunchBtn->isChecked());
 }
 
 bool AppDelegate::windowShouldClose(QWidget* w) {
-    if (w == window)
-        GetAppControllor()->window->hide();
+    if (w == m_window)
+        m_window->hide();
     else if (w)
         w->hide();
     return false;
 }
 
 void AppDelegate::ClickShowPereferenceWindow() {
-    if (perfereceWindow->isVisible()) return;
-    centerWindow(perfereceWindow);
-    perfereceWindow->show();
+    if (m_perfereceWindow->isVisible()) return;
+    centerWindow(m_perfereceWindow);
+    m_perfereceWindow->show();
 }
 
 void AppDelegate::ClickHelp() {
@@ -447,11 +449,11 @@ void AppDelegate::ClickHelp() {
 }
 
 void AppDelegate::ActAboutAction() {
-    if (aboutWindow->isVisible()) return;
-    centerWindow(aboutWindow);
-    aboutWindow->show();
-    aboutWindow->raise();
-    aboutWindow->activateWindow();
+    if (m_aboutWindow->isVisible()) return;
+    centerWindow(m_aboutWindow);
+    m_aboutWindow->show();
+    m_aboutWindow->raise();
+    m_aboutWindow->activateWindow();
 }
 
 void AppDelegate::QuiteAppAction() {
@@ -459,9 +461,9 @@ void AppDelegate::QuiteAppAction() {
 }
 
 void AppDelegate::showMainWindow() {
-    window->show();
-    window->raise();
-    window->activateWindow();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
 }
 
 void AppDelegate::CheckTrashSourceAction() {
@@ -495,7 +497,7 @@ void AppDelegate::PutBackAction() {
 
 void AppDelegate::StrongEmptyTrash() {
     showMainWindow();
-    if (m_empty->isRunning() && emptyProgressWindow) emptyProgressWindow->showNow();
+    if (m_empty->isRunning() && m_emptyProgressWindow) m_emptyProgressWindow->showNow();
     m_empty->StrongEmptyTrash();
 }
 
@@ -516,26 +518,26 @@ void AppDelegate::RunAdmintoRemoveTrashFile() {
 
 void AppDelegate::StartSafeDeleteFileAction() {
     if (m_erase->refuseWhileRunning()) {
-        if (eraseProgressWindow) eraseProgressWindow->showNow();
+        if (m_eraseProgressWindow) m_eraseProgressWindow->showNow();
         return;
     }
     const QString start = m_services.paths->userTrash();
-    const QStringList chosen = m_erasePanel ? m_erasePanel(start) : ErasePanel::choose(window, start);
+    const QStringList chosen = m_erasePanel ? m_erasePanel(start) : ErasePanel::choose(m_window, start);
     if (chosen.isEmpty()) return;
     if (m_erase->confirm(chosen)) m_erase->startErase(chosen);
 }
 
 void AppDelegate::ShowDeleteProtectWindow() {
-    deleteProtectWindow->toggle();
-    if (deleteProtectWindow->isVisible()) {
-        deleteProtectWindow->raise();
-        deleteProtectWindow->activateWindow();
+    m_deleteProtectWindow->toggle();
+    if (m_deleteProtectWindow->isVisible()) {
+        m_deleteProtectWindow->raise();
+        m_deleteProtectWindow->activateWindow();
     }
 }
 
 void AppDelegate::application_openFiles(const QStringList& paths) {
     if (m_erase->refuseWhileRunning()) {
-        if (eraseProgressWindow) eraseProgressWindow->showNow();
+        if (m_eraseProgressWindow) m_eraseProgressWindow->showNow();
         return;
     }
     m_erase->application_openFiles(paths);

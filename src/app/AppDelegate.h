@@ -126,41 +126,33 @@ class AppDelegate : public QObject {
     EraseController* eraseController() const { return m_erase; }
     ButtonDispatcher& dispatcher() { return m_dispatcher; }
 
-    /// The put-back places read from the Trash's records (the trash items and their history live
-    /// in the trash browser's navigation).
-    std::shared_ptr<TrashOrigPaths> TrashOrigPathArray;
-    /// The protection rules, and the protected entries a pass finds (their rows live in the
-    /// confirm window).
-    std::shared_ptr<ProtectionRules> protectionRules;
-    std::shared_ptr<ProtectedItems> protectedItems;
-
-    bool binaryCookie = false;
-    bool bSafariCookie = false;
-    bool bFireFoxCookie = false;
-    bool isDarkMode = false;
-    int macOsVer = 10;
-    QString StorelocationPath;
-
-    // Windows and parts, built by awakeFromNib.
-    MainWindow* window = nullptr;
-    GuideWindow* guideWindow = nullptr;
-    FullDiskWindow* fulldiskWindow = nullptr;
-    PreferencesWindow* perfereceWindow = nullptr;
-    AboutWindow* aboutWindow = nullptr;
-    PPopoverviewConterller* thePopViewController = nullptr;
-    AutoTrashWindow* autoTrashWindow = nullptr;
-    PPopoverWindowConterller* protectViewController = nullptr;
-    DeleteProtectWindow* deleteProtectWindow = nullptr;
-    ProtectConfirmWindow* theConfirmWindow = nullptr;
-    /// Progress of a forced emptying and of a secure erase, with their Cancel buttons.
-    ProgressWindow* emptyProgressWindow = nullptr;
-    ProgressWindow* eraseProgressWindow = nullptr;
     /// Shows `progress` of an emptying pass in its window.
     void followEmptyingPass(std::shared_ptr<WorkProgress> progress);
-    QPointer<PopoverWindow> thePopover;
+
+    // Windows and parts, built by awakeFromNib.
+    MainWindow* window() const { return m_window; }
+    GuideWindow* guideWindow() const { return m_guideWindow; }
+    FullDiskWindow* fulldiskWindow() const { return m_fulldiskWindow; }
+    PreferencesWindow* perfereceWindow() const { return m_perfereceWindow; }
+    AboutWindow* aboutWindow() const { return m_aboutWindow; }
+    PPopoverviewConterller* thePopViewController() const { return m_thePopViewController; }
+    AutoTrashWindow* autoTrashWindow() const { return m_autoTrashWindow; }
+    DeleteProtectWindow* deleteProtectWindow() const { return m_deleteProtectWindow; }
+    ProtectConfirmWindow* theConfirmWindow() const { return m_theConfirmWindow; }
+    ProgressWindow* emptyProgressWindow() const { return m_emptyProgressWindow; }
+    ProgressWindow* eraseProgressWindow() const { return m_eraseProgressWindow; }
+    /// The popover while it shows; null otherwise.
+    QPointer<PopoverWindow> thePopover() const;
     StatusItem* statusItem() const { return m_statusItem; }
-    QTimer* autoTrashTimer = nullptr;
-    QTimer* autoTidyTimer = nullptr;
+    QTimer* autoTrashTimer() const { return m_autoTrashTimer; }
+    QTimer* autoTidyTimer() const { return m_autoTidyTimer; }
+    /// The protected entries the last forced pass found.
+    std::shared_ptr<ProtectedItems> protectedItems() const { return m_protectedItems; }
+    bool isDarkMode() const { return m_isDarkMode; }
+    /// The minor system version read at start-up.
+    int macOsVer() const { return m_macOsVer; }
+    /// The desktop tidy's store location (from the settings until the user picks another).
+    QString StorelocationPath() const { return m_storelocationPath; }
 
     /// Whether the main window is kept off the task bar (the mode without a Dock icon).
     bool isAccessoryMode() const { return m_accessoryMode; }
@@ -177,7 +169,6 @@ class AppDelegate : public QObject {
     bool handleDrop(QEvent* event);
     void buildDispatchRows();
     void buildProgressWindows();
-    VersionTriple querySystemVersion() const;
 
     AppServices m_services;
     std::unique_ptr<NotificationCenter> m_nc;
@@ -193,4 +184,31 @@ class AppDelegate : public QObject {
     std::function<void()> m_cleanUpHandler;
     QList<QPointer<QWidget>> m_windows;
     bool m_accessoryMode = false;
+
+    /// The put-back places read from the Trash's records (the trash items and their history live
+    /// in the trash browser's navigation).
+    std::shared_ptr<TrashOrigPaths> m_origPaths;
+    /// The protection rules, and the protected entries a pass finds (their rows live in the
+    /// confirm window).
+    std::shared_ptr<ProtectionRules> m_protectionRules;
+    std::shared_ptr<ProtectedItems> m_protectedItems;
+    bool m_isDarkMode = false;
+    int m_macOsVer = 10;
+    QString m_storelocationPath;
+
+    MainWindow* m_window = nullptr;
+    GuideWindow* m_guideWindow = nullptr;
+    FullDiskWindow* m_fulldiskWindow = nullptr;
+    PreferencesWindow* m_perfereceWindow = nullptr;
+    AboutWindow* m_aboutWindow = nullptr;
+    PPopoverviewConterller* m_thePopViewController = nullptr;
+    AutoTrashWindow* m_autoTrashWindow = nullptr;
+    PPopoverWindowConterller* m_protectViewController = nullptr;
+    DeleteProtectWindow* m_deleteProtectWindow = nullptr;
+    ProtectConfirmWindow* m_theConfirmWindow = nullptr;
+    ProgressWindow* m_emptyProgressWindow = nullptr;
+    ProgressWindow* m_eraseProgressWindow = nullptr;
+    QPointer<PopoverWindow> m_thePopover;
+    QTimer* m_autoTrashTimer = nullptr;
+    QTimer* m_autoTidyTimer = nullptr;
 };

@@ -93,16 +93,16 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
 
 // The protected-items window with the rows a pass would list, found without removing anything.
 void fillConfirmWindow(AppDelegate& app) {
-    app.protectedItems->beginPass();
+    app.protectedItems()->beginPass();
     for (const QString& name : TrashScanner::listFolder(app.services().paths->userTrash()))
-        app.protectedItems->CheckFileBeProtectWithPath(app.services().paths->userTrash() + QLatin1Char('/') +
-                                                       name);
-    app.theConfirmWindow->setContent(app.protectedItems->CheckIfNeedDeleteConfirm());
+        app.protectedItems()->CheckFileBeProtectWithPath(app.services().paths->userTrash() +
+                                                         QLatin1Char('/') + name);
+    app.theConfirmWindow()->setContent(app.protectedItems()->CheckIfNeedDeleteConfirm());
 }
 
 // The emptying's progress window part-way through a pass; nothing is removed.
 void writeEmptyProgress(AppDelegate& app, const QDir& dir, QStringList& written) {
-    ProgressWindow* w = app.emptyProgressWindow;
+    ProgressWindow* w = app.emptyProgressWindow();
     if (!w) return;
     auto progress = std::make_shared<WorkProgress>();
     progress->done = 214;
@@ -163,10 +163,10 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
 
     app.ClickStateBanner(QRect());
     settle();
-    if (app.thePopover) {
+    if (app.thePopover()) {
         const QString path = dir.filePath(QStringLiteral("popover.png"));
-        if (save(app.thePopover, path)) written << path;
-        app.thePopover->close();
+        if (save(app.thePopover(), path)) written << path;
+        app.thePopover()->close();
         settle();
     }
     if (written.isEmpty() && error) *error = QStringLiteral("nothing could be written to %1").arg(folder);

@@ -14,6 +14,7 @@
 #include "trash/PutBackReader.h"
 #include "trash/TrashItemActions.h"
 #include "trash/TrashScanner.h"
+#include "trash/TrashStore.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
     QList<CVTrashFileNode::Ptr> items;
     int status = resolve(args, ctx, items) ? CliExit::Ok : CliExit::Failed;
     auto commands = std::make_shared<SystemCommands>(ctx.tasks);
-    const TrashItemActions actions(commands);
+    const TrashItemActions actions(commands, TrashStore::forPaths(ctx.paths));
     for (const auto& item : items) {
         const FsTree::Report report =
             securely ? actions.secureDeleteItem(item->theTrashPath) : actions.deleteItem(item->theTrashPath);
@@ -86,7 +87,8 @@ int putbackVerb(const QStringList& args, CliContext& ctx) {
     }
     QList<CVTrashFileNode::Ptr> items;
     int status = resolve(args, ctx, items) ? CliExit::Ok : CliExit::Failed;
-    const TrashItemActions actions(std::make_shared<SystemCommands>(ctx.tasks));
+    const TrashItemActions actions(std::make_shared<SystemCommands>(ctx.tasks),
+                                   TrashStore::forPaths(ctx.paths));
     for (const auto& item : items) {
         const auto outcome = actions.putBack(item->theTrashPath, item->theOrignalpath);
         if (outcome == TrashItemActions::PutBack::Moved) {
@@ -142,7 +144,7 @@ int eraseVerb(const CliArguments& args, CliContext& ctx) {
         *ctx.err << "corvane-cli: nothing erased\n";
         return CliExit::Failed;
     }
-    const FsTree::Report report = SecureEraser(std::make_shared<SystemCommands>(ctx.tasks)).eraseItems(paths);
+    const FsTree::Report report = SecureEraser().eraseItems(paths);
     int status = report.problems.isEmpty() ? CliExit::Ok : CliExit::Failed;
     for (const QString& problem : report.problems) *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
     for (const QString& p : paths) {

@@ -1,13 +1,13 @@
 #include "FileUtilities.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
+#include <cstdio>
+
 #include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 #include "platform/Tasks.h"
-
-#include <QFile>
-
-#include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
@@ -106,8 +106,8 @@ bool FileUtilities::isRealFolder(const QString& path) {
 QDateTime FileUtilities::modificationDate(const QString& path) {
     struct stat st;
     if (!lstatPath(path, &st)) return QDateTime();
-    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000,
-                                          Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(
+        static_cast<qint64>(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000, Qt::UTC);
 }
 
 quint64 FileUtilities::parseDuOutput(const QByteArray& output) {
@@ -142,12 +142,14 @@ std::optional<quint64> FileUtilities::sizeAtFilePath(const QString& path) const 
         return static_cast<quint64>(lst.st_size);
     }
     // The freedesktop layout, and any name du could not be given, are measured in-process.
-    const bool inProcess = (m_paths && m_paths->layout() == Paths::Layout::Freedesktop) || !FsName::isPlain(path);
+    const bool inProcess = (m_paths && m_paths->measuresFoldersInProcess()) || !FsName::isPlain(path);
     if (inProcess) {
         QString clean = path;
         while (clean.size() > 1 && clean.endsWith(QLatin1Char('/'))) clean.chop(1);
         const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
-        const QString folder = slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : clean.left(slash);
+        const QString folder = slash < 0    ? QStringLiteral(".")
+                               : slash == 0 ? QStringLiteral("/")
+                                            : clean.left(slash);
         const QString name = slash < 0 ? clean : clean.mid(slash + 1);
         // The path is the caller's choice and is resolved once; nothing below it is followed.
         const OpenFolder parent = OpenFolder::openChosen(folder);
@@ -155,11 +157,13 @@ std::optional<quint64> FileUtilities::sizeAtFilePath(const QString& path) const 
         if (self.isOpen()) return FsTree::allocatedBytes(self, QByteArray("."));
         return FsTree::allocatedBytes(parent, FsName::toBytes(name));
     }
-    const TaskResult result =
-        m_tasks->run(QStringLiteral("/usr/bin/du"),
-                     {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), QStringLiteral("--"), path});
+    const TaskResult result = m_tasks->run(
+        QStringLiteral("/usr/bin/du"),
+        {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), QStringLiteral("--"), path});
     if (!result.finished()) return std::nullopt;
     return parseDuOutput(result.standardOutput);
 }
 
-quint64 FileUtilities::getTrashFileSize() const { return fastFolderSizeAtFilePath(m_paths->userTrash()); }
+quint64 FileUtilities::getTrashFileSize() const {
+    return fastFolderSizeAtFilePath(m_paths->userTrash());
+}

@@ -8,13 +8,14 @@
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
 #include "trash/PutBackReader.h"
-#include "trash/TrashInfo.h"
+#include "trash/TrashStore.h"
 
 ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths,
                                std::shared_ptr<const SystemCommands> commands,
                                std::shared_ptr<TrashOrigPaths> origPaths,
                                std::shared_ptr<const Workspace> workspace, Hooks hooks)
     : m_paths(std::move(paths)),
+      m_store(TrashStore::forPaths(m_paths)),
       m_commands(std::move(commands)),
       m_origPaths(std::move(origPaths)),
       m_workspace(std::move(workspace)),
@@ -23,7 +24,7 @@ ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths,
 int ForceEmptyPass::ForceEmptyTrashFileThreader() {
     // The location rules need each item's original place as it is now: the list the trash window
     // shows may be hours old and miss what was trashed since. Without rules nothing needs it.
-    if (m_hooks.hasRules && m_hooks.hasRules()) m_origPaths->rebuild(*m_paths);
+    if (m_hooks.hasRules && m_hooks.hasRules()) m_store->readPutBack(*m_origPaths);
     int failures = 0;
     if (emptyUserTrash()) {
         ++failures;
@@ -47,7 +48,6 @@ bool ForceEmptyPass::emptyUserTrash() {
     const OpenFolder trash = OpenFolder::open(m_paths->userTrash());
     if (!trash.isOpen()) return false;
     LockedFlags::clear(trash.fd());
-    const bool mac = m_paths->layout() == Paths::Layout::Mac;
     const bool keepRecords = m_hooks.hasRules && m_hooks.hasRules();
     bool failed = false;
     FsTree::Options options;
@@ -55,20 +55,20 @@ bool ForceEmptyPass::emptyUserTrash() {
     options.cancel = m_hooks.cancel;
     for (const QByteArray& name : trash.names()) {
         if (cancelled()) break;
-        if (mac && name == ".DS_Store" && keepRecords) continue;  // the put-back records of protected items
+        if (keepRecords && m_store->isRecordsEntry(name))
+            continue;  // the put-back records of protected items
         if (m_hooks.isProtected && m_hooks.isProtected(trash.pathOf(name))) continue;
         const FsTree::Report report = FsTree::remove(trash, name, options);
         if (!report.gone && !report.cancelled) failed = true;
         progress(1);
     }
     // The info files of what was removed go too; protected and stubborn items keep theirs.
-    if (!mac) tidyRecords(m_paths->userTrash());
+    m_store->tidyAfterEmptying(m_paths->userTrash());
     return failed;
 }
 
 bool ForceEmptyPass::emptyVolumeTrashes() {
     bool failed = false;
-    const bool mac = m_paths->layout() == Paths::Layout::Mac;
     const QStringList volumes =
         m_workspace ? m_workspace->mountedLocalVolumePaths() : m_paths->mountedLocalVolumePaths();
     FsTree::Options options;
@@ -88,7 +88,7 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
             }
             for (const FsEntry& entry : trash.entries()) {
                 if (cancelled()) return failed;
-                if (mac && entry.name == ".DS_Store") continue;
+                if (m_store->isRecordsEntry(entry.name)) continue;
                 if (FileUtilities::longPermissionText(entry.st.st_mode) != QLatin1String(KeptOnVolumes)) {
                     if (!FsTree::remove(trash, entry.name, options).gone) failed = true;
                 } else {
@@ -96,7 +96,7 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
                 }
                 progress(1);
             }
-            if (!mac) tidyRecords(folder);
+            m_store->tidyAfterEmptying(folder);
         }
     }
     return failed;
@@ -105,8 +105,4 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
 void ForceEmptyPass::progress(int items) {
     m_done += items;
     if (m_hooks.progress) m_hooks.progress(m_done);
-}
-
-void ForceEmptyPass::tidyRecords(const QString& itemsFolder) {
-    TrashInfo::removeOrphans(TrashInfo::trashFolderOfFiles(itemsFolder));
 }

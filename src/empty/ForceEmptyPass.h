@@ -8,6 +8,7 @@
 class Paths;
 class SystemCommands;
 class TrashOrigPaths;
+class TrashStore;
 class Workspace;
 
 /// One forced emptying of the user's Trash and of the per-user Trash folders of mounted volumes,
@@ -40,10 +41,9 @@ class ForceEmptyPass {
     bool emptyVolumeTrashes();
     bool cancelled() const;
     void progress(int items);
-    /// Removes the info files whose item left the "files" folder `itemsFolder`.
-    static void tidyRecords(const QString& itemsFolder);
 
     std::shared_ptr<const Paths> m_paths;
+    std::shared_ptr<const TrashStore> m_store;
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<const Workspace> m_workspace;

@@ -19,12 +19,8 @@ struct EraseOutcome {
 
 }  // namespace
 
-EraseController::EraseController(std::shared_ptr<const SystemCommands> commands,
-                                 std::shared_ptr<Alerts> alerts, QObject* parent)
-    : QObject(parent),
-      m_commands(std::move(commands)),
-      m_alerts(std::move(alerts)),
-      m_erases(this, QLatin1String(BusyNote)) {}
+EraseController::EraseController(std::shared_ptr<Alerts> alerts, QObject* parent)
+    : QObject(parent), m_alerts(std::move(alerts)), m_erases(this, QLatin1String(BusyNote)) {}
 
 EraseController::~EraseController() {
     m_erases.close();
@@ -52,10 +48,9 @@ bool EraseController::application_openFiles(const QStringList& paths) {
 bool EraseController::startErase(const QStringList& paths) {
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(paths.size());
-    auto commands = m_commands;
     const bool started = m_erases.start(
-        [commands, paths, progress] {
-            const SecureEraser eraser(commands);
+        [paths, progress] {
+            const SecureEraser eraser;
             FsTree::Options options;
             options.cancel = &progress->cancel;
             FsTree::Report all;

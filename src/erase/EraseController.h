@@ -7,7 +7,6 @@
 #include "platform/Worker.h"
 
 class Alerts;
-class SystemCommands;
 struct WorkProgress;
 
 /// Secure erase of chosen or dropped items: one confirmation listing them, then a worker that
@@ -16,8 +15,7 @@ struct WorkProgress;
 class EraseController : public QObject {
     Q_OBJECT
   public:
-    EraseController(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
-                    QObject* parent = nullptr);
+    EraseController(std::shared_ptr<Alerts> alerts, QObject* parent = nullptr);
     ~EraseController() override;
 
     /// "Are you sure you want to permanently erase the selected items ?" with the list text.
@@ -42,7 +40,6 @@ class EraseController : public QObject {
     void EraseAllFinishedHanderToMainThread();
 
   private:
-    std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<Alerts> m_alerts;
     std::shared_ptr<WorkProgress> m_progress;
     Worker m_erases;

@@ -1,12 +1,12 @@
 #include "ErasePanel.h"
 
-#include "platform/Localized.h"
-
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QPushButton>
+
+#include "platform/Localized.h"
 
 QStringList ErasePanel::choose(QWidget* parent, const QString& startFolder) {
     // The platform dialog chooses either files or folders; ours takes both.
@@ -36,8 +36,9 @@ QStringList ErasePanel::choose(QWidget* parent, const QString& startFolder) {
         });
         for (QAbstractItemView* view : views)
             if (view->selectionModel())
-                QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, accept,
-                                 [accept, view] { accept->setEnabled(view->selectionModel()->hasSelection()); });
+                QObject::connect(
+                    view->selectionModel(), &QItemSelectionModel::selectionChanged, accept,
+                    [accept, view] { accept->setEnabled(view->selectionModel()->hasSelection()); });
     }
     if (dialog.exec() != QDialog::Accepted) return {};
     if (!accept) chosen = dialog.selectedFiles();

@@ -9,4 +9,4 @@ class QWidget;
 namespace ErasePanel {
 /// Runs the panel modally, starting in `startFolder`; the chosen paths, or nothing when cancelled.
 QStringList choose(QWidget* parent, const QString& startFolder);
-}
+}  // namespace ErasePanel

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "platform/Alerts.h"
-
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
+
+#include "platform/Alerts.h"
 
 /// Overwriting a file only destroys its old contents where the file system writes over the old
 /// blocks. Copy-on-write and log-structured file systems put new data elsewhere, and on a network

@@ -6,17 +6,12 @@
 
 #include "core/fs/FsTree.h"
 
-class SystemCommands;
-
 /// Overwrites and removes files and folders the user chose. Every regular file below a chosen
 /// folder is overwritten, hidden ones included; a symbolic link is removed as a link and nothing
 /// reached only through it is touched; a file with other hard links is removed without being
 /// overwritten and said so. Runs on the calling thread.
 class SecureEraser {
   public:
-    explicit SecureEraser(std::shared_ptr<const SystemCommands> commands = {})
-        : m_commands(std::move(commands)) {}
-
     /// The confirmation's list text: for each path, the text so far, " \n " and the path.
     static QString listText(const QStringList& paths);
 
@@ -27,7 +22,4 @@ class SecureEraser {
 
     /// The alert text for what an erase could not do whole; empty when it did everything.
     static QString problemsText(const FsTree::Report& report);
-
-  private:
-    std::shared_ptr<const SystemCommands> m_commands;
 };

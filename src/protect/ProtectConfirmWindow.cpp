@@ -15,18 +15,21 @@
 #include "platform/Localized.h"
 #include "platform/WorkProgress.h"
 #include "trash/TrashItemActions.h"
+#include "trash/TrashStore.h"
 #include "widgets/PaneWidgets.h"
 #include "widgets/ProgressPanel.h"
 #include "widgets/WindowPlacement.h"
 
 ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shared_ptr<Workspace> workspace,
                                            std::shared_ptr<Alerts> alerts,
-                                           std::shared_ptr<const SystemCommands> commands, QWidget* parent)
+                                           std::shared_ptr<const SystemCommands> commands,
+                                           std::shared_ptr<const TrashStore> store, QWidget* parent)
     : QWidget(parent, Qt::Window),
       nc(center),
       m_workspace(std::move(workspace)),
       m_alerts(std::move(alerts)),
       m_commands(std::move(commands)),
+      m_store(std::move(store)),
       m_worker(this, QStringLiteral(
                          "Protected items are already being removed or put back; the request is ignored.")) {
     setObjectName(QStringLiteral("theConfirmWindow"));
@@ -149,7 +152,7 @@ void ProtectConfirmWindow::DeleteProtectItem() {
     for (const CVTrashFileNode::Ptr& node : marked) paths << node->theTrashPath;
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(marked.size());
-    const TrashItemActions actions(m_commands);
+    const TrashItemActions actions(m_commands, m_store);
     const bool started = m_worker.start(
         [actions, paths, progress] {
             QList<bool> gone;
@@ -180,7 +183,7 @@ void ProtectConfirmWindow::PutBackProtectItem() {
     for (const CVTrashFileNode::Ptr& node : marked) moves.append({node->theTrashPath, node->theOrignalpath});
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(marked.size());
-    const TrashItemActions actions(m_commands);
+    const TrashItemActions actions(m_commands, m_store);
     const bool started = m_worker.start(
         [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },
         [this, marked](const QList<TrashItemActions::PutBack>& outcomes) {

@@ -15,6 +15,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class SystemCommands;
+class TrashStore;
 class Workspace;
 struct WorkProgress;
 
@@ -26,7 +27,7 @@ class ProtectConfirmWindow : public QWidget {
   public:
     ProtectConfirmWindow(NotificationCenter* nc, std::shared_ptr<Workspace> workspace,
                          std::shared_ptr<Alerts> alerts, std::shared_ptr<const SystemCommands> commands,
-                         QWidget* parent = nullptr);
+                         std::shared_ptr<const TrashStore> store, QWidget* parent = nullptr);
 
     /// Replaces the rows with `items` (one pass's list) and shows the window centred, in front.
     void NeeDeleteConfirmWarning(const QList<CVTrashFileNode::Ptr>& items);
@@ -69,6 +70,7 @@ class ProtectConfirmWindow : public QWidget {
     std::shared_ptr<Workspace> m_workspace;
     std::shared_ptr<Alerts> m_alerts;
     std::shared_ptr<const SystemCommands> m_commands;
+    std::shared_ptr<const TrashStore> m_store;
     QList<CVTrashFileNode::Ptr> m_content;
     Worker m_worker;
 };

@@ -1,17 +1,12 @@
 #include "TolvikCleaner.h"
 
-#include <QSet>
-
 #include "core/FileUtilities.h"
 #include "core/fs/FsTree.h"
-#include "core/fs/LockedFlags.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
-#include "trash/TrashInfo.h"
+#include "trash/TrashStore.h"
 
 namespace {
-
-const QByteArray InfoSuffix(".trashinfo");
 
 FsTree::Options forced() {
     FsTree::Options options;
@@ -27,7 +22,8 @@ TolvikCleaner::TolvikCleaner(std::shared_ptr<const Paths> paths,
     : m_paths(std::move(paths)),
       m_commands(std::move(commands)),
       m_files(std::move(files)),
-      m_backupDelete(std::move(backupDelete)) {
+      m_backupDelete(std::move(backupDelete)),
+      m_store(TrashStore::forPaths(m_paths)) {
     if (!m_backupDelete)
         m_backupDelete = [commands = m_commands](const QString& path) { commands->backupDelete(path); };
 }
@@ -37,83 +33,23 @@ OpenFolder TolvikCleaner::openTrash(const QString& path, Result& result) const {
     // would let the user steer a removal made with these rights.
     QString why;
     OpenFolder folder = OpenFolder::open(path, OwnerRule::ownedBy(m_paths->uid()), &why);
-    if (!folder.isOpen() && FileUtilities::somethingAt(path)) result.refused << why;
+    if (!folder.isOpen() && FileUtilities::somethingAt(path) && !result.refused.contains(why))
+        result.refused << why;
     return folder;
 }
 
 TolvikCleaner::Result TolvikCleaner::run() const {
-    if (m_paths->layout() == Paths::Layout::Freedesktop) return runWithInfoFiles();
     Result result;
-
-    // The user's Trash, ".DS_Store" and all.
-    const OpenFolder trash = openTrash(m_paths->userTrash(), result);
-    if (trash.isOpen()) {
-        LockedFlags::clear(trash.fd());
-        removeEntries(trash);
+    const TrashStore::WholeEmptying plan = m_store->wholeEmptying();
+    for (const QString& path : plan.emptied) m_store->emptyWhole(openTrash(path, result), forced());
+    for (const QString& path : plan.backedUp) {
+        const OpenFolder folder = openTrash(path, result);
+        for (const QByteArray& name : folder.names())
+            if (!m_store->isRecordsEntry(name)) m_backupDelete(folder.pathOf(name));
     }
-
-    // The two users' Trash folders of every volume under "/Volumes/".
-    const QStringList volumes = m_paths->mountedLocalVolumePaths();
-    for (const QString& volume : volumes) {
-        if (!m_paths->visitsVolumeTrash(volume)) continue;
-        for (const QString& folder : m_paths->volumeTrashFolders(volume))
-            removeEntries(openTrash(folder, result));
-    }
-
-    // What is left, everywhere; the backup removal on volumes under "/Volumes/".
-    result.remainingBytes = sizeOf(trash);
-    for (const QString& volume : volumes) {
-        const OpenFolder trashes = openTrash(volume + QStringLiteral("/.Trashes"), result);
-        if (m_paths->visitsVolumeTrash(volume)) {
-            for (const QByteArray& name : trashes.names())
-                if (name != ".DS_Store") m_backupDelete(trashes.pathOf(name));
-        }
-        result.remainingBytes += sizeOf(trashes);
-    }
+    // What is left, everywhere the store says.
+    for (const QString& path : plan.measured) result.remainingBytes += sizeOf(openTrash(path, result));
     return result;
-}
-
-TolvikCleaner::Result TolvikCleaner::runWithInfoFiles() const {
-    Result result;
-    result.remainingBytes +=
-        emptyTrashFolder(openTrash(TrashInfo::trashFolderOfFiles(m_paths->userTrash()), result));
-    for (const QString& volume : m_paths->mountedLocalVolumePaths()) {
-        if (!m_paths->visitsVolumeTrash(volume)) continue;
-        for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
-            const QString trash = TrashInfo::trashFolderOfFiles(folder);
-            if (!trash.isEmpty()) result.remainingBytes += emptyTrashFolder(openTrash(trash, result));
-        }
-    }
-    return result;
-}
-
-quint64 TolvikCleaner::emptyTrashFolder(const OpenFolder& trash) const {
-    if (!trash.isOpen()) return 0;
-    // Each part is opened below the held Trash folder, so a part swapped for a link is not entered.
-    const OpenFolder files = trash.child(QByteArray("files"));
-    const OpenFolder info = trash.child(QByteArray("info"));
-    if (files.isOpen()) {
-        LockedFlags::clear(files.fd());
-        removeEntries(files);
-    }
-    const QList<QByteArray> leftNames = files.names();
-    const QSet<QByteArray> left(leftNames.cbegin(), leftNames.cend());
-    if (info.isOpen()) {
-        LockedFlags::clear(info.fd());
-        for (const QByteArray& name : info.names()) {
-            // An info file stays only while its item does.
-            const bool itemLeft = name.endsWith(InfoSuffix) && left.contains(name.chopped(InfoSuffix.size()));
-            if (!itemLeft) FsTree::remove(info, name, forced());
-        }
-    }
-    // The size cache is not rewritten with these rights; with items left it is merely stale, and
-    // the next scan prunes it.
-    if (left.isEmpty()) FsTree::remove(trash, QByteArray("directorysizes"), forced());
-    return sizeOf(files);
-}
-
-void TolvikCleaner::removeEntries(const OpenFolder& folder) const {
-    for (const QByteArray& name : folder.names()) FsTree::remove(folder, name, forced());
 }
 
 quint64 TolvikCleaner::sizeOf(const OpenFolder& folder) const {

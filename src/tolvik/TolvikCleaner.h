@@ -10,6 +10,7 @@
 class FileUtilities;
 class Paths;
 class SystemCommands;
+class TrashStore;
 
 /// What Tolvik does at launch, with administrator rights: clears locked flags on the user's Trash
 /// and removes every entry of it, removes every entry of the volumes' Trash folders of the users
@@ -40,11 +41,6 @@ class TolvikCleaner {
     Result run() const;
 
   private:
-    /// The freedesktop layout: every Trash's "files" and "info" and its size cache.
-    Result runWithInfoFiles() const;
-    /// Empties one "$trash" and returns the bytes left in its "files".
-    quint64 emptyTrashFolder(const OpenFolder& trash) const;
-    void removeEntries(const OpenFolder& folder) const;
     quint64 sizeOf(const OpenFolder& folder) const;
     /// Opens a Trash folder of the user's; one that is there but fails the checks is noted in `result`.
     OpenFolder openTrash(const QString& path, Result& result) const;
@@ -53,4 +49,5 @@ class TolvikCleaner {
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<const FileUtilities> m_files;
     BackupDelete m_backupDelete;
+    std::shared_ptr<const TrashStore> m_store;
 };

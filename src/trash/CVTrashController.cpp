@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "TrashStore.h"
 #include "core/FileUtilities.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
@@ -180,23 +181,12 @@ struct CVTrashController::Impl {
         }
         const QString access = FileUtilities::shortPermissionText(st.st_mode);
         const quint64 bytes = owner.m_size ? owner.m_size(path) : 0;
-        QString display;
-        QString putBack;
-        if (owner.m_paths->layout() == Paths::Layout::Freedesktop) {
-            // Every name is shown whole; only the Trash's own items have an info file.
-            display = name;
-            putBack = topLevel && owner.m_origPath ? owner.m_origPath(name) : QStringLiteral("--");
-        } else {
-            display = name.startsWith(QLatin1Char('.')) ? name.mid(1) : name;
-            // Names that began with two dots have no put-back record to look up.
-            putBack = display.startsWith(QLatin1Char('.')) || !owner.m_origPath ? QString(QLatin1String(""))
-                                                                                : owner.m_origPath(display);
-        }
+        const TrashStore::TreeRow row = owner.m_store->treeRow(name, topLevel, owner.m_origPath);
         // The size measurement may take long; an entry gone meanwhile is skipped. A link to a folder is
         // a leaf: following it could leave the Trash or loop.
         if (::fstatat(dirFd, rawName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
         return Description{
-            TrashItemDict::make(display, FileUtilities::size_to_unit(bytes), bytes, access, putBack),
+            TrashItemDict::make(row.display, FileUtilities::size_to_unit(bytes), bytes, access, row.putBack),
             S_ISDIR(st.st_mode)};
     }
 };
@@ -204,6 +194,7 @@ struct CVTrashController::Impl {
 CVTrashController::CVTrashController(std::shared_ptr<const Paths> paths, SizeFunction size,
                                      OrigPathFunction origPath)
     : m_paths(std::move(paths)),
+      m_store(TrashStore::forPaths(m_paths)),
       m_size(std::move(size)),
       m_origPath(std::move(origPath)),
       m_impl(std::make_shared<Impl>()) {}

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "CVTrashFileNode.h"
-
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariantMap>
-
 #include <functional>
 #include <memory>
 
+#include "CVTrashFileNode.h"
+
 class Paths;
+class TrashStore;
 
 /// Builds a tree of the whole content of the user's Trash, folders and their contents at every
 /// depth, out of trash item records. Every entry gets exactly one node carrying its own values.
@@ -19,7 +19,7 @@ class Paths;
 /// placed (with folders, again, at their sorted place). Not thread-safe; a build may run on a
 /// worker as long as nothing else touches the controller meanwhile.
 class CVTrashController {
-public:
+  public:
     /// The size measurement (bytes for a path) and the put-back lookup (path for a display name)
     /// the description of an entry uses.
     using SizeFunction = std::function<quint64(const QString& path)>;
@@ -50,13 +50,14 @@ public:
     /// Number of nodes at every depth.
     int nodeCount() const;
 
-private:
+  private:
     // Copies would share the placement state behind m_impl while holding separate trees.
     CVTrashController(const CVTrashController&) = delete;
     CVTrashController& operator=(const CVTrashController&) = delete;
 
     struct Impl;
     std::shared_ptr<const Paths> m_paths;
+    std::shared_ptr<const TrashStore> m_store;
     SizeFunction m_size;
     OrigPathFunction m_origPath;
     QList<CVTrashFileNode::Ptr> m_content;

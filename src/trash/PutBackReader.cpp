@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "TrashInfo.h"
+#include "TrashStore.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
 
@@ -176,24 +176,24 @@ void TrashOrigPaths::indexFrom(qsizetype from) {
 }
 
 void TrashOrigPaths::rebuild(const Paths& paths) {
-    // Read and resolve outside the lock; swap in one step.
-    if (paths.layout() == Paths::Layout::Freedesktop) {
-        const QString trash = TrashInfo::trashFolderOfFiles(paths.userTrash());
-        QHash<QString, QString> named = TrashInfo::readFolder(trash, deletingLastPathComponent(trash), paths);
-        QStringList fresh = named.values();
-        QMutexLocker locker(&m_lock);
-        m_entries = std::move(fresh);
-        m_named = std::move(named);
-        m_firstByName.clear();
-        return;
-    }
-    QStringList fresh = PutBackReader::readRecordsFile(paths.trashRecordsFile());
-    for (QString& entry : fresh) entry = paths.onStartupVolume(entry);
+    // The store reads and resolves outside the lock, then swaps the new list in.
+    TrashStore::forPaths(paths)->readPutBack(*this);
+}
+
+void TrashOrigPaths::replace(QStringList entries) {
     QMutexLocker locker(&m_lock);
-    m_entries = std::move(fresh);
+    m_entries = std::move(entries);
     m_named.clear();
     m_firstByName.clear();
     indexFrom(0);
+}
+
+void TrashOrigPaths::replaceNamed(QHash<QString, QString> named) {
+    QStringList entries = named.values();
+    QMutexLocker locker(&m_lock);
+    m_entries = std::move(entries);
+    m_named = std::move(named);
+    m_firstByName.clear();
 }
 
 void TrashOrigPaths::ScanUserTrashDSStoreFilePath(const Paths& paths) {

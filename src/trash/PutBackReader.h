@@ -30,7 +30,7 @@ QStringList readRecordsFile(const QString& path);
 /// The list of original paths (the controller's TrashOrigPathArray), safe to read from the main
 /// thread while a worker rebuilds it: a rebuild reads into a new list and swaps it in.
 class TrashOrigPaths {
-public:
+  public:
     /// Empties the list.
     void clear();
     /// Reads the user's Trash records (through `paths`) and appends their entries, each resolved on
@@ -39,6 +39,10 @@ public:
     /// Reads the records afresh and replaces the list in one step, so a lookup never sees it half
     /// built. In the freedesktop layout the records are the info files of the user's Trash.
     void rebuild(const Paths& paths);
+    /// Replaces the list with records found by place, each looked up by its last path component.
+    void replace(QStringList entries);
+    /// Replaces the list with records found by item name (info files).
+    void replaceNamed(QHash<QString, QString> named);
     /// Appends entries that are already absolute paths of the layout.
     void append(const QStringList& entries);
 
@@ -55,7 +59,7 @@ public:
     static QString lastPathComponent(const QString& path);
     static QString deletingLastPathComponent(const QString& path);
 
-private:
+  private:
     /// Indexes entries from `from` on; the first entry of each name wins. Call with the lock held.
     void indexFrom(qsizetype from);
 

@@ -18,6 +18,7 @@
 #include "PutBackReader.h"
 #include "TrashItemActions.h"
 #include "TrashScanner.h"
+#include "TrashStore.h"
 #include "TrashTableModel.h"
 #include "TrashTreeModel.h"
 #include "TrashWindow.h"
@@ -256,7 +257,7 @@ void TrashBrowser::removeItems(bool securely) {
         QList<FsTree::Report> reports;  ///< one per item handled, in order; fewer when cancelled
         std::optional<AlertSpec> warning;
     };
-    const TrashItemActions actions(m_commands);
+    const TrashItemActions actions(m_commands, TrashStore::forPaths(m_paths));
     const bool started = m_actionWorker.start(
         [actions, paths, securely, progress] {
             Outcome outcome;
@@ -318,7 +319,7 @@ void TrashBrowser::PutBackAction() {
     for (const auto& item : items) moves.append({item->theTrashPath, item->theOrignalpath});
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(items.size());
-    const TrashItemActions actions(m_commands);
+    const TrashItemActions actions(m_commands, TrashStore::forPaths(m_paths));
     const bool started = m_actionWorker.start(
         [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },
         [this, items](const QList<TrashItemActions::PutBack>& outcomes) {

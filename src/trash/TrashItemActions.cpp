@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "TrashInfo.h"
+#include "TrashStore.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
@@ -56,7 +56,7 @@ FsTree::Report TrashItemActions::deleteItem(const QString& trashPath, const FsTr
     if (!place.folder.isOpen())
         report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") +
                                localized("its folder can't be opened");
-    if (report.gone) TrashInfo::forgetItem(trashPath);
+    if (report.gone) m_store->forgetItem(trashPath);
     return report;
 }
 
@@ -67,7 +67,7 @@ FsTree::Report TrashItemActions::secureDeleteItem(const QString& trashPath,
     if (!place.folder.isOpen())
         report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") +
                                localized("its folder can't be opened");
-    if (report.gone) TrashInfo::forgetItem(trashPath);
+    if (report.gone) m_store->forgetItem(trashPath);
     return report;
 }
 
@@ -105,7 +105,7 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
             QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(to.fd()) + FsName::fromBytes(toName));
         if (from.folder.has(from.name)) return to.has(toName) ? PutBack::Taken : PutBack::Failed;
     }
-    TrashInfo::forgetItem(trashPath);
+    m_store->forgetItem(trashPath);
     return PutBack::Moved;
 }
 

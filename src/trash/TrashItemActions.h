@@ -8,6 +8,7 @@
 #include "core/fs/FsTree.h"
 
 class SystemCommands;
+class TrashStore;
 struct WorkProgress;
 
 /// Removing, erasing and moving back one Trash item, shared by the trash table, the protected-items
@@ -28,8 +29,9 @@ class TrashItemActions {
         PutBack reason;
     };
 
-    explicit TrashItemActions(std::shared_ptr<const SystemCommands> commands)
-        : m_commands(std::move(commands)) {}
+    /// `store` drops an item's record once the item has left its Trash.
+    TrashItemActions(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<const TrashStore> store)
+        : m_commands(std::move(commands)), m_store(std::move(store)) {}
 
     /// Removes the item (a link as a link, a folder with all below it); its info file goes once the
     /// item is gone. The report's `gone` says whether anything is left.
@@ -50,4 +52,5 @@ class TrashItemActions {
 
   private:
     std::shared_ptr<const SystemCommands> m_commands;
+    std::shared_ptr<const TrashStore> m_store;
 };

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "TrashScanner.h"
+#include "TrashStore.h"
 #include "core/FileUtilities.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
@@ -17,21 +18,12 @@ void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
 QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& folder,
                                                          const FileUtilities& files) {
     QList<CVTrashFileNode::Ptr> items;
-    // Names inside an item are shown whole where the Trash hides nothing behind a leading dot.
-    const bool wholeNames = files.paths() && files.paths()->layout() == Paths::Layout::Freedesktop;
+    const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(files.paths());
     const OpenFolder base = OpenFolder::open(folder.theTrashPath);
     for (const FsEntry& entry : base.entries()) {
         CVTrashFileNode::Ptr node = TrashScanner::nodeFor(base, entry);
         if (!node) continue;
-        const QString name = node->theFileName;
-        if (!wholeNames && name.startsWith(QLatin1Char('.'))) {
-            node->theFileName = name.mid(1);
-            node->theOrignalpath = QStringLiteral("--");
-        } else {
-            node->theOrignalpath = folder.theOrignalpath == QLatin1String("--")
-                                       ? QStringLiteral("--")
-                                       : folder.theOrignalpath + QLatin1Char('/') + name;
-        }
+        store->placeInside(*node, folder.theOrignalpath);
         items.append(node);
     }
     return items;

@@ -5,9 +5,8 @@
 #include <QSet>
 #include <QtConcurrent/QtConcurrentMap>
 
-#include "DirectorySizes.h"
 #include "PutBackReader.h"
-#include "TrashInfo.h"
+#include "TrashStore.h"
 #include "core/FileUtilities.h"
 #include "core/fs/FsTree.h"
 #include "platform/Paths.h"
@@ -28,7 +27,8 @@ TrashScanner::TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<c
     : m_paths(std::move(paths)),
       m_files(std::move(files)),
       m_origPaths(std::move(origPaths)),
-      m_workspace(std::move(workspace)) {}
+      m_workspace(std::move(workspace)),
+      m_store(TrashStore::forPaths(m_paths)) {}
 
 QStringList TrashScanner::listFolder(const QString& folder) {
     QStringList names;
@@ -71,7 +71,7 @@ QStringList TrashScanner::scannedVolumes() const {
 }
 
 TrashScanResult TrashScanner::scan() const {
-    m_origPaths->rebuild(*m_paths);
+    m_store->readPutBack(*m_origPaths);
     return ScanUserTrashItems();
 }
 
@@ -85,27 +85,17 @@ TrashScanResult TrashScanner::ScanUserTrashItems() const {
 
 void TrashScanner::scanFolder(const QString& folder, const QString& volume, TrashScanResult& result) const {
     const bool onVolume = !volume.isEmpty();
-    const bool withInfo = m_paths->layout() == Paths::Layout::Freedesktop;
     // A volume's Trash must be the user's own all the way down; the home Trash only may not be
     // reached through a link.
     const OpenFolder items =
         OpenFolder::open(folder, onVolume ? OwnerRule::ownedBy(m_paths->uid()) : OwnerRule::none());
     if (!items.isOpen()) return;
-    const QString trash = withInfo ? TrashInfo::trashFolderOfFiles(folder) : QString();
-    // A volume's Trash keeps its own info files, relative to the volume.
-    const QHash<QString, QString> volumeOriginals =
-        withInfo && onVolume ? TrashInfo::readFolder(trash, volume, *m_paths) : QHash<QString, QString>();
-    const bool measuresInProcess = withInfo && !onVolume;
-    // The home Trash's folders are measured once and then kept in its size cache.
-    DirectorySizes sizes(trash);
-    if (measuresInProcess) sizes.load();
-    const OpenFolder info =
-        measuresInProcess ? OpenFolder::open(trash).child(QByteArray("info")) : OpenFolder();
+    const std::unique_ptr<TrashListing> listing =
+        m_store->beginListing(folder, volume, *m_origPaths, *m_files);
     QSet<QString> folders;
     struct Pending {
         CVTrashFileNode::Ptr node;
         QByteArray name;
-        std::optional<qint64> infoMtime;
         bool measured = false;
     };
     QList<Pending> toMeasure;
@@ -114,59 +104,37 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
     for (const FsEntry& entry : items.entries()) {
         CVTrashFileNode::Ptr node = nodeFor(items, entry);
         if (!node) continue;
-        const QString name = node->theFileName;
         if (!node->bFile && !onVolume) {
-            // Folders on volumes are not measured; the others are measured below.
-            folders.insert(name);
-            std::optional<qint64> mtime;
-            const auto infoStat = measuresInProcess ? info.entry(entry.name + ".trashinfo") : std::nullopt;
-            if (infoStat) mtime = qint64(infoStat->st_mtime);
-            // A folder whose info file is unchanged since it was measured takes its size from the cache.
-            const std::optional<quint64> known = mtime ? sizes.cached(name, *mtime) : std::nullopt;
-            if (known) {
+            // Folders on volumes are not measured; the others are measured below unless cached.
+            folders.insert(node->theFileName);
+            if (const std::optional<quint64> known = listing->knownSize(entry.name)) {
                 node->filesize = *known;
                 node->theFileSize = FileUtilities::size_to_unit(*known);
             } else {
-                toMeasure.append({node, entry.name, mtime});
+                toMeasure.append({node, entry.name});
             }
         }
-        if (withInfo) {
-            // Every entry of "files/" is an item, hidden or not; its info file says where it goes.
-            node->theOrignalpath = onVolume ? volumeOriginals.value(name, QStringLiteral("--"))
-                                            : m_origPaths->getOrigFilePath(name);
-        } else if (name.startsWith(QLatin1Char('.'))) {
-            node->theFileName = name.mid(1);
-            node->theOrignalpath = QStringLiteral("--");
-        } else {
-            node->theOrignalpath = onVolume ? volume : m_origPaths->getOrigFilePath(name);
-        }
+        listing->place(*node);
         found.append(node);
     }
 
-    // Folder sizes: in-process walks spread over the cores where the layout measures that way,
-    // one du run each otherwise.
     // A size that could not be measured (du stopped at its time limit, an unreadable folder) shows
     // as "--" and is not kept in the cache.
     auto measure = [&](Pending& p) {
-        const std::optional<quint64> bytes = measuresInProcess || !FsName::isPlain(p.node->theTrashPath)
-                                                 ? FsTree::allocatedBytes(items, p.name)
-                                                 : m_files->sizeAtFilePath(p.node->theTrashPath);
+        const std::optional<quint64> bytes = listing->measure(items, p.name, p.node->theTrashPath);
         p.measured = bytes.has_value();
         p.node->filesize = bytes.value_or(0);
         p.node->theFileSize = bytes ? FileUtilities::size_to_unit(*bytes) : QStringLiteral("--");
     };
-    if (measuresInProcess && toMeasure.size() > 1)
+    if (listing->measuresInParallel() && toMeasure.size() > 1)
         QtConcurrent::blockingMap(toMeasure, measure);
     else
         for (Pending& p : toMeasure) measure(p);
     for (const Pending& p : std::as_const(toMeasure))
-        if (p.infoMtime && p.measured) sizes.store(p.node->theFileName, p.node->filesize, *p.infoMtime);
+        if (p.measured) listing->remember(p.name, p.node->filesize);
 
     for (const CVTrashFileNode::Ptr& node : std::as_const(found))
         if (!onVolume) result.trashFileSize += node->filesize;
     result.items += found;
-    if (measuresInProcess) {
-        sizes.keepOnly(folders);
-        sizes.save();  // a cache that can't be written only costs the next scan time
-    }
+    listing->finish(folders);
 }

@@ -10,6 +10,7 @@ class OpenFolder;
 struct FsEntry;
 class Paths;
 class TrashOrigPaths;
+class TrashStore;
 class Workspace;
 
 /// What one scan found.
@@ -48,4 +49,5 @@ class TrashScanner {
     std::shared_ptr<const FileUtilities> m_files;
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<const Workspace> m_workspace;
+    std::shared_ptr<const TrashStore> m_store;
 };

@@ -29,15 +29,15 @@ TEST(Launch, FirstStartWritesDefaultsOpensTheGuideAndTheProductPageOnce) {
         EXPECT_EQ(d.unsignedForKey("TrashStorage"), 500000000u);
         EXPECT_EQ(d.stringForKey("BAutoTidy"), QStringLiteral("YES"));
         EXPECT_EQ(d.stringForKey("BShowWarning"), QStringLiteral("YES"));
-        EXPECT_TRUE(app->guideWindow->isVisible());
+        EXPECT_TRUE(app->guideWindow()->isVisible());
         EXPECT_EQ(f.workspace->openedURLs().size(), 1);
         // The popover got no size and today's date.
-        EXPECT_EQ(app->thePopViewController->lastCleanupDatelab->text(), QStringLiteral("(2026-12-06)"));
-        EXPECT_FALSE(app->thePopViewController->lastCleanupSizelab->isHidden());
+        EXPECT_EQ(app->thePopViewController()->lastCleanupDatelab->text(), QStringLiteral("(2026-12-06)"));
+        EXPECT_FALSE(app->thePopViewController()->lastCleanupSizelab->isHidden());
         // Launching scans nothing and runs no command.
         EXPECT_TRUE(f.tasks->calls().isEmpty());
-        EXPECT_EQ(app->autoTrashTimer->interval(), 21600 * 1000);
-        EXPECT_EQ(app->autoTidyTimer->interval(), 1000);
+        EXPECT_EQ(app->autoTrashTimer()->interval(), 21600 * 1000);
+        EXPECT_EQ(app->autoTidyTimer()->interval(), 1000);
     }
     EXPECT_EQ(AppDelegate::GetAppControllor(), nullptr);
 
@@ -49,13 +49,13 @@ TEST(Launch, FirstStartWritesDefaultsOpensTheGuideAndTheProductPageOnce) {
     const QDateTime first = f.defaults()->dateForKey("FirstLauch");
     f.clock->advance(86400 * 3);
     auto app = f.launch();
-    EXPECT_FALSE(app->guideWindow->isVisible());
+    EXPECT_FALSE(app->guideWindow()->isVisible());
     EXPECT_EQ(f.workspace->openedURLs().size(), 1);
     EXPECT_EQ(f.defaults()->dateForKey("FirstLauch"), first);
     EXPECT_EQ(f.defaults()->dateForKey("LastCleanDate"), first);
     EXPECT_EQ(f.defaults()->unsignedForKey("TrashStorage"), 7u);
     EXPECT_EQ(f.defaults()->stringForKey("BShowWarning"), QStringLiteral("NO"));
-    EXPECT_EQ(app->thePopViewController->lastCleanupSizelab->text(), QStringLiteral("12.35MB"));
+    EXPECT_EQ(app->thePopViewController()->lastCleanupSizelab->text(), QStringLiteral("12.35MB"));
 }
 
 TEST(Launch, StoredSettingsDriveTheCheckBoxesAndTheTaskBarMode) {
@@ -80,8 +80,8 @@ TEST(Launch, StoredSettingsDriveTheCheckBoxesAndTheTaskBarMode) {
         set("LaunchAsAgentApp", c.agent);
         AppDelegate app(f.services());
         app.awakeFromNib();
-        EXPECT_EQ(app.window->autoLunchBtn->isChecked(), c.loginOn);
-        EXPECT_EQ(app.window->autoCleanupSelectBtn->isChecked(), c.tidyOn);
+        EXPECT_EQ(app.window()->autoLunchBtn->isChecked(), c.loginOn);
+        EXPECT_EQ(app.window()->autoCleanupSelectBtn->isChecked(), c.tidyOn);
         EXPECT_EQ(app.isAccessoryMode(), c.accessory);
     }
 }
@@ -91,16 +91,16 @@ TEST(Appearance, TheTickFollowsTheAppearanceOnlyWhileAutoTidyIsOn) {
     auto app = f.launch();
     EXPECT_EQ(app->statusItem()->imageName(), QStringLiteral("bannerIcon.png"));
 
-    app->window->autoCleanupSelectBtn->setChecked(false);
+    app->window()->autoCleanupSelectBtn->setChecked(false);
     f.appearance->setStyle("Dark");
     app->BMakeModeTimer_hander();
     EXPECT_EQ(app->statusItem()->imageName(), QStringLiteral("bannerIcon.png"));
-    EXPECT_FALSE(app->isDarkMode);
+    EXPECT_FALSE(app->isDarkMode());
 
-    app->window->autoCleanupSelectBtn->setChecked(true);
+    app->window()->autoCleanupSelectBtn->setChecked(true);
     app->BMakeModeTimer_hander();
     EXPECT_EQ(app->statusItem()->imageName(), QStringLiteral("darkbannerIcon.png"));
-    EXPECT_TRUE(app->isDarkMode);
+    EXPECT_TRUE(app->isDarkMode());
 
     f.appearance->setStyle("");
     app->BMakeModeTimer_hander();
@@ -110,17 +110,17 @@ TEST(Appearance, TheTickFollowsTheAppearanceOnlyWhileAutoTidyIsOn) {
     AppFixture g;
     g.appearance->setStyle("Dark");
     auto dark = g.launch();
-    EXPECT_TRUE(dark->isDarkMode);
+    EXPECT_TRUE(dark->isDarkMode());
     EXPECT_EQ(dark->statusItem()->imageName(), QStringLiteral("darkbannerIcon.png"));
 }
 
 TEST(Actions, LoginCheckBoxAddsOrRemovesTheEntryAndStoresTheKey) {
     AppFixture f;
     auto app = f.launch();
-    QTest::mouseClick(app->window->autoLunchBtn, Qt::LeftButton);
+    QTest::mouseClick(app->window()->autoLunchBtn, Qt::LeftButton);
     EXPECT_EQ(f.defaults()->stringForKey("BAutoLogin"), QStringLiteral("YES"));
     EXPECT_EQ(f.loginItems->entriesForProgram().size(), 1);
-    QTest::mouseClick(app->window->autoLunchBtn, Qt::LeftButton);
+    QTest::mouseClick(app->window()->autoLunchBtn, Qt::LeftButton);
     EXPECT_EQ(f.defaults()->stringForKey("BAutoLogin"), QStringLiteral("NO"));
     EXPECT_TRUE(f.loginItems->entriesForProgram().isEmpty());
     // Written to disk, not just kept in memory.
@@ -146,36 +146,36 @@ TEST(Windows, ClosingHidesAndOnlyQuitEnds) {
     AppFixture f;
     auto app = f.launch();
     app->showMainWindow();
-    ASSERT_TRUE(app->window->isVisible());
-    EXPECT_FALSE(app->window->close());
-    EXPECT_FALSE(app->window->isVisible());
-    EXPECT_NE(app->window, nullptr);
+    ASSERT_TRUE(app->window()->isVisible());
+    EXPECT_FALSE(app->window()->close());
+    EXPECT_FALSE(app->window()->isVisible());
+    EXPECT_NE(app->window(), nullptr);
     app->ActAboutAction();
-    ASSERT_TRUE(app->aboutWindow->isVisible());
+    ASSERT_TRUE(app->aboutWindow()->isVisible());
     const QPoint moved(13, 17);
-    app->aboutWindow->move(moved);
+    app->aboutWindow()->move(moved);
     app->ActAboutAction();  // already visible: left where it is
-    EXPECT_EQ(app->aboutWindow->pos(), moved);
-    app->aboutWindow->close();
-    EXPECT_FALSE(app->aboutWindow->isVisible());
+    EXPECT_EQ(app->aboutWindow()->pos(), moved);
+    app->aboutWindow()->close();
+    EXPECT_FALSE(app->aboutWindow()->isVisible());
 }
 
 TEST(Windows, PopoverIsBuiltOnDemandAndReleasedWhenClosed) {
     AppFixture f;
     auto app = f.launch();
-    EXPECT_TRUE(app->thePopover.isNull());
+    EXPECT_TRUE(app->thePopover().isNull());
     app->ClickStateBanner(QRect(600, 0, 22, 22));
-    ASSERT_FALSE(app->thePopover.isNull());
-    QPointer<PopoverWindow> first = app->thePopover;
-    EXPECT_EQ(app->thePopViewController->view()->parentWidget(), first.data());
+    ASSERT_FALSE(app->thePopover().isNull());
+    QPointer<PopoverWindow> first = app->thePopover();
+    EXPECT_EQ(app->thePopViewController()->view()->parentWidget(), first.data());
     EXPECT_GE(first->y(), 22);  // below an icon at the top edge
     first->close();
     QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 2000);
-    EXPECT_TRUE(app->thePopover.isNull());
-    EXPECT_EQ(app->thePopViewController->view()->parentWidget(), nullptr);  // handed back intact
+    EXPECT_TRUE(app->thePopover().isNull());
+    EXPECT_EQ(app->thePopViewController()->view()->parentWidget(), nullptr);  // handed back intact
     app->ClickStateBanner();
-    EXPECT_FALSE(app->thePopover.isNull());
-    EXPECT_NE(app->thePopover.data(), first.data());
+    EXPECT_FALSE(app->thePopover().isNull());
+    EXPECT_NE(app->thePopover().data(), first.data());
 }
 
 TEST(Probe, FullDiskWindowOnlyFromVersion15WhenTheRecordsCannotBeOpened) {
@@ -184,8 +184,8 @@ TEST(Probe, FullDiskWindowOnlyFromVersion15WhenTheRecordsCannotBeOpened) {
         f.systemVersion = std::make_shared<FixedSystemVersion>(
             QMap<QString, int>{{"sysv", 0x10A0}, {"sys1", 10}, {"sys2", 15}, {"sys3", 0}});
         auto app = f.launch();
-        EXPECT_EQ(app->macOsVer, 15);
-        EXPECT_TRUE(app->fulldiskWindow->isVisible());
+        EXPECT_EQ(app->macOsVer(), 15);
+        EXPECT_TRUE(app->fulldiskWindow()->isVisible());
     }
     {
         AppFixture f;
@@ -193,20 +193,20 @@ TEST(Probe, FullDiskWindowOnlyFromVersion15WhenTheRecordsCannotBeOpened) {
             QMap<QString, int>{{"sysv", 0x10A0}, {"sys1", 10}, {"sys2", 15}, {"sys3", 0}});
         f.sandbox.writeFile(f.paths->trashRecordsFile(), "Bud1");
         auto app = f.launch();
-        EXPECT_FALSE(app->fulldiskWindow->isVisible());
+        EXPECT_FALSE(app->fulldiskWindow()->isVisible());
     }
     {
         AppFixture f;
         f.systemVersion = std::make_shared<FixedSystemVersion>(
             QMap<QString, int>{{"sysv", 0x1096}, {"sys1", 10}, {"sys2", 14}, {"sys3", 6}});
         auto app = f.launch();
-        EXPECT_EQ(app->macOsVer, 14);
-        EXPECT_FALSE(app->fulldiskWindow->isVisible());
+        EXPECT_EQ(app->macOsVer(), 14);
+        EXPECT_FALSE(app->fulldiskWindow()->isVisible());
     }
     AppFixture f;  // this system: no version, no probe
     auto app = f.launch();
-    EXPECT_EQ(app->macOsVer, 0);
-    EXPECT_FALSE(app->fulldiskWindow->isVisible());
+    EXPECT_EQ(app->macOsVer(), 0);
+    EXPECT_FALSE(app->fulldiskWindow()->isVisible());
 }
 
 TEST(Timers, TheSixHourTickRunsTheCleanUpHandler) {
@@ -214,7 +214,7 @@ TEST(Timers, TheSixHourTickRunsTheCleanUpHandler) {
     auto app = f.launch();
     int runs = 0;
     app->setCleanUpHandler([&] { ++runs; });
-    QMetaObject::invokeMethod(app->autoTrashTimer, "timeout", Qt::DirectConnection);
+    QMetaObject::invokeMethod(app->autoTrashTimer(), "timeout", Qt::DirectConnection);
     EXPECT_EQ(runs, 1);
 }
 

@@ -63,14 +63,14 @@ TEST(ButtonDispatcher, FirstMatchingRowRunsAndUnknownButtonsDoNothing) {
 TEST(Dispatch, GuideAndAccessButtonsHideTheirWindowsThroughTheNotification) {
     AppFixture f;
     auto app = f.launch();
-    ASSERT_TRUE(app->guideWindow->isVisible());
-    QTest::mouseClick(app->guideWindow->gotitbutton, Qt::LeftButton);
-    EXPECT_FALSE(app->guideWindow->isVisible());
+    ASSERT_TRUE(app->guideWindow()->isVisible());
+    QTest::mouseClick(app->guideWindow()->gotitbutton, Qt::LeftButton);
+    EXPECT_FALSE(app->guideWindow()->isVisible());
 
     PRLeftTipButton stray(app->nc(), QStringLiteral("stray"));
     app->showMainWindow();
     QTest::mouseClick(&stray, Qt::LeftButton);  // nobody knows it: nothing changes
-    EXPECT_TRUE(app->window->isVisible());
+    EXPECT_TRUE(app->window()->isVisible());
 }
 
 TEST(PRCustomeWindow, HeaderStripStaysAtTheTopAndFollowsTheWidth) {
@@ -104,16 +104,16 @@ TEST(MainWindow, ASectionIsOneCallAndItsButtonShowsItThroughTheDispatcher) {
     auto app = f.launch();
     auto* page = new QLabel(QStringLiteral("page"));
     PRLeftTipButton* button =
-        app->window->addSection({QStringLiteral("demo"), QStringLiteral("Demo"),
-                                 QStringLiteral("section-trash.png"), QStringLiteral("A page."), page});
-    app->dispatcher().addRow({button, {}, [&] { app->window->showSection(QStringLiteral("demo")); }, {}});
+        app->window()->addSection({QStringLiteral("demo"), QStringLiteral("Demo"),
+                                   QStringLiteral("section-trash.png"), QStringLiteral("A page."), page});
+    app->dispatcher().addRow({button, {}, [&] { app->window()->showSection(QStringLiteral("demo")); }, {}});
     app->showMainWindow();
-    EXPECT_FALSE(app->window->theConentView->isVisible());
+    EXPECT_FALSE(app->window()->theConentView->isVisible());
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(page->isVisible());
     EXPECT_TRUE(button->isCurrent());
-    QTest::mouseClick(app->window->overviewButton(), Qt::LeftButton);
-    EXPECT_TRUE(app->window->openView->isVisible());
+    QTest::mouseClick(app->window()->overviewButton(), Qt::LeftButton);
+    EXPECT_TRUE(app->window()->openView->isVisible());
     EXPECT_FALSE(page->isVisible());
 }
 

@@ -92,8 +92,8 @@ TEST(EmptyTrash, ProtectedItemsStayAndTheConfirmWindowListsThem) {
         app->StrongEmptyTrash();
         ASSERT_TRUE(finished.wait(30000));
         EXPECT_EQ(namesIn(trash), (QStringList{".DS_Store", "Poster.PSD", "plan.txt"}));
-        EXPECT_TRUE(reinterpret_cast<QWidget*>(app->theConfirmWindow)->isVisible());
-        EXPECT_EQ(app->theConfirmWindow->content().size(), 2);  // each entry once, every pass
+        EXPECT_TRUE(reinterpret_cast<QWidget*>(app->theConfirmWindow())->isVisible());
+        EXPECT_EQ(app->theConfirmWindow()->content().size(), 2);  // each entry once, every pass
     }
 }
 

@@ -97,7 +97,7 @@ TEST(SecureErase, TheProgressWindowFollowsAnEraseAndItsCancelStopsIt) {
     QSignalSpy done(app->eraseController(), &EraseController::EraseAllFinishedHanderToMainThread);
     f.alerts->setNextAnswers({Alerts::Default});
     app->application_openFiles(chosen);
-    ProgressWindow* progress = app->eraseProgressWindow;
+    ProgressWindow* progress = app->eraseProgressWindow();
     ASSERT_TRUE(progress->panel->isTracking());
     EXPECT_EQ(progress->panel->bar->maximum(), 3);
     f.alerts->setNextAnswers({Alerts::Default});

@@ -25,7 +25,7 @@ struct EraseFixture {
     SandboxBuilder sandbox{root.path(), QStringLiteral("me")};
     std::shared_ptr<RecordingTasks> tasks = std::make_shared<RecordingTasks>();
     std::shared_ptr<SystemCommands> commands = std::make_shared<SystemCommands>(tasks);
-    SecureEraser eraser{commands};
+    SecureEraser eraser;
     std::vector<int> held;
     ~EraseFixture() {
         for (int fd : held) ::close(fd);

@@ -27,6 +27,7 @@
 #include "support/ScriptedAlerts.h"
 #include "support/TempRoot.h"
 #include "trash/PutBackReader.h"
+#include "trash/TrashStore.h"
 
 namespace {
 
@@ -70,7 +71,8 @@ struct ConfirmRig {
         QStringList names = QDir(trash).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         names.sort();
         for (const QString& name : names) items.CheckFileBeProtectWithPath(inTrash(name));
-        window = std::make_unique<ProtectConfirmWindow>(&nc, workspace, alerts, commands);
+        window = std::make_unique<ProtectConfirmWindow>(&nc, workspace, alerts, commands,
+                                                        TrashStore::forPaths(paths));
         window->NeeDeleteConfirmWarning(items.CheckIfNeedDeleteConfirm());
     }
     QStringList listedNames() const {

@@ -23,6 +23,7 @@
 #include "trash/TrashItemActions.h"
 #include "trash/TrashNavigation.h"
 #include "trash/TrashScanner.h"
+#include "trash/TrashStore.h"
 
 namespace {
 
@@ -149,7 +150,7 @@ TEST(FreedesktopTrash, SecondScanTakesUnchangedFolderSizesFromTheCache) {
 
 TEST(FreedesktopTrash, DeleteShredAndPutBackTakeTheInfoFileAlong) {
     LinuxFixture f;
-    const TrashItemActions actions(f.commands);
+    const TrashItemActions actions(f.commands, TrashStore::forPaths(f.paths));
     const QString a = f.sandbox.trashItem(f.trash, "a.txt", "/home/me/a.txt");
     const QString b = f.sandbox.trashItem(f.trash, "b", "/home/me/b", "secret", true);
     const QString c = f.sandbox.trashItem(f.trash, "c.txt", "/home/me/Docs/c.txt");

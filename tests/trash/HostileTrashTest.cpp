@@ -24,6 +24,7 @@
 #include "trash/TrashInfo.h"
 #include "trash/TrashItemActions.h"
 #include "trash/TrashScanner.h"
+#include "trash/TrashStore.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ TEST(HostileTrash, NamesThatAreNotUtf8AreListedRemovedErasedPutBackAndEmptied) {
     for (const bool mac : {false, true}) {
         SCOPED_TRACE(mac ? "mac layout" : "freedesktop layout");
         Home h(mac);
-        const TrashItemActions actions(h.commands);
+        const TrashItemActions actions(h.commands, TrashStore::forPaths(h.paths));
         const QString info = TrashInfo::trashFolderOfFiles(h.trash()) + "/info";
         h.sandbox.makeFolder(h.trash());
         h.sandbox.makeFolder(mac ? h.trash() : info);
@@ -142,7 +143,7 @@ TEST(HostileTrash, TheUserSideNeverWorksThroughALinkedTrashOrItsParts) {
 
         const TrashScanResult r = h.scan();
         for (const auto& item : r.items) EXPECT_NE(item->theFileName, "letter.txt");
-        const TrashItemActions actions(h.commands);
+        const TrashItemActions actions(h.commands, TrashStore::forPaths(h.paths));
         if (part != "Trash/info") {  // reached only through the link
             EXPECT_FALSE(actions.deleteItem(h.trash() + "/letter.txt").gone);
             EXPECT_FALSE(actions.secureDeleteItem(h.trash() + "/letter.txt").gone);
@@ -185,7 +186,8 @@ TEST(HostileTrash, MacRecordsThatClimbOutOfTheirFolderAreNotTrusted) {
     ASSERT_TRUE(escape);
     EXPECT_EQ(escape->theOrignalpath, "--");
     EXPECT_EQ(h.named(r, "fine.txt")->theOrignalpath, h.sandbox.root() + "/Users/me/Documents/fine.txt");
-    EXPECT_EQ(TrashItemActions(h.commands).putBack(escape->theTrashPath, escape->theOrignalpath),
+    EXPECT_EQ(TrashItemActions(h.commands, TrashStore::forPaths(h.paths))
+                  .putBack(escape->theTrashPath, escape->theOrignalpath),
               TrashItemActions::PutBack::Unknown);
 }
 
@@ -198,7 +200,7 @@ TEST(HostileTrash, AVolumeItemGoesBackToTheVolumesTopFolderNeverOverAnything) {
     const TrashScanResult r = h.scan();
     ASSERT_TRUE(h.named(r, "photo.jpg"));
     EXPECT_EQ(h.named(r, "photo.jpg")->theOrignalpath, usb);  // the list shows the volume
-    const TrashItemActions actions(h.commands);
+    const TrashItemActions actions(h.commands, TrashStore::forPaths(h.paths));
     EXPECT_EQ(actions.putBack(item, usb), TrashItemActions::PutBack::Moved);
     EXPECT_EQ(readAll(usb + "/photo.jpg"), "photo");
     EXPECT_EQ(actions.putBack(taken, usb), TrashItemActions::PutBack::Taken);
@@ -262,13 +264,13 @@ TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
                         h.tolvik();
                         break;
                     case TableDelete:
-                        TrashItemActions(h.commands).deleteItem(item);
+                        TrashItemActions(h.commands, TrashStore::forPaths(h.paths)).deleteItem(item);
                         break;
                     case TableErase:
-                        TrashItemActions(h.commands).secureDeleteItem(item);
+                        TrashItemActions(h.commands, TrashStore::forPaths(h.paths)).secureDeleteItem(item);
                         break;
                     case EraseChosen:
-                        SecureEraser(h.commands).eraseItems({item});
+                        SecureEraser().eraseItems({item});
                         break;
                 }
             }

@@ -1,0 +1,145 @@
+#include "FreedesktopTrashStore.h"
+
+#include <QHash>
+
+#include "CVTrashFileNode.h"
+#include "DirectorySizes.h"
+#include "PutBackReader.h"
+#include "TrashInfo.h"
+#include "core/fs/FsName.h"
+#include "core/fs/LockedFlags.h"
+#include "core/fs/OpenFolder.h"
+#include "platform/Paths.h"
+
+namespace {
+
+const QByteArray InfoSuffix(".trashinfo");
+
+class FreedesktopListing : public TrashListing {
+  public:
+    FreedesktopListing(const QString& folder, QString volume, const TrashOrigPaths& origPaths,
+                       const Paths& paths)
+        : m_volume(std::move(volume)),
+          m_origPaths(origPaths),
+          m_sizes(TrashInfo::trashFolderOfFiles(folder)) {
+        const QString trash = TrashInfo::trashFolderOfFiles(folder);
+        if (!m_volume.isEmpty()) {
+            // A volume's Trash keeps its own info files, relative to the volume.
+            m_volumeOriginals = TrashInfo::readFolder(trash, m_volume, paths);
+            return;
+        }
+        // The home Trash's folders are measured once and then kept in its size cache.
+        m_sizes.load();
+        m_info = OpenFolder::open(trash).child(QByteArray("info"));
+    }
+
+    void place(CVTrashFileNode& node) const override {
+        // Every entry of "files/" is an item, hidden or not; its info file says where it goes.
+        const QString name = node.theFileName;
+        node.theOrignalpath = m_volume.isEmpty() ? m_origPaths.getOrigFilePath(name)
+                                                 : m_volumeOriginals.value(name, QStringLiteral("--"));
+    }
+    std::optional<quint64> knownSize(const QByteArray& name) override {
+        const auto infoStat = m_info.isOpen() ? m_info.entry(name + InfoSuffix) : std::nullopt;
+        if (!infoStat) return std::nullopt;
+        const qint64 mtime = qint64(infoStat->st_mtime);
+        m_infoMtimes.insert(name, mtime);
+        // A folder whose info file is unchanged since it was measured takes its size from the cache.
+        return m_sizes.cached(FsName::fromBytes(name), mtime);
+    }
+    std::optional<quint64> measure(const OpenFolder& items, const QByteArray& name,
+                                   const QString&) const override {
+        return FsTree::allocatedBytes(items, name);
+    }
+    bool measuresInParallel() const override { return true; }
+    void remember(const QByteArray& name, quint64 bytes) override {
+        const auto mtime = m_infoMtimes.constFind(name);
+        if (mtime != m_infoMtimes.constEnd()) m_sizes.store(FsName::fromBytes(name), bytes, *mtime);
+    }
+    void finish(const QSet<QString>& folders) override {
+        if (!m_volume.isEmpty()) return;
+        m_sizes.keepOnly(folders);
+        m_sizes.save();  // a cache that can't be written only costs the next listing time
+    }
+
+  private:
+    QString m_volume;
+    const TrashOrigPaths& m_origPaths;
+    QHash<QString, QString> m_volumeOriginals;
+    DirectorySizes m_sizes;
+    OpenFolder m_info;
+    QHash<QByteArray, qint64> m_infoMtimes;
+};
+
+}  // namespace
+
+std::unique_ptr<TrashListing> FreedesktopTrashStore::beginListing(const QString& folder,
+                                                                  const QString& volume,
+                                                                  const TrashOrigPaths& origPaths,
+                                                                  const FileUtilities&) const {
+    return std::make_unique<FreedesktopListing>(folder, volume, origPaths, *m_paths);
+}
+
+void FreedesktopTrashStore::placeInside(CVTrashFileNode& node, const QString& parentPlace) const {
+    node.theOrignalpath = parentPlace == QLatin1String("--")
+                              ? QStringLiteral("--")
+                              : parentPlace + QLatin1Char('/') + node.theFileName;
+}
+
+TrashStore::TreeRow FreedesktopTrashStore::treeRow(
+    const QString& name, bool topLevel, const std::function<QString(const QString&)>& origPath) const {
+    // Every name is shown whole; only the Trash's own items have an info file.
+    return {name, topLevel && origPath ? origPath(name) : QStringLiteral("--")};
+}
+
+void FreedesktopTrashStore::readPutBack(TrashOrigPaths& list) const {
+    const QString trash = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
+    list.replaceNamed(
+        TrashInfo::readFolder(trash, TrashOrigPaths::deletingLastPathComponent(trash), *m_paths));
+}
+
+void FreedesktopTrashStore::forgetItem(const QString& itemPath) const {
+    TrashInfo::forgetItem(itemPath);
+}
+
+void FreedesktopTrashStore::tidyAfterEmptying(const QString& folder) const {
+    TrashInfo::removeOrphans(TrashInfo::trashFolderOfFiles(folder));
+}
+
+TrashStore::WholeEmptying FreedesktopTrashStore::wholeEmptying() const {
+    WholeEmptying plan;
+    QStringList folders{m_paths->userTrash()};
+    for (const QString& volume : m_paths->mountedLocalVolumePaths())
+        if (m_paths->visitsVolumeTrash(volume)) folders += m_paths->volumeTrashFolders(volume);
+    for (const QString& folder : std::as_const(folders)) {
+        const QString trash = TrashInfo::trashFolderOfFiles(folder);
+        if (trash.isEmpty()) continue;
+        plan.emptied << trash;
+        plan.measured << folder;
+    }
+    return plan;
+}
+
+void FreedesktopTrashStore::emptyWhole(const OpenFolder& trash, const FsTree::Options& options) const {
+    if (!trash.isOpen()) return;
+    // Each part is opened below the held Trash folder, so a part swapped for a link is not entered.
+    const OpenFolder files = trash.child(QByteArray("files"));
+    const OpenFolder info = trash.child(QByteArray("info"));
+    if (files.isOpen()) {
+        LockedFlags::clear(files.fd());
+        for (const QByteArray& name : files.names()) FsTree::remove(files, name, options);
+    }
+    const QList<QByteArray> leftNames = files.names();
+    const QSet<QByteArray> left(leftNames.cbegin(), leftNames.cend());
+    if (info.isOpen()) {
+        LockedFlags::clear(info.fd());
+        for (const QByteArray& name : info.names()) {
+            // An info file stays only while its item does.
+            const bool itemLeft = name.endsWith(InfoSuffix) && left.contains(name.chopped(InfoSuffix.size()));
+            if (!itemLeft) FsTree::remove(info, name, options);
+        }
+    }
+    // The size cache is not rewritten here (this may run with administrator rights); with items
+    // left it is merely stale, and the next listing prunes it.
+    if (left.isEmpty()) FsTree::remove(trash, QByteArray("directorysizes"), options);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TrashStore.h"
+
+/// "$trash/files" holds the items, "$trash/info/<name>.trashinfo" each item's record and
+/// "$trash/directorysizes" the sizes of the user's Trash folders. Every name is shown whole.
+class FreedesktopTrashStore : public TrashStore {
+  public:
+    explicit FreedesktopTrashStore(std::shared_ptr<const Paths> paths) : TrashStore(std::move(paths)) {}
+
+    std::unique_ptr<TrashListing> beginListing(const QString& folder, const QString& volume,
+                                               const TrashOrigPaths& origPaths,
+                                               const FileUtilities& files) const override;
+    void placeInside(CVTrashFileNode& node, const QString& parentPlace) const override;
+    TreeRow treeRow(const QString& name, bool topLevel,
+                    const std::function<QString(const QString&)>& origPath) const override;
+    void readPutBack(TrashOrigPaths& list) const override;
+    void forgetItem(const QString& itemPath) const override;
+    bool isRecordsEntry(const QByteArray&) const override { return false; }
+    void tidyAfterEmptying(const QString& folder) const override;
+    WholeEmptying wholeEmptying() const override;
+    void emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const override;
+};

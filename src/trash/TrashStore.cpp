@@ -1,0 +1,16 @@
+#include "TrashStore.h"
+
+#include "FreedesktopTrashStore.h"
+#include "MacTrashStore.h"
+#include "platform/Paths.h"
+
+std::shared_ptr<const TrashStore> TrashStore::forPaths(std::shared_ptr<const Paths> paths) {
+    if (paths && paths->layout() == Paths::Layout::Freedesktop)
+        return std::make_shared<FreedesktopTrashStore>(std::move(paths));
+    return std::make_shared<MacTrashStore>(std::move(paths));
+}
+
+std::shared_ptr<const TrashStore> TrashStore::forPaths(const Paths& paths) {
+    // Shares nothing: the caller keeps `paths` alive.
+    return forPaths(std::shared_ptr<const Paths>(std::shared_ptr<const Paths>(), &paths));
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "core/fs/FsTree.h"
+
+class CVTrashFileNode;
+class FileUtilities;
+class OpenFolder;
+class Paths;
+class TrashOrigPaths;
+
+/// One listing of one Trash folder, made by TrashStore::beginListing(). It places each top-level
+/// entry (shown name, put-back place) and measures its folders, taking sizes from the store's
+/// cache where it keeps one. Not shared between threads, except measure(), which is const.
+class TrashListing {
+  public:
+    virtual ~TrashListing() = default;
+    /// Sets the shown name and put-back place of a top-level entry named `node.theFileName`.
+    virtual void place(CVTrashFileNode& node) const = 0;
+    /// The size of folder `name` as the cache has it, while the folder's record is unchanged.
+    virtual std::optional<quint64> knownSize(const QByteArray& name) = 0;
+    /// Measures folder `name` of the opened items folder (`path` is its path, for a program that
+    /// measures by path); nothing when it could not be measured.
+    virtual std::optional<quint64> measure(const OpenFolder& items, const QByteArray& name,
+                                           const QString& path) const = 0;
+    /// Whether measure() may run on several threads at once.
+    virtual bool measuresInParallel() const = 0;
+    /// Keeps a measured size for the next listing.
+    virtual void remember(const QByteArray& name, quint64 bytes) = 0;
+    /// Ends the listing: the cache keeps the folders of `folders` only and is written back.
+    virtual void finish(const QSet<QString>& folders) = 0;
+};
+
+/// Everything the two Trash layouts do differently: how items and their put-back records are kept,
+/// how records are read, forgotten and tidied, and how a whole Trash is emptied. Every other part
+/// asks its store instead of asking which layout runs.
+class TrashStore {
+  public:
+    /// The store of the layout that `paths` describe (the mac one when there are none).
+    static std::shared_ptr<const TrashStore> forPaths(std::shared_ptr<const Paths> paths);
+    /// Same for a Paths the caller keeps alive for as long as the store is used.
+    static std::shared_ptr<const TrashStore> forPaths(const Paths& paths);
+
+    virtual ~TrashStore() = default;
+
+    /// Starts listing the items folder `folder` (`volume` empty for the user's own Trash).
+    virtual std::unique_ptr<TrashListing> beginListing(const QString& folder, const QString& volume,
+                                                       const TrashOrigPaths& origPaths,
+                                                       const FileUtilities& files) const = 0;
+    /// Sets the shown name and put-back place of an entry found inside an item whose own put-back
+    /// place is `parentPlace` ("--" when unknown).
+    virtual void placeInside(CVTrashFileNode& node, const QString& parentPlace) const = 0;
+
+    /// The texts of one row of the Trash tree.
+    struct TreeRow {
+        QString display;
+        QString putBack;
+    };
+    virtual TreeRow treeRow(const QString& name, bool topLevel,
+                            const std::function<QString(const QString&)>& origPath) const = 0;
+
+    /// Reads the user's Trash records afresh into `list`, replacing it in one step.
+    virtual void readPutBack(TrashOrigPaths& list) const = 0;
+    /// After an item has left its Trash (removed or put back): drops its record.
+    virtual void forgetItem(const QString& itemPath) const = 0;
+    /// Whether entry `name` of an items folder holds records rather than being an item.
+    virtual bool isRecordsEntry(const QByteArray& name) const = 0;
+    /// After an emptying of items folder `folder`: drops the records of the items that left.
+    virtual void tidyAfterEmptying(const QString& folder) const = 0;
+
+    /// What an emptying with administrator rights visits.
+    struct WholeEmptying {
+        QStringList emptied;   ///< folders emptied whole, records included (emptyWhole())
+        QStringList backedUp;  ///< folders whose entries, records aside, go to the backup removal
+        QStringList measured;  ///< folders whose size afterwards is what is left
+    };
+    virtual WholeEmptying wholeEmptying() const = 0;
+    /// Removes the items of an opened folder named in `emptied` and their records.
+    virtual void emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const = 0;
+
+  protected:
+    explicit TrashStore(std::shared_ptr<const Paths> paths) : m_paths(std::move(paths)) {}
+    std::shared_ptr<const Paths> m_paths;
+};
