@@ -17,7 +17,7 @@ cmake --build build-release --target Corvane corvane-cli corvane-sandbox
 sandbox="$PWD/demo-sandbox"
 if [ -d "$sandbox" ]; then chmod -R u+w "$sandbox"; rm -rf "$sandbox"; fi
 build-release/bin/corvane-sandbox "$sandbox/root" "$sandbox/config" >/dev/null
-build-release/bin/corvane-sandbox --linux "$sandbox/linux-root" >/dev/null
+build-release/bin/corvane-sandbox --linux "$sandbox/linux-root" "$sandbox/linux-config" >/dev/null
 mac_root="$sandbox/root" linux_root="$sandbox/linux-root"
 echo "Demo sandbox (mac layout): $mac_root (settings in $sandbox/config)"
 echo "Try: CORVANE_ROOT=$mac_root build-release/bin/corvane-cli size \"$mac_root\"/Users/*/.Trash/*"

@@ -112,3 +112,10 @@ bool MacPaths::visitsVolumeTrash(const QString& volume) const {
 QString MacPaths::onStartupVolume(const QString& relative) const {
     return inRoot(relative.startsWith(QLatin1Char('/')) ? relative : QLatin1Char('/') + relative);
 }
+
+QString Paths::desktopStoreFolder(const QString& location) {
+    if (location.isEmpty()) return {};
+    QString base = location;
+    while (base.size() > 1 && base.endsWith(QLatin1Char('/'))) base.chop(1);
+    return (base == QLatin1String("/") ? QString() : base) + QStringLiteral("/com.Nordquil.ploverly");
+}

@@ -55,6 +55,9 @@ class Paths {
     /// "/" for an empty or "/" root; otherwise the absolute form without a trailing "/".
     static QString normalizedRoot(const QString& root);
 
+    /// The desktop tidy's store folder inside a chosen location; empty without a location.
+    static QString desktopStoreFolder(const QString& location);
+
     /// An absolute path of the layout placed under the root.
     QString inRoot(const QString& absolute) const;
 

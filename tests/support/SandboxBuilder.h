@@ -1,16 +1,16 @@
 #pragma once
 
-#include "platform/FreedesktopPaths.h"
-#include "platform/Paths.h"
-
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
+#include "platform/FreedesktopPaths.h"
+#include "platform/Paths.h"
+
 /// Builds a root in a folder: the user's home with Trash and Desktop, and volumes, in the mac
 /// layout or in the freedesktop one.
 class SandboxBuilder {
-public:
+  public:
     explicit SandboxBuilder(const QString& root, const QString& login = Paths::currentLoginName());
 
     MacPaths paths() const { return MacPaths(m_root, m_login); }
@@ -45,9 +45,12 @@ public:
     /// The freedesktop demo: a home whose Trash holds files, a folder, a hidden file, an item whose
     /// info file is missing and an info file without its item, a Desktop named in user-dirs.dirs,
     /// and a USB volume in the mount table with a "$topdir/.Trash-$uid".
-    void buildLinuxDemo() const;
+    void buildLinuxDemo(const QString& configFolder = QString()) const;
+    /// A Desktop worth tidying at `desktop` (pictures, documents, an archive, a folder, a hidden
+    /// file) and the store folder in `storeLocation` already holding one of its names.
+    void buildDesktopDemo(const QString& desktop, const QString& storeLocation) const;
 
-private:
+  private:
     QString absolute(const QString& path) const;
     QString m_root;
     QString m_login;

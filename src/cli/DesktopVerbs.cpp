@@ -1,0 +1,209 @@
+// desktop tidy / list / restore / delete / store-location: the Desktop tidy without the windows.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "CliContext.h"
+#include "core/SettingsKeys.h"
+#include "core/fs/FsName.h"
+#include "desktop/DesktopCatalogue.h"
+#include "desktop/DesktopTidy.h"
+#include "desktop/FileKinds.h"
+#include "platform/Alerts.h"
+#include "platform/Defaults.h"
+#include "platform/Localized.h"
+#include "platform/Paths.h"
+
+namespace {
+
+/// The store folder, or an empty text (and a message) when no location is chosen.
+QString storeFolder(CliContext& ctx) {
+    const QString location = ctx.defaults->stringForKey(SettingsKeys::PloverlyPath);
+    if (location.isEmpty())
+        *ctx.err << "corvane-cli: no store location is chosen yet (corvane-cli desktop store-location DIR)\n";
+    return Paths::desktopStoreFolder(location);
+}
+
+int storeLocation(const CliArguments& args, CliContext& ctx) {
+    if (args.operands.size() > 1) {
+        *ctx.err << "corvane-cli: desktop store-location takes one folder at most\n";
+        return CliExit::Usage;
+    }
+    Defaults& d = *ctx.defaults;
+    if (args.operands.isEmpty()) {
+        const QString location = d.stringForKey(SettingsKeys::PloverlyPath);
+        if (location.isEmpty()) {
+            *ctx.err << "corvane-cli: no store location is chosen yet\n";
+            return CliExit::Failed;
+        }
+        *ctx.out << escaped(Paths::desktopStoreFolder(location)) << '\n';
+        return CliExit::Ok;
+    }
+    const QString location = QDir::current().absoluteFilePath(args.operands.first());
+    if (!QFileInfo(location).isDir()) {
+        *ctx.err << "corvane-cli: " << escaped(location) << ": not a folder\n";
+        return CliExit::Failed;
+    }
+    d.setString(SettingsKeys::PloverlyPath, QDir::cleanPath(location));
+    if (!d.synchronize()) {
+        *ctx.err << "corvane-cli: the settings could not be written\n";
+        return CliExit::Failed;
+    }
+    *ctx.out << escaped(Paths::desktopStoreFolder(location)) << '\n';
+    return CliExit::Ok;
+}
+
+int tidy(CliContext& ctx) {
+    const QString store = storeFolder(ctx);
+    if (store.isEmpty()) return CliExit::Failed;
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(ctx.paths->userDesktop(), store);
+    if (!result.storeReady) {
+        *ctx.err << "corvane-cli: " << escaped(store) << ": the store folder can't be made\n";
+        return CliExit::Failed;
+    }
+    for (const NQFileNode::Ptr& node : result.moved)
+        *ctx.out << node->fileKindType << '\t' << escaped(node->fileName) << '\n';
+    for (const QString& line : result.left)
+        *ctx.err << "corvane-cli: left on the Desktop: " << escaped(line) << '\n';
+    return result.left.isEmpty() ? CliExit::Ok : CliExit::Failed;
+}
+
+int list(const CliArguments& args, CliContext& ctx) {
+    QString kind;
+    bool json = false;
+    for (const QString& option : args.options) {
+        if (option == QLatin1String("--kind")) continue;
+        if (option == QLatin1String("--json")) {
+            json = true;
+        } else if (option.startsWith(QLatin1String("--kind="))) {
+            kind = option.mid(7);
+        } else {
+            *ctx.err << "corvane-cli: desktop list: unknown option " << escaped(option) << '\n';
+            return CliExit::Usage;
+        }
+    }
+    // "--kind folder" arrives as an option and an operand.
+    QStringList operands = args.operands;
+    if (args.options.contains(QLatin1String("--kind")) && !operands.isEmpty()) {
+        kind = operands.takeFirst();
+        // Options after the kind's value arrive as operands too.
+        json = operands.removeAll(QStringLiteral("--json")) > 0 || json;
+    }
+    const QHash<QString, QString> kinds{{QStringLiteral("folder"), QLatin1String(FileKinds::Folder)},
+                                        {QStringLiteral("pictures"), QLatin1String(FileKinds::Pictures)},
+                                        {QStringLiteral("documents"), QLatin1String(FileKinds::Documents)},
+                                        {QStringLiteral("archives"), QLatin1String(FileKinds::Archives)},
+                                        {QStringLiteral("other"), QLatin1String(FileKinds::Other)}};
+    if (!kind.isEmpty() && !kinds.contains(kind)) {
+        *ctx.err
+            << "corvane-cli: desktop list: --kind is one of folder, pictures, documents, archives, other\n";
+        return CliExit::Usage;
+    }
+    if (!operands.isEmpty()) {
+        *ctx.err << "corvane-cli: desktop list takes no names\n";
+        return CliExit::Usage;
+    }
+    const QString store = storeFolder(ctx);
+    if (store.isEmpty()) return CliExit::Failed;
+    DesktopCatalogue catalogue;
+    catalogue.freshCurrentDeskTop(store);
+    QJsonArray rows;
+    for (const NQFileNode::Ptr& node : std::as_const(catalogue.getDesktopAllArray())) {
+        if (!kind.isEmpty() && node->fileKindType != kinds.value(kind)) continue;
+        if (json) {
+            rows.append(QJsonObject{{QStringLiteral("name"), FsName::displayText(node->fileName)},
+                                    {QStringLiteral("kind"), node->fileKindType},
+                                    {QStringLiteral("bytes"), double(node->filesizenumber)},
+                                    {QStringLiteral("modified"), node->fileModifyDate},
+                                    {QStringLiteral("path"), FsName::displayText(node->fullFilePath)}});
+        } else {
+            *ctx.out << node->fileKindType << '\t' << node->fileSize << '\t' << node->fileModifyDate << '\t'
+                     << escaped(node->fileName) << '\n';
+        }
+    }
+    if (json) *ctx.out << QJsonDocument(rows).toJson(QJsonDocument::Indented);
+    return CliExit::Ok;
+}
+
+int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
+    const QString verb = restore ? QStringLiteral("restore") : QStringLiteral("delete");
+    if (!onlyOptions(args, {}, QStringLiteral("desktop ") + verb, ctx)) return CliExit::Usage;
+    if (args.operands.isEmpty()) {
+        *ctx.err << "corvane-cli: desktop " << verb << " needs the name of a stored item\n";
+        return CliExit::Usage;
+    }
+    const QString store = storeFolder(ctx);
+    if (store.isEmpty()) return CliExit::Failed;
+    int status = CliExit::Ok;
+    for (const QString& name : args.operands) {
+        if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String(".") ||
+            name == QLatin1String("..")) {
+            *ctx.err << "corvane-cli: " << escaped(name) << ": not a name in the store\n";
+            status = CliExit::Failed;
+            continue;
+        }
+        const QString path = store + QLatin1Char('/') + name;
+        if (!DesktopCatalogue::nodeAt(path)) {
+            *ctx.err << "corvane-cli: " << escaped(name) << ": not in the store\n";
+            status = CliExit::Failed;
+            continue;
+        }
+        if (restore) {
+            QString why;
+            const FsMove::Outcome outcome = DesktopTidy::restore(path, ctx.paths->userDesktop(), &why);
+            if (outcome == FsMove::Outcome::Moved) continue;
+            *ctx.err << "corvane-cli: " << escaped(name) << ": "
+                     << (outcome == FsMove::Outcome::Taken
+                             ? QStringLiteral("the Desktop already has that name")
+                             : why)
+                     << '\n';
+            status = CliExit::Failed;
+            continue;
+        }
+        const int answer =
+            ctx.alerts->runModal({localized("Delete \"%1\" for good?").arg(name), localized(" Delete "),
+                                  localized(" Cancel "), localized("It does not go to the Trash.")});
+        if (answer != Alerts::Default) {
+            *ctx.err << "corvane-cli: " << escaped(name) << ": kept\n";
+            status = CliExit::Failed;
+            continue;
+        }
+        const FsTree::Report report = DesktopTidy::deleteItem(path);
+        for (const QString& problem : report.problems)
+            *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
+        if (!report.gone) status = CliExit::Failed;
+    }
+    return status;
+}
+
+}  // namespace
+
+QList<CliVerb> desktopVerbs() {
+    CliVerb desktop;
+    desktop.name = QStringLiteral("desktop");
+    desktop.needsSettings = true;
+    desktop.hasSubVerbs = true;
+    desktop.help = {
+        {QStringLiteral("desktop tidy"),
+         QStringLiteral("move the Desktop's visible items into the store folder")},
+        {QStringLiteral("desktop list [--kind KIND] [--json]"),
+         QStringLiteral("the stored items (KIND: folder, pictures, documents, archives, other)")},
+        {QStringLiteral("desktop restore NAME..."), QStringLiteral("move stored items back to the Desktop")},
+        {QStringLiteral("desktop delete NAME..."),
+         QStringLiteral("remove stored items for good (--yes answers)")},
+        {QStringLiteral("desktop store-location [DIR]"),
+         QStringLiteral("show the store folder, or choose the folder that holds it")},
+    };
+    desktop.run = [](const CliArguments& args, CliContext& ctx) {
+        const QString& sub = args.sub;
+        if (sub == QLatin1String("tidy") && args.options.isEmpty() && args.operands.isEmpty())
+            return tidy(ctx);
+        if (sub == QLatin1String("list")) return list(args, ctx);
+        if (sub == QLatin1String("restore")) return restoreOrDelete(args, ctx, true);
+        if (sub == QLatin1String("delete")) return restoreOrDelete(args, ctx, false);
+        if (sub == QLatin1String("store-location") && args.options.isEmpty()) return storeLocation(args, ctx);
+        *ctx.err << "corvane-cli: desktop needs tidy, list, restore, delete or store-location (see --help)\n";
+        return CliExit::Usage;
+    };
+    return {desktop};
+}

@@ -1,0 +1,196 @@
+#include "FsMove.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "FsTree.h"
+
+namespace {
+
+// Deep enough for any real Desktop; deeper trees fail cleanly instead of exhausting descriptors.
+constexpr int MaxDepth = 200;
+
+bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray& toName, int depth,
+               QString& why);
+
+bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int toDir, const QByteArray& toName,
+              QString& why) {
+    const int in = ::openat(fromDir, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (in < 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    struct stat opened;
+    if (::fstat(in, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_ino != st.st_ino) {
+        ::close(in);
+        why = QStringLiteral("it changed while it was copied");
+        return false;
+    }
+    const int out = ::openat(toDir, toName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                             st.st_mode & 07777);
+    if (out < 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(in);
+        return false;
+    }
+    qint64 copied = 0;
+    char buffer[1 << 16];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(out, buffer + done, size_t(n - done));
+            if (w < 0 && errno == EINTR) continue;
+            if (w <= 0) {
+                ok = false;
+                break;
+            }
+            done += w;
+        }
+        if (!ok) break;
+        copied += n;
+    }
+    if (!ok) why = QString::fromLocal8Bit(std::strerror(errno));
+    // The copy must hold every byte before the source may go.
+    if (ok && ::fsync(out) != 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        ok = false;
+    }
+    if (ok && copied != opened.st_size) {
+        why = QStringLiteral("its size changed while it was copied");
+        ok = false;
+    }
+    if (ok) {
+        const struct timespec times[2] = {opened.st_atim, opened.st_mtim};
+        ::futimens(out, times);
+    }
+    ::close(out);
+    ::close(in);
+    return ok;
+}
+
+bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int toDir,
+                const QByteArray& toName, int depth, QString& why) {
+    if (depth > MaxDepth) {
+        why = QStringLiteral("it is nested too deeply");
+        return false;
+    }
+    const int in = ::openat(fromDir, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (in < 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (::mkdirat(toDir, toName.constData(), 0700) != 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(in);
+        return false;
+    }
+    const int out = ::openat(toDir, toName.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    bool ok = out >= 0;
+    if (!ok) why = QString::fromLocal8Bit(std::strerror(errno));
+    bool listed = false;
+    const QList<QByteArray> names = ok ? OpenFolder::namesAt(in, &listed) : QList<QByteArray>();
+    if (ok && !listed) {
+        why = QStringLiteral("its contents can't be read");
+        ok = false;
+    }
+    for (const QByteArray& child : names) {
+        if (!ok) break;
+        ok = copyEntry(in, child, out, child, depth + 1, why);
+    }
+    if (ok) {
+        ok = ::fsync(out) == 0;
+        const struct timespec times[2] = {st.st_atim, st.st_mtim};
+        ::futimens(out, times);
+        ::fchmod(out, st.st_mode & 07777);
+    }
+    if (out >= 0) ::close(out);
+    ::close(in);
+    return ok;
+}
+
+bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray& toName, int depth,
+               QString& why) {
+    struct stat st;
+    if (::fstatat(fromDir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (S_ISREG(st.st_mode)) return copyFile(fromDir, name, st, toDir, toName, why);
+    if (S_ISDIR(st.st_mode)) return copyFolder(fromDir, name, st, toDir, toName, depth, why);
+    if (S_ISLNK(st.st_mode)) {
+        QByteArray target(qMax<qsizetype>(st.st_size, 0) + 1, '\0');
+        const ssize_t n = ::readlinkat(fromDir, name.constData(), target.data(), size_t(target.size()));
+        if (n < 0 || n >= target.size()) {
+            why = QStringLiteral("its link changed while it was copied");
+            return false;
+        }
+        target.truncate(n);
+        if (::symlinkat(target.constData(), toDir, toName.constData()) != 0) {
+            why = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        return true;
+    }
+    // A FIFO, socket or device has no content to carry over; it stays where it is.
+    why = QStringLiteral("it is not a file, folder or link");
+    return false;
+}
+
+}  // namespace
+
+namespace FsMove {
+
+Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& to, const QByteArray& toName,
+             QString* why) {
+    QString reason;
+    auto fail = [&](Outcome outcome) {
+        if (why) *why = reason;
+        return outcome;
+    };
+    if (!from.isOpen() || !to.isOpen()) {
+        reason = QStringLiteral("its folder can't be opened");
+        return fail(Outcome::Failed);
+    }
+    if (to.has(toName)) {
+        reason = QStringLiteral("the name is taken");
+        return fail(Outcome::Taken);
+    }
+    if (::renameat2(from.fd(), name.constData(), to.fd(), toName.constData(), RENAME_NOREPLACE) == 0)
+        return Outcome::Moved;
+    const int error = errno;
+    if (error == EEXIST) {
+        reason = QStringLiteral("the name is taken");
+        return fail(Outcome::Taken);
+    }
+    if (error != EXDEV) {
+        reason = QString::fromLocal8Bit(std::strerror(error));
+        return fail(Outcome::Failed);
+    }
+    // Another file system: copy, check, and only then remove the source.
+    if (!copyEntry(from.fd(), name, to.fd(), toName, 0, reason)) {
+        if (to.has(toName)) FsTree::remove(to, toName);
+        return fail(Outcome::Failed);
+    }
+    const FsTree::Report removed = FsTree::remove(from, name);
+    if (!removed.gone) {
+        // Two copies are better than a half-removed source: keep the whole copy, report the rest.
+        reason = removed.problems.join(QLatin1Char('\n'));
+        if (why) *why = reason;
+        return Outcome::Moved;
+    }
+    return Outcome::Moved;
+}
+
+}  // namespace FsMove

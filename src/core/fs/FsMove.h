@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include "OpenFolder.h"
+
+/// Moving one entry between opened folders without ever replacing what is at the destination.
+namespace FsMove {
+
+enum class Outcome {
+    Moved,   ///< the entry is at the destination and gone from the source
+    Taken,   ///< something is already at the destination: nothing changed
+    Failed,  ///< nothing changed (rights, a kind of entry that can't be copied, a copy that failed)
+};
+
+/// Renames `name` of `from` to `toName` of `to`. Across file systems the entry is copied whole (a
+/// folder with everything below it, links as links, never followed), synced and checked, and only
+/// then is the source removed; a copy that fails part-way is removed again and the source is left
+/// as it was. `why` gets a line for the user when it fails.
+Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& to, const QByteArray& toName,
+             QString* why = nullptr);
+
+}  // namespace FsMove

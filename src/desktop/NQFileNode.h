@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <memory>
+
+/// One item of the Desktop or of the store folder. The icon is the window's business (thumbnails
+/// are made there, off the main thread), so the record holds none.
+struct NQFileNode {
+    using Ptr = std::shared_ptr<NQFileNode>;
+    static Ptr create() { return std::make_shared<NQFileNode>(); }
+
+    QString fileName;
+    QString fileCreateDate;       ///< "yyyy-MM-dd HH:mm:ss +0000"; empty when unreadable
+    QString fileModifyDate;       ///< same form
+    QDateTime thefileModifyDate;  ///< the sort key; invalid when unreadable
+    quint64 filesizenumber = 0;   ///< of the entry itself (a folder's entry, not its contents)
+    QString fileSize;             ///< two-decimal size text
+    QString fullFilePath;
+    QString fileKindType;  ///< "Pictures", "Documents", "Archives", "Folder" or "Other"
+};

@@ -1,0 +1,218 @@
+// The Desktop tidy's logic: classification, the catalogue, tidy, restore and delete on a sandbox,
+// moves across file systems, and the command line.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include "desktop/DesktopCatalogue.h"
+#include "desktop/DesktopTidy.h"
+#include "desktop/FileKinds.h"
+#include "platform/Paths.h"
+#include "support/HostileFs.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+
+namespace {
+
+QStringList entriesOf(const QString& folder) {
+    QStringList names;
+    for (const QByteArray& n : OpenFolder::open(folder).names()) names << FsName::fromBytes(n);
+    names.sort();
+    return names;
+}
+
+QStringList namesOf(const DesktopCatalogue::List& list) {
+    QStringList names;
+    for (const auto& node : list) names << node->fileName;
+    return names;
+}
+
+struct Desk {
+    TempRoot root;
+    SandboxBuilder sandbox{root.path()};
+    QString desktop = root.file("Desktop");
+    QString store = Paths::desktopStoreFolder(root.file("Tidy"));
+    void at(const QString& relative, const QDateTime& when, const QByteArray& content = "x") const {
+        sandbox.writeFile(desktop + '/' + relative, content);
+        sandbox.touch(desktop + '/' + relative, when);
+    }
+};
+
+const QDateTime Base(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
+
+}  // namespace
+
+TEST(FileKinds, ClassifiesByTheTablesIgnoringCaseAndFoldersByRtfdOnly) {
+    const struct {
+        const char* name;
+        bool folder;
+        const char* kind;
+    } cases[] = {
+        {"photo.JPG", false, FileKinds::Pictures},    {"photo.jpg", false, FileKinds::Pictures},
+        {"photo.Jpg", false, FileKinds::Pictures},    {"notes.Plist", false, FileKinds::Documents},
+        {"notes.plist", false, FileKinds::Documents}, {"backup.bzip", false, FileKinds::Archives},
+        {"movie.mp4", false, FileKinds::Other},       {"song.mp3", false, FileKinds::Other},
+        {"Report.rtfd", true, FileKinds::Documents},  {"Report.RTFD", true, FileKinds::Folder},
+        {"Pics.jpg", true, FileKinds::Folder},        {"Makefile", false, FileKinds::Other},
+        {"trailing.", false, FileKinds::Other},       {"a.tar.gz", false, FileKinds::Archives},
+        {"main.c", false, FileKinds::Documents},      {".hidden.png", false, FileKinds::Pictures},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FileKinds::kindOf(QString::fromUtf8(c.name), c.folder), QLatin1String(c.kind)) << c.name;
+    // The first of a doubled entry answers; nothing matches a null or empty extension.
+    EXPECT_EQ(FileKinds::GetImageType("cdr"), 15);
+    EXPECT_EQ(FileKinds::GetImageType("DCR"), 29);
+    EXPECT_EQ(FileKinds::GetImageType("HEIF"), 0);
+    EXPECT_EQ(FileKinds::GetImageType(nullptr), -1);
+    EXPECT_EQ(FileKinds::GetDocumentType(""), -1);
+    EXPECT_EQ(FileKinds::GetArchiveType("ZOO"), 32);
+    EXPECT_GE(FileKinds::GetViedoType("mp4"), 0);
+    EXPECT_GE(FileKinds::GetAudioType("Mp3"), 0);
+}
+
+TEST(DesktopTidy, MovesTheVisibleItemsLeavesTakenNamesAndCataloguesNewestFirst) {
+    Desk d;
+    d.at(".DS_Store", Base);
+    d.at("Projects/plan.txt", Base.addDays(-2));
+    d.sandbox.touch(d.desktop + "/Projects", Base.addDays(-2));
+    d.at("a.png", Base);
+    d.at("notes.txt", Base.addDays(-1));
+    d.at("taken.txt", Base, "desktop copy");
+    d.sandbox.writeFile(d.store + "/taken.txt", "stored copy");
+    ASSERT_EQ(::symlink("/etc/hostname", QFile::encodeName(d.desktop + "/link").constData()), 0);
+    ASSERT_EQ(::close(::creat((QFile::encodeName(d.desktop) + "/caf\xe9.txt").constData(), 0644)), 0);
+
+    const DesktopTidy::TidyResult first = DesktopTidy::tidy(d.desktop, d.store);
+    ASSERT_TRUE(first.storeReady);
+    EXPECT_EQ(entriesOf(d.desktop), QStringList({".DS_Store", "taken.txt"}));
+    EXPECT_EQ(first.left.size(), 1);
+    struct stat st;
+    ASSERT_EQ(::lstat(QFile::encodeName(d.store + "/link").constData(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));  // moved as a link, never followed
+    EXPECT_TRUE(FsName::isPlain(d.store) && OpenFolder::open(d.store).has("caf\xe9.txt"));
+    QFile stored(d.store + "/taken.txt");
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), "stored copy");
+
+    DesktopCatalogue catalogue;
+    for (const auto& node : first.moved) catalogue.append(node);
+    catalogue.SortAllDataArray();
+    EXPECT_EQ(namesOf(catalogue.getDesktopFolderArray()), QStringList{"Projects"});
+    EXPECT_EQ(namesOf(catalogue.getDesktopPicArray()), QStringList{"a.png"});
+    EXPECT_EQ(catalogue.getDesktopAllArray().size(), 5);
+    const auto& all = catalogue.getDesktopAllArray();
+    for (qsizetype i = 1; i < all.size(); ++i)
+        EXPECT_GE(all[i - 1]->thefileModifyDate, all[i]->thefileModifyDate);
+    EXPECT_TRUE(catalogue.getDesktopVideoArray().isEmpty());
+
+    // Tidying again moves only what appeared since.
+    d.at("new.zip", Base);
+    const DesktopTidy::TidyResult second = DesktopTidy::tidy(d.desktop, d.store);
+    ASSERT_EQ(second.moved.size(), 1);
+    EXPECT_EQ(second.moved.first()->fileKindType, "Archives");
+    EXPECT_EQ(entriesOf(d.desktop), QStringList({".DS_Store", "taken.txt"}));
+}
+
+TEST(DesktopTidy, AStoreOnTheDesktopStaysThereAndNoLocationMovesNothing) {
+    Desk d;
+    d.at("a.txt", Base);
+    const QString store = Paths::desktopStoreFolder(d.desktop);
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store);
+    EXPECT_EQ(entriesOf(d.desktop), QStringList{"com.Nordquil.ploverly"});
+    EXPECT_EQ(entriesOf(store), QStringList{"a.txt"});
+    EXPECT_EQ(result.left.size(), 1);  // the store folder itself
+
+    Desk e;
+    e.at("b.txt", Base);
+    EXPECT_FALSE(DesktopTidy::tidy(e.desktop, Paths::desktopStoreFolder(QString())).storeReady);
+    EXPECT_EQ(entriesOf(e.desktop), QStringList{"b.txt"});
+}
+
+TEST(DesktopTidy, RestoreNeverOverwritesAndDeleteRemovesFoldersWhole) {
+    Desk d;
+    d.sandbox.writeFile(d.store + "/back.txt", "b");
+    d.sandbox.writeFile(d.store + "/clash.txt", "stored");
+    d.sandbox.writeFile(d.store + "/Folder/inner/deep.txt", "d");
+    d.at("clash.txt", Base, "on the desktop");
+    EXPECT_EQ(DesktopTidy::restore(d.store + "/back.txt", d.desktop), FsMove::Outcome::Moved);
+    EXPECT_EQ(DesktopTidy::restore(d.store + "/clash.txt", d.desktop), FsMove::Outcome::Taken);
+    EXPECT_EQ(entriesOf(d.desktop), QStringList({"back.txt", "clash.txt"}));
+    EXPECT_TRUE(DesktopTidy::deleteItem(d.store + "/Folder").gone);
+    EXPECT_EQ(entriesOf(d.store), QStringList{"clash.txt"});
+
+    DesktopCatalogue catalogue;
+    catalogue.freshCurrentDeskTop(d.store);
+    ASSERT_EQ(catalogue.getDesktopAllArray().size(), 1);
+    const NQFileNode::Ptr node = catalogue.getDesktopAllArray().first();
+    EXPECT_EQ(&catalogue.showDesktopArray("Documents"), &catalogue.getDesktopDocArray());
+    EXPECT_EQ(&catalogue.showDesktopArray("anything else"), &catalogue.getDesktopAllArray());
+    catalogue.remove(node);
+    EXPECT_TRUE(catalogue.getDesktopAllArray().isEmpty() && catalogue.getDesktopDocArray().isEmpty());
+}
+
+TEST(DesktopTidy, AcrossFileSystemsAFolderArrivesWholeOrNotAtAll) {
+    Desk d;
+    struct stat tmp, shm;
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(QFile::encodeName(d.root.path()).constData(), &tmp) != 0 ||
+        shm.st_dev == tmp.st_dev)
+        GTEST_SKIP() << "no second file system to move to";
+    const QString elsewhere = QStringLiteral("/dev/shm/corvane-test-%1").arg(::getpid());
+    QDir().mkpath(elsewhere);
+    const QString store = Paths::desktopStoreFolder(elsewhere);
+    d.at("Album/one.txt", Base, "1");
+    d.at("Album/sub/two.txt", Base, "22");
+    ASSERT_EQ(::symlink("one.txt", QFile::encodeName(d.desktop + "/Album/alias").constData()), 0);
+    d.at("Stuck/ok.txt", Base, "kept");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d.desktop + "/Stuck/pipe").constData(), 0644), 0);
+    const QByteArray before = HostileFs::treeDigest(d.desktop + "/Stuck");
+    const QByteArray album = HostileFs::treeDigest(d.desktop + "/Album");
+
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store);
+    EXPECT_EQ(entriesOf(d.desktop), QStringList{"Stuck"});
+    EXPECT_EQ(HostileFs::treeDigest(d.desktop + "/Stuck"), before);  // the source is as it was
+    EXPECT_EQ(entriesOf(store), QStringList{"Album"});               // and no half copy is left
+    EXPECT_EQ(HostileFs::treeDigest(store + "/Album"), album);
+    EXPECT_EQ(result.left.size(), 1);
+    std::filesystem::remove_all(QFile::encodeName(elsewhere).toStdString());
+}
+
+TEST(DesktopCli, ChoosesAStoreTidiesListsRestoresAndDeletesOnlyWhenAsked) {
+    TempRoot root;
+    SandboxBuilder sandbox{root.path()};
+    sandbox.buildLinuxDemo();
+    const QString home = sandbox.linuxPaths()->userHome();
+    auto run = [&](const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("CORVANE_LAYOUT"));
+        env.insert(QStringLiteral("CORVANE_ROOT"), root.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.file("config"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(CORVANE_CLI_PATH), args);
+        p.closeWriteChannel();  // a question finds no answer
+        p.waitForFinished(60000);
+        return std::make_pair(p.exitCode(),
+                              QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()));
+    };
+    EXPECT_EQ(run({"desktop", "tidy"}).first, 1);  // no store location yet: nothing moves
+    EXPECT_TRUE(QFile::exists(home + "/Desktop/todo.txt"));
+    EXPECT_EQ(run({"desktop", "store-location", home + "/Tidy"}).first, 0);
+    const auto tidied = run({"desktop", "tidy"});
+    EXPECT_EQ(tidied.first, 1) << qPrintable(tidied.second);  // "Meeting notes.txt" was taken
+    EXPECT_TRUE(tidied.second.contains("Meeting notes.txt"));
+    const auto pictures = run({"desktop", "list", "--kind", "pictures", "--json"});
+    EXPECT_EQ(pictures.first, 0);
+    EXPECT_TRUE(pictures.second.contains("Sunset.bmp") && !pictures.second.contains("todo.txt"));
+    EXPECT_EQ(run({"desktop", "restore", "todo.txt"}).first, 0);
+    EXPECT_TRUE(QFile::exists(home + "/Desktop/todo.txt"));
+    EXPECT_EQ(run({"desktop", "delete", "Projects"}).first, 1);  // no answer: kept
+    EXPECT_TRUE(QFile::exists(home + "/Tidy/com.Nordquil.ploverly/Projects/plan.txt"));
+    EXPECT_EQ(run({"desktop", "delete", "--yes", "Projects"}).first, 0);
+    EXPECT_FALSE(QFile::exists(home + "/Tidy/com.Nordquil.ploverly/Projects"));
+    EXPECT_EQ(run({"desktop", "restore", "../escape"}).first, 1);
+}
