@@ -27,6 +27,8 @@
 #include "autoclean/PPopoverviewConterller.h"
 #include "core/FileUtilities.h"
 #include "core/SettingsKeys.h"
+#include "desktop/DesktopController.h"
+#include "desktop/StoreBrowser.h"
 #include "empty/EmptyController.h"
 #include "empty/ProtectionHooks.h"
 #include "erase/EraseController.h"
@@ -77,6 +79,7 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
                                   m_services.alerts, this);
     m_empty->setRunAdmin([this] { RunAdmintoRemoveTrashFile(); });
     m_erase = new EraseController(m_services.alerts, this);
+    m_desktop = new DesktopController(m_services.defaults, m_services.paths, this);
 
     // Image buttons report presses to us for any sender.
     m_nc->addObserver(
@@ -97,11 +100,17 @@ AppDelegate::~AppDelegate() {
     delete m_trashBrowser;  // waits for its workers
     delete m_empty;         // waits for its pass, which may show the confirm window
     delete m_erase;
+    delete m_desktop;  // waits for its tidy
+    m_desktop = nullptr;
     delete m_emptyProgressWindow;
     delete m_eraseProgressWindow;
     for (const auto& w : std::as_const(m_windows)) delete w.data();
     // Children that observe the notification center go before the center itself.
     delete m_protectViewController;
+}
+
+QString AppDelegate::StorelocationPath() const {
+    return m_desktop ? m_desktop->StorelocationPath() : QString();
 }
 
 QPointer<PopoverWindow> AppDelegate::thePopover() const {
@@ -222,6 +231,19 @@ void AppDelegate::buildDispatchRows() {
     m_dispatcher.addRow(
         {m_window->cardButton(QStringLiteral("protect")), {}, [this] { ShowDeleteProtectWindow(); }, {}});
 
+    m_storeBrowser = new StoreBrowser(m_desktop, m_nc.get(), m_services.workspace, m_services.alerts);
+    PRLeftTipButton* desktop = m_window->addSection(
+        {QStringLiteral("desktop"), localized("Desktop Tidy"), QStringLiteral("section-desktop.png"),
+         localized("Sweep the Desktop into one store folder, then browse it by kind, preview, put items "
+                   "back or delete them."),
+         m_storeBrowser});
+    auto showDesktop = [this] {
+        m_window->showSection(QStringLiteral("desktop"));
+        m_storeBrowser->showPage();
+    };
+    m_dispatcher.addRow({desktop, {}, showDesktop, {}});
+    m_dispatcher.addRow({m_window->cardButton(QStringLiteral("desktop")), {}, showDesktop, {}});
+
     PRLeftTipButton* erase = m_window->addSection(
         {QStringLiteral("erase"), localized("Secure Erase"), QStringLiteral("section-erase.png"),
          localized("Overwrite files and folders before removing them, so they can't be recovered. You can "
@@ -270,8 +292,6 @@ void AppDelegate::readConfigfileInfo() {
 void AppDelegate::applicationDidFinishLaunching() {
     Defaults& d = *m_services.defaults;
     const QDateTime now = m_services.clock->now();
-    // The store location of the desktop tidy.
-    m_storelocationPath = d.stringForKey(SettingsKeys::PloverlyPath);
     initStateBannerView();
     // Auto-clean counts its interval from the first launch.
     if (!d.hasValue(SettingsKeys::LastCleanDate)) d.setDate(SettingsKeys::LastCleanDate, now);

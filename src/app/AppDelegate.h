@@ -32,6 +32,8 @@ class QTimer;
 class QWidget;
 class StatusItem;
 class EmptyController;
+class DesktopController;
+class StoreBrowser;
 class EraseController;
 class TrashBrowser;
 class TrashOrigPaths;
@@ -152,7 +154,9 @@ class AppDelegate : public QObject {
     /// The minor system version read at start-up.
     int macOsVer() const { return m_macOsVer; }
     /// The desktop tidy's store location (from the settings until the user picks another).
-    QString StorelocationPath() const { return m_storelocationPath; }
+    QString StorelocationPath() const;
+    DesktopController* desktopController() const { return m_desktop; }
+    StoreBrowser* storeBrowser() const { return m_storeBrowser; }
 
     /// Whether the main window is kept off the task bar (the mode without a Dock icon).
     bool isAccessoryMode() const { return m_accessoryMode; }
@@ -194,7 +198,8 @@ class AppDelegate : public QObject {
     std::shared_ptr<ProtectedItems> m_protectedItems;
     bool m_isDarkMode = false;
     int m_macOsVer = 10;
-    QString m_storelocationPath;
+    DesktopController* m_desktop = nullptr;
+    StoreBrowser* m_storeBrowser = nullptr;
 
     MainWindow* m_window = nullptr;
     GuideWindow* m_guideWindow = nullptr;

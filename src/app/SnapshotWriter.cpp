@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLayout>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTableView>
+#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 #include <QWidget>
@@ -18,6 +21,8 @@
 #include "MainWindow.h"
 #include "PopoverWindow.h"
 #include "StatusItem.h"
+#include "desktop/DesktopController.h"
+#include "desktop/StoreBrowser.h"
 #include "erase/SecureEraser.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
@@ -91,6 +96,39 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     w->hide();
 }
 
+// The main window on the store browser after a tidy of the sandbox's Desktop: every stored item,
+// thumbnails in, the first picture's information shown.
+void writeStoreBrowser(AppDelegate& app, const QDir& dir, QStringList& written) {
+    StoreBrowser* browser = app.storeBrowser();
+    if (!browser || app.desktopController()->storeFolder().isEmpty()) return;
+    app.window()->show();
+    app.window()->showSection(QStringLiteral("desktop"));
+    browser->showPage();
+    browser->FreshCurrentDeskTop();
+    if (app.desktopController()->ClickTidyNowAct())
+        waitFor(app.desktopController(), &DesktopController::RefreshFinishTableViewMainThreadHandle);
+    settle();
+    StoreBrowserModel* model = browser->model();
+    for (int i = 0; i < model->rowCount(); ++i) {
+        if (model->items()[i].fileNode &&
+            model->items()[i].fileNode->fileKindType == QLatin1String("Pictures")) {
+            browser->theBroswerView->setCurrentIndex(model->index(i));
+            break;
+        }
+    }
+    // Thumbnails arrive from their threads; give them a moment.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 800) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
+    }
+    const QString path = dir.filePath(QStringLiteral("storeBrowser.png"));
+    if (save(app.window(), path)) written << path;
+    app.window()->showStartView();
+    app.window()->hide();
+}
+
 // The protected-items window with the rows a pass would list, found without removing anything.
 void fillConfirmWindow(AppDelegate& app) {
     app.protectedItems()->beginPass();
@@ -142,6 +180,7 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
     fillConfirmWindow(app);
     writeEraseConfirmation(app, dir, written);
     writeEmptyProgress(app, dir, written);
+    writeStoreBrowser(app, dir, written);
     for (const auto& [name, widget] : app.topLevelWindows()) {
         if (app.trashBrowser() && widget == app.trashBrowser()->window()) continue;
         const bool wasVisible = widget->isVisible();

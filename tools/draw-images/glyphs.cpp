@@ -295,6 +295,13 @@ void drawButtons()
         {"connectnombtn.png", "connectdownbtn.png", wide, "Allow Access", nullptr},
         {"startlocationnombtn.png", "startlocationdownbtn.png", wide, "Choose Folder",
          folderGlyph},
+        // The store browser's category buttons.
+        {"currentBigDesktopnom.png", "currentBigDesktopdown.png", small, "All", nullptr},
+        {"picbignom.png", "picbigDown.png", small, "Pictures", nullptr},
+        {"docbignom.png", "docbigdown.png", small, "Documents", nullptr},
+        {"archbignom.png", "archbigdown.png", small, "Archives", nullptr},
+        {"folderbignom.png", "folderbigdown.png", small, "Folders", folderGlyph},
+        {"otherbignom.png", "othebigdown.png", small, "Other", nullptr},
     };
     for (const auto &pill : pills) {
         const QString text = QString::fromUtf8(pill.text);

@@ -1,0 +1,130 @@
+#include "PRFileInfoPopViewController.h"
+
+#include <QFile>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "FileKinds.h"
+#include "ThumbnailLoader.h"
+#include "core/fs/FsName.h"
+#include "core/fs/OpenFolder.h"
+#include "platform/Localized.h"
+
+namespace {
+
+QLabel* valueLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setWordWrap(true);
+    return label;
+}
+
+/// A text file's first lines drawn as a page.
+QImage textPreview(const QString& path, const QSize& size) {
+    const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')));
+    const QByteArray name = FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    // Read as any record file is: a regular file only, never blocking on a FIFO, capped.
+    const std::optional<QByteArray> data = OpenFolder::openChosen(folder).readFile(name, 4096);
+    if (!data) return {};
+    const QString text = QString::fromUtf8(*data).left(1200);
+    QImage page(size, QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::white);
+    QPainter p(&page);
+    p.setPen(QColor(0x2b, 0x35, 0x45));
+    QFont f = p.font();
+    f.setPixelSize(12);
+    p.setFont(f);
+    p.drawText(page.rect().adjusted(12, 10, -12, -10), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    return page;
+}
+
+}  // namespace
+
+PRFileInfoPopViewController::PRFileInfoPopViewController(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fileInfoViewController"));
+    auto* layout = new QVBoxLayout(this);
+    previewImageView = new QLabel(this);
+    previewImageView->setObjectName(QStringLiteral("previewImageView"));
+    previewImageView->setAlignment(Qt::AlignCenter);
+    previewImageView->setMinimumSize(200, 150);
+    layout->addWidget(previewImageView, 1);
+    auto* header = new QHBoxLayout;
+    fileImageView = new QLabel(this);
+    fileImageView->setObjectName(QStringLiteral("fileImageView"));
+    fileImageView->setFixedSize(40, 40);
+    fileNamelab = valueLabel(this, "fileNamelab");
+    QFont bold = fileNamelab->font();
+    bold.setBold(true);
+    fileNamelab->setFont(bold);
+    header->addWidget(fileImageView);
+    header->addWidget(fileNamelab, 1);
+    layout->addLayout(header);
+    auto* form = new QFormLayout;
+    fileSizelab = valueLabel(this, "fileSizelab");
+    filePathlab = valueLabel(this, "filePathlab");
+    fileCreateDatelab = valueLabel(this, "fileCreateDatelab");
+    fileModiDatelab = valueLabel(this, "fileModiDatelab");
+    form->addRow(localized("Size:"), fileSizelab);
+    form->addRow(localized("Where:"), filePathlab);
+    form->addRow(localized("Created:"), fileCreateDatelab);
+    form->addRow(localized("Modified:"), fileModiDatelab);
+    layout->addLayout(form);
+    m_revealButton = new QPushButton(localized("Show in Folder"), this);
+    m_revealButton->setObjectName(QStringLiteral("ActShowInFinder"));
+    connect(m_revealButton, &QPushButton::clicked, this, &PRFileInfoPopViewController::ActShowInFinder);
+    layout->addWidget(m_revealButton, 0, Qt::AlignLeft);
+}
+
+QSize PRFileInfoPopViewController::previewSize(const QSize& full) {
+    if (full.width() > full.height() && full.width() > 370)
+        return {370, qMax(1, full.height() * 370 / full.width())};
+    if (full.height() >= full.width() && full.height() > 270)
+        return {qMax(1, full.width() * 270 / full.height()), 270};
+    return full;
+}
+
+QImage PRFileInfoPopViewController::previewOfFile(const QString& path, const QSize& size) {
+    if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
+        path.endsWith(QLatin1String(".md"), Qt::CaseInsensitive) ||
+        path.endsWith(QLatin1String(".log"), Qt::CaseInsensitive))
+        return textPreview(path, QSize(qMin(size.width(), 300), qMin(size.height(), 220)));
+    return ThumbnailLoader::cached(path, size);
+}
+
+void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& node) {
+    if (!node) return;
+    fileNamelab->setText(FsName::displayText(node->fileName));
+    static QFileIconProvider icons;
+    fileImageView->setPixmap(icons.icon(QFileInfo(node->fullFilePath)).pixmap(40, 40));
+    fileSizelab->setText(QStringLiteral("%1 bytes (%2)").arg(node->filesizenumber).arg(node->fileSize));
+    m_path = node->fullFilePath;
+    filePathlab->setText(FsName::displayText(node->fullFilePath));
+    fileModiDatelab->setText(node->fileModifyDate);
+    fileCreateDatelab->setText(node->fileCreateDate);
+    QImage preview;
+    if (node->fileKindType == QLatin1String(FileKinds::Pictures)) {
+        QImageReader reader(node->fullFilePath);
+        const QSize full = reader.size();
+        // Decoded straight at the preview's size; a file that is no picture keeps the last preview.
+        if (full.isValid() && qint64(full.width()) * full.height() <= 400'000'000) {
+            reader.setScaledSize(previewSize(full));
+            preview = reader.read();
+        }
+        if (preview.isNull()) return;
+    } else {
+        preview = previewOfFile(node->fullFilePath, QSize(430, 305));
+        if (preview.isNull()) preview = icons.icon(QFileInfo(node->fullFilePath)).pixmap(128, 128).toImage();
+    }
+    previewImageView->setPixmap(QPixmap::fromImage(preview));
+}
+
+void PRFileInfoPopViewController::ActShowInFinder() {
+    if (m_reveal && !m_path.isEmpty()) m_reveal(m_path);
+}

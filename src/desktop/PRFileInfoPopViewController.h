@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "NQFileNode.h"
+
+class QLabel;
+class QPushButton;
+
+/// The file-information view: name, size, path, dates and a preview of one stored item.
+class PRFileInfoPopViewController : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PRFileInfoPopViewController(QWidget* parent = nullptr);
+
+    void InitViewWithFileNode(const NQFileNode::Ptr& node);
+    /// What "Show in Folder" does with the path shown (the workspace's reveal).
+    void setReveal(std::function<void(const QString&)> reveal) { m_reveal = std::move(reveal); }
+    /// The size a picture of `full` size is previewed at: at most 370 wide when wider than high,
+    /// at most 270 high otherwise.
+    static QSize previewSize(const QSize& full);
+    /// The preview of a file that is not a picture: its first lines for a text file, else a cached
+    /// thumbnail if there is one; null otherwise (the caller shows the type icon).
+    static QImage previewOfFile(const QString& path, const QSize& size);
+
+    QLabel* fileNamelab = nullptr;
+    QLabel* fileSizelab = nullptr;
+    QLabel* filePathlab = nullptr;
+    QLabel* fileCreateDatelab = nullptr;
+    QLabel* fileModiDatelab = nullptr;
+    QLabel* fileImageView = nullptr;
+    QLabel* previewImageView = nullptr;
+
+  private:
+    void ActShowInFinder();
+
+    QPushButton* m_revealButton = nullptr;
+    QString m_path;
+    std::function<void(const QString&)> m_reveal;
+};

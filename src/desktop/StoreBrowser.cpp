@@ -1,0 +1,318 @@
+#include "StoreBrowser.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "DesktopController.h"
+#include "FileKinds.h"
+#include "NQLeftButton.h"
+#include "PRFileInfoPopViewController.h"
+#include "core/fs/FsName.h"
+#include "platform/Alerts.h"
+#include "platform/Localized.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Workspace.h"
+#include "widgets/Images.h"
+#include "widgets/ProgressPanel.h"
+
+StoreBrowser::StoreBrowser(DesktopController* controller, NotificationCenter* nc,
+                           std::shared_ptr<Workspace> workspace, std::shared_ptr<Alerts> alerts,
+                           QWidget* parent)
+    : QWidget(parent),
+      m_controller(controller),
+      m_nc(nc),
+      m_workspace(std::move(workspace)),
+      m_alerts(std::move(alerts)),
+      m_model(new StoreBrowserModel(this)) {
+    setObjectName(QStringLiteral("storeBrowser"));
+    m_chooseFolder = [this](const QString& start) {
+        return QFileDialog::getExistingDirectory(this, localized("Choose where the store folder goes"),
+                                                 start);
+    };
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    StorePathlab = new QLabel(this);
+    StorePathlab->setObjectName(QStringLiteral("StorePathlab"));
+    StorePathlab->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    top->addWidget(StorePathlab, 1);
+    auto button = [this, top](const QString& text, const char* name, auto slot) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, slot);
+        top->addWidget(b);
+        return b;
+    };
+    button(localized("Choose Folder…"), "ChangeStorePathAction", [this] { ChangeStorePathAction(); });
+    button(localized("Refresh"), "FreshCurrentDeskTop", [this] { FreshCurrentDeskTop(); });
+    button(localized("Tidy Desktop Now"), "ClickTidyNowAct", [this] { ClickTidyNowAct(); });
+    layout->addLayout(top);
+
+    auto* kinds = new QHBoxLayout;
+    m_back = new QPushButton(localized("‹ Back"), this);
+    m_back->setObjectName(QStringLiteral("ClickBackAction"));
+    connect(m_back, &QPushButton::clicked, this, &StoreBrowser::ClickBackAction);
+    kinds->addWidget(m_back);
+    const struct {
+        NQLeftButton** button;
+        const char* name;
+        const char* title;
+        const char* pressed;
+        const char* normal;
+        void (StoreBrowser::*show)();
+    } categories[] = {
+        {&currentDesktopBtn, "currentDesktopBtn", "All", "currentBigDesktopdown.png",
+         "currentBigDesktopnom.png", &StoreBrowser::selectAllDesktop},
+        {&pictureBtn, "pictureBtn", "Pictures", "picbigDown.png", "picbignom.png",
+         &StoreBrowser::selectPictures},
+        {&documentBtn, "documentBtn", "Documents", "docbigdown.png", "docbignom.png",
+         &StoreBrowser::selectDocuments},
+        {&archiveBtn, "archiveBtn", "Archives", "archbigdown.png", "archbignom.png",
+         &StoreBrowser::selectArchives},
+        {&folerBtn, "folerBtn", "Folders", "folderbigdown.png", "folderbignom.png",
+         &StoreBrowser::selectFolders},
+        {&otherBtn, "otherBtn", "Other", "othebigdown.png", "otherbignom.png", &StoreBrowser::selectOthers},
+    };
+    for (const auto& c : categories) {
+        *c.button = new NQLeftButton(m_nc, localized(c.title), NQLeftButton::LeftNames, this);
+        (*c.button)->setObjectName(QLatin1String(c.name));
+        (*c.button)->setImage(Images::named(QLatin1String(c.normal)));
+        kinds->addWidget(*c.button);
+        m_categories.append({*c.button, c.pressed, c.normal, c.show});
+    }
+    kinds->addStretch(1);
+    layout->addLayout(kinds);
+
+    auto* split = new QSplitter(this);
+    theBroswerView = new QListView(split);
+    theBroswerView->setObjectName(QStringLiteral("theBroswerView"));
+    theBroswerView->setViewMode(QListView::IconMode);
+    theBroswerView->setIconSize(QSize(64, 64));
+    // Cells of 85 by 85 with 30 between them.
+    theBroswerView->setGridSize(QSize(85 + 30, 85 + 30));
+    theBroswerView->setTextElideMode(Qt::ElideMiddle);
+    theBroswerView->setResizeMode(QListView::Adjust);
+    theBroswerView->setMovement(QListView::Static);
+    theBroswerView->setWordWrap(true);
+    theBroswerView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    theBroswerView->setContextMenuPolicy(Qt::CustomContextMenu);
+    theBroswerView->setModel(m_model);
+    connect(theBroswerView, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { imageBrowserCellWasDoubleClicked(index.row()); });
+    connect(theBroswerView, &QListView::customContextMenuRequested, this, &StoreBrowser::contextMenu);
+    connect(theBroswerView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &StoreBrowser::selectionChanged);
+    fileInfoViewController = new PRFileInfoPopViewController(split);
+    fileInfoViewController->setReveal([this](const QString& path) {
+        if (m_workspace) m_workspace->selectFile(path, path.left(path.lastIndexOf(QLatin1Char('/'))));
+    });
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    layout->addWidget(split, 1);
+
+    m_progress = new ProgressPanel(this);
+    layout->addWidget(m_progress);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("tidyStatus"));
+    m_status->setWordWrap(true);
+    layout->addWidget(m_status);
+
+    m_nc->addObserver(
+        this, QLatin1String(NQLeftButton::LeftNames.down),
+        [this](const NotificationCenter::Notification& n) { NQLeftButtonMouseDownDownHandle(n.object); });
+    connect(m_controller, &DesktopController::RefreshFinishTableViewMainThreadHandle, this,
+            &StoreBrowser::tidyFinished);
+    connect(m_controller, &DesktopController::catalogueChanged, this, [this] {
+        // A folder level keeps showing what it showed; the category lists follow the catalogue.
+        if (m_parentArray.isEmpty()) (this->*m_categories[m_category].show)();
+    });
+    updateStoreLabel();
+    pressCategory(0);
+}
+
+StoreBrowser::~StoreBrowser() {
+    m_nc->removeObserver(this);
+}
+
+void StoreBrowser::updateStoreLabel() {
+    const QString store = m_controller->storeFolder();
+    StorePathlab->setText(store.isEmpty() ? localized("No store folder chosen yet.")
+                                          : FsName::displayText(store));
+    m_back->setEnabled(!m_parentArray.isEmpty());
+}
+
+void StoreBrowser::showList(const QList<NQFileNode::Ptr>& list) {
+    QList<IKImageItem> cells;
+    cells.reserve(list.size());
+    for (const NQFileNode::Ptr& node : list) {
+        IKImageItem cell;
+        cell.filePath = node->fullFilePath;
+        cell.fileName = node->fileName;
+        cell.fileNode = node;
+        cells << cell;
+    }
+    m_model->setItems(cells);
+}
+
+void StoreBrowser::selectAllDesktop() {
+    showList(m_controller->catalogue().getDesktopAllArray());
+}
+void StoreBrowser::selectPictures() {
+    showList(m_controller->catalogue().getDesktopPicArray());
+}
+void StoreBrowser::selectDocuments() {
+    showList(m_controller->catalogue().getDesktopDocArray());
+}
+void StoreBrowser::selectArchives() {
+    showList(m_controller->catalogue().getDesktopArchArray());
+}
+void StoreBrowser::selectFolders() {
+    showList(m_controller->catalogue().getDesktopFolderArray());
+}
+void StoreBrowser::selectOthers() {
+    showList(m_controller->catalogue().getDesktopOtherArray());
+}
+
+void StoreBrowser::pressCategory(int index) {
+    m_category = index;
+    for (int i = 0; i < m_categories.size(); ++i)
+        m_categories[i].button->setImage(
+            Images::named(QLatin1String(i == index ? m_categories[i].pressed : m_categories[i].normal)));
+    (this->*m_categories[index].show)();
+}
+
+void StoreBrowser::NQLeftButtonMouseDownDownHandle(QObject* button) {
+    for (int i = 0; i < m_categories.size(); ++i)
+        if (m_categories[i].button == button) pressCategory(i);
+}
+
+void StoreBrowser::imageBrowserCellWasDoubleClicked(int index) {
+    const IKImageItem* cell = m_model->itemAt(index);
+    if (!cell || !cell->fileNode) return;
+    if (cell->fileNode->fileKindType == QLatin1String(FileKinds::Folder)) {
+        m_parentArray.append(m_model->items());
+        QList<IKImageItem> cells;
+        for (const NQFileNode::Ptr& node : DesktopCatalogue::scanFolder(cell->filePath)) {
+            IKImageItem inner;
+            inner.filePath = node->fullFilePath;
+            inner.fileName = node->fileName;
+            inner.fileNode = node;
+            cells << inner;
+        }
+        m_model->setItems(cells);
+        updateStoreLabel();
+        return;
+    }
+    if (m_workspace) m_workspace->openFile(cell->filePath);
+}
+
+void StoreBrowser::ClickBackAction() {
+    if (m_parentArray.isEmpty()) return;
+    m_model->setItems(m_parentArray.takeLast());
+    updateStoreLabel();
+}
+
+bool StoreBrowser::ChangeStorePathAction() {
+    const QString chosen = m_chooseFolder ? m_chooseFolder(m_controller->desktopFolder()) : QString();
+    if (chosen.isEmpty()) return false;
+    qDebug().noquote() << "path====" + chosen;
+    const bool stored = m_controller->ChangeStorePath(chosen);
+    if (!stored && m_alerts)
+        m_alerts->runModal({localized("The store location could not be saved."),
+                            localized(" OK "),
+                            {},
+                            localized("It is used until Corvane quits.")});
+    updateStoreLabel();
+    return true;
+}
+
+void StoreBrowser::ClickTidyNowAct() {
+    // Nothing is tidied into an unknown place: the location is asked for first.
+    if (m_controller->storeFolder().isEmpty() && !ChangeStorePathAction()) return;
+    if (!m_controller->ClickTidyNowAct()) return;
+    m_status->clear();
+    m_progress->track(m_controller->progress(), localized("Tidying the Desktop…"), true);
+}
+
+void StoreBrowser::tidyFinished(const QStringList& left) {
+    m_progress->finish();
+    m_status->setText(left.isEmpty()
+                          ? localized("The Desktop is tidy.")
+                          : localized("Left on the Desktop: %1").arg(left.join(QStringLiteral("; "))));
+}
+
+void StoreBrowser::FreshCurrentDeskTop() {
+    if (m_controller->storeFolder().isEmpty() && !ChangeStorePathAction()) return;
+    m_parentArray.clear();
+    m_controller->FreshCurrentDeskTop();
+    m_catalogued = true;
+    updateStoreLabel();
+}
+
+void StoreBrowser::showPage() {
+    if (!m_catalogued && !m_controller->storeFolder().isEmpty()) {
+        m_controller->FreshCurrentDeskTop();
+        m_catalogued = true;
+    }
+    updateStoreLabel();
+}
+
+void StoreBrowser::selectionChanged() {
+    const IKImageItem* cell = m_model->itemAt(theBroswerView->currentIndex().row());
+    if (cell) fileInfoViewController->InitViewWithFileNode(cell->fileNode);
+}
+
+void StoreBrowser::contextMenu(const QPoint& at) {
+    const IKImageItem* cell = m_model->itemAt(theBroswerView->indexAt(at).row());
+    if (!cell || !cell->fileNode) return;
+    const NQFileNode::Ptr node = cell->fileNode;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("storeItemMenu"));
+    menu.addAction(localized("Open"), this, [this, node] {
+        if (m_workspace) m_workspace->openFile(node->fullFilePath);
+    });
+    menu.addAction(localized("Show in Folder"), this, [this, node] {
+        if (m_workspace)
+            m_workspace->selectFile(
+                node->fullFilePath,
+                node->fullFilePath.left(node->fullFilePath.lastIndexOf(QLatin1Char('/'))));
+    });
+    // Only stored items go back or away; what lies inside a stored folder moves with it.
+    if (m_parentArray.isEmpty()) {
+        menu.addSeparator();
+        menu.addAction(localized("Put Back on the Desktop"), this, [this, node] {
+            QString why;
+            const FsMove::Outcome outcome = m_controller->restore(node, &why);
+            if (outcome != FsMove::Outcome::Moved && m_alerts)
+                m_alerts->runModal(
+                    {localized("\"%1\" stays in the store.").arg(FsName::displayText(node->fileName)),
+                     localized(" OK "),
+                     {},
+                     outcome == FsMove::Outcome::Taken
+                         ? localized("The Desktop already has an item of that name.")
+                         : why});
+        });
+        menu.addAction(localized("Delete"), this, [this, node] {
+            if (m_alerts &&
+                m_alerts->runModal(
+                    {localized("Delete \"%1\" for good?").arg(FsName::displayText(node->fileName)),
+                     localized(" Delete "), localized(" Cancel "),
+                     localized("It does not go to the Trash.")}) != Alerts::Default)
+                return;
+            QString why;
+            if (!m_controller->deleteNode(node, &why) && m_alerts)
+                m_alerts->runModal(
+                    {localized("\"%1\" could not be deleted.").arg(FsName::displayText(node->fileName)),
+                     localized(" OK "),
+                     {},
+                     why});
+        });
+    }
+    menu.exec(theBroswerView->viewport()->mapToGlobal(at));
+}

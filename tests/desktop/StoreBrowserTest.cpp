@@ -1,0 +1,136 @@
+// The store browser over a sandbox: asking for a location, the tidy, category buttons, the folder
+// stack, thumbnails arriving off the main thread, and the information view's preview sizes.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListView>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "desktop/DesktopController.h"
+#include "desktop/NQLeftButton.h"
+#include "desktop/PRFileInfoPopViewController.h"
+#include "desktop/StoreBrowser.h"
+#include "platform/Defaults.h"
+#include "platform/NotificationCenter.h"
+#include "support/RecordingWorkspace.h"
+#include "support/SandboxBuilder.h"
+#include "support/ScriptedAlerts.h"
+#include "support/TempRoot.h"
+#include "widgets/Images.h"
+
+namespace {
+
+struct BrowserRig {
+    TempRoot root;
+    SandboxBuilder sandbox{root.path()};
+    std::shared_ptr<FreedesktopPaths> paths = sandbox.linuxPaths();
+    std::shared_ptr<Defaults> defaults = std::make_shared<Defaults>(root.file("config/Corvane/Corvane.conf"));
+    std::shared_ptr<RecordingWorkspace> workspace = std::make_shared<RecordingWorkspace>(paths);
+    std::shared_ptr<ScriptedAlerts> alerts = std::make_shared<ScriptedAlerts>();
+    NotificationCenter nc;
+    DesktopController controller{defaults, paths};
+    StoreBrowser browser{&controller, &nc, workspace, alerts};
+    QStringList chosen;  ///< answers of the location panel, in order
+    BrowserRig() {
+        sandbox.buildLinuxDemo();
+        browser.setFolderChooser(
+            [this](const QString&) { return chosen.isEmpty() ? QString() : chosen.takeFirst(); });
+    }
+    QStringList shown() const {
+        QStringList names;
+        for (const IKImageItem& item : browser.model()->items()) names << item.fileName;
+        names.sort();
+        return names;
+    }
+    void tidy() {
+        QSignalSpy done(&controller, &DesktopController::RefreshFinishTableViewMainThreadHandle);
+        browser.ClickTidyNowAct();
+        ASSERT_TRUE(done.wait(10000));
+    }
+};
+
+}  // namespace
+
+TEST(StoreBrowser, AsksForALocationFirstThenTidiesAndShowsEachKind) {
+    BrowserRig r;
+    r.browser.ClickTidyNowAct();  // the panel is cancelled: nothing moves
+    EXPECT_FALSE(r.controller.isTidying());
+    EXPECT_TRUE(QFile::exists(r.paths->userHome() + "/Desktop/Sunset.bmp"));
+    r.chosen << r.paths->userHome() + "/Tidy";
+    r.tidy();
+    EXPECT_EQ(Defaults(r.root.file("config/Corvane/Corvane.conf")).stringForKey("PloverlyPath"),
+              r.paths->userHome() + "/Tidy");
+    EXPECT_TRUE(r.browser.StorePathlab->text().endsWith("Tidy/com.Nordquil.ploverly"));
+
+    QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
+    EXPECT_EQ(r.shown(),
+              QStringList({"Broken photo.jpg", "Logo.svg", "Portrait.bmp", "Sky.ppm", "Sunset.bmp"}));
+    EXPECT_EQ(r.browser.pictureBtn->image().cacheKey(), Images::named("picbigDown.png").cacheKey());
+    QTest::mouseClick(r.browser.archiveBtn, Qt::LeftButton);
+    EXPECT_EQ(r.shown(), QStringList{"Backup.zip"});
+    QTest::mouseClick(r.browser.otherBtn, Qt::LeftButton);
+    EXPECT_EQ(r.shown(), QStringList{"song.mp3"});  // videos and sounds are "Other"
+}
+
+TEST(StoreBrowser, FoldersOpenInPlaceAndBackClimbsTheStackEvenAfterACategoryChange) {
+    BrowserRig r;
+    r.chosen << r.paths->userHome() + "/Tidy";
+    r.tidy();
+    QTest::mouseClick(r.browser.folerBtn, Qt::LeftButton);
+    ASSERT_EQ(r.shown(), QStringList{"Projects"});
+    r.browser.imageBrowserCellWasDoubleClicked(0);
+    EXPECT_EQ(r.shown(), QStringList({"Mockups", "plan.txt"}));
+    const auto& cells = r.browser.model()->items();
+    const int mockups = cells[0].fileName == "Mockups" ? 0 : 1;
+    r.browser.imageBrowserCellWasDoubleClicked(mockups);
+    EXPECT_EQ(r.shown(), QStringList{"screen.bmp"});
+    QTest::mouseClick(r.browser.documentBtn, Qt::LeftButton);  // the stack is kept
+    r.browser.ClickBackAction();
+    EXPECT_EQ(r.shown(), QStringList({"Mockups", "plan.txt"}));
+    r.browser.ClickBackAction();
+    EXPECT_EQ(r.shown(), QStringList{"Projects"});
+    r.browser.ClickBackAction();  // nothing left to climb
+    EXPECT_EQ(r.shown(), QStringList{"Projects"});
+    r.browser.imageBrowserCellWasDoubleClicked(0);
+    r.browser.ClickBackAction();
+    QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
+    const int broken = [&] {
+        for (int i = 0; i < r.browser.model()->rowCount(); ++i)
+            if (r.browser.model()->items()[i].fileName == "Sunset.bmp") return i;
+        return -1;
+    }();
+    r.browser.imageBrowserCellWasDoubleClicked(broken);  // not a folder: opened
+    EXPECT_EQ(r.workspace->openedFiles(),
+              QStringList{r.paths->userHome() + "/Tidy/com.Nordquil.ploverly/Sunset.bmp"});
+}
+
+TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
+    BrowserRig r;
+    r.chosen << r.paths->userHome() + "/Tidy";
+    r.tidy();
+    QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
+    StoreBrowserModel* model = r.browser.model();
+    for (int i = 0; i < model->rowCount(); ++i) model->data(model->index(i), Qt::DecorationRole);  // as drawn
+    auto sizeOf = [&](const QString& name) {
+        for (int i = 0; i < model->rowCount(); ++i)
+            if (model->items()[i].fileName == name) {
+                const QVariant v = model->data(model->index(i), Qt::DecorationRole);
+                return v.typeId() == QMetaType::QPixmap ? v.value<QPixmap>().size() : QSize();
+            }
+        return QSize();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(sizeOf("Sunset.bmp"), QSize(64, 40), 10000);    // 320 by 200
+    QTRY_COMPARE_WITH_TIMEOUT(sizeOf("Portrait.bmp"), QSize(27, 54), 10000);  // 120 by 240
+    EXPECT_EQ(sizeOf("Broken photo.jpg"), QSize());                           // an icon, not a thumbnail
+
+    const struct {
+        QSize full, preview;
+    } previews[] = {{{1000, 500}, {370, 185}}, {{300, 600}, {135, 270}}, {{200, 100}, {200, 100}}};
+    for (const auto& p : previews) EXPECT_EQ(PRFileInfoPopViewController::previewSize(p.full), p.preview);
+    auto node = NQFileNode::create();
+    node->filesizenumber = 2048;
+    node->fileSize = "2.05KB";
+    r.browser.fileInfoViewController->InitViewWithFileNode(node);
+    EXPECT_EQ(r.browser.fileInfoViewController->fileSizelab->text(), "2048 bytes (2.05KB)");
+}
