@@ -5,6 +5,6 @@
 /// Name, version and purpose of the program.
 class AboutWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit AboutWindow(QWidget* parent = nullptr);
 };

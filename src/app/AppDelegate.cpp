@@ -28,6 +28,7 @@
 #include "core/FileUtilities.h"
 #include "core/SettingsKeys.h"
 #include "desktop/DesktopController.h"
+#include "desktop/PopoverDesktopList.h"
 #include "desktop/StoreBrowser.h"
 #include "empty/EmptyController.h"
 #include "empty/ProtectionHooks.h"
@@ -100,6 +101,7 @@ AppDelegate::~AppDelegate() {
     delete m_trashBrowser;  // waits for its workers
     delete m_empty;         // waits for its pass, which may show the confirm window
     delete m_erase;
+    delete m_desktopList;
     delete m_desktop;  // waits for its tidy
     m_desktop = nullptr;
     delete m_emptyProgressWindow;
@@ -232,6 +234,8 @@ void AppDelegate::buildDispatchRows() {
         {m_window->cardButton(QStringLiteral("protect")), {}, [this] { ShowDeleteProtectWindow(); }, {}});
 
     m_storeBrowser = new StoreBrowser(m_desktop, m_nc.get(), m_services.workspace, m_services.alerts);
+    m_desktopList = new PopoverDesktopList(m_desktop, m_nc.get(), m_services.workspace, m_services.alerts);
+    m_desktopList->setShowPreferences([this] { ClickShowPereferenceWindow(); });
     PRLeftTipButton* desktop = m_window->addSection(
         {QStringLiteral("desktop"), localized("Desktop Tidy"), QStringLiteral("section-desktop.png"),
          localized("Sweep the Desktop into one store folder, then browse it by kind, preview, put items "
@@ -388,7 +392,13 @@ void AppDelegate::initStateBannerView() {
 
 void AppDelegate::ClickStateBanner(const QRect& anchor) {
     if (!m_thePopover) {
-        m_thePopover = new PopoverWindow(m_thePopViewController->view());
+        // The stored items show from the first opening on, catalogued once if nothing did yet.
+        if (m_desktopList->backupArray().isEmpty()) {
+            if (m_desktop->catalogue().getDesktopAllArray().isEmpty() && !m_desktop->storeFolder().isEmpty())
+                m_desktop->FreshCurrentDeskTop();
+            m_desktopList->SetTableControllerArray(m_desktop->catalogue().getDesktopAllArray());
+        }
+        m_thePopover = new PopoverWindow(m_thePopViewController->view(), m_desktopList);
         m_thePopover->setAcceptDrops(true);
         m_thePopover->installEventFilter(this);
         connect(m_thePopover, &PopoverWindow::popoverDidClose, this, &AppDelegate::popoverDidClose);

@@ -34,6 +34,7 @@ class StatusItem;
 class EmptyController;
 class DesktopController;
 class StoreBrowser;
+class PopoverDesktopList;
 class EraseController;
 class TrashBrowser;
 class TrashOrigPaths;
@@ -157,6 +158,7 @@ class AppDelegate : public QObject {
     QString StorelocationPath() const;
     DesktopController* desktopController() const { return m_desktop; }
     StoreBrowser* storeBrowser() const { return m_storeBrowser; }
+    PopoverDesktopList* desktopList() const { return m_desktopList; }
 
     /// Whether the main window is kept off the task bar (the mode without a Dock icon).
     bool isAccessoryMode() const { return m_accessoryMode; }
@@ -200,6 +202,7 @@ class AppDelegate : public QObject {
     int m_macOsVer = 10;
     DesktopController* m_desktop = nullptr;
     StoreBrowser* m_storeBrowser = nullptr;
+    PopoverDesktopList* m_desktopList = nullptr;  ///< borrowed by the popover while it shows
 
     MainWindow* m_window = nullptr;
     GuideWindow* m_guideWindow = nullptr;

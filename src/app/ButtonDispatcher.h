@@ -3,7 +3,6 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
-
 #include <functional>
 
 class QObject;
@@ -12,7 +11,7 @@ class PRLeftTipButton;
 /// Maps a pressed image button to what its press does. Rows are tried in the order they were
 /// added; the first whose button is the notification's object runs; any other button does nothing.
 class ButtonDispatcher {
-public:
+  public:
     struct ImageChange {
         QPointer<PRLeftTipButton> button;
         QString image;
@@ -21,13 +20,13 @@ public:
         QPointer<QObject> button;
         QList<ImageChange> before;  ///< images set before the action
         std::function<void()> action;
-        QList<ImageChange> after;   ///< images set after it
+        QList<ImageChange> after;  ///< images set after it
     };
 
     void addRow(Row row) { m_rows.append(std::move(row)); }
     /// The press handler: true when a row matched.
     bool dispatch(QObject* object) const;
 
-private:
+  private:
     QList<Row> m_rows;
 };

@@ -16,12 +16,12 @@ class PRLeftTipButton;
 /// view or the content view with one page per section. A later capability is one addSection().
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     struct Section {
-        QString id;           ///< short name, used in object names ("trash")
-        QString title;        ///< the button's and the header's text
-        QString icon;         ///< image file name for the left pane
-        QString summary;      ///< one line for the start view's card
+        QString id;       ///< short name, used in object names ("trash")
+        QString title;    ///< the button's and the header's text
+        QString icon;     ///< image file name for the left pane
+        QString summary;  ///< one line for the start view's card
         QWidget* page = nullptr;
     };
 
@@ -43,9 +43,9 @@ public:
 
     QWidget* leftView = nullptr;
     QStackedWidget* rightView = nullptr;
-    QWidget* openView = nullptr;              ///< start view
-    QStackedWidget* theConentView = nullptr;  ///< one page per section
-    QCheckBox* autoLunchBtn = nullptr;        ///< open at login
+    QWidget* openView = nullptr;                ///< start view
+    QStackedWidget* theConentView = nullptr;    ///< one page per section
+    QCheckBox* autoLunchBtn = nullptr;          ///< open at login
     QCheckBox* autoCleanupSelectBtn = nullptr;  ///< auto tidy; also gates the appearance tracking
     QLabel* lastCleanLabel = nullptr;
 
@@ -54,7 +54,7 @@ public:
     /// Adds a widget to the start view's card area (below the general settings).
     void addStartViewCard(QWidget* card);
 
-private:
+  private:
     void setHeader(const QString& title);
     void markCurrent(const QString& id);
 

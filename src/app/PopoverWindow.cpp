@@ -12,8 +12,8 @@
 #include "platform/Localized.h"
 #include "widgets/Images.h"
 
-PopoverWindow::PopoverWindow(QWidget* content, QWidget* parent)
-    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_content(content) {
+PopoverWindow::PopoverWindow(QWidget* content, QWidget* extra, QWidget* parent)
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_content(content), m_extra(extra) {
     setObjectName(QStringLiteral("thePopover"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -38,6 +38,10 @@ PopoverWindow::PopoverWindow(QWidget* content, QWidget* parent)
     header->addWidget(title, 1);
     layout->addLayout(header);
 
+    if (m_extra) {
+        layout->addWidget(m_extra, 1);
+        m_extra->show();
+    }
     if (m_content) {
         layout->addWidget(m_content);
         m_content->show();
@@ -82,6 +86,11 @@ void PopoverWindow::showRelativeTo(const QRect& anchor) {
 }
 
 void PopoverWindow::releaseContent() {
+    if (m_extra) {
+        m_extra->hide();
+        m_extra->setParent(nullptr);
+        m_extra = nullptr;
+    }
     if (!m_content) return;
     m_content->hide();
     m_content->setParent(nullptr);

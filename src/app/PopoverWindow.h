@@ -9,8 +9,9 @@ class QPushButton;
 /// closes. It deletes itself when closed, so every showing builds a new one.
 class PopoverWindow : public QWidget {
     Q_OBJECT
-public:
-    explicit PopoverWindow(QWidget* content, QWidget* parent = nullptr);
+  public:
+    /// `extra`, when given, is borrowed too and shown above `content`.
+    explicit PopoverWindow(QWidget* content, QWidget* extra = nullptr, QWidget* parent = nullptr);
 
     /// Shows the popover next to `anchor` (global coordinates), below it when there is room.
     /// An empty anchor places it at the top right of the primary screen.
@@ -19,18 +20,19 @@ public:
     QPushButton* openMainButton = nullptr;
     QPushButton* quitButton = nullptr;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void openMainWindowRequested();
     void quitRequested();
     /// After the popover has closed; the content view has been handed back.
     void popoverDidClose();
 
-protected:
+  protected:
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     void releaseContent();
     QPointer<QWidget> m_content;
+    QPointer<QWidget> m_extra;
     bool m_closedOnce = false;
 };

@@ -8,13 +8,13 @@ class QPushButton;
 /// Preferences: the task bar mode and where the settings live.
 class PreferencesWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PreferencesWindow(const QString& settingsFile, QWidget* parent = nullptr);
 
     QPushButton* hideDockButton = nullptr;  ///< sends HideAppIConDockAction
     /// Shows whether Corvane runs without a task bar entry.
     void setAgentMode(bool offTaskBar);
 
-private:
+  private:
     QLabel* m_modeText = nullptr;
 };

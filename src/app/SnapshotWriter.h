@@ -9,4 +9,4 @@ class AppDelegate;
 namespace SnapshotWriter {
 /// Returns the files written; `error` receives a message when the folder can't be written.
 QStringList writeAll(AppDelegate& app, const QString& folder, QString* error);
-}
+}  // namespace SnapshotWriter

@@ -12,7 +12,7 @@ class QSystemTrayIcon;
 /// popover; the menu opens on the context click.
 class StatusItem : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit StatusItem(QObject* parent = nullptr);
     ~StatusItem() override;
 
@@ -36,11 +36,11 @@ public:
     QAction* aboutAction = nullptr;
     QAction* quitAction = nullptr;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     /// The icon itself was clicked.
     void clicked();
 
-private:
+  private:
     QSystemTrayIcon* m_tray;
     QMenu* m_menu;
     QAction* m_featureEnd = nullptr;

@@ -278,7 +278,7 @@ void drawSectionIcons()
 
 void drawButtons()
 {
-    const QSize small(120, 36), wide(160, 40);
+    const QSize small(120, 36), wide(160, 40), chip(48, 26);
     // File names are what the program loads; some keep their historic spelling.
     const struct {
         const char *normal;
@@ -302,6 +302,14 @@ void drawButtons()
         {"archbignom.png", "archbigdown.png", small, "Archives", nullptr},
         {"folderbignom.png", "folderbigdown.png", small, "Folders", folderGlyph},
         {"otherbignom.png", "othebigdown.png", small, "Other", nullptr},
+        // The popover list's category buttons and its tidy button.
+        {"allnombbtn.png", "alldownbbtn.png", chip, "All", nullptr},
+        {"imagenombtn.png", "imagedownbtn.png", chip, "Pics", nullptr},
+        {"docnombtn.png", "docdownbtn.png", chip, "Docs", nullptr},
+        {"zipnombtn.png", "zipdownbtn.png", chip, "Zips", nullptr},
+        {"foldernombtn.png", "folderdownbtn.png", chip, "Dirs", nullptr},
+        {"othernombbtn.png", "otherdownbbtn.png", chip, "Misc", nullptr},
+        {"tidynombtn.png", "tidydownbtn.png", small, "Tidy Now", nullptr},
     };
     for (const auto &pill : pills) {
         const QString text = QString::fromUtf8(pill.text);

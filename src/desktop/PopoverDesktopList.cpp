@@ -1,0 +1,374 @@
+#include "PopoverDesktopList.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "DesktopController.h"
+#include "NQLeftButton.h"
+#include "PRFileInfoPopViewController.h"
+#include "core/fs/FsName.h"
+#include "platform/Alerts.h"
+#include "platform/Localized.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Workspace.h"
+#include "widgets/Images.h"
+
+namespace {
+
+const char* const MyDataType = "MyDataType";
+
+QIcon iconOf(const NQFileNode& node) {
+    static QFileIconProvider provider;
+    return provider.icon(QFileInfo(node.fullFilePath));
+}
+
+}  // namespace
+
+void DesktopListModel::setRows(const QList<NQFileNode::Ptr>& rows) {
+    beginResetModel();
+    m_rows = rows;
+    endResetModel();
+}
+
+int DesktopListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant DesktopListModel::data(const QModelIndex& index, int role) const {
+    if (index.row() < 0 || index.row() >= m_rows.size()) return {};
+    const NQFileNode& node = *m_rows[index.row()];
+    if (role == Qt::DisplayRole) return FsName::displayText(node.fileName);
+    if (role == Qt::DecorationRole) return iconOf(node);
+    return {};
+}
+
+Qt::ItemFlags DesktopListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}
+
+QStringList DesktopListModel::mimeTypes() const {
+    return {QLatin1String(MyDataType)};
+}
+
+QMimeData* DesktopListModel::mimeData(const QModelIndexList& indexes) const {
+    if (indexes.isEmpty()) return nullptr;
+    // Only the first dragged row moves, however many were dragged.
+    int first = indexes.first().row();
+    for (const QModelIndex& i : indexes) first = qMin(first, i.row());
+    auto* data = new QMimeData;
+    data->setData(QLatin1String(MyDataType), QByteArray::number(first));
+    return data;
+}
+
+bool DesktopListModel::dropMimeData(const QMimeData* data, Qt::DropAction, int row, int,
+                                    const QModelIndex& parent) {
+    if (!data || !data->hasFormat(QLatin1String(MyDataType))) return false;
+    bool ok = false;
+    const int source = data->data(QLatin1String(MyDataType)).toInt(&ok);
+    if (!ok) return false;
+    const int destination = row >= 0 ? row : parent.isValid() ? parent.row() : int(m_rows.size());
+    Q_EMIT moveRequested(source, destination);
+    // The view must not remove the dragged row afterwards: the move is done.
+    return false;
+}
+
+PopoverDesktopList::PopoverDesktopList(DesktopController* controller, NotificationCenter* nc,
+                                       std::shared_ptr<Workspace> workspace, std::shared_ptr<Alerts> alerts,
+                                       QWidget* parent)
+    : QWidget(parent),
+      m_controller(controller),
+      m_nc(nc),
+      m_workspace(std::move(workspace)),
+      m_alerts(std::move(alerts)),
+      m_model(new DesktopListModel(this)) {
+    setObjectName(QStringLiteral("popoverDesktopList"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* kinds = new QHBoxLayout;
+    kinds->setSpacing(4);
+    const struct {
+        NQLeftButton** button;
+        const char* name;
+        const char* title;
+        const char* pressed;
+        const char* normal;
+        const char* list;
+    } categories[] = {
+        {&allBtn, "allBtn", "All", "alldownbbtn.png", "allnombbtn.png", "All Content"},
+        {&imageBtn, "imageBtn", "Pictures", "imagedownbtn.png", "imagenombtn.png", "Pictures"},
+        {&docuBtn, "docuBtn", "Documents", "docdownbtn.png", "docnombtn.png", "Documents"},
+        {&zipBtn, "zipBtn", "Archives", "zipdownbtn.png", "zipnombtn.png", "Archives"},
+        {&folderBtn, "folderBtn", "Folders", "folderdownbtn.png", "foldernombtn.png", "Folders"},
+        {&otherBtn, "otherBtn", "Other", "otherdownbbtn.png", "othernombbtn.png", "Other"},
+    };
+    for (const auto& c : categories) {
+        *c.button = new NQLeftButton(m_nc, localized(c.title), NQLeftButton::TypeNames, this);
+        (*c.button)->setObjectName(QLatin1String(c.name));
+        (*c.button)->setToolTip(localized(c.title));
+        (*c.button)->setImage(Images::named(QLatin1String(c.normal)));
+        kinds->addWidget(*c.button);
+        m_categories.append({*c.button, c.pressed, c.normal, QLatin1String(c.list)});
+    }
+    layout->addLayout(kinds);
+
+    auto* search = new QHBoxLayout;
+    thepBtn = new QComboBox(this);
+    thepBtn->setObjectName(QStringLiteral("thepBtn"));
+    for (const char* title : {"All Content", "Folders", "Pictures", "Documents", "Videos", "Audios", "Other"})
+        thepBtn->addItem(localized(title), QLatin1String(title));
+    connect(thepBtn, &QComboBox::activated, this, &PopoverDesktopList::SelectItemAction);
+    thesearchField = new QLineEdit(this);
+    thesearchField->setObjectName(QStringLiteral("thesearchField"));
+    thesearchField->setPlaceholderText(localized("Search"));
+    thesearchField->setClearButtonEnabled(true);
+    connect(thesearchField, &QLineEdit::textChanged, this, &PopoverDesktopList::controlTextDidChange);
+    search->addWidget(thepBtn);
+    search->addWidget(thesearchField, 1);
+    layout->addLayout(search);
+
+    theTableView = new QListView(this);
+    theTableView->setObjectName(QStringLiteral("theTableView"));
+    theTableView->setModel(m_model);
+    theTableView->setIconSize(QSize(20, 20));
+    theTableView->setMinimumHeight(150);
+    theTableView->setDragEnabled(true);
+    theTableView->setAcceptDrops(true);
+    theTableView->setDropIndicatorShown(true);
+    theTableView->setDragDropMode(QAbstractItemView::DragDrop);
+    theTableView->setDefaultDropAction(Qt::MoveAction);
+    theTableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    theTableView->setStyleSheet(QStringLiteral("QListView { background: transparent; }"));
+    connect(m_model, &DesktopListModel::moveRequested, this, &PopoverDesktopList::reArrange);
+    connect(theTableView, &QListView::doubleClicked, this, [this] { doubleclickAction(); });
+    connect(theTableView, &QListView::customContextMenuRequested, this, &PopoverDesktopList::contextMenu);
+    connect(theTableView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (const NQFileNode::Ptr* node = rowAt(current.row())) initFileInfoPoper(*node);
+            });
+    layout->addWidget(theTableView, 1);
+
+    auto* actions = new QHBoxLayout;
+    tidyBtn = new NQLeftButton(m_nc, localized("Tidy"), NQLeftButton::TypeNames, this);
+    tidyBtn->setObjectName(QStringLiteral("tidyBtn"));
+    tidyBtn->setImage(Images::named(QStringLiteral("tidydownbtn.png")));
+    refreshBtn = new NQLeftButton(m_nc, localized("Refresh"), NQLeftButton::TypeNames, this);
+    refreshBtn->setObjectName(QStringLiteral("refreshBtn"));
+    refreshBtn->setImage(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(22, 22));
+    setBtn = new NQLeftButton(m_nc, localized("Settings"), NQLeftButton::TypeNames, this);
+    setBtn->setObjectName(QStringLiteral("setBtn"));
+    setBtn->setImage(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(22, 22));
+    for (NQLeftButton* b : {refreshBtn, setBtn}) b->setToolTip(b->text());
+    actions->addWidget(tidyBtn);
+    actions->addStretch(1);
+    actions->addWidget(refreshBtn);
+    actions->addWidget(setBtn);
+    layout->addLayout(actions);
+
+    m_nc->addObserver(
+        this, QLatin1String(NQLeftButton::TypeNames.down),
+        [this](const NotificationCenter::Notification& n) { PBypeButtonMouseDownHandle(n.object); });
+    // A tidy's end refills both lists with every item, newest first.
+    connect(m_controller, &DesktopController::RefreshFinishTableViewMainThreadHandle, this,
+            [this] { SetTableControllerArray(m_controller->catalogue().getDesktopAllArray()); });
+}
+
+PopoverDesktopList::~PopoverDesktopList() {
+    m_nc->removeObserver(this);
+    delete m_infoPopover;
+}
+
+const NQFileNode::Ptr* PopoverDesktopList::rowAt(int row) const {
+    return row >= 0 && row < m_model->rows().size() ? &m_model->rows()[row] : nullptr;
+}
+
+void PopoverDesktopList::SetTableControllerArray(const QList<NQFileNode::Ptr>& list) {
+    m_backupArray = list;
+    ++m_searchGeneration;  // a search still running no longer applies
+    m_model->setRows(list);
+}
+
+void PopoverDesktopList::PBypeButtonMouseDownHandle(QObject* button) {
+    for (int i = 0; i < m_categories.size(); ++i) {
+        if (m_categories[i].button != button) continue;
+        for (int j = 0; j < m_categories.size(); ++j)
+            m_categories[j].button->setImage(
+                Images::named(QLatin1String(j == i ? m_categories[j].pressed : m_categories[j].normal)));
+        SetTableControllerArray(m_controller->catalogue().showDesktopArray(m_categories[i].title));
+        return;
+    }
+    if (button == tidyBtn) {
+        tidyBtn->setImage(Images::named(QStringLiteral("tidynombtn.png")));
+        m_controller->ClickTidyNowAct();
+        tidyBtn->setImage(Images::named(QStringLiteral("tidydownbtn.png")));
+    } else if (button == refreshBtn) {
+        m_controller->FreshCurrentDeskTop();
+        SetTableControllerArray(m_controller->catalogue().getDesktopAllArray());
+    } else if (button == setBtn) {
+        if (m_showPreferences) m_showPreferences();
+    }
+}
+
+QString PopoverDesktopList::SelectTitle() const {
+    return thepBtn->currentData().toString();
+}
+
+void PopoverDesktopList::SelectItemAction(int index) {
+    thepBtn->setCurrentIndex(index);
+    const QString title = SelectTitle();
+    // "Audios" has no list of its own: the rows stay as they are.
+    if (title != QLatin1String("Audios"))
+        SetTableControllerArray(m_controller->catalogue().showDesktopArray(title));
+}
+
+void PopoverDesktopList::reArrange(int source, int destination) {
+    QList<NQFileNode::Ptr> rows = m_model->rows();
+    if (source < 0 || source >= rows.size() || destination < 0 || destination > rows.size()) return;
+    rows.insert(destination, rows[source]);
+    rows.removeAt(source < destination ? source : source + 1);
+    m_model->setRows(rows);
+}
+
+void PopoverDesktopList::controlTextDidChange(const QString& text) {
+    const int generation = ++m_searchGeneration;
+    if (text.isEmpty()) {
+        m_model->setRows(m_backupArray);
+        return;
+    }
+    // Every search starts from the full list; only the latest text's result is shown.
+    auto* watcher = new QFutureWatcher<QList<NQFileNode::Ptr>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
+        if (generation == m_searchGeneration) m_model->setRows(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run([all = m_backupArray, text] {
+        QList<NQFileNode::Ptr> found;
+        for (const NQFileNode::Ptr& node : all)
+            if (node->fileName.contains(text, Qt::CaseInsensitive)) found << node;
+        return found;
+    }));
+}
+
+void PopoverDesktopList::doubleclickAction() {
+    ClickOpenFileAct(theTableView->currentIndex().row());
+}
+
+void PopoverDesktopList::CopyAction() {
+    const NQFileNode::Ptr* node = rowAt(theTableView->currentIndex().row());
+    if (node) QGuiApplication::clipboard()->setText((*node)->fullFilePath);
+}
+
+void PopoverDesktopList::ClickOpenFileAct(int row) {
+    if (const NQFileNode::Ptr* node = rowAt(row); node && m_workspace)
+        m_workspace->openFile((*node)->fullFilePath);
+}
+
+void PopoverDesktopList::ClickShowInFinderAct(int row) {
+    const NQFileNode::Ptr* node = rowAt(row);
+    if (!node || !m_workspace) return;
+    const QString path = (*node)->fullFilePath;
+    m_workspace->selectFile(path, path.left(path.lastIndexOf(QLatin1Char('/'))));
+}
+
+void PopoverDesktopList::ClickCopyFileAct(int row) {
+    const NQFileNode::Ptr* node = rowAt(row);
+    if (!node) return;
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile((*node)->fullFilePath)});
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void PopoverDesktopList::removeRecord(const NQFileNode::Ptr& node) {
+    m_backupArray.removeAll(node);
+    QList<NQFileNode::Ptr> rows = m_model->rows();
+    rows.removeAll(node);
+    m_model->setRows(rows);
+}
+
+void PopoverDesktopList::ClickRestoreFileAct(int row) {
+    const NQFileNode::Ptr* found = rowAt(row);
+    if (!found) return;
+    const NQFileNode::Ptr node = *found;
+    QString why;
+    const FsMove::Outcome outcome = m_controller->restore(node, &why);
+    if (outcome == FsMove::Outcome::Moved) {
+        removeRecord(node);
+    } else if (m_alerts) {
+        m_alerts->runModal({localized("\"%1\" stays in the store.").arg(FsName::displayText(node->fileName)),
+                            localized(" OK "),
+                            {},
+                            outcome == FsMove::Outcome::Taken
+                                ? localized("The Desktop already has an item of that name.")
+                                : why});
+    }
+}
+
+void PopoverDesktopList::ClickDeleteFileAct(int row) {
+    const NQFileNode::Ptr* found = rowAt(row);
+    if (!found) return;
+    const NQFileNode::Ptr node = *found;
+    QString why;
+    // For good, without asking, as the menu item says.
+    if (m_controller->deleteNode(node, &why))
+        removeRecord(node);
+    else if (m_alerts)
+        m_alerts->runModal(
+            {localized("\"%1\" could not be deleted.").arg(FsName::displayText(node->fileName)),
+             localized(" OK "),
+             {},
+             why});
+}
+
+void PopoverDesktopList::contextMenu(const QPoint& at) {
+    const int row = theTableView->indexAt(at).row();
+    if (!rowAt(row)) return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("desktopListMenu"));
+    menu.addAction(localized("Open"), this, [this, row] { ClickOpenFileAct(row); });
+    menu.addAction(localized("Show in Folder"), this, [this, row] { ClickShowInFinderAct(row); });
+    menu.addAction(localized("Copy"), this, [this, row] { ClickCopyFileAct(row); });
+    menu.addSeparator();
+    menu.addAction(localized("Put Back on the Desktop"), this, [this, row] { ClickRestoreFileAct(row); });
+    menu.addAction(localized("Delete for Good"), this, [this, row] { ClickDeleteFileAct(row); });
+    menu.exec(theTableView->viewport()->mapToGlobal(at));
+}
+
+void PopoverDesktopList::initFileInfoPoper(const NQFileNode::Ptr& node) {
+    if (!m_infoPopover) {
+        // Beside the popover, without taking its focus or closing it.
+        m_infoPopover = new QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+        m_infoPopover->setObjectName(QStringLiteral("theFileInfoPopver"));
+        auto* layout = new QVBoxLayout(m_infoPopover);
+        fileInfoViewController = new PRFileInfoPopViewController(m_infoPopover);
+        fileInfoViewController->setReveal([this](const QString& path) {
+            if (m_workspace) m_workspace->selectFile(path, path.left(path.lastIndexOf(QLatin1Char('/'))));
+        });
+        layout->addWidget(fileInfoViewController);
+        m_infoPopover->resize(320, 420);
+    }
+    fileInfoViewController->InitViewWithFileNode(node);
+    if (!isVisible()) return;
+    const QPoint corner = mapToGlobal(QPoint(0, 0));
+    m_infoPopover->move(qMax(0, corner.x() - m_infoPopover->width() - 12), corner.y());
+    m_infoPopover->show();
+}
+
+void PopoverDesktopList::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (m_infoPopover) m_infoPopover->hide();
+}

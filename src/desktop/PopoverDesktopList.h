@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QWidget>
+#include <memory>
+
+#include "NQFileNode.h"
+
+class Alerts;
+class DesktopController;
+class NQLeftButton;
+class NotificationCenter;
+class PRFileInfoPopViewController;
+class QComboBox;
+class QLineEdit;
+class QListView;
+class Workspace;
+
+/// The popover's rows: the shown list (tableArray) with icon and name, dragged rows reordering it
+/// through the "MyDataType" type.
+class DesktopListModel : public QAbstractListModel {
+    Q_OBJECT
+  public:
+    using QAbstractListModel::QAbstractListModel;
+    void setRows(const QList<NQFileNode::Ptr>& rows);
+    const QList<NQFileNode::Ptr>& rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
+  Q_SIGNALS:
+    /// A drag from row `source` ended on row `destination`.
+    void moveRequested(int source, int destination);
+
+  private:
+    QList<NQFileNode::Ptr> m_rows;
+};
+
+/// The stored Desktop items in the tray popover: category buttons and pop-up, a search field, a
+/// reorderable list, the item actions of its context menu, and the tidy, refresh and settings
+/// buttons. Main thread only; a search runs on a worker and the latest text's result wins.
+class PopoverDesktopList : public QWidget {
+    Q_OBJECT
+  public:
+    PopoverDesktopList(DesktopController* controller, NotificationCenter* nc,
+                       std::shared_ptr<Workspace> workspace, std::shared_ptr<Alerts> alerts,
+                       QWidget* parent = nullptr);
+    ~PopoverDesktopList() override;
+
+    /// Empties the shown and the full list and fills both with `list`'s records.
+    void SetTableControllerArray(const QList<NQFileNode::Ptr>& list);
+    void SelectItemAction(int index);
+    QString SelectTitle() const;
+    /// Moves the shown row `source` to `destination` (the order lives only in the shown list).
+    void reArrange(int source, int destination);
+    void controlTextDidChange(const QString& text);
+    void doubleclickAction();
+    void CopyAction();
+    void ClickShowInFinderAct(int row);
+    void ClickOpenFileAct(int row);
+    void ClickCopyFileAct(int row);
+    void ClickRestoreFileAct(int row);
+    void ClickDeleteFileAct(int row);
+
+    const QList<NQFileNode::Ptr>& tableArray() const { return m_model->rows(); }
+    const QList<NQFileNode::Ptr>& backupArray() const { return m_backupArray; }
+    /// Runs when the settings button is pressed.
+    void setShowPreferences(std::function<void()> show) { m_showPreferences = std::move(show); }
+
+    QListView* theTableView = nullptr;
+    QLineEdit* thesearchField = nullptr;
+    QComboBox* thepBtn = nullptr;
+    NQLeftButton *allBtn = nullptr, *imageBtn = nullptr, *docuBtn = nullptr, *zipBtn = nullptr,
+                 *folderBtn = nullptr, *otherBtn = nullptr, *tidyBtn = nullptr, *refreshBtn = nullptr,
+                 *setBtn = nullptr;
+    PRFileInfoPopViewController* fileInfoViewController = nullptr;
+
+  protected:
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    struct Category {
+        NQLeftButton* button;
+        const char* pressed;
+        const char* normal;
+        QString title;  ///< the pop-up title of its list
+    };
+    void PBypeButtonMouseDownHandle(QObject* button);
+    void initFileInfoPoper(const NQFileNode::Ptr& node);
+    void removeRecord(const NQFileNode::Ptr& node);
+    const NQFileNode::Ptr* rowAt(int row) const;
+    void contextMenu(const QPoint& at);
+
+    DesktopController* m_controller;
+    NotificationCenter* m_nc;
+    std::shared_ptr<Workspace> m_workspace;
+    std::shared_ptr<Alerts> m_alerts;
+    DesktopListModel* m_model;
+    QList<NQFileNode::Ptr> m_backupArray;
+    QList<Category> m_categories;
+    int m_searchGeneration = 0;
+    QWidget* m_infoPopover = nullptr;
+    std::function<void()> m_showPreferences;
+};
