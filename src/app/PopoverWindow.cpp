@@ -65,6 +65,11 @@ PopoverWindow::PopoverWindow(QWidget* content, QWidget* extra, QWidget* parent)
     connect(quitButton, &QPushButton::clicked, this, &PopoverWindow::quitRequested);
 }
 
+PopoverWindow::~PopoverWindow() {
+    // The borrowed list outlives any one popover, even one deleted while it shows.
+    if (m_extra) m_extra->setParent(nullptr);
+}
+
 void PopoverWindow::showRelativeTo(const QRect& anchor) {
     adjustSize();
     QScreen* screen =

@@ -12,6 +12,7 @@ class PopoverWindow : public QWidget {
   public:
     /// `extra`, when given, is borrowed too and shown above `content`.
     explicit PopoverWindow(QWidget* content, QWidget* extra = nullptr, QWidget* parent = nullptr);
+    ~PopoverWindow() override;
 
     /// Shows the popover next to `anchor` (global coordinates), below it when there is room.
     /// An empty anchor places it at the top right of the primary screen.
