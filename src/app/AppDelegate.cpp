@@ -138,6 +138,7 @@ void AppDelegate::awakeFromNib() {
     m_guideWindow = new GuideWindow(m_nc.get());
     m_fulldiskWindow = new FullDiskWindow(m_nc.get());
     m_perfereceWindow = new PreferencesWindow(m_services.defaults->filePath());
+    m_perfereceWindow->setStorePath(m_desktop->storeFolder());
     m_aboutWindow = new AboutWindow;
     m_thePopViewController = new PPopoverviewConterller(m_services.defaults, m_services.loginItems, this);
     // The popover controller's view also lives in the auto-clean window.
@@ -185,6 +186,9 @@ void AppDelegate::awakeFromNib() {
     buildProgressWindows();
 
     connect(m_window->autoLunchBtn, &QCheckBox::clicked, this, [this] { ClickPloverlyOnLogin(); });
+    connect(m_window->autoCleanupSelectBtn, &QCheckBox::clicked, this, [this] { ClickAutoTidyDesktop(); });
+    connect(m_perfereceWindow->changeStorePathButton, &QPushButton::clicked, this,
+            [this] { ChangeStorePathAction(); });
     connect(m_perfereceWindow->hideDockButton, &QPushButton::clicked, this,
             [this] { HideAppIConDockAction(); });
     buildDispatchRows();
@@ -466,6 +470,18 @@ bool AppDelegate::windowShouldClose(QWidget* w) {
     else if (w)
         w->hide();
     return false;
+}
+
+void AppDelegate::ClickAutoTidyDesktop() {
+    Defaults& d = *m_services.defaults;
+    d.setString(SettingsKeys::BAutoTidy,
+                m_window->autoCleanupSelectBtn->isChecked() ? SettingsKeys::YES : SettingsKeys::NO);
+    d.synchronize();
+}
+
+void AppDelegate::ChangeStorePathAction() {
+    m_storeBrowser->ChangeStorePathAction();
+    m_perfereceWindow->setStorePath(m_desktop->storeFolder());
 }
 
 void AppDelegate::ClickShowPereferenceWindow() {

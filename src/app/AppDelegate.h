@@ -84,6 +84,10 @@ class AppDelegate : public QObject {
     /// Always false: windows are hidden, never closed.
     bool windowShouldClose(QWidget* window);
     void ClickShowPereferenceWindow();
+    /// Stores the auto-tidy check box as "BAutoTidy".
+    void ClickAutoTidyDesktop();
+    /// Asks for the desktop tidy's store location and shows it in the preferences.
+    void ChangeStorePathAction();
     void ClickHelp();
     void ActAboutAction();
     void QuiteAppAction();

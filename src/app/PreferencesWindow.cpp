@@ -11,7 +11,7 @@ PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* paren
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("perfereceWindow"));
     setWindowTitle(localized("Corvane Preferences"));
-    resize(460, 300);
+    resize(460, 380);
     setStyleSheet(QStringLiteral("QWidget#perfereceWindow { background: #f4f6f9; }"));
 
     auto* layout = new QVBoxLayout(this);
@@ -26,6 +26,17 @@ PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* paren
     mode->body()->addWidget(hideDockButton, 0, Qt::AlignLeft);
     layout->addWidget(mode);
 
+    auto* tidy = new Card(localized("Desktop tidy"), this);
+    StorePathlab = mutedLabel(QString(), tidy);
+    StorePathlab->setObjectName(QStringLiteral("StorePathlab"));
+    StorePathlab->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tidy->body()->addWidget(StorePathlab);
+    changeStorePathButton = new QPushButton(localized("Change Store Location…"), tidy);
+    changeStorePathButton->setObjectName(QStringLiteral("ChangeStorePathAction"));
+    tidy->body()->addWidget(changeStorePathButton, 0, Qt::AlignLeft);
+    layout->addWidget(tidy);
+    setStorePath(QString());
+
     auto* store = new Card(localized("Settings"), this);
     auto* path = mutedLabel(localized("Corvane keeps its settings in %1").arg(settingsFile), store);
     path->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -33,6 +44,10 @@ PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* paren
     layout->addWidget(store);
     layout->addStretch(1);
     setAgentMode(false);
+}
+
+void PreferencesWindow::setStorePath(const QString& storeFolder) {
+    StorePathlab->setText(storeFolder.isEmpty() ? localized("No store folder is chosen yet.") : storeFolder);
 }
 
 void PreferencesWindow::setAgentMode(bool offTaskBar) {

@@ -11,7 +11,11 @@ class PreferencesWindow : public QWidget {
   public:
     explicit PreferencesWindow(const QString& settingsFile, QWidget* parent = nullptr);
 
-    QPushButton* hideDockButton = nullptr;  ///< sends HideAppIConDockAction
+    QPushButton* hideDockButton = nullptr;         ///< sends HideAppIConDockAction
+    QLabel* StorePathlab = nullptr;                ///< the desktop tidy's store folder
+    QPushButton* changeStorePathButton = nullptr;  ///< sends ChangeStorePathAction
+    /// Shows the store folder, or that none is chosen yet.
+    void setStorePath(const QString& storeFolder);
     /// Shows whether Corvane runs without a task bar entry.
     void setAgentMode(bool offTaskBar);
 
