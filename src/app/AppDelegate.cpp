@@ -68,7 +68,6 @@ const char kDarkBannerIcon[] = "darkbannerIcon.png";
 AppDelegate::AppDelegate(AppServices services, QObject* parent)
     : QObject(parent), m_services(std::move(services)), m_nc(std::make_unique<NotificationCenter>()) {
     if (!m_services.clock) m_services.clock = std::make_shared<Clock>();
-    if (!m_services.updateController) m_services.updateController = std::make_shared<PRUpdateController>();
     m_fileUtilities = std::make_shared<FileUtilities>(m_services.paths, m_services.tasks);
     TrashOrigPathArray = std::make_shared<TrashOrigPaths>();
     if (!m_services.commands) m_services.commands = std::make_shared<SystemCommands>(m_services.tasks);
@@ -167,6 +166,7 @@ void AppDelegate::awakeFromNib() {
         manageWindow(w);
     window->showStartView();
     buildProgressWindows();
+    buildUpdateCheck();
 
     connect(window->autoLunchBtn, &QCheckBox::clicked, this, [this] { ClickPloverlyOnLogin(); });
     connect(perfereceWindow->hideDockButton, &QPushButton::clicked, this,
@@ -304,8 +304,10 @@ void AppDelegate::applicationDidFinishLaunching() {
     connect(autoTidyTimer, &QTimer::timeout, this, &AppDelegate::BMakeModeTimer_hander);
     autoTidyTimer->start();
     // The update check.
-    m_services.updateController->hidUpdateWindow();
-    m_services.updateController->checkServerVersion();
+    if (m_services.updateController) {
+        m_services.updateController->hidUpdateWindow();
+        m_services.updateController->checkServerVersion();
+    }
     // The access probe, where the system has such a thing.
     if (macOsVer >= 15) {
         QFile probe(m_services.paths->trashRecordsFile());
@@ -353,6 +355,7 @@ void AppDelegate::initStateBannerView() {
             &QAction::triggered, this, &AppDelegate::ShowDeleteProtectWindow);
     connect(m_statusItem->addFeatureAction(localized("Auto Clean…"), QStringLiteral("autoCleanAction")),
             &QAction::triggered, this, &AppDelegate::ShowAutoTrash);
+    addUpdateMenuItem();
     connect(m_statusItem->quickViewAction, &QAction::triggered, this,
             [this] { ClickStateBanner(m_statusItem->geometry()); });
     connect(m_statusItem->openMainAction, &QAction::triggered, this, &AppDelegate::showMainWindow);

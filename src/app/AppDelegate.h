@@ -35,6 +35,7 @@ class EmptyController;
 class EraseController;
 class TrashBrowser;
 class TrashOrigPaths;
+class UpdateWindow;
 struct WorkProgress;
 
 /// The application controller: owns the windows, the lists of records, the timers and the status
@@ -164,6 +165,11 @@ class AppDelegate : public QObject {
 
     /// Whether the main window is kept off the task bar (the mode without a Dock icon).
     bool isAccessoryMode() const { return m_accessoryMode; }
+    // The update check; none of it exists without an update controller (builds without the check).
+    /// The menus' check: from now on a check that finds nothing newer says so.
+    void CheckforUpdateAction();
+    UpdateWindow* updateWindow = nullptr;
+
     /// The top-level windows by name, for the snapshot mode.
     QList<QPair<QString, QWidget*>> topLevelWindows() const;
 
@@ -178,6 +184,8 @@ class AppDelegate : public QObject {
     void buildDispatchRows();
     void buildProgressWindows();
     VersionTriple querySystemVersion() const;
+    void buildUpdateCheck();
+    void addUpdateMenuItem();
 
     AppServices m_services;
     std::unique_ptr<NotificationCenter> m_nc;

@@ -111,6 +111,19 @@ void drawStrip(const QString &name, int w, int h, const QColor &top, const QColo
     saveImage(img, name);
 }
 
+// The band along the foot of the update window: the left pane's navy under a teal rule.
+void drawUpdateBand()
+{
+    const int w = 800, h = 36;
+    QImage img = blankImage(w, h, true);
+    QPainter p;
+    beginPaint(p, img);
+    fillVertical(p, QRect(0, 0, w, h), pal::navyLight, pal::navyDeep);
+    p.fillRect(QRect(0, 0, w, 3), pal::teal);
+    p.end();
+    saveImage(img, QStringLiteral("mainBottomImage.png"));
+}
+
 void drawBackgrounds()
 {
     drawLeftPane();
@@ -119,6 +132,7 @@ void drawBackgrounds()
     drawStrip(QStringLiteral("tablehead.png"), 800, 28, QColor(0xf4, 0xf6, 0xf9),
               QColor(0xe9, 0xed, 0xf2), pal::border);
     saveImage(blankImage(64, 64, true), QStringLiteral("whiteimage.png"));
+    drawUpdateBand();
 }
 
 } // namespace
