@@ -20,7 +20,7 @@ bool isOption(const QString& arg) {
 }  // namespace
 
 QList<CliVerb> cliVerbs() {
-    return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs();
+    return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs() + updateVerbs();
 }
 
 CliArguments splitArguments(const QStringList& args, bool hasSubVerbs, bool* assumeYes) {
@@ -80,7 +80,9 @@ void printHelp(QTextStream& out) {
         << "               (a path that begins with \"-\")\n"
         << "  --version    print the version\n"
         << "  --help       print this help\n\n"
-        << "CORVANE_ROOT moves every path under a sandbox folder.\n";
+        << "CORVANE_ROOT moves every path under a sandbox folder.\n"
+        << "CORVANE_UPDATE_URL replaces the version document's address (https://, or http:// to this "
+           "machine).\n";
 }
 }  // namespace
 
