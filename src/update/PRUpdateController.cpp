@@ -101,7 +101,9 @@ void PRUpdateController::checkServerVersion() {
             Q_EMIT reply->redirectAllowed();
             return;
         }
-        m_abortReason = localized("redirected to %1, which is not used").arg(target.toString());
+        Q_UNUSED(target)  // the log names it as the failing address
+        m_abortReason =
+            localized("redirected to an address that is not used (https://, or http:// to this machine)");
         reply->abort();
     });
     QObject::connect(reply, &QNetworkReply::finished, this, [this, reply] {
