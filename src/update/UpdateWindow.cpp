@@ -98,6 +98,8 @@ UpdateWindow::UpdateWindow(PRUpdateController* controller, std::shared_ptr<Works
     bottomImageView->setObjectName(QStringLiteral("bottomImageView"));
     bottomImageView->setPixmap(Images::named(QStringLiteral("mainBottomImage.png")));
     bottomImageView->setScaledContents(true);
+    // Scaled to the window, so the image's own width must not widen it.
+    bottomImageView->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     bottomImageView->setFixedHeight(24);
     outer->addWidget(bottomImageView);
 
