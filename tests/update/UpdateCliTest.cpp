@@ -5,6 +5,7 @@
 #include "support/EventWait.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/VersionDocument.h"
+#include "update/UpdateAddress.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ CheckRun updateCheck(const QString& address) {
 }  // namespace
 
 TEST(UpdateCli, ExitStatusSaysWhetherANewerVersionExists) {
+    if (!UpdateAddress::builtIn()) GTEST_SKIP() << "built without the update check";
     LoopbackHttpServer server;
     ASSERT_TRUE(server.listen());
     LoopbackHttpServer::Response same, newer;
@@ -57,4 +59,11 @@ TEST(UpdateCli, ExitStatusSaysWhetherANewerVersionExists) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains(QLatin1String("is not used"))) << refused.err.toStdString();
     EXPECT_TRUE(refused.out.isEmpty());
+}
+
+TEST(UpdateCli, ABuildWithoutTheCheckHasNoUpdateVerb) {
+    if (UpdateAddress::builtIn()) GTEST_SKIP() << "built with the update check";
+    const CheckRun run = updateCheck(QStringLiteral("http://127.0.0.1:9/x.plist"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains(QLatin1String("unknown verb"))) << run.err.toStdString();
 }
