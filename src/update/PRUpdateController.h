@@ -72,7 +72,7 @@ class PRUpdateController : public QObject {
     void updateWindowRequested();
     /// The user asked and nothing is newer.
     void noUpdateWindowRequested();
-    /// Every check that was started ends with exactly one of these.
+    /// Once per check that runs to its end (a check replaced by a newer one has none).
     void checkFinished(PRUpdateController::Outcome outcome);
 
   private:
