@@ -11,6 +11,7 @@
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/Tasks.h"
+#include "update/UpdateAddress.h"
 
 namespace {
 /// "-" alone is no option: it names standard input or a file called "-".
@@ -80,9 +81,10 @@ void printHelp(QTextStream& out) {
         << "               (a path that begins with \"-\")\n"
         << "  --version    print the version\n"
         << "  --help       print this help\n\n"
-        << "CORVANE_ROOT moves every path under a sandbox folder.\n"
-        << "CORVANE_UPDATE_URL replaces the version document's address (https://, or http:// to this "
-           "machine).\n";
+        << "CORVANE_ROOT moves every path under a sandbox folder.\n";
+    if (UpdateAddress::builtIn())
+        out << "CORVANE_UPDATE_URL replaces the version document's address (https://, or http:// to this "
+               "machine).\n";
 }
 }  // namespace
 
