@@ -72,7 +72,6 @@ const char kDarkBannerIcon[] = "darkbannerIcon.png";
 AppDelegate::AppDelegate(AppServices services, QObject* parent)
     : QObject(parent), m_services(std::move(services)), m_nc(std::make_unique<NotificationCenter>()) {
     if (!m_services.clock) m_services.clock = std::make_shared<Clock>();
-    if (!m_services.updateController) m_services.updateController = std::make_shared<PRUpdateController>();
     m_fileUtilities = std::make_shared<FileUtilities>(m_services.paths, m_services.tasks);
     m_origPaths = std::make_shared<TrashOrigPaths>();
     if (!m_services.commands) m_services.commands = std::make_shared<SystemCommands>(m_services.tasks);
@@ -184,6 +183,7 @@ void AppDelegate::awakeFromNib() {
         manageWindow(w);
     m_window->showStartView();
     buildProgressWindows();
+    buildUpdateCheck();
 
     connect(m_window->autoLunchBtn, &QCheckBox::clicked, this, [this] { ClickPloverlyOnLogin(); });
     connect(m_window->autoCleanupSelectBtn, &QCheckBox::clicked, this, [this] { ClickAutoTidyDesktop(); });
@@ -334,8 +334,10 @@ void AppDelegate::applicationDidFinishLaunching() {
     connect(m_autoTidyTimer, &QTimer::timeout, this, &AppDelegate::BMakeModeTimer_hander);
     m_autoTidyTimer->start();
     // The update check.
-    m_services.updateController->hidUpdateWindow();
-    m_services.updateController->checkServerVersion();
+    if (m_services.updateController) {
+        m_services.updateController->hidUpdateWindow();
+        m_services.updateController->checkServerVersion();
+    }
     // The access probe, where the system has such a thing.
     if (m_macOsVer >= 15) {
         QFile probe(m_services.paths->trashRecordsFile());
@@ -383,6 +385,7 @@ void AppDelegate::initStateBannerView() {
             &QAction::triggered, this, &AppDelegate::ShowDeleteProtectWindow);
     connect(m_statusItem->addFeatureAction(localized("Auto Clean…"), QStringLiteral("autoCleanAction")),
             &QAction::triggered, this, &AppDelegate::ShowAutoTrash);
+    addUpdateMenuItem();
     connect(m_statusItem->quickViewAction, &QAction::triggered, this,
             [this] { ClickStateBanner(m_statusItem->geometry()); });
     connect(m_statusItem->openMainAction, &QAction::triggered, this, &AppDelegate::showMainWindow);

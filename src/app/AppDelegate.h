@@ -38,6 +38,7 @@ class PopoverDesktopList;
 class EraseController;
 class TrashBrowser;
 class TrashOrigPaths;
+class UpdateWindow;
 struct WorkProgress;
 
 /// The application controller: owns the windows, the lists of records, the timers and the status
@@ -166,6 +167,11 @@ class AppDelegate : public QObject {
 
     /// Whether the main window is kept off the task bar (the mode without a Dock icon).
     bool isAccessoryMode() const { return m_accessoryMode; }
+    // The update check; none of it exists without an update controller (builds without the check).
+    /// The menus' check: from now on a check that finds nothing newer says so.
+    void CheckforUpdateAction();
+    UpdateWindow* updateWindow() const { return m_updateWindow; }
+
     /// The top-level windows by name, for the snapshot mode.
     QList<QPair<QString, QWidget*>> topLevelWindows() const;
 
@@ -179,6 +185,8 @@ class AppDelegate : public QObject {
     bool handleDrop(QEvent* event);
     void buildDispatchRows();
     void buildProgressWindows();
+    void buildUpdateCheck();
+    void addUpdateMenuItem();
 
     AppServices m_services;
     std::unique_ptr<NotificationCenter> m_nc;
@@ -206,7 +214,8 @@ class AppDelegate : public QObject {
     int m_macOsVer = 10;
     DesktopController* m_desktop = nullptr;
     StoreBrowser* m_storeBrowser = nullptr;
-    PopoverDesktopList* m_desktopList = nullptr;  ///< borrowed by the popover while it shows
+    PopoverDesktopList* m_desktopList = nullptr;
+    UpdateWindow* m_updateWindow = nullptr;  ///< borrowed by the popover while it shows
 
     MainWindow* m_window = nullptr;
     GuideWindow* m_guideWindow = nullptr;

@@ -34,6 +34,8 @@
 #include "trash/TrashScanner.h"
 #include "trash/TrashTableModel.h"
 #include "trash/TrashWindow.h"
+#include "update/PRUpdateController.h"
+#include "update/UpdateWindow.h"
 #include "widgets/ProgressPanel.h"
 #include "widgets/ProgressWindow.h"
 
@@ -167,6 +169,16 @@ void writeEraseConfirmation(AppDelegate& app, const QDir& dir, QStringList& writ
     if (save(box.get(), path)) written << path;
 }
 
+// The update window as a check that found a newer version fills it; nothing is asked of a server.
+void fillUpdateWindows(AppDelegate& app) {
+    PRUpdateController* controller = app.services().updateController.get();
+    if (!controller || !app.updateWindow()) return;
+    controller->lastestVersion = QStringLiteral("1.2.1");
+    controller->whatsnewString =
+        QStringLiteral("*Faster trash scan on large volumes*Put back keeps the original name*Fixes");
+    app.updateWindow()->fill();
+}
+
 }  // namespace
 
 QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QString* error) {
@@ -181,6 +193,7 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
     writeEraseConfirmation(app, dir, written);
     writeEmptyProgress(app, dir, written);
     writeStoreBrowser(app, dir, written);
+    fillUpdateWindows(app);
     for (const auto& [name, widget] : app.topLevelWindows()) {
         if (app.trashBrowser() && widget == app.trashBrowser()->window()) continue;
         const bool wasVisible = widget->isVisible();

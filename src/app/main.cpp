@@ -22,6 +22,7 @@
 #include "platform/Tasks.h"
 #include "platform/WidgetAlerts.h"
 #include "update/PRUpdateController.h"
+#include "update/UpdateAddress.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -57,7 +58,13 @@ int main(int argc, char** argv) {
     services.appearance = std::make_shared<DesktopAppearance>();
     services.systemVersion = std::make_shared<SystemVersion>();
     services.clock = std::make_shared<Clock>();
-    services.updateController = std::make_shared<PRUpdateController>();
+    if (UpdateAddress::builtIn()) {
+        // Snapshots draw the update windows but never ask a server.
+        QString refused;
+        const QUrl address = snapshotMode ? QUrl() : UpdateAddress::documentUrl(&refused);
+        if (!refused.isEmpty()) std::fprintf(stderr, "Corvane: %s\n", qUtf8Printable(refused));
+        services.updateController = std::make_shared<PRUpdateController>(address);
+    }
     if (snapshotMode) {
         // Pictures only: nothing may open outside the program or wait for a person.
         services.workspace = std::make_shared<NoOpeningWorkspace>(services.paths);

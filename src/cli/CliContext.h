@@ -60,8 +60,9 @@ bool onlyOptions(const CliArguments& args, const QStringList& allowed, const QSt
 /// Exit statuses of corvane-cli.
 namespace CliExit {
 inline constexpr int Ok = 0;
-inline constexpr int Failed = 1;  ///< something asked for could not be done
-inline constexpr int Usage = 2;   ///< bad arguments
+inline constexpr int Failed = 1;            ///< something asked for could not be done
+inline constexpr int Usage = 2;             ///< bad arguments
+inline constexpr int UpdateAvailable = 10;  ///< update check: a newer version is published
 }  // namespace CliExit
 
 /// The verbs, in the order --help lists them.
@@ -73,6 +74,7 @@ QList<CliVerb> rulesVerbs();
 QList<CliVerb> eraseVerbs();
 QList<CliVerb> autocleanVerbs();
 QList<CliVerb> desktopVerbs();
+QList<CliVerb> updateVerbs();
 /// The trash sub-verbs that change things (delete, shred, putback, empty); `handled` false for others.
 int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled);
 /// The forced emptying, asking as the windows do.

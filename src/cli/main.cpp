@@ -11,6 +11,7 @@
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/Tasks.h"
+#include "update/UpdateAddress.h"
 
 namespace {
 /// "-" alone is no option: it names standard input or a file called "-".
@@ -20,7 +21,8 @@ bool isOption(const QString& arg) {
 }  // namespace
 
 QList<CliVerb> cliVerbs() {
-    return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs() + desktopVerbs();
+    return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs() + desktopVerbs() +
+           updateVerbs();
 }
 
 CliArguments splitArguments(const QStringList& args, bool hasSubVerbs, bool* assumeYes) {
@@ -81,6 +83,9 @@ void printHelp(QTextStream& out) {
         << "  --version    print the version\n"
         << "  --help       print this help\n\n"
         << "CORVANE_ROOT moves every path under a sandbox folder.\n";
+    if (UpdateAddress::builtIn())
+        out << "CORVANE_UPDATE_URL replaces the version document's address (https://, or http:// to this "
+               "machine).\n";
 }
 }  // namespace
 

@@ -2,9 +2,8 @@
 // from source instead of being hand-edited binaries.
 //
 // Usage (from the repository root):
-//   cmake -S tools/draw-images -B build-draw -G Ninja && cmake --build build-draw && QT_QPA_PLATFORM=offscreen build-draw/draw-images resources/images
-
-#include "draw.h"
+//   cmake -S tools/draw-images -B build-draw -G Ninja && cmake --build build-draw &&
+//   QT_QPA_PLATFORM=offscreen build-draw/draw-images resources/images
 
 #include <QDir>
 #include <QFontDatabase>
@@ -13,28 +12,27 @@
 #include <QRandomGenerator>
 #include <QTextStream>
 
+#include "draw.h"
+
 namespace {
 QString g_outDir;
 bool g_failed = false;
-} // namespace
+}  // namespace
 
-QImage blankImage(int w, int h, bool opaque)
-{
+QImage blankImage(int w, int h, bool opaque) {
     QImage img(w, h, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     img.fill(opaque ? Qt::white : Qt::transparent);
     return img;
 }
 
-void beginPaint(QPainter &p, QImage &img)
-{
+void beginPaint(QPainter& p, QImage& img) {
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-QFont uiFont(int pixelSize, bool bold)
-{
+QFont uiFont(int pixelSize, bool bold) {
     // Fall back to the platform default when DejaVu is not installed.
     QFont f = QFontDatabase::families().contains(QStringLiteral("DejaVu Sans"))
                   ? QFont(QStringLiteral("DejaVu Sans"))
@@ -44,8 +42,7 @@ QFont uiFont(int pixelSize, bool bold)
     return f;
 }
 
-void saveImage(const QImage &img, const QString &name)
-{
+void saveImage(const QImage& img, const QString& name) {
     const QString path = QDir(g_outDir).filePath(name);
     // Opaque images are stored without alpha to keep them small.
     const QImage out = img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_ARGB32)
@@ -60,16 +57,14 @@ void saveImage(const QImage &img, const QString &name)
 
 namespace {
 
-void fillVertical(QPainter &p, const QRect &r, const QColor &top, const QColor &bottom)
-{
+void fillVertical(QPainter& p, const QRect& r, const QColor& top, const QColor& bottom) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
     p.fillRect(r, g);
 }
 
-void drawLeftPane()
-{
+void drawLeftPane() {
     const int w = 220, h = 720;
     QImage img = blankImage(w, h, true);
     QPainter p;
@@ -88,7 +83,7 @@ void drawLeftPane()
     // Fixed-seed grain: a faint texture that also hides gradient banding when scaled.
     QRandomGenerator rng(0x636f7276u);
     for (int y = 0; y < h; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const int d = int(rng.bounded(5u)) - 2;
             const QRgb c = line[x];
@@ -99,9 +94,8 @@ void drawLeftPane()
     saveImage(img, QStringLiteral("leftimage.png"));
 }
 
-void drawStrip(const QString &name, int w, int h, const QColor &top, const QColor &bottom,
-               const QColor &line)
-{
+void drawStrip(const QString& name, int w, int h, const QColor& top, const QColor& bottom,
+               const QColor& line) {
     QImage img = blankImage(w, h, true);
     QPainter p;
     beginPaint(p, img);
@@ -111,20 +105,31 @@ void drawStrip(const QString &name, int w, int h, const QColor &top, const QColo
     saveImage(img, name);
 }
 
-void drawBackgrounds()
-{
-    drawLeftPane();
-    drawStrip(QStringLiteral("bottomimage.png"), 800, 56, QColor(0xff, 0xff, 0xff),
-              QColor(0xee, 0xf1, 0xf5), QColor(0xdd, 0xe2, 0xea));
-    drawStrip(QStringLiteral("tablehead.png"), 800, 28, QColor(0xf4, 0xf6, 0xf9),
-              QColor(0xe9, 0xed, 0xf2), pal::border);
-    saveImage(blankImage(64, 64, true), QStringLiteral("whiteimage.png"));
+// The band along the foot of the update window: the left pane's navy under a teal rule.
+void drawUpdateBand() {
+    const int w = 800, h = 36;
+    QImage img = blankImage(w, h, true);
+    QPainter p;
+    beginPaint(p, img);
+    fillVertical(p, QRect(0, 0, w, h), pal::navyLight, pal::navyDeep);
+    p.fillRect(QRect(0, 0, w, 3), pal::teal);
+    p.end();
+    saveImage(img, QStringLiteral("mainBottomImage.png"));
 }
 
-} // namespace
+void drawBackgrounds() {
+    drawLeftPane();
+    drawStrip(QStringLiteral("bottomimage.png"), 800, 56, QColor(0xff, 0xff, 0xff), QColor(0xee, 0xf1, 0xf5),
+              QColor(0xdd, 0xe2, 0xea));
+    drawStrip(QStringLiteral("tablehead.png"), 800, 28, QColor(0xf4, 0xf6, 0xf9), QColor(0xe9, 0xed, 0xf2),
+              pal::border);
+    saveImage(blankImage(64, 64, true), QStringLiteral("whiteimage.png"));
+    drawUpdateBand();
+}
 
-int main(int argc, char **argv)
-{
+}  // namespace
+
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() != 2) {

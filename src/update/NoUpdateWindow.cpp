@@ -1,0 +1,49 @@
+#include "NoUpdateWindow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/Localized.h"
+#include "widgets/Images.h"
+#include "widgets/PaneWidgets.h"
+
+NoUpdateWindow::NoUpdateWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("noUpdateWindow"));
+    setWindowTitle(localized("Software Update"));
+    setFixedSize(420, 150);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(22, 20, 22, 18);
+    layout->setSpacing(16);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(Images::named(QStringLiteral("corvane.png"))
+                        .scaled(56, 56, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    layout->addWidget(icon, 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    auto* title = new QLabel(localized("You're up to date!"), this);
+    QFont f = title->font();
+    f.setPointSizeF(f.pointSizeF() + 2);
+    f.setBold(true);
+    title->setFont(f);
+    title->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    column->addWidget(title);
+    messageLabel = mutedLabel(QString(), this);
+    messageLabel->setObjectName(QStringLiteral("noUpdateMessage"));
+    messageLabel->setWordWrap(true);
+    column->addWidget(messageLabel);
+    column->addStretch(1);
+    okButton = new QPushButton(localized("OK"), this);
+    okButton->setObjectName(QStringLiteral("ClickOkAction"));
+    okButton->setDefault(true);
+    column->addWidget(okButton, 0, Qt::AlignRight);
+    layout->addLayout(column, 1);
+}
+
+void NoUpdateWindow::setCurrentVersion(const QString& version) {
+    messageLabel->setText(localized("Corvane %1 is the newest version available.").arg(version));
+}
