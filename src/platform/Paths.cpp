@@ -112,3 +112,19 @@ bool MacPaths::visitsVolumeTrash(const QString& volume) const {
 QString MacPaths::onStartupVolume(const QString& relative) const {
     return inRoot(relative.startsWith(QLatin1Char('/')) ? relative : QLatin1Char('/') + relative);
 }
+
+QString MacPaths::safariCookieFile() const {
+    return userHome() + QStringLiteral("/Library/Cookies/Cookies.binarycookies");
+}
+QStringList MacPaths::chromeUserDataFolders() const {
+    return {userHome() + QStringLiteral("/Library/Application Support/Google/Chrome")};
+}
+QStringList MacPaths::firefoxProfileFolders() const {
+    return {userHome() + QStringLiteral("/Library/Application Support/Firefox")};
+}
+QString MacPaths::cookieExportFolder() const {
+    return userHome() + QStringLiteral("/Downloads/com.Nordquil.Zelmark");
+}
+QString MacPaths::documentsFolder() const {
+    return userHome() + QStringLiteral("/Documents");
+}
