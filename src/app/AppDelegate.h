@@ -12,6 +12,9 @@
 #include "trash/CVTrashFileNode.h"
 
 class AboutWindow;
+class AccessGrants;
+class CookieManager;
+class CookiePane;
 class DeleteProtectWindow;
 class PPopoverWindowConterller;
 class ProtectConfirmWindow;
@@ -114,6 +117,17 @@ class AppDelegate : public QObject {
     /// The press handler of the image buttons.
     void PRLeftTipButtonMouseDownHandle(QObject* button);
 
+    // Cookie manager and folder access.
+    /// The three browser sources pass the access gate first; without a grant the connect window shows.
+    void ActClickSafariAction();
+    void ActClickChromeAction();
+    void ActClickFireFoxAction();
+    /// The open panel for a cookie file; a chosen file is scanned and joins the opened-files list.
+    void ActClickOpenCookiesAction();
+    CookieManager* cookieManager() const { return m_cookies; }
+    AccessGrants* accessGrants() const { return m_access; }
+    CookiePane* cookiePane = nullptr;
+
     /// The system version as the four selectors give it (10.0.0 when unknown).
     VersionTriple getSystemVersion() const;
 
@@ -178,6 +192,8 @@ class AppDelegate : public QObject {
     void buildDispatchRows();
     void buildProgressWindows();
     VersionTriple querySystemVersion() const;
+    void buildCookieSection();
+    bool passAccessGate();
 
     AppServices m_services;
     std::unique_ptr<NotificationCenter> m_nc;
@@ -193,4 +209,7 @@ class AppDelegate : public QObject {
     std::function<void()> m_cleanUpHandler;
     QList<QPointer<QWidget>> m_windows;
     bool m_accessoryMode = false;
+    // Cookie manager and folder access.
+    CookieManager* m_cookies = nullptr;
+    AccessGrants* m_access = nullptr;
 };

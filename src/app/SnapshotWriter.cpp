@@ -18,6 +18,7 @@
 #include "MainWindow.h"
 #include "PopoverWindow.h"
 #include "StatusItem.h"
+#include "cookies/CookieManager.h"
 #include "erase/SecureEraser.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
@@ -129,6 +130,22 @@ void writeEraseConfirmation(AppDelegate& app, const QDir& dir, QStringList& writ
     if (save(box.get(), path)) written << path;
 }
 
+// The cookie pane with the sandbox's Chrome cookies in its table (read past the access gate, which
+// would show the connect window; that window has its own picture).
+void writeCookiePane(AppDelegate& app, const QDir& dir, QStringList& written) {
+    CookieManager* cookies = app.cookieManager();
+    if (!cookies || !app.window) return;
+    cookies->ScanChromeCookieFile();
+    if (cookies->isBusy()) waitFor(cookies, &CookieManager::ScanFinishOnMainThread);
+    app.window->showSection(QStringLiteral("cookies"));
+    app.window->show();
+    settle();
+    const QString path = dir.filePath(QStringLiteral("window-cookies.png"));
+    if (save(app.window, path)) written << path;
+    app.window->showStartView();
+    app.window->hide();
+}
+
 }  // namespace
 
 QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QString* error) {
@@ -142,6 +159,7 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
     fillConfirmWindow(app);
     writeEraseConfirmation(app, dir, written);
     writeEmptyProgress(app, dir, written);
+    writeCookiePane(app, dir, written);
     for (const auto& [name, widget] : app.topLevelWindows()) {
         if (app.trashBrowser() && widget == app.trashBrowser()->window()) continue;
         const bool wasVisible = widget->isVisible();

@@ -22,7 +22,9 @@ const char* const kPictures[] = {"window",
                                  "theTrashInfoWindow-tree",
                                  "deleteProtectWindow",
                                  "theConfirmWindow",
-                                 "eraseConfirmation"};
+                                 "eraseConfirmation",
+                                 "connectWindow",
+                                 "window-cookies"};
 
 // The program itself, started as a reviewer would: offscreen, on a sandbox, with a fresh store.
 void writeSnapshots(const TempRoot& root, const QString& layout, const QString& out) {

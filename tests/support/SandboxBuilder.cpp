@@ -1,17 +1,18 @@
 #include "SandboxBuilder.h"
 
-#include "DSStoreWriter.h"
-#include "platform/Defaults.h"
-#include "trash/TrashInfo.h"
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
-#include <unistd.h>
-#include <utime.h>
+#include "CookieFixtures.h"
+#include "DSStoreWriter.h"
+#include "platform/Defaults.h"
+#include "trash/TrashInfo.h"
 
 SandboxBuilder::SandboxBuilder(const QString& root, const QString& login)
     : m_root(Paths::normalizedRoot(root)), m_login(login) {
@@ -69,8 +70,9 @@ QString SandboxBuilder::trashItem(const QString& trash, const QString& name, con
 }
 
 void SandboxBuilder::writeMountTable(const QStringList& mountPointsOrLines) const {
-    QByteArray table = "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
-                       "23 22 0:21 / /proc rw,nosuid shared:12 - proc proc rw\n";
+    QByteArray table =
+        "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+        "23 22 0:21 / /proc rw,nosuid shared:12 - proc proc rw\n";
     int minor = 2;
     for (const QString& entry : mountPointsOrLines) {
         if (entry.contains(QLatin1Char(' '))) {
@@ -78,7 +80,10 @@ void SandboxBuilder::writeMountTable(const QStringList& mountPointsOrLines) cons
             continue;
         }
         table += QStringLiteral("%1 22 8:%2 / %3 rw,relatime shared:%1 - ext4 /dev/sda%2 rw\n")
-                     .arg(40 + minor).arg(minor).arg(entry).toUtf8();
+                     .arg(40 + minor)
+                     .arg(minor)
+                     .arg(entry)
+                     .toUtf8();
         ++minor;
     }
     writeFile(QStringLiteral("/proc/self/mountinfo"), table);
@@ -120,7 +125,8 @@ void SandboxBuilder::buildDemo(const QString& configFolder) const {
     if (!configFolder.isEmpty()) {
         Defaults settings(configFolder + QStringLiteral("/Corvane/Corvane.conf"));
         settings.setStringArray(QStringLiteral("FileFormatData"), {QStringLiteral("psd")});
-        settings.setStringArray(QStringLiteral("FileLocationData"), {p.userHome() + QStringLiteral("/Projects")});
+        settings.setStringArray(QStringLiteral("FileLocationData"),
+                                {p.userHome() + QStringLiteral("/Projects")});
         // The last clean lies a month and a half back, so the monthly auto-clean is due.
         settings.setDate(QStringLiteral("LastCleanDate"), QDateTime::currentDateTimeUtc().addDays(-45));
         settings.setString(QStringLiteral("LastsCleanTrashData"), QStringLiteral("12.35MB"));
@@ -137,6 +143,26 @@ void SandboxBuilder::buildDemo(const QString& configFolder) const {
     writeFile(usb + QStringLiteral("/.Trashes/501/notes.txt"), "notes from the stick\n");
     writeFile(usb + QStringLiteral("/.Trashes/503/someone-else.txt"), "not ours\n");
     writeFile(usb + QStringLiteral("/Documents/keep.txt"), "kept on the volume\n");
+
+    const QString support = p.userHome() + QStringLiteral("/Library/Application Support");
+    writeCookies(p.safariCookieFile(), support + QStringLiteral("/Google/Chrome/Default/Cookies"),
+                 support + QStringLiteral("/Firefox"), p.documentsFolder());
+}
+
+void SandboxBuilder::writeCookies(const QString& binaryFile, const QString& chromeDatabase,
+                                  const QString& firefoxFolder, const QString& documents) const {
+    using namespace CookieFixtures;
+    if (!binaryFile.isEmpty()) writeFile(binaryFile, binaryFileOf(demoBinaryCookies()));
+    writeFile(documents + QStringLiteral("/Cookies.binarycookies"), binaryFileOf(demoBinaryCookies(), 7));
+    makeFolder(QFileInfo(chromeDatabase).absolutePath());
+    writeChromeDatabase(chromeDatabase, demoChromeCookies());
+    writeFile(firefoxFolder + QStringLiteral("/profiles.ini"),
+              "[Install4F96D1932A9F858E]\nDefault=Profiles/k3x9.default-release\nLocked=1\n\n"
+              "[Profile1]\nName=default\nIsRelative=1\nPath=Profiles/a1b2.default\nDefault=1\n\n"
+              "[Profile0]\nName=default-release\nIsRelative=1\nPath=Profiles/k3x9.default-release\n\n"
+              "[General]\nStartWithLastProfile=1\nVersion=2\n");
+    const QString profile = makeFolder(firefoxFolder + QStringLiteral("/Profiles/k3x9.default-release"));
+    writeFirefoxDatabase(profile + QStringLiteral("/cookies.sqlite"), demoFirefoxCookies());
 }
 
 void SandboxBuilder::buildLinuxDemo() const {
@@ -146,29 +172,32 @@ void SandboxBuilder::buildLinuxDemo() const {
     const QString home = QStringLiteral("/home/") + m_login;
     const QDateTime base(QDate(2026, 11, 20), QTime(9, 30));
 
-    writeSizedFile(trashItem(trash, QStringLiteral("Budget 2026.ods"), home + QStringLiteral("/Documents/Budget 2026.ods"),
-                             "x", false, base),
+    writeSizedFile(trashItem(trash, QStringLiteral("Budget 2026.ods"),
+                             home + QStringLiteral("/Documents/Budget 2026.ods"), "x", false, base),
                    96000);
-    const QString photos = trashItem(trash, QStringLiteral("Camera roll"), home + QStringLiteral("/Pictures/Camera roll"),
-                                     "first", true, base.addDays(1));
+    const QString photos =
+        trashItem(trash, QStringLiteral("Camera roll"), home + QStringLiteral("/Pictures/Camera roll"),
+                  "first", true, base.addDays(1));
     writeSizedFile(photos + QStringLiteral("/IMG_0001.jpg"), 820000);
     writeSizedFile(photos + QStringLiteral("/IMG_0002.jpg"), 760000);
-    trashItem(trash, QStringLiteral("notes.txt"), home + QStringLiteral("/Desktop/notes.txt"), "Call the bank\n", false,
-              base.addDays(2));
+    trashItem(trash, QStringLiteral("notes.txt"), home + QStringLiteral("/Desktop/notes.txt"),
+              "Call the bank\n", false, base.addDays(2));
     // The same name deleted twice: the second copy got a name of its own in the Trash.
-    trashItem(trash, QStringLiteral("notes.2.txt"), home + QStringLiteral("/Documents/notes.txt"), "Older notes\n",
-              false, base.addDays(3));
-    trashItem(trash, QStringLiteral(".bashrc.old"), home + QStringLiteral("/.bashrc.old"), "alias ll='ls -l'\n", false,
-              base.addDays(4));
-    trashItem(trash, QStringLiteral("Ünïcode & spaces #1.txt"), home + QStringLiteral("/Downloads/Ünïcode & spaces #1.txt"),
-              "odd characters\n", false, base.addDays(5));
+    trashItem(trash, QStringLiteral("notes.2.txt"), home + QStringLiteral("/Documents/notes.txt"),
+              "Older notes\n", false, base.addDays(3));
+    trashItem(trash, QStringLiteral(".bashrc.old"), home + QStringLiteral("/.bashrc.old"),
+              "alias ll='ls -l'\n", false, base.addDays(4));
+    trashItem(trash, QStringLiteral("Ünïcode & spaces #1.txt"),
+              home + QStringLiteral("/Downloads/Ünïcode & spaces #1.txt"), "odd characters\n", false,
+              base.addDays(5));
     // An item whose info file is gone, and an info file whose item is gone.
     writeFile(trash + QStringLiteral("/files/lost-record.log"), "no info file for this one\n");
     writeFile(trash + QStringLiteral("/info/vanished.txt.trashinfo"),
               TrashInfo::format(home + QStringLiteral("/vanished.txt"), base));
 
     writeFile(home + QStringLiteral("/.config/user-dirs.dirs"),
-              "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
+              "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n"
+              "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
     writeFile(home + QStringLiteral("/Desktop/todo.txt"), "- tidy the desktop\n");
     writeFile(home + QStringLiteral("/Documents/readme.txt"), "Documents folder\n");
 
@@ -176,6 +205,11 @@ void SandboxBuilder::buildLinuxDemo() const {
     const QString usb = QStringLiteral("/media/") + m_login + QStringLiteral("/USB");
     writeMountTable({usb});
     const QString usbTrash = usb + QStringLiteral("/.Trash-") + QString::number(p->uid());
-    trashItem(usbTrash, QStringLiteral("slides.pdf"), QStringLiteral("talks/slides.pdf"), "slides", false, base);
+    trashItem(usbTrash, QStringLiteral("slides.pdf"), QStringLiteral("talks/slides.pdf"), "slides", false,
+              base);
     trashItem(usbTrash, QStringLiteral("Old backups"), QStringLiteral("Old backups"), "backup", true, base);
+
+    // Chrome's current layout keeps the database in "Network"; no binary file has a Linux source.
+    writeCookies(QString(), p->userHome() + QStringLiteral("/.config/google-chrome/Default/Network/Cookies"),
+                 p->userHome() + QStringLiteral("/.mozilla/firefox"), p->documentsFolder());
 }

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "platform/FreedesktopPaths.h"
-#include "platform/Paths.h"
-
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
+#include "platform/FreedesktopPaths.h"
+#include "platform/Paths.h"
+
 /// Builds a root in a folder: the user's home with Trash and Desktop, and volumes, in the mac
 /// layout or in the freedesktop one.
 class SandboxBuilder {
-public:
+  public:
     explicit SandboxBuilder(const QString& root, const QString& login = Paths::currentLoginName());
 
     MacPaths paths() const { return MacPaths(m_root, m_login); }
@@ -47,7 +47,12 @@ public:
     /// and a USB volume in the mount table with a "$topdir/.Trash-$uid".
     void buildLinuxDemo() const;
 
-private:
+    /// A few dozen cookies of each kind: the binary file (when a path is given, and always a copy
+    /// in `documents` to open), a Chrome database and a Firefox profile chosen by "profiles.ini".
+    void writeCookies(const QString& binaryFile, const QString& chromeDatabase, const QString& firefoxFolder,
+                      const QString& documents) const;
+
+  private:
     QString absolute(const QString& path) const;
     QString m_root;
     QString m_login;
