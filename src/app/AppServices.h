@@ -30,9 +30,9 @@ struct AppServices {
     std::shared_ptr<SystemVersion> systemVersion;
     std::shared_ptr<Clock> clock;
     std::shared_ptr<PRUpdateController> updateController;
-    std::shared_ptr<Authorization> authorization;  ///< none: the helper is never started
+    std::shared_ptr<Authorization> authorization;         ///< none: the helper is never started
     std::shared_ptr<DesktopNotifications> notifications;  ///< none: nothing is posted
-    std::shared_ptr<SystemCommands> commands;  ///< made from `tasks` when not given
+    std::shared_ptr<SystemCommands> commands;             ///< made from `tasks` when not given
 
     /// The panels that choose files and folders; none: the desktop's file dialog.
     std::shared_ptr<OpenPanel> openPanel;
