@@ -1,6 +1,7 @@
 #include "CookiePane.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -106,12 +107,16 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
     dataTableView->horizontalHeader()->setHighlightSections(false);
     dataTableView->horizontalHeader()->setStretchLastSection(false);
     dataTableView->horizontalHeader()->setSectionResizeMode(CookieTableModel::Value, QHeaderView::Stretch);
-    dataTableView->setColumnWidth(CookieTableModel::Website, 170);
-    dataTableView->setColumnWidth(CookieTableModel::Name, 120);
-    dataTableView->setColumnWidth(CookieTableModel::Path, 80);
-    dataTableView->setColumnWidth(CookieTableModel::Secure, 60);
-    dataTableView->setColumnWidth(CookieTableModel::Expires, 120);
     TableTextStyle::apply(dataTableView);
+    // Widths from the text they hold, so a date is never cut (measuring 100,000 rows would be slow);
+    // the value takes the rest.
+    const QFontMetrics fm(TableTextStyle::font());
+    const auto width = [&fm](const QString& sample) { return fm.horizontalAdvance(sample) + 16; };
+    dataTableView->setColumnWidth(CookieTableModel::Website, width(QStringLiteral(".news.example")));
+    dataTableView->setColumnWidth(CookieTableModel::Name, width(QStringLiteral("session_id")));
+    dataTableView->setColumnWidth(CookieTableModel::Path, width(QStringLiteral("/account")));
+    dataTableView->setColumnWidth(CookieTableModel::Secure, width(localized("Secure")));
+    dataTableView->setColumnWidth(CookieTableModel::Expires, width(QStringLiteral("00-00-0000 00:00")));
     body->addWidget(dataTableView);
     layout->addWidget(body, 1);
 
@@ -145,6 +150,7 @@ void CookiePane::ScanFinishOnMainThread() {
     dataTableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     dataController->setCookies(m_manager->shown());
     dataTableView->clearSelection();
+    dataTableView->scrollToTop();
     body->setCurrentWidget(dataTableView);
     const auto source = m_manager->shownSource();
     const int n = int(m_manager->shown().size());

@@ -1,6 +1,5 @@
 #include "CookieTableModel.h"
 
-#include <QColor>
 #include <algorithm>
 #include <numeric>
 
@@ -25,8 +24,6 @@ int CookieTableModel::columnCount(const QModelIndex& parent) const {
 QVariant CookieTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_order.size()) return {};
     const PRCookFileNode& c = cookieAt(index.row());
-    if (role == Qt::ForegroundRole && index.column() == Value && c.undecryptable)
-        return QColor(0x8a, 0x93, 0xa3);
     if (role == Qt::ToolTipRole && index.column() == Value && c.undecryptable)
         return localized("Encrypted with a key Corvane could not use; shown as its bytes.");
     if (role != Qt::DisplayRole) return {};
