@@ -72,6 +72,7 @@ QList<CliVerb> trashVerbs();
 QList<CliVerb> rulesVerbs();
 QList<CliVerb> eraseVerbs();
 QList<CliVerb> autocleanVerbs();
+QList<CliVerb> cookieVerbs();
 /// The trash sub-verbs that change things (delete, shred, putback, empty); `handled` false for others.
 int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled);
 /// The forced emptying, asking as the windows do.

@@ -20,7 +20,7 @@ bool isOption(const QString& arg) {
 }  // namespace
 
 QList<CliVerb> cliVerbs() {
-    return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs();
+    return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs() + cookieVerbs();
 }
 
 CliArguments splitArguments(const QStringList& args, bool hasSubVerbs, bool* assumeYes) {
