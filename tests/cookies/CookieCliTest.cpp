@@ -15,7 +15,7 @@ namespace {
 
 struct Cli {
     TempRoot root;
-    SandboxBuilder sandbox{root.path(), "me"};
+    SandboxBuilder sandbox{root.path()};  // the login corvane-cli finds
     Cli() { sandbox.buildLinuxDemo(); }
     struct Result {
         int status;
