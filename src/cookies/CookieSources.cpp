@@ -98,7 +98,9 @@ QString profileFromIni(const QByteArray& ini, const QString& folder, const Paths
         if (it == profiles.cend() && !profiles.isEmpty()) it = profiles.cbegin();
         if (it == profiles.cend()) return QString();
         chosen = it->value("Path");
-        relative = it->value("IsRelative") != QLatin1String("0");
+        // Without "IsRelative" the path's own form decides.
+        const QString isRelative = it->value("IsRelative");
+        relative = isRelative.isEmpty() ? !QDir::isAbsolutePath(chosen) : isRelative == QLatin1String("1");
     }
     const QString path =
         QDir::cleanPath(relative ? folder + QLatin1Char('/') + chosen : paths.inRoot(chosen));
