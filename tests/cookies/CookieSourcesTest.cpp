@@ -40,6 +40,10 @@ TEST(CookieSources, ProfilesIniChoice) {
          "[Profile0]\nIsRelative=0\nPath=" + paths->userHome().mid(root.path().size()).toUtf8() +
              "/.mozilla/firefox/inside\n",
          "inside"},
+        {"absolute path without IsRelative",
+         "[Profile0]\nPath=" + paths->userHome().mid(root.path().size()).toUtf8() +
+             "/.mozilla/firefox/inside\n",
+         "inside"},
         {"climbing out", "[Profile0]\nIsRelative=1\nPath=../../../../etc\nDefault=1\n", ""},
         {"absolute outside", "[Profile0]\nIsRelative=0\nPath=/etc\n", ""},
         {"garbage", QByteArray("\x01\x02 no sections = here\n[[[\n=\n", 32), ""},
