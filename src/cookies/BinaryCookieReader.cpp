@@ -66,6 +66,9 @@ Result parse(const QByteArray& bytes) {
     const qint64 tableEnd = 8 + 4 * pages;
     if (tableEnd > fileSize) return result;  // a page count past the end of the file
 
+    // Room for the records a file of this size can hold at a typical record size, never more
+    // than its bytes could make.
+    result.cookies.reserve(qsizetype(fileSize / 128));
     qint64 pageStart = tableEnd;
     for (qint64 page = 0; page < pages && pageStart + kPageHeader <= fileSize; ++page) {
         // The page table's size bounds the page where it fits the file; else the file does.

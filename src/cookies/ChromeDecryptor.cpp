@@ -17,7 +17,15 @@ QByteArray ChromeDecryptor::v10Key() {
     return key;
 }
 
-ChromeDecryptor::ChromeDecryptor() : m_key(v10Key()), m_context(EVP_CIPHER_CTX_new()) {}
+ChromeDecryptor::ChromeDecryptor() : m_key(v10Key()), m_context(EVP_CIPHER_CTX_new()) {
+    // The key schedule is made once; each value only sets the IV again.
+    auto* ctx = static_cast<EVP_CIPHER_CTX*>(m_context);
+    if (ctx && EVP_DecryptInit_ex(ctx, EVP_aes_128_cbc(), nullptr,
+                                  reinterpret_cast<const unsigned char*>(m_key.constData()), nullptr) != 1) {
+        EVP_CIPHER_CTX_free(ctx);
+        m_context = nullptr;
+    }
+}
 
 ChromeDecryptor::~ChromeDecryptor() {
     EVP_CIPHER_CTX_free(static_cast<EVP_CIPHER_CTX*>(m_context));
@@ -26,14 +34,12 @@ ChromeDecryptor::~ChromeDecryptor() {
 std::optional<QByteArray> ChromeDecryptor::decrypt(const QByteArray& encrypted, int metaVersion) const {
     auto* ctx = static_cast<EVP_CIPHER_CTX*>(m_context);
     if (!ctx || !encrypted.startsWith("v10")) return std::nullopt;
-    const QByteArray body = encrypted.mid(3);
+    const QByteArrayView body = QByteArrayView(encrypted).sliced(3);
     if (body.isEmpty() || body.size() % 16 != 0) return std::nullopt;
     static const unsigned char iv[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
                                          ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-    if (EVP_DecryptInit_ex(ctx, EVP_aes_128_cbc(), nullptr,
-                           reinterpret_cast<const unsigned char*>(m_key.constData()), iv) != 1)
-        return std::nullopt;
-    QByteArray plain(body.size() + 16, '\0');
+    if (EVP_DecryptInit_ex(ctx, nullptr, nullptr, nullptr, iv) != 1) return std::nullopt;
+    QByteArray plain(body.size() + 16, Qt::Uninitialized);
     int written = 0;
     int last = 0;
     auto* out = reinterpret_cast<unsigned char*>(plain.data());

@@ -80,12 +80,23 @@ void CookieTableModel::sort(int column, Qt::SortOrder order) {
         }
     };
     const CookieList& all = m_cookies;
+    // Texts are compared without regard to case through keys folded once, not on every comparison.
+    QList<QString> keys;
+    if (column != Expires) {
+        keys.reserve(all.size());
+        for (const PRCookFileNode& c : all) {
+            const QString& t = text(c);
+            bool lower = true;
+            for (QChar ch : t) lower = lower && !ch.isUpper();
+            keys.append(lower ? t : t.toCaseFolded());
+        }
+    }
     auto less = [&](int a, int b) {
         if (column == Expires) {
             // Session cookies (no expiry) sort before every date.
             return all[a].expiryUnix.value_or(-1) < all[b].expiryUnix.value_or(-1);
         }
-        return QString::compare(text(all[a]), text(all[b]), Qt::CaseInsensitive) < 0;
+        return keys[a] < keys[b];
     };
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();

@@ -28,4 +28,7 @@ struct PRCookFileNode {
     bool isSecure() const { return secureValue == QLatin1String("YES"); }
 };
 
+// Moved by memory copy when a list grows: every member is.
+Q_DECLARE_TYPEINFO(PRCookFileNode, Q_RELOCATABLE_TYPE);
+
 using CookieList = QList<PRCookFileNode>;

@@ -3,6 +3,8 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <cstdio>
+#include <ctime>
 
 #include "cookies/BinaryCookieReader.h"
 #include "cookies/CookieText.h"
@@ -160,6 +162,30 @@ TEST(BinaryCookieReader, ReadsOnlyRegularFiles) {
     f.write(other);
     f.close();
     EXPECT_EQ(BinaryCookieReader::ReadCookBinaryFileWithPath(root.file("other")).cookies.size(), 1);
+}
+
+TEST(CookieText, DateTextsAgreeWithTheCLibraryAcrossZonesAndChanges) {
+    const QByteArray previous = qgetenv("TZ");
+    for (const char* zone :
+         {"UTC", "Europe/Berlin", "America/St_Johns", "Australia/Lord_Howe", "Asia/Kolkata"}) {
+        qputenv("TZ", zone);
+        tzset();
+        // Around a spring and an autumn change, far dates, and before 1990 (shown 31 years later).
+        for (const qint64 t :
+             {1711846799LL, 1711846800LL, 1711850400LL, 1729990799LL, 1729994400LL, 0LL, -86400LL,
+              489024000LL, 631152000LL, 1830000000LL, 4102444800LL, 1814623500LL}) {
+            const time_t tt = time_t(t);
+            struct tm parts {};
+            ASSERT_TRUE(localtime_r(&tt, &parts));
+            char expected[64];
+            const int year = parts.tm_year + 1900 < 1990 ? parts.tm_year + 1900 + 31 : parts.tm_year + 1900;
+            std::snprintf(expected, sizeof expected, "%02d-%02d-%04d %02d:%02d", parts.tm_mon + 1,
+                          parts.tm_mday, year, parts.tm_hour, parts.tm_min);
+            EXPECT_EQ(CookieText::GetDateTime(t), QString::fromLatin1(expected)) << zone << ' ' << t;
+        }
+    }
+    qputenv("TZ", previous);
+    tzset();
 }
 
 TEST(CookieText, DatesDescriptionsAndTimes) {
