@@ -47,9 +47,8 @@ bool readRecord(const uchar* s, qint64 size, qint64 start, PRCookFileNode& node)
     node.filePath = CookieText::GetStringFormChar(c + p, v - p);
     node.fileValue = CookieText::GetStringFormChar(c + v, size - v);
     node.expiryUnix = CookieText::fromReferenceDate(le64double(s + 40));
-    if (node.expiryUnix) {
-        if (auto text = CookieText::GetDateTime(*node.expiryUnix)) node.expiredDate = *text;
-    }
+    if (node.expiryUnix)
+        node.expiredDate = CookieText::GetNSStringDate(CookieText::GetDateTime(*node.expiryUnix));
     return true;
 }
 

@@ -172,7 +172,7 @@ bool eachRow(sqlite3* db, const QString& sql, const QString& path, Result& resul
 void setExpiry(PRCookFileNode& node, std::optional<qint64> unix) {
     node.expiryUnix = unix;
     if (!unix) return;
-    if (auto text = CookieText::GetDateTime(*unix)) node.expiredDate = *text;
+    node.expiredDate = CookieText::GetNSStringDate(CookieText::GetDateTime(*unix));
 }
 
 void readChrome(sqlite3* db, const QString& path, Result& result) {

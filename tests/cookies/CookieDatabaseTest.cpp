@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <limits>
 
 #include "cookies/ChromeDecryptor.h"
 #include "cookies/CookieDatabase.h"
@@ -129,6 +130,14 @@ TEST(FirefoxDatabase, WithAndWithoutBaseDomainInSecondsAndMilliseconds) {
         EXPECT_TRUE(named(r.cookies, "session")->expiredDate.isNull());
         EXPECT_EQ(named(r.cookies, "session")->secureValue, "NO");
     }
+    // An expiry no calendar holds still gives a text, never a wrapped date.
+    FirefoxCookie forever;
+    forever.expiry = std::numeric_limits<qint64>::max();
+    const QString path = root.file("forever.sqlite");
+    ASSERT_TRUE(writeFirefoxDatabase(path, {forever}));
+    const auto r = CookieDatabase::read(path);
+    ASSERT_EQ(r.cookies.size(), 1);
+    EXPECT_EQ(r.cookies[0].expiredDate, "Unkown Date");
 }
 
 TEST(CookieDatabase, ReaderChosenByTablesAndBadFilesSaySo) {
