@@ -46,7 +46,7 @@ TEST(CookieSources, ProfilesIniChoice) {
          "inside"},
         {"climbing out", "[Profile0]\nIsRelative=1\nPath=../../../../etc\nDefault=1\n", ""},
         {"absolute outside", "[Profile0]\nIsRelative=0\nPath=/etc\n", ""},
-        {"garbage", QByteArray("\x01\x02 no sections = here\n[[[\n=\n", 32), ""},
+        {"garbage", QByteArray("\x01\x02 no sections = here\n[[[\n=\n"), ""},
         {"empty", "", ""},
     };
     for (const auto& c : cases) {
