@@ -120,3 +120,44 @@ TEST(CookiePane, OpenedFilesListSortingAndRemoval) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CookiePane, FreedesktopHomeReadsItsBrowsersAndOpensABinaryFileByPanel) {
+    AppFixture f;
+    f.sandbox.buildLinuxDemo();
+    AppServices services = f.services();
+    const auto linux = f.sandbox.linuxPaths();
+    services.paths = linux;
+    auto app = std::make_unique<AppDelegate>(services);
+    app->awakeFromNib();
+    app->applicationDidFinishLaunching();
+    f.defaults()->setString(SettingsKeys::ZelmarkData, linux->userHome());
+    CookiePane* pane = app->cookiePane;
+    auto press = [&](PRLeftTipButton* b) {
+        QTest::mouseClick(b, Qt::LeftButton);
+        return waitUntil([&] { return !app->cookieManager()->isBusy(); });
+    };
+    ASSERT_TRUE(press(pane->chromeCookieBtn));
+    EXPECT_TRUE(app->cookieManager()->shownSource().path.endsWith("google-chrome/Default/Network/Cookies"));
+    EXPECT_EQ(pane->dataController->rowCount(), CookieFixtures::demoChromeCookies().size());
+    ASSERT_TRUE(press(pane->firefoxCookieBtn));
+    EXPECT_TRUE(
+        app->cookieManager()->shownSource().path.endsWith("Profiles/k3x9.default-release/cookies.sqlite"));
+
+    // No binary cookie file belongs to this layout: its button asks for one.
+    f.openPanel->setNextFileName(linux->documentsFolder() + "/Cookies.binarycookies");
+    ASSERT_TRUE(press(pane->safariCookieBtn));
+    ASSERT_EQ(f.openPanel->asked().size(), 1);
+    EXPECT_FALSE(f.openPanel->asked()[0].chooseFolders);
+    EXPECT_EQ(f.openPanel->asked()[0].startFolder, linux->documentsFolder());
+    EXPECT_EQ(app->cookieManager()->shownSource().kind, CookieManager::Source::Kind::Binary);
+    EXPECT_TRUE(pane->newCookieBtn->isVisibleTo(pane));
+    QTest::mouseClick(pane->netscapeButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !app->cookieManager()->isBusy(); }));
+    EXPECT_EQ(app->cookieManager()->lastExport(),
+              linux->userHome() + "/Downloads/com.Nordquil.Zelmark/cookies.txt");
+    EXPECT_TRUE(f.alerts->asked().isEmpty());
+}
+
+}  // namespace
