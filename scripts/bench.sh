@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_BENCH=ON -DCORVANE_GUI=OFF >/dev/null
-cmake --build build-bench --target trash_bench
+cmake --build build-bench --target trash_bench cookie_bench
 build-bench/bin/trash_bench "$@"
+build-bench/bin/cookie_bench
 if [ "${CORVANE_PEERS:-0}" = 1 ]; then bench/peers.sh; fi

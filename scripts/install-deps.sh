@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages Corvane needs to build, run and test; does nothing when all are there.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6dbus6 libgl-dev
-          libgtest-dev libgmock-dev fonts-dejavu-core coreutils clang-format)
+          libgtest-dev libgmock-dev fonts-dejavu-core coreutils clang-format
+          libsqlite3-dev libssl-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

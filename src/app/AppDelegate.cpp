@@ -15,6 +15,8 @@
 #include <cstdio>
 
 #include "AboutWindow.h"
+#include "AccessGrants.h"
+#include "ConnectWindow.h"
 #include "FullDiskWindow.h"
 #include "GuideWindow.h"
 #include "MainWindow.h"
@@ -25,6 +27,8 @@
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/AutoTrashWindow.h"
 #include "autoclean/PPopoverviewConterller.h"
+#include "cookies/CookieManager.h"
+#include "cookies/CookiePane.h"
 #include "core/FileUtilities.h"
 #include "core/SettingsKeys.h"
 #include "desktop/DesktopController.h"
@@ -39,6 +43,7 @@
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
 #include "platform/DesktopNotifications.h"
+#include "platform/DialogOpenPanel.h"
 #include "platform/HelperProgram.h"
 #include "platform/Localized.h"
 #include "platform/LoginItems.h"
@@ -192,6 +197,7 @@ void AppDelegate::awakeFromNib() {
     connect(m_perfereceWindow->hideDockButton, &QPushButton::clicked, this,
             [this] { HideAppIConDockAction(); });
     buildDispatchRows();
+    buildCookieSection();
 
     // The appearance as the store's interface style says.
     if (m_services.appearance && m_services.appearance->interfaceStyle() == QLatin1String(kDark))
@@ -261,6 +267,102 @@ void AppDelegate::buildDispatchRows() {
     m_dispatcher.addRow({erase, {}, [this] { StartSafeDeleteFileAction(); }, {}});
     m_dispatcher.addRow(
         {m_window->cardButton(QStringLiteral("erase")), {}, [this] { StartSafeDeleteFileAction(); }, {}});
+}
+
+void AppDelegate::buildCookieSection() {
+    if (!m_services.openPanel) m_services.openPanel = std::make_shared<DialogOpenPanel>();
+    m_access =
+        new AccessGrants(m_services.defaults, m_services.paths, m_services.openPanel, m_nc.get(), this);
+    m_access->setMainWindow(m_window);
+    m_access->setStatusItemSetup([this] { initStateBannerView(); });
+    connect(m_access, &AccessGrants::startLocationChosen, this,
+            [this](const QString& f) { m_desktop->setStorelocationPath(f); });
+    manageWindow(m_access->connectWindow());
+    ConnectWindow* connect = m_access->connectWindow();
+    m_dispatcher.addRow({connect->connectBtn,
+                         {{connect->connectBtn, QStringLiteral("connectdownbtn.png")}},
+                         [this] { m_access->clickConnectHomeAction(); },
+                         {{connect->connectBtn, QStringLiteral("connectnombtn.png")}}});
+    m_dispatcher.addRow({connect->tidybutton, {}, [this] { m_access->clickStartLocation(); }, {}});
+
+    m_cookies = new CookieManager(m_services.paths, m_services.alerts, m_services.workspace, this);
+    cookiePane = new CookiePane(m_cookies, m_nc.get());
+    PRLeftTipButton* section = m_window->addSection(
+        {QStringLiteral("cookies"), localized("Cookies"), QStringLiteral("section-cookies.png"),
+         localized(
+             "The cookies your browsers keep: see them, export them as text or as cookies.txt, and remove "
+             "them."),
+         cookiePane});
+    auto showPane = [this] { m_window->showSection(QStringLiteral("cookies")); };
+    m_dispatcher.addRow({section, {}, showPane, {}});
+    m_dispatcher.addRow({m_window->cardButton(QStringLiteral("cookies")), {}, showPane, {}});
+    // Each source button shows itself pressed and the others not.
+    CookiePane* p = cookiePane;
+    auto images = [p](const char* open, const char* safari, const char* chrome, const char* newer,
+                      const char* firefox) {
+        return QList<ButtonDispatcher::ImageChange>{{p->openCookieBtn, QLatin1String(open)},
+                                                    {p->safariCookieBtn, QLatin1String(safari)},
+                                                    {p->chromeCookieBtn, QLatin1String(chrome)},
+                                                    {p->newCookieBtn, QLatin1String(newer)},
+                                                    {p->firefoxCookieBtn, QLatin1String(firefox)}};
+    };
+    m_dispatcher.addRow({p->openCookieBtn,
+                         images("opencooikedown.png", "Safaricookienom.png", "chromecookienom.png",
+                                "newcookienom.png", "firefoxcookienom.png"),
+                         [this] { ActClickOpenCookiesAction(); },
+                         {{p->openCookieBtn, QStringLiteral("opencookienom.png")},
+                          {p->newCookieBtn, QStringLiteral("newcookiedown.png")}}});
+    m_dispatcher.addRow({p->safariCookieBtn,
+                         images("opencookienom.png", "safaricookiedown.png", "chromecookienom.png",
+                                "newcookienom.png", "firefoxcookienom.png"),
+                         [this] { ActClickSafariAction(); },
+                         {}});
+    m_dispatcher.addRow({p->chromeCookieBtn,
+                         images("opencookienom.png", "Safaricookienom.png", "chromecookiedown.png",
+                                "newcookienom.png", "firefoxcookienom.png"),
+                         [this] { ActClickChromeAction(); },
+                         {}});
+    m_dispatcher.addRow({p->firefoxCookieBtn,
+                         images("opencookienom.png", "Safaricookienom.png", "chromecookienom.png",
+                                "newcookienom.png", "firefoxcookiedown.png"),
+                         [this] { ActClickFireFoxAction(); },
+                         {}});
+    m_dispatcher.addRow({p->newCookieBtn,
+                         images("opencookienom.png", "Safaricookienom.png", "chromecookienom.png",
+                                "newcookiedown.png", "firefoxcookienom.png"),
+                         [this] { m_cookies->showOpenedFiles(); },
+                         {}});
+}
+
+bool AppDelegate::passAccessGate() {
+    if (m_access->grantedFolder()) return true;
+    m_access->showConnectWindow();
+    return false;
+}
+
+void AppDelegate::ActClickSafariAction() {
+    // No browser of the freedesktop layout keeps a binary cookie file: the button opens one.
+    if (m_services.paths->safariCookieFile().isEmpty()) {
+        ActClickOpenCookiesAction();
+        return;
+    }
+    if (passAccessGate()) m_cookies->ScanSafariCookieFile();
+}
+
+void AppDelegate::ActClickChromeAction() {
+    if (passAccessGate()) m_cookies->ScanChromeCookieFile();
+}
+
+void AppDelegate::ActClickFireFoxAction() {
+    if (passAccessGate()) m_cookies->ScanFireFoxCookieFile();
+}
+
+void AppDelegate::ActClickOpenCookiesAction() {
+    const QString chosen = m_services.openPanel->runModal(
+        m_window, {m_services.paths->documentsFolder(), false, localized("Open a cookie file")});
+    if (chosen.isEmpty()) return;  // cancelled: the opened-files list stays as it was
+    m_cookies->openChosenFile(chosen);
+    cookiePane->newCookieBtn->show();
 }
 
 void AppDelegate::buildProgressWindows() {

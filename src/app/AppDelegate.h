@@ -12,6 +12,9 @@
 #include "trash/CVTrashFileNode.h"
 
 class AboutWindow;
+class AccessGrants;
+class CookieManager;
+class CookiePane;
 class DeleteProtectWindow;
 class PPopoverWindowConterller;
 class ProtectConfirmWindow;
@@ -122,6 +125,17 @@ class AppDelegate : public QObject {
     /// The press handler of the image buttons.
     void PRLeftTipButtonMouseDownHandle(QObject* button);
 
+    // Cookie manager and folder access.
+    /// The three browser sources pass the access gate first; without a grant the connect window shows.
+    void ActClickSafariAction();
+    void ActClickChromeAction();
+    void ActClickFireFoxAction();
+    /// The open panel for a cookie file; a chosen file is scanned and joins the opened-files list.
+    void ActClickOpenCookiesAction();
+    CookieManager* cookieManager() const { return m_cookies; }
+    AccessGrants* accessGrants() const { return m_access; }
+    CookiePane* cookiePane = nullptr;
+
     /// The system version as the four selectors give it (10.0.0 when unknown).
     VersionTriple getSystemVersion() const;
 
@@ -187,6 +201,8 @@ class AppDelegate : public QObject {
     void buildProgressWindows();
     void buildUpdateCheck();
     void addUpdateMenuItem();
+    void buildCookieSection();
+    bool passAccessGate();
 
     AppServices m_services;
     std::unique_ptr<NotificationCenter> m_nc;
@@ -214,8 +230,8 @@ class AppDelegate : public QObject {
     int m_macOsVer = 10;
     DesktopController* m_desktop = nullptr;
     StoreBrowser* m_storeBrowser = nullptr;
-    PopoverDesktopList* m_desktopList = nullptr;
-    UpdateWindow* m_updateWindow = nullptr;  ///< borrowed by the popover while it shows
+    PopoverDesktopList* m_desktopList = nullptr;  ///< borrowed by the popover while it shows
+    UpdateWindow* m_updateWindow = nullptr;
 
     MainWindow* m_window = nullptr;
     GuideWindow* m_guideWindow = nullptr;
@@ -232,4 +248,7 @@ class AppDelegate : public QObject {
     QPointer<PopoverWindow> m_thePopover;
     QTimer* m_autoTrashTimer = nullptr;
     QTimer* m_autoTidyTimer = nullptr;
+    // Cookie manager and folder access.
+    CookieManager* m_cookies = nullptr;
+    AccessGrants* m_access = nullptr;
 };

@@ -7,6 +7,7 @@ class Appearance;
 class Authorization;
 class Clock;
 class Defaults;
+class OpenPanel;
 class DesktopNotifications;
 class LoginItems;
 class Paths;
@@ -32,4 +33,7 @@ struct AppServices {
     std::shared_ptr<Authorization> authorization;         ///< none: the helper is never started
     std::shared_ptr<DesktopNotifications> notifications;  ///< none: nothing is posted
     std::shared_ptr<SystemCommands> commands;             ///< made from `tasks` when not given
+
+    /// The panels that choose files and folders; none: the desktop's file dialog.
+    std::shared_ptr<OpenPanel> openPanel;
 };

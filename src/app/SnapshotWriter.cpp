@@ -21,6 +21,7 @@
 #include "MainWindow.h"
 #include "PopoverWindow.h"
 #include "StatusItem.h"
+#include "cookies/CookieManager.h"
 #include "desktop/DesktopController.h"
 #include "desktop/StoreBrowser.h"
 #include "erase/SecureEraser.h"
@@ -179,6 +180,22 @@ void fillUpdateWindows(AppDelegate& app) {
     app.updateWindow()->fill();
 }
 
+// The cookie pane with the sandbox's Chrome cookies in its table (read past the access gate, which
+// would show the connect window; that window has its own picture).
+void writeCookiePane(AppDelegate& app, const QDir& dir, QStringList& written) {
+    CookieManager* cookies = app.cookieManager();
+    if (!cookies || !app.window()) return;
+    cookies->ScanChromeCookieFile();
+    if (cookies->isBusy()) waitFor(cookies, &CookieManager::ScanFinishOnMainThread);
+    app.window()->showSection(QStringLiteral("cookies"));
+    app.window()->show();
+    settle();
+    const QString path = dir.filePath(QStringLiteral("window-cookies.png"));
+    if (save(app.window(), path)) written << path;
+    app.window()->showStartView();
+    app.window()->hide();
+}
+
 }  // namespace
 
 QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QString* error) {
@@ -194,6 +211,7 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
     writeEmptyProgress(app, dir, written);
     writeStoreBrowser(app, dir, written);
     fillUpdateWindows(app);
+    writeCookiePane(app, dir, written);
     for (const auto& [name, widget] : app.topLevelWindows()) {
         if (app.trashBrowser() && widget == app.trashBrowser()->window()) continue;
         const bool wasVisible = widget->isVisible();

@@ -75,6 +75,7 @@ QList<CliVerb> eraseVerbs();
 QList<CliVerb> autocleanVerbs();
 QList<CliVerb> desktopVerbs();
 QList<CliVerb> updateVerbs();
+QList<CliVerb> cookieVerbs();
 /// The trash sub-verbs that change things (delete, shred, putback, empty); `handled` false for others.
 int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled);
 /// The forced emptying, asking as the windows do.

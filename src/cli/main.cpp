@@ -22,7 +22,7 @@ bool isOption(const QString& arg) {
 
 QList<CliVerb> cliVerbs() {
     return sizeVerbs() + trashVerbs() + rulesVerbs() + eraseVerbs() + autocleanVerbs() + desktopVerbs() +
-           updateVerbs();
+           cookieVerbs() + updateVerbs();
 }
 
 CliArguments splitArguments(const QStringList& args, bool hasSubVerbs, bool* assumeYes) {

@@ -116,22 +116,31 @@ QString FreedesktopPaths::trashRecordsFile() const {
     return userTrashFolder() + QStringLiteral("/info");
 }
 
-QString FreedesktopPaths::userDesktop() const {
+QString FreedesktopPaths::userDir(const char* key, const QString& fallback) const {
     QFile file(m_folders.configHome + QStringLiteral("/user-dirs.dirs"));
     if (file.open(QIODevice::ReadOnly)) {
-        const QString named = desktopFromUserDirs(file.read(1 << 20), m_folders.home);
+        const QString named = dirFromUserDirs(file.read(1 << 20), key, m_folders.home);
         // A sandbox's file names folders of the sandbox's own layout.
         if (!named.isEmpty()) return named.startsWith(m_folders.home) ? named : inRoot(named);
     }
-    return m_folders.home + QStringLiteral("/Desktop");
+    return m_folders.home + QLatin1Char('/') + fallback;
+}
+
+QString FreedesktopPaths::userDesktop() const {
+    return userDir("XDG_DESKTOP_DIR", QStringLiteral("Desktop"));
 }
 
 QString FreedesktopPaths::desktopFromUserDirs(const QByteArray& text, const QString& home) {
+    return dirFromUserDirs(text, "XDG_DESKTOP_DIR", home);
+}
+
+QString FreedesktopPaths::dirFromUserDirs(const QByteArray& text, const char* key, const QString& home) {
+    const QByteArray prefix = QByteArray(key) + '=';
     QString found;
     for (const QByteArray& raw : text.split('\n')) {
         const QByteArray line = raw.trimmed();
-        if (!line.startsWith("XDG_DESKTOP_DIR=")) continue;
-        QString value = QString::fromUtf8(line.mid(int(qstrlen("XDG_DESKTOP_DIR="))));
+        if (!line.startsWith(prefix)) continue;
+        QString value = QString::fromUtf8(line.mid(prefix.size()));
         if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
             value = value.mid(1, value.size() - 2);
         value.replace(QLatin1String("\\\""), QLatin1String("\""));
@@ -142,6 +151,34 @@ QString FreedesktopPaths::desktopFromUserDirs(const QByteArray& text, const QStr
         found = QDir::cleanPath(value);  // the last line wins, as the shell would have it
     }
     return found;
+}
+
+QStringList FreedesktopPaths::chromeUserDataFolders() const {
+    const QString config = m_folders.configHome;
+    const QString home = m_folders.home;
+    return {config + QStringLiteral("/google-chrome"),
+            config + QStringLiteral("/google-chrome-beta"),
+            config + QStringLiteral("/google-chrome-unstable"),
+            config + QStringLiteral("/chromium"),
+            home + QStringLiteral("/snap/chromium/common/chromium"),
+            home + QStringLiteral("/.var/app/com.google.Chrome/config/google-chrome"),
+            home + QStringLiteral("/.var/app/org.chromium.Chromium/config/chromium")};
+}
+
+QStringList FreedesktopPaths::firefoxProfileFolders() const {
+    const QString home = m_folders.home;
+    return {home + QStringLiteral("/.mozilla/firefox"),
+            m_folders.configHome + QStringLiteral("/mozilla/firefox"),
+            home + QStringLiteral("/snap/firefox/common/.mozilla/firefox"),
+            home + QStringLiteral("/.var/app/org.mozilla.firefox/.mozilla/firefox")};
+}
+
+QString FreedesktopPaths::cookieExportFolder() const {
+    return userDir("XDG_DOWNLOAD_DIR", QStringLiteral("Downloads")) + QStringLiteral("/com.Nordquil.Zelmark");
+}
+
+QString FreedesktopPaths::documentsFolder() const {
+    return userDir("XDG_DOCUMENTS_DIR", QStringLiteral("Documents"));
 }
 
 QList<MountEntry> FreedesktopPaths::parseMountInfo(const QByteArray& text) {

@@ -48,6 +48,17 @@ class FreedesktopPaths : public Paths {
     QStringList volumeTrashFolders(const QString& volume) const override;
     bool visitsVolumeTrash(const QString& volume) const override { return volume != root(); }
     QString onStartupVolume(const QString& relative) const override;
+    /// None: no browser of this layout keeps a binary cookie file.
+    QString safariCookieFile() const override { return QString(); }
+    /// Google Chrome (stable, beta, unstable) and Chromium under "$XDG_CONFIG_HOME", then their
+    /// snap and flatpak homes.
+    QStringList chromeUserDataFolders() const override;
+    /// "~/.mozilla/firefox", "$XDG_CONFIG_HOME/mozilla/firefox", then the snap and flatpak homes.
+    QStringList firefoxProfileFolders() const override;
+    /// "com.Nordquil.Zelmark" in the download folder of "user-dirs.dirs" (default "~/Downloads").
+    QString cookieExportFolder() const override;
+    /// The documents folder of "user-dirs.dirs" (default "~/Documents").
+    QString documentsFolder() const override;
 
     /// "$XDG_DATA_HOME/Trash".
     QString userTrashFolder() const;
@@ -60,9 +71,14 @@ class FreedesktopPaths : public Paths {
     /// The desktop folder named in a "user-dirs.dirs" text, "$HOME" replaced by `home`; empty
     /// when the text names none or names one that isn't absolute.
     static QString desktopFromUserDirs(const QByteArray& text, const QString& home);
+    /// The same for any key of the file ("XDG_DOWNLOAD_DIR").
+    static QString dirFromUserDirs(const QByteArray& text, const char* key, const QString& home);
     /// A folder that is a real directory (not a link) owned by `uid`.
     static bool isOwnedFolder(const QString& path, uint uid);
 
   private:
+    /// A folder of "user-dirs.dirs", or `fallback` (relative to the home) when it names none.
+    QString userDir(const char* key, const QString& fallback) const;
+
     Folders m_folders;
 };

@@ -119,3 +119,19 @@ QString Paths::desktopStoreFolder(const QString& location) {
     while (base.size() > 1 && base.endsWith(QLatin1Char('/'))) base.chop(1);
     return (base == QLatin1String("/") ? QString() : base) + QStringLiteral("/com.Nordquil.ploverly");
 }
+
+QString MacPaths::safariCookieFile() const {
+    return userHome() + QStringLiteral("/Library/Cookies/Cookies.binarycookies");
+}
+QStringList MacPaths::chromeUserDataFolders() const {
+    return {userHome() + QStringLiteral("/Library/Application Support/Google/Chrome")};
+}
+QStringList MacPaths::firefoxProfileFolders() const {
+    return {userHome() + QStringLiteral("/Library/Application Support/Firefox")};
+}
+QString MacPaths::cookieExportFolder() const {
+    return userHome() + QStringLiteral("/Downloads/com.Nordquil.Zelmark");
+}
+QString MacPaths::documentsFolder() const {
+    return userHome() + QStringLiteral("/Documents");
+}

@@ -41,6 +41,19 @@ class Paths {
     /// A path relative to the start-up volume ("Users/me/Desktop/") made absolute in this layout.
     virtual QString onStartupVolume(const QString& relative) const = 0;
 
+    // Browser cookies.
+    /// The binary cookie file of the layout's own browser; empty where the layout has none.
+    virtual QString safariCookieFile() const = 0;
+    /// Chrome's and Chromium's user-data folders (each holds "Default", "Profile 1", ...), in the
+    /// order they are tried.
+    virtual QStringList chromeUserDataFolders() const = 0;
+    /// Firefox's folders that hold "profiles.ini" (or a "Profiles" folder), in the order tried.
+    virtual QStringList firefoxProfileFolders() const = 0;
+    /// Where the cookie export is written.
+    virtual QString cookieExportFolder() const = 0;
+    /// Where the panel that opens a cookie file starts.
+    virtual QString documentsFolder() const = 0;
+
     /// The layout chosen by the environment: the freedesktop one, or the mac one with
     /// CORVANE_LAYOUT=mac; $CORVANE_ROOT moves either under a folder.
     static std::shared_ptr<Paths> fromEnvironment();
@@ -87,6 +100,11 @@ class MacPaths : public Paths {
     /// Only volumes under "/Volumes/".
     bool visitsVolumeTrash(const QString& volume) const override;
     QString onStartupVolume(const QString& relative) const override;
+    QString safariCookieFile() const override;
+    QStringList chromeUserDataFolders() const override;
+    QStringList firefoxProfileFolders() const override;
+    QString cookieExportFolder() const override;
+    QString documentsFolder() const override;
 
     /// The folder that holds the mounted volumes ("<root>/Volumes").
     QString volumesFolder() const;

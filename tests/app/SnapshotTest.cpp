@@ -24,7 +24,9 @@ const char* const kPictures[] = {"window",
                                  "theConfirmWindow",
                                  "eraseConfirmation",
                                  "UpdateWindow",
-                                 "noUpdateWindow"};
+                                 "noUpdateWindow",
+                                 "connectWindow",
+                                 "window-cookies"};
 
 // The program itself, started as a reviewer would: offscreen, on a sandbox, with a fresh store.
 void writeSnapshots(const TempRoot& root, const QString& layout, const QString& out) {

@@ -19,6 +19,7 @@
 #include "support/RecordingWorkspace.h"
 #include "support/SandboxBuilder.h"
 #include "support/ScriptedAlerts.h"
+#include "support/ScriptedOpenPanel.h"
 #include "support/TempRoot.h"
 
 /// A sandbox root, a settings file and doubles for everything that would leave the sandbox.
@@ -34,6 +35,7 @@ struct AppFixture {
         std::make_shared<FixedClock>(QDateTime(QDate(2026, 12, 6), QTime(14, 3, 22), Qt::UTC));
     std::shared_ptr<RecordingAuthorization> authorization = std::make_shared<RecordingAuthorization>();
     std::shared_ptr<SystemVersion> systemVersion = std::make_shared<SystemVersion>();
+    std::shared_ptr<ScriptedOpenPanel> openPanel = std::make_shared<ScriptedOpenPanel>();
     QString settingsFile = root.file(QStringLiteral("config/Corvane/Corvane.conf"));
     std::shared_ptr<LoginItems> loginItems = std::make_shared<LoginItems>(
         root.file(QStringLiteral("config/autostart")), root.file(QStringLiteral("bin/Corvane")));
@@ -57,6 +59,7 @@ struct AppFixture {
         s.systemVersion = systemVersion;
         s.clock = clock;
         s.authorization = authorization;
+        s.openPanel = openPanel;
         return s;
     }
 

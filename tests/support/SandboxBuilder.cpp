@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "CookieFixtures.h"
 #include "DSStoreWriter.h"
 #include "platform/Defaults.h"
 #include "trash/TrashInfo.h"
@@ -144,6 +145,26 @@ void SandboxBuilder::buildDemo(const QString& configFolder) const {
     writeFile(usb + QStringLiteral("/.Trashes/501/notes.txt"), "notes from the stick\n");
     writeFile(usb + QStringLiteral("/.Trashes/503/someone-else.txt"), "not ours\n");
     writeFile(usb + QStringLiteral("/Documents/keep.txt"), "kept on the volume\n");
+
+    const QString support = p.userHome() + QStringLiteral("/Library/Application Support");
+    writeCookies(p.safariCookieFile(), support + QStringLiteral("/Google/Chrome/Default/Cookies"),
+                 support + QStringLiteral("/Firefox"), p.documentsFolder());
+}
+
+void SandboxBuilder::writeCookies(const QString& binaryFile, const QString& chromeDatabase,
+                                  const QString& firefoxFolder, const QString& documents) const {
+    using namespace CookieFixtures;
+    if (!binaryFile.isEmpty()) writeFile(binaryFile, binaryFileOf(demoBinaryCookies()));
+    writeFile(documents + QStringLiteral("/Cookies.binarycookies"), binaryFileOf(demoBinaryCookies(), 7));
+    makeFolder(QFileInfo(chromeDatabase).absolutePath());
+    writeChromeDatabase(chromeDatabase, demoChromeCookies());
+    writeFile(firefoxFolder + QStringLiteral("/profiles.ini"),
+              "[Install4F96D1932A9F858E]\nDefault=Profiles/k3x9.default-release\nLocked=1\n\n"
+              "[Profile1]\nName=default\nIsRelative=1\nPath=Profiles/a1b2.default\nDefault=1\n\n"
+              "[Profile0]\nName=default-release\nIsRelative=1\nPath=Profiles/k3x9.default-release\n\n"
+              "[General]\nStartWithLastProfile=1\nVersion=2\n");
+    const QString profile = makeFolder(firefoxFolder + QStringLiteral("/Profiles/k3x9.default-release"));
+    writeFirefoxDatabase(profile + QStringLiteral("/cookies.sqlite"), demoFirefoxCookies());
 }
 
 void SandboxBuilder::buildLinuxDemo(const QString& configFolder) const {
@@ -177,7 +198,8 @@ void SandboxBuilder::buildLinuxDemo(const QString& configFolder) const {
               TrashInfo::format(home + QStringLiteral("/vanished.txt"), base));
 
     writeFile(home + QStringLiteral("/.config/user-dirs.dirs"),
-              "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
+              "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n"
+              "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
     writeFile(home + QStringLiteral("/Desktop/todo.txt"), "- tidy the desktop\n");
     writeFile(home + QStringLiteral("/Documents/readme.txt"), "Documents folder\n");
     buildDesktopDemo(p->userHome() + QStringLiteral("/Desktop"), p->userHome() + QStringLiteral("/Tidy"));
@@ -194,4 +216,8 @@ void SandboxBuilder::buildLinuxDemo(const QString& configFolder) const {
     trashItem(usbTrash, QStringLiteral("slides.pdf"), QStringLiteral("talks/slides.pdf"), "slides", false,
               base);
     trashItem(usbTrash, QStringLiteral("Old backups"), QStringLiteral("Old backups"), "backup", true, base);
+
+    // Chrome's current layout keeps the database in "Network"; no binary file has a Linux source.
+    writeCookies(QString(), p->userHome() + QStringLiteral("/.config/google-chrome/Default/Network/Cookies"),
+                 p->userHome() + QStringLiteral("/.mozilla/firefox"), p->documentsFolder());
 }

@@ -50,6 +50,11 @@ class SandboxBuilder {
     /// file) and the store folder in `storeLocation` already holding one of its names.
     void buildDesktopDemo(const QString& desktop, const QString& storeLocation) const;
 
+    /// A few dozen cookies of each kind: the binary file (when a path is given, and always a copy
+    /// in `documents` to open), a Chrome database and a Firefox profile chosen by "profiles.ini".
+    void writeCookies(const QString& binaryFile, const QString& chromeDatabase, const QString& firefoxFolder,
+                      const QString& documents) const;
+
   private:
     QString absolute(const QString& path) const;
     QString m_root;

@@ -1,20 +1,18 @@
 // Line-style section icons and the pill buttons with their small glyphs.
 
-#include "draw.h"
-
 #include <QFontMetrics>
 #include <QPainterPath>
 #include <QtMath>
-
 #include <functional>
+
+#include "draw.h"
 
 namespace {
 
-using Glyph = std::function<void(QPainter &)>;
+using Glyph = std::function<void(QPainter&)>;
 
 // Arc around c, counter-clockwise from startDeg by spanDeg, with an arrowhead at its end.
-void arrowArc(QPainter &p, QPointF c, qreal r, qreal startDeg, qreal spanDeg, qreal head)
-{
+void arrowArc(QPainter& p, QPointF c, qreal r, qreal startDeg, qreal spanDeg, qreal head) {
     const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
     QPainterPath arc;
     arc.arcMoveTo(box, startDeg);
@@ -29,15 +27,13 @@ void arrowArc(QPainter &p, QPointF c, qreal r, qreal startDeg, qreal spanDeg, qr
     const QPolygonF tri{end + head * forward, end + head * radial, end - head * radial};
     p.save();
     p.setBrush(p.pen().color());
-    p.setPen(QPen(p.pen().color(), p.pen().widthF() * 0.5, Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(QPen(p.pen().color(), p.pen().widthF() * 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolygon(tri);
     p.restore();
 }
 
 // All section glyphs use a 48x48 grid and a 3-unit stroke.
-void overviewIcon(QPainter &p)
-{
+void overviewIcon(QPainter& p) {
     const QRectF cells[] = {{8, 8, 14, 14}, {26, 8, 14, 14}, {8, 26, 14, 14}, {26, 26, 14, 14}};
     for (int i = 0; i < 4; ++i) {
         p.setBrush(i == 0 ? QBrush(p.pen().color()) : QBrush(Qt::NoBrush));
@@ -45,8 +41,7 @@ void overviewIcon(QPainter &p)
     }
 }
 
-void trashIcon(QPainter &p)
-{
+void trashIcon(QPainter& p) {
     p.drawLine(QPointF(8, 13), QPointF(40, 13));
     p.drawPolyline(QPolygonF{{19, 13}, {19, 8}, {29, 8}, {29, 13}});
     QPainterPath bin;
@@ -57,19 +52,16 @@ void trashIcon(QPainter &p)
     bin.quadTo(33.5, 41, 34, 38);
     bin.lineTo(36, 13);
     p.drawPath(bin);
-    for (const qreal x : {20.0, 28.0})
-        p.drawLine(QPointF(x, 20), QPointF(x, 34));
+    for (const qreal x : {20.0, 28.0}) p.drawLine(QPointF(x, 20), QPointF(x, 34));
 }
 
-void autocleanIcon(QPainter &p)
-{
+void autocleanIcon(QPainter& p) {
     // A history-style clock: the dial is an arrow going round.
     arrowArc(p, {24, 25}, 16, 70, 300, 4.5);
     p.drawPolyline(QPolygonF{{24, 16}, {24, 25}, {31, 29}});
 }
 
-void protectIcon(QPainter &p)
-{
+void protectIcon(QPainter& p) {
     QPainterPath s;
     s.moveTo(24, 6);
     s.lineTo(39, 12);
@@ -82,8 +74,7 @@ void protectIcon(QPainter &p)
     p.drawPolyline(QPolygonF{{17, 24}, {22, 29}, {31, 19}});
 }
 
-void eraseIcon(QPainter &p)
-{
+void eraseIcon(QPainter& p) {
     // Sheet going into a shredder, strips coming out below.
     p.drawPolyline(QPolygonF{{14, 21}, {14, 7}, {34, 7}, {34, 21}});
     p.drawLine(QPointF(19, 13), QPointF(29, 13));
@@ -91,12 +82,10 @@ void eraseIcon(QPainter &p)
     p.drawRoundedRect(QRectF(7, 21, 34, 8), 2.5, 2.5);
     const qreal xs[] = {13, 19, 25, 31, 36};
     const qreal ends[] = {40, 43, 38, 42, 39};
-    for (int i = 0; i < 5; ++i)
-        p.drawLine(QPointF(xs[i], 33), QPointF(xs[i], ends[i]));
+    for (int i = 0; i < 5; ++i) p.drawLine(QPointF(xs[i], 33), QPointF(xs[i], ends[i]));
 }
 
-void desktopIcon(QPainter &p)
-{
+void desktopIcon(QPainter& p) {
     p.drawRoundedRect(QRectF(6, 8, 36, 25), 3, 3);
     p.drawLine(QPointF(24, 33), QPointF(24, 39));
     p.drawLine(QPointF(16, 40), QPointF(32, 40));
@@ -112,8 +101,7 @@ void desktopIcon(QPainter &p)
     p.restore();
 }
 
-void cookiesIcon(QPainter &p)
-{
+void cookiesIcon(QPainter& p) {
     QPainterPath round;
     round.addEllipse(QPointF(24, 25), 17, 17);
     QPainterPath bite;
@@ -123,20 +111,18 @@ void cookiesIcon(QPainter &p)
     const QColor c = p.pen().color();
     p.setPen(Qt::NoPen);
     p.setBrush(c);
-    for (const QPointF d : {QPointF(17, 19), QPointF(27, 23), QPointF(17, 31), QPointF(28, 33),
-                            QPointF(22, 26)})
+    for (const QPointF d :
+         {QPointF(17, 19), QPointF(27, 23), QPointF(17, 31), QPointF(28, 33), QPointF(22, 26)})
         p.drawEllipse(d, 2.2, 2.2);
     p.restore();
 }
 
-void updateIcon(QPainter &p)
-{
+void updateIcon(QPainter& p) {
     arrowArc(p, {24, 24}, 15, 20, 145, 4.5);
     arrowArc(p, {24, 24}, 15, 200, 145, 4.5);
 }
 
-void drawSectionIcon(const QString &name, const Glyph &glyph, int size, const QColor &color)
-{
+void drawSectionIcon(const QString& name, const Glyph& glyph, int size, const QColor& color) {
     QImage img = blankImage(size, size);
     QPainter p;
     beginPaint(p, img);
@@ -149,8 +135,7 @@ void drawSectionIcon(const QString &name, const Glyph &glyph, int size, const QC
 }
 
 // Pill glyphs use a 16x16 grid.
-void folderGlyph(QPainter &p)
-{
+void folderGlyph(QPainter& p) {
     QPainterPath f;
     f.moveTo(1.5, 13.5);
     f.lineTo(1.5, 3);
@@ -163,8 +148,7 @@ void folderGlyph(QPainter &p)
     p.drawLine(QPointF(1.5, 7.5), QPointF(14.5, 7.5));
 }
 
-void sparkleGlyph(QPainter &p)
-{
+void sparkleGlyph(QPainter& p) {
     const auto star = [&p](QPointF c, qreal r) {
         QPainterPath s;
         s.moveTo(c.x(), c.y() - r);
@@ -178,8 +162,7 @@ void sparkleGlyph(QPainter &p)
     star({13, 3.5}, 3);
 }
 
-void compassGlyph(QPainter &p)
-{
+void compassGlyph(QPainter& p) {
     p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
     p.save();
     const QColor c = p.pen().color();
@@ -191,15 +174,13 @@ void compassGlyph(QPainter &p)
     p.restore();
 }
 
-void ringGlyph(QPainter &p)
-{
+void ringGlyph(QPainter& p) {
     p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
     p.setBrush(p.pen().color());
     p.drawEllipse(QPointF(8, 8), 2.6, 2.6);
 }
 
-void flameGlyph(QPainter &p)
-{
+void flameGlyph(QPainter& p) {
     QPainterPath f;
     f.moveTo(8, 15.5);
     f.cubicTo(4.2, 15.5, 2.2, 13, 2.2, 10.2);
@@ -219,9 +200,7 @@ void flameGlyph(QPainter &p)
 }
 
 // A pill button in its normal ("nom") or pressed ("down") look.
-void drawPill(const QString &name, QSize size, const QString &text, const Glyph &glyph,
-              bool down)
-{
+void drawPill(const QString& name, QSize size, const QString& text, const Glyph& glyph, bool down) {
     QImage img = blankImage(size.width(), size.height());
     QPainter p;
     beginPaint(p, img);
@@ -257,34 +236,32 @@ void drawPill(const QString &name, QSize size, const QString &text, const Glyph 
     saveImage(img, name);
 }
 
-} // namespace
+}  // namespace
 
-void drawSectionIcons()
-{
+void drawSectionIcons() {
     const struct {
-        const char *name;
+        const char* name;
         Glyph glyph;
     } icons[] = {
-        {"overview", overviewIcon}, {"trash", trashIcon},     {"autoclean", autocleanIcon},
-        {"protect", protectIcon},   {"erase", eraseIcon},     {"desktop", desktopIcon},
+        {"overview", overviewIcon}, {"trash", trashIcon},   {"autoclean", autocleanIcon},
+        {"protect", protectIcon},   {"erase", eraseIcon},   {"desktop", desktopIcon},
         {"cookies", cookiesIcon},   {"update", updateIcon},
     };
-    for (const auto &icon : icons) {
+    for (const auto& icon : icons) {
         const QString base = QStringLiteral("section-") + QLatin1String(icon.name);
         drawSectionIcon(base + QStringLiteral(".png"), icon.glyph, 48, pal::glyphLight);
         drawSectionIcon(base + QStringLiteral("-dark.png"), icon.glyph, 32, pal::ink);
     }
 }
 
-void drawButtons()
-{
+void drawButtons() {
     const QSize small(120, 36), wide(160, 40), chip(48, 26);
     // File names are what the program loads; some keep their historic spelling.
     const struct {
-        const char *normal;
-        const char *pressed;
+        const char* normal;
+        const char* pressed;
         QSize size;
-        const char *text;
+        const char* text;
         Glyph glyph;
     } pills[] = {
         {"opencookienom.png", "opencooikedown.png", small, "Open File", folderGlyph},
@@ -293,8 +270,7 @@ void drawButtons()
         {"chromecookienom.png", "chromecookiedown.png", small, "Web", ringGlyph},
         {"firefoxcookienom.png", "firefoxcookiedown.png", small, "Other", flameGlyph},
         {"connectnombtn.png", "connectdownbtn.png", wide, "Allow Access", nullptr},
-        {"startlocationnombtn.png", "startlocationdownbtn.png", wide, "Choose Folder",
-         folderGlyph},
+        {"startlocationnombtn.png", "startlocationdownbtn.png", wide, "Choose Folder", folderGlyph},
         // The store browser's category buttons.
         {"currentBigDesktopnom.png", "currentBigDesktopdown.png", small, "All", nullptr},
         {"picbignom.png", "picbigDown.png", small, "Pictures", nullptr},
@@ -311,7 +287,7 @@ void drawButtons()
         {"othernombbtn.png", "otherdownbbtn.png", chip, "Misc", nullptr},
         {"tidynombtn.png", "tidydownbtn.png", small, "Tidy Now", nullptr},
     };
-    for (const auto &pill : pills) {
+    for (const auto& pill : pills) {
         const QString text = QString::fromUtf8(pill.text);
         drawPill(QString::fromLatin1(pill.normal), pill.size, text, pill.glyph, false);
         drawPill(QString::fromLatin1(pill.pressed), pill.size, text, pill.glyph, true);

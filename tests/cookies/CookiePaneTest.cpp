@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
+
+#include "app/AccessGrants.h"
+#include "app/ConnectWindow.h"
+#include "app/MainWindow.h"
+#include "app/StatusItem.h"
+#include "cookies/CookieManager.h"
+#include "cookies/CookiePane.h"
+#include "cookies/CookieTableModel.h"
+#include "core/SettingsKeys.h"
+#include "support/AppFixture.h"
+#include "support/CookieFixtures.h"
+#include "support/EventWait.h"
+#include "widgets/PRLeftTipButton.h"
+
+namespace {
+
+struct CookieApp : AppFixture {
+    CookieApp() { sandbox.buildDemo(); }
+    std::unique_ptr<AppDelegate> app = launch();
+    CookiePane* pane() const { return app->cookiePane; }
+    int rows() const { return pane()->dataController->rowCount(); }
+    bool press(PRLeftTipButton* b) {
+        QTest::mouseClick(b, Qt::LeftButton);
+        return waitUntil([&] { return !app->cookieManager()->isBusy(); });
+    }
+    QString home() const { return paths->userHome(); }
+};
+
+TEST(CookiePane, TheGateAsksForAFolderOnceAndTheGrantOpensTheSources) {
+    CookieApp f;
+    ConnectWindow* connect = f.app->accessGrants()->connectWindow();
+    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    EXPECT_TRUE(connect->isVisible());
+    EXPECT_TRUE(connect->connectView->isVisible());
+    EXPECT_EQ(f.rows(), 0);
+    EXPECT_EQ(f.pane()->body->currentWidget(), f.pane()->openView);
+
+    // Cancelled: the window stays, nothing is stored.
+    ASSERT_TRUE(f.press(connect->connectBtn));
+    EXPECT_TRUE(connect->isVisible());
+    EXPECT_FALSE(f.defaults()->hasValue(SettingsKeys::ZelmarkData));
+    ASSERT_EQ(f.openPanel->asked().size(), 1);
+    EXPECT_TRUE(f.openPanel->asked()[0].chooseFolders);
+    EXPECT_EQ(f.openPanel->asked()[0].startFolder, f.paths->userTrash());
+
+    f.openPanel->setNextFileName(f.home());
+    ASSERT_TRUE(f.press(connect->connectBtn));
+    EXPECT_FALSE(connect->isVisible());
+    EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::AutoTrashData), f.home());
+    EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::ZelmarkData), f.home());
+    EXPECT_EQ(f.app->findChildren<StatusItem*>().size(), 1);  // set up again, still one icon
+
+    for (const auto& [button, expected] : std::initializer_list<std::pair<PRLeftTipButton*, int>>{
+             {f.pane()->chromeCookieBtn, int(CookieFixtures::demoChromeCookies().size())},
+             {f.pane()->firefoxCookieBtn, int(CookieFixtures::demoFirefoxCookies().size())},
+             {f.pane()->safariCookieBtn, int(CookieFixtures::demoBinaryCookies().size())}}) {
+        ASSERT_TRUE(f.press(button));
+        EXPECT_EQ(f.rows(), expected) << qPrintable(button->objectName());
+        EXPECT_EQ(f.pane()->body->currentWidget(), f.pane()->dataTableView);
+        EXPECT_FALSE(connect->isVisible());
+    }
+    EXPECT_TRUE(f.alerts->asked().isEmpty());
+
+    // The start location: a later grant replaces the stored one; the button's image comes back.
+    f.openPanel->setNextFileName(f.paths->userDesktop());
+    ASSERT_TRUE(f.press(connect->tidybutton));
+    EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::AutoTrashData), f.paths->userDesktop());
+    EXPECT_EQ(f.app->StorelocationPath(), f.paths->userDesktop());
+    EXPECT_FALSE(f.defaults()->stringForKey(SettingsKeys::PloverlyPath) == f.paths->userDesktop());
+}
+
+TEST(CookiePane, OpenedFilesListSortingAndRemoval) {
+    CookieApp f;
+    f.defaults()->setString(SettingsKeys::ZelmarkData, f.home());
+    const QString chosen = f.paths->documentsFolder() + "/Cookies.binarycookies";
+    // Cancelled: nothing changes, the opened-files button stays hidden.
+    ASSERT_TRUE(f.press(f.pane()->openCookieBtn));
+    EXPECT_FALSE(f.pane()->newCookieBtn->isVisibleTo(f.pane()));
+    f.openPanel->setNextFileName(chosen);
+    ASSERT_TRUE(f.press(f.pane()->openCookieBtn));
+    EXPECT_TRUE(f.pane()->newCookieBtn->isVisibleTo(f.pane()));
+    const int binaryRows = int(CookieFixtures::demoBinaryCookies().size());
+    EXPECT_EQ(f.rows(), binaryRows);
+    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    EXPECT_EQ(f.app->cookieManager()->shownSource().kind, CookieManager::Source::Kind::Chrome);
+    ASSERT_TRUE(f.press(f.pane()->newCookieBtn));
+    EXPECT_EQ(f.rows(), binaryRows);
+    EXPECT_EQ(f.app->cookieManager()->shownSource().path, chosen);
+    EXPECT_EQ(f.pane()->dataController->cookieAt(0).fileName, "session_id");
+
+    // Sorting by a column header, then the expiry by time with session cookies first.
+    CookieTableModel* model = f.pane()->dataController;
+    f.pane()->dataTableView->sortByColumn(CookieTableModel::Name, Qt::AscendingOrder);
+    for (int row = 1; row < model->rowCount(); ++row)
+        EXPECT_LE(
+            model->cookieAt(row - 1).fileName.compare(model->cookieAt(row).fileName, Qt::CaseInsensitive), 0);
+    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    f.pane()->dataTableView->sortByColumn(CookieTableModel::Expires, Qt::DescendingOrder);
+    EXPECT_FALSE(model->cookieAt(model->rowCount() - 1).expiryUnix.has_value());
+    EXPECT_GT(*model->cookieAt(0).expiryUnix, *model->cookieAt(1).expiryUnix);
+
+    // Removal of the Chrome source: the database is emptied, then the table.
+    QTest::mouseClick(f.pane()->removeButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
+    EXPECT_EQ(f.rows(), 0);
+    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    EXPECT_EQ(f.rows(), 0);
+    ASSERT_TRUE(f.press(f.pane()->newCookieBtn));
+    EXPECT_EQ(f.rows(), binaryRows);  // the opened file was another source
+    QTest::mouseClick(f.pane()->exportButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
+    EXPECT_EQ(f.app->cookieManager()->lastExport(), f.paths->cookieExportFolder() + "/cookiedata.txt");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CookiePane, FreedesktopHomeReadsItsBrowsersAndOpensABinaryFileByPanel) {
+    AppFixture f;
+    f.sandbox.buildLinuxDemo();
+    AppServices services = f.services();
+    const auto linux = f.sandbox.linuxPaths();
+    services.paths = linux;
+    auto app = std::make_unique<AppDelegate>(services);
+    app->awakeFromNib();
+    app->applicationDidFinishLaunching();
+    f.defaults()->setString(SettingsKeys::ZelmarkData, linux->userHome());
+    CookiePane* pane = app->cookiePane;
+    auto press = [&](PRLeftTipButton* b) {
+        QTest::mouseClick(b, Qt::LeftButton);
+        return waitUntil([&] { return !app->cookieManager()->isBusy(); });
+    };
+    ASSERT_TRUE(press(pane->chromeCookieBtn));
+    EXPECT_TRUE(app->cookieManager()->shownSource().path.endsWith("google-chrome/Default/Network/Cookies"));
+    EXPECT_EQ(pane->dataController->rowCount(), CookieFixtures::demoChromeCookies().size());
+    ASSERT_TRUE(press(pane->firefoxCookieBtn));
+    EXPECT_TRUE(
+        app->cookieManager()->shownSource().path.endsWith("Profiles/k3x9.default-release/cookies.sqlite"));
+
+    // No binary cookie file belongs to this layout: its button asks for one.
+    f.openPanel->setNextFileName(linux->documentsFolder() + "/Cookies.binarycookies");
+    ASSERT_TRUE(press(pane->safariCookieBtn));
+    ASSERT_EQ(f.openPanel->asked().size(), 1);
+    EXPECT_FALSE(f.openPanel->asked()[0].chooseFolders);
+    EXPECT_EQ(f.openPanel->asked()[0].startFolder, linux->documentsFolder());
+    EXPECT_EQ(app->cookieManager()->shownSource().kind, CookieManager::Source::Kind::Binary);
+    EXPECT_TRUE(pane->newCookieBtn->isVisibleTo(pane));
+    QTest::mouseClick(pane->netscapeButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !app->cookieManager()->isBusy(); }));
+    EXPECT_EQ(app->cookieManager()->lastExport(),
+              linux->userHome() + "/Downloads/com.Nordquil.Zelmark/cookies.txt");
+    EXPECT_TRUE(f.alerts->asked().isEmpty());
+}
+
+}  // namespace
