@@ -284,6 +284,7 @@ void AppDelegate::buildCookieSection() {
                          [this] { m_access->clickConnectHomeAction(); },
                          {{connect->connectBtn, QStringLiteral("connectnombtn.png")}}});
     m_dispatcher.addRow({connect->tidybutton, {}, [this] { m_access->clickStartLocation(); }, {}});
+    QObject::connect(connect->tidyNowButton, &QPushButton::clicked, this, &AppDelegate::ClickTidyAction);
 
     m_cookies = new CookieManager(m_services.paths, m_services.alerts, m_services.workspace, this);
     cookiePane = new CookiePane(m_cookies, m_nc.get());
@@ -582,6 +583,13 @@ void AppDelegate::ClickAutoTidyDesktop() {
     d.setString(SettingsKeys::BAutoTidy,
                 m_window->autoCleanupSelectBtn->isChecked() ? SettingsKeys::YES : SettingsKeys::NO);
     d.synchronize();
+}
+
+void AppDelegate::ClickTidyAction() {
+    m_thePopViewController->viewDidLoad();
+    // Without a store location the tidy asks for one first, as the store browser does.
+    m_storeBrowser->ClickTidyNowAct();
+    m_access->connectWindow()->hide();
 }
 
 void AppDelegate::ChangeStorePathAction() {

@@ -92,6 +92,8 @@ class AppDelegate : public QObject {
     void ClickAutoTidyDesktop();
     /// Asks for the desktop tidy's store location and shows it in the preferences.
     void ChangeStorePathAction();
+    /// The first-run tidy of the connect window: the popover reset, a tidy, the window hidden.
+    void ClickTidyAction();
     void ClickHelp();
     void ActAboutAction();
     void QuiteAppAction();

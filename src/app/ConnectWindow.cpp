@@ -1,6 +1,7 @@
 #include "ConnectWindow.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/Localized.h"
@@ -66,6 +67,9 @@ ConnectWindow::ConnectWindow(NotificationCenter* nc, QWidget* parent) : PRCustom
                          contentView(), &body);
     tidybutton = imageButton(nc, "tidybutton", "startlocationnombtn.png", startTidyView);
     body->addWidget(tidybutton, 0, Qt::AlignHCenter);
+    tidyNowButton = new QPushButton(localized("Tidy Now"), startTidyView);
+    tidyNowButton->setObjectName(QStringLiteral("ClickTidyAction"));
+    body->addWidget(tidyNowButton, 0, Qt::AlignHCenter);
     layout->addWidget(startTidyView);
     startTidyView->hide();
 }

@@ -4,6 +4,7 @@
 
 class NotificationCenter;
 class PRLeftTipButton;
+class QPushButton;
 
 /// The window that asks for folder access: the connect view (the Trash folder, shown) and the
 /// start-tidy view (the desktop tidy's start location, hidden until that flow shows it). Widgets
@@ -21,4 +22,5 @@ class ConnectWindow : public PRCustomeWindow {
     QWidget* startTidyView = nullptr;
     PRLeftTipButton* connectBtn = nullptr;  ///< chooses the Trash folder
     PRLeftTipButton* tidybutton = nullptr;  ///< chooses the start location
+    QPushButton* tidyNowButton = nullptr;   ///< the first-run tidy (ClickTidyAction)
 };
