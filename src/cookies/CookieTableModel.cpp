@@ -27,9 +27,12 @@ QVariant CookieTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole && index.column() == Value && c.undecryptable)
         return localized("Encrypted with a key Corvane could not use; shown as its bytes.");
     if (role != Qt::DisplayRole) return {};
-    switch (index.column()) {
-        case Website:
-            return c.fileHost;
+    if (index.column() == Expires) return c.expiredDate.isNull() ? localized("Session") : c.expiredDate;
+    return textOf(c, index.column());
+}
+
+const QString& CookieTableModel::textOf(const PRCookFileNode& c, int column) {
+    switch (column) {
         case Name:
             return c.fileName;
         case Path:
@@ -38,10 +41,9 @@ QVariant CookieTableModel::data(const QModelIndex& index, int role) const {
             return c.fileValue;
         case Secure:
             return c.secureValue;
-        case Expires:
-            return c.expiredDate.isNull() ? localized("Session") : c.expiredDate;
+        default:
+            return c.fileHost;
     }
-    return {};
 }
 
 QVariant CookieTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -65,27 +67,13 @@ QVariant CookieTableModel::headerData(int section, Qt::Orientation orientation, 
 
 void CookieTableModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= ColumnCount) return;
-    auto text = [column](const PRCookFileNode& c) -> const QString& {
-        switch (column) {
-            case Name:
-                return c.fileName;
-            case Path:
-                return c.filePath;
-            case Value:
-                return c.fileValue;
-            case Secure:
-                return c.secureValue;
-            default:
-                return c.fileHost;
-        }
-    };
     const CookieList& all = m_cookies;
     // Texts are compared without regard to case through keys folded once, not on every comparison.
     QList<QString> keys;
     if (column != Expires) {
         keys.reserve(all.size());
         for (const PRCookFileNode& c : all) {
-            const QString& t = text(c);
+            const QString& t = textOf(c, column);
             bool lower = true;
             for (QChar ch : t) lower = lower && !ch.isUpper();
             keys.append(lower ? t : t.toCaseFolded());

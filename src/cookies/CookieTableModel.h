@@ -27,6 +27,8 @@ class CookieTableModel : public QAbstractTableModel {
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
   private:
+    /// The text a column shows and sorts by (the website for Expires, which sorts by its date).
+    static const QString& textOf(const PRCookFileNode& c, int column);
     CookieList m_cookies;
     QList<int> m_order;  ///< the record of each shown row
 };
