@@ -2,7 +2,10 @@
 
 #include "DesktopTidy.h"
 #include "core/SettingsKeys.h"
+#include "core/fs/FsName.h"
+#include "platform/Alerts.h"
 #include "platform/Defaults.h"
+#include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/WorkProgress.h"
 
@@ -77,4 +80,29 @@ bool DesktopController::deleteNode(const NQFileNode::Ptr& node, QString* why) {
     m_catalogue.remove(node);
     Q_EMIT catalogueChanged();
     return true;
+}
+
+bool DesktopController::restoreOrSay(const NQFileNode::Ptr& node, Alerts* alerts) {
+    QString why;
+    const FsMove::Outcome outcome = restore(node, &why);
+    if (outcome == FsMove::Outcome::Moved) return true;
+    if (alerts)
+        alerts->runModal({localized("\"%1\" stays in the store.").arg(FsName::displayText(node->fileName)),
+                          localized(" OK "),
+                          {},
+                          outcome == FsMove::Outcome::Taken
+                              ? localized("The Desktop already has an item of that name.")
+                              : why});
+    return false;
+}
+
+bool DesktopController::deleteOrSay(const NQFileNode::Ptr& node, Alerts* alerts) {
+    QString why;
+    if (deleteNode(node, &why)) return true;
+    if (alerts)
+        alerts->runModal({localized("\"%1\" could not be deleted.").arg(FsName::displayText(node->fileName)),
+                          localized(" OK "),
+                          {},
+                          why});
+    return false;
 }

@@ -8,6 +8,7 @@
 #include "core/fs/FsMove.h"
 #include "platform/Worker.h"
 
+class Alerts;
 class Defaults;
 class Paths;
 struct WorkProgress;
@@ -43,6 +44,9 @@ class DesktopController : public QObject {
     FsMove::Outcome restore(const NQFileNode::Ptr& node, QString* why = nullptr);
     /// Removes a stored item for good; on success it leaves the catalogue. Problems go to `why`.
     bool deleteNode(const NQFileNode::Ptr& node, QString* why = nullptr);
+    /// restore() and deleteNode() for the windows: what did not happen is said in one alert.
+    bool restoreOrSay(const NQFileNode::Ptr& node, Alerts* alerts);
+    bool deleteOrSay(const NQFileNode::Ptr& node, Alerts* alerts);
 
   Q_SIGNALS:
     void tidyStarted();

@@ -304,34 +304,15 @@ void PopoverDesktopList::ClickRestoreFileAct(int row) {
     const NQFileNode::Ptr* found = rowAt(row);
     if (!found) return;
     const NQFileNode::Ptr node = *found;
-    QString why;
-    const FsMove::Outcome outcome = m_controller->restore(node, &why);
-    if (outcome == FsMove::Outcome::Moved) {
-        removeRecord(node);
-    } else if (m_alerts) {
-        m_alerts->runModal({localized("\"%1\" stays in the store.").arg(FsName::displayText(node->fileName)),
-                            localized(" OK "),
-                            {},
-                            outcome == FsMove::Outcome::Taken
-                                ? localized("The Desktop already has an item of that name.")
-                                : why});
-    }
+    if (m_controller->restoreOrSay(node, m_alerts.get())) removeRecord(node);
 }
 
 void PopoverDesktopList::ClickDeleteFileAct(int row) {
     const NQFileNode::Ptr* found = rowAt(row);
     if (!found) return;
     const NQFileNode::Ptr node = *found;
-    QString why;
     // For good, without asking, as the menu item says.
-    if (m_controller->deleteNode(node, &why))
-        removeRecord(node);
-    else if (m_alerts)
-        m_alerts->runModal(
-            {localized("\"%1\" could not be deleted.").arg(FsName::displayText(node->fileName)),
-             localized(" OK "),
-             {},
-             why});
+    if (m_controller->deleteOrSay(node, m_alerts.get())) removeRecord(node);
 }
 
 void PopoverDesktopList::contextMenu(const QPoint& at) {

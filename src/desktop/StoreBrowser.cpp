@@ -150,13 +150,7 @@ void StoreBrowser::updateStoreLabel() {
 void StoreBrowser::showList(const QList<NQFileNode::Ptr>& list) {
     QList<IKImageItem> cells;
     cells.reserve(list.size());
-    for (const NQFileNode::Ptr& node : list) {
-        IKImageItem cell;
-        cell.filePath = node->fullFilePath;
-        cell.fileName = node->fileName;
-        cell.fileNode = node;
-        cells << cell;
-    }
+    for (const NQFileNode::Ptr& node : list) cells << IKImageItem::of(node);
     m_model->setItems(cells);
 }
 
@@ -197,15 +191,7 @@ void StoreBrowser::imageBrowserCellWasDoubleClicked(int index) {
     if (!cell || !cell->fileNode) return;
     if (cell->fileNode->fileKindType == QLatin1String(FileKinds::Folder)) {
         m_parentArray.append(m_model->items());
-        QList<IKImageItem> cells;
-        for (const NQFileNode::Ptr& node : DesktopCatalogue::scanFolder(cell->filePath)) {
-            IKImageItem inner;
-            inner.filePath = node->fullFilePath;
-            inner.fileName = node->fileName;
-            inner.fileNode = node;
-            cells << inner;
-        }
-        m_model->setItems(cells);
+        showList(DesktopCatalogue::scanFolder(cell->filePath));
         updateStoreLabel();
         return;
     }
@@ -286,18 +272,8 @@ void StoreBrowser::contextMenu(const QPoint& at) {
     // Only stored items go back or away; what lies inside a stored folder moves with it.
     if (m_parentArray.isEmpty()) {
         menu.addSeparator();
-        menu.addAction(localized("Put Back on the Desktop"), this, [this, node] {
-            QString why;
-            const FsMove::Outcome outcome = m_controller->restore(node, &why);
-            if (outcome != FsMove::Outcome::Moved && m_alerts)
-                m_alerts->runModal(
-                    {localized("\"%1\" stays in the store.").arg(FsName::displayText(node->fileName)),
-                     localized(" OK "),
-                     {},
-                     outcome == FsMove::Outcome::Taken
-                         ? localized("The Desktop already has an item of that name.")
-                         : why});
-        });
+        menu.addAction(localized("Put Back on the Desktop"), this,
+                       [this, node] { m_controller->restoreOrSay(node, m_alerts.get()); });
         menu.addAction(localized("Delete"), this, [this, node] {
             if (m_alerts &&
                 m_alerts->runModal(
@@ -305,13 +281,7 @@ void StoreBrowser::contextMenu(const QPoint& at) {
                      localized(" Delete "), localized(" Cancel "),
                      localized("It does not go to the Trash.")}) != Alerts::Default)
                 return;
-            QString why;
-            if (!m_controller->deleteNode(node, &why) && m_alerts)
-                m_alerts->runModal(
-                    {localized("\"%1\" could not be deleted.").arg(FsName::displayText(node->fileName)),
-                     localized(" OK "),
-                     {},
-                     why});
+            m_controller->deleteOrSay(node, m_alerts.get());
         });
     }
     menu.exec(theBroswerView->viewport()->mapToGlobal(at));

@@ -16,6 +16,14 @@ struct IKImageItem {
     QString hasCopy;
     QString fileName;
     NQFileNode::Ptr fileNode;
+
+    static IKImageItem of(const NQFileNode::Ptr& node) {
+        IKImageItem cell;
+        cell.filePath = node->fullFilePath;
+        cell.fileName = node->fileName;
+        cell.fileNode = node;
+        return cell;
+    }
 };
 
 /// The cells the browser shows now (browseArray), each drawn with its thumbnail once the loader has
