@@ -10,7 +10,7 @@ if [ "${CI:-}" = true ]; then
   strict=(-DCORVANE_WERROR=ON)
   scripts/check-format.sh
 fi
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON "${strict[@]}"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_BENCH=ON "${strict[@]}"
 cmake --build build-asan
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"

@@ -1,26 +1,38 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QString>
 #include <optional>
 
-/// Chrome's "v10" cookie values on Linux: AES-128-CBC with the key PBKDF2-HMAC-SHA1("peanuts",
-/// "saltysalt", 1 iteration, 16 bytes) and an IV of 16 spaces, PKCS#7 padding. From the database's
-/// meta version 24 on, the plain text starts with the SHA-256 of the cookie's host, which is
-/// dropped. Other prefixes ("v11" needs the desktop's secret service) are not decrypted here.
+/// Chrome's cookie values on Linux: AES-128-CBC with a key from PBKDF2-HMAC-SHA1(password,
+/// "saltysalt", 1 iteration, 16 bytes) and an IV of 16 spaces, PKCS#7 padding. "v10" values use the
+/// fixed password "peanuts"; "v11" values the password the browser keeps in the desktop's secret
+/// service, asked once per decryptor and only when such a value is met. From the database's meta
+/// version 24 on, the plain text starts with the SHA-256 of the cookie's host, which is dropped.
 class ChromeDecryptor {
   public:
-    ChromeDecryptor();
+    /// `databasePath` says which browser's password to ask for first (Chromium's or Chrome's).
+    explicit ChromeDecryptor(const QString& databasePath = QString());
     ~ChromeDecryptor();
     ChromeDecryptor(const ChromeDecryptor&) = delete;
     ChromeDecryptor& operator=(const ChromeDecryptor&) = delete;
 
-    /// The plain value, or nothing when the bytes are not a "v10" value that decrypts.
+    /// The plain value, or nothing when the bytes are not a value that decrypts.
     std::optional<QByteArray> decrypt(const QByteArray& encrypted, int metaVersion) const;
 
-    /// The fixed key (16 bytes).
-    static QByteArray v10Key();
+    /// The key made from a password (16 bytes).
+    static QByteArray keyFor(const QByteArray& password);
+    /// The fixed "v10" key.
+    static QByteArray v10Key() { return keyFor("peanuts"); }
 
   private:
-    QByteArray m_key;
-    void* m_context;  ///< one cipher context, reused for every value
+    void* newContext(const QByteArray& key) const;
+    std::optional<QByteArray> decryptWith(void* context, QByteArrayView body, int metaVersion) const;
+    void askSecretService() const;
+
+    QStringList m_applications;  ///< whose password to ask for, in order
+    void* m_v10;                 ///< one cipher context per key, reused for every value
+    mutable QList<void*> m_v11;
+    mutable bool m_asked = false;
 };

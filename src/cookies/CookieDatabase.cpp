@@ -192,7 +192,7 @@ void readChrome(sqlite3* db, const QString& path, Result& result) {
     const int metaVersion = tables(db).contains(QStringLiteral("meta"))
                                 ? int(singleNumber(db, "SELECT value FROM meta WHERE key='version'"))
                                 : 0;
-    ChromeDecryptor decryptor;
+    ChromeDecryptor decryptor(path);
     eachRow(db, sql, path, result, [&](sqlite3_stmt* st) {
         PRCookFileNode node;
         node.fileHost = textAt(st, 0);

@@ -41,7 +41,12 @@ TidyResult tidy(const QString& desktop, const QString& storeFolder, WorkProgress
     const OpenFolder store = OpenFolder::openChosen(storeFolder);
     const OpenFolder from = OpenFolder::openChosen(desktop);
     result.storeReady = store.isOpen();
-    if (!store.isOpen() || !from.isOpen()) return result;
+    if (!store.isOpen()) return result;
+    if (!from.isOpen()) {
+        result.left << FsName::displayText(desktop) + QStringLiteral(": ") +
+                           localized("the Desktop folder can't be opened");
+        return result;
+    }
     const QList<QByteArray> names = from.names();
     if (progress) progress->total = int(names.size());
     for (const QByteArray& name : names) {

@@ -110,7 +110,9 @@ void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& no
     fileCreateDatelab->setText(node->fileCreateDate);
     QImage preview;
     if (node->fileKindType == QLatin1String(FileKinds::Pictures)) {
-        QImageReader reader(node->fullFilePath);
+        QFile file;
+        if (!ThumbnailLoader::openPicture(node->fullFilePath, file)) return;
+        QImageReader reader(&file, QFileInfo(node->fullFilePath).suffix().toLower().toLatin1());
         const QSize full = reader.size();
         // Decoded straight at the preview's size; a file that is no picture keeps the last preview.
         if (full.isValid() && qint64(full.width()) * full.height() <= 400'000'000) {

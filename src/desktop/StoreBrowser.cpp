@@ -14,6 +14,7 @@
 #include "NQLeftButton.h"
 #include "PRFileInfoPopViewController.h"
 #include "core/fs/FsName.h"
+#include "core/fs/OpenFolder.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
 #include "platform/NotificationCenter.h"
@@ -190,6 +191,12 @@ void StoreBrowser::imageBrowserCellWasDoubleClicked(int index) {
     const IKImageItem* cell = m_model->itemAt(index);
     if (!cell || !cell->fileNode) return;
     if (cell->fileNode->fileKindType == QLatin1String(FileKinds::Folder)) {
+        // Gone or swapped since it was listed: the grid stays as it is.
+        if (!OpenFolder::openChosen(cell->filePath).isOpen()) {
+            m_status->setText(localized("\"%1\" can't be opened; refresh to see the store as it is now.")
+                                  .arg(FsName::displayText(cell->fileName)));
+            return;
+        }
         m_parentArray.append(m_model->items());
         showList(DesktopCatalogue::scanFolder(cell->filePath));
         updateStoreLabel();
@@ -239,6 +246,9 @@ void StoreBrowser::FreshCurrentDeskTop() {
     m_controller->FreshCurrentDeskTop();
     m_catalogued = true;
     updateStoreLabel();
+    m_status->setText(OpenFolder::openChosen(m_controller->storeFolder()).isOpen()
+                          ? QString()
+                          : localized("The store folder is missing; the next tidy makes it again."));
 }
 
 void StoreBrowser::showPage() {

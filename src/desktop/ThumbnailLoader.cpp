@@ -1,11 +1,17 @@
 #include "ThumbnailLoader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include "core/fs/FsName.h"
 
 namespace {
 
@@ -57,7 +63,10 @@ QImage ThumbnailLoader::cached(const QString& path, const QSize& size) {
                          QStringLiteral(".png");
     const QString folder =
         size.width() > 128 || size.height() > 128 ? QStringLiteral("large") : QStringLiteral("normal");
-    QImageReader reader(cacheHome() + QStringLiteral("/thumbnails/") + folder + QLatin1Char('/') + name);
+    QFile entry;
+    if (!openPicture(cacheHome() + QStringLiteral("/thumbnails/") + folder + QLatin1Char('/') + name, entry))
+        return {};
+    QImageReader reader(&entry);
     QImage image = reader.read();
     // An entry made for an older version of the file is stale.
     if (image.isNull() ||
@@ -68,8 +77,23 @@ QImage ThumbnailLoader::cached(const QString& path, const QSize& size) {
                : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+bool ThumbnailLoader::openPicture(const QString& path, QFile& file) {
+    const int fd = ::open(FsName::toBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 QImage ThumbnailLoader::decode(const QString& path, const QSize& size) {
-    QImageReader reader(path);
+    QFile file;
+    if (!openPicture(path, file)) return {};
+    QImageReader reader(&file, QFileInfo(path).suffix().toLower().toLatin1());
     reader.setAutoTransform(true);
     const QSize full = reader.size();
     if (!full.isValid() || full.isEmpty()) return {};

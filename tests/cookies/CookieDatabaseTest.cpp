@@ -3,12 +3,14 @@
 #include <sys/stat.h>
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <limits>
 
 #include "cookies/ChromeDecryptor.h"
 #include "cookies/CookieDatabase.h"
+#include "cookies/SafeStorage.h"
 #include "support/CookieFixtures.h"
 #include "support/TempRoot.h"
 
@@ -23,6 +25,20 @@ QByteArray digest(const QString& path) {
                                        : QByteArray();
 }
 
+// The secret service as a table of stored passwords, counting the questions.
+struct Keyring {
+    QMap<QString, QByteArray> stored;
+    QStringList asked;
+    Keyring() {
+        SafeStorage::setLookup([this](const QString& application) -> std::optional<QByteArray> {
+            asked << application;
+            if (!stored.contains(application)) return std::nullopt;
+            return stored.value(application);
+        });
+    }
+    ~Keyring() { SafeStorage::setLookup({}); }
+};
+
 const PRCookFileNode* named(const CookieList& list, const QString& name) {
     for (const auto& c : list)
         if (c.fileName == name) return &c;
@@ -31,6 +47,7 @@ const PRCookFileNode* named(const CookieList& list, const QString& name) {
 
 TEST(ChromeDatabase, CurrentAndOldSchemasWithEveryKindOfValue) {
     TempRoot root;
+    Keyring keyring;
     ChromeCookie nullHost;
     nullHost.host = std::nullopt;
     nullHost.name = "nohost";
@@ -46,14 +63,14 @@ TEST(ChromeDatabase, CurrentAndOldSchemasWithEveryKindOfValue) {
     ChromeCookie garbage;
     garbage.name = "garbage";
     garbage.encrypted = ChromeCookie::Encrypted::Garbage;
-    ChromeCookie keyring;
-    keyring.name = "keyring";
-    keyring.encrypted = ChromeCookie::Encrypted::V11;
+    ChromeCookie v11;
+    v11.name = "keyring";
+    v11.encrypted = ChromeCookie::Encrypted::V11;
     ChromeCookie plain;
     plain.name = "plain";
     plain.value = "unencrypted";
     plain.encrypted = ChromeCookie::Encrypted::None;
-    const QList<ChromeCookie> rows{nullHost, session, dated, garbage, keyring, plain};
+    const QList<ChromeCookie> rows{nullHost, session, dated, garbage, v11, plain};
 
     for (const ChromeSchema schema :
          {ChromeSchema{false, 24}, ChromeSchema{false, 23}, ChromeSchema{true, 12}}) {
@@ -96,6 +113,52 @@ TEST(ChromeDatabase, HostHashIsDroppedOnlyFromVersion24) {
     EXPECT_FALSE(
         decryptor.decrypt(QByteArray("v10") + QByteArray(15, 'x'), 24).has_value());  // not whole blocks
     EXPECT_FALSE(decryptor.decrypt(encryptV10("", "h", 23), 24).has_value());         // shorter than the hash
+}
+
+TEST(ChromeDatabase, V11ValuesDecryptWithTheSecretServicePasswordOfTheirBrowser) {
+    TempRoot root;
+    ChromeCookie v10;
+    v10.name = "v10";
+    v10.value = "fixed key";
+    ChromeCookie v11;
+    v11.name = "v11";
+    v11.value = "keyring key";
+    v11.encrypted = ChromeCookie::Encrypted::V11Keyring;
+    const QString chromium = root.file("config/chromium/Default/Cookies");
+    const QString onlyV10 = root.file("config/google-chrome/Default/Cookies");
+    QDir().mkpath(QFileInfo(chromium).path());
+    QDir().mkpath(QFileInfo(onlyV10).path());
+    ASSERT_TRUE(writeChromeDatabase(chromium, {v10, v11}));
+    ASSERT_TRUE(writeChromeDatabase(onlyV10, {v10}));
+
+    const struct {
+        QMap<QString, QByteArray> stored;
+        bool decrypts;
+        QStringList asked;  ///< once per read, the database's own browser first
+    } cases[] = {
+        {{{"chromium", kKeyringPassword}}, true, {"chromium", "chrome"}},
+        {{{"chrome", "other"}, {"chromium", kKeyringPassword}}, true, {"chromium", "chrome"}},
+        {{{"chromium", "wrong"}}, false, {"chromium", "chrome"}},
+        {{}, false, {"chromium", "chrome"}},
+    };
+    for (const auto& c : cases) {
+        Keyring keyring;
+        keyring.stored = c.stored;
+        const auto r = CookieDatabase::read(chromium);
+        ASSERT_EQ(r.cookies.size(), 2);
+        EXPECT_EQ(named(r.cookies, "v10")->fileValue, "fixed key");
+        const auto* k = named(r.cookies, "v11");
+        EXPECT_EQ(k->undecryptable, !c.decrypts) << qPrintable(c.stored.keys().join(','));
+        EXPECT_EQ(k->fileValue.startsWith("<7631"), !c.decrypts);
+        if (c.decrypts) {
+            EXPECT_EQ(k->fileValue, "keyring key");
+        }
+        EXPECT_EQ(r.undecryptable, c.decrypts ? 0 : 1);
+        EXPECT_EQ(keyring.asked, c.asked);
+        keyring.asked.clear();
+        EXPECT_EQ(CookieDatabase::read(onlyV10).cookies.size(), 1);
+        EXPECT_TRUE(keyring.asked.isEmpty()) << "asked without a v11 value";
+    }
 }
 
 TEST(FirefoxDatabase, WithAndWithoutBaseDomainInSecondsAndMilliseconds) {

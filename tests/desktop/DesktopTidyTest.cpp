@@ -155,6 +155,39 @@ TEST(DesktopTidy, RestoreNeverOverwritesAndDeleteRemovesFoldersWhole) {
     EXPECT_TRUE(catalogue.getDesktopAllArray().isEmpty() && catalogue.getDesktopDocArray().isEmpty());
 }
 
+TEST(DesktopTidy, OddNamesGoAndComeBackByteForByteAndAMissingDesktopSaysSo) {
+    Desk d;
+    ASSERT_TRUE(DesktopTidy::makeFolders(d.desktop));
+    const QList<QByteArray> odd{QByteArray(255, 'n'), "two\nlines.txt", "-rf.png",
+                                "caf\xe9\xff.pdf",    "tab\there",      "dangling"};
+    for (const QByteArray& name : odd) {
+        const QByteArray path = FsName::toBytes(d.desktop) + '/' + name;
+        ASSERT_EQ(name == "dangling" ? ::symlink("/nowhere/at/all", path.constData())
+                                     : ::close(::creat(path.constData(), 0644)),
+                  0);
+    }
+    ::chmod((FsName::toBytes(d.desktop) + "/-rf.png").constData(), 0);  // unreadable: moved all the same
+    const DesktopTidy::TidyResult tidied = DesktopTidy::tidy(d.desktop, d.store);
+    EXPECT_TRUE(tidied.left.isEmpty()) << qPrintable(tidied.left.join('|'));
+    ASSERT_EQ(tidied.moved.size(), odd.size());
+    DesktopCatalogue catalogue;
+    catalogue.freshCurrentDeskTop(d.store);
+    ASSERT_EQ(catalogue.getDesktopAllArray().size(), odd.size());
+    for (const auto& node : catalogue.getDesktopAllArray()) {
+        EXPECT_TRUE(odd.contains(FsName::toBytes(node->fileName)))
+            << qPrintable(FsName::displayText(node->fileName));
+        EXPECT_EQ(DesktopTidy::restore(node->fullFilePath, d.desktop), FsMove::Outcome::Moved)
+            << qPrintable(FsName::displayText(node->fileName));
+    }
+    EXPECT_TRUE(OpenFolder::open(d.store).names().isEmpty());
+    EXPECT_EQ(OpenFolder::open(d.desktop).names().size(), odd.size());
+
+    const DesktopTidy::TidyResult missing = DesktopTidy::tidy(d.root.file("No Desktop"), d.store);
+    EXPECT_TRUE(missing.moved.isEmpty());
+    ASSERT_EQ(missing.left.size(), 1);
+    EXPECT_TRUE(missing.left[0].contains("No Desktop"));
+}
+
 TEST(DesktopTidy, AcrossFileSystemsAFolderArrivesWholeOrNotAtAll) {
     Desk d;
     struct stat tmp, shm;

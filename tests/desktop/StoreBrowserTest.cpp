@@ -1,6 +1,7 @@
 // The store browser over a sandbox: asking for a location, the tidy, category buttons, the folder
 // stack, thumbnails arriving off the main thread, and the information view's preview sizes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QLabel>
 #include <QListView>
@@ -109,6 +110,9 @@ TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
     BrowserRig r;
     r.chosen << r.paths->userHome() + "/Tidy";
     r.tidy();
+    // A FIFO named like a picture must never block a decoder (nor the preview) for ever.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(r.controller.storeFolder() + "/pipe.png").constData(), 0644), 0);
+    r.browser.FreshCurrentDeskTop();
     QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
     StoreBrowserModel* model = r.browser.model();
     for (int i = 0; i < model->rowCount(); ++i) model->data(model->index(i), Qt::DecorationRole);  // as drawn
@@ -123,6 +127,10 @@ TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
     QTRY_COMPARE_WITH_TIMEOUT(sizeOf("Sunset.bmp"), QSize(64, 40), 10000);    // 320 by 200
     QTRY_COMPARE_WITH_TIMEOUT(sizeOf("Portrait.bmp"), QSize(27, 54), 10000);  // 120 by 240
     EXPECT_EQ(sizeOf("Broken photo.jpg"), QSize());                           // an icon, not a thumbnail
+    EXPECT_EQ(sizeOf("pipe.png"), QSize());
+    for (const IKImageItem& cell : model->items())
+        if (cell.fileName == "pipe.png")
+            r.browser.fileInfoViewController->InitViewWithFileNode(cell.fileNode);
 
     const struct {
         QSize full, preview;
@@ -133,4 +141,34 @@ TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
     node->fileSize = "2.05KB";
     r.browser.fileInfoViewController->InitViewWithFileNode(node);
     EXPECT_EQ(r.browser.fileInfoViewController->fileSizelab->text(), "2048 bytes (2.05KB)");
+}
+
+TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
+    BrowserRig r;
+    r.chosen << r.paths->userHome() + "/Tidy";
+    r.tidy();
+    QTest::mouseClick(r.browser.currentDesktopBtn, Qt::LeftButton);
+    const int shownBefore = r.browser.model()->rowCount();
+    ASSERT_GT(shownBefore, 0);
+    StoreBrowserModel* model = r.browser.model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        model->data(model->index(i), Qt::DecorationRole);  // thumbnails asked
+    ASSERT_TRUE(QDir(r.controller.storeFolder()).removeRecursively());
+    auto* status = r.browser.findChild<QLabel*>("tidyStatus");
+
+    int folder = -1;
+    for (int i = 0; i < model->rowCount(); ++i)
+        if (model->items()[i].fileName == "Projects") folder = i;
+    ASSERT_GE(folder, 0);
+    r.browser.imageBrowserCellWasDoubleClicked(folder);  // gone: the grid stays, the status says so
+    EXPECT_EQ(model->rowCount(), shownBefore);
+    EXPECT_TRUE(status->text().contains("Projects"));
+    EXPECT_FALSE(r.controller.restoreOrSay(model->items()[0].fileNode, r.alerts.get()));
+    EXPECT_EQ(r.alerts->asked().size(), 1);
+
+    r.browser.FreshCurrentDeskTop();
+    QTest::mouseClick(r.browser.currentDesktopBtn, Qt::LeftButton);
+    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(status->text(), "The store folder is missing; the next tidy makes it again.");
+    QTest::qWait(200);  // thumbnails of vanished files end as icons, quietly
 }

@@ -97,9 +97,11 @@ QByteArray binaryFile(const QList<QByteArray>& pages, std::optional<qint32> page
     return file + QByteArray("\x07\x17\x20\x05\0\0\0\0", 8);  // the trailer the format ends with
 }
 
-QByteArray encryptV10(const QByteArray& plain, const QByteArray& host, int metaVersion) {
+QByteArray encryptV10(const QByteArray& plain, const QByteArray& host, int metaVersion,
+                      const QByteArray& prefix, const QByteArray& password) {
     unsigned char key[16];
-    PKCS5_PBKDF2_HMAC_SHA1("peanuts", 7, reinterpret_cast<const unsigned char*>("saltysalt"), 9, 1, 16, key);
+    PKCS5_PBKDF2_HMAC_SHA1(password.constData(), int(password.size()),
+                           reinterpret_cast<const unsigned char*>("saltysalt"), 9, 1, 16, key);
     QByteArray text = plain;
     if (metaVersion >= 24) {
         unsigned char digest[32];
@@ -118,7 +120,7 @@ QByteArray encryptV10(const QByteArray& plain, const QByteArray& host, int metaV
     EVP_EncryptFinal_ex(ctx, o + n, &last);
     EVP_CIPHER_CTX_free(ctx);
     out.truncate(n + last);
-    return QByteArray("v10") + out;
+    return prefix + out;
 }
 
 qint64 chromeTime(qint64 unixSeconds) {
@@ -171,6 +173,10 @@ bool writeChromeDatabase(const QString& path, const QList<ChromeCookie>& cookies
                 break;
             case ChromeCookie::Encrypted::V11:
                 encrypted = QByteArray("v11") + QByteArray(32, '\x11');
+                break;
+            case ChromeCookie::Encrypted::V11Keyring:
+                encrypted = encryptV10(c.value, c.host.value_or(QByteArray()), schema.metaVersion, "v11",
+                                       kKeyringPassword);
                 break;
         }
         sqlite3_bind_int64(st, 1, ++created);

@@ -25,8 +25,12 @@ QByteArray binaryPage(const QList<QByteArray>& records);
 /// The file: "cook", the page count (or `pageCount` when given), the page sizes, the pages.
 QByteArray binaryFile(const QList<QByteArray>& pages, std::optional<qint32> pageCount = std::nullopt);
 
-/// Chrome's "v10" encryption, host hash first from meta version 24 on.
-QByteArray encryptV10(const QByteArray& plain, const QByteArray& host, int metaVersion);
+/// Chrome's encryption, host hash first from meta version 24 on: "v10" with the fixed password, or
+/// another prefix with the password given.
+QByteArray encryptV10(const QByteArray& plain, const QByteArray& host, int metaVersion,
+                      const QByteArray& prefix = "v10", const QByteArray& password = "peanuts");
+/// The secret-service password of the fixtures' "v11" values.
+inline constexpr char kKeyringPassword[] = "keyring-password";
 
 struct ChromeCookie {
     std::optional<QByteArray> host = QByteArray(".example.com");
@@ -37,7 +41,8 @@ struct ChromeCookie {
     bool hasExpires = true;
     bool secure = false;
     bool httpOnly = false;
-    enum class Encrypted { V10, None, Garbage, V11 } encrypted = Encrypted::V10;
+    /// V11 is undecryptable bytes; V11Keyring encrypted with kKeyringPassword.
+    enum class Encrypted { V10, None, Garbage, V11, V11Keyring } encrypted = Encrypted::V10;
 };
 struct ChromeSchema {
     bool oldSecureColumn = false;  ///< "secure" instead of "is_secure", no "is_httponly" but "httponly"
