@@ -29,6 +29,7 @@ PRLeftTipButton* sourceButton(NotificationCenter* nc, const char* name, const ch
     b->setImage(Images::named(QLatin1String(image)));
     b->setFixedSize(120, 36);
     b->setToolTip(tip);
+    b->setAccessibleName(tip);
     return b;
 }
 
