@@ -8,6 +8,7 @@
 #include "widgets/Images.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ QWidget* view(const char* name, const QString& title, const QString& text, QWidg
     f.setPointSizeF(f.pointSizeF() + 4);
     f.setBold(true);
     heading->setFont(f);
-    heading->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    heading->setStyleSheet(ThemeColors::css(ThemeColors::heading(heading)));
     layout->addWidget(heading);
     auto* words = mutedLabel(text, w);
     words->setWordWrap(true);

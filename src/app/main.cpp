@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     Translations::install();
+    DesktopAppearance::applyForcedDarkPalette();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Corvane: the Trash and clutter utility."));

@@ -94,6 +94,7 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
 
     dataController = new CookieTableModel(this);
     dataTableView = new QTableView(body);
+    dataTableView->setTabKeyNavigation(false);  // arrows move between rows; Tab leaves the table
     dataTableView->setObjectName(QStringLiteral("dataTableView"));
     dataTableView->setModel(dataController);
     dataTableView->setSortingEnabled(true);
