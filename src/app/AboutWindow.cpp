@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Localized.h"
 #include "widgets/Images.h"
@@ -11,7 +12,6 @@
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("aboutWindow"));
     setWindowTitle(localized("About Corvane"));
-    setFixedSize(340, 300);
     QPalette pal = palette();
     // White on a light theme, the theme's text field colours on a dark one.
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
@@ -46,4 +46,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* copyright = mutedLabel(localized("© 2026 The Corvane developers"), this);
     copyright->setAlignment(Qt::AlignCenter);
     layout->addWidget(copyright);
+    // Taller when a translation or a large font needs it.
+    const int needed =
+        layout->hasHeightForWidth() ? layout->heightForWidth(340) : layout->sizeHint().height();
+    setFixedSize(340, std::max(300, needed));
 }

@@ -35,6 +35,7 @@ TEST(Translations, FrenchLocaleShowsFrenchWindowsMenusAndAlerts) {
             << menu.join(QLatin1Char('|')).toStdString();
         EXPECT_TRUE(menu.contains(QStringLiteral("Préférences…")));
 
+        f.alerts->clear();
         f.alerts->setNextAnswers({Alerts::Alternate});
         app->StrongEmptyTrash();
         ASSERT_FALSE(f.alerts->asked().isEmpty());
