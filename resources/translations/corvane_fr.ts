@@ -357,7 +357,7 @@
         </message>
         <message>
             <source>On a schedule</source>
-            <translation>Selon un calendrier</translation>
+            <translation>Régulièrement</translation>
         </message>
         <message>
             <source>Every</source>
