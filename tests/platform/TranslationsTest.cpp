@@ -48,26 +48,28 @@ TEST(Translations, TextsAreReadFromTheSourcesAsTheCompilerJoinsThem) {
         QStringList texts;
     };
     const Case cases[] = {
-        {R"(localized("A") + localized ( "B" );)", {"A", "B"}},
+        {R"c(localized("A") + localized ( "B" );)c", {"A", "B"}},
         {"localized(\"split \"\n    /* c */ \"over \" // c\n  \"lines\")", {"split over lines"}},
-        {R"(localized("say \"hi\"\\n\t%1"))", {"say \"hi\"\\n\t%1"}},
-        {R"(localized("\u2212 Format"))", {QStringLiteral("\u2212 Format")}},
-        {R"(localized("\x41\101"))", {"AA"}}, {"localized(\"…\")", {QStringLiteral("…")}},
+        {R"c(localized("say \"hi\"\\n\t%1"))c", {"say \"hi\"\\n\t%1"}},
+        {R"c(localized("\u2212 Format"))c", {QStringLiteral("\u2212 Format")}},
+        {R"c(localized("\x41\101"))c", {"AA"}},
+        {"localized(\"…\")", {QStringLiteral("…")}},
         // Marked table entries count; other contexts, other functions and non-literals don't.
-        {R"({QT_TRANSLATE_NOOP("Corvane", "Name"), QT_TRANSLATE_NOOP("Other", "X")})", {"Name"}},
-        {R"(unlocalized("X"); obj.localized("Y"); localized(title); localized("a" + b);)", {}},
-        {R"(// localized("commented")
-            /* localized("too") */ const char* s = "localized(\"in a string\")";)", {}},
-        {R"(char q = '"'; n = 400'000; localized("after"))", {"after"}},
-};
-for (const Case& c : cases) {
-    QStringList got;
-    for (const auto& t : LocalizedTexts::extract(QByteArray(c.source))) got << t.text;
-    EXPECT_EQ(got, c.texts) << c.source;
-}
-const auto lines = LocalizedTexts::extract("\n\nx = localized(\n\"third\");");
-ASSERT_EQ(lines.size(), 1);
-EXPECT_EQ(lines[0].line, 3);
+        {R"c({QT_TRANSLATE_NOOP("Corvane", "Name"), QT_TRANSLATE_NOOP("Other", "X")})c", {"Name"}},
+        {R"c(unlocalized("X"); obj.localized("Y"); localized(title); localized("a" + b);)c", {}},
+        {R"c(// localized("commented")
+            /* localized("too") */ const char* s = "localized(\"in a string\")";)c",
+         {}},
+        {R"c(char q = '"'; n = 400'000; localized("after"))c", {"after"}},
+    };
+    for (const Case& c : cases) {
+        QStringList got;
+        for (const auto& t : LocalizedTexts::extract(QByteArray(c.source))) got << t.text;
+        EXPECT_EQ(got, c.texts) << c.source;
+    }
+    const auto lines = LocalizedTexts::extract("\n\nx = localized(\n\"third\");");
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0].line, 3);
 }
 
 TEST(Translations, FaithfulnessCheckCatchesWhatATranslatorCanBreak) {
