@@ -73,7 +73,7 @@ TEST(Accessibility, EveryWindowAndSectionIsWalkableByTabAndNamesItsImageButtons)
         std::function<void()> prepare;
     };
     QList<View> views{{QStringLiteral("main window, start view"), main, [main] { main->showStartView(); }}};
-    for (const QString& id : {"trash", "autoclean", "protect", "desktop", "erase", "cookies"})
+    for (const QString& id : QStringList{"trash", "autoclean", "protect", "desktop", "erase", "cookies"})
         if (main->sectionButton(id))
             views.append({QStringLiteral("section ") + id, main, [main, id] { main->showSection(id); }});
     for (const auto& [name, widget] : app->topLevelWindows())

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
