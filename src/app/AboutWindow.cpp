@@ -2,17 +2,20 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Localized.h"
 #include "widgets/Images.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("aboutWindow"));
     setWindowTitle(localized("About Corvane"));
-    setFixedSize(340, 300);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
+    // White on a light theme, the theme's text field colours on a dark one.
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::Text));
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -28,7 +31,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     f.setPointSizeF(f.pointSizeF() + 6);
     f.setBold(true);
     name->setFont(f);
-    name->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    name->setStyleSheet(ThemeColors::css(ThemeColors::heading(name)));
     layout->addWidget(name, 0, Qt::AlignHCenter);
     auto* version = mutedLabel(localized("Version %1").arg(QStringLiteral(CORVANE_VERSION)), this);
     version->setAlignment(Qt::AlignCenter);
@@ -43,4 +46,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* copyright = mutedLabel(localized("© 2026 The Corvane developers"), this);
     copyright->setAlignment(Qt::AlignCenter);
     layout->addWidget(copyright);
+    // Taller when a translation or a large font needs it.
+    const int needed =
+        layout->hasHeightForWidth() ? layout->heightForWidth(340) : layout->sizeHint().height();
+    setFixedSize(340, std::max(300, needed));
 }

@@ -8,6 +8,7 @@
 #include "widgets/Images.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ QWidget* view(const char* name, const QString& title, const QString& text, QWidg
     f.setPointSizeF(f.pointSizeF() + 4);
     f.setBold(true);
     heading->setFont(f);
-    heading->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    heading->setStyleSheet(ThemeColors::css(ThemeColors::heading(heading)));
     layout->addWidget(heading);
     auto* words = mutedLabel(text, w);
     words->setWordWrap(true);
@@ -33,8 +34,11 @@ QWidget* view(const char* name, const QString& title, const QString& text, QWidg
     return w;
 }
 
-PRLeftTipButton* imageButton(NotificationCenter* nc, const char* name, const char* image, QWidget* parent) {
+PRLeftTipButton* imageButton(NotificationCenter* nc, const char* name, const char* image,
+                             const QString& title, QWidget* parent) {
     auto* b = new PRLeftTipButton(nc, QString(), parent);
+    b->setAccessibleName(title);
+    b->setToolTip(title);
     b->setObjectName(QLatin1String(name));
     b->setLook(PRLeftTipButton::Look::Image);
     b->setImage(Images::named(QLatin1String(image)));
@@ -58,14 +62,15 @@ ConnectWindow::ConnectWindow(NotificationCenter* nc, QWidget* parent) : PRCustom
              localized("Choose the folder Corvane may work in (your Trash or your home folder). The "
                        "browser cookie sources are read once a folder is granted."),
              contentView(), &body);
-    connectBtn = imageButton(nc, "connectBtn", "connectnombtn.png", connectView);
+    connectBtn = imageButton(nc, "connectBtn", "connectnombtn.png", localized("Allow Access"), connectView);
     body->addWidget(connectBtn, 0, Qt::AlignHCenter);
     layout->addWidget(connectView);
 
     startTidyView = view("startTidyView", localized("Where should tidying start?"),
                          localized("Choose the folder whose items are tidied, usually your Desktop."),
                          contentView(), &body);
-    tidybutton = imageButton(nc, "tidybutton", "startlocationnombtn.png", startTidyView);
+    tidybutton =
+        imageButton(nc, "tidybutton", "startlocationnombtn.png", localized("Choose Folder…"), startTidyView);
     body->addWidget(tidybutton, 0, Qt::AlignHCenter);
     tidyNowButton = new QPushButton(localized("Tidy Now"), startTidyView);
     tidyNowButton->setObjectName(QStringLiteral("ClickTidyAction"));

@@ -7,6 +7,7 @@
 #include "widgets/Images.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 FullDiskWindow::FullDiskWindow(NotificationCenter* nc, QWidget* parent) : PRCustomeWindow(parent) {
     setObjectName(QStringLiteral("fulldiskWindow"));
@@ -26,7 +27,7 @@ FullDiskWindow::FullDiskWindow(NotificationCenter* nc, QWidget* parent) : PRCust
     f.setBold(true);
     title->setFont(f);
     title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    title->setStyleSheet(ThemeColors::css(ThemeColors::heading(title)));
     layout->addWidget(title);
     auto* text = mutedLabel(localized("Corvane could not read the records of your Trash. Allow Corvane full "
                                       "access to your disk in the system's privacy settings, then open "

@@ -8,6 +8,7 @@
 #include "widgets/Images.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 namespace {
 QWidget* step(const QString& icon, const QString& title, const QString& text, QWidget* parent) {
@@ -21,7 +22,7 @@ QWidget* step(const QString& icon, const QString& title, const QString& text, QW
     picture->setStyleSheet(QStringLiteral("background: #27344a; border-radius: 8px;"));
     auto* words = new QVBoxLayout;
     auto* heading = new QLabel(QStringLiteral("<b>%1</b>").arg(title), row);
-    heading->setStyleSheet(QStringLiteral("color: #2b3545;"));
+    heading->setStyleSheet(ThemeColors::css(ThemeColors::heading(heading)));
     words->addWidget(heading);
     words->addWidget(mutedLabel(text, row));
     layout->addWidget(picture, 0, Qt::AlignTop);
@@ -48,7 +49,7 @@ GuideWindow::GuideWindow(NotificationCenter* nc, QWidget* parent) : PRCustomeWin
     f.setPointSizeF(f.pointSizeF() + 6);
     f.setBold(true);
     title->setFont(f);
-    title->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    title->setStyleSheet(ThemeColors::css(ThemeColors::heading(title)));
     top->addWidget(mark);
     top->addSpacing(10);
     top->addWidget(title, 1);

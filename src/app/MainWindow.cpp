@@ -11,6 +11,7 @@
 #include "widgets/Images.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 namespace {
 const char kOverview[] = "overview";
@@ -32,7 +33,9 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
     // Left pane: the mark, the section buttons, the version.
     leftView = new ImagePanel(QStringLiteral("leftimage.png"), central);
     leftView->setObjectName(QStringLiteral("leftView"));
-    leftView->setFixedWidth(200);
+    // As wide as its longest section title needs, in the user's language and font, 200 at least.
+    leftView->setMinimumWidth(200);
+    leftView->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* left = new QVBoxLayout(leftView);
     left->setContentsMargins(0, 22, 0, 16);
     left->setSpacing(2);
@@ -81,7 +84,8 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
 
     rightView = new QStackedWidget(rightColumn);
     rightView->setObjectName(QStringLiteral("rightView"));
-    rightView->setStyleSheet(QStringLiteral("QStackedWidget#rightView { background: #f4f6f9; }"));
+    rightView->setStyleSheet(
+        QStringLiteral("QStackedWidget#rightView { background: %1; }").arg(ThemeColors::pane(this).name()));
     rightLayout->addWidget(rightView, 1);
     row->addWidget(rightColumn, 1);
 
@@ -93,7 +97,8 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
     openView = scroll;
     auto* startContent = new QWidget(scroll);
     startContent->setObjectName(QStringLiteral("startContent"));
-    startContent->setStyleSheet(QStringLiteral("QWidget#startContent { background: #f4f6f9; }"));
+    startContent->setStyleSheet(
+        QStringLiteral("QWidget#startContent { background: %1; }").arg(ThemeColors::pane(this).name()));
     auto* start = new QVBoxLayout(startContent);
     start->setContentsMargins(24, 20, 24, 24);
     start->setSpacing(14);

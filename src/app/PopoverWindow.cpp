@@ -11,6 +11,7 @@
 
 #include "platform/Localized.h"
 #include "widgets/Images.h"
+#include "widgets/ThemeColors.h"
 
 PopoverWindow::PopoverWindow(QWidget* content, QWidget* extra, QWidget* parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_content(content), m_extra(extra) {
@@ -32,7 +33,7 @@ PopoverWindow::PopoverWindow(QWidget* content, QWidget* extra, QWidget* parent)
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() + 2);
     title->setFont(f);
-    title->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    title->setStyleSheet(ThemeColors::css(ThemeColors::heading(title)));
     header->addWidget(mark);
     header->addSpacing(4);
     header->addWidget(title, 1);
@@ -116,7 +117,7 @@ void PopoverWindow::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
-    p.fillPath(path, QColor(0xf4, 0xf6, 0xf9));
-    p.setPen(QColor(0xc9, 0xd1, 0xdd));
+    p.fillPath(path, ThemeColors::pane(this));
+    p.setPen(ThemeColors::cardBorder(this));
     p.drawPath(path);
 }

@@ -6,13 +6,15 @@
 
 #include "platform/Localized.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("perfereceWindow"));
     setWindowTitle(localized("Corvane Preferences"));
     resize(460, 380);
-    setStyleSheet(QStringLiteral("QWidget#perfereceWindow { background: #f4f6f9; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget#perfereceWindow { background: %1; }").arg(ThemeColors::pane(this).name()));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);

@@ -20,6 +20,7 @@
 #include "platform/PkexecAuthorization.h"
 #include "platform/SystemVersion.h"
 #include "platform/Tasks.h"
+#include "platform/Translations.h"
 #include "platform/WidgetAlerts.h"
 #include "update/PRUpdateController.h"
 #include "update/UpdateAddress.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install();
+    DesktopAppearance::applyForcedDarkPalette();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Corvane: the Trash and clutter utility."));

@@ -26,9 +26,12 @@ AutoCleanPolicy::AutoCleanPolicy(std::shared_ptr<Defaults> defaults, std::shared
       m_notifications(std::move(notifications)) {}
 
 const QStringList& AutoCleanPolicy::periodTitles() {
-    static const QStringList titles{QStringLiteral("Daily"),      QStringLiteral("3 Days"),
-                                    QStringLiteral("Every Week"), QStringLiteral("Two Weeks"),
-                                    QStringLiteral("Monthly"),    QStringLiteral("Two Months")};
+    static const QStringList titles{QStringLiteral(QT_TRANSLATE_NOOP("Corvane", "Daily")),
+                                    QStringLiteral(QT_TRANSLATE_NOOP("Corvane", "3 Days")),
+                                    QStringLiteral(QT_TRANSLATE_NOOP("Corvane", "Every Week")),
+                                    QStringLiteral(QT_TRANSLATE_NOOP("Corvane", "Two Weeks")),
+                                    QStringLiteral(QT_TRANSLATE_NOOP("Corvane", "Monthly")),
+                                    QStringLiteral(QT_TRANSLATE_NOOP("Corvane", "Two Months"))};
     return titles;
 }
 

@@ -6,12 +6,14 @@
 
 #include "platform/Localized.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 AutoTrashWindow::AutoTrashWindow(QWidget* view, QWidget* parent) : QWidget(parent, Qt::Window), m_view(view) {
     setObjectName(QStringLiteral("autoTrashWindow"));
     setWindowTitle(localized("Auto Clean"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("QWidget#autoTrashWindow { background: #f4f6f9; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget#autoTrashWindow { background: %1; }").arg(ThemeColors::pane(this).name()));
     // The view is laid out for the 340-pixel popover; the same inner width here.
     setFixedWidth(360);
 

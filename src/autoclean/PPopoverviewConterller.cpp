@@ -17,9 +17,9 @@
 #include "platform/Localized.h"
 #include "platform/LoginItems.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 namespace {
-const char kTextStyle[] = "color: #1f2a3c;";
 const char kSliderStyle[] =
     "QSlider::groove:horizontal { height: 4px; background: #dde2ea; border-radius: 2px; }"
     "QSlider::sub-page:horizontal { background: #2fb5a5; border-radius: 2px; }"
@@ -31,7 +31,7 @@ const char kSliderStyle[] =
 QCheckBox* checkBox(const QString& text, const char* name, QWidget* parent) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(QLatin1String(name));
-    box->setStyleSheet(QLatin1String(kTextStyle));
+    box->setStyleSheet(ThemeColors::css(ThemeColors::heading(box)));
     return box;
 }
 
@@ -88,7 +88,7 @@ QWidget* PPopoverviewConterller::buildAutoCleanCard() {
     auto* timeRow = new QHBoxLayout;
     cleanTimeCheckBtn = checkBox(localized("On a schedule"), "cleanTimeCheckBtn", card);
     auto* every = new QLabel(localized("Every"), card);
-    every->setStyleSheet(QStringLiteral("color: #6b778a;"));
+    every->setStyleSheet(ThemeColors::css(ThemeColors::muted(every)));
     theTimeBtn = new QComboBox(card);
     theTimeBtn->setObjectName(QStringLiteral("theTimeBtn"));
     theTimeBtn->setMinimumWidth(110);
@@ -155,23 +155,26 @@ QWidget* PPopoverviewConterller::buildLastCleanBox() {
     box->setObjectName(QStringLiteral("lastCleanBox"));
     box->setAttribute(Qt::WA_StyledBackground);
     box->setStyleSheet(
-        QStringLiteral("QWidget#lastCleanBox { background: white; border: 1px solid #dde2ea; "
-                       "border-radius: 8px; }"));
+        QStringLiteral("QWidget#lastCleanBox { background: %1; border: 1px solid %2; border-radius: 8px; }")
+            .arg(ThemeColors::card(box).name(), ThemeColors::cardBorder(box).name()));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(14, 10, 14, 10);
     lastCleanupInfolab = new QLabel(localized("Last cleaned"), box);
     lastCleanupInfolab->setObjectName(QStringLiteral("lastCleanupInfolab"));
-    lastCleanupInfolab->setStyleSheet(QStringLiteral("color: #6b778a; border: none;"));
+    lastCleanupInfolab->setStyleSheet(ThemeColors::css(ThemeColors::muted(box)) +
+                                      QStringLiteral(" border: none;"));
     lastCleanupSizelab = new QLabel(localized("Nothing emptied yet"), box);
     lastCleanupSizelab->setObjectName(QStringLiteral("lastCleanupSizelab"));
     QFont big = lastCleanupSizelab->font();
     big.setPointSizeF(big.pointSizeF() + 4);
     big.setBold(true);
     lastCleanupSizelab->setFont(big);
-    lastCleanupSizelab->setStyleSheet(QStringLiteral("color: #1f2a3c; border: none;"));
+    lastCleanupSizelab->setStyleSheet(ThemeColors::css(ThemeColors::heading(box)) +
+                                      QStringLiteral(" border: none;"));
     lastCleanupDatelab = new QLabel(box);
     lastCleanupDatelab->setObjectName(QStringLiteral("lastCleanupDatelab"));
-    lastCleanupDatelab->setStyleSheet(QStringLiteral("color: #6b778a; border: none;"));
+    lastCleanupDatelab->setStyleSheet(ThemeColors::css(ThemeColors::muted(box)) +
+                                      QStringLiteral(" border: none;"));
     grid->addWidget(lastCleanupInfolab, 0, 0);
     grid->addWidget(lastCleanupDatelab, 0, 1, Qt::AlignRight);
     grid->addWidget(lastCleanupSizelab, 1, 0, 1, 2);

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
 #include "platform/DesktopNotifications.h"
+#include "platform/Localized.h"
 #include "platform/SystemCommands.h"
 #include "platform/Workspace.h"
 #include "trash/PutBackReader.h"
@@ -135,8 +136,12 @@ int check(CliContext& ctx) {
     out << "emptied the Trash (" << d.stringForKey(SettingsKeys::LastsCleanTrashData)
         << " before emptying)\n";
     if (failures == 0) return CliExit::Ok;
-    *ctx.err << "corvane-cli: some items could not be removed with your rights"
-             << (helperAsked ? "" : "; run Corvane's helper to finish") << '\n';
+    *ctx.err << "corvane-cli: "
+             << (helperAsked
+                     ? localized("some items could not be removed with your rights")
+                     : localized("some items could not be removed with your rights; run Corvane's helper to "
+                                 "finish"))
+             << '\n';
     return CliExit::Failed;
 }
 
@@ -158,7 +163,9 @@ QList<CliVerb> autocleanVerbs() {
         const bool bare = args.options.isEmpty() && args.operands.isEmpty();
         if (bare && sub == QLatin1String("status")) return status(ctx);
         if (bare && sub == QLatin1String("check")) return check(ctx);
-        *ctx.err << "corvane-cli: usage: corvane-cli [--yes] autoclean status|check\n";
+        *ctx.err << "corvane-cli: "
+                 << localized("usage: %1").arg(QLatin1String("corvane-cli [--yes] autoclean status|check"))
+                 << '\n';
         return CliExit::Usage;
     };
     return {autoclean};

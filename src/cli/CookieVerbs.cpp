@@ -60,11 +60,12 @@ bool parse(const CliArguments& args, const QString& verb, const QStringList& fla
             r.netscape = true;
             continue;
         }
-        *ctx.err << "corvane-cli: " << verb << ": unexpected \"" << escaped(t) << "\"\n";
+        *ctx.err << "corvane-cli: " << localized("%1: unexpected \"%2\"").arg(verb, escaped(t)) << '\n';
         return false;
     }
     if (r.source.isEmpty()) {
-        *ctx.err << "corvane-cli: " << verb << " needs --source safari|chrome|firefox|FILE\n";
+        *ctx.err << "corvane-cli: " << localized("%1 needs --source safari|chrome|firefox|FILE").arg(verb)
+                 << '\n';
         return false;
     }
     return true;
@@ -90,11 +91,12 @@ Source resolve(const QString& source, const Paths& paths) {
 bool read(const Request& r, CliContext& ctx, Source& source, CookieList& cookies) {
     source = resolve(r.source, *ctx.paths);
     if (source.path.isEmpty()) {
-        *ctx.err << "corvane-cli: no " << r.source << " cookies found\n";
+        *ctx.err << "corvane-cli: " << localized("no %1 cookies found").arg(r.source) << '\n';
         return false;
     }
     if (source.kind == Kind::Unknown) {
-        *ctx.err << "corvane-cli: \"" << escaped(source.path) << "\" is not a cookie file\n";
+        *ctx.err << "corvane-cli: " << localized("\"%1\" is not a cookie file").arg(escaped(source.path))
+                 << '\n';
         return false;
     }
     QString problem;
@@ -165,14 +167,17 @@ int exportCookies(const CliArguments& args, CliContext& ctx) {
                                                              : QLatin1String(CookieExport::FileName));
     if (r.to.isEmpty()) QDir().mkpath(folder);
     if (!CookieExport::writePrivateFile(target, data)) {
-        *ctx.err << "corvane-cli: \"" << escaped(target) << "\" could not be written\n";
+        *ctx.err << "corvane-cli: " << localized("\"%1\" could not be written").arg(escaped(target)) << '\n';
         return CliExit::Failed;
     }
     *ctx.out << escaped(target) << '\n';
     if (leftOut > 0)
-        *ctx.err << "corvane-cli: " << leftOut
-                 << " cookie(s) left out: encrypted with a key Corvane could not use, or not carried by "
-                    "cookies.txt\n";
+        *ctx.err << "corvane-cli: "
+                 << localized(
+                        "%1 cookie(s) left out: encrypted with a key Corvane could not use, or not carried "
+                        "by cookies.txt")
+                        .arg(leftOut)
+                 << '\n';
     return CliExit::Ok;
 }
 
@@ -181,8 +186,10 @@ int remove(const CliArguments& args, CliContext& ctx) {
     if (!parse(args, QStringLiteral("cookies remove"), {"--source"}, r, ctx)) return CliExit::Usage;
     const Source source = resolve(r.source, *ctx.paths);
     if (source.path.isEmpty() || source.kind == Kind::Unknown) {
-        *ctx.err << "corvane-cli: no cookies to remove at \""
-                 << escaped(source.path.isEmpty() ? r.source : source.path) << "\"\n";
+        *ctx.err << "corvane-cli: "
+                 << localized("no cookies to remove at \"%1\"")
+                        .arg(escaped(source.path.isEmpty() ? r.source : source.path))
+                 << '\n';
         return CliExit::Failed;
     }
     if (ctx.alerts->runModal({localized("Remove every cookie of \"%1\"?").arg(source.path),
@@ -205,7 +212,7 @@ int cookiesVerb(const CliArguments& args, CliContext& ctx) {
     if (args.sub == QLatin1String("list")) return list(args, ctx);
     if (args.sub == QLatin1String("export")) return exportCookies(args, ctx);
     if (args.sub == QLatin1String("remove")) return remove(args, ctx);
-    *ctx.err << "corvane-cli: cookies needs list, export or remove\n";
+    *ctx.err << "corvane-cli: " << localized("cookies needs list, export or remove") << '\n';
     return CliExit::Usage;
 }
 

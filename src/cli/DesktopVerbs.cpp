@@ -20,20 +20,22 @@ namespace {
 QString storeFolder(CliContext& ctx) {
     const QString location = ctx.defaults->stringForKey(SettingsKeys::PloverlyPath);
     if (location.isEmpty())
-        *ctx.err << "corvane-cli: no store location is chosen yet (corvane-cli desktop store-location DIR)\n";
+        *ctx.err << "corvane-cli: "
+                 << localized("no store location is chosen yet (corvane-cli desktop store-location DIR)")
+                 << '\n';
     return Paths::desktopStoreFolder(location);
 }
 
 int storeLocation(const CliArguments& args, CliContext& ctx) {
     if (args.operands.size() > 1) {
-        *ctx.err << "corvane-cli: desktop store-location takes one folder at most\n";
+        *ctx.err << "corvane-cli: " << localized("desktop store-location takes one folder at most") << '\n';
         return CliExit::Usage;
     }
     Defaults& d = *ctx.defaults;
     if (args.operands.isEmpty()) {
         const QString location = d.stringForKey(SettingsKeys::PloverlyPath);
         if (location.isEmpty()) {
-            *ctx.err << "corvane-cli: no store location is chosen yet\n";
+            *ctx.err << "corvane-cli: " << localized("no store location is chosen yet") << '\n';
             return CliExit::Failed;
         }
         *ctx.out << escaped(Paths::desktopStoreFolder(location)) << '\n';
@@ -41,12 +43,12 @@ int storeLocation(const CliArguments& args, CliContext& ctx) {
     }
     const QString location = QDir::current().absoluteFilePath(args.operands.first());
     if (!QFileInfo(location).isDir()) {
-        *ctx.err << "corvane-cli: " << escaped(location) << ": not a folder\n";
+        *ctx.err << "corvane-cli: " << localized("%1: not a folder").arg(escaped(location)) << '\n';
         return CliExit::Failed;
     }
     d.setString(SettingsKeys::PloverlyPath, QDir::cleanPath(location));
     if (!d.synchronize()) {
-        *ctx.err << "corvane-cli: the settings could not be written\n";
+        *ctx.err << "corvane-cli: " << localized("the settings could not be written") << '\n';
         return CliExit::Failed;
     }
     *ctx.out << escaped(Paths::desktopStoreFolder(location)) << '\n';
@@ -58,13 +60,14 @@ int tidy(CliContext& ctx) {
     if (store.isEmpty()) return CliExit::Failed;
     const DesktopTidy::TidyResult result = DesktopTidy::tidy(ctx.paths->userDesktop(), store);
     if (!result.storeReady) {
-        *ctx.err << "corvane-cli: " << escaped(store) << ": the store folder can't be made\n";
+        *ctx.err << "corvane-cli: " << localized("%1: the store folder can't be made").arg(escaped(store))
+                 << '\n';
         return CliExit::Failed;
     }
     for (const NQFileNode::Ptr& node : result.moved)
         *ctx.out << node->fileKindType << '\t' << escaped(node->fileName) << '\n';
     for (const QString& line : result.left)
-        *ctx.err << "corvane-cli: left on the Desktop: " << escaped(line) << '\n';
+        *ctx.err << "corvane-cli: " << localized("left on the Desktop: %1").arg(escaped(line)) << '\n';
     return result.left.isEmpty() ? CliExit::Ok : CliExit::Failed;
 }
 
@@ -78,7 +81,8 @@ int list(const CliArguments& args, CliContext& ctx) {
         } else if (option.startsWith(QLatin1String("--kind="))) {
             kind = option.mid(7);
         } else {
-            *ctx.err << "corvane-cli: desktop list: unknown option " << escaped(option) << '\n';
+            *ctx.err << "corvane-cli: " << localized("desktop list: unknown option %1").arg(escaped(option))
+                     << '\n';
             return CliExit::Usage;
         }
     }
@@ -95,12 +99,13 @@ int list(const CliArguments& args, CliContext& ctx) {
                                         {QStringLiteral("archives"), QLatin1String(FileKinds::Archives)},
                                         {QStringLiteral("other"), QLatin1String(FileKinds::Other)}};
     if (!kind.isEmpty() && !kinds.contains(kind)) {
-        *ctx.err
-            << "corvane-cli: desktop list: --kind is one of folder, pictures, documents, archives, other\n";
+        *ctx.err << "corvane-cli: "
+                 << localized("desktop list: --kind is one of folder, pictures, documents, archives, other")
+                 << '\n';
         return CliExit::Usage;
     }
     if (!operands.isEmpty()) {
-        *ctx.err << "corvane-cli: desktop list takes no names\n";
+        *ctx.err << "corvane-cli: " << localized("desktop list takes no names") << '\n';
         return CliExit::Usage;
     }
     const QString store = storeFolder(ctx);
@@ -129,7 +134,8 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
     const QString verb = restore ? QStringLiteral("restore") : QStringLiteral("delete");
     if (!onlyOptions(args, {}, QStringLiteral("desktop ") + verb, ctx)) return CliExit::Usage;
     if (args.operands.isEmpty()) {
-        *ctx.err << "corvane-cli: desktop " << verb << " needs the name of a stored item\n";
+        *ctx.err << "corvane-cli: " << localized("desktop %1 needs the name of a stored item").arg(verb)
+                 << '\n';
         return CliExit::Usage;
     }
     const QString store = storeFolder(ctx);
@@ -138,13 +144,14 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
     for (const QString& name : args.operands) {
         if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String(".") ||
             name == QLatin1String("..")) {
-            *ctx.err << "corvane-cli: " << escaped(name) << ": not a name in the store\n";
+            *ctx.err << "corvane-cli: " << localized("%1: not a name in the store").arg(escaped(name))
+                     << '\n';
             status = CliExit::Failed;
             continue;
         }
         const QString path = store + QLatin1Char('/') + name;
         if (!DesktopCatalogue::nodeAt(path)) {
-            *ctx.err << "corvane-cli: " << escaped(name) << ": not in the store\n";
+            *ctx.err << "corvane-cli: " << localized("%1: not in the store").arg(escaped(name)) << '\n';
             status = CliExit::Failed;
             continue;
         }
@@ -153,9 +160,8 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
             const FsMove::Outcome outcome = DesktopTidy::restore(path, ctx.paths->userDesktop(), &why);
             if (outcome == FsMove::Outcome::Moved) continue;
             *ctx.err << "corvane-cli: " << escaped(name) << ": "
-                     << (outcome == FsMove::Outcome::Taken
-                             ? QStringLiteral("the Desktop already has that name")
-                             : why)
+                     << (outcome == FsMove::Outcome::Taken ? localized("the Desktop already has that name")
+                                                           : why)
                      << '\n';
             status = CliExit::Failed;
             continue;
@@ -164,7 +170,7 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
             ctx.alerts->runModal({localized("Delete \"%1\" for good?").arg(name), localized(" Delete "),
                                   localized(" Cancel "), localized("It does not go to the Trash.")});
         if (answer != Alerts::Default) {
-            *ctx.err << "corvane-cli: " << escaped(name) << ": kept\n";
+            *ctx.err << "corvane-cli: " << localized("%1: kept").arg(escaped(name)) << '\n';
             status = CliExit::Failed;
             continue;
         }
@@ -202,7 +208,9 @@ QList<CliVerb> desktopVerbs() {
         if (sub == QLatin1String("restore")) return restoreOrDelete(args, ctx, true);
         if (sub == QLatin1String("delete")) return restoreOrDelete(args, ctx, false);
         if (sub == QLatin1String("store-location") && args.options.isEmpty()) return storeLocation(args, ctx);
-        *ctx.err << "corvane-cli: desktop needs tidy, list, restore, delete or store-location (see --help)\n";
+        *ctx.err << "corvane-cli: "
+                 << localized("desktop needs tidy, list, restore, delete or store-location (see --help)")
+                 << '\n';
         return CliExit::Usage;
     };
     return {desktop};

@@ -3,6 +3,7 @@
 #include "empty/EmptyController.h"
 #include "empty/ProtectionHooks.h"
 #include "platform/Alerts.h"
+#include "platform/Localized.h"
 #include "platform/SystemCommands.h"
 #include "platform/Workspace.h"
 #include "protect/ProtectedItems.h"
@@ -25,13 +26,17 @@ int emptyTrash(CliContext& ctx) {
     bool helperAsked = false;
     empty.setRunAdmin([&] { helperAsked = true; });
     if (!empty.askToEmpty()) {
-        *ctx.err << "corvane-cli: nothing emptied\n";
+        *ctx.err << "corvane-cli: " << localized("nothing emptied") << '\n';
         return CliExit::Failed;
     }
     const int failures = empty.runPassHere();
     if (failures == 0) return CliExit::Ok;
-    *ctx.err << "corvane-cli: some items could not be removed with your rights"
-             << (helperAsked ? "" : "; run Corvane's helper to finish") << '\n';
+    *ctx.err << "corvane-cli: "
+             << (helperAsked
+                     ? localized("some items could not be removed with your rights")
+                     : localized("some items could not be removed with your rights; run Corvane's helper to "
+                                 "finish"))
+             << '\n';
     return CliExit::Failed;
 }
 

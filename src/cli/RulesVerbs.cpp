@@ -2,13 +2,14 @@
 #include <QFileInfo>
 
 #include "CliContext.h"
+#include "platform/Localized.h"
 #include "protect/ProtectionRules.h"
 
 namespace {
 
 int listRules(const QStringList& args, CliContext& ctx, const ProtectionRules& rules) {
     if (!args.isEmpty()) {
-        *ctx.err << "corvane-cli: rules list takes no arguments\n";
+        *ctx.err << "corvane-cli: " << localized("rules list takes no arguments") << '\n';
         return CliExit::Usage;
     }
     for (const QString& format : rules.getFileFormatDataArray())
@@ -22,7 +23,7 @@ int listRules(const QStringList& args, CliContext& ctx, const ProtectionRules& r
 int editRules(const QString& sub, const QStringList& args, CliContext& ctx, const ProtectionRules& rules,
               const std::function<QString(const QString&)>& edit) {
     if (args.isEmpty()) {
-        *ctx.err << "corvane-cli: rules " << sub << " needs at least one argument\n";
+        *ctx.err << "corvane-cli: " << localized("rules %1 needs at least one argument").arg(sub) << '\n';
         return CliExit::Usage;
     }
     int status = CliExit::Ok;
@@ -32,7 +33,8 @@ int editRules(const QString& sub, const QStringList& args, CliContext& ctx, cons
             *ctx.err << "corvane-cli: rules " << sub << ": " << problem << '\n';
             status = CliExit::Failed;
         } else if (!rules.lastWriteSucceeded()) {
-            *ctx.err << "corvane-cli: rules " << sub << ": the settings file could not be written\n";
+            *ctx.err << "corvane-cli: "
+                     << localized("rules %1: the settings file could not be written").arg(sub) << '\n';
             return CliExit::Failed;
         }
     }
@@ -72,8 +74,10 @@ int rulesVerb(const CliArguments& args, CliContext& ctx) {
                        ? QString()
                        : QStringLiteral("\"%1\" is not a protected location").arg(escaped(folder));
         });
-    *ctx.err << "corvane-cli: rules needs one of: list, add-format, add-location, remove-format, "
-                "remove-location\n";
+    *ctx.err << "corvane-cli: "
+             << localized(
+                    "rules needs one of: list, add-format, add-location, remove-format, remove-location")
+             << '\n';
     return CliExit::Usage;
 }
 

@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "core/FileUtilities.h"
+#include "platform/Localized.h"
 
 QList<CliVerb> sizeVerbs() {
     CliVerb size;
@@ -11,14 +12,14 @@ QList<CliVerb> sizeVerbs() {
     size.run = [](const CliArguments& args, CliContext& ctx) {
         if (!onlyOptions(args, {}, QStringLiteral("size"), ctx)) return CliExit::Usage;
         if (args.operands.isEmpty()) {
-            *ctx.err << "corvane-cli: size needs at least one path\n";
+            *ctx.err << "corvane-cli: " << localized("size needs at least one path") << '\n';
             return CliExit::Usage;
         }
         int status = CliExit::Ok;
         for (const QString& path : args.operands) {
             const QFileInfo info(path);
             if (!info.exists() && !info.isSymLink()) {
-                *ctx.err << "corvane-cli: " << path << ": no such file or folder\n";
+                *ctx.err << "corvane-cli: " << localized("%1: no such file or folder").arg(path) << '\n';
                 status = CliExit::Failed;
                 continue;
             }

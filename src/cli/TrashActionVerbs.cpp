@@ -42,8 +42,10 @@ bool resolve(const QStringList& args, CliContext& ctx, QList<CVTrashFileNode::Pt
             items << found.first();
         } else {
             *ctx.err << "corvane-cli: " << arg
-                     << (found.isEmpty() ? ": no such item in the Trash\n"
-                                         : ": several items have this name; give its path in the Trash\n");
+                     << (found.isEmpty()
+                             ? localized(": no such item in the Trash")
+                             : localized(": several items have this name; give its path in the Trash"))
+                     << '\n';
             ok = false;
         }
     }
@@ -52,7 +54,7 @@ bool resolve(const QStringList& args, CliContext& ctx, QList<CVTrashFileNode::Pt
 
 int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
     if (args.isEmpty()) {
-        *ctx.err << "corvane-cli: name at least one item of the Trash\n";
+        *ctx.err << "corvane-cli: " << localized("name at least one item of the Trash") << '\n';
         return CliExit::Usage;
     }
     QList<CVTrashFileNode::Ptr> items;
@@ -65,8 +67,10 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
         for (const QString& problem : report.problems)
             *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
         if (!report.gone) {
-            *ctx.err << "corvane-cli: " << escaped(item->theTrashPath)
-                     << ": could not be removed with your rights\n";
+            *ctx.err
+                << "corvane-cli: "
+                << localized("%1: could not be removed with your rights").arg(escaped(item->theTrashPath))
+                << '\n';
             status = CliExit::Failed;
         } else if (securely && !report.problems.isEmpty()) {
             status = CliExit::Failed;  // removed, but not everything was overwritten
@@ -82,7 +86,7 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
 
 int putbackVerb(const QStringList& args, CliContext& ctx) {
     if (args.isEmpty()) {
-        *ctx.err << "corvane-cli: name at least one item of the Trash\n";
+        *ctx.err << "corvane-cli: " << localized("name at least one item of the Trash") << '\n';
         return CliExit::Usage;
     }
     QList<CVTrashFileNode::Ptr> items;
@@ -119,7 +123,7 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
     if (sub == QLatin1String("putback")) return putbackVerb(args.operands, ctx);
     if (sub == QLatin1String("empty")) {
         if (!args.operands.isEmpty()) {
-            *ctx.err << "corvane-cli: trash empty takes no arguments\n";
+            *ctx.err << "corvane-cli: " << localized("trash empty takes no arguments") << '\n';
             return CliExit::Usage;
         }
         return emptyTrash(ctx);
@@ -131,7 +135,7 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
 int eraseVerb(const CliArguments& args, CliContext& ctx) {
     if (!onlyOptions(args, {}, QStringLiteral("erase"), ctx)) return CliExit::Usage;
     if (args.operands.isEmpty()) {
-        *ctx.err << "corvane-cli: erase needs at least one path\n";
+        *ctx.err << "corvane-cli: " << localized("erase needs at least one path") << '\n';
         return CliExit::Usage;
     }
     QStringList paths;
@@ -141,7 +145,7 @@ int eraseVerb(const CliArguments& args, CliContext& ctx) {
         ctx.alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
                               localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
     if (answer != Alerts::Default) {
-        *ctx.err << "corvane-cli: nothing erased\n";
+        *ctx.err << "corvane-cli: " << localized("nothing erased") << '\n';
         return CliExit::Failed;
     }
     const FsTree::Report report = SecureEraser().eraseItems(paths);
@@ -149,7 +153,7 @@ int eraseVerb(const CliArguments& args, CliContext& ctx) {
     for (const QString& problem : report.problems) *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
     for (const QString& p : paths) {
         if (FileUtilities::somethingAt(p)) {
-            *ctx.err << "corvane-cli: " << escaped(p) << ": could not be erased\n";
+            *ctx.err << "corvane-cli: " << localized("%1: could not be erased").arg(escaped(p)) << '\n';
             status = CliExit::Failed;
         }
     }

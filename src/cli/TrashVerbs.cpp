@@ -5,6 +5,7 @@
 
 #include "CliContext.h"
 #include "core/FileUtilities.h"
+#include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
 #include "trash/CVTrashController.h"
@@ -32,8 +33,9 @@ int listVerb(const CliArguments& args, CliContext& ctx) {
     if (!onlyOptions(args, {QStringLiteral("--json")}, QStringLiteral("trash list"), ctx))
         return CliExit::Usage;
     if (!args.operands.isEmpty()) {
-        *ctx.err << "corvane-cli: trash list takes only --json, not \"" << escaped(args.operands.first())
-                 << "\"\n";
+        *ctx.err << "corvane-cli: "
+                 << localized("trash list takes only --json, not \"%1\"").arg(escaped(args.operands.first()))
+                 << '\n';
         return CliExit::Usage;
     }
     const bool json = args.options.contains(QStringLiteral("--json"));
@@ -90,7 +92,7 @@ void printTree(QTextStream& out, const QList<CVTrashFileNode::Ptr>& top) {
 
 int treeVerb(const CliArguments& args, CliContext& ctx) {
     if (!args.options.isEmpty() || !args.operands.isEmpty()) {
-        *ctx.err << "corvane-cli: trash tree takes no arguments\n";
+        *ctx.err << "corvane-cli: " << localized("trash tree takes no arguments") << '\n';
         return CliExit::Usage;
     }
     auto origPaths = std::make_shared<TrashOrigPaths>();
@@ -106,7 +108,7 @@ int treeVerb(const CliArguments& args, CliContext& ctx) {
 
 int putbackVerb(const CliArguments& args, CliContext& ctx) {
     if (!args.options.isEmpty() || !args.operands.isEmpty()) {
-        *ctx.err << "corvane-cli: trash putback-paths takes no arguments\n";
+        *ctx.err << "corvane-cli: " << localized("trash putback-paths takes no arguments") << '\n';
         return CliExit::Usage;
     }
     TrashOrigPaths origPaths;
@@ -144,8 +146,9 @@ QList<CliVerb> trashVerbs() {
         bool handled = false;
         const int status = trashActionVerb(args, ctx, &handled);
         if (handled) return status;
-        *ctx.err
-            << "corvane-cli: trash needs one of: list, tree, putback-paths, empty, delete, shred, putback\n";
+        *ctx.err << "corvane-cli: "
+                 << localized("trash needs one of: list, tree, putback-paths, empty, delete, shred, putback")
+                 << '\n';
         return CliExit::Usage;
     };
     return {trash};

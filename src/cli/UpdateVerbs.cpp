@@ -63,7 +63,8 @@ QList<CliVerb> updateVerbs() {
     update.run = [](const CliArguments& args, CliContext& ctx) {
         if (args.sub == QLatin1String("check") && args.options.isEmpty() && args.operands.isEmpty())
             return check(ctx);
-        *ctx.err << "corvane-cli: usage: corvane-cli update check\n";
+        *ctx.err << "corvane-cli: " << localized("usage: %1").arg(QLatin1String("corvane-cli update check"))
+                 << '\n';
         return CliExit::Usage;
     };
     return {update};

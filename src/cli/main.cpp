@@ -11,6 +11,7 @@
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/Tasks.h"
+#include "platform/Translations.h"
 #include "update/UpdateAddress.h"
 
 namespace {
@@ -92,6 +93,7 @@ void printHelp(QTextStream& out) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvane-cli"));
+    Translations::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -135,7 +137,8 @@ int main(int argc, char** argv) {
     const auto verb =
         std::find_if(verbs.begin(), verbs.end(), [&](const CliVerb& v) { return v.name == first; });
     if (verb == verbs.end()) {
-        err << "corvane-cli: unknown verb \"" << first << "\" (see corvane-cli --help)\n";
+        err << "corvane-cli: "
+            << localized("unknown verb \"%1\" (see corvane-cli --help)").arg(escaped(first)) << '\n';
         return CliExit::Usage;
     }
     const CliArguments verbArgs = splitArguments(rest, verb->hasSubVerbs, &assumeYes);

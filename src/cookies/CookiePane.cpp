@@ -29,6 +29,7 @@ PRLeftTipButton* sourceButton(NotificationCenter* nc, const char* name, const ch
     b->setImage(Images::named(QLatin1String(image)));
     b->setFixedSize(120, 36);
     b->setToolTip(tip);
+    b->setAccessibleName(tip);
     return b;
 }
 
@@ -93,6 +94,7 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
 
     dataController = new CookieTableModel(this);
     dataTableView = new QTableView(body);
+    dataTableView->setTabKeyNavigation(false);  // arrows move between rows; Tab leaves the table
     dataTableView->setObjectName(QStringLiteral("dataTableView"));
     dataTableView->setModel(dataController);
     dataTableView->setSortingEnabled(true);

@@ -110,12 +110,18 @@ PopoverDesktopList::PopoverDesktopList(DesktopController* controller, Notificati
         const char* normal;
         const char* list;
     } categories[] = {
-        {&allBtn, "allBtn", "All", "alldownbbtn.png", "allnombbtn.png", "All Content"},
-        {&imageBtn, "imageBtn", "Pictures", "imagedownbtn.png", "imagenombtn.png", "Pictures"},
-        {&docuBtn, "docuBtn", "Documents", "docdownbtn.png", "docnombtn.png", "Documents"},
-        {&zipBtn, "zipBtn", "Archives", "zipdownbtn.png", "zipnombtn.png", "Archives"},
-        {&folderBtn, "folderBtn", "Folders", "folderdownbtn.png", "foldernombtn.png", "Folders"},
-        {&otherBtn, "otherBtn", "Other", "otherdownbbtn.png", "othernombbtn.png", "Other"},
+        {&allBtn, "allBtn", QT_TRANSLATE_NOOP("Corvane", "All"), "alldownbbtn.png", "allnombbtn.png",
+         "All Content"},
+        {&imageBtn, "imageBtn", QT_TRANSLATE_NOOP("Corvane", "Pictures"), "imagedownbtn.png",
+         "imagenombtn.png", "Pictures"},
+        {&docuBtn, "docuBtn", QT_TRANSLATE_NOOP("Corvane", "Documents"), "docdownbtn.png", "docnombtn.png",
+         "Documents"},
+        {&zipBtn, "zipBtn", QT_TRANSLATE_NOOP("Corvane", "Archives"), "zipdownbtn.png", "zipnombtn.png",
+         "Archives"},
+        {&folderBtn, "folderBtn", QT_TRANSLATE_NOOP("Corvane", "Folders"), "folderdownbtn.png",
+         "foldernombtn.png", "Folders"},
+        {&otherBtn, "otherBtn", QT_TRANSLATE_NOOP("Corvane", "Other"), "otherdownbbtn.png",
+         "othernombbtn.png", "Other"},
     };
     for (const auto& c : categories) {
         *c.button = new NQLeftButton(m_nc, localized(c.title), NQLeftButton::TypeNames, this);
@@ -130,7 +136,11 @@ PopoverDesktopList::PopoverDesktopList(DesktopController* controller, Notificati
     auto* search = new QHBoxLayout;
     thepBtn = new QComboBox(this);
     thepBtn->setObjectName(QStringLiteral("thepBtn"));
-    for (const char* title : {"All Content", "Folders", "Pictures", "Documents", "Videos", "Audios", "Other"})
+    for (const char* title :
+         {QT_TRANSLATE_NOOP("Corvane", "All Content"), QT_TRANSLATE_NOOP("Corvane", "Folders"),
+          QT_TRANSLATE_NOOP("Corvane", "Pictures"), QT_TRANSLATE_NOOP("Corvane", "Documents"),
+          QT_TRANSLATE_NOOP("Corvane", "Videos"), QT_TRANSLATE_NOOP("Corvane", "Audios"),
+          QT_TRANSLATE_NOOP("Corvane", "Other")})
         thepBtn->addItem(localized(title), QLatin1String(title));
     connect(thepBtn, &QComboBox::activated, this, &PopoverDesktopList::SelectItemAction);
     thesearchField = new QLineEdit(this);

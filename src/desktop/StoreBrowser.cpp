@@ -68,17 +68,18 @@ StoreBrowser::StoreBrowser(DesktopController* controller, NotificationCenter* nc
         const char* normal;
         void (StoreBrowser::*show)();
     } categories[] = {
-        {&currentDesktopBtn, "currentDesktopBtn", "All", "currentBigDesktopdown.png",
-         "currentBigDesktopnom.png", &StoreBrowser::selectAllDesktop},
-        {&pictureBtn, "pictureBtn", "Pictures", "picbigDown.png", "picbignom.png",
-         &StoreBrowser::selectPictures},
-        {&documentBtn, "documentBtn", "Documents", "docbigdown.png", "docbignom.png",
-         &StoreBrowser::selectDocuments},
-        {&archiveBtn, "archiveBtn", "Archives", "archbigdown.png", "archbignom.png",
-         &StoreBrowser::selectArchives},
-        {&folerBtn, "folerBtn", "Folders", "folderbigdown.png", "folderbignom.png",
-         &StoreBrowser::selectFolders},
-        {&otherBtn, "otherBtn", "Other", "othebigdown.png", "otherbignom.png", &StoreBrowser::selectOthers},
+        {&currentDesktopBtn, "currentDesktopBtn", QT_TRANSLATE_NOOP("Corvane", "All"),
+         "currentBigDesktopdown.png", "currentBigDesktopnom.png", &StoreBrowser::selectAllDesktop},
+        {&pictureBtn, "pictureBtn", QT_TRANSLATE_NOOP("Corvane", "Pictures"), "picbigDown.png",
+         "picbignom.png", &StoreBrowser::selectPictures},
+        {&documentBtn, "documentBtn", QT_TRANSLATE_NOOP("Corvane", "Documents"), "docbigdown.png",
+         "docbignom.png", &StoreBrowser::selectDocuments},
+        {&archiveBtn, "archiveBtn", QT_TRANSLATE_NOOP("Corvane", "Archives"), "archbigdown.png",
+         "archbignom.png", &StoreBrowser::selectArchives},
+        {&folerBtn, "folerBtn", QT_TRANSLATE_NOOP("Corvane", "Folders"), "folderbigdown.png",
+         "folderbignom.png", &StoreBrowser::selectFolders},
+        {&otherBtn, "otherBtn", QT_TRANSLATE_NOOP("Corvane", "Other"), "othebigdown.png", "otherbignom.png",
+         &StoreBrowser::selectOthers},
     };
     for (const auto& c : categories) {
         *c.button = new NQLeftButton(m_nc, localized(c.title), NQLeftButton::LeftNames, this);

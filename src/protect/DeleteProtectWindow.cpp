@@ -6,13 +6,15 @@
 #include "PPopoverWindowConterller.h"
 #include "platform/Localized.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 DeleteProtectWindow::DeleteProtectWindow(PPopoverWindowConterller* editor, QWidget* parent)
     : QWidget(parent, Qt::Window), m_editor(editor) {
     setObjectName(QStringLiteral("deleteProtectWindow"));
     setWindowTitle(localized("Protection Rules"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("QWidget#deleteProtectWindow { background: #f4f6f9; }"));
+    setStyleSheet(QStringLiteral("QWidget#deleteProtectWindow { background: %1; }")
+                      .arg(ThemeColors::pane(this).name()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 20);
     layout->setSpacing(12);

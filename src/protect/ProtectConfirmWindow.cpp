@@ -18,6 +18,7 @@
 #include "trash/TrashStore.h"
 #include "widgets/PaneWidgets.h"
 #include "widgets/ProgressPanel.h"
+#include "widgets/ThemeColors.h"
 #include "widgets/WindowPlacement.h"
 
 ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shared_ptr<Workspace> workspace,
@@ -35,7 +36,8 @@ ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shar
     setObjectName(QStringLiteral("theConfirmWindow"));
     setWindowTitle(localized("Protected Items"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("QWidget#theConfirmWindow { background: #f4f6f9; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget#theConfirmWindow { background: %1; }").arg(ThemeColors::pane(this).name()));
     resize(560, 440);
 
     auto* layout = new QVBoxLayout(this);

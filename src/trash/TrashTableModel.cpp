@@ -1,11 +1,11 @@
 #include "TrashTableModel.h"
 
-#include "platform/Localized.h"
-
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
+
+#include "platform/Localized.h"
 
 QString TrashTableModel::columnIdentifier(int column) {
     static const char* const ids[ColumnCount] = {"Name", "Size", "Permisson", "Path", "Date"};
@@ -23,9 +23,13 @@ CVTrashFileNode::Ptr TrashTableModel::itemAt(int row) const {
     return row >= 0 && row < m_items.size() ? m_items.at(row) : nullptr;
 }
 
-int TrashTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_items.size(); }
+int TrashTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_items.size();
+}
 
-int TrashTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int TrashTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QString TrashTableModel::dateText(const QString& description) {
     const QStringList parts = description.split(QLatin1Char(' '));
@@ -57,7 +61,9 @@ QIcon TrashTableModel::iconFor(const QString& path) {
     if (picture.isNull()) {
         static QFileIconProvider provider;
         picture = provider.icon(info).pixmap(36, 36);
-        if (!picture.isNull()) picture = picture.scaled(scaledIntoBox(picture.size()) * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (!picture.isNull())
+            picture = picture.scaled(scaledIntoBox(picture.size()) * 2, Qt::KeepAspectRatio,
+                                     Qt::SmoothTransformation);
     }
     return QIcon(picture);
 }
@@ -67,12 +73,17 @@ QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
     if (!item) return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         switch (index.column()) {
-        case Name: return item->theFileName;
-        case Size: return item->theFileSize.isNull() ? QVariant() : QVariant(item->theFileSize);
-        case Permisson: return item->theFilePermission.isNull() ? QVariant() : QVariant(item->theFilePermission);
-        case Path:
-            return item->theOrignalpath.size() >= 2 ? item->theOrignalpath : QStringLiteral("--");
-        case Date: return item->lastModifiedDate.isValid() ? QVariant(dateText(item->lastModifiedDate)) : QVariant();
+            case Name:
+                return item->theFileName;
+            case Size:
+                return item->theFileSize.isNull() ? QVariant() : QVariant(item->theFileSize);
+            case Permisson:
+                return item->theFilePermission.isNull() ? QVariant() : QVariant(item->theFilePermission);
+            case Path:
+                return item->theOrignalpath.size() >= 2 ? item->theOrignalpath : QStringLiteral("--");
+            case Date:
+                return item->lastModifiedDate.isValid() ? QVariant(dateText(item->lastModifiedDate))
+                                                        : QVariant();
         }
     }
     if (role == Qt::DecorationRole && index.column() == Name) {
@@ -80,12 +91,16 @@ QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
         if (it == m_icons.constEnd()) it = m_icons.insert(item->theTrashPath, iconFor(item->theTrashPath));
         return it.value();
     }
-    if (role == Qt::TextAlignmentRole && index.column() == Size) return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::TextAlignmentRole && index.column() == Size)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
 
 QVariant TrashTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const titles[ColumnCount] = {"Name", "Size", "Permissions", "Original Location", "Date Modified"};
+    static const char* const titles[ColumnCount] = {
+        QT_TRANSLATE_NOOP("Corvane", "Name"), QT_TRANSLATE_NOOP("Corvane", "Size"),
+        QT_TRANSLATE_NOOP("Corvane", "Permissions"), QT_TRANSLATE_NOOP("Corvane", "Original Location"),
+        QT_TRANSLATE_NOOP("Corvane", "Date Modified")};
     return section >= 0 && section < ColumnCount ? localized(titles[section]) : QVariant();
 }

@@ -1,8 +1,8 @@
 #include "TrashTreeModel.h"
 
-#include "platform/Localized.h"
-
 #include <QFileIconProvider>
+
+#include "platform/Localized.h"
 
 void TrashTreeModel::setContent(QList<CVTrashFileNode::Ptr> content) {
     beginResetModel();
@@ -43,17 +43,23 @@ int TrashTreeModel::rowCount(const QModelIndex& parent) const {
     return childrenOf(nodeAt(parent)).size();
 }
 
-int TrashTreeModel::columnCount(const QModelIndex&) const { return ColumnCount; }
+int TrashTreeModel::columnCount(const QModelIndex&) const {
+    return ColumnCount;
+}
 
 QVariant TrashTreeModel::data(const QModelIndex& index, int role) const {
     const CVTrashFileNode* node = nodeAt(index);
     if (!node) return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         switch (index.column()) {
-        case Name: return node->theFileName;
-        case Size: return node->theFileSize;
-        case Permission: return node->theFilePermission;
-        case OrigPath: return node->theOrignalpath.isEmpty() ? QStringLiteral("--") : node->theOrignalpath;
+            case Name:
+                return node->theFileName;
+            case Size:
+                return node->theFileSize;
+            case Permission:
+                return node->theFilePermission;
+            case OrigPath:
+                return node->theOrignalpath.isEmpty() ? QStringLiteral("--") : node->theOrignalpath;
         }
     }
     if (role == Qt::DecorationRole && index.column() == Name) {
@@ -65,6 +71,8 @@ QVariant TrashTreeModel::data(const QModelIndex& index, int role) const {
 
 QVariant TrashTreeModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const titles[ColumnCount] = {"Name", "Size", "Permissions", "Original Location"};
+    static const char* const titles[ColumnCount] = {
+        QT_TRANSLATE_NOOP("Corvane", "Name"), QT_TRANSLATE_NOOP("Corvane", "Size"),
+        QT_TRANSLATE_NOOP("Corvane", "Permissions"), QT_TRANSLATE_NOOP("Corvane", "Original Location")};
     return section >= 0 && section < ColumnCount ? localized(titles[section]) : QVariant();
 }

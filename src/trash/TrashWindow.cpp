@@ -15,6 +15,7 @@
 #include "widgets/Images.h"
 #include "widgets/ProgressPanel.h"
 #include "widgets/TableTextStyle.h"
+#include "widgets/ThemeColors.h"
 
 namespace {
 QProgressBar* spinner(QWidget* parent, const char* name) {
@@ -33,7 +34,8 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(localized("Trash"));
     setWindowIcon(QIcon(Images::named(QStringLiteral("corvane.png"))));
     resize(980, 560);
-    setStyleSheet(QStringLiteral("QWidget#theTrashInfoWindow { background: #f4f6f9; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget#theTrashInfoWindow { background: %1; }").arg(ThemeColors::pane(this).name()));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
@@ -51,7 +53,7 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() + 2);
     locationLabel->setFont(f);
-    locationLabel->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    locationLabel->setStyleSheet(ThemeColors::css(ThemeColors::heading(locationLabel)));
     theIndProcesser = spinner(this, "theIndProcesser");
     checkTrashButton = new QPushButton(localized("Check Trash"), this);
     checkTrashButton->setObjectName(QStringLiteral("checkTrashButton"));
@@ -66,6 +68,7 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("trashTabs"));
     theTableView = new QTableView(tabs);
+    theTableView->setTabKeyNavigation(false);  // arrows move between rows; Tab leaves the table
     theTableView->setObjectName(QStringLiteral("theTableView"));
     theTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     theTableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -87,7 +90,7 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* treeBar = new QHBoxLayout;
     treeStatusLabel = new QLabel(localized("The whole content of your Trash, folder by folder."), treePage);
     treeStatusLabel->setObjectName(QStringLiteral("treeStatusLabel"));
-    treeStatusLabel->setStyleSheet(QStringLiteral("color: #6b778a;"));
+    treeStatusLabel->setStyleSheet(ThemeColors::css(ThemeColors::muted(treeStatusLabel)));
     treeProgress = spinner(treePage, "treeProgress");
     buildTreeButton = new QPushButton(localized("Build Tree"), treePage);
     buildTreeButton->setObjectName(QStringLiteral("buildTreeButton"));
@@ -96,6 +99,7 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     treeBar->addWidget(buildTreeButton);
     treeLayout->addLayout(treeBar);
     theOutlineView = new QTreeView(treePage);
+    theOutlineView->setTabKeyNavigation(false);
     theOutlineView->setObjectName(QStringLiteral("theOutlineView"));
     theOutlineView->setAlternatingRowColors(true);
     theOutlineView->setUniformRowHeights(true);
@@ -109,6 +113,6 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     trashStoragelab = new QLabel(this);
     trashStoragelab->setObjectName(QStringLiteral("trashStoragelab"));
-    trashStoragelab->setStyleSheet(QStringLiteral("color: #4b5668;"));
+    trashStoragelab->setStyleSheet(ThemeColors::css(ThemeColors::text(trashStoragelab)));
     layout->addWidget(trashStoragelab);
 }

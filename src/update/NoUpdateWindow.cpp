@@ -8,13 +8,16 @@
 #include "platform/Localized.h"
 #include "widgets/Images.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 
 NoUpdateWindow::NoUpdateWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("noUpdateWindow"));
     setWindowTitle(localized("Software Update"));
     setFixedSize(420, 150);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
+    // White on a light theme, the theme's text field colours on a dark one.
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::Text));
     setPalette(pal);
     setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
@@ -30,7 +33,7 @@ NoUpdateWindow::NoUpdateWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     f.setPointSizeF(f.pointSizeF() + 2);
     f.setBold(true);
     title->setFont(f);
-    title->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    title->setStyleSheet(ThemeColors::css(ThemeColors::heading(title)));
     column->addWidget(title);
     messageLabel = mutedLabel(QString(), this);
     messageLabel->setObjectName(QStringLiteral("noUpdateMessage"));

@@ -12,13 +12,15 @@
 #include "platform/Workspace.h"
 #include "widgets/Images.h"
 #include "widgets/PaneWidgets.h"
+#include "widgets/ThemeColors.h"
 #include "widgets/WindowPlacement.h"
 
 namespace {
 
 void whiteBackground(QWidget* w) {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));  // white on a light theme
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::Text));
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }
@@ -66,7 +68,7 @@ UpdateWindow::UpdateWindow(PRUpdateController* controller, std::shared_ptr<Works
     f.setPointSizeF(f.pointSizeF() + 3);
     f.setBold(true);
     newversionlab->setFont(f);
-    newversionlab->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    newversionlab->setStyleSheet(ThemeColors::css(ThemeColors::heading(newversionlab)));
     column->addWidget(newversionlab);
     currentversionlab = mutedLabel(QString(), this);
     currentversionlab->setObjectName(QStringLiteral("currentversionlab"));

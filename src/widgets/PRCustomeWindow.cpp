@@ -1,14 +1,16 @@
 #include "PRCustomeWindow.h"
 
-#include "QMHeaderView.h"
-
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWindow>
 
+#include "QMHeaderView.h"
+
 PRCustomeWindow::PRCustomeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
+    // The background stays white under a dark theme too: its text stays dark.
+    pal.setColor(QPalette::WindowText, QColor(0x1f, 0x2a, 0x3c));
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -19,7 +21,9 @@ PRCustomeWindow::PRCustomeWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     m_headerView->lower();
 }
 
-void PRCustomeWindow::UpdateWindowImage(const QPixmap& image) { m_headerView->UpdateWindowImage(image); }
+void PRCustomeWindow::UpdateWindowImage(const QPixmap& image) {
+    m_headerView->UpdateWindowImage(image);
+}
 
 void PRCustomeWindow::resizeEvent(QResizeEvent* event) {
     m_headerView->setGeometry(0, 0, width(), QMHeaderView::Height);

@@ -1,25 +1,34 @@
 #include "PRLeftTipButton.h"
 
-#include "platform/NotificationCenter.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/NotificationCenter.h"
+
 PRLeftTipButton::PRLeftTipButton(NotificationCenter* center, const QString& title, QWidget* parent)
     : QAbstractButton(parent), nc(center) {
     setText(title);
+    // Screen readers say the title; image-only buttons are named where they are made.
+    if (!title.isEmpty()) setAccessibleName(title);
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::TabFocus);
 }
 
 QSize PRLeftTipButton::sizeHint() const {
-    const QFontMetrics fm(font());
+    // The current section's title is bold: size for that, so a longer translation is never cut.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
     switch (m_look) {
-    case Look::Sidebar: return QSize(180, 40);
-    case Look::Pill: return QSize(std::max(110, fm.horizontalAdvance(text()) + 40), 34);
-    case Look::Image: return m_image.isNull() ? QSize(120, 36) : m_image.deviceIndependentSize().toSize();
+        case Look::Sidebar:
+            return QSize(std::max(180, fm.horizontalAdvance(text()) + (m_image.isNull() ? 26 : 60)),
+                         std::max(40, fm.height() + 16));
+        case Look::Pill:
+            return QSize(std::max(110, fm.horizontalAdvance(text()) + 40), std::max(34, fm.height() + 14));
+        case Look::Image:
+            return m_image.isNull() ? QSize(120, 36) : m_image.deviceIndependentSize().toSize();
     }
     return QSize(120, 36);
 }
@@ -78,7 +87,9 @@ void PRLeftTipButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void PRLeftTipButton::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void PRLeftTipButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void PRLeftTipButton::keyPressEvent(QKeyEvent* event) {
     // Keyboard users reach the same observers as a press.

@@ -10,7 +10,7 @@ class NotificationCenter;
 /// never sends an action of its own: whatever a press does is done by the observers.
 class PRLeftTipButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* MouseDown = "PRLeftButtonMouseDown";
     static constexpr const char* MouseEntered = "PRLeftTipButtonMouseEntered";
     static constexpr const char* MouseExited = "PRLeftTipButtonMouseExited";
@@ -19,19 +19,30 @@ public:
 
     PRLeftTipButton(NotificationCenter* nc, const QString& title, QWidget* parent = nullptr);
 
-    void setImage(const QPixmap& image) { m_image = image; update(); }
+    void setImage(const QPixmap& image) {
+        m_image = image;
+        updateGeometry();  // the sidebar's width depends on it
+        update();
+    }
     QPixmap image() const { return m_image; }
-    void setLook(Look look) { m_look = look; updateGeometry(); update(); }
+    void setLook(Look look) {
+        m_look = look;
+        updateGeometry();
+        update();
+    }
     /// Sidebar buttons show which section is up.
-    void setCurrent(bool current) { m_current = current; update(); }
+    void setCurrent(bool current) {
+        m_current = current;
+        update();
+    }
     bool isCurrent() const { return m_current; }
 
-    int btnType = 0;           ///< a free tag; nothing reads it
-    QRect currentViewRect;     ///< nothing reads it
+    int btnType = 0;        ///< a free tag; nothing reads it
+    QRect currentViewRect;  ///< nothing reads it
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -39,7 +50,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     void postMouseDown();
 
     NotificationCenter* nc;

@@ -1,11 +1,12 @@
 #include "PaneWidgets.h"
 
-#include "Images.h"
-
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
+
+#include "Images.h"
+#include "ThemeColors.h"
 
 ImagePanel::ImagePanel(const QString& imageName, QWidget* parent)
     : QWidget(parent), m_image(Images::named(imageName)) {}
@@ -20,6 +21,11 @@ void ImagePanel::paintEvent(QPaintEvent*) {
 }
 
 Card::Card(const QString& title, QWidget* parent) : QWidget(parent) {
+    // Text inside (check boxes too) is drawn against the card, not the pane around it.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ThemeColors::card(this));
+    pal.setColor(QPalette::WindowText, ThemeColors::heading(this));
+    setPalette(pal);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 16);
     layout->setSpacing(8);
@@ -29,7 +35,7 @@ Card::Card(const QString& title, QWidget* parent) : QWidget(parent) {
         f.setBold(true);
         f.setPointSizeF(f.pointSizeF() + 1);
         heading->setFont(f);
-        heading->setStyleSheet(QStringLiteral("color: #2b3545;"));
+        heading->setStyleSheet(ThemeColors::css(ThemeColors::heading(heading)));
         layout->addWidget(heading);
     }
     m_body = new QVBoxLayout;
@@ -42,14 +48,14 @@ void Card::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    p.fillPath(path, Qt::white);
-    p.setPen(QColor(0xdd, 0xe2, 0xea));
+    p.fillPath(path, palette().color(QPalette::Window));
+    p.setPen(ThemeColors::cardBorder(parentWidget()));
     p.drawPath(path);
 }
 
 QLabel* mutedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #6b778a;"));
+    label->setStyleSheet(ThemeColors::css(ThemeColors::muted(label)));
     return label;
 }

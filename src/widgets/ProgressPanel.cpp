@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ThemeColors.h"
 #include "platform/Localized.h"
 #include "platform/WorkProgress.h"
 
@@ -16,7 +17,7 @@ ProgressPanel::ProgressPanel(QWidget* parent) : QWidget(parent), m_timer(new QTi
     layout->setSpacing(10);
     label = new QLabel(this);
     label->setObjectName(QStringLiteral("actionProgressLabel"));
-    label->setStyleSheet(QStringLiteral("color: #4b5668;"));
+    label->setStyleSheet(ThemeColors::css(ThemeColors::text(label)));
     bar = new QProgressBar(this);
     bar->setObjectName(QStringLiteral("actionProgress"));
     bar->setTextVisible(false);

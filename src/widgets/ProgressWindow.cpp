@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ProgressPanel.h"
+#include "ThemeColors.h"
 #include "WindowPlacement.h"
 
 namespace {
@@ -18,7 +19,8 @@ ProgressWindow::ProgressWindow(const QString& objectName, const QString& title, 
     setObjectName(objectName);
     setWindowTitle(title);
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("QWidget#%1 { background: #f4f6f9; }").arg(objectName));
+    setStyleSheet(
+        QStringLiteral("QWidget#%1 { background: %2; }").arg(objectName, ThemeColors::pane(this).name()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(10);
@@ -27,7 +29,7 @@ ProgressWindow::ProgressWindow(const QString& objectName, const QString& title, 
     QFont f = headingLabel->font();
     f.setBold(true);
     headingLabel->setFont(f);
-    headingLabel->setStyleSheet(QStringLiteral("color: #1f2a3c;"));
+    headingLabel->setStyleSheet(ThemeColors::css(ThemeColors::heading(headingLabel)));
     panel = new ProgressPanel(this);
     layout->addWidget(headingLabel);
     layout->addWidget(panel);

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
+
+#include "app/MainWindow.h"
+#include "app/StatusItem.h"
+#include "platform/Translations.h"
+#include "platform/WidgetAlerts.h"
+#include "support/AppFixture.h"
+#include "widgets/PRLeftTipButton.h"
+
+namespace {
+
+/// The program in French: the translation the locale picks reaches the main window, the tray
+/// menu, the alerts and the widget that shows them.
+TEST(Translations, FrenchLocaleShowsFrenchWindowsMenusAndAlerts) {
+    QTranslator* french = Translations::install(QLocale(QStringLiteral("fr_FR")));
+    ASSERT_TRUE(french);
+    {
+        AppFixture f;
+        auto app = f.launch();
+        MainWindow* main = app->window();
+        EXPECT_EQ(main->sectionButton(QStringLiteral("trash"))->text(), QStringLiteral("Corbeille"));
+        EXPECT_EQ(main->sectionButton(QStringLiteral("erase"))->text(),
+                  QStringLiteral("Effacement sécurisé"));
+        EXPECT_EQ(main->overviewButton()->text(), QStringLiteral("Vue d’ensemble"));
+
+        QStringList menu;
+        for (QAction* a : app->statusItem()->baMenu()->actions()) menu << a->text();
+        EXPECT_TRUE(menu.contains(QStringLiteral("Quitter Corvane")))
+            << menu.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(menu.contains(QStringLiteral("Préférences…")));
+
+        f.alerts->clear();
+        f.alerts->setNextAnswers({Alerts::Alternate});
+        app->StrongEmptyTrash();
+        ASSERT_FALSE(f.alerts->asked().isEmpty());
+        const AlertSpec asked = f.alerts->asked().first();
+        EXPECT_EQ(asked.message,
+                  QStringLiteral("Corvane va supprimer tous les éléments de la Corbeille, voulez-vous "
+                                 "vraiment les supprimer ?"));
+        EXPECT_EQ(asked.defaultButton, QStringLiteral(" Vider la Corbeille "));
+        EXPECT_EQ(asked.alternateButton, QStringLiteral(" Annuler "));
+
+        QPushButton* def = nullptr;
+        std::unique_ptr<QMessageBox> box(WidgetAlerts::buildBox(asked, &def));
+        EXPECT_EQ(box->text(), asked.message);
+        EXPECT_EQ(def->text(), QStringLiteral(" Vider la Corbeille "));
+    }
+    QCoreApplication::removeTranslator(french);
+    delete french;
+}
+
+}  // namespace
