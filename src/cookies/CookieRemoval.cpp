@@ -1,12 +1,12 @@
 #include "CookieRemoval.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
-#include <sys/stat.h>
 
 #include "core/fs/FsName.h"
 #include "core/fs/OpenFolder.h"
@@ -78,8 +78,8 @@ Result replaceBinaryFile(const QString& path, const QByteArray& replacement) {
 bool commitDB(const QString& path) {
     if (!notPlain(path).isEmpty()) return false;
     Database d;
-    if (sqlite3_open_v2(FsName::toBytes(path).constData(), &d.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW,
-                        nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(FsName::toBytes(path).constData(), &d.db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr) != SQLITE_OK)
         return false;
     int logFrames = 0;
     int written = 0;
@@ -103,9 +103,8 @@ Result removeDatabaseCookies(const QString& path, CookieDatabase::Kind kind) {
                 false};
     Database d;
     // Never creates a file: the database must be the one that was read.
-    if (sqlite3_open_v2(FsName::toBytes(path).constData(), &d.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW,
-                        nullptr) !=
-        SQLITE_OK)
+    if (sqlite3_open_v2(FsName::toBytes(path).constData(), &d.db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr) != SQLITE_OK)
         return {Outcome::Failed, localized("\"%1\" can't be opened for writing.").arg(path), false};
     sqlite3_busy_timeout(d.db, 500);
     int rc = sqlite3_exec(d.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);

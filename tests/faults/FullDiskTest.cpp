@@ -45,11 +45,12 @@ class FullDisk : public ::testing::Test {
         }
         ::close(fd);
     }
-    /// Items on the big file system: a file larger than the small one and a folder that fills it half-way.
+    /// Items on the big file system: a file larger than the small one and a folder whose second file
+    /// does not fit.
     void fillFolder(const QString& folder) const {
         s.builder.writeSizedFile(folder + "/large.bin", 3 << 20);
         s.builder.writeSizedFile(folder + "/Album/one.bin", 1 << 20);
-        s.builder.writeSizedFile(folder + "/Album/two.bin", 1 << 20);
+        s.builder.writeSizedFile(folder + "/Album/two.bin", 3 << 19);
         s.builder.writeFile(folder + "/small.txt", "fits");
     }
 
@@ -67,7 +68,8 @@ TEST_F(FullDisk, ATidyOntoAFullStoreKeepsEveryItemWholeOnOneSideAndNamesWhatStay
     const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop, store);
     const Records stayed = records(desktop);
     Records after = records(store);
-    for (auto it = stayed.begin(); it != stayed.end(); ++it) EXPECT_FALSE(after.contains(it.key())) << it.key().data();
+    for (auto it = stayed.begin(); it != stayed.end(); ++it)
+        EXPECT_FALSE(after.contains(it.key())) << it.key().data();
     after.insert(stayed);
     EXPECT_EQ(after, before);
     EXPECT_TRUE(OpenFolder::openChosen(desktop).has("large.bin"));
@@ -86,13 +88,13 @@ TEST_F(FullDisk, ACopyWhoseSourceCanNotBeRemovedIsReportedAsLeft) {
     ASSERT_TRUE(OpenFolder::openChosen(desktop).has("Stuck"));
     ASSERT_EQ(r.left.size(), 1);
     EXPECT_TRUE(r.left.first().startsWith("Stuck: ")) << qPrintable(r.left.first());
+    // The same for a restore from the store onto another file system.
     QString why;
-    const QString stored = Paths::desktopStoreFolder(small) + "/Stuck";
-    s.builder.makeFolder(s.home + "/Other");
+    const QString stored = s.home + "/Store/Stuck";
     s.builder.writeFile(stored + "/inner/locked.txt", "locked");
     ASSERT_TRUE(HostileFs::setImmutable(stored + "/inner/locked.txt", true));
-    const FsMove::Outcome outcome = DesktopTidy::restore(stored, s.home + "/Other", &why);
-    HostileFs::setImmutable(stored + "/inner/locked.txt", false);
+    QDir().mkpath(small + "/Other");
+    const FsMove::Outcome outcome = DesktopTidy::restore(stored, small + "/Other", &why);
     EXPECT_NE(outcome, FsMove::Outcome::Moved) << "restore left the source but said it moved";
     EXPECT_FALSE(why.isEmpty());
 }
@@ -109,7 +111,8 @@ TEST_F(FullDisk, RestoreAndPutBackOntoAFullDiskLeaveTheItemWholeAndNothingAtTheD
     EXPECT_EQ(DesktopTidy::restore(store + "/Album", small, &why), FsMove::Outcome::Failed);
     const TrashItemActions actions(std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
                                    TrashStore::forPaths(s.paths));
-    EXPECT_EQ(actions.putBack(s.trashFiles() + "/Item", small + "/Back/Item"), TrashItemActions::PutBack::Failed);
+    EXPECT_EQ(actions.putBack(s.trashFiles() + "/Item", small + "/Back/Item"),
+              TrashItemActions::PutBack::Failed);
     EXPECT_EQ(records(store), stored);
     EXPECT_EQ(records(s.trashFiles()), trashed);
     EXPECT_TRUE(records(small).isEmpty() || records(small).keys() == QList<QByteArray>{"/Back"})
@@ -117,8 +120,10 @@ TEST_F(FullDisk, RestoreAndPutBackOntoAFullDiskLeaveTheItemWholeAndNothingAtTheD
 }
 
 TEST_F(FullDisk, WritesToAFullDiskFailSayingSoAndKeepTheOldFile) {
-    for (const char* name : {"cookiedata.txt", "cookies.txt", "Corvane.conf"})
-        s.builder.writeFile(small + '/' + name, QByteArray("[General]\nold=1\n"));
+    for (const char* name : {"cookiedata.txt", "cookies.txt", "Corvane.conf"}) {
+        QFile old(small + '/' + name);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("[General]\nold=1\n") > 0);
+    }
     fill();
     const Records before = records(small);
     const QByteArray large(256 * 1024, 'v');
@@ -130,6 +135,7 @@ TEST_F(FullDisk, WritesToAFullDiskFailSayingSoAndKeepTheOldFile) {
     settings.setString("Large", QString::fromLatin1(large));
     EXPECT_FALSE(settings.synchronize());
     EXPECT_EQ(records(small), before);
+    EXPECT_EQ(before.size(), 4);
 }
 
 }  // namespace

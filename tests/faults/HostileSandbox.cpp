@@ -130,8 +130,10 @@ const QStringList& HostileSandbox::cases() {
 }
 
 HostileSandbox::HostileSandbox(bool mac)
-    : builder(root.path()), mac(mac), paths(mac ? std::shared_ptr<Paths>(std::make_shared<MacPaths>(builder.paths()))
-                                                : std::shared_ptr<Paths>(builder.linuxPaths())) {
+    : builder(root.path()),
+      mac(mac),
+      paths(mac ? std::shared_ptr<Paths>(std::make_shared<MacPaths>(builder.paths()))
+                : std::shared_ptr<Paths>(builder.linuxPaths())) {
     home = paths->userHome();
     SandboxBuilder outside(away.path());
     outside.writeFile("secret.txt", "not yours");

@@ -118,10 +118,10 @@ Said tolvik(HostileSandbox& s) {
 }
 
 Said forceEmpty(HostileSandbox& s) {
-    const int failures = ForceEmptyPass(s.paths, std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
-                                        std::make_shared<TrashOrigPaths>(), std::make_shared<Workspace>(s.paths),
-                                        {})
-                             .ForceEmptyTrashFileThreader();
+    const int failures =
+        ForceEmptyPass(s.paths, std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
+                       std::make_shared<TrashOrigPaths>(), std::make_shared<Workspace>(s.paths), {})
+            .ForceEmptyTrashFileThreader();
     const bool left = !visible(s.trashFiles()).isEmpty() || (!s.mac && !visible(s.trashInfo()).isEmpty());
     return {left == (failures > 0), QStringLiteral("%1 stages failed").arg(failures)};
 }
@@ -169,14 +169,14 @@ QStringList cookieFolder(HostileSandbox& s) {
     sqlite3_close(db);
     s.builder.writeFile(f + "Cookies.binarycookies", binaryFileOf(demoBinaryCookies()));
     writeFirefoxDatabase(s.away.file("outside.sqlite"), demoFirefoxCookies());
-    for (const auto& [at, to] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"Cookies-journal", "secret.txt"},
-             {"cookies.sqlite-wal", "secret.txt"},
-             {"cookies.sqlite-shm", "hard.txt"},
-             {"wal.sqlite-shm", "hard.txt"},
-             {"wal.sqlite-wal", "secret.txt"},
-             {"linked.sqlite", "outside.sqlite"},
-             {"linked.binarycookies", "secret.txt"}})
+    for (const auto& [at, to] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"Cookies-journal", "secret.txt"},
+                                                                    {"cookies.sqlite-wal", "secret.txt"},
+                                                                    {"cookies.sqlite-shm", "hard.txt"},
+                                                                    {"wal.sqlite-shm", "hard.txt"},
+                                                                    {"wal.sqlite-wal", "secret.txt"},
+                                                                    {"linked.sqlite", "outside.sqlite"},
+                                                                    {"linked.binarycookies", "secret.txt"}})
         ::symlink(FsName::toBytes(s.away.file(to)).constData(), FsName::toBytes(f + at).constData());
     return {s.home + "/Cookies"};
 }
@@ -197,7 +197,8 @@ Said removeCookies(HostileSandbox& s) {
         int n = -1;
         // As an unchanging file: the test's own look must not touch the side files.
         const QByteArray uri = "file:" + FsName::toBytes(path) + "?immutable=1";
-        if (sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK &&
+        if (sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) ==
+                SQLITE_OK &&
             sqlite3_prepare_v2(db, (QByteArray("SELECT count(*) FROM ") + table).constData(), -1, &st,
                                nullptr) == SQLITE_OK &&
             sqlite3_step(st) == SQLITE_ROW)
@@ -250,10 +251,12 @@ Said exportText(HostileSandbox& s) {
 
 Said exportNetscape(HostileSandbox& s) {
     const QByteArray data = CookieExport::netscapeText({});
-    Said said = wrote(s.item, "cookies.txt", CookieExport::writePrivateFile(s.item + "/cookies.txt", data), data);
+    Said said =
+        wrote(s.item, "cookies.txt", CookieExport::writePrivateFile(s.item + "/cookies.txt", data), data);
     const QByteArray longName(255, 'c');
-    const Said longer = wrote(s.item, longName,
-                              CookieExport::writePrivateFile(s.item + '/' + FsName::fromBytes(longName), data), data);
+    const Said longer =
+        wrote(s.item, longName,
+              CookieExport::writePrivateFile(s.item + '/' + FsName::fromBytes(longName), data), data);
     return {said.honest && longer.honest, said.text + "; 255 bytes: " + longer.text};
 }
 
@@ -275,22 +278,26 @@ Said writeSettings(HostileSandbox& s) {
     piped.setString("LastTidy", "x");
     const bool pipedOk = piped.synchronize();
     struct stat st;
-    const bool fifo = ::lstat(FsName::toBytes(piped.filePath()).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
-    return {ok == stored && !pipedOk && fifo, QStringLiteral("wrote %1, FIFO written %2").arg(ok).arg(pipedOk)};
+    const bool fifo =
+        ::lstat(FsName::toBytes(piped.filePath()).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+    return {ok == stored && !pipedOk && fifo,
+            QStringLiteral("wrote %1, FIFO written %2").arg(ok).arg(pipedOk)};
 }
 
 const QList<Op>& operations() {
     static const QList<Op> ops = {
         {"ForceEmpty", true, wholeTrash, forceEmpty},
         {"Tolvik", true, wholeTrash, tolvik},
-        {"Delete", true, trashItem, [](HostileSandbox& s) { return removed(s, actions(s).deleteItem(s.item)); }},
+        {"Delete", true, trashItem,
+         [](HostileSandbox& s) { return removed(s, actions(s).deleteItem(s.item)); }},
         {"SecureDelete", true, trashItem,
          [](HostileSandbox& s) { return erased(s, actions(s).secureDeleteItem(s.item)); }},
         {"PutBack", true, trashItem,
          [](HostileSandbox& s) {
              const auto outcome = actions(s).putBack(s.item, s.destination);
-             return Said{(outcome == TrashItemActions::PutBack::Moved) == (exists(s.destination) && !exists(s.item)),
-                         QStringLiteral("outcome %1").arg(int(outcome))};
+             return Said{
+                 (outcome == TrashItemActions::PutBack::Moved) == (exists(s.destination) && !exists(s.item)),
+                 QStringLiteral("outcome %1").arg(int(outcome))};
          },
          [](HostileSandbox& s) { return std::make_pair(s.item, s.destination); }},
         {"Erase", false,
@@ -352,10 +359,12 @@ TEST_P(HostileSandboxSuite, NothingOutsideTheTargetChangesAndTheReportTellsWhatS
     if (above) {
         // The Trash (mac) or the folder holding it (freedesktop) moved out and linked back.
         const QString linked = s.mac ? s.trashFiles() : s.home + "/.local/share";
-        ASSERT_EQ(::rename(FsName::toBytes(linked).constData(), FsName::toBytes(s.away.file("moved")).constData()),
-                  0);
-        ASSERT_EQ(::symlink(FsName::toBytes(s.away.file("moved")).constData(), FsName::toBytes(linked).constData()),
-                  0);
+        ASSERT_EQ(
+            ::rename(FsName::toBytes(linked).constData(), FsName::toBytes(s.away.file("moved")).constData()),
+            0);
+        ASSERT_EQ(
+            ::symlink(FsName::toBytes(s.away.file("moved")).constData(), FsName::toBytes(linked).constData()),
+            0);
     }
     for (const QString& why : s.skipped) std::printf("[ note ] %s skipped: %s\n", op.name, qPrintable(why));
     const Records outsideBefore = entryRecords(s.away.path());
@@ -394,12 +403,11 @@ std::vector<Case> allCases() {
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Operations, HostileSandboxSuite, ::testing::ValuesIn(allCases()),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                             static const char* variants[] = {"Mac", "Freedesktop", "LinkAboveMac",
-                                                              "LinkAboveFreedesktop", ""};
-                             return std::string(operations()[info.param.op].name) +
-                                    variants[int(info.param.variant)];
-                         });
+std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+    static const char* const variants[] = {"Mac", "Freedesktop", "LinkAboveMac", "LinkAboveFreedesktop", ""};
+    return std::string(operations()[info.param.op].name) + variants[int(info.param.variant)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, HostileSandboxSuite, ::testing::ValuesIn(allCases()), caseName);
 
 }  // namespace
