@@ -97,6 +97,7 @@ Said removed(const HostileSandbox& s, const FsTree::Report& r) {
     return {r.gone != exists(s.item) && (r.gone || !r.problems.isEmpty()), report(r)};
 }
 
+#ifdef CORVANE_TOLVIK_PROGRAM
 Said tolvik(HostileSandbox& s) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "PKEXEC_UID"}) env.remove(name);
@@ -116,6 +117,7 @@ Said tolvik(HostileSandbox& s) {
     return {ended && (left > TolvikCleaner::WarningThreshold) == warned,
             QStringLiteral("exit %1: ").arg(p.exitCode()) + QString::fromUtf8(p.readAllStandardError())};
 }
+#endif
 
 Said forceEmpty(HostileSandbox& s) {
     const int failures =
@@ -287,7 +289,9 @@ Said writeSettings(HostileSandbox& s) {
 const QList<Op>& operations() {
     static const QList<Op> ops = {
         {"ForceEmpty", true, wholeTrash, forceEmpty},
+#ifdef CORVANE_TOLVIK_PROGRAM  // the program, run without privileges
         {"Tolvik", true, wholeTrash, tolvik},
+#endif
         {"Delete", true, trashItem,
          [](HostileSandbox& s) { return removed(s, actions(s).deleteItem(s.item)); }},
         {"SecureDelete", true, trashItem,
