@@ -1,6 +1,7 @@
 #include "CookieRemoval.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <QDebug>
 #include <QFile>
@@ -26,6 +27,21 @@ Result lockedResult(const QString& path) {
                   "and try again.")
             .arg(path),
         false};
+}
+
+// The database and the side files SQLite writes beside it must be plain files of that folder: one
+// that is a link would have SQLite write through it to whatever it names.
+QString notPlain(const QString& path) {
+    const QFileInfo info(path);
+    const OpenFolder folder = OpenFolder::openChosen(info.absolutePath());
+    const QByteArray name = FsName::toBytes(info.fileName());
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        const auto st = folder.entry(name + suffix);
+        if ((st && !S_ISREG(st->st_mode)) || (!st && !*suffix))
+            return localized("\"%1\" is not a regular file; the cookies were left as they are.")
+                .arg(FsName::displayText(path + QLatin1String(suffix)));
+    }
+    return QString();
 }
 
 struct Database {
@@ -60,9 +76,10 @@ Result replaceBinaryFile(const QString& path, const QByteArray& replacement) {
 }
 
 bool commitDB(const QString& path) {
+    if (!notPlain(path).isEmpty()) return false;
     Database d;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &d.db, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK)
+    if (sqlite3_open_v2(FsName::toBytes(path).constData(), &d.db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr) != SQLITE_OK)
         return false;
     int logFrames = 0;
     int written = 0;
@@ -75,6 +92,8 @@ Result removeDatabaseCookies(const QString& path, CookieDatabase::Kind kind) {
     const char* table = kind == CookieDatabase::Kind::Firefox ? "moz_cookies" : "cookies";
     if (kind == CookieDatabase::Kind::Unknown || !QFileInfo(path).isFile())
         return {Outcome::NothingThere, {}, false};
+    // Checked before even reading it: a reader in the log's mode writes the shared-memory file.
+    if (const QString refused = notPlain(path); !refused.isEmpty()) return {Outcome::Failed, refused, false};
     QString problem;
     const CookieDatabase::Kind found = CookieDatabase::kindOf(path, &problem);
     if (found != kind)
@@ -84,8 +103,8 @@ Result removeDatabaseCookies(const QString& path, CookieDatabase::Kind kind) {
                 false};
     Database d;
     // Never creates a file: the database must be the one that was read.
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &d.db, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK)
+    if (sqlite3_open_v2(FsName::toBytes(path).constData(), &d.db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr) != SQLITE_OK)
         return {Outcome::Failed, localized("\"%1\" can't be opened for writing.").arg(path), false};
     sqlite3_busy_timeout(d.db, 500);
     int rc = sqlite3_exec(d.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);

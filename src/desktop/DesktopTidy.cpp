@@ -58,7 +58,8 @@ TidyResult tidy(const QString& desktop, const QString& storeFolder, WorkProgress
         if (outcome != FsMove::Outcome::Moved) {
             if (outcome == FsMove::Outcome::Taken) why = localized("a stored item has that name");
             result.left << FsName::displayText(FsName::fromBytes(name)) + QStringLiteral(": ") + why;
-            continue;
+            // A copy that arrived whole is in the store all the same, beside what stayed here.
+            if (outcome != FsMove::Outcome::Copied) continue;
         }
         const std::optional<struct stat> st = store.entry(name);
         if (st) result.moved << DesktopCatalogue::makeNode(store, FsEntry{name, *st});

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +20,17 @@ namespace {
 // Settings keys hold slashes nowhere, but QSettings treats "/" as a group separator; keep keys flat.
 QString flatKey(const QString& key) {
     return QString(key).replace(QLatin1Char('/'), QLatin1Char('|'));
+}
+
+// QSettings opens its file to read it before every write (and when destroyed): a FIFO or a device
+// in the store's place would block it for ever. Such a place is never handed to it; the values
+// wait in a scratch file of their own until a file can be written there again.
+QString settingsPathFor(const QString& path) {
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode)) return path;
+    static QTemporaryDir scratch;
+    static std::atomic_int next{0};
+    return scratch.filePath(QString::number(++next) + QStringLiteral(".conf"));
 }
 
 }  // namespace
@@ -33,7 +46,7 @@ Defaults::Defaults(const QString& filePath) : m_path(filePath) {
     // QSettings parses sections lazily and would rewrite a file it half understood at the first
     // write; the whole file is checked before anything reads it.
     checkFile();
-    m_settings = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+    m_settings = std::make_unique<QSettings>(settingsPathFor(filePath), QSettings::IniFormat);
 }
 
 void Defaults::report(const QString& text) {
@@ -180,7 +193,8 @@ bool Defaults::synchronize() {
         // everything Corvane knew, not only the values set since the last write.
         for (const QString& key : m_settings->allKeys()) m_pending.insert(key, m_settings->value(key));
     }
-    if (m_settings->status() != QSettings::NoError || m_setAside != asideBefore) {
+    if (m_settings->status() != QSettings::NoError || m_setAside != asideBefore ||
+        m_settings->fileName() != m_path) {
         // QSettings keeps the first error it met for good, so each write after a failed one starts
         // from a new one and reports only its own outcome.
         m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);

@@ -6,9 +6,9 @@
 
 #include <QDir>
 #include <cerrno>
-#include <cstdio>
 
 #include "TrashStore.h"
+#include "core/fs/FsMove.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
@@ -96,14 +96,18 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
         0) {
         const int error = errno;
         if (error == EEXIST) return PutBack::Taken;
-        if (error != EXDEV || !FsName::isPlain(trashPath) || !FsName::isPlain(destination))
-            return PutBack::Failed;
-        // Another file system: mv copies and removes, still never over what is there.
-        const QString pid = QString::number(::getpid());
-        m_commands->moveNoReplace(
-            QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(from.folder.fd()) + FsName::fromBytes(from.name),
-            QStringLiteral("/proc/%1/fd/%2/").arg(pid).arg(to.fd()) + FsName::fromBytes(toName));
-        if (from.folder.has(from.name)) return to.has(toName) ? PutBack::Taken : PutBack::Failed;
+        if (error != EXDEV) return PutBack::Failed;
+        // Another file system: the item is copied whole and checked before it leaves the Trash, and a
+        // copy that fails part-way (a full disk) is removed again, never left at the original place.
+        switch (FsMove::move(from.folder, from.name, to, toName)) {
+            case FsMove::Outcome::Moved:
+                break;
+            case FsMove::Outcome::Taken:
+                return PutBack::Taken;
+            case FsMove::Outcome::Failed:
+            case FsMove::Outcome::Copied:  // part of it stays in the Trash, with its record
+                return PutBack::Failed;
+        }
     }
     m_store->forgetItem(trashPath);
     return PutBack::Moved;

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "FsTree.h"
+#include "platform/Localized.h"
 
 namespace {
 
@@ -186,9 +187,9 @@ Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& t
     const FsTree::Report removed = FsTree::remove(from, name);
     if (!removed.gone) {
         // Two copies are better than a half-removed source: keep the whole copy, report the rest.
-        reason = removed.problems.join(QLatin1Char('\n'));
-        if (why) *why = reason;
-        return Outcome::Moved;
+        reason = localized("it was copied whole, but part of it could not be removed from where it was: %1")
+                     .arg(removed.problems.join(QLatin1Char('\n')));
+        return fail(Outcome::Copied);
     }
     return Outcome::Moved;
 }

@@ -11,12 +11,15 @@ enum class Outcome {
     Moved,   ///< the entry is at the destination and gone from the source
     Taken,   ///< something is already at the destination: nothing changed
     Failed,  ///< nothing changed (rights, a kind of entry that can't be copied, a copy that failed)
+    Copied,  ///< across file systems: the whole entry is at the destination, but part of the source
+             ///< could not be removed and stays too
 };
 
 /// Renames `name` of `from` to `toName` of `to`. Across file systems the entry is copied whole (a
 /// folder with everything below it, links as links, never followed), synced and checked, and only
 /// then is the source removed; a copy that fails part-way is removed again and the source is left
-/// as it was. `why` gets a line for the user when it fails.
+/// as it was; a source that resists removal after a whole copy is Copied, never Moved. `why` gets a
+/// line for the user whenever the outcome is not Moved.
 Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& to, const QByteArray& toName,
              QString* why = nullptr);
 
