@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds Corvane and starts it on a demo sandbox (a made-up home with a Trash, a Desktop and a USB
-# volume) so nothing of the real account is touched. Two sandboxes are built: the mac layout
-# (the default) and a freedesktop home; CORVANE_LAYOUT=freedesktop starts Corvane on the latter.
-# Without a display it writes snapshots of both instead. A version document newer than the build is
+# volume, the cookies of three browsers) so nothing of the real account is touched. Two sandboxes
+# are built: a freedesktop home (the default on Linux) and the mac layout; CORVANE_LAYOUT=mac
+# starts Corvane on the latter. Without a display it writes snapshots of both instead. A version document newer than the build is
 # served from the sandbox on 127.0.0.1, so the menus' "Check for Updates…" shows the update window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-layout="${CORVANE_LAYOUT:-mac}"
+default_layout=mac
+[ "$(uname -s)" = Linux ] && default_layout=freedesktop
+layout="${CORVANE_LAYOUT:-$default_layout}"
 case "$layout" in
   mac|freedesktop) ;;
   *) echo "demo.sh: CORVANE_LAYOUT must be mac or freedesktop, not \"$layout\"" >&2; exit 2 ;;

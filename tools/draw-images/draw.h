@@ -33,6 +33,8 @@ void saveImage(const QImage &img, const QString &name);
 
 // Corvid mark and the icons built from it.
 void drawMarks();
+// The application icon in the icon theme's sizes, as SIZExSIZE/apps/corvane.png.
+void drawAppIconSizes();
 
 // Section icons and pill buttons.
 void drawSectionIcons();

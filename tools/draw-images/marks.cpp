@@ -156,3 +156,9 @@ void drawMarks()
     drawAppIcon(QStringLiteral("corvane.png"), 256);
     drawAppIcon(QStringLiteral("corvane-64.png"), 64);
 }
+
+void drawAppIconSizes()
+{
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        drawAppIcon(QStringLiteral("%1x%1/apps/corvane.png").arg(size), size);
+}
