@@ -9,10 +9,13 @@ sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 fail() { echo "package-check: $*" >&2; exit 1; }
 
-build=build-pkg
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
-      "$@" >/dev/null
-cmake --build "$build" -j2
+# CORVANE_PACKAGE_BUILD=DIR packages an existing build tree configured with the prefix /usr instead.
+build=${CORVANE_PACKAGE_BUILD:-build-pkg}
+if [ -z "${CORVANE_PACKAGE_BUILD:-}" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+        "$@" >/dev/null
+fi
+cmake --build "$build" -j2 --target Corvane corvane-cli Tolvik corvane-cli-man
 rm -f "$build"/corvane_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/corvane_*.deb)

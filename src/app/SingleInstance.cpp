@@ -1,13 +1,14 @@
 #include "SingleInstance.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 // A request is small; anything longer is not from Corvane.

@@ -8,8 +8,8 @@
 #include <ctime>
 
 #include "AppDelegate.h"
-#include "SnapshotServices.h"
 #include "SingleInstance.h"
+#include "SnapshotServices.h"
 #include "SnapshotWriter.h"
 #include "StatusItem.h"
 #include "platform/Alerts.h"
@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
         QStringLiteral("Write a PNG of each window, the menu and the popover into <dir>, then quit."),
         QStringLiteral("dir"));
     parser.addOption(snapshot);
-    QCommandLineOption quickView(QStringLiteral("quick-view"), QStringLiteral("Show the quick-view popover."));
+    QCommandLineOption quickView(QStringLiteral("quick-view"),
+                                 QStringLiteral("Show the quick-view popover."));
     parser.addOption(quickView);
     QCommandLineOption emptyTrash(QStringLiteral("empty-trash"),
                                   QStringLiteral("Empty the Trash (after the usual question)."));

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QLocalServer>
@@ -6,10 +9,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <thread>
-#include <unistd.h>
 
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
