@@ -60,10 +60,15 @@ bool SingleInstance::sendToRunning(const QString& command, const QStringList& ar
 
 bool SingleInstance::listen() {
     if (m_server) return true;
+    // Nobody answered on the socket: it is left from an instance that ended without closing it.
+    // Anything else there stays (the server would rename its socket over it).
+    struct stat st {};
+    if (::lstat(QFile::encodeName(m_path).constData(), &st) == 0) {
+        if (!ownSocket(m_path)) return false;
+        QLocalServer::removeServer(m_path);
+    }
     auto* server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Nobody answered on the socket: it is left from an instance that ended without closing it.
-    if (ownSocket(m_path)) QLocalServer::removeServer(m_path);
     if (!server->listen(m_path)) {
         delete server;
         return false;
