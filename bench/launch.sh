@@ -12,11 +12,11 @@ mkdir -p "$work/root" "$work/config/Corvane"
 printf '[General]\nFirstLauch=1\n' >"$work/config/Corvane/Corvane.conf"  # not the first launch
 export CORVANE_ROOT="$work/root" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen CORVANE_TRAY=available
 export CORVANE_UPDATE_URL=http://127.0.0.1:9/product/corvaneVersion.plist
-"$program" --bench-launch >/dev/null  # warms the file cache; not counted
+"$program" --bench-launch >/dev/null 2>&1  # warms the file cache; not counted
 times=()
 for _ in $(seq "$runs"); do
   start=${EPOCHREALTIME/./}
-  read -r shown what < <("$program" --bench-launch)
+  read -r shown what < <("$program" --bench-launch 2>/dev/null)
   [ "$what" = tray ] || { echo "launch.sh: Corvane showed no tray icon" >&2; exit 1; }
   times+=($(( (shown - start) / 1000 )))
 done
