@@ -66,10 +66,14 @@ void AppDelegate::setWindowed(bool windowed) {
 
 void AppDelegate::postStillRunning() {
     if (!m_services.notifications) return;
+    // Its button, or starting Corvane again, brings the window back.
+    m_services.notifications->setActionHandler([this](const QString& identifier, const QString&) {
+        if (identifier == QLatin1String(kStillRunning)) handleLaunchRequest(QStringLiteral("show"), {});
+    });
     m_services.notifications->notify(
         localized("Corvane is still running"),
-        localized("Open Corvane from the application menu to bring its window back."), {},
-        QLatin1String(kStillRunning));
+        localized("Open Corvane from the application menu to bring its window back."),
+        {localized("Open Corvane")}, QLatin1String(kStillRunning));
 }
 
 void AppDelegate::handleLaunchRequest(const QString& command, const QStringList& arguments) {

@@ -78,9 +78,18 @@ TEST(Windowed, WithoutATrayTheWindowCarriesTheMenuAndClosingSaysCorvaneStillRuns
     EXPECT_EQ(f.notifications->posted().first().title, QStringLiteral("Corvane is still running"));
 
     // Launching Corvane again brings the window back and takes the notification away.
+    const QString identifier = f.notifications->posted().first().identifier;
     app->handleLaunchRequest(QStringLiteral("show"), {});
     EXPECT_TRUE(app->window()->isVisible());
-    EXPECT_EQ(f.notifications->withdrawn(), QStringList{f.notifications->posted().first().identifier});
+    EXPECT_EQ(f.notifications->withdrawn(), QStringList{identifier});
+
+    // So does the notification's button.
+    app->window()->close();
+    ASSERT_EQ(f.notifications->posted().size(), 2);
+    ASSERT_EQ(f.notifications->posted().last().actions, QStringList{QStringLiteral("Open Corvane")});
+    EXPECT_FALSE(app->window()->isVisible());
+    f.notifications->press(identifier, QStringLiteral("Open Corvane"));
+    EXPECT_TRUE(app->window()->isVisible());
 }
 
 TEST(Windowed, ATrayThatAppearsOrGoesSwitchesTheMode) {
