@@ -40,7 +40,7 @@ for f in usr/bin/Corvane usr/bin/corvane-cli usr/libexec/corvane/Tolvik \
   [ -s "$contents/$f" ] || fail "the package lacks /$f"
 done
 desktop-file-validate "$contents/usr/share/applications/corvane.desktop"
-appstreamcli validate --no-net "$contents/usr/share/metainfo/app.corvane.Corvane.metainfo.xml" >/dev/null
+appstreamcli validate --no-net "$contents/usr/share/metainfo/app.corvane.Corvane.metainfo.xml"
 grep -q '^\.SH VERBS' "$contents/usr/share/man/man1/corvane-cli.1" || fail "the manual page has no verbs"
 
 # Never over an installed Corvane or a file some other way put there.
