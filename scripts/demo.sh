@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds Corvane and starts it on a demo sandbox (a made-up home with a Trash, a Desktop and a USB
-# volume) so nothing of the real account is touched. Two sandboxes are built: the mac layout
-# (the default) and a freedesktop home; CORVANE_LAYOUT=freedesktop starts Corvane on the latter.
-# Without a display it writes snapshots of both instead. A version document newer than the build is
-# served from the sandbox on 127.0.0.1, so the menus' "Check for Updates…" shows the update window.
+# volume, the cookies of three browsers) so nothing of the real account is touched. Two sandboxes
+# are built: a freedesktop home (the default on Linux) and the mac layout; CORVANE_LAYOUT=mac
+# starts Corvane on the latter. Without a display it writes snapshots of both instead. A version
+# document newer than the build is served from the sandbox on 127.0.0.1, so the menus' "Check for
+# Updates…" shows the update window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-layout="${CORVANE_LAYOUT:-mac}"
+default_layout=mac
+[ "$(uname -s)" = Linux ] && default_layout=freedesktop
+layout="${CORVANE_LAYOUT:-$default_layout}"
 case "$layout" in
   mac|freedesktop) ;;
   *) echo "demo.sh: CORVANE_LAYOUT must be mac or freedesktop, not \"$layout\"" >&2; exit 2 ;;
@@ -20,10 +23,10 @@ if [ -d "$sandbox" ]; then chmod -R u+w "$sandbox"; rm -rf "$sandbox"; fi
 build-release/bin/corvane-sandbox "$sandbox/root" "$sandbox/config" >/dev/null
 build-release/bin/corvane-sandbox --linux "$sandbox/linux-root" "$sandbox/linux-config" >/dev/null
 mac_root="$sandbox/root" linux_root="$sandbox/linux-root"
-echo "Demo sandbox (mac layout): $mac_root (settings in $sandbox/config)"
-echo "Try: CORVANE_ROOT=$mac_root build-release/bin/corvane-cli size \"$mac_root\"/Users/*/.Trash/*"
 echo "Demo sandbox (freedesktop layout): $linux_root (settings in $sandbox/linux-config)"
 echo "Try: CORVANE_ROOT=$linux_root build-release/bin/corvane-cli trash list"
+echo "Demo sandbox (mac layout): $mac_root (settings in $sandbox/config)"
+echo "Try: CORVANE_ROOT=$mac_root CORVANE_LAYOUT=mac build-release/bin/corvane-cli size \"$mac_root\"/Users/*/.Trash/*"
 
 # The update server: the sandbox's www folder on the loopback address, stopped when the demo ends.
 build-release/bin/corvane-version-server --demo-document "$sandbox/www" >"$sandbox/update-server.txt" &

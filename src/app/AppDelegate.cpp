@@ -497,7 +497,7 @@ void AppDelegate::initStateBannerView() {
     connect(m_statusItem->helpAction, &QAction::triggered, this, &AppDelegate::ClickHelp);
     connect(m_statusItem->aboutAction, &QAction::triggered, this, &AppDelegate::ActAboutAction);
     connect(m_statusItem->quitAction, &QAction::triggered, this, &AppDelegate::QuiteAppAction);
-    m_statusItem->show();
+    followTrayAvailability();
 }
 
 void AppDelegate::ClickStateBanner(const QRect& anchor) {
@@ -534,6 +534,8 @@ void AppDelegate::ShowAutoTrash() {
 
 void AppDelegate::setAccessoryMode() {
     m_accessoryMode = true;
+    // Without a tray the task bar is the only way back to the window.
+    if (m_windowed) return;
     // A tool window stays off the task bar; showing it again applies the new flags.
     const bool visible = m_window->isVisible();
     m_window->setWindowFlag(Qt::Tool, true);
@@ -571,9 +573,11 @@ void AppDelegate::ClickPloverlyOnLogin() {
 }
 
 bool AppDelegate::windowShouldClose(QWidget* w) {
-    if (w == m_window)
+    if (w == m_window) {
         m_window->hide();
-    else if (w)
+        // Without a tray icon nothing shows that Corvane still runs.
+        if (m_windowed) postStillRunning();
+    } else if (w)
         w->hide();
     return false;
 }

@@ -31,6 +31,7 @@ class PPopoverviewConterller;
 class PopoverWindow;
 class PreferencesWindow;
 class ProgressWindow;
+class QMenu;
 class QTimer;
 class QWidget;
 class StatusItem;
@@ -183,6 +184,14 @@ class AppDelegate : public QObject {
 
     /// Whether the main window is kept off the task bar (the mode without a Dock icon).
     bool isAccessoryMode() const { return m_accessoryMode; }
+    /// Whether Corvane runs as a window program because the desktop shows no tray: the main window
+    /// keeps a task-bar entry and carries the tray menu's commands.
+    bool isWindowed() const { return m_windowed; }
+    /// Asks the desktop again whether it shows a tray and switches between the tray icon and the
+    /// window program (also run on a timer while Corvane runs).
+    void followTrayAvailability();
+    /// A request a later launch handed over: "show", "quick-view", "empty-trash", "erase" (files).
+    void handleLaunchRequest(const QString& command, const QStringList& arguments);
     // The update check; none of it exists without an update controller (builds without the check).
     /// The menus' check: from now on a check that finds nothing newer says so.
     void CheckforUpdateAction();
@@ -196,6 +205,8 @@ class AppDelegate : public QObject {
 
   private:
     void setAccessoryMode();
+    void setWindowed(bool windowed);
+    void postStillRunning();
     void centerWindow(QWidget* w) const;
     void manageWindow(QWidget* w);
     bool handleDrop(QEvent* event);
@@ -220,6 +231,9 @@ class AppDelegate : public QObject {
     std::function<void()> m_cleanUpHandler;
     QList<QPointer<QWidget>> m_windows;
     bool m_accessoryMode = false;
+    bool m_windowed = false;
+    QTimer* m_trayWatch = nullptr;
+    QMenu* m_windowedMenu = nullptr;  ///< the tray menu's commands in the main window's menu bar
 
     /// The put-back places read from the Trash's records (the trash items and their history live
     /// in the trash browser's navigation).

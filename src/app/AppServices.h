@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class Alerts;
@@ -36,4 +37,7 @@ struct AppServices {
 
     /// The panels that choose files and folders; none: the desktop's file dialog.
     std::shared_ptr<OpenPanel> openPanel;
+    /// Whether the desktop shows tray icons now; asked again while Corvane runs. None: a tray is
+    /// assumed (tests and snapshots).
+    std::function<bool()> trayAvailable;
 };

@@ -46,6 +46,10 @@ void StatusItem::show() {
     m_tray->show();
 }
 
+void StatusItem::hide() {
+    m_tray->hide();
+}
+
 QAction* StatusItem::addFeatureAction(const QString& title, const QString& objectName) {
     auto* action = new QAction(title, m_menu);
     action->setObjectName(objectName);

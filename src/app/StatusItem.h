@@ -21,6 +21,8 @@ class StatusItem : public QObject {
     QString imageName() const { return m_imageName; }
     /// Shows the icon in the panel (where the desktop has one).
     void show();
+    /// Takes the icon out of the panel (the desktop stopped showing a tray).
+    void hide();
 
     QMenu* baMenu() const { return m_menu; }
     QSystemTrayIcon* trayIcon() const { return m_tray; }

@@ -2,12 +2,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
+#include <ctime>
 
 #include "AppDelegate.h"
+#include "SingleInstance.h"
 #include "SnapshotServices.h"
 #include "SnapshotWriter.h"
+#include "StatusItem.h"
 #include "platform/Alerts.h"
 #include "platform/Authorization.h"
 #include "platform/Clock.h"
@@ -42,6 +46,17 @@ int main(int argc, char** argv) {
         QStringLiteral("Write a PNG of each window, the menu and the popover into <dir>, then quit."),
         QStringLiteral("dir"));
     parser.addOption(snapshot);
+    QCommandLineOption quickView(QStringLiteral("quick-view"),
+                                 QStringLiteral("Show the quick-view popover."));
+    parser.addOption(quickView);
+    QCommandLineOption emptyTrash(QStringLiteral("empty-trash"),
+                                  QStringLiteral("Empty the Trash (after the usual question)."));
+    parser.addOption(emptyTrash);
+    QCommandLineOption benchLaunch(
+        QStringLiteral("bench-launch"),
+        QStringLiteral("Print the time in microseconds since 1970 once the tray icon shows, then quit."));
+    benchLaunch.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(benchLaunch);
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to offer for secure erase."),
                                  QStringLiteral("[files...]"));
     parser.process(app);
@@ -51,6 +66,22 @@ int main(int argc, char** argv) {
     if (snapshotMode && (sandbox.isEmpty() || sandbox == QLatin1String("/"))) {
         std::fprintf(stderr, "Corvane: --snapshot works on a sandbox only; set CORVANE_ROOT to one\n");
         return 2;
+    }
+
+    const bool benchMode = parser.isSet(benchLaunch);
+    // Files given on the command line are offered for secure erase.
+    QStringList files;
+    for (const QString& arg : parser.positionalArguments()) files << QFileInfo(arg).absoluteFilePath();
+
+    // One Corvane at a time: a later launch hands its request to the running one.
+    SingleInstance instance(SingleInstance::standardSocketPath());
+    QString request = QStringLiteral("show");
+    if (parser.isSet(quickView)) request = QStringLiteral("quick-view");
+    if (parser.isSet(emptyTrash)) request = QStringLiteral("empty-trash");
+    if (!files.isEmpty()) request = QStringLiteral("erase");
+    if (!snapshotMode && !benchMode) {
+        if (instance.sendToRunning(request, files)) return 0;
+        if (!instance.listen()) std::fprintf(stderr, "Corvane: later launches cannot reach this one\n");
     }
 
     AppServices services;
@@ -78,18 +109,37 @@ int main(int argc, char** argv) {
         services.notifications = std::make_shared<DBusDesktopNotifications>();
         services.authorization = std::make_shared<PkexecAuthorization>();
         services.alerts = std::make_shared<WidgetAlerts>();
+        // CORVANE_TRAY=none|available overrides what the desktop says.
+        const QByteArray tray = qgetenv("CORVANE_TRAY");
+        if (tray == "none" || tray == "available") {
+            const bool forced = tray == "available";
+            services.trayAvailable = [forced] { return forced; };
+        } else {
+            services.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+        }
     }
 
     AppDelegate controller(services);
     controller.awakeFromNib();
     controller.applicationDidFinishLaunching();
     controller.showMainWindow();
+    QObject::connect(&instance, &SingleInstance::requested, &controller, &AppDelegate::handleLaunchRequest);
 
-    // Files given on the command line are offered for secure erase.
-    QStringList files;
-    for (const QString& arg : parser.positionalArguments()) files << QFileInfo(arg).absoluteFilePath();
-    if (!files.isEmpty() && !snapshotMode)
-        QTimer::singleShot(0, &controller, [&controller, files] { controller.application_openFiles(files); });
+    if (request != QLatin1String("show") && !snapshotMode)
+        QTimer::singleShot(0, &controller,
+                           [&controller, request, files] { controller.handleLaunchRequest(request, files); });
+    if (benchMode) {
+        // Once the event loop runs the icon and the window have had their first showing.
+        QTimer::singleShot(0, &controller, [&controller] {
+            timespec now{};
+            ::clock_gettime(CLOCK_REALTIME, &now);
+            const bool shown = controller.statusItem() && controller.statusItem()->trayIcon()->isVisible();
+            std::printf("%lld %s\n", static_cast<long long>(now.tv_sec) * 1000000LL + now.tv_nsec / 1000,
+                        shown ? "tray" : "window");
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    }
 
     if (snapshotMode) {
         QString error;

@@ -76,7 +76,8 @@ void printHelp(QTextStream& out) {
         << "Verbs:\n";
     for (const CliVerb& verb : cliVerbs())
         for (const CliHelpLine& line : verb.help)
-            out << "  " << line.usage.leftJustified(28) << ' ' << line.summary << '\n';
+            // Two spaces at least between the columns: the manual page is written from this text.
+            out << "  " << line.usage.leftJustified(27) << "  " << line.summary << '\n';
     out << "\nOptions (before the verb, or after it and before its arguments):\n"
         << "  --yes, -y    answer every question with its default button\n"
         << "  --           end of options: every argument after it is taken as it stands\n"

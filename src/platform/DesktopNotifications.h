@@ -3,6 +3,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
+
+class QObject;
 
 /// Posts a notification on the user's desktop. This base posts nothing (no desktop to talk to).
 class DesktopNotifications {
@@ -16,6 +20,14 @@ class DesktopNotifications {
                         const QString& /*identifier*/ = QString()) {}
     /// Takes back the notifications of this process posted under `identifier`.
     virtual void withdraw(const QString& /*identifier*/) {}
+
+    /// Told the identifier and the button's title when the user presses a button of a notification
+    /// posted with an identifier, where the desktop reports presses. Main thread.
+    using ActionHandler = std::function<void(const QString& identifier, const QString& action)>;
+    void setActionHandler(ActionHandler handler) { m_actionHandler = std::move(handler); }
+
+  protected:
+    ActionHandler m_actionHandler;
 };
 
 /// The desktop's notification service on the session bus (org.freedesktop.Notifications), under
@@ -30,5 +42,13 @@ class DBusDesktopNotifications : public DesktopNotifications {
     static QStringList actionPairs(const QStringList& titles);
 
   private:
-    QList<QPair<QString, uint>> m_posted;  // identifier, the service's id
+    struct Posted {
+        QString identifier;
+        uint id = 0;
+        QStringList actions;
+    };
+    void invoked(uint id, const QString& key);
+
+    QList<Posted> m_posted;
+    std::shared_ptr<QObject> m_listener;  ///< receives the service's ActionInvoked signal
 };

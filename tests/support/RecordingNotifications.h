@@ -21,6 +21,11 @@ class RecordingNotifications : public DesktopNotifications {
     }
     void withdraw(const QString& identifier) override { m_withdrawn.append(identifier); }
 
+    /// The user presses the button `action` of the notification posted under `identifier`.
+    void press(const QString& identifier, const QString& action) {
+        if (m_actionHandler) m_actionHandler(identifier, action);
+    }
+
     const QList<Posted>& posted() const { return m_posted; }
     const QStringList& withdrawn() const { return m_withdrawn; }
 

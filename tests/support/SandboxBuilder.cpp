@@ -206,6 +206,12 @@ void SandboxBuilder::buildLinuxDemo(const QString& configFolder) const {
     if (!configFolder.isEmpty()) {
         Defaults settings(configFolder + QStringLiteral("/Corvane/Corvane.conf"));
         settings.setString(QStringLiteral("PloverlyPath"), p->userHome() + QStringLiteral("/Tidy"));
+        // As in the mac demo: rules that keep an item, and a monthly auto-clean that is due.
+        settings.setStringArray(QStringLiteral("FileFormatData"), {QStringLiteral("ods")});
+        settings.setStringArray(QStringLiteral("FileLocationData"),
+                                {p->userHome() + QStringLiteral("/Projects")});
+        settings.setDate(QStringLiteral("LastCleanDate"), QDateTime::currentDateTimeUtc().addDays(-45));
+        settings.setString(QStringLiteral("LastsCleanTrashData"), QStringLiteral("12.35MB"));
         settings.synchronize();
     }
 

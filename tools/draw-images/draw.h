@@ -18,21 +18,23 @@ inline const QColor nearWhite{0xf2, 0xf4, 0xf7};
 inline const QColor glyphLight{0xe8, 0xec, 0xf2};
 inline const QColor ink{0x2b, 0x35, 0x45};
 inline const QColor border{0xd5, 0xdb, 0xe4};
-} // namespace pal
+}  // namespace pal
 
 // A blank image; transparent unless opaque is asked for.
 QImage blankImage(int w, int h, bool opaque = false);
 
 // QPainter set up the same way everywhere (antialiasing on).
-void beginPaint(QPainter &p, QImage &img);
+void beginPaint(QPainter& p, QImage& img);
 
 QFont uiFont(int pixelSize, bool bold);
 
 // Writes img as OUTDIR/name; records failures for the exit code.
-void saveImage(const QImage &img, const QString &name);
+void saveImage(const QImage& img, const QString& name);
 
 // Corvid mark and the icons built from it.
 void drawMarks();
+// The application icon in the icon theme's sizes, as SIZExSIZE/apps/corvane.png.
+void drawAppIconSizes();
 
 // Section icons and pill buttons.
 void drawSectionIcons();

@@ -4,8 +4,11 @@
 // Usage (from the repository root):
 //   cmake -S tools/draw-images -B build-draw -G Ninja && cmake --build build-draw &&
 //   QT_QPA_PLATFORM=offscreen build-draw/draw-images resources/images
+// and the installed application icon's sizes (the scalable one is corvane.svg beside them):
+//   QT_QPA_PLATFORM=offscreen build-draw/draw-images --app-icons resources/desktop/icons/hicolor
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -44,6 +47,7 @@ QFont uiFont(int pixelSize, bool bold) {
 
 void saveImage(const QImage& img, const QString& name) {
     const QString path = QDir(g_outDir).filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     // Opaque images are stored without alpha to keep them small.
     const QImage out = img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_ARGB32)
                                              : img.convertToFormat(QImage::Format_RGB32);
@@ -132,16 +136,21 @@ void drawBackgrounds() {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 2) {
-        QTextStream(stderr) << "usage: draw-images OUTDIR\n";
+    const bool appIcons = args.size() == 3 && args.at(1) == QLatin1String("--app-icons");
+    if (args.size() != 2 && !appIcons) {
+        QTextStream(stderr) << "usage: draw-images OUTDIR | draw-images --app-icons HICOLOR-DIR\n";
         return 2;
     }
-    g_outDir = args.at(1);
+    g_outDir = args.last();
     if (!QDir().mkpath(g_outDir)) {
         QTextStream(stderr) << "cannot create " << g_outDir << '\n';
         return 1;
     }
 
+    if (appIcons) {
+        drawAppIconSizes();
+        return g_failed ? 1 : 0;
+    }
     drawBackgrounds();
     drawMarks();
     drawSectionIcons();

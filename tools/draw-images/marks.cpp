@@ -1,22 +1,20 @@
 // The corvid mark: a crow head for the tray, a crow perched on a bin for the app icon.
 
-#include "draw.h"
-
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QTransform>
 
+#include "draw.h"
+
 namespace {
 
-QPainterPath circle(qreal cx, qreal cy, qreal r)
-{
+QPainterPath circle(qreal cx, qreal cy, qreal r) {
     QPainterPath p;
     p.addEllipse(QPointF(cx, cy), r, r);
     return p;
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> pts)
-{
+QPainterPath polygon(std::initializer_list<QPointF> pts) {
     QPainterPath p;
     p.addPolygon(QPolygonF(QList<QPointF>(pts)));
     p.closeSubpath();
@@ -25,8 +23,7 @@ QPainterPath polygon(std::initializer_list<QPointF> pts)
 
 // Crow head in profile facing right, in a 100x100 box; the eye is a hole so
 // the panel shows through and the glyph stays a single colour.
-QPainterPath crowHead()
-{
+QPainterPath crowHead() {
     QPainterPath head = circle(38, 40, 25);
     // Long, heavy beak: the feature that tells a crow from other birds.
     QPainterPath beak;
@@ -50,8 +47,7 @@ QPainterPath crowHead()
 }
 
 // Tray glyph with a thin contrasting halo so it survives either panel colour.
-void drawTrayIcon(const QString &name, const QColor &glyph, const QColor &halo)
-{
+void drawTrayIcon(const QString& name, const QColor& glyph, const QColor& halo) {
     QImage img = blankImage(44, 44);
     QPainter p;
     beginPaint(p, img);
@@ -68,8 +64,7 @@ void drawTrayIcon(const QString &name, const QColor &glyph, const QColor &halo)
 }
 
 // Perched crow, drawn in a 256x256 box.
-QPainterPath crowBody()
-{
+QPainterPath crowBody() {
     QPainterPath body;
     body.addEllipse(QPointF(0, 0), 38, 24);
     body = QTransform().translate(120, 116).rotate(-22).map(body);
@@ -82,13 +77,11 @@ QPainterPath crowBody()
 
     const QPainterPath neck = polygon({{138, 88}, {172, 88}, {162, 114}, {136, 116}});
     const QPainterPath tail = polygon({{100, 118}, {60, 146}, {70, 156}, {114, 134}});
-    QPainterPath shape =
-        body.united(circle(156, 84, 20)).united(beak).united(neck).united(tail);
+    QPainterPath shape = body.united(circle(156, 84, 20)).united(beak).united(neck).united(tail);
     return shape.simplified();
 }
 
-void drawAppIcon(const QString &name, int size)
-{
+void drawAppIcon(const QString& name, int size) {
     QImage img = blankImage(size, size);
     QPainter p;
     beginPaint(p, img);
@@ -123,8 +116,7 @@ void drawAppIcon(const QString &name, int size)
     bin.closeSubpath();
     p.drawPath(bin);
     p.setPen(QPen(QColor(0x1f, 0x6f, 0x6a), 7, Qt::SolidLine, Qt::RoundCap));
-    for (const qreal x : {108.0, 128.0, 148.0})
-        p.drawLine(QPointF(x, 188), QPointF(x, 214));
+    for (const qreal x : {108.0, 128.0, 148.0}) p.drawLine(QPointF(x, 188), QPointF(x, 214));
 
     // Crow perched on the lid.
     p.setPen(QPen(pal::softWhite, 5, Qt::SolidLine, Qt::RoundCap));
@@ -147,12 +139,16 @@ void drawAppIcon(const QString &name, int size)
     saveImage(img, name);
 }
 
-} // namespace
+}  // namespace
 
-void drawMarks()
-{
+void drawMarks() {
     drawTrayIcon(QStringLiteral("bannerIcon.png"), pal::navy, QColor(255, 255, 255, 210));
     drawTrayIcon(QStringLiteral("darkbannerIcon.png"), pal::nearWhite, QColor(0x14, 0x1b, 0x27, 210));
     drawAppIcon(QStringLiteral("corvane.png"), 256);
     drawAppIcon(QStringLiteral("corvane-64.png"), 64);
+}
+
+void drawAppIconSizes() {
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        drawAppIcon(QStringLiteral("%1x%1/apps/corvane.png").arg(size), size);
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QLocalServer;
+
+/// One Corvane per account and sandbox: a later launch hands its request to the running one over a
+/// local socket in the user's runtime folder and quits. A request is a command ("show",
+/// "quick-view", "empty-trash", "erase") and its arguments, one per line.
+class SingleInstance : public QObject {
+    Q_OBJECT
+  public:
+    /// `socketPath`: where the running instance listens.
+    explicit SingleInstance(QString socketPath, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    /// The socket of this account, one per sandbox root and settings folder so demos and tests
+    /// never reach the user's own Corvane.
+    static QString standardSocketPath();
+
+    /// Hands `command` to the running instance; false when none answers (nothing was delivered).
+    bool sendToRunning(const QString& command, const QStringList& arguments = {}, int timeoutMs = 2000);
+    /// Starts listening, replacing a socket no instance answers on any more.
+    bool listen();
+
+  Q_SIGNALS:
+    void requested(const QString& command, const QStringList& arguments);
+
+  private:
+    void readRequest();
+
+    QString m_path;
+    QLocalServer* m_server = nullptr;
+};

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QLocalServer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <thread>
+
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/StatusItem.h"
+#include "support/AppFixture.h"
+#include "support/RecordingNotifications.h"
+
+namespace {
+
+struct WindowedFixture : AppFixture {
+    bool tray = true;
+    std::shared_ptr<RecordingNotifications> notifications = std::make_shared<RecordingNotifications>();
+
+    std::unique_ptr<AppDelegate> start() {
+        AppServices s = services();
+        s.notifications = notifications;
+        s.trayAvailable = [this] { return tray; };
+        auto app = std::make_unique<AppDelegate>(s);
+        app->awakeFromNib();
+        app->applicationDidFinishLaunching();
+        return app;
+    }
+    static QMenu* windowedMenu(AppDelegate& app) {
+        return app.window()->findChild<QMenu*>(QStringLiteral("windowedMenu"));
+    }
+    static bool menuShown(AppDelegate& app) {
+        QMenu* m = windowedMenu(app);
+        return m && m->menuAction()->isVisible();
+    }
+};
+
+TEST(Windowed, WithATrayTheIconShowsAndClosingTheWindowPostsNothing) {
+    WindowedFixture f;
+    auto app = f.start();
+    EXPECT_FALSE(app->isWindowed());
+    EXPECT_TRUE(app->statusItem()->trayIcon()->isVisible());
+    EXPECT_FALSE(WindowedFixture::menuShown(*app));
+    app->showMainWindow();
+    app->window()->close();
+    EXPECT_FALSE(app->window()->isVisible());
+    EXPECT_TRUE(f.notifications->posted().isEmpty());
+}
+
+TEST(Windowed, WithoutATrayTheWindowCarriesTheMenuAndClosingSaysCorvaneStillRuns) {
+    WindowedFixture f;
+    f.tray = false;
+    // Even a stored "off the task bar" must leave the window reachable.
+    f.defaults()->setString("BHideAppInDock", "YES");
+    auto app = f.start();
+    ASSERT_TRUE(app->isWindowed());
+    EXPECT_FALSE(app->statusItem()->trayIcon()->isVisible());
+    EXPECT_TRUE(app->window()->isVisible());
+    EXPECT_FALSE(app->window()->windowFlags().testFlag(Qt::Tool));
+    ASSERT_TRUE(WindowedFixture::menuShown(*app));
+    // The very actions of the tray menu, so a command triggered here runs the same code.
+    const QList<QAction*> actions = WindowedFixture::windowedMenu(*app)->actions();
+    for (QAction* a : app->statusItem()->baMenu()->actions()) EXPECT_TRUE(actions.contains(a));
+    EXPECT_EQ(app->window()->menuBar()->actions().first(), WindowedFixture::windowedMenu(*app)->menuAction());
+
+    app->window()->close();
+    EXPECT_FALSE(app->window()->isVisible());
+    ASSERT_EQ(f.notifications->posted().size(), 1);
+    EXPECT_EQ(f.notifications->posted().first().title, QStringLiteral("Corvane is still running"));
+
+    // Launching Corvane again brings the window back and takes the notification away.
+    const QString identifier = f.notifications->posted().first().identifier;
+    app->handleLaunchRequest(QStringLiteral("show"), {});
+    EXPECT_TRUE(app->window()->isVisible());
+    EXPECT_EQ(f.notifications->withdrawn(), QStringList{identifier});
+
+    // So does the notification's button.
+    app->window()->close();
+    ASSERT_EQ(f.notifications->posted().size(), 2);
+    ASSERT_EQ(f.notifications->posted().last().actions, QStringList{QStringLiteral("Open Corvane")});
+    EXPECT_FALSE(app->window()->isVisible());
+    f.notifications->press(identifier, QStringLiteral("Open Corvane"));
+    EXPECT_TRUE(app->window()->isVisible());
+}
+
+TEST(Windowed, ATrayThatAppearsOrGoesSwitchesTheMode) {
+    WindowedFixture f;
+    f.tray = false;
+    f.defaults()->setString("BHideAppInDock", "YES");
+    auto app = f.start();
+    ASSERT_TRUE(app->isWindowed());
+    QTimer* watch = app->findChild<QTimer*>(QStringLiteral("trayWatchTimer"));
+    ASSERT_NE(watch, nullptr);
+    EXPECT_TRUE(watch->isActive());
+
+    f.tray = true;
+    app->followTrayAvailability();  // what the watch runs on its next tick
+    EXPECT_FALSE(app->isWindowed());
+    EXPECT_TRUE(app->statusItem()->trayIcon()->isVisible());
+    EXPECT_FALSE(WindowedFixture::menuShown(*app));
+    EXPECT_TRUE(app->window()->windowFlags().testFlag(Qt::Tool));  // the stored choice applies now
+    app->window()->close();
+    EXPECT_TRUE(f.notifications->posted().isEmpty());
+
+    // The tray goes while the window is hidden: the window comes back as the only way in.
+    f.tray = false;
+    app->followTrayAvailability();  // what the watch runs on its next tick
+    EXPECT_TRUE(app->isWindowed());
+    EXPECT_TRUE(app->window()->isVisible());
+    EXPECT_FALSE(app->window()->windowFlags().testFlag(Qt::Tool));
+    EXPECT_TRUE(WindowedFixture::menuShown(*app));
+}
+
+TEST(SingleInstanceTest, ALaterLaunchReachesOnlyARunningInstanceOfItsOwn) {
+    TempRoot root;
+    const QString path = root.file(QStringLiteral("run/corvane"));
+    QDir().mkpath(root.file(QStringLiteral("run")));
+
+    // Nobody listens yet: nothing is delivered.
+    SingleInstance later(path);
+    EXPECT_FALSE(later.sendToRunning(QStringLiteral("show")));
+
+    // A socket left behind by an instance that died is replaced.
+    {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        ASSERT_LT(name.size(), int(sizeof addr.sun_path));
+        std::memcpy(addr.sun_path, name.constData(), name.size());
+        ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+        ::close(fd);
+    }
+    EXPECT_FALSE(later.sendToRunning(QStringLiteral("show"), {}, 300));
+    SingleInstance running(path);
+    ASSERT_TRUE(running.listen());
+    QSignalSpy spy(&running, &SingleInstance::requested);
+
+    // The request and its files, a line each, reach the running instance.
+    bool delivered = false;
+    const QStringList files{QStringLiteral("/home/me/a b.txt"), QStringLiteral("/home/me/ünï.txt")};
+    std::thread client([&] { delivered = later.sendToRunning(QStringLiteral("erase"), files); });
+    EXPECT_TRUE(spy.wait(5000));
+    client.join();
+    EXPECT_TRUE(delivered);
+    ASSERT_EQ(spy.size(), 1);
+    EXPECT_EQ(spy.first().at(0).toString(), QStringLiteral("erase"));
+    EXPECT_EQ(spy.first().at(1).toStringList(), files);
+}
+
+TEST(SingleInstanceTest, SomethingElseAtTheSocketPathIsNeitherTalkedToNorRemoved) {
+    TempRoot root;
+    const QString path = root.file(QStringLiteral("corvane"));
+    QFile planted(path);
+    ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
+    planted.write("not a socket");
+    planted.close();
+    SingleInstance instance(path);
+    EXPECT_FALSE(instance.sendToRunning(QStringLiteral("show"), {}, 300));
+    EXPECT_FALSE(instance.listen());
+    ASSERT_TRUE(planted.open(QIODevice::ReadOnly));
+    EXPECT_EQ(planted.readAll(), QByteArray("not a socket"));
+}
+
+}  // namespace
