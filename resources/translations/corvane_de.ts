@@ -128,6 +128,18 @@
             <translation>Nach Updates suchen …</translation>
         </message>
         <message>
+            <source>Corvane is still running</source>
+            <translation>Corvane läuft noch</translation>
+        </message>
+        <message>
+            <source>Open Corvane from the application menu to bring its window back.</source>
+            <translation>Öffnen Sie Corvane über das Anwendungsmenü, um sein Fenster zurückzuholen.</translation>
+        </message>
+        <message>
+            <source>Open Corvane</source>
+            <translation>Corvane öffnen</translation>
+        </message>
+        <message>
             <source>Allow Access</source>
             <translation>Zugriff erlauben</translation>
         </message>
@@ -146,6 +158,10 @@
         <message>
             <source>Choose the folder whose items are tidied, usually your Desktop.</source>
             <translation>Wählen Sie den Ordner, dessen Objekte aufgeräumt werden, meist Ihren Schreibtisch.</translation>
+        </message>
+        <message>
+            <source>Choose Folder…</source>
+            <translation>Ordner wählen …</translation>
         </message>
         <message>
             <source>Tidy Now</source>
@@ -226,10 +242,6 @@
         <message>
             <source>Open</source>
             <translation>Öffnen</translation>
-        </message>
-        <message>
-            <source>Open Corvane</source>
-            <translation>Corvane öffnen</translation>
         </message>
         <message>
             <source>Quit</source>
@@ -760,6 +772,10 @@
             <translation>Die Cookies von „%1“ können nicht entfernt werden, solange der Browser sie hält: Schließen Sie den Browser und versuchen Sie es erneut.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not a regular file; the cookies were left as they are.</source>
+            <translation>„%1“ ist keine gewöhnliche Datei; die Cookies wurden unverändert gelassen.</translation>
+        </message>
+        <message>
             <source>Corvane's empty cookie file is missing; nothing was removed.</source>
             <translation>Die leere Cookie-Datei von Corvane fehlt; nichts wurde entfernt.</translation>
         </message>
@@ -814,6 +830,10 @@
         <message>
             <source>Expires</source>
             <translation>Läuft ab</translation>
+        </message>
+        <message>
+            <source>it was copied whole, but part of it could not be removed from where it was: %1</source>
+            <translation>es wurde vollständig kopiert, aber ein Teil konnte an seinem alten Ort nicht entfernt werden: %1</translation>
         </message>
         <message>
             <source>it changed while Corvane worked on it</source>
@@ -894,6 +914,10 @@
         <message>
             <source>&quot;%1&quot; could not be deleted.</source>
             <translation>„%1“ konnte nicht gelöscht werden.</translation>
+        </message>
+        <message>
+            <source>the Desktop folder can't be opened</source>
+            <translation>der Schreibtischordner kann nicht geöffnet werden</translation>
         </message>
         <message>
             <source>a stored item has that name</source>
@@ -984,10 +1008,6 @@
             <translation>Wählen Sie, wo der Ablageordner liegen soll</translation>
         </message>
         <message>
-            <source>Choose Folder…</source>
-            <translation>Ordner wählen …</translation>
-        </message>
-        <message>
             <source>Tidy Desktop Now</source>
             <translation>Schreibtisch jetzt aufräumen</translation>
         </message>
@@ -998,6 +1018,10 @@
         <message>
             <source>No store folder chosen yet.</source>
             <translation>Noch kein Ablageordner gewählt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be opened; refresh to see the store as it is now.</source>
+            <translation>„%1“ kann nicht geöffnet werden; aktualisieren Sie, um die Ablage so zu sehen, wie sie jetzt ist.</translation>
         </message>
         <message>
             <source>The store location could not be saved.</source>
@@ -1018,6 +1042,10 @@
         <message>
             <source>Left on the Desktop: %1</source>
             <translation>Auf dem Schreibtisch geblieben: %1</translation>
+        </message>
+        <message>
+            <source>The store folder is missing; the next tidy makes it again.</source>
+            <translation>Der Ablageordner fehlt; das nächste Aufräumen legt ihn wieder an.</translation>
         </message>
         <message>
             <source>Delete</source>

@@ -128,6 +128,18 @@
             <translation>Rechercher des mises à jour…</translation>
         </message>
         <message>
+            <source>Corvane is still running</source>
+            <translation>Corvane est toujours en cours d’exécution</translation>
+        </message>
+        <message>
+            <source>Open Corvane from the application menu to bring its window back.</source>
+            <translation>Ouvrez Corvane depuis le menu des applications pour retrouver sa fenêtre.</translation>
+        </message>
+        <message>
+            <source>Open Corvane</source>
+            <translation>Ouvrir Corvane</translation>
+        </message>
+        <message>
             <source>Allow Access</source>
             <translation>Autoriser l’accès</translation>
         </message>
@@ -146,6 +158,10 @@
         <message>
             <source>Choose the folder whose items are tidied, usually your Desktop.</source>
             <translation>Choisissez le dossier dont les éléments sont rangés, en général votre Bureau.</translation>
+        </message>
+        <message>
+            <source>Choose Folder…</source>
+            <translation>Choisir un dossier…</translation>
         </message>
         <message>
             <source>Tidy Now</source>
@@ -226,10 +242,6 @@
         <message>
             <source>Open</source>
             <translation>Ouvrir</translation>
-        </message>
-        <message>
-            <source>Open Corvane</source>
-            <translation>Ouvrir Corvane</translation>
         </message>
         <message>
             <source>Quit</source>
@@ -760,6 +772,10 @@
             <translation>Les cookies de « %1 » ne peuvent pas être supprimés tant que le navigateur les tient : fermez le navigateur et réessayez.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not a regular file; the cookies were left as they are.</source>
+            <translation>« %1 » n’est pas un fichier ordinaire ; les cookies ont été laissés tels quels.</translation>
+        </message>
+        <message>
             <source>Corvane's empty cookie file is missing; nothing was removed.</source>
             <translation>Le fichier de cookies vide de Corvane est introuvable ; rien n’a été supprimé.</translation>
         </message>
@@ -814,6 +830,10 @@
         <message>
             <source>Expires</source>
             <translation>Expiration</translation>
+        </message>
+        <message>
+            <source>it was copied whole, but part of it could not be removed from where it was: %1</source>
+            <translation>il a été copié en entier, mais une partie n’a pas pu être supprimée de son emplacement d’origine : %1</translation>
         </message>
         <message>
             <source>it changed while Corvane worked on it</source>
@@ -894,6 +914,10 @@
         <message>
             <source>&quot;%1&quot; could not be deleted.</source>
             <translation>« %1 » n’a pas pu être supprimé.</translation>
+        </message>
+        <message>
+            <source>the Desktop folder can't be opened</source>
+            <translation>le dossier Bureau ne peut pas être ouvert</translation>
         </message>
         <message>
             <source>a stored item has that name</source>
@@ -984,10 +1008,6 @@
             <translation>Choisissez où placer le dossier de rangement</translation>
         </message>
         <message>
-            <source>Choose Folder…</source>
-            <translation>Choisir un dossier…</translation>
-        </message>
-        <message>
             <source>Tidy Desktop Now</source>
             <translation>Ranger le Bureau maintenant</translation>
         </message>
@@ -998,6 +1018,10 @@
         <message>
             <source>No store folder chosen yet.</source>
             <translation>Aucun dossier de rangement n’est encore choisi.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be opened; refresh to see the store as it is now.</source>
+            <translation>« %1 » ne peut pas être ouvert ; actualisez pour voir le dossier de rangement tel qu’il est maintenant.</translation>
         </message>
         <message>
             <source>The store location could not be saved.</source>
@@ -1018,6 +1042,10 @@
         <message>
             <source>Left on the Desktop: %1</source>
             <translation>Laissé sur le Bureau : %1</translation>
+        </message>
+        <message>
+            <source>The store folder is missing; the next tidy makes it again.</source>
+            <translation>Le dossier de rangement est introuvable ; le prochain rangement le recréera.</translation>
         </message>
         <message>
             <source>Delete</source>

@@ -55,7 +55,8 @@ QStringList keyboardProblems(QWidget* window) {
         if (!at) break;
         reached.insert(at);
         QTest::keyClick(at, Qt::Key_Tab);
-        if (QApplication::focusWidget() == at && !stuck) stuck = at;
+        // With a single control, Tab rightly stays where it is.
+        if (QApplication::focusWidget() == at && wanted.size() > 1 && !stuck) stuck = at;
     }
     if (stuck) problems << describe(stuck) + QStringLiteral(": Tab does not leave it");
     for (QWidget* w : wanted)
@@ -92,11 +93,11 @@ TEST(Accessibility, EveryWindowAndSectionIsWalkableByTabAndNamesItsImageButtons)
     main->show();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    PRLeftTipButton* trash = main->sectionButton(QStringLiteral("trash"));
-    ASSERT_TRUE(trash);
-    trash->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(trash, Qt::Key_Space);
-    EXPECT_EQ(main->currentSection(), QStringLiteral("trash"));
+    PRLeftTipButton* desktop = main->sectionButton(QStringLiteral("desktop"));
+    ASSERT_TRUE(desktop);
+    desktop->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(desktop, Qt::Key_Space);
+    EXPECT_EQ(main->currentSection(), QStringLiteral("desktop"));
 
     // The tray menu takes the keyboard: Down selects its first entry.
     QMenu* menu = app->statusItem() ? app->statusItem()->baMenu() : nullptr;
