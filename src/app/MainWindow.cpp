@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Localized.h"
 #include "widgets/Images.h"
@@ -144,6 +145,9 @@ PRLeftTipButton* MainWindow::addSection(const Section& section) {
     button->setObjectName(QStringLiteral("section_") + section.id);
     button->setImage(Images::named(section.icon));
     m_buttonColumn->addWidget(button);
+    // An explicit minimum wins over the layout's: keep it wide enough for the longest title, so a
+    // narrow window squeezes the content side (which scrolls), never a section's name.
+    leftView->setMinimumWidth(std::max(leftView->minimumWidth(), button->sizeHint().width()));
     m_buttons.insert(section.id, button);
     m_titles.insert(section.id, section.title);
     if (section.page) {
