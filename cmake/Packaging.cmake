@@ -1,5 +1,5 @@
 # What `cmake --install` adds around the programs (the menu entry, the icon, the software-centre
-# description, the translations, the manual page) and the Debian package CPack builds from it.
+# description, the manual page) and the Debian package CPack builds from it.
 
 # The manual page of corvane-cli, written from its --help at build time.
 set(CORVANE_MAN_PAGE ${CMAKE_BINARY_DIR}/man/corvane-cli.1)
@@ -19,9 +19,7 @@ if(CORVANE_GUI)
                  ${CMAKE_BINARY_DIR}/app.corvane.Corvane.metainfo.xml @ONLY)
   install(FILES ${CMAKE_BINARY_DIR}/app.corvane.Corvane.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(DIRECTORY ${desktop}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-  # The translations the build compiled (.qm files in <build>/translations), where Corvane looks.
-  install(DIRECTORY ${CMAKE_BINARY_DIR}/translations/ DESTINATION ${CMAKE_INSTALL_DATADIR}/corvane/translations
-          OPTIONAL FILES_MATCHING PATTERN "*.qm")
+  # The translations need no rule: both programs carry them as resources.
 endif()
 
 # `cpack -G DEB` in a build configured with -DCMAKE_INSTALL_PREFIX=/usr: the programs look for
