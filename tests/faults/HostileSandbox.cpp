@@ -47,16 +47,7 @@ void unlockTree(const QString& path) {
 
 void recordAt(int folder, const QByteArray& relative, const QList<QByteArray>& excluded, bool inodes,
               QMap<QByteArray, QByteArray>& out) {
-    for (const QByteArray& name : [&] {
-             QList<QByteArray> names;
-             const int own = ::openat(folder, ".", O_RDONLY | O_DIRECTORY);
-             if (DIR* dir = own >= 0 ? ::fdopendir(own) : nullptr) {
-                 while (const dirent* e = ::readdir(dir))
-                     if (qstrcmp(e->d_name, ".") && qstrcmp(e->d_name, "..")) names << QByteArray(e->d_name);
-                 ::closedir(dir);
-             }
-             return names;
-         }()) {
+    for (const QByteArray& name : HostileFs::rawNamesAt(folder)) {
         const QByteArray path = relative + '/' + name;
         if (excluded.contains(path)) continue;
         struct stat st;

@@ -31,9 +31,7 @@ Swapper::~Swapper() {
     m_thread.join();
 }
 
-namespace {
-
-void digestAt(int folder, const QByteArray& relative, QCryptographicHash& hash) {
+QList<QByteArray> rawNamesAt(int folder) {
     QList<QByteArray> names;
     const int own = ::openat(folder, ".", O_RDONLY | O_DIRECTORY);
     if (DIR* dir = own >= 0 ? ::fdopendir(own) : nullptr) {
@@ -41,6 +39,13 @@ void digestAt(int folder, const QByteArray& relative, QCryptographicHash& hash) 
             if (qstrcmp(e->d_name, ".") && qstrcmp(e->d_name, "..")) names << QByteArray(e->d_name);
         ::closedir(dir);
     }
+    return names;
+}
+
+namespace {
+
+void digestAt(int folder, const QByteArray& relative, QCryptographicHash& hash) {
+    QList<QByteArray> names = rawNamesAt(folder);
     std::sort(names.begin(), names.end());
     for (const QByteArray& name : names) {
         struct stat st;

@@ -28,6 +28,8 @@ class Swapper {
 /// A digest of everything below `path` as lstat and read() see it, links never followed: names,
 /// kinds, modes, link texts, file contents, and (where the file system has them) locked flags.
 QByteArray treeDigest(const QString& path);
+/// The raw names in an opened folder, without "." and "..", read independently of the file layer.
+QList<QByteArray> rawNamesAt(int folder);
 
 /// Writes a file whose name is the raw bytes `name` in `folder` (lossless text); false when it can't.
 bool writeRaw(const QString& folder, const QByteArray& name, const QByteArray& content);
