@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "CookieFixtures.h"
-#include "DSStoreWriter.h"
-#include "VersionDocument.h"
+#include "support/CookieFixtures.h"
+#include "support/DSStoreWriter.h"
+#include "support/VersionDocument.h"
 #include "trash/TrashInfo.h"
 
 namespace {

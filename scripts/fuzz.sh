@@ -4,6 +4,7 @@
 # executions of every target and fails when one crashes, leaks, hangs or breaks a check; the input
 # that did it is kept in build-fuzz/runs/<target>/crashes/.
 #   scripts/fuzz.sh SECONDS [TARGET...]   run every target (or the ones named)
+#   FUZZ_RUNS=N scripts/fuzz.sh SECONDS   stop each target after N executions (or SECONDS)
 #   scripts/fuzz.sh --seeds               rewrite the seeds from the tests' builders (needs build-asan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,12 +34,14 @@ for target in "${targets[@]}"; do
   rm -rf "$run"
   mkdir -p "$run/corpus" "$run/crashes"
   # New inputs go to the run's own corpus; the committed seeds are only read.
+  options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$run/crashes/")
+  [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
+  [ -n "${FUZZ_RUNS:-}" ] && options+=(-runs="$FUZZ_RUNS")
   status=0
-  build-fuzz/bin/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$run/crashes/" "$run/corpus" "fuzz/corpus/$target" >"$run/log" 2>&1 || status=$?
+  build-fuzz/bin/fuzz_"$target" "${options[@]}" "$run/corpus" "fuzz/corpus/$target" >"$run/log" 2>&1 || status=$?
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$run/log" | tail -1)
   if [ "$status" -eq 0 ]; then
-    printf '%-16s %12s executions in %ss, no crash\n' "$target" "${executions:-?}" "$seconds"
+    printf '%-16s %12s executions, no crash\n' "$target" "${executions:-?}"
   else
     printf '%-16s %12s executions, FAILED (exit %s):\n' "$target" "${executions:-?}" "$status"
     grep -E 'ERROR|SUMMARY|check failed|runtime error|artifact' "$run/log" | head -20 || tail -20 "$run/log"
