@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with the address and undefined-behaviour sanitizers and runs every test, then
-# builds the core without the Widgets library and runs its tests there too. Under CI (CI=true)
+# builds the core without the Widgets library and runs its tests there too, fuzzes every reader
+# of outside bytes and runs the worker tests under the thread sanitizer. Under CI (CI=true)
 # warnings are errors and the files changed since .ci/format-base must be clang-formatted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,3 +23,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_GUI=OFF "${strict[@]}"
 cmake --build build-core
 (cd build-core && ctest --output-on-failure -j2 "$@")
+
+# Every reader of outside bytes fuzzed for a minute, and the worker tests under the thread sanitizer.
+scripts/fuzz.sh 60
+scripts/tsan.sh
