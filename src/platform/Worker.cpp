@@ -5,7 +5,10 @@
 #include <QDebug>
 #include <QObject>
 #include <QThread>
+#include <memory>
 #include <utility>
+
+#include "ThreadHandOver.h"
 
 Worker::Worker(QObject* owner) : Worker(owner, QString()) {}
 
@@ -24,13 +27,19 @@ bool Worker::launch(std::function<void()> work, std::function<void()> handBack) 
         qInfo().noquote() << m_busyNote;
         return false;
     }
-    QThread* thread = QThread::create(std::move(work));
+    // What the work did is handed to the owner's thread by Qt's event queue.
+    auto handOver = std::make_shared<char>();
+    QThread* thread = QThread::create([work = std::move(work), handOver] {
+        work();
+        ThreadHandOver::sent(handOver.get());
+    });
     thread->setParent(m_owner);  // never outlives the owner
     m_threads.append(thread);
     ++m_running;
     QObject::connect(
         thread, &QThread::finished, m_context.get(),
-        [this, thread, handBack = std::move(handBack)] {
+        [this, thread, handBack = std::move(handBack), handOver] {
+            ThreadHandOver::received(handOver.get());
             m_threads.removeAll(thread);
             thread->wait();
             thread->deleteLater();
