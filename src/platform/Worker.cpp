@@ -5,7 +5,6 @@
 #include <QDebug>
 #include <QObject>
 #include <QThread>
-#include <memory>
 #include <utility>
 
 #include "ThreadHandOver.h"
@@ -27,19 +26,18 @@ bool Worker::launch(std::function<void()> work, std::function<void()> handBack) 
         qInfo().noquote() << m_busyNote;
         return false;
     }
-    // What the work did is handed to the owner's thread by Qt's event queue.
-    auto handOver = std::make_shared<char>();
-    QThread* thread = QThread::create([work = std::move(work), handOver] {
+    // What the work did reaches the owner's thread through Qt's event queue or close()'s wait.
+    QThread* thread = QThread::create([this, work = std::move(work)] {
         work();
-        ThreadHandOver::sent(handOver.get());
+        ThreadHandOver::sent(this);
     });
     thread->setParent(m_owner);  // never outlives the owner
     m_threads.append(thread);
     ++m_running;
     QObject::connect(
         thread, &QThread::finished, m_context.get(),
-        [this, thread, handBack = std::move(handBack), handOver] {
-            ThreadHandOver::received(handOver.get());
+        [this, thread, handBack = std::move(handBack)] {
+            ThreadHandOver::received(this);
             m_threads.removeAll(thread);
             thread->wait();
             thread->deleteLater();
@@ -61,6 +59,7 @@ void Worker::close() {
     };
     while (QThread* thread = unfinished())
         if (!thread->wait(QDeadlineTimer(10))) QCoreApplication::processEvents();
+    ThreadHandOver::received(this);
     m_context.reset();  // drops the hand-backs not yet delivered
     for (QThread* thread : std::exchange(m_threads, {})) {
         thread->wait();
