@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6dbus6 libgl-dev
           libgtest-dev libgmock-dev fonts-dejavu-core coreutils clang-format
           libsqlite3-dev libssl-dev libsecret-1-dev qt6-l10n-tools
-          dpkg-dev desktop-file-utils appstream)
+          dpkg-dev desktop-file-utils appstream
+          clang libclang-rt-14-dev libtsan2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

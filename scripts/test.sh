@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with the address and undefined-behaviour sanitizers and runs every test, then
-# builds the core without the Widgets library and runs its tests there too, and last builds, installs
+# builds the core without the Widgets library and runs its tests there too, fuzzes every reader
+# of outside bytes, runs the worker tests under the thread sanitizer, and last builds, installs
 # and removes the Debian package (scripts/package-check.sh). Under CI (CI=true)
 # warnings are errors and the files changed since .ci/format-base must be clang-formatted.
 set -euo pipefail
@@ -23,6 +24,10 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_GUI=OFF "${strict[@]}"
 cmake --build build-core
 (cd build-core && ctest --output-on-failure -j2 "$@")
+
+# Every reader of outside bytes fuzzed for a minute, and the worker tests under the thread sanitizer.
+scripts/fuzz.sh 60
+scripts/tsan.sh
 
 # The Debian package: built optimised, installed on this machine, run, removed without a trace.
 # Warnings were already errors above; the optimiser's own are not held against the package.

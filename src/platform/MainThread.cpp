@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
+#include <memory>
+
+#include "ThreadHandOver.h"
 
 namespace MainThread {
 
@@ -17,7 +20,17 @@ void runAndWait(const std::function<void()>& fn) {
         fn();
         return;
     }
-    QMetaObject::invokeMethod(app, fn, Qt::BlockingQueuedConnection);
+    // Qt orders the call and the wait for it; the marks let the thread sanitizer see that order.
+    ThreadHandOver::sent(&fn);
+    QMetaObject::invokeMethod(
+        app,
+        [&fn] {
+            ThreadHandOver::received(&fn);
+            fn();
+            ThreadHandOver::sent(&fn);
+        },
+        Qt::BlockingQueuedConnection);
+    ThreadHandOver::received(&fn);
 }
 
 void post(const std::function<void()>& fn) {
@@ -26,7 +39,15 @@ void post(const std::function<void()>& fn) {
         fn();
         return;
     }
-    QMetaObject::invokeMethod(app, fn, Qt::QueuedConnection);
+    auto handOver = std::make_shared<char>();
+    ThreadHandOver::sent(handOver.get());
+    QMetaObject::invokeMethod(
+        app,
+        [fn, handOver] {
+            ThreadHandOver::received(handOver.get());
+            fn();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace MainThread

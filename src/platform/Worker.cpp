@@ -7,6 +7,8 @@
 #include <QThread>
 #include <utility>
 
+#include "ThreadHandOver.h"
+
 Worker::Worker(QObject* owner) : Worker(owner, QString()) {}
 
 Worker::Worker(QObject* owner, QString busyNote)
@@ -24,13 +26,18 @@ bool Worker::launch(std::function<void()> work, std::function<void()> handBack) 
         qInfo().noquote() << m_busyNote;
         return false;
     }
-    QThread* thread = QThread::create(std::move(work));
+    // What the work did reaches the owner's thread through Qt's event queue or close()'s wait.
+    QThread* thread = QThread::create([this, work = std::move(work)] {
+        work();
+        ThreadHandOver::sent(this);
+    });
     thread->setParent(m_owner);  // never outlives the owner
     m_threads.append(thread);
     ++m_running;
     QObject::connect(
         thread, &QThread::finished, m_context.get(),
         [this, thread, handBack = std::move(handBack)] {
+            ThreadHandOver::received(this);
             m_threads.removeAll(thread);
             thread->wait();
             thread->deleteLater();
@@ -52,6 +59,7 @@ void Worker::close() {
     };
     while (QThread* thread = unfinished())
         if (!thread->wait(QDeadlineTimer(10))) QCoreApplication::processEvents();
+    ThreadHandOver::received(this);
     m_context.reset();  // drops the hand-backs not yet delivered
     for (QThread* thread : std::exchange(m_threads, {})) {
         thread->wait();

@@ -14,13 +14,15 @@ DirectorySizes::DirectorySizes(const QString& trash)
     : m_trash(trash), m_path(trash + QStringLiteral("/directorysizes")) {}
 
 void DirectorySizes::load() {
-    m_entries.clear();
-    m_changed = false;
     // A cache is small; a corrupt giant is read no further than this, and a FIFO or a link in its
     // place is not read at all.
     const std::optional<QByteArray> read = OpenFolder::open(m_trash).readFile(FileName, 64 * 1024 * 1024);
-    if (!read) return;
-    const QByteArray& text = *read;
+    loadText(read.value_or(QByteArray()));
+}
+
+void DirectorySizes::loadText(const QByteArray& text) {
+    m_entries.clear();
+    m_changed = false;
     for (const QByteArray& line : text.split('\n')) {
         const QList<QByteArray> fields = line.trimmed().split(' ');
         if (fields.size() != 3) {
@@ -74,14 +76,18 @@ bool DirectorySizes::save() {
         m_changed = !ok;
         return ok;
     }
+    // A new file renamed over the old one: a link in its place is replaced, never written through.
+    const bool ok = trash.writeFileReplacing(FileName, text());
+    m_changed = !ok;
+    return ok;
+}
+
+QByteArray DirectorySizes::text() const {
     QByteArray text;
     for (auto it = m_entries.constBegin(); it != m_entries.constEnd(); ++it)
         text += QByteArray::number(it->bytes) + ' ' + QByteArray::number(it->mtime) + ' ' +
                 FsName::toBytes(it.key()).toPercentEncoding() + '\n';
-    // A new file renamed over the old one: a link in its place is replaced, never written through.
-    const bool ok = trash.writeFileReplacing(FileName, text);
-    m_changed = !ok;
-    return ok;
+    return text;
 }
 
 std::optional<qint64> DirectorySizes::infoMtime(const QString& infoFile) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -14,6 +15,11 @@ class DirectorySizes {
 
     /// Reads the cache; malformed lines are dropped.
     void load();
+    /// Takes the entries of a cache's text in place of the current ones (what load() does with the
+    /// file's bytes).
+    void loadText(const QByteArray& text);
+    /// The cache's text as save() writes it.
+    QByteArray text() const;
     /// The cached size of folder `name` if it was measured with an info file of this mtime.
     std::optional<quint64> cached(const QString& name, qint64 infoMtime) const;
     void store(const QString& name, quint64 bytes, qint64 infoMtime);

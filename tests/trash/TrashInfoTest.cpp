@@ -168,4 +168,26 @@ TEST(DirectorySizes, CachedByInfoMtimeRewrittenWholeAndDroppedWhenEmpty) {
     EXPECT_FALSE(QFile::exists(f.trash + "/directorysizes"));
 }
 
+TEST(DirectorySizes, EveryNameSurvivesItsTextAndBack) {
+    // Names a file system allows: spaces, escapes, line breaks, bytes that are not UTF-8.
+    const QStringList names{"a b",
+                            "100%",
+                            "%41",
+                            "line\nbreak",
+                            "tab\there",
+                            FsName::fromBytes("caf\xe9\xff"),
+                            QString::fromUtf8("日本 😀")};
+    DirectorySizes sizes("/nonexistent");
+    for (qsizetype i = 0; i < names.size(); ++i) sizes.store(names[i], 4096 * quint64(i), 1700000000 + i);
+    DirectorySizes reread("/nonexistent");
+    reread.loadText(sizes.text());
+    ASSERT_EQ(reread.size(), names.size());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        EXPECT_EQ(reread.cached(names[i], 1700000000 + i), 4096 * quint64(i))
+            << qPrintable(FsName::displayText(names[i]));
+    // Lines ending in CR LF read the same.
+    reread.loadText(sizes.text().replace("\n", "\r\n"));
+    EXPECT_EQ(reread.size(), names.size());
+}
+
 }  // namespace

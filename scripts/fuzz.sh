@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets of fuzz/ with clang under the address and undefined-behaviour sanitizers
+# and runs each for SECONDS, starting from its seeds in fuzz/corpus/<target>/. Prints the
+# executions of every target and fails when one crashes, leaks, hangs or breaks a check; the input
+# that did it is kept in build-fuzz/runs/<target>/crashes/.
+#   scripts/fuzz.sh SECONDS [TARGET...]   run every target (or the ones named)
+#   FUZZ_RUNS=N scripts/fuzz.sh SECONDS   stop each target after N executions (or SECONDS)
+#   FUZZ_JOBS=1 scripts/fuzz.sh SECONDS   one target at a time (default: two on two cores or more)
+#   scripts/fuzz.sh --seeds               rewrite the seeds from the tests' builders (needs build-asan)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = --seeds ]; then
+  cmake --build build-asan --target corvane-fuzz-seeds
+  exec build-asan/bin/corvane-fuzz-seeds fuzz/corpus
+fi
+seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET...]}
+shift
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && mapfile -t targets < <(ls fuzz/corpus)
+
+strict=()
+[ "${CI:-}" = true ] && strict=(-DCORVANE_WERROR=ON)
+# -O1 keeps the runs fast and the stacks readable; Debug keeps Qt's and our assertions on.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCORVANE_FUZZ=ON -DCORVANE_GUI=OFF -DCORVANE_TESTS=OFF "${strict[@]}"
+cmake --build build-fuzz --target fuzz_all
+
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# One target: its own corpus for new inputs (the committed seeds are only read), its log, and
+# the line it prints.
+fuzz_one() {
+  local target=$1 run=build-fuzz/runs/$1 status=0 executions
+  rm -rf "$run"
+  mkdir -p "$run/corpus" "$run/crashes"
+  local options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$run/crashes/")
+  [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
+  [ -n "${FUZZ_RUNS:-}" ] && options+=(-runs="$FUZZ_RUNS")
+  build-fuzz/bin/fuzz_"$target" "${options[@]}" "$run/corpus" "fuzz/corpus/$target" >"$run/log" 2>&1 || status=$?
+  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$run/log" | tail -1)
+  if [ "$status" -eq 0 ]; then
+    printf '%-16s %12s executions, no crash\n' "$target" "${executions:-?}" >"$run/result"
+  else
+    { printf '%-16s %12s executions, FAILED (exit %s):\n' "$target" "${executions:-?}" "$status"
+      grep -E 'ERROR|SUMMARY|check failed|runtime error|artifact' "$run/log" | head -20; } >"$run/result"
+  fi
+  return "$status"
+}
+
+# FUZZ_JOBS targets at a time (default: one per core, at most two).
+jobs=${FUZZ_JOBS:-$(($(nproc) > 1 ? 2 : 1))}
+for target in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+  fuzz_one "$target" &
+done
+wait
+failed=()
+for target in "${targets[@]}"; do
+  cat "build-fuzz/runs/$target/result"
+  grep -q 'no crash$' "build-fuzz/runs/$target/result" || failed+=("$target")
+done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "Fuzzing failed: ${failed[*]} (logs and inputs in build-fuzz/runs/)"
+  exit 1
+fi
