@@ -14,8 +14,6 @@ class SystemCommands {
   public:
     explicit SystemCommands(std::shared_ptr<Tasks> tasks);
 
-    /// Moves `from` to `to` without ever replacing what is at `to` or moving into a folder there.
-    void moveNoReplace(const QString& from, const QString& to) const;
     /// The backup system's own removal; this system has none.
     void backupDelete(const QString& path) const;
 
