@@ -7,6 +7,7 @@
 #include <QPair>
 #include <algorithm>
 
+#include "core/fs/RegularFile.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 
@@ -119,10 +120,9 @@ QString profileFromIni(const QByteArray& ini, const QString& folder, const Paths
 
 QString firefoxCookieFile(const Paths& paths, QString* refused) {
     for (const QString& folder : paths.firefoxProfileFolders()) {
-        QFile ini(folder + QStringLiteral("/profiles.ini"));
         QString profile;
-        if (QFileInfo(ini.fileName()).isFile() && ini.open(QIODevice::ReadOnly)) {
-            profile = profileFromIni(ini.read(1 << 20), folder, paths, refused);
+        if (const auto ini = RegularFile::read(folder + QStringLiteral("/profiles.ini"), 1 << 20)) {
+            profile = profileFromIni(*ini, folder, paths, refused);
         } else {
             // Without profiles.ini: the first entry of "Profiles" that is not hidden.
             const QDir dir(folder + QStringLiteral("/Profiles"));

@@ -14,6 +14,7 @@
 #include "ThumbnailLoader.h"
 #include "core/fs/FsName.h"
 #include "core/fs/OpenFolder.h"
+#include "core/fs/RegularFile.h"
 #include "platform/Localized.h"
 
 namespace {
@@ -111,7 +112,7 @@ void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& no
     QImage preview;
     if (node->fileKindType == QLatin1String(FileKinds::Pictures)) {
         QFile file;
-        if (!ThumbnailLoader::openPicture(node->fullFilePath, file)) return;
+        if (!RegularFile::open(node->fullFilePath, file)) return;
         QImageReader reader(&file, QFileInfo(node->fullFilePath).suffix().toLower().toLatin1());
         const QSize full = reader.size();
         // Decoded straight at the preview's size; a file that is no picture keeps the last preview.

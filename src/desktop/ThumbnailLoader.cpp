@@ -1,17 +1,14 @@
 #include "ThumbnailLoader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "core/fs/FsName.h"
+#include "core/fs/RegularFile.h"
 
 namespace {
 
@@ -64,7 +61,8 @@ QImage ThumbnailLoader::cached(const QString& path, const QSize& size) {
     const QString folder =
         size.width() > 128 || size.height() > 128 ? QStringLiteral("large") : QStringLiteral("normal");
     QFile entry;
-    if (!openPicture(cacheHome() + QStringLiteral("/thumbnails/") + folder + QLatin1Char('/') + name, entry))
+    if (!RegularFile::open(cacheHome() + QStringLiteral("/thumbnails/") + folder + QLatin1Char('/') + name,
+                           entry))
         return {};
     QImageReader reader(&entry);
     QImage image = reader.read();
@@ -77,22 +75,9 @@ QImage ThumbnailLoader::cached(const QString& path, const QSize& size) {
                : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-bool ThumbnailLoader::openPicture(const QString& path, QFile& file) {
-    const int fd = ::open(FsName::toBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return false;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    return true;
-}
-
 QImage ThumbnailLoader::decode(const QString& path, const QSize& size) {
     QFile file;
-    if (!openPicture(path, file)) return {};
+    if (!RegularFile::open(path, file)) return {};
     QImageReader reader(&file, QFileInfo(path).suffix().toLower().toLatin1());
     reader.setAutoTransform(true);
     const QSize full = reader.size();

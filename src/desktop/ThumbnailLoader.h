@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFile>
 #include <QHash>
 #include <QImage>
 #include <QObject>
@@ -28,9 +27,6 @@ class ThumbnailLoader : public QObject {
     static QImage cached(const QString& path, const QSize& size);
     /// Decodes `path` scaled to fit `size`, keeping its proportions; null when it is no picture.
     static QImage decode(const QString& path, const QSize& size);
-    /// Opens `path` for a picture reader only when it is a regular file (links followed): a FIFO
-    /// or device named like a picture would block the reader for ever.
-    static bool openPicture(const QString& path, QFile& file);
 
   Q_SIGNALS:
     void ready(const QString& path, const QImage& image);

@@ -12,8 +12,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "Localized.h"
+#include "core/fs/RegularFile.h"
 
 namespace {
 
@@ -106,11 +108,13 @@ Defaults::FileCheck Defaults::checkFile() {
     if (now == m_seen && m_readProblem.isEmpty()) return FileCheck::Usable;  // ours, or checked already
     m_seen = now;
 
-    QFile file(m_path);
     if (!S_ISREG(st.st_mode)) return unreadable(localized("not a file"));
-    if (!file.open(QIODevice::ReadOnly)) return unreadable(file.errorString());
-    const QByteArray bytes = file.readAll();
-    file.close();
+    // Read whole, and only as the regular file it was a moment ago.
+    const auto read = RegularFile::read(m_path, std::numeric_limits<qint64>::max());
+    if (!read)
+        return unreadable(errno == EINVAL ? localized("not a file")
+                                          : QString::fromLocal8Bit(std::strerror(errno)));
+    const QByteArray bytes = *read;
     // The same parser as the store's own, on a copy: another QSettings on the store's path would
     // share its cache and write its pending values.
     // Without a copy to look at, the file is trusted: it is never set aside for a fault of ours.

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "core/fs/RegularFile.h"
+
 namespace {
 
 // File systems with nothing of the user's on them, or that a Trash must not be kept on.
@@ -117,9 +119,9 @@ QString FreedesktopPaths::trashRecordsFile() const {
 }
 
 QString FreedesktopPaths::userDir(const char* key, const QString& fallback) const {
-    QFile file(m_folders.configHome + QStringLiteral("/user-dirs.dirs"));
-    if (file.open(QIODevice::ReadOnly)) {
-        const QString named = dirFromUserDirs(file.read(1 << 20), key, m_folders.home);
+    if (const auto text =
+            RegularFile::read(m_folders.configHome + QStringLiteral("/user-dirs.dirs"), 1 << 20)) {
+        const QString named = dirFromUserDirs(*text, key, m_folders.home);
         // A sandbox's file names folders of the sandbox's own layout.
         if (!named.isEmpty()) return named.startsWith(m_folders.home) ? named : inRoot(named);
     }

@@ -6,8 +6,11 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include "core/fs/RegularFile.h"
+
 LoginItems::LoginItems(const QString& autostartFolder, const QString& programPath)
-    : m_folder(autostartFolder.isEmpty() ? standardAutostartFolder() : autostartFolder), m_program(programPath) {}
+    : m_folder(autostartFolder.isEmpty() ? standardAutostartFolder() : autostartFolder),
+      m_program(programPath) {}
 
 QString LoginItems::standardAutostartFolder() {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -15,7 +18,9 @@ QString LoginItems::standardAutostartFolder() {
     return config + QStringLiteral("/autostart");
 }
 
-QString LoginItems::entryPath() const { return m_folder + QStringLiteral("/corvane.desktop"); }
+QString LoginItems::entryPath() const {
+    return m_folder + QStringLiteral("/corvane.desktop");
+}
 
 QString LoginItems::execForProgram(const QString& program) {
     QString quoted;
@@ -70,11 +75,10 @@ bool LoginItems::addAppAsLoginItem() {
 }
 
 static QString execLineOf(const QString& desktopFile) {
-    QFile file(desktopFile);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return QString();
+    const QByteArray text = RegularFile::read(desktopFile, 1 << 20).value_or(QByteArray());
     bool inEntry = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    for (const QByteArray& raw : text.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(QLatin1Char('['))) {
             inEntry = line == QLatin1String("[Desktop Entry]");
         } else if (inEntry && line.startsWith(QLatin1String("Exec"))) {
@@ -88,7 +92,8 @@ static QString execLineOf(const QString& desktopFile) {
 QStringList LoginItems::entriesForProgram() const {
     QStringList found;
     const QFileInfo self(m_program);
-    const QString selfPath = self.canonicalFilePath().isEmpty() ? self.absoluteFilePath() : self.canonicalFilePath();
+    const QString selfPath =
+        self.canonicalFilePath().isEmpty() ? self.absoluteFilePath() : self.canonicalFilePath();
     const QDir dir(m_folder);
     const auto entries = dir.entryInfoList({QStringLiteral("*.desktop")}, QDir::Files | QDir::Hidden);
     for (const QFileInfo& entry : entries) {

@@ -1,12 +1,12 @@
-#include "platform/FreedesktopPaths.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
-
-#include <QFile>
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <QFile>
+
+#include "platform/FreedesktopPaths.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -44,14 +44,16 @@ TEST(FreedesktopPaths, SystemMountsHaveNoTrashOfTheirOwn) {
     EXPECT_FALSE(FreedesktopPaths::isSystemMount(mount("/media/me/USB")));
     EXPECT_FALSE(FreedesktopPaths::isSystemMount(mount("/run/media/me/Stick")));
     EXPECT_FALSE(FreedesktopPaths::isSystemMount(mount("/data")));
-    for (const char* point : {"/", "/boot", "/boot/efi", "/usr", "/var", "/tmp", "/home", "/proc/sys/fs/binfmt_misc",
-                              "/run/user/1000", "/snap/core/1"})
+    for (const char* point : {"/", "/boot", "/boot/efi", "/usr", "/var", "/tmp", "/home",
+                              "/proc/sys/fs/binfmt_misc", "/run/user/1000", "/snap/core/1"})
         EXPECT_TRUE(FreedesktopPaths::isSystemMount(mount(point))) << point;
     for (const char* type : {"proc", "sysfs", "tmpfs", "cgroup2", "overlay", "squashfs", "fuse.gvfsd-fuse"})
         EXPECT_TRUE(FreedesktopPaths::isSystemMount(mount("/data", type))) << type;
     EXPECT_TRUE(FreedesktopPaths::isSystemMount(mount("/data", "ext4", "/dev/loop3")));
-    EXPECT_TRUE(FreedesktopPaths::isSystemMount(mount("/data", "ext4", "/dev/sdb1", "/srv/share")));  // bind mount
-    EXPECT_TRUE(FreedesktopPaths::isSystemMount(mount("/data", "ext4", "/dev/sdb1", "/", "rw,x-gvfs-notrash")));
+    EXPECT_TRUE(
+        FreedesktopPaths::isSystemMount(mount("/data", "ext4", "/dev/sdb1", "/srv/share")));  // bind mount
+    EXPECT_TRUE(
+        FreedesktopPaths::isSystemMount(mount("/data", "ext4", "/dev/sdb1", "/", "rw,x-gvfs-notrash")));
 }
 
 TEST(FreedesktopPaths, SandboxVolumesComeFromItsMountTableFirstDeviceWinning) {
@@ -67,7 +69,8 @@ TEST(FreedesktopPaths, SandboxVolumesComeFromItsMountTableFirstDeviceWinning) {
     EXPECT_TRUE(paths->visitsVolumeTrash(sandbox.root() + "/data"));
 
     TempRoot bare;  // no table at all: only the root
-    EXPECT_EQ(SandboxBuilder(bare.path(), "me").linuxPaths()->mountedLocalVolumePaths(), QStringList{Paths::normalizedRoot(bare.path())});
+    EXPECT_EQ(SandboxBuilder(bare.path(), "me").linuxPaths()->mountedLocalVolumePaths(),
+              QStringList{Paths::normalizedRoot(bare.path())});
 }
 
 TEST(FreedesktopPaths, VolumeTrashFoldersMustBeRealOwnedAndTheSharedOneSticky) {
@@ -103,8 +106,9 @@ TEST(FreedesktopPaths, VolumeTrashFoldersMustBeRealOwnedAndTheSharedOneSticky) {
 
 TEST(FreedesktopPaths, DesktopFolderFromUserDirs) {
     const QString home = "/home/me";
-    EXPECT_EQ(FreedesktopPaths::desktopFromUserDirs("# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n", home),
-              "/home/me/Schreibtisch");
+    EXPECT_EQ(
+        FreedesktopPaths::desktopFromUserDirs("# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n", home),
+        "/home/me/Schreibtisch");
     EXPECT_EQ(FreedesktopPaths::desktopFromUserDirs("XDG_DESKTOP_DIR=\"/srv/desk/\"", home), "/srv/desk");
     EXPECT_EQ(FreedesktopPaths::desktopFromUserDirs("XDG_DESKTOP_DIR=\"desk\"", home), QString());
     EXPECT_EQ(FreedesktopPaths::desktopFromUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"", home), QString());
@@ -117,13 +121,19 @@ TEST(FreedesktopPaths, DesktopFolderFromUserDirs) {
     EXPECT_EQ(paths->userDesktop(), sandbox.root() + "/home/me/Bureau");
     sandbox.writeFile("/home/me/.config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"/srv/desk\"\n");
     EXPECT_EQ(paths->userDesktop(), sandbox.root() + "/srv/desk");  // never outside the sandbox
+    // A FIFO in the file's place is not waited on.
+    QFile::remove(sandbox.root() + "/home/me/.config/user-dirs.dirs");
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(sandbox.root() + "/home/me/.config/user-dirs.dirs").constData(), 0600), 0);
+    EXPECT_EQ(paths->userDesktop(), sandbox.root() + "/home/me/Desktop");
 }
 
 TEST(FreedesktopPaths, EnvironmentChoosesTheLayoutAndTheRealAccountReadsXdgDataHome) {
     qputenv("CORVANE_ROOT", "/tmp/elsewhere");
     auto chosen = Paths::fromEnvironment();
     EXPECT_EQ(chosen->layout(), Paths::Layout::Freedesktop);
-    EXPECT_EQ(chosen->userTrash(), "/tmp/elsewhere/home/" + Paths::currentLoginName() + "/.local/share/Trash/files");
+    EXPECT_EQ(chosen->userTrash(),
+              "/tmp/elsewhere/home/" + Paths::currentLoginName() + "/.local/share/Trash/files");
     qputenv("CORVANE_LAYOUT", "mac");
     EXPECT_EQ(Paths::fromEnvironment()->layout(), Paths::Layout::Mac);
     qunsetenv("CORVANE_LAYOUT");
@@ -135,9 +145,12 @@ TEST(FreedesktopPaths, EnvironmentChoosesTheLayoutAndTheRealAccountReadsXdgDataH
     EXPECT_EQ(real->userTrash(), "/srv/data/Trash/files");
     EXPECT_EQ(real->trashRecordsFile(), "/srv/data/Trash/info");
     qputenv("XDG_DATA_HOME", "relative/is/ignored");
-    EXPECT_EQ(FreedesktopPaths::forCurrentUser("/")->userTrash(), real->userHome() + "/.local/share/Trash/files");
-    if (savedData.isNull()) qunsetenv("XDG_DATA_HOME");
-    else qputenv("XDG_DATA_HOME", savedData);
+    EXPECT_EQ(FreedesktopPaths::forCurrentUser("/")->userTrash(),
+              real->userHome() + "/.local/share/Trash/files");
+    if (savedData.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedData);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "RegularFile.h"
 #include "platform/Localized.h"
 
 namespace {
@@ -250,28 +251,8 @@ std::optional<struct stat> OpenFolder::entry(const QByteArray& name) const {
 }
 
 std::optional<QByteArray> OpenFolder::readFile(const QByteArray& name, qint64 cap) const {
-    if (!isOpen() || name.isEmpty()) return std::nullopt;
-    // Non-blocking, so a FIFO planted in a record's place can't hold the reader.
-    const int fd =
-        ::openat(m_fd, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    QByteArray data;
-    data.resize(qMin<qint64>(cap, qMax<qint64>(st.st_size, 0)));
-    qint64 got = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        got += n;
-    }
-    ::close(fd);
-    data.truncate(got);
-    return data;
+    if (!isOpen()) return std::nullopt;
+    return RegularFile::readAndClose(RegularFile::openAt(m_fd, name, true), cap);
 }
 
 bool OpenFolder::writeFileReplacing(const QByteArray& name, const QByteArray& data, mode_t mode) const {

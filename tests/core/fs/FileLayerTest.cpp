@@ -10,6 +10,7 @@
 
 #include "core/fs/FsTree.h"
 #include "core/fs/OpenFolder.h"
+#include "core/fs/RegularFile.h"
 #include "support/HostileFs.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
@@ -123,6 +124,17 @@ TEST(OpenFolder, RecordReadsTakeRegularFilesOnlyAndStopAtTheCap) {
     EXPECT_EQ(records.readFile("plain", 4).value_or("<none>"), "0123");
     for (const char* refused : {"fifo", "to-fifo", "to-zero", "to-plain", "missing"})
         EXPECT_FALSE(records.readFile(refused, 64).has_value()) << refused;
+    // By path (a file the user named): a link to a regular file is followed, nothing else is read.
+    const QString at = root.file("records/");
+    EXPECT_EQ(RegularFile::read(at + "to-plain", 64).value_or("<none>"), "0123456789");
+    QFile stream;
+    EXPECT_TRUE(RegularFile::open(at + "to-plain", stream));
+    EXPECT_EQ(stream.readAll(), "0123456789");
+    for (const char* refused : {"fifo", "to-fifo", "to-zero", "missing", ""}) {
+        QFile file;
+        EXPECT_FALSE(RegularFile::read(at + refused, 64).has_value()) << refused;
+        EXPECT_FALSE(RegularFile::open(at + refused, file)) << refused;
+    }
     // Writing replaces a link instead of writing through it.
     EXPECT_TRUE(records.writeFileReplacing("to-plain", "new"));
     EXPECT_EQ(readAll(root.file("records/plain")), "0123456789");

@@ -1,0 +1,66 @@
+#include "RegularFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+
+#include "FsName.h"
+
+namespace RegularFile {
+
+int openAt(int folder, const QByteArray& name, bool noFollow) {
+    if (name.isEmpty()) return -1;
+    // Non-blocking, so opening a FIFO returns at once; the type is then checked on what was opened.
+    const int fd = ::openat(folder, name.constData(),
+                            O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
+    if (fd < 0) return -1;
+    struct stat st {};
+    const bool known = ::fstat(fd, &st) == 0;
+    if (!known || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        const int error = known && !S_ISREG(st.st_mode) ? EINVAL : errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+std::optional<QByteArray> readAndClose(int fd, qint64 cap) {
+    if (fd < 0) return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray data;
+    data.resize(qMin<qint64>(cap, qMax<qint64>(st.st_size, 0)));
+    qint64 got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += n;
+    }
+    ::close(fd);
+    data.truncate(got);
+    return data;
+}
+
+bool open(const QString& path, QFile& file) {
+    const int fd = openAt(AT_FDCWD, FsName::toBytes(path), false);
+    if (fd < 0) return false;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> read(const QString& path, qint64 cap) {
+    return readAndClose(openAt(AT_FDCWD, FsName::toBytes(path), false), cap);
+}
+
+}  // namespace RegularFile
