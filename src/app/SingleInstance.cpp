@@ -4,15 +4,18 @@
 #include <unistd.h>
 
 #include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QtEndian>
 
 namespace {
 // A request is small; anything longer is not from Corvane.
 constexpr qint64 kMaxRequest = 1 << 20;
+constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 
 // Only a socket of our own is talked to: in a shared temporary folder another account could
 // have put one there first.
@@ -47,11 +50,17 @@ bool SingleInstance::sendToRunning(const QString& command, const QStringList& ar
     QLocalSocket socket;
     socket.connectToServer(m_path);
     if (!socket.waitForConnected(timeoutMs)) return false;
-    QByteArray request = command.toUtf8() + '\n';
-    for (const QString& a : arguments) {
-        if (a.contains(QLatin1Char('\n'))) continue;  // a line is one argument
-        request += a.toUtf8() + '\n';
-    }
+    // Length-prefixed and in UTF-16 as it stands, so any file name arrives whole: one with a newline,
+    // or the lossless text of one that is not UTF-8.
+    QByteArray body;
+    QDataStream fields(&body, QIODevice::WriteOnly);
+    fields.setVersion(kStreamVersion);
+    fields << command << arguments;
+    if (body.size() > kMaxRequest) return false;
+    QByteArray request;
+    QDataStream framed(&request, QIODevice::WriteOnly);
+    framed.setVersion(kStreamVersion);
+    framed << body;
     socket.write(request);
     if (!socket.waitForBytesWritten(timeoutMs)) return false;
     // The running instance answers once it has taken the request.
@@ -82,18 +91,28 @@ void SingleInstance::readRequest() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->bytesAvailable() > kMaxRequest) {
+            // A length, then the request: wait until all of it is there.
+            const QByteArray head = socket->peek(4);
+            if (head.size() < 4) return;
+            const quint32 length = qFromBigEndian<quint32>(head.constData());
+            if (length > kMaxRequest) {
                 socket->abort();
                 return;
             }
-            // The sender writes the whole request at once; wait for its last line.
-            if (!socket->peek(kMaxRequest).endsWith('\n')) return;
-            QStringList lines = QString::fromUtf8(socket->readAll()).split(QLatin1Char('\n'));
-            lines.removeLast();
+            if (socket->bytesAvailable() < 4 + qint64(length)) return;
+            socket->skip(4);
+            QDataStream fields(socket->read(length));
+            fields.setVersion(kStreamVersion);
+            QString command;
+            QStringList arguments;
+            fields >> command >> arguments;
+            if (fields.status() != QDataStream::Ok || !fields.atEnd() || command.isEmpty()) {
+                socket->abort();
+                return;
+            }
             socket->write("ok\n");
             socket->flush();
-            const QString command = lines.takeFirst();
-            Q_EMIT requested(command, lines);
+            Q_EMIT requested(command, arguments);
         });
     }
 }

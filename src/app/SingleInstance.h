@@ -8,7 +8,7 @@ class QLocalServer;
 
 /// One Corvane per account and sandbox: a later launch hands its request to the running one over a
 /// local socket in the user's runtime folder and quits. A request is a command ("show",
-/// "quick-view", "empty-trash", "erase") and its arguments, one per line.
+/// "quick-view", "empty-trash", "erase") and its arguments, sent whole with its length first.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:

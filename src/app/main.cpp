@@ -12,6 +12,7 @@
 #include "SnapshotServices.h"
 #include "SnapshotWriter.h"
 #include "StatusItem.h"
+#include "core/fs/FsName.h"
 #include "platform/Alerts.h"
 #include "platform/Authorization.h"
 #include "platform/Clock.h"
@@ -28,6 +29,29 @@
 #include "platform/WidgetAlerts.h"
 #include "update/PRUpdateController.h"
 #include "update/UpdateAddress.h"
+
+namespace {
+
+// The positional arguments as the lossless text of their bytes: Qt decodes the command line as
+// text, which would lose a file name that is not UTF-8. Each is matched to the next argument of the
+// raw command line that decodes to it.
+QStringList rawPositional(const QStringList& positional, int argc, char** argv) {
+    QStringList exact;
+    int next = 1;
+    for (const QString& argument : positional) {
+        QString found = argument;
+        for (int i = next; i < argc; ++i) {
+            if (QString::fromLocal8Bit(argv[i]) != argument) continue;
+            found = FsName::fromBytes(QByteArray(argv[i]));
+            next = i + 1;
+            break;
+        }
+        exact << found;
+    }
+    return exact;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -71,7 +95,8 @@ int main(int argc, char** argv) {
     const bool benchMode = parser.isSet(benchLaunch);
     // Files given on the command line are offered for secure erase.
     QStringList files;
-    for (const QString& arg : parser.positionalArguments()) files << QFileInfo(arg).absoluteFilePath();
+    for (const QString& arg : rawPositional(parser.positionalArguments(), argc, argv))
+        files << QFileInfo(arg).absoluteFilePath();
 
     // One Corvane at a time: a later launch hands its request to the running one.
     SingleInstance instance(SingleInstance::standardSocketPath());

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -17,6 +18,7 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "app/StatusItem.h"
+#include "core/fs/FsName.h"
 #include "support/AppFixture.h"
 #include "support/RecordingNotifications.h"
 
@@ -145,9 +147,26 @@ TEST(SingleInstanceTest, ALaterLaunchReachesOnlyARunningInstanceOfItsOwn) {
     ASSERT_TRUE(running.listen());
     QSignalSpy spy(&running, &SingleInstance::requested);
 
-    // The request and its files, a line each, reach the running instance.
+    // Something that is not a request (a length past the limit, then noise) is dropped unanswered.
+    bool answered = true;
+    std::thread noise([&] {
+        QLocalSocket socket;
+        socket.connectToServer(path);
+        if (!socket.waitForConnected(2000)) return;
+        socket.write(QByteArray("\x7f\xff\xff\xff garbage"));
+        socket.waitForBytesWritten(2000);
+        answered = socket.waitForReadyRead(1000) && socket.bytesAvailable() > 0;
+    });
+    QTest::qWait(1200);
+    noise.join();
+    EXPECT_FALSE(answered);
+    EXPECT_EQ(spy.size(), 0);
+
+    // The request and its files reach the running instance whole, odd names included.
     bool delivered = false;
-    const QStringList files{QStringLiteral("/home/me/a b.txt"), QStringLiteral("/home/me/ünï.txt")};
+    const QStringList files{QStringLiteral("/home/me/a b.txt"), QStringLiteral("/home/me/ünï.txt"),
+                            QStringLiteral("/home/me/two\nlines.txt"),
+                            FsName::fromBytes("/home/me/\xff\xfe.bin")};
     std::thread client([&] { delivered = later.sendToRunning(QStringLiteral("erase"), files); });
     EXPECT_TRUE(spy.wait(5000));
     client.join();
