@@ -1,6 +1,5 @@
 #include "PRFileInfoPopViewController.h"
 
-#include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -111,9 +110,9 @@ void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& no
     fileCreateDatelab->setText(node->fileCreateDate);
     QImage preview;
     if (node->fileKindType == QLatin1String(FileKinds::Pictures)) {
-        QFile file;
-        if (!RegularFile::open(node->fullFilePath, file)) return;
-        QImageReader reader(&file, QFileInfo(node->fullFilePath).suffix().toLower().toLatin1());
+        RegularFile::Stream file(node->fullFilePath);
+        if (!file.isOpen()) return;
+        QImageReader reader(file.device(), QFileInfo(node->fullFilePath).suffix().toLower().toLatin1());
         const QSize full = reader.size();
         // Decoded straight at the preview's size; a file that is no picture keeps the last preview.
         if (full.isValid() && qint64(full.width()) * full.height() <= 400'000'000) {

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QFileIconProvider>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -15,7 +14,6 @@
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include "DesktopController.h"
 #include "NQLeftButton.h"
@@ -261,17 +259,16 @@ void PopoverDesktopList::controlTextDidChange(const QString& text) {
         return;
     }
     // Every search starts from the full list; only the latest text's result is shown.
-    auto* watcher = new QFutureWatcher<QList<NQFileNode::Ptr>>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
-        if (generation == m_searchGeneration) m_model->setRows(watcher->result());
-        watcher->deleteLater();
-    });
-    watcher->setFuture(QtConcurrent::run([all = m_backupArray, text] {
-        QList<NQFileNode::Ptr> found;
-        for (const NQFileNode::Ptr& node : all)
-            if (node->fileName.contains(text, Qt::CaseInsensitive)) found << node;
-        return found;
-    }));
+    m_searchWorker.start(
+        [all = m_backupArray, text] {
+            QList<NQFileNode::Ptr> found;
+            for (const NQFileNode::Ptr& node : all)
+                if (node->fileName.contains(text, Qt::CaseInsensitive)) found << node;
+            return found;
+        },
+        [this, generation](const QList<NQFileNode::Ptr>& found) {
+            if (generation == m_searchGeneration) m_model->setRows(found);
+        });
 }
 
 void PopoverDesktopList::doubleclickAction() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "NQFileNode.h"
+#include "platform/Worker.h"
 
 class Alerts;
 class DesktopController;
@@ -107,4 +108,5 @@ class PopoverDesktopList : public QWidget {
     int m_searchGeneration = 0;
     QWidget* m_infoPopover = nullptr;
     std::function<void()> m_showPreferences;
+    Worker m_searchWorker{this};  ///< last: its searches end before anything they hand back to
 };

@@ -1,3 +1,8 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <thread>
+
 #include "platform/Defaults.h"
 #include "protect/ProtectedItems.h"
 #include "protect/ProtectionRules.h"
@@ -5,11 +10,6 @@
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "trash/PutBackReader.h"
-
-#include <QFile>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -49,7 +49,8 @@ TEST(ProtectionRules, TypedFormatsAreTrimmedOfSpaceAndOneDotAndEmptyOnesAreRefus
         {"psd", "psd"}, {" .PSD\t", "PSD"}, {"..jpg", ".jpg"}, {". key ", "key"}, {"tar.gz", "tar.gz"},
         {"", ""},       {"  ", ""},         {".", ""},         {" . ", ""},
     };
-    for (const auto& [typed, stored] : cases) EXPECT_EQ(ProtectionRules::normalizedFormat(typed), stored) << typed.toStdString();
+    for (const auto& [typed, stored] : cases)
+        EXPECT_EQ(ProtectionRules::normalizedFormat(typed), stored) << typed.toStdString();
 
     ProtectRig r;
     ProtectionRules rules(r.defaults);
@@ -100,9 +101,9 @@ TEST(ProtectedItems, AFormatMatchesTheLastExtensionIgnoringOnlyAsciiCase) {
     r.trashItems({});
     ProtectedItems items(rules, r.origPaths);
     const QList<QPair<QString, bool>> cases = {
-        {"Poster.psd", true},       {"poster.PsD", true},  {"Poster.psd.zip", false}, {"psd", false},
-        {"Poster.", false},         {".psd", false},       {"photo.JPG", true},       {"README", false},
-        {"drawing.éps", false},     {"drawing.ÉPS", true}, {"Folder.psd/", true},
+        {"Poster.psd", true},   {"poster.PsD", true},  {"Poster.psd.zip", false}, {"psd", false},
+        {"Poster.", false},     {".psd", false},       {"photo.JPG", true},       {"README", false},
+        {"drawing.éps", false}, {"drawing.ÉPS", true}, {"Folder.psd/", true},
     };
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(items.CheckFileBeProtectWithPath(r.inTrash(name)), expected) << name.toStdString();
@@ -141,7 +142,8 @@ TEST(ProtectedItems, EachPassListsItsEntriesOnceWithTheirPlacesAndDates) {
         items.beginPass();
         for (const char* name : {"a.psd", "c.txt", "b.psd", "a.psd", "gone.psd"})
             items.CheckFileBeProtectWithPath(r.inTrash(name));
-        EXPECT_EQ(items.protectItemArray(), (QStringList{r.inTrash("a.psd"), r.inTrash("b.psd"), r.inTrash("gone.psd")}));
+        EXPECT_EQ(items.protectItemArray(),
+                  (QStringList{r.inTrash("a.psd"), r.inTrash("b.psd"), r.inTrash("gone.psd")}));
         ASSERT_TRUE(QFile::remove(r.inTrash("gone.psd")));
 
         const QList<CVTrashFileNode::Ptr> rows = items.CheckIfNeedDeleteConfirm();
@@ -160,11 +162,9 @@ TEST(ProtectedItems, EachPassListsItsEntriesOnceWithTheirPlacesAndDates) {
     }
 }
 
+// A std::thread, so joining it orders its work before what follows for the thread sanitizer too.
 void onThread(const std::function<void()>& work) {
-    QThread* thread = QThread::create(work);
-    thread->start();
-    ASSERT_TRUE(thread->wait(30000));
-    delete thread;
+    std::thread(work).join();
 }
 
 TEST(ProtectedItems, PassesOnOtherThreadsNeverMixTheirEntriesAndAnUnendedPassBlocksNothing) {

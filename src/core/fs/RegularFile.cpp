@@ -49,14 +49,13 @@ std::optional<QByteArray> readAndClose(int fd, qint64 cap) {
     return data;
 }
 
-bool open(const QString& path, QFile& file) {
-    const int fd = openAt(AT_FDCWD, FsName::toBytes(path), false);
-    if (fd < 0) return false;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    return true;
+Stream::Stream(const QString& path) : m_fd(openAt(AT_FDCWD, FsName::toBytes(path), false)) {
+    if (m_fd >= 0) m_file.open(m_fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
+}
+
+Stream::~Stream() {
+    m_file.close();
+    if (m_fd >= 0) ::close(m_fd);
 }
 
 std::optional<QByteArray> read(const QString& path, qint64 cap) {

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <optional>
-
-class QFile;
 
 /// Files opened for reading only when they are regular files. A FIFO or a device planted where a
 /// file was expected would block the reader for ever or feed it without end; the open never waits
@@ -18,9 +17,23 @@ int openAt(int folder, const QByteArray& name, bool noFollow);
 /// Reads at most `cap` bytes of the descriptor and closes it.
 std::optional<QByteArray> readAndClose(int fd, qint64 cap);
 
-/// A path the user or the system named (links followed) opened into `file`, for a streamed reader
-/// such as a picture decoder.
-bool open(const QString& path, QFile& file);
+/// A file at a path the user or the system named (links followed), open for a streamed reader such
+/// as a picture decoder. The descriptor is opened and closed here, never by Qt, so the thread
+/// sanitizer sees every use of it.
+class Stream {
+  public:
+    explicit Stream(const QString& path);
+    ~Stream();
+    Stream(const Stream&) = delete;
+    Stream& operator=(const Stream&) = delete;
+
+    bool isOpen() const { return m_file.isOpen(); }
+    QIODevice* device() { return &m_file; }
+
+  private:
+    int m_fd = -1;
+    QFile m_file;
+};
 /// At most `cap` bytes of the file at a path; nothing when it is missing or not a regular file.
 std::optional<QByteArray> read(const QString& path, qint64 cap);
 

@@ -127,13 +127,12 @@ TEST(OpenFolder, RecordReadsTakeRegularFilesOnlyAndStopAtTheCap) {
     // By path (a file the user named): a link to a regular file is followed, nothing else is read.
     const QString at = root.file("records/");
     EXPECT_EQ(RegularFile::read(at + "to-plain", 64).value_or("<none>"), "0123456789");
-    QFile stream;
-    EXPECT_TRUE(RegularFile::open(at + "to-plain", stream));
-    EXPECT_EQ(stream.readAll(), "0123456789");
+    RegularFile::Stream stream(at + "to-plain");
+    ASSERT_TRUE(stream.isOpen());
+    EXPECT_EQ(stream.device()->readAll(), "0123456789");
     for (const char* refused : {"fifo", "to-fifo", "to-zero", "missing", ""}) {
-        QFile file;
         EXPECT_FALSE(RegularFile::read(at + refused, 64).has_value()) << refused;
-        EXPECT_FALSE(RegularFile::open(at + refused, file)) << refused;
+        EXPECT_FALSE(RegularFile::Stream(at + refused).isOpen()) << refused;
     }
     // Writing replaces a link instead of writing through it.
     EXPECT_TRUE(records.writeFileReplacing("to-plain", "new"));
