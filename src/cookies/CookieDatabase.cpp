@@ -71,6 +71,12 @@ bool open(const QString& path, Connection& c, Result& result) {
     if (rc == SQLITE_OK) rc = probe(c.db);
     if (rc == SQLITE_OK) return true;
     c.close();
+    // A damaged file stays damaged in a copy: only one another program holds, or whose log can't be
+    // read without writing, is worth copying.
+    if ((rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB) {
+        result.problem = localized("\"%1\" can't be read as a database.").arg(path);
+        return false;
+    }
     const bool locked = busy(rc);
     // A running browser holds its database locked (or its log can't be opened read-only): read a
     // private copy of it and its log. The
