@@ -4,7 +4,7 @@
 # executions of every target and fails when one crashes, leaks, hangs or breaks a check; the input
 # that did it is kept in build-fuzz/runs/<target>/crashes/.
 #   scripts/fuzz.sh SECONDS [TARGET...]   run every target (or the ones named)
-#   FUZZ_RUNS=N scripts/fuzz.sh SECONDS   stop each target after N executions (or SECONDS)
+#   FUZZ_RUNS=N scripts/fuzz.sh SECONDS   stop each target after N executions (or SECONDS): a long run
 #   FUZZ_JOBS=1 scripts/fuzz.sh SECONDS   one target at a time (default: two on two cores or more)
 #   scripts/fuzz.sh --seeds               rewrite the seeds from the tests' builders (needs build-asan)
 set -euo pipefail
@@ -26,7 +26,12 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
   -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCORVANE_FUZZ=ON -DCORVANE_GUI=OFF -DCORVANE_TESTS=OFF "${strict[@]}"
 cmake --build build-fuzz --target fuzz_all
 
-export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
+# A long run keeps one frame of each allocation's stack, not thirty: recording them is most of what
+# an input costs in the allocation-heavy readers. A crash's input is kept; running the target on
+# it again gives the full stacks.
+context=30
+[ -n "${FUZZ_RUNS:-}" ] && context=1
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:malloc_context_size=$context"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # One target: its own corpus for new inputs (the committed seeds are only read), its log, and
