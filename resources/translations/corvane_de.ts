@@ -1384,6 +1384,46 @@
             <translation>Herunterladen</translation>
         </message>
         <message>
+            <source>Open File</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>Neu</translation>
+        </message>
+        <message>
+            <source>System</source>
+            <translation>System</translation>
+        </message>
+        <message>
+            <source>Web</source>
+            <translation>Web</translation>
+        </message>
+        <message>
+            <source>Choose Folder</source>
+            <translation>Ordner wählen</translation>
+        </message>
+        <message>
+            <source>Pics</source>
+            <translation>Bilder</translation>
+        </message>
+        <message>
+            <source>Docs</source>
+            <translation>Doks</translation>
+        </message>
+        <message>
+            <source>Zips</source>
+            <translation>Archiv</translation>
+        </message>
+        <message>
+            <source>Dirs</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>Misc</source>
+            <translation>Andere</translation>
+        </message>
+        <message>
             <source>%1 — stopping after the current item…</source>
             <translation>%1 — wird nach dem aktuellen Objekt angehalten …</translation>
         </message>

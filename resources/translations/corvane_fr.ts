@@ -1384,6 +1384,46 @@
             <translation>Télécharger</translation>
         </message>
         <message>
+            <source>Open File</source>
+            <translation>Ouvrir</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>Nouveau</translation>
+        </message>
+        <message>
+            <source>System</source>
+            <translation>Système</translation>
+        </message>
+        <message>
+            <source>Web</source>
+            <translation>Web</translation>
+        </message>
+        <message>
+            <source>Choose Folder</source>
+            <translation>Choisir un dossier</translation>
+        </message>
+        <message>
+            <source>Pics</source>
+            <translation>Images</translation>
+        </message>
+        <message>
+            <source>Docs</source>
+            <translation>Docs</translation>
+        </message>
+        <message>
+            <source>Zips</source>
+            <translation>Arch.</translation>
+        </message>
+        <message>
+            <source>Dirs</source>
+            <translation>Doss.</translation>
+        </message>
+        <message>
+            <source>Misc</source>
+            <translation>Divers</translation>
+        </message>
+        <message>
             <source>%1 — stopping after the current item…</source>
             <translation>%1 — arrêt après l’élément en cours…</translation>
         </message>

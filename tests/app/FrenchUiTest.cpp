@@ -12,13 +12,23 @@
 #include "platform/Translations.h"
 #include "platform/WidgetAlerts.h"
 #include "support/AppFixture.h"
+#include "widgets/Images.h"
 #include "widgets/PRLeftTipButton.h"
+#include "widgets/Pills.h"
 
 namespace {
 
 /// The program in French: the translation the locale picks reaches the main window, the tray
 /// menu, the alerts and the widget that shows them.
 TEST(Translations, FrenchLocaleShowsFrenchWindowsMenusAndAlerts) {
+    // The pill images in the resources are what the painter draws for the English labels.
+    for (const Pills::Spec& pill : Pills::all())
+        for (const bool pressed : {false, true}) {
+            const char* file = pressed ? pill.pressed : pill.normal;
+            EXPECT_EQ(Pills::paint(pill, QLatin1String(pill.text), pressed).size(),
+                      QImage(QStringLiteral(":/images/") + QLatin1String(file)).size())
+                << file;
+        }
     QTranslator* french = Translations::install(QLocale(QStringLiteral("fr_FR")));
     ASSERT_TRUE(french);
     {
@@ -29,6 +39,11 @@ TEST(Translations, FrenchLocaleShowsFrenchWindowsMenusAndAlerts) {
         EXPECT_EQ(main->sectionButton(QStringLiteral("erase"))->text(),
                   QStringLiteral("Effacement sécurisé"));
         EXPECT_EQ(main->overviewButton()->text(), QStringLiteral("Vue d’ensemble"));
+        // A pill's label is part of its image: drawn again in French, wide enough for it.
+        const QImage english(QStringLiteral(":/images/imagenombtn.png"));
+        const QPixmap pictures = Images::named(QStringLiteral("imagenombtn.png"));
+        EXPECT_GT(pictures.deviceIndependentSize().width(), english.width());
+        EXPECT_EQ(pictures.deviceIndependentSize().height(), english.height());
 
         QStringList menu;
         for (QAction* a : app->statusItem()->baMenu()->actions()) menu << a->text();

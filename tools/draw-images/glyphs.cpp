@@ -1,4 +1,4 @@
-// Line-style section icons and the pill buttons with their small glyphs.
+// Line-style section icons, and the pill buttons drawn by the program's own painter.
 
 #include <QFontMetrics>
 #include <QPainterPath>
@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "draw.h"
+#include "widgets/Pills.h"
 
 namespace {
 
@@ -134,108 +135,6 @@ void drawSectionIcon(const QString& name, const Glyph& glyph, int size, const QC
     saveImage(img, name);
 }
 
-// Pill glyphs use a 16x16 grid.
-void folderGlyph(QPainter& p) {
-    QPainterPath f;
-    f.moveTo(1.5, 13.5);
-    f.lineTo(1.5, 3);
-    f.lineTo(6, 3);
-    f.lineTo(7.8, 5);
-    f.lineTo(14.5, 5);
-    f.lineTo(14.5, 13.5);
-    f.closeSubpath();
-    p.drawPath(f);
-    p.drawLine(QPointF(1.5, 7.5), QPointF(14.5, 7.5));
-}
-
-void sparkleGlyph(QPainter& p) {
-    const auto star = [&p](QPointF c, qreal r) {
-        QPainterPath s;
-        s.moveTo(c.x(), c.y() - r);
-        s.quadTo(c, QPointF(c.x() + r, c.y()));
-        s.quadTo(c, QPointF(c.x(), c.y() + r));
-        s.quadTo(c, QPointF(c.x() - r, c.y()));
-        s.quadTo(c, QPointF(c.x(), c.y() - r));
-        p.fillPath(s, p.pen().color());
-    };
-    star({7, 9}, 6.5);
-    star({13, 3.5}, 3);
-}
-
-void compassGlyph(QPainter& p) {
-    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
-    p.save();
-    const QColor c = p.pen().color();
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    p.drawPolygon(QPolygonF{{11.5, 4.5}, {9.2, 9.2}, {6.8, 6.8}});
-    p.setBrush(QColor(c.red(), c.green(), c.blue(), 110));
-    p.drawPolygon(QPolygonF{{4.5, 11.5}, {6.8, 6.8}, {9.2, 9.2}});
-    p.restore();
-}
-
-void ringGlyph(QPainter& p) {
-    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
-    p.setBrush(p.pen().color());
-    p.drawEllipse(QPointF(8, 8), 2.6, 2.6);
-}
-
-void flameGlyph(QPainter& p) {
-    QPainterPath f;
-    f.moveTo(8, 15.5);
-    f.cubicTo(4.2, 15.5, 2.2, 13, 2.2, 10.2);
-    f.cubicTo(2.2, 6.8, 5.2, 5.4, 6, 0.6);
-    f.cubicTo(8.4, 2.6, 9.6, 4.8, 9.4, 7.2);
-    f.cubicTo(10.4, 6.6, 11, 5.4, 11.2, 4.2);
-    f.cubicTo(13, 6.2, 13.8, 8.4, 13.8, 10.2);
-    f.cubicTo(13.8, 13, 11.6, 15.5, 8, 15.5);
-    // Inner tongue cut out so it reads as fire rather than a drop.
-    QPainterPath inner;
-    inner.moveTo(8, 14);
-    inner.cubicTo(6.4, 14, 5.4, 12.8, 5.6, 11.4);
-    inner.cubicTo(5.8, 10, 7.2, 9.4, 7.6, 7.8);
-    inner.cubicTo(9.4, 9.2, 10.4, 10.6, 10.4, 11.6);
-    inner.cubicTo(10.4, 13, 9.4, 14, 8, 14);
-    p.fillPath(f.subtracted(inner), p.pen().color());
-}
-
-// A pill button in its normal ("nom") or pressed ("down") look.
-void drawPill(const QString& name, QSize size, const QString& text, const Glyph& glyph, bool down) {
-    QImage img = blankImage(size.width(), size.height());
-    QPainter p;
-    beginPaint(p, img);
-    const QRectF r = QRectF(img.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const qreal radius = r.height() / 2;
-    p.setPen(QPen(down ? pal::tealDark : pal::border, 1));
-    p.setBrush(down ? pal::teal : QColor(Qt::white));
-    p.drawRoundedRect(r, radius, radius);
-
-    const QColor textColor = down ? QColor(Qt::white) : pal::ink;
-    const QColor glyphColor = down ? QColor(Qt::white) : pal::teal;
-    const QFont font = uiFont(13, true);
-    const QFontMetricsF fm(font);
-    const qreal glyphW = glyph ? 16 : 0;
-    const qreal gap = glyph ? 6 : 0;
-    const qreal textW = fm.horizontalAdvance(text);
-    qreal x = qRound((size.width() - glyphW - gap - textW) / 2);
-
-    if (glyph) {
-        p.save();
-        p.translate(x, qRound((size.height() - 16) / 2.0));
-        p.setPen(QPen(glyphColor, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        glyph(p);
-        p.restore();
-        x += glyphW + gap;
-    }
-    p.setFont(font);
-    p.setPen(textColor);
-    const qreal baseline = qRound((size.height() + fm.ascent() - fm.descent()) / 2);
-    p.drawText(QPointF(x, baseline), text);
-    p.end();
-    saveImage(img, name);
-}
-
 }  // namespace
 
 void drawSectionIcons() {
@@ -255,41 +154,10 @@ void drawSectionIcons() {
 }
 
 void drawButtons() {
-    const QSize small(120, 36), wide(160, 40), chip(48, 26);
-    // File names are what the program loads; some keep their historic spelling.
-    const struct {
-        const char* normal;
-        const char* pressed;
-        QSize size;
-        const char* text;
-        Glyph glyph;
-    } pills[] = {
-        {"opencookienom.png", "opencooikedown.png", small, "Open File", folderGlyph},
-        {"newcookienom.png", "newcookiedown.png", small, "New", sparkleGlyph},
-        {"Safaricookienom.png", "safaricookiedown.png", small, "System", compassGlyph},
-        {"chromecookienom.png", "chromecookiedown.png", small, "Web", ringGlyph},
-        {"firefoxcookienom.png", "firefoxcookiedown.png", small, "Other", flameGlyph},
-        {"connectnombtn.png", "connectdownbtn.png", wide, "Allow Access", nullptr},
-        {"startlocationnombtn.png", "startlocationdownbtn.png", wide, "Choose Folder", folderGlyph},
-        // The store browser's category buttons.
-        {"currentBigDesktopnom.png", "currentBigDesktopdown.png", small, "All", nullptr},
-        {"picbignom.png", "picbigDown.png", small, "Pictures", nullptr},
-        {"docbignom.png", "docbigdown.png", small, "Documents", nullptr},
-        {"archbignom.png", "archbigdown.png", small, "Archives", nullptr},
-        {"folderbignom.png", "folderbigdown.png", small, "Folders", folderGlyph},
-        {"otherbignom.png", "othebigdown.png", small, "Other", nullptr},
-        // The popover list's category buttons and its tidy button.
-        {"allnombbtn.png", "alldownbbtn.png", chip, "All", nullptr},
-        {"imagenombtn.png", "imagedownbtn.png", chip, "Pics", nullptr},
-        {"docnombtn.png", "docdownbtn.png", chip, "Docs", nullptr},
-        {"zipnombtn.png", "zipdownbtn.png", chip, "Zips", nullptr},
-        {"foldernombtn.png", "folderdownbtn.png", chip, "Dirs", nullptr},
-        {"othernombbtn.png", "otherdownbbtn.png", chip, "Misc", nullptr},
-        {"tidynombtn.png", "tidydownbtn.png", small, "Tidy Now", nullptr},
-    };
-    for (const auto& pill : pills) {
+    // The same painter the program uses for translated labels.
+    for (const Pills::Spec& pill : Pills::all()) {
         const QString text = QString::fromUtf8(pill.text);
-        drawPill(QString::fromLatin1(pill.normal), pill.size, text, pill.glyph, false);
-        drawPill(QString::fromLatin1(pill.pressed), pill.size, text, pill.glyph, true);
+        saveImage(Pills::paint(pill, text, false), QString::fromLatin1(pill.normal));
+        saveImage(Pills::paint(pill, text, true), QString::fromLatin1(pill.pressed));
     }
 }
