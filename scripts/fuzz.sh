@@ -6,6 +6,7 @@
 #   scripts/fuzz.sh SECONDS [TARGET...]   run every target (or the ones named)
 #   FUZZ_RUNS=N scripts/fuzz.sh SECONDS   stop each target after N executions (or SECONDS): a long run
 #   FUZZ_JOBS=1 scripts/fuzz.sh SECONDS   one target at a time (default: two on two cores or more)
+#   FUZZ_CONTINUE=1 ...                    go on with the kept corpus and count of an earlier part
 #   scripts/fuzz.sh --seeds               rewrite the seeds from the tests' builders (needs build-asan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,14 +38,23 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # One target: its own corpus for new inputs (the committed seeds are only read), its log, and
 # the line it prints.
 fuzz_one() {
-  local target=$1 run=build-fuzz/runs/$1 status=0 executions
-  rm -rf "$run"
+  local target=$1 run=build-fuzz/runs/$1 status=0 executions earlier=0
+  # FUZZ_CONTINUE: a long run made in parts keeps its corpus and the executions of earlier parts.
+  if [ -n "${FUZZ_CONTINUE:-}" ]; then
+    earlier=$(cat "$run/executions" 2>/dev/null || echo 0)
+  else
+    rm -rf "$run"
+  fi
   mkdir -p "$run/corpus" "$run/crashes"
   local options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$run/crashes/")
   [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
-  [ -n "${FUZZ_RUNS:-}" ] && options+=(-runs="$FUZZ_RUNS")
+  [ -n "${FUZZ_RUNS:-}" ] && options+=(-runs="$((FUZZ_RUNS > earlier ? FUZZ_RUNS - earlier : 1))")
   build-fuzz/bin/fuzz_"$target" "${options[@]}" "$run/corpus" "fuzz/corpus/$target" >"$run/log" 2>&1 || status=$?
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$run/log" | tail -1)
+  # Stopped from outside: the last count the fuzzer printed.
+  [ -z "$executions" ] && executions=$(sed -n 's/^#\([0-9]*\).*/\1/p' "$run/log" | tail -1)
+  executions=$((earlier + ${executions:-0}))
+  [ -n "${FUZZ_CONTINUE:-}" ] && echo "$executions" >"$run/executions"
   if [ "$status" -eq 0 ]; then
     printf '%-16s %12s executions, no crash\n' "$target" "${executions:-?}" >"$run/result"
   else
