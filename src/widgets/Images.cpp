@@ -8,7 +8,7 @@
 
 QPixmap Images::named(const QString& fileName) {
     bool pressed = false;
-    const Pills::Spec* pill = Pills::forFile(fileName, &pressed);
+    const Pills::Pill* pill = Pills::forFile(fileName, &pressed);
     const QString label = pill ? localized(pill->text) : QString();
     QPixmap pixmap;
     const QString key = QStringLiteral("corvane:") + fileName + QLatin1Char('|') + label;

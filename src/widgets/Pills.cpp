@@ -99,10 +99,10 @@ void drawGlyph(QPainter& p, Glyph glyph) {
 
 }  // namespace
 
-const QList<Spec>& all() {
+const QList<Pill>& all() {
     const QSize small(120, 36), wide(160, 40), chip(48, 26);
     // File names are what the program loads; some keep their historic spelling.
-    static const QList<Spec> specs{
+    static const QList<Pill> pills{
         {"opencookienom.png", "opencooikedown.png", small, QT_TRANSLATE_NOOP("Corvane", "Open File"),
          Glyph::Folder},
         {"newcookienom.png", "newcookiedown.png", small, QT_TRANSLATE_NOOP("Corvane", "New"), Glyph::Sparkle},
@@ -134,30 +134,30 @@ const QList<Spec>& all() {
         {"othernombbtn.png", "otherdownbbtn.png", chip, QT_TRANSLATE_NOOP("Corvane", "Misc"), Glyph::None},
         {"tidynombtn.png", "tidydownbtn.png", small, QT_TRANSLATE_NOOP("Corvane", "Tidy Now"), Glyph::None},
     };
-    return specs;
+    return pills;
 }
 
-const Spec* forFile(const QString& fileName, bool* pressed) {
-    for (const Spec& spec : all()) {
-        if (fileName == QLatin1String(spec.normal) || fileName == QLatin1String(spec.pressed)) {
-            if (pressed) *pressed = fileName == QLatin1String(spec.pressed);
-            return &spec;
+const Pill* forFile(const QString& fileName, bool* pressed) {
+    for (const Pill& pill : all()) {
+        if (fileName == QLatin1String(pill.normal) || fileName == QLatin1String(pill.pressed)) {
+            if (pressed) *pressed = fileName == QLatin1String(pill.pressed);
+            return &pill;
         }
     }
     return nullptr;
 }
 
-QImage paint(const Spec& spec, const QString& label, bool pressed, qreal scale) {
+QImage paint(const Pill& pill, const QString& label, bool pressed, qreal scale) {
     const QFont font = labelFont();
     const QFontMetricsF metrics(font);
-    const qreal glyphWidth = spec.glyph == Glyph::None ? 0 : 16;
-    const qreal gap = spec.glyph == Glyph::None ? 0 : 6;
+    const qreal glyphWidth = pill.glyph == Glyph::None ? 0 : 16;
+    const qreal gap = pill.glyph == Glyph::None ? 0 : 6;
     const qreal textWidth = metrics.horizontalAdvance(label);
-    // The English label has the design's size; a longer translation widens the pill, never cut.
-    const int padding = spec.size.height() / 3;
+    // The English label keeps the drawn size; a longer translation widens the pill, never cut.
+    const int padding = pill.size.height() / 3;
     const int needed = int(std::ceil(glyphWidth + gap + textWidth)) + 2 * padding;
-    const QSize size(label == QLatin1String(spec.text) ? spec.size.width() : qMax(spec.size.width(), needed),
-                     spec.size.height());
+    const QSize size(label == QLatin1String(pill.text) ? pill.size.width() : qMax(pill.size.width(), needed),
+                     pill.size.height());
 
     QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -172,12 +172,12 @@ QImage paint(const Spec& spec, const QString& label, bool pressed, qreal scale) 
     p.drawRoundedRect(r, radius, radius);
 
     qreal x = qRound((size.width() - glyphWidth - gap - textWidth) / 2);
-    if (spec.glyph != Glyph::None) {
+    if (pill.glyph != Glyph::None) {
         p.save();
         p.translate(x, qRound((size.height() - 16) / 2.0));
         p.setPen(QPen(pressed ? QColor(Qt::white) : kTeal, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        drawGlyph(p, spec.glyph);
+        drawGlyph(p, pill.glyph);
         p.restore();
         x += glyphWidth + gap;
     }

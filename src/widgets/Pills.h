@@ -12,7 +12,7 @@ namespace Pills {
 
 enum class Glyph { None, Folder, Sparkle, Compass, Ring, Flame };
 
-struct Spec {
+struct Pill {
     const char* normal;   ///< image file of the normal look
     const char* pressed;  ///< image file of the pressed look
     QSize size;           ///< the drawn size; a longer label widens it
@@ -20,10 +20,10 @@ struct Spec {
     Glyph glyph;
 };
 
-const QList<Spec>& all();
+const QList<Pill>& all();
 /// The pill drawn as `fileName`, and whether that file is its pressed look; null when none is.
-const Spec* forFile(const QString& fileName, bool* pressed);
-/// Draws `spec` with `label`, at `scale` device pixels per point.
-QImage paint(const Spec& spec, const QString& label, bool pressed, qreal scale = 1.0);
+const Pill* forFile(const QString& fileName, bool* pressed);
+/// Draws `pill` with `label`, at `scale` device pixels per point.
+QImage paint(const Pill& pill, const QString& label, bool pressed, qreal scale = 1.0);
 
 }  // namespace Pills

@@ -22,7 +22,7 @@ namespace {
 /// menu, the alerts and the widget that shows them.
 TEST(Translations, FrenchLocaleShowsFrenchWindowsMenusAndAlerts) {
     // The pill images in the resources are what the painter draws for the English labels.
-    for (const Pills::Spec& pill : Pills::all())
+    for (const Pills::Pill& pill : Pills::all())
         for (const bool pressed : {false, true}) {
             const char* file = pressed ? pill.pressed : pill.normal;
             EXPECT_EQ(Pills::paint(pill, QLatin1String(pill.text), pressed).size(),

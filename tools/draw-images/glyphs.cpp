@@ -155,7 +155,7 @@ void drawSectionIcons() {
 
 void drawButtons() {
     // The same painter the program uses for translated labels.
-    for (const Pills::Spec& pill : Pills::all()) {
+    for (const Pills::Pill& pill : Pills::all()) {
         const QString text = QString::fromUtf8(pill.text);
         saveImage(Pills::paint(pill, text, false), QString::fromLatin1(pill.normal));
         saveImage(Pills::paint(pill, text, true), QString::fromLatin1(pill.pressed));
