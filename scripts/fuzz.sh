@@ -7,6 +7,7 @@
 #   FUZZ_RUNS=N scripts/fuzz.sh SECONDS   stop each target after N executions (or SECONDS): a long run
 #   FUZZ_JOBS=1 scripts/fuzz.sh SECONDS   one target at a time (default: two on two cores or more)
 #   FUZZ_CONTINUE=1 ...                    go on with the kept corpus and count of an earlier part
+#   FUZZ_WORKERS=N ...                     N processes per target on one shared corpus (FUZZ_RUNS split)
 #   scripts/fuzz.sh --seeds               rewrite the seeds from the tests' builders (needs build-asan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,18 +49,33 @@ fuzz_one() {
   mkdir -p "$run/corpus" "$run/crashes"
   local options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$run/crashes/")
   [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
-  [ -n "${FUZZ_RUNS:-}" ] && options+=(-runs="$((FUZZ_RUNS > earlier ? FUZZ_RUNS - earlier : 1))")
-  build-fuzz/bin/fuzz_"$target" "${options[@]}" "$run/corpus" "fuzz/corpus/$target" >"$run/log" 2>&1 || status=$?
-  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$run/log" | tail -1)
-  # Stopped from outside: the last count the fuzzer printed.
-  [ -z "$executions" ] && executions=$(sed -n 's/^#\([0-9]*\).*/\1/p' "$run/log" | tail -1)
-  executions=$((earlier + ${executions:-0}))
+  # Workers share the corpus folder: libFuzzer reloads it, so each sees what the others found.
+  local workers=${FUZZ_WORKERS:-1} worker pids=() log
+  if [ -n "${FUZZ_RUNS:-}" ]; then
+    local left=$((FUZZ_RUNS > earlier ? FUZZ_RUNS - earlier : 1))
+    options+=(-runs="$(((left + workers - 1) / workers))")
+  fi
+  for ((worker = 1; worker <= workers; worker++)); do
+    log=$run/log; [ "$worker" -gt 1 ] && log=$run/log.$worker
+    build-fuzz/bin/fuzz_"$target" "${options[@]}" "$run/corpus" "fuzz/corpus/$target" >"$log" 2>&1 &
+    pids+=($!)
+  done
+  for worker in "${pids[@]}"; do wait "$worker" || status=$?; done
+  executions=$earlier
+  for log in "$run"/log "$run"/log.*; do
+    [ -f "$log" ] || continue
+    local counted
+    counted=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    # Stopped from outside: the last count the fuzzer printed.
+    [ -z "$counted" ] && counted=$(sed -n 's/^#\([0-9]*\).*/\1/p' "$log" | tail -1)
+    executions=$((executions + ${counted:-0}))
+  done
   [ -n "${FUZZ_CONTINUE:-}" ] && echo "$executions" >"$run/executions"
   if [ "$status" -eq 0 ]; then
     printf '%-16s %12s executions, no crash\n' "$target" "${executions:-?}" >"$run/result"
   else
     { printf '%-16s %12s executions, FAILED (exit %s):\n' "$target" "${executions:-?}" "$status"
-      grep -E 'ERROR|SUMMARY|check failed|runtime error|artifact' "$run/log" | head -20; } >"$run/result"
+      grep -hE 'ERROR|SUMMARY|check failed|runtime error|artifact' "$run"/log* | head -20; } >"$run/result"
   fi
   return "$status"
 }
