@@ -41,7 +41,15 @@ std::optional<QByteArray> readAndClose(int fd, qint64 cap) {
     while (got < data.size()) {
         const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
+        if (n < 0) {
+            // A read that fails half-way (a failing disk, a folder's descriptor) is no shorter file:
+            // what came before it must not pass for the whole.
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return std::nullopt;
+        }
+        if (n == 0) break;  // shrank since the fstat
         got += n;
     }
     ::close(fd);

@@ -14,7 +14,8 @@ namespace RegularFile {
 /// link when `noFollow`. The descriptor, which the caller closes, or -1 with errno set (EINVAL
 /// for what is not a regular file).
 int openAt(int folder, const QByteArray& name, bool noFollow);
-/// Reads at most `cap` bytes of the descriptor and closes it.
+/// Reads at most `cap` bytes of the descriptor and closes it; nothing, with errno set, when a read
+/// fails, even after some bytes came.
 std::optional<QByteArray> readAndClose(int fd, qint64 cap);
 
 /// A file at a path the user or the system named (links followed), open for a streamed reader such

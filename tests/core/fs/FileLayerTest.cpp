@@ -134,6 +134,11 @@ TEST(OpenFolder, RecordReadsTakeRegularFilesOnlyAndStopAtTheCap) {
         EXPECT_FALSE(RegularFile::read(at + refused, 64).has_value()) << refused;
         EXPECT_FALSE(RegularFile::Stream(at + refused).isOpen()) << refused;
     }
+    // A read that fails after the open gives nothing, not the bytes before the failure: a
+    // folder's descriptor has a size but refuses to be read.
+    errno = 0;
+    EXPECT_FALSE(RegularFile::readAndClose(::open(folder.constData(), O_RDONLY | O_CLOEXEC), 64).has_value());
+    EXPECT_EQ(errno, EISDIR);
     // Writing replaces a link instead of writing through it.
     EXPECT_TRUE(records.writeFileReplacing("to-plain", "new"));
     EXPECT_EQ(readAll(root.file("records/plain")), "0123456789");
