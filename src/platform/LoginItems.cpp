@@ -30,15 +30,45 @@ QString LoginItems::execForProgram(const QString& program) {
         quoted += c;
     }
     quoted.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    // The key file escapes backslashes once more.
+    // The key file escapes backslashes once more, and line breaks, which would end the entry's line
+    // and let the rest of a name pass for keys of its own.
     QString value = QLatin1Char('"') + quoted + QLatin1Char('"');
-    return value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    return value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\\n"))
+        .replace(QLatin1Char('\r'), QStringLiteral("\\r"));
 }
 
 QString LoginItems::programOfExec(const QString& execValue) {
-    // Undo the key file's own escapes first, then the Exec quoting.
-    QString exec = execValue.trimmed();
-    exec.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+    // Undo the key file's own escapes first, in one pass, then the Exec quoting.
+    const QString value = execValue.trimmed();
+    QString exec;
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c != QLatin1Char('\\') || i + 1 == value.size()) {
+            exec += c;
+            continue;
+        }
+        switch (value.at(++i).unicode()) {
+            case 'n':
+                exec += QLatin1Char('\n');
+                break;
+            case 'r':
+                exec += QLatin1Char('\r');
+                break;
+            case 't':
+                exec += QLatin1Char('\t');
+                break;
+            case 's':
+                exec += QLatin1Char(' ');
+                break;
+            case '\\':
+                exec += QLatin1Char('\\');
+                break;
+            default:
+                exec += c;
+                exec += value.at(i);
+        }
+    }
     QString program;
     if (exec.startsWith(QLatin1Char('"'))) {
         for (int i = 1; i < exec.size(); ++i) {

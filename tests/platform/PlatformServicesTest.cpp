@@ -64,9 +64,16 @@ TEST(LoginItems, AddingWritesOneEntryAndRemovingRemovesEveryEntryForTheProgram) 
 }
 
 TEST(LoginItems, ExecQuotingRoundTrips) {
+    // A line break in the path stays inside the one Exec line: read raw it would start keys of its own.
     for (const QString& p :
-         {QStringLiteral("/opt/Corvane"), QStringLiteral("/home/a b/100% \"x\"/$HOME\\Corvane")})
-        EXPECT_EQ(LoginItems::programOfExec(LoginItems::execForProgram(p)), p);
+         {QStringLiteral("/opt/Corvane"), QStringLiteral("/home/a b/100% \"x\"/$HOME\\Corvane"),
+          QStringLiteral("/tmp/x\nHidden=true\r\n[Other]\tCorvane\\n")}) {
+        const QString exec = LoginItems::execForProgram(p);
+        EXPECT_FALSE(exec.contains(QLatin1Char('\n')) || exec.contains(QLatin1Char('\r')))
+            << exec.toStdString();
+        EXPECT_EQ(LoginItems::programOfExec(exec), p);
+    }
+    EXPECT_EQ(LoginItems::programOfExec(QStringLiteral("\"/a\\sb\\tc\"")), QStringLiteral("/a b\tc"));
     EXPECT_EQ(LoginItems::programOfExec(QStringLiteral("/usr/bin/corvane %U")),
               QStringLiteral("/usr/bin/corvane"));
 }
