@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Localized.h"
 #include "widgets/Images.h"
@@ -18,8 +19,6 @@ PopoverWindow::PopoverWindow(QWidget* content, QWidget* extra, QWidget* parent)
     setObjectName(QStringLiteral("thePopover"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
-    setFixedWidth(340);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
     layout->setSpacing(10);
@@ -58,6 +57,8 @@ PopoverWindow::PopoverWindow(QWidget* content, QWidget* extra, QWidget* parent)
     footer->addStretch(1);
     footer->addWidget(quitButton);
     layout->addLayout(footer);
+    // A translation's pills can be wider than the English ones: widen rather than squeeze them.
+    setFixedWidth(std::max(340, layout->minimumSize().width()));
 
     connect(openMainButton, &QPushButton::clicked, this, [this] {
         close();

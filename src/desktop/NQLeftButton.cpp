@@ -23,6 +23,10 @@ QSize NQLeftButton::sizeHint() const {
     return {120, 36};
 }
 
+QSize NQLeftButton::minimumSizeHint() const {
+    return m_image.isNull() ? QAbstractButton::minimumSizeHint() : sizeHint();
+}
+
 void NQLeftButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

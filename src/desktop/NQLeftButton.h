@@ -27,6 +27,8 @@ class NQLeftButton : public QAbstractButton {
     void setImage(const QPixmap& image);
     QPixmap image() const { return m_image; }
     QSize sizeHint() const override;
+    /// An image button is never squeezed below its image: its label is part of the picture.
+    QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent*) override;

@@ -8,7 +8,9 @@
 #include <QTranslator>
 
 #include "app/MainWindow.h"
+#include "app/PopoverWindow.h"
 #include "app/StatusItem.h"
+#include "desktop/NQLeftButton.h"
 #include "platform/Translations.h"
 #include "platform/WidgetAlerts.h"
 #include "support/AppFixture.h"
@@ -44,6 +46,15 @@ TEST(Translations, FrenchLocaleShowsFrenchWindowsMenusAndAlerts) {
         const QPixmap pictures = Images::named(QStringLiteral("imagenombtn.png"));
         EXPECT_GT(pictures.deviceIndependentSize().width(), english.width());
         EXPECT_EQ(pictures.deviceIndependentSize().height(), english.height());
+        // The popover widens for the wider pills rather than squeezing them.
+        app->ClickStateBanner();
+        ASSERT_FALSE(app->thePopover().isNull());
+        const QList<NQLeftButton*> pills = app->thePopover()->findChildren<NQLeftButton*>();
+        EXPECT_GE(pills.size(), 6);
+        for (NQLeftButton* pill : pills)
+            EXPECT_GE(pill->width(), pill->image().deviceIndependentSize().width())
+                << pill->objectName().toStdString();
+        app->thePopover()->close();
 
         QStringList menu;
         for (QAction* a : app->statusItem()->baMenu()->actions()) menu << a->text();
@@ -55,7 +66,7 @@ TEST(Translations, FrenchLocaleShowsFrenchWindowsMenusAndAlerts) {
         f.alerts->setNextAnswers({Alerts::Alternate});
         app->StrongEmptyTrash();
         ASSERT_FALSE(f.alerts->asked().isEmpty());
-        const AlertSpec asked = f.alerts->asked().first();
+        const AlertRequest asked = f.alerts->asked().first();
         EXPECT_EQ(asked.message,
                   QStringLiteral("Corvane va supprimer tous les éléments de la Corbeille, voulez-vous "
                                  "vraiment les supprimer ?"));
