@@ -10,7 +10,7 @@
 /// Answers every alert with its alternate button at once, as if the person declined.
 class UnattendedAlerts : public Alerts {
   public:
-    int runModal(const AlertSpec&) override { return Alerts::Alternate; }
+    int runModal(const AlertRequest&) override { return Alerts::Alternate; }
 };
 
 /// Opens and reveals nothing, and sees no running programs.

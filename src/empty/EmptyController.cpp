@@ -90,5 +90,5 @@ int EmptyController::runPass(WorkProgress* progress) {
 }
 
 void EmptyController::ShowForceEmptyAlertToMainThread() {
-    if (m_alerts->runModal(permissionAlertSpec()) == Alerts::Default && m_runAdmin) m_runAdmin();
+    if (m_alerts->runModal(permissionAlertRequest()) == Alerts::Default && m_runAdmin) m_runAdmin();
 }

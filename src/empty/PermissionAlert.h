@@ -5,8 +5,9 @@
 
 /// The alert shown when this user's rights did not suffice to remove Trash items; its default
 /// button starts the helper with administrator rights.
-inline AlertSpec permissionAlertSpec() {
-    return {localized("The current user does not have permission to delete some items. Corvane need to change the "
-                      "permissions to remove them."),
+inline AlertRequest permissionAlertRequest() {
+    return {localized(
+                "The current user does not have permission to delete some items. Corvane need to change the "
+                "permissions to remove them."),
             localized(" OK "), localized(" Cancel "), QString()};
 }

@@ -14,7 +14,7 @@ const char BusyNote[] = "A secure erase is already running; the request is ignor
 
 struct EraseOutcome {
     QString problems;
-    std::optional<AlertSpec> warning;
+    std::optional<AlertRequest> warning;
 };
 
 }  // namespace

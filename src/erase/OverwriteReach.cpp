@@ -103,7 +103,7 @@ QString unreachableFileSystem(const QStringList& paths) {
     return QString();
 }
 
-AlertSpec warning(const QString& fileSystem) {
+AlertRequest warning(const QString& fileSystem) {
     return {
         localized("The erased items were removed, but their former contents may still be recoverable."),
         localized(" OK "), QString(),
@@ -112,7 +112,7 @@ AlertSpec warning(const QString& fileSystem) {
             .arg(fileSystem)};
 }
 
-std::optional<AlertSpec> warningAfterErase(const QStringList& paths) {
+std::optional<AlertRequest> warningAfterErase(const QStringList& paths) {
     if (warned.load()) return std::nullopt;  // no need to look at the file systems again
     QStringList gone;  // the text says they were removed; what is still there does not count
     for (const QString& path : paths)

@@ -29,11 +29,11 @@ void setTypeLookup(TypeLookup lookup);
 QString unreachableFileSystem(const QStringList& paths);
 
 /// The informational alert for items removed from `fileSystem`.
-AlertSpec warning(const QString& fileSystem);
+AlertRequest warning(const QString& fileSystem);
 
 /// After an erase of `paths`: the warning, when one of them is gone and lay on such a file system,
 /// and the warning was not given before in this process. From any thread; only one caller gets it.
-std::optional<AlertSpec> warningAfterErase(const QStringList& paths);
+std::optional<AlertRequest> warningAfterErase(const QStringList& paths);
 
 /// Forgets that the warning was given (tests).
 void resetWarning();

@@ -4,7 +4,7 @@
 #include <iostream>
 #include <string>
 
-int ConsoleAlerts::runModal(const AlertSpec& alert) {
+int ConsoleAlerts::runModal(const AlertRequest& alert) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(alert.message));
     if (!alert.informativeText.isEmpty()) std::fprintf(stderr, "%s\n", qUtf8Printable(alert.informativeText));
     const QString def = alert.defaultButton.trimmed();

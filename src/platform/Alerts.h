@@ -4,7 +4,7 @@
 #include <QString>
 
 /// A legacy alert: a message, a default and an alternate button, an informative text.
-struct AlertSpec {
+struct AlertRequest {
     QString message;
     QString defaultButton;
     QString alternateButton;  // empty: the alert has one button
@@ -18,7 +18,7 @@ class Alerts {
     static constexpr int Default = 1;
     static constexpr int Alternate = 0;
     virtual ~Alerts() = default;
-    virtual int runModal(const AlertSpec& alert) = 0;
+    virtual int runModal(const AlertRequest& alert) = 0;
 };
 
 /// Asks on the terminal (standard error and standard input); with `assumeYes` answers the default
@@ -26,7 +26,7 @@ class Alerts {
 class ConsoleAlerts : public Alerts {
   public:
     explicit ConsoleAlerts(bool assumeYes) : m_assumeYes(assumeYes) {}
-    int runModal(const AlertSpec& alert) override;
+    int runModal(const AlertRequest& alert) override;
 
   private:
     bool m_assumeYes;

@@ -3,10 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-
 #include <memory>
 
-QMessageBox* WidgetAlerts::buildBox(const AlertSpec& alert, QPushButton** defaultButton) {
+QMessageBox* WidgetAlerts::buildBox(const AlertRequest& alert, QPushButton** defaultButton) {
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Corvane"), alert.message);
     box->setObjectName(QStringLiteral("alert"));
     // Texts are shown as they are: a path with "<" or "%" is not markup or a format.
@@ -14,14 +13,15 @@ QMessageBox* WidgetAlerts::buildBox(const AlertSpec& alert, QPushButton** defaul
     if (!alert.informativeText.isEmpty()) box->setInformativeText(alert.informativeText);
     QPushButton* def = box->addButton(alert.defaultButton, QMessageBox::AcceptRole);
     QPushButton* alt = nullptr;
-    if (!alert.alternateButton.isEmpty()) alt = box->addButton(alert.alternateButton, QMessageBox::RejectRole);
+    if (!alert.alternateButton.isEmpty())
+        alt = box->addButton(alert.alternateButton, QMessageBox::RejectRole);
     box->setDefaultButton(def);
     if (alt) box->setEscapeButton(alt);
     if (defaultButton) *defaultButton = def;
     return box;
 }
 
-int WidgetAlerts::runModal(const AlertSpec& alert) {
+int WidgetAlerts::runModal(const AlertRequest& alert) {
     QPushButton* def = nullptr;
     std::unique_ptr<QMessageBox> box(buildBox(alert, &def));
     box->exec();

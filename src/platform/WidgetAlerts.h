@@ -7,8 +7,8 @@ class QMessageBox;
 class QPushButton;
 
 class WidgetAlerts : public Alerts {
-public:
-    int runModal(const AlertSpec& alert) override;
+  public:
+    int runModal(const AlertRequest& alert) override;
     /// The message box an alert shows (for pictures of it); the caller owns it.
-    static QMessageBox* buildBox(const AlertSpec& alert, QPushButton** defaultButton = nullptr);
+    static QMessageBox* buildBox(const AlertRequest& alert, QPushButton** defaultButton = nullptr);
 };

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
 
     if (!clean(argc, argv, account).needsWarning()) return TolvikExitCode::Done;
 
-    const AlertSpec warning = TolvikWarning::alert();
+    const AlertRequest warning = TolvikWarning::alert();
     if (!TolvikWarning::displayAvailable()) {
         TolvikWarning::writeToSystemLog(warning);
         return TolvikExitCode::Warned;

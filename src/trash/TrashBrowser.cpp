@@ -255,7 +255,7 @@ void TrashBrowser::removeItems(bool securely) {
     progress->total = int(items.size());
     struct Outcome {
         QList<FsTree::Report> reports;  ///< one per item handled, in order; fewer when cancelled
-        std::optional<AlertSpec> warning;
+        std::optional<AlertRequest> warning;
     };
     const TrashItemActions actions(m_commands, TrashStore::forPaths(m_paths));
     const bool started = m_actionWorker.start(

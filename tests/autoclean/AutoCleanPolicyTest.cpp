@@ -208,7 +208,7 @@ TEST(AutoCleanClean, OnlyAnExactYesAsksAndTheQuestionIsTheOneUsersKnow) {
         const bool asks = warning == QVariant("YES");
         ASSERT_EQ(r.alerts->asked().size(), asks ? 1 : 0) << qPrintable(warning.toString());
         if (asks) {
-            const AlertSpec& a = r.alerts->asked().first();
+            const AlertRequest& a = r.alerts->asked().first();
             EXPECT_EQ(a.message, QStringLiteral("Are you sure you want to remove all items in the Trash ?"));
             EXPECT_EQ(a.defaultButton, QStringLiteral(" Empty Trash "));
             EXPECT_EQ(a.alternateButton, QStringLiteral(" Cancel "));
@@ -269,7 +269,7 @@ TEST(AutoCleanClean, NothingIsRecordedWhenNoEmptyingStarts) {
     // waits; either way this clean starts nothing and is not one.
     struct StartingAlerts : ScriptedAlerts {
         bool* running = nullptr;
-        int runModal(const AlertSpec& alert) override {
+        int runModal(const AlertRequest& alert) override {
             *running = true;
             return ScriptedAlerts::runModal(alert);
         }
@@ -324,7 +324,7 @@ TEST(AutoCleanTick, ATickWhileTheQuestionIsOpenAsksNothingMore) {
     // The question's modal loop delivers the next timer tick before the user answers.
     struct TickingAlerts : ScriptedAlerts {
         std::function<void()> tick;
-        int runModal(const AlertSpec& alert) override {
+        int runModal(const AlertRequest& alert) override {
             if (auto t = std::exchange(tick, nullptr)) t();
             return ScriptedAlerts::runModal(alert);
         }

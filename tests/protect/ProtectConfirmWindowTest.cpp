@@ -196,7 +196,7 @@ TEST(ProtectConfirmWindow, PutBackRecreatesMissingFoldersButNeverReplacesAndAler
     EXPECT_EQ(r.listedNames(), (QStringList{"taken.psd", "unknown.psd", "unmarked.psd"}));
 
     ASSERT_EQ(r.alerts->asked().size(), 1);
-    const AlertSpec& alert = r.alerts->asked().first();
+    const AlertRequest& alert = r.alerts->asked().first();
     EXPECT_EQ(alert.message, "Some items were not put back.");
     EXPECT_EQ(alert.defaultButton, " OK ");
     EXPECT_TRUE(alert.alternateButton.isEmpty());

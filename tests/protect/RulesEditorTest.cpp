@@ -220,7 +220,7 @@ TEST(ProtectRulesEditor, AnEditThatCouldNotBeSavedIsSaidNotDroppedSilently) {
             ADD_FAILURE() << edit.what << ": " << r.alerts->asked().size() << " alerts";
             continue;
         }
-        const AlertSpec& a = r.alerts->asked().first();
+        const AlertRequest& a = r.alerts->asked().first();
         EXPECT_EQ(a.message, QStringLiteral("The protection rules could not be saved.")) << edit.what;
         EXPECT_EQ(a.defaultButton, QStringLiteral(" OK ")) << edit.what;
         EXPECT_TRUE(a.alternateButton.isEmpty()) << edit.what;

@@ -11,12 +11,12 @@ class ScriptedAlerts : public Alerts {
   public:
     explicit ScriptedAlerts(int fallback = Alerts::Default) : m_fallback(fallback) {}
     void setNextAnswers(const QList<int>& answers) { m_answers = answers; }
-    int runModal(const AlertSpec& alert) override;
-    const QList<AlertSpec>& asked() const { return m_asked; }
+    int runModal(const AlertRequest& alert) override;
+    const QList<AlertRequest>& asked() const { return m_asked; }
     void clear() { m_asked.clear(); }
 
   private:
     int m_fallback;
     QList<int> m_answers;
-    QList<AlertSpec> m_asked;
+    QList<AlertRequest> m_asked;
 };
