@@ -8,6 +8,7 @@
 #   FUZZ_JOBS=1 scripts/fuzz.sh SECONDS   one target at a time (default: two on two cores or more)
 #   FUZZ_CONTINUE=1 ...                    go on with the kept corpus and count of an earlier part
 #   FUZZ_WORKERS=N ...                     N processes per target on one shared corpus (FUZZ_RUNS split)
+#   FUZZ_PART=S ...                        start the processes afresh every S seconds (a long run)
 #   scripts/fuzz.sh --seeds               rewrite the seeds from the tests' builders (needs build-asan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,38 +40,48 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # One target: its own corpus for new inputs (the committed seeds are only read), its log, and
 # the line it prints.
 fuzz_one() {
-  local target=$1 run=build-fuzz/runs/$1 status=0 executions earlier=0
+  local target=$1 run=build-fuzz/runs/$1 status=0 executions=0 started=$SECONDS
   # FUZZ_CONTINUE: a long run made in parts keeps its corpus and the executions of earlier parts.
   if [ -n "${FUZZ_CONTINUE:-}" ]; then
-    earlier=$(cat "$run/executions" 2>/dev/null || echo 0)
+    executions=$(cat "$run/executions" 2>/dev/null || echo 0)
   else
     rm -rf "$run"
   fi
   mkdir -p "$run/corpus" "$run/crashes"
-  local options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$run/crashes/")
+  local options=(-timeout=10 -print_final_stats=1 -artifact_prefix="$run/crashes/")
   [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
   # Workers share the corpus folder: libFuzzer reloads it, so each sees what the others found.
-  local workers=${FUZZ_WORKERS:-1} worker pids=() log
-  if [ -n "${FUZZ_RUNS:-}" ]; then
-    local left=$((FUZZ_RUNS > earlier ? FUZZ_RUNS - earlier : 1))
-    options+=(-runs="$(((left + workers - 1) / workers))")
-  fi
-  for ((worker = 1; worker <= workers; worker++)); do
-    log=$run/log; [ "$worker" -gt 1 ] && log=$run/log.$worker
-    build-fuzz/bin/fuzz_"$target" "${options[@]}" "$run/corpus" "fuzz/corpus/$target" >"$log" 2>&1 &
-    pids+=($!)
+  # A fuzzer process slows down as it ages (to a third of its first speed within half an hour
+  # here), so FUZZ_PART starts them afresh on the kept corpus every so many seconds.
+  local workers=${FUZZ_WORKERS:-1} part=${FUZZ_PART:-$seconds} worker pids log counted
+  while :; do
+    local time_left=$((seconds - (SECONDS - started))) this=()
+    [ "$time_left" -gt 0 ] || break
+    this=(-max_total_time="$((part < time_left ? part : time_left))")
+    if [ -n "${FUZZ_RUNS:-}" ]; then
+      local runs_left=$((FUZZ_RUNS - executions))
+      [ "$runs_left" -gt 0 ] || break
+      this+=(-runs="$(((runs_left + workers - 1) / workers))")
+    fi
+    pids=()
+    rm -f "$run"/log.*
+    for ((worker = 1; worker <= workers; worker++)); do
+      log=$run/log; [ "$worker" -gt 1 ] && log=$run/log.$worker
+      build-fuzz/bin/fuzz_"$target" "${options[@]}" "${this[@]}" "$run/corpus" "fuzz/corpus/$target" \
+        >"$log" 2>&1 &
+      pids+=($!)
+    done
+    for worker in "${pids[@]}"; do wait "$worker" || status=$?; done
+    for log in "$run"/log "$run"/log.*; do
+      [ -f "$log" ] || continue
+      counted=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+      # Stopped from outside: the last count the fuzzer printed.
+      [ -z "$counted" ] && counted=$(sed -n 's/^#\([0-9]*\).*/\1/p' "$log" | tail -1)
+      executions=$((executions + ${counted:-0}))
+    done
+    [ -n "${FUZZ_CONTINUE:-}" ] && echo "$executions" >"$run/executions"
+    [ "$status" -eq 0 ] && [ -n "${FUZZ_PART:-}" ] || break
   done
-  for worker in "${pids[@]}"; do wait "$worker" || status=$?; done
-  executions=$earlier
-  for log in "$run"/log "$run"/log.*; do
-    [ -f "$log" ] || continue
-    local counted
-    counted=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-    # Stopped from outside: the last count the fuzzer printed.
-    [ -z "$counted" ] && counted=$(sed -n 's/^#\([0-9]*\).*/\1/p' "$log" | tail -1)
-    executions=$((executions + ${counted:-0}))
-  done
-  [ -n "${FUZZ_CONTINUE:-}" ] && echo "$executions" >"$run/executions"
   if [ "$status" -eq 0 ]; then
     printf '%-16s %12s executions, no crash\n' "$target" "${executions:-?}" >"$run/result"
   else
