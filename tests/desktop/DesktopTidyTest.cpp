@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <atomic>
+#include <thread>
 
 #include "desktop/DesktopCatalogue.h"
 #include "desktop/DesktopTidy.h"
@@ -188,14 +190,21 @@ TEST(DesktopTidy, OddNamesGoAndComeBackByteForByteAndAMissingDesktopSaysSo) {
     EXPECT_TRUE(missing.left[0].contains("No Desktop"));
 }
 
-TEST(DesktopTidy, AcrossFileSystemsAFolderArrivesWholeOrNotAtAll) {
-    Desk d;
+// A folder on another file system than `root`'s, or nothing when there is none.
+static QString elsewhereThan(const QString& root) {
     struct stat tmp, shm;
-    if (::stat("/dev/shm", &shm) != 0 || ::stat(QFile::encodeName(d.root.path()).constData(), &tmp) != 0 ||
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(QFile::encodeName(root).constData(), &tmp) != 0 ||
         shm.st_dev == tmp.st_dev)
-        GTEST_SKIP() << "no second file system to move to";
+        return {};
     const QString elsewhere = QStringLiteral("/dev/shm/corvane-test-%1").arg(::getpid());
     QDir().mkpath(elsewhere);
+    return elsewhere;
+}
+
+TEST(DesktopTidy, AcrossFileSystemsAFolderArrivesWholeOrNotAtAll) {
+    Desk d;
+    const QString elsewhere = elsewhereThan(d.root.path());
+    if (elsewhere.isEmpty()) GTEST_SKIP() << "no second file system to move to";
     const QString store = Paths::desktopStoreFolder(elsewhere);
     d.at("Album/one.txt", Base, "1");
     d.at("Album/sub/two.txt", Base, "22");
@@ -211,6 +220,42 @@ TEST(DesktopTidy, AcrossFileSystemsAFolderArrivesWholeOrNotAtAll) {
     EXPECT_EQ(entriesOf(store), QStringList{"Album"});               // and no half copy is left
     EXPECT_EQ(HostileFs::treeDigest(store + "/Album"), album);
     EXPECT_EQ(result.left.size(), 1);
+    std::filesystem::remove_all(QFile::encodeName(elsewhere).toStdString());
+}
+
+// Another program takes the name at the destination while a move across file systems is under
+// way: its file is never removed as if it were a half copy, and the source stays.
+TEST(FsMove, ANameTakenDuringACopyAcrossFileSystemsStaysItsOwners) {
+    TempRoot root;
+    const QString elsewhere = elsewhereThan(root.path());
+    if (elsewhere.isEmpty()) GTEST_SKIP() << "no second file system to move to";
+    const OpenFolder from = OpenFolder::open(root.path()), to = OpenFolder::open(elsewhere);
+    for (int i = 0; i < 200; ++i) {
+        const QByteArray name = "item" + QByteArray::number(i);
+        ASSERT_TRUE(from.writeFileReplacing(name, "ours", 0644));
+        std::atomic<bool> ready{false}, go{false}, done{false}, took{false};
+        std::thread other([&] {
+            ready = true;
+            while (!go) {
+            }
+            while (!done) {
+                const int fd = ::openat(to.fd(), name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+                if (fd < 0) continue;
+                took = ::write(fd, "theirs", 6) == 6;
+                ::close(fd);
+                break;
+            }
+        });
+        while (!ready) std::this_thread::yield();
+        go = true;
+        const FsMove::Outcome outcome = FsMove::move(from, name, to, name);
+        done = true;
+        other.join();
+        // Whoever created the name first keeps it; the other side learns it was taken.
+        ASSERT_EQ(to.readFile(name, 100).value_or("(gone)"), took ? "theirs" : "ours") << i;
+        ASSERT_EQ(outcome, took ? FsMove::Outcome::Taken : FsMove::Outcome::Moved) << i;
+        ASSERT_EQ(from.has(name), took) << i;
+    }
     std::filesystem::remove_all(QFile::encodeName(elsewhere).toStdString());
 }
 

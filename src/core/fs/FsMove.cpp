@@ -16,11 +16,13 @@ namespace {
 // Deep enough for any real Desktop; deeper trees fail cleanly instead of exhausting descriptors.
 constexpr int MaxDepth = 200;
 
+// `made` is set once the copy's own entry exists at the destination: only that one may be removed
+// again when the copy fails, never a name someone else took in the meantime.
 bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray& toName, int depth,
-               QString& why);
+               QString& why, bool& made);
 
 bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int toDir, const QByteArray& toName,
-              QString& why) {
+              QString& why, bool& made) {
     const int in = ::openat(fromDir, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (in < 0) {
         why = QString::fromLocal8Bit(std::strerror(errno));
@@ -39,6 +41,7 @@ bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int to
         ::close(in);
         return false;
     }
+    made = true;
     qint64 copied = 0;
     char buffer[1 << 16];
     bool ok = true;
@@ -82,7 +85,7 @@ bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int to
 }
 
 bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int toDir,
-                const QByteArray& toName, int depth, QString& why) {
+                const QByteArray& toName, int depth, QString& why, bool& made) {
     if (depth > MaxDepth) {
         why = QStringLiteral("it is nested too deeply");
         return false;
@@ -97,6 +100,7 @@ bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int 
         ::close(in);
         return false;
     }
+    made = true;
     const int out = ::openat(toDir, toName.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     bool ok = out >= 0;
     if (!ok) why = QString::fromLocal8Bit(std::strerror(errno));
@@ -108,7 +112,8 @@ bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int 
     }
     for (const QByteArray& child : names) {
         if (!ok) break;
-        ok = copyEntry(in, child, out, child, depth + 1, why);
+        bool childMade = false;
+        ok = copyEntry(in, child, out, child, depth + 1, why, childMade);
     }
     if (ok) {
         ok = ::fsync(out) == 0;
@@ -122,14 +127,14 @@ bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int 
 }
 
 bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray& toName, int depth,
-               QString& why) {
+               QString& why, bool& made) {
     struct stat st;
     if (::fstatat(fromDir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         why = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    if (S_ISREG(st.st_mode)) return copyFile(fromDir, name, st, toDir, toName, why);
-    if (S_ISDIR(st.st_mode)) return copyFolder(fromDir, name, st, toDir, toName, depth, why);
+    if (S_ISREG(st.st_mode)) return copyFile(fromDir, name, st, toDir, toName, why, made);
+    if (S_ISDIR(st.st_mode)) return copyFolder(fromDir, name, st, toDir, toName, depth, why, made);
     if (S_ISLNK(st.st_mode)) {
         QByteArray target(qMax<qsizetype>(st.st_size, 0) + 1, '\0');
         const ssize_t n = ::readlinkat(fromDir, name.constData(), target.data(), size_t(target.size()));
@@ -142,6 +147,7 @@ bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray&
             why = QString::fromLocal8Bit(std::strerror(errno));
             return false;
         }
+        made = true;
         return true;
     }
     // A FIFO, socket or device has no content to carry over; it stays where it is.
@@ -180,8 +186,15 @@ Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& t
         return fail(Outcome::Failed);
     }
     // Another file system: copy, check, and only then remove the source.
-    if (!copyEntry(from.fd(), name, to.fd(), toName, 0, reason)) {
-        if (to.has(toName)) FsTree::remove(to, toName);
+    bool made = false;
+    if (!copyEntry(from.fd(), name, to.fd(), toName, 0, reason, made)) {
+        if (made) {
+            FsTree::remove(to, toName);
+        } else if (to.has(toName)) {
+            // Taken between the check above and the copy: what took it is someone else's.
+            reason = QStringLiteral("the name is taken");
+            return fail(Outcome::Taken);
+        }
         return fail(Outcome::Failed);
     }
     const FsTree::Report removed = FsTree::remove(from, name);
