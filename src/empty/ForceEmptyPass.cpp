@@ -59,10 +59,12 @@ bool ForceEmptyPass::emptyUserTrash() {
             continue;  // the put-back records of protected items
         if (m_hooks.isProtected && m_hooks.isProtected(trash.pathOf(name))) continue;
         const FsTree::Report report = FsTree::remove(trash, name, options);
+        if (report.gone) m_store->forgetItem(trash.pathOf(name));
         if (!report.gone && !report.cancelled) failed = true;
         progress(1);
     }
-    // The info files of what was removed go too; protected and stubborn items keep theirs.
+    // The records of what was removed went with it; protected and stubborn items keep theirs, and
+    // the sweep takes only records long left without an item.
     m_store->tidyAfterEmptying(m_paths->userTrash());
     return failed;
 }
@@ -90,7 +92,10 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
                 if (cancelled()) return failed;
                 if (m_store->isRecordsEntry(entry.name)) continue;
                 if (FileUtilities::longPermissionText(entry.st.st_mode) != QLatin1String(KeptOnVolumes)) {
-                    if (!FsTree::remove(trash, entry.name, options).gone) failed = true;
+                    if (FsTree::remove(trash, entry.name, options).gone)
+                        m_store->forgetItem(trash.pathOf(entry.name));
+                    else
+                        failed = true;
                 } else {
                     failed = true;
                 }

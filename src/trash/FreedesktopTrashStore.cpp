@@ -125,18 +125,24 @@ void FreedesktopTrashStore::emptyWhole(const OpenFolder& trash, const FsTree::Op
     // Each part is opened below the held Trash folder, so a part swapped for a link is not entered.
     const OpenFolder files = trash.child(QByteArray("files"));
     const OpenFolder info = trash.child(QByteArray("info"));
+    const QList<QByteArray> items = files.names();
     if (files.isOpen()) {
         LockedFlags::clear(files.fd());
-        for (const QByteArray& name : files.names()) FsTree::remove(files, name, options);
+        for (const QByteArray& name : items) FsTree::remove(files, name, options);
     }
     const QList<QByteArray> leftNames = files.names();
     const QSet<QByteArray> left(leftNames.cbegin(), leftNames.cend());
+    const QSet<QByteArray> removed = QSet<QByteArray>(items.cbegin(), items.cend()).subtract(left);
     if (info.isOpen()) {
         LockedFlags::clear(info.fd());
         for (const QByteArray& name : info.names()) {
-            // An info file stays only while its item does.
-            const bool itemLeft = name.endsWith(InfoSuffix) && left.contains(name.chopped(InfoSuffix.size()));
-            if (!itemLeft) FsTree::remove(info, name, options);
+            // An info file stays while its item does, and while its item may still be on its way.
+            const bool isInfo = name.endsWith(InfoSuffix);
+            const QByteArray item = isInfo ? name.chopped(InfoSuffix.size()) : QByteArray();
+            if (isInfo &&
+                (left.contains(item) || (!removed.contains(item) && TrashInfo::isFresh(info, name))))
+                continue;
+            FsTree::remove(info, name, options);
         }
     }
     // The size cache is not rewritten here (this may run with administrator rights); with items

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSet>
+#include <cstdlib>
 
 #include "DirectorySizes.h"
 #include "core/fs/OpenFolder.h"
@@ -121,6 +122,11 @@ void forgetItem(const QString& itemPath) {
     folder.child(QByteArray("info")).unlinkEntry(name + InfoSuffix.data());
 }
 
+bool isFresh(const OpenFolder& info, const QByteArray& fileName) {
+    const std::optional<struct stat> st = info.entry(fileName);
+    return st && std::abs(QDateTime::currentSecsSinceEpoch() - qint64(st->st_mtim.tv_sec)) < 60;
+}
+
 int removeOrphans(const QString& trash) {
     int removed = 0;
     // Never through a link: an "info" or "files" that leads elsewhere is left alone.
@@ -139,7 +145,7 @@ int removeOrphans(const QString& trash) {
             items.insert(FsName::fromBytes(name));
             continue;
         }
-        if (info.unlinkEntry(fileName)) ++removed;
+        if (!isFresh(info, fileName) && info.unlinkEntry(fileName)) ++removed;
     }
     DirectorySizes sizes(trash);
     sizes.load();

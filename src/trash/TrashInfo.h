@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class OpenFolder;
 class Paths;
 
 /// The put-back records of a freedesktop Trash folder ("$trash"): "files/<name>" is the item,
@@ -43,8 +44,12 @@ QHash<QString, QString> readFolder(const QString& trash, const QString& topFolde
 /// After an item has left "files/" (removed or put back): removes its info file. Nothing happens
 /// while the item is still there or for a path outside a "files/" folder.
 void forgetItem(const QString& itemPath);
-/// Removes the info files of `trash` whose item is gone and drops gone folders from the size
-/// cache; returns how many info files it removed.
+/// An info file changed within the last minute. Another program trashing an item writes its info
+/// file first, which reserves the name, and moves the item in after: until then such a file is
+/// no orphan, and removing it would let the next item of that name replace this one.
+bool isFresh(const OpenFolder& info, const QByteArray& fileName);
+/// Removes the info files of `trash` whose item is gone (not fresh ones) and drops gone folders
+/// from the size cache; returns how many info files it removed.
 int removeOrphans(const QString& trash);
 
 }  // namespace TrashInfo

@@ -194,8 +194,9 @@ void SandboxBuilder::buildLinuxDemo(const QString& configFolder) const {
               base.addDays(5));
     // An item whose info file is gone, and an info file whose item is gone.
     writeFile(trash + QStringLiteral("/files/lost-record.log"), "no info file for this one\n");
-    writeFile(trash + QStringLiteral("/info/vanished.txt.trashinfo"),
-              TrashInfo::format(home + QStringLiteral("/vanished.txt"), base));
+    touch(writeFile(trash + QStringLiteral("/info/vanished.txt.trashinfo"),
+                    TrashInfo::format(home + QStringLiteral("/vanished.txt"), base)),
+          base);
 
     writeFile(home + QStringLiteral("/.config/user-dirs.dirs"),
               "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n"

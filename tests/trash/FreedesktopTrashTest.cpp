@@ -175,7 +175,12 @@ TEST(FreedesktopTrash, ForcedPassEmptiesFilesAndInfoButKeepsProtectedItemsWithTh
     f.sandbox.trashItem(f.trash, "keep.txt", "/home/me/keep.txt");
     f.sandbox.trashItem(f.trash, "Old", "/home/me/Old", "x", true);
     f.sandbox.trashItem(f.trash, "junk.txt", "/home/me/junk.txt");
-    f.sandbox.writeFile(f.trash + "/info/orphan.txt.trashinfo", TrashInfo::format("/home/me/orphan.txt", {}));
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-61);
+    f.sandbox.touch(f.sandbox.writeFile(f.trash + "/info/orphan.txt.trashinfo",
+                                        TrashInfo::format("/home/me/orphan.txt", {})),
+                    old);
+    // Another program trashing an item right now: its info file came first, the item follows.
+    f.sandbox.writeFile(f.trash + "/info/coming.txt.trashinfo", TrashInfo::format("/home/me/coming.txt", {}));
     f.sandbox.writeFile(f.trash + "/directorysizes", "10 1 Old\n20 1 Gone\n");
     f.sandbox.trashItem(f.usbTrash, "usb.txt", "usb.txt");
     const QString outside = f.sandbox.writeFile("/home/me/keep.txt.trashinfo", "not in the Trash");
@@ -187,7 +192,7 @@ TEST(FreedesktopTrash, ForcedPassEmptiesFilesAndInfoButKeepsProtectedItemsWithTh
     EXPECT_EQ(pass.ForceEmptyTrashFileThreader(), 0);
 
     EXPECT_EQ(f.left(f.trash + "/files"), QStringList{"keep.txt"});
-    EXPECT_EQ(f.left(f.trash + "/info"), QStringList{"keep.txt.trashinfo"});
+    EXPECT_EQ(f.left(f.trash + "/info"), (QStringList{"coming.txt.trashinfo", "keep.txt.trashinfo"}));
     EXPECT_FALSE(QFile::exists(f.trash + "/directorysizes"));
     EXPECT_TRUE(f.left(f.usbTrash + "/files").isEmpty());
     EXPECT_TRUE(f.left(f.usbTrash + "/info").isEmpty());
@@ -201,13 +206,17 @@ TEST(FreedesktopTrash, TolvikEmptiesEveryPartAndNeverFollowsALinkedPart) {
     f.sandbox.trashItem(f.trash, "a.txt", "/home/me/a.txt");
     f.sandbox.trashItem(f.trash, "Dir", "/home/me/Dir", "x", true);
     f.sandbox.writeFile(f.trash + "/directorysizes", "1 1 Dir\n");
+    f.sandbox.touch(
+        f.sandbox.writeFile(f.trash + "/info/gone.txt.trashinfo", "[Trash Info]\nPath=/gone.txt\n"),
+        QDateTime::currentDateTime().addSecs(-61));
+    f.sandbox.writeFile(f.trash + "/info/coming.txt.trashinfo", "[Trash Info]\nPath=/coming.txt\n");
     f.sandbox.trashItem(f.usbTrash, "usb.txt", "usb.txt");
     auto tasks = std::make_shared<Tasks>();
     const TolvikCleaner cleaner(f.paths, std::make_shared<SystemCommands>(tasks),
                                 std::make_shared<FileUtilities>(f.paths, tasks), [](const QString&) {});
     EXPECT_FALSE(cleaner.run().needsWarning());
     EXPECT_TRUE(f.left(f.trash + "/files").isEmpty());
-    EXPECT_TRUE(f.left(f.trash + "/info").isEmpty());
+    EXPECT_EQ(f.left(f.trash + "/info"), QStringList{"coming.txt.trashinfo"});  // its item is on its way
     EXPECT_FALSE(QFile::exists(f.trash + "/directorysizes"));
     EXPECT_TRUE(f.left(f.usbTrash + "/files").isEmpty());
     EXPECT_TRUE(f.left(f.usbTrash + "/info").isEmpty());

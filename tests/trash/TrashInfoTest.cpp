@@ -97,7 +97,11 @@ TEST(TrashInfo, ForgettingAndOrphansTouchOnlyInfoFilesWhoseItemIsGone) {
     InfoFixture f;
     const QString kept = f.sandbox.trashItem(f.trash, "kept.txt", "/home/me/kept.txt");
     const QString gone = f.sandbox.trashItem(f.trash, "gone.txt", "/home/me/gone.txt");
-    f.sandbox.writeFile(f.trash + "/info/orphan.trashinfo", "[Trash Info]\nPath=/home/me/orphan\n");
+    f.sandbox.touch(
+        f.sandbox.writeFile(f.trash + "/info/orphan.trashinfo", "[Trash Info]\nPath=/home/me/orphan\n"),
+        QDateTime::currentDateTime().addSecs(-61));
+    // Written just now: another program's item is on its way in, and the name is reserved.
+    f.sandbox.writeFile(f.trash + "/info/coming.trashinfo", "[Trash Info]\nPath=/home/me/coming\n");
     f.sandbox.writeFile(f.trash + "/info/README", "not an info file");
 
     TrashInfo::forgetItem(kept);  // still there: its record stays
@@ -108,7 +112,7 @@ TEST(TrashInfo, ForgettingAndOrphansTouchOnlyInfoFilesWhoseItemIsGone) {
 
     EXPECT_EQ(TrashInfo::removeOrphans(f.trash), 1);
     EXPECT_EQ(QDir(f.trash + "/info").entryList(QDir::Files, QDir::Name),
-              (QStringList{"README", "kept.txt.trashinfo"}));
+              (QStringList{"README", "coming.trashinfo", "kept.txt.trashinfo"}));
 
     // An "info" that is a link leads elsewhere: nothing there is removed.
     TempRoot elsewhere;
