@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QList>
-#include <memory>
-
 #include "CVTrashFileNode.h"
+
+#include <QList>
+
+#include <memory>
 
 class FileUtilities;
 
 /// The trash table's rows and its one level of history: the top level from the last scan, the
 /// folder shown now, and the list it was entered from.
 class TrashNavigation {
-  public:
+public:
     explicit TrashNavigation(std::shared_ptr<const FileUtilities> files) : m_files(std::move(files)) {}
 
     /// A new scan: the top level is `items`, history is emptied, the back button hides.
@@ -32,7 +33,7 @@ class TrashNavigation {
     /// Removes an item from the top level and from the content (after it was deleted or moved).
     void removeItem(const CVTrashFileNode::Ptr& item);
 
-  private:
+private:
     std::shared_ptr<const FileUtilities> m_files;
     QList<CVTrashFileNode::Ptr> m_trashItems;
     // The content can be the history list itself (right after a step back), so both are shared.

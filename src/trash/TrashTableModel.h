@@ -1,16 +1,16 @@
 #pragma once
 
+#include "CVTrashFileNode.h"
+
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QIcon>
-
-#include "CVTrashFileNode.h"
 
 /// The trash table's rows: one record per row, five columns named "Name", "Size", "Permisson",
 /// "Path" and "Date" (the identifiers stored views and tests use).
 class TrashTableModel : public QAbstractTableModel {
     Q_OBJECT
-  public:
+public:
     enum Column { Name, Size, Permisson, Path, Date, ColumnCount };
     static QString columnIdentifier(int column);
 
@@ -35,7 +35,7 @@ class TrashTableModel : public QAbstractTableModel {
     /// The size that fits (w, h) into an 18 x 18 box keeping its proportions.
     static QSize scaledIntoBox(const QSize& size);
 
-  private:
+private:
     QList<CVTrashFileNode::Ptr> m_items;
     mutable QHash<QString, QIcon> m_icons;
 };

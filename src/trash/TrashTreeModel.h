@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QAbstractItemModel>
-
 #include "CVTrashFileNode.h"
+
+#include <QAbstractItemModel>
 
 /// The trash tree for the outline view: name, size, rights and put-back place of every node.
 class TrashTreeModel : public QAbstractItemModel {
     Q_OBJECT
-  public:
+public:
     enum Column { Name, Size, Permission, OrigPath, ColumnCount };
     using QAbstractItemModel::QAbstractItemModel;
 
@@ -22,7 +22,7 @@ class TrashTreeModel : public QAbstractItemModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  private:
+private:
     const QList<CVTrashFileNode::Ptr>& childrenOf(const CVTrashFileNode* node) const;
     int rowOf(const CVTrashFileNode* node) const;
     QList<CVTrashFileNode::Ptr> m_content;

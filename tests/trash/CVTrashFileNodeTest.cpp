@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "trash/CVTrashFileNode.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -32,8 +32,7 @@ TEST(CVTrashFileNode, FreshRecordIsEmptyAndChildrenKeepIdentity) {
 }
 
 TEST(TrashItemDict, HoldsFiveKeysAndNilPermission) {
-    const QVariantMap d =
-        TrashItemDict::make(QStringLiteral("x"), QStringLiteral("1.00KB"), 1000, QString(), QString(""));
+    const QVariantMap d = TrashItemDict::make(QStringLiteral("x"), QStringLiteral("1.00KB"), 1000, QString(), QString(""));
     EXPECT_EQ(d.size(), 5);
     EXPECT_EQ(d.value(TrashItemDict::Name).toString(), QStringLiteral("x"));
     EXPECT_EQ(d.value(TrashItemDict::FileSizeNum).toULongLong(), 1000u);

@@ -1,17 +1,19 @@
-#include <gtest/gtest.h>
+#include "trash/PutBackReader.h"
+
+#include "platform/Paths.h"
+#include "support/DSStoreWriter.h"
+#include "support/TempRoot.h"
 
 #include <QFile>
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <atomic>
 #include <memory>
 #include <random>
 #include <string>
 #include <thread>
-
-#include "platform/Paths.h"
-#include "support/DSStoreWriter.h"
-#include "support/TempRoot.h"
-#include "trash/PutBackReader.h"
 
 namespace {
 
