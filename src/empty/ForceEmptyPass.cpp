@@ -50,6 +50,7 @@ bool ForceEmptyPass::emptyUserTrash() {
     LockedFlags::clear(trash.fd());
     const bool keepRecords = m_hooks.hasRules && m_hooks.hasRules();
     bool failed = false;
+    QSet<QByteArray> removed;
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
@@ -59,13 +60,13 @@ bool ForceEmptyPass::emptyUserTrash() {
             continue;  // the put-back records of protected items
         if (m_hooks.isProtected && m_hooks.isProtected(trash.pathOf(name))) continue;
         const FsTree::Report report = FsTree::remove(trash, name, options);
-        if (report.gone) m_store->forgetItem(trash.pathOf(name));
+        if (report.gone) removed.insert(name);
         if (!report.gone && !report.cancelled) failed = true;
         progress(1);
     }
-    // The records of what was removed went with it; protected and stubborn items keep theirs, and
-    // the sweep takes only records long left without an item.
-    m_store->tidyAfterEmptying(m_paths->userTrash());
+    // The records of what was removed go too; protected and stubborn items keep theirs, and so
+    // does a record whose item another program is moving in right now.
+    m_store->tidyAfterEmptying(m_paths->userTrash(), removed);
     return failed;
 }
 
@@ -88,12 +89,13 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
                     qInfo().noquote() << "left alone:" << why;
                 continue;
             }
+            QSet<QByteArray> removed;
             for (const FsEntry& entry : trash.entries()) {
                 if (cancelled()) return failed;
                 if (m_store->isRecordsEntry(entry.name)) continue;
                 if (FileUtilities::longPermissionText(entry.st.st_mode) != QLatin1String(KeptOnVolumes)) {
                     if (FsTree::remove(trash, entry.name, options).gone)
-                        m_store->forgetItem(trash.pathOf(entry.name));
+                        removed.insert(entry.name);
                     else
                         failed = true;
                 } else {
@@ -101,7 +103,7 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
                 }
                 progress(1);
             }
-            m_store->tidyAfterEmptying(folder);
+            m_store->tidyAfterEmptying(folder, removed);
         }
     }
     return failed;

@@ -102,8 +102,8 @@ void FreedesktopTrashStore::forgetItem(const QString& itemPath) const {
     TrashInfo::forgetItem(itemPath);
 }
 
-void FreedesktopTrashStore::tidyAfterEmptying(const QString& folder) const {
-    TrashInfo::removeOrphans(TrashInfo::trashFolderOfFiles(folder));
+void FreedesktopTrashStore::tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const {
+    TrashInfo::removeOrphans(TrashInfo::trashFolderOfFiles(folder), removed);
 }
 
 TrashStore::WholeEmptying FreedesktopTrashStore::wholeEmptying() const {

@@ -17,7 +17,7 @@ class FreedesktopTrashStore : public TrashStore {
     void readPutBack(TrashOrigPaths& list) const override;
     void forgetItem(const QString& itemPath) const override;
     bool isRecordsEntry(const QByteArray&) const override { return false; }
-    void tidyAfterEmptying(const QString& folder) const override;
+    void tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const override;
     WholeEmptying wholeEmptying() const override;
     void emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const override;
 };

@@ -18,7 +18,7 @@ class MacTrashStore : public TrashStore {
     void readPutBack(TrashOrigPaths& list) const override;
     void forgetItem(const QString&) const override {}
     bool isRecordsEntry(const QByteArray& name) const override;
-    void tidyAfterEmptying(const QString&) const override {}
+    void tidyAfterEmptying(const QString&, const QSet<QByteArray>&) const override {}
     WholeEmptying wholeEmptying() const override;
     void emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const override;
 };

@@ -127,8 +127,8 @@ bool isFresh(const OpenFolder& info, const QByteArray& fileName) {
     return st && std::abs(QDateTime::currentSecsSinceEpoch() - qint64(st->st_mtim.tv_sec)) < 60;
 }
 
-int removeOrphans(const QString& trash) {
-    int removed = 0;
+int removeOrphans(const QString& trash, const QSet<QByteArray>& removedItems) {
+    int count = 0;
     // Never through a link: an "info" or "files" that leads elsewhere is left alone.
     const OpenFolder folder = OpenFolder::open(trash);
     const OpenFolder info = folder.child(QByteArray("info"));
@@ -145,13 +145,13 @@ int removeOrphans(const QString& trash) {
             items.insert(FsName::fromBytes(name));
             continue;
         }
-        if (!isFresh(info, fileName) && info.unlinkEntry(fileName)) ++removed;
+        if ((removedItems.contains(name) || !isFresh(info, fileName)) && info.unlinkEntry(fileName)) ++count;
     }
     DirectorySizes sizes(trash);
     sizes.load();
     sizes.keepOnly(items);
     sizes.save();
-    return removed;
+    return count;
 }
 
 }  // namespace TrashInfo

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -48,8 +49,9 @@ void forgetItem(const QString& itemPath);
 /// file first, which reserves the name, and moves the item in after: until then such a file is
 /// no orphan, and removing it would let the next item of that name replace this one.
 bool isFresh(const OpenFolder& info, const QByteArray& fileName);
-/// Removes the info files of `trash` whose item is gone (not fresh ones) and drops gone folders
-/// from the size cache; returns how many info files it removed.
-int removeOrphans(const QString& trash);
+/// Removes the info files of `trash` whose item is gone, when the item is among the names
+/// `removed` or the file is not fresh, and drops gone folders from the size cache; returns how
+/// many info files it removed.
+int removeOrphans(const QString& trash, const QSet<QByteArray>& removed = {});
 
 }  // namespace TrashInfo

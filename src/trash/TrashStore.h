@@ -72,8 +72,9 @@ class TrashStore {
     virtual void forgetItem(const QString& itemPath) const = 0;
     /// Whether entry `name` of an items folder holds records rather than being an item.
     virtual bool isRecordsEntry(const QByteArray& name) const = 0;
-    /// After an emptying of items folder `folder`: drops the records of the items that left.
-    virtual void tidyAfterEmptying(const QString& folder) const = 0;
+    /// After an emptying of items folder `folder`: drops the records of the items it `removed`
+    /// and of items long gone.
+    virtual void tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const = 0;
 
     /// What an emptying with administrator rights visits.
     struct WholeEmptying {

@@ -102,6 +102,8 @@ TEST(TrashInfo, ForgettingAndOrphansTouchOnlyInfoFilesWhoseItemIsGone) {
         QDateTime::currentDateTime().addSecs(-61));
     // Written just now: another program's item is on its way in, and the name is reserved.
     f.sandbox.writeFile(f.trash + "/info/coming.trashinfo", "[Trash Info]\nPath=/home/me/coming\n");
+    // Written just now too, but its item is one the caller has just removed.
+    f.sandbox.writeFile(f.trash + "/info/removed.trashinfo", "[Trash Info]\nPath=/home/me/removed\n");
     f.sandbox.writeFile(f.trash + "/info/README", "not an info file");
 
     TrashInfo::forgetItem(kept);  // still there: its record stays
@@ -110,7 +112,7 @@ TEST(TrashInfo, ForgettingAndOrphansTouchOnlyInfoFilesWhoseItemIsGone) {
     TrashInfo::forgetItem(gone);
     EXPECT_FALSE(QFile::exists(TrashInfo::infoFileOf(gone)));
 
-    EXPECT_EQ(TrashInfo::removeOrphans(f.trash), 1);
+    EXPECT_EQ(TrashInfo::removeOrphans(f.trash, {"removed"}), 2);
     EXPECT_EQ(QDir(f.trash + "/info").entryList(QDir::Files, QDir::Name),
               (QStringList{"README", "coming.trashinfo", "kept.txt.trashinfo"}));
 
