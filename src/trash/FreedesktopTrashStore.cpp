@@ -137,10 +137,8 @@ void FreedesktopTrashStore::emptyWhole(const OpenFolder& trash, const FsTree::Op
         LockedFlags::clear(info.fd());
         for (const QByteArray& name : info.names()) {
             // An info file stays while its item does, and while its item may still be on its way.
-            const bool isInfo = name.endsWith(InfoSuffix);
-            const QByteArray item = isInfo ? name.chopped(InfoSuffix.size()) : QByteArray();
-            if (isInfo &&
-                (left.contains(item) || (!removed.contains(item) && TrashInfo::isFresh(info, name))))
+            if (name.endsWith(InfoSuffix) && (left.contains(name.chopped(InfoSuffix.size())) ||
+                                              !TrashInfo::orphanMayGo(info, name, removed)))
                 continue;
             FsTree::remove(info, name, options);
         }

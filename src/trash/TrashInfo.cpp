@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QSet>
-#include <cstdlib>
 
 #include "DirectorySizes.h"
 #include "core/fs/OpenFolder.h"
@@ -122,9 +121,10 @@ void forgetItem(const QString& itemPath) {
     folder.child(QByteArray("info")).unlinkEntry(name + InfoSuffix.data());
 }
 
-bool isFresh(const OpenFolder& info, const QByteArray& fileName) {
+bool orphanMayGo(const OpenFolder& info, const QByteArray& fileName, const QSet<QByteArray>& removed) {
+    if (removed.contains(fileName.chopped(InfoSuffix.size()))) return true;
     const std::optional<struct stat> st = info.entry(fileName);
-    return st && std::abs(QDateTime::currentSecsSinceEpoch() - qint64(st->st_mtim.tv_sec)) < 60;
+    return st && qAbs(QDateTime::currentSecsSinceEpoch() - qint64(st->st_mtim.tv_sec)) >= 60;
 }
 
 int removeOrphans(const QString& trash, const QSet<QByteArray>& removedItems) {
@@ -145,7 +145,7 @@ int removeOrphans(const QString& trash, const QSet<QByteArray>& removedItems) {
             items.insert(FsName::fromBytes(name));
             continue;
         }
-        if ((removedItems.contains(name) || !isFresh(info, fileName)) && info.unlinkEntry(fileName)) ++count;
+        if (orphanMayGo(info, fileName, removedItems) && info.unlinkEntry(fileName)) ++count;
     }
     DirectorySizes sizes(trash);
     sizes.load();

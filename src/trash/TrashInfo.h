@@ -45,13 +45,13 @@ QHash<QString, QString> readFolder(const QString& trash, const QString& topFolde
 /// After an item has left "files/" (removed or put back): removes its info file. Nothing happens
 /// while the item is still there or for a path outside a "files/" folder.
 void forgetItem(const QString& itemPath);
-/// An info file changed within the last minute. Another program trashing an item writes its info
-/// file first, which reserves the name, and moves the item in after: until then such a file is
-/// no orphan, and removing it would let the next item of that name replace this one.
-bool isFresh(const OpenFolder& info, const QByteArray& fileName);
-/// Removes the info files of `trash` whose item is gone, when the item is among the names
-/// `removed` or the file is not fresh, and drops gone folders from the size cache; returns how
-/// many info files it removed.
+/// Whether info file `fileName` of `info`, whose item is not in "files/", may be removed: its item
+/// is among the names `removed`, or the file is over a minute old. Another program trashing an
+/// item writes its info file first, which reserves the name, and moves the item in after: until
+/// then the file is no orphan, and removing it would let the next item of that name replace this.
+bool orphanMayGo(const OpenFolder& info, const QByteArray& fileName, const QSet<QByteArray>& removed);
+/// Removes the info files of `trash` whose item is gone and that orphanMayGo() lets go, and drops
+/// gone folders from the size cache; returns how many info files it removed.
 int removeOrphans(const QString& trash, const QSet<QByteArray>& removed = {});
 
 }  // namespace TrashInfo
