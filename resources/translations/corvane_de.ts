@@ -1491,5 +1491,9 @@
             <source>nothing tidied: %1</source>
             <translation>nichts aufgeräumt: %1</translation>
         </message>
+        <message>
+            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
+            <translation>„%1“ ist kein Objekt Ihres Papierkorbs; es wurde unverändert gelassen.</translation>
+        </message>
     </context>
 </TS>

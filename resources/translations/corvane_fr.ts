@@ -1491,5 +1491,9 @@
             <source>nothing tidied: %1</source>
             <translation>rien n’a été rangé : %1</translation>
         </message>
+        <message>
+            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
+            <translation>« %1 » n’est pas un élément de votre Corbeille ; il a été laissé tel quel.</translation>
+        </message>
     </context>
 </TS>
