@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <memory>
 
 namespace {
 
@@ -78,6 +79,12 @@ void LoopbackHttpServer::answer(QTcpSocket* socket) {
     if (r.silent) return;
     QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + reason(r.status) + "\r\n";
     head += "Content-Type: " + r.contentType + "\r\n";
+    if (r.chunkedLength >= 0) {
+        head += "Transfer-Encoding: chunked\r\nConnection: close\r\n\r\n";
+        socket->write(head);
+        sendChunked(socket, r.chunkedLength);
+        return;
+    }
     head +=
         "Content-Length: " + QByteArray::number(r.declaredLength >= 0 ? r.declaredLength : r.body.size()) +
         "\r\n";
@@ -85,4 +92,29 @@ void LoopbackHttpServer::answer(QTcpSocket* socket) {
     head += "Connection: close\r\n\r\n";
     socket->write(head + r.body);
     socket->disconnectFromHost();
+}
+
+void LoopbackHttpServer::sendChunked(QTcpSocket* socket, qint64 length) {
+    static constexpr qint64 kChunk = 64 * 1024;
+    auto left = std::make_shared<qint64>(length);
+    auto feed = [this, socket, left] {
+        // Topped up only while little is waiting, so what was handed over is close to what left.
+        while (*left > 0 && socket->state() == QAbstractSocket::ConnectedState &&
+               socket->bytesToWrite() < kChunk) {
+            const qint64 n = std::min(kChunk, *left);
+            socket->write(QByteArray::number(n, 16) + "\r\n" + QByteArray(n, 'x') + "\r\n");
+            *left -= n;
+            m_chunkedSent += n;
+        }
+        if (*left == 0) {
+            *left = -1;
+            socket->write("0\r\n\r\n");
+            socket->disconnectFromHost();
+        }
+    };
+    connect(socket, &QTcpSocket::bytesWritten, this, feed);
+    connect(socket, &QTcpSocket::disconnected, this, [this, left] {
+        if (*left > 0) ++m_chunkedCut;
+    });
+    feed();
 }

@@ -19,6 +19,9 @@ class LoopbackHttpServer : public QObject {
         QList<QPair<QByteArray, QByteArray>> headers;
         qint64 declaredLength = -1;  ///< a Content-Length other than the body's (a body cut short)
         bool silent = false;         ///< read the request and never answer
+        /// Sent chunked instead of `body`: this many bytes of filler, handed to the connection as it
+        /// drains, so the server never runs ahead of the client by more than a little.
+        qint64 chunkedLength = -1;
     };
 
     explicit LoopbackHttpServer(QObject* parent = nullptr);
@@ -34,12 +37,19 @@ class LoopbackHttpServer : public QObject {
 
     /// Requests seen per path, in order.
     const QStringList& requests() const { return m_requests; }
+    /// Body bytes of chunked answers handed to connections so far.
+    qint64 chunkedBytesSent() const { return m_chunkedSent; }
+    /// Chunked answers whose connection ended before their last chunk.
+    int chunkedCutShort() const { return m_chunkedCut; }
 
   private:
     void answer(class QTcpSocket* socket);
+    void sendChunked(class QTcpSocket* socket, qint64 length);
 
     QTcpServer m_server;
     QHash<QString, Response> m_responses;
     QString m_folder;
     QStringList m_requests;
+    qint64 m_chunkedSent = 0;
+    int m_chunkedCut = 0;
 };
