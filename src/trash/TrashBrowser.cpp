@@ -321,7 +321,9 @@ void TrashBrowser::PutBackAction() {
     const QList<CVTrashFileNode::Ptr> items = plan.items;
     const QList<TrashItemActions::PutBackMove> moves = plan.moves;
     if (items.isEmpty()) {
-        Q_EMIT actionFinished();  // the user kept every item where it is
+        // The user kept every item where it is; the end is said after the call, as for any action.
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT actionFinished(); }, Qt::QueuedConnection);
         return;
     }
     auto progress = std::make_shared<WorkProgress>();
