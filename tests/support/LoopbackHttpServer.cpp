@@ -1,10 +1,14 @@
 #include "LoopbackHttpServer.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QHostAddress>
 #include <QTcpSocket>
-#include <memory>
+#include <cerrno>
 
 namespace {
 
@@ -81,8 +85,7 @@ void LoopbackHttpServer::answer(QTcpSocket* socket) {
     head += "Content-Type: " + r.contentType + "\r\n";
     if (r.chunkedLength >= 0) {
         head += "Transfer-Encoding: chunked\r\nConnection: close\r\n\r\n";
-        socket->write(head);
-        sendChunked(socket, r.chunkedLength);
+        sendChunked(socket, head, r.chunkedLength);
         return;
     }
     head +=
@@ -94,27 +97,46 @@ void LoopbackHttpServer::answer(QTcpSocket* socket) {
     socket->disconnectFromHost();
 }
 
-void LoopbackHttpServer::sendChunked(QTcpSocket* socket, qint64 length) {
-    static constexpr qint64 kChunk = 64 * 1024;
-    auto left = std::make_shared<qint64>(length);
-    auto feed = [this, socket, left] {
-        // Topped up only while little is waiting, so what was handed over is close to what left.
-        while (*left > 0 && socket->state() == QAbstractSocket::ConnectedState &&
-               socket->bytesToWrite() < kChunk) {
-            const qint64 n = std::min(kChunk, *left);
-            socket->write(QByteArray::number(n, 16) + "\r\n" + QByteArray(n, 'x') + "\r\n");
-            *left -= n;
-            m_chunkedSent += n;
+LoopbackHttpServer::~LoopbackHttpServer() {
+    for (std::thread& writer : m_writers) writer.join();
+}
+
+void LoopbackHttpServer::sendChunked(QTcpSocket* socket, const QByteArray& head, qint64 length) {
+    // A descriptor of its own, written on a thread of its own as fast as the connection takes it:
+    // a server that never waits for the client's event loop.
+    const int fd = ::dup(int(socket->socketDescriptor()));
+    if (fd < 0) return;
+    m_writers.emplace_back([this, fd, head, length] {
+        constexpr qint64 kChunk = 64 * 1024;
+        auto sendAll = [fd](const char* data, qint64 size) {
+            while (size > 0) {
+                pollfd ready{fd, POLLOUT, 0};
+                if (::poll(&ready, 1, 10000) <= 0) return false;
+                const ssize_t n = ::send(fd, data, size_t(size), MSG_NOSIGNAL);
+                if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+                if (n <= 0) return false;
+                data += n;
+                size -= n;
+            }
+            return true;
+        };
+        auto chunk = [](qint64 n) {
+            return QByteArray::number(n, 16) + "\r\n" + QByteArray(n, 'x') + "\r\n";
+        };
+        const QByteArray full = chunk(kChunk);
+        bool ok = sendAll(head.constData(), head.size());
+        for (qint64 left = length; ok && left > 0;) {
+            const qint64 n = std::min(kChunk, left);
+            const QByteArray piece = n == kChunk ? full : chunk(n);
+            ok = sendAll(piece.constData(), piece.size());
+            if (ok) {
+                left -= n;
+                m_chunkedSent += n;
+            }
         }
-        if (*left == 0) {
-            *left = -1;
-            socket->write("0\r\n\r\n");
-            socket->disconnectFromHost();
-        }
-    };
-    connect(socket, &QTcpSocket::bytesWritten, this, feed);
-    connect(socket, &QTcpSocket::disconnected, this, [this, left] {
-        if (*left > 0) ++m_chunkedCut;
+        if (ok) ok = sendAll("0\r\n\r\n", 5);
+        if (!ok) ++m_chunkedCut;
+        ::shutdown(fd, SHUT_WR);
+        ::close(fd);
     });
-    feed();
 }
