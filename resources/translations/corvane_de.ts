@@ -1494,6 +1494,40 @@
         <message>
             <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
             <translation>„%1“ ist kein Objekt Ihres Papierkorbs; es wurde unverändert gelassen.</translation>
+            <source>The cookies of &quot;%1&quot; could not be counted after the removal: %2.</source>
+            <translation>Die Cookies von „%1“ konnten nach dem Entfernen nicht gezählt werden: %2.</translation>
+        </message>
+        <message>
+            <source>%1 cookie(s) of &quot;%2&quot; are still there: a rule of the database kept them from being removed.</source>
+            <translation>%1 Cookie(s) von „%2“ sind noch da: eine Regel der Datenbank hat ihr Entfernen verhindert.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; to %2</source>
+            <translation>„%1“ nach %2</translation>
+        </message>
+        <message>
+            <source>Put back outside the volume?</source>
+            <translation>Außerhalb des Volumes zurücklegen?</translation>
+        </message>
+        <message>
+            <source> Put Back </source>
+            <translation> Zurücklegen </translation>
+        </message>
+        <message>
+            <source> Keep in Trash </source>
+            <translation> Im Papierkorb lassen </translation>
+        </message>
+        <message>
+            <source>These items are in the Trash of a volume, but their records name places outside that volume. A record on a volume can be written by anyone who had the volume, so put them back only if you expect these places:</source>
+            <translation>Diese Objekte liegen im Papierkorb eines Volumes, ihre Einträge nennen aber Orte außerhalb dieses Volumes. Jeder, der das Volume in der Hand hatte, kann diese Einträge geschrieben haben; legen Sie sie nur zurück, wenn Sie diese Orte erwarten:</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: %2 lies outside the volume whose Trash holds it.</source>
+            <translation>„%1“: %2 liegt außerhalb des Volumes, in dessen Papierkorb es liegt.</translation>
+        </message>
+        <message>
+            <source>%1: its record names %2, outside the volume %3; it stays in the Trash (--force puts it back there)</source>
+            <translation>%1: sein Eintrag nennt %2, außerhalb des Volumes %3; es bleibt im Papierkorb (--force legt es dorthin zurück)</translation>
         </message>
     </context>
 </TS>
