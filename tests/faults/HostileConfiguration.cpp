@@ -120,3 +120,14 @@ Records keptRecords(const QStringList& paths) {
     }
     return out;
 }
+
+QString changes(const Records& before, const Records& after) {
+    QStringList lines;
+    for (auto it = before.begin(); it != before.end(); ++it)
+        if (after.value(it.key()) != it.value())
+            lines << QString::fromUtf8(it.key()) + (after.contains(it.key()) ? " changed" : " gone");
+    for (auto it = after.begin(); it != after.end(); ++it)
+        if (!before.contains(it.key())) lines << QString::fromUtf8(it.key()) + " appeared";
+    if (lines.size() > 12) lines = lines.mid(0, 12) << QStringLiteral("…");
+    return lines.join('\n');
+}

@@ -80,3 +80,5 @@ struct HostileRig {
 using Records = QMap<QByteArray, QByteArray>;
 /// The records of each path in `paths` (the entry itself and everything below it).
 Records keptRecords(const QStringList& paths);
+/// The paths whose records differ between `before` and `after`, one a line (empty when none).
+QString changes(const Records& before, const Records& after);

@@ -241,18 +241,6 @@ const Row rows[] = {
      Exit::Fails},
 };
 
-/// The paths whose records differ, one a line.
-QString changes(const Records& before, const Records& after) {
-    QStringList lines;
-    for (auto it = before.begin(); it != before.end(); ++it)
-        if (after.value(it.key()) != it.value())
-            lines << QString::fromUtf8(it.key()) + (after.contains(it.key()) ? " changed" : " gone");
-    for (auto it = after.begin(); it != after.end(); ++it)
-        if (!before.contains(it.key())) lines << QString::fromUtf8(it.key()) + " appeared";
-    if (lines.size() > 12) lines = lines.mid(0, 12) << QStringLiteral("…");
-    return lines.join('\n');
-}
-
 class HostileConfiguration : public ::testing::TestWithParam<Row> {};
 
 TEST_P(HostileConfiguration, NothingOutsideTheScopeChangesAndEveryProtectedItemStays) {
