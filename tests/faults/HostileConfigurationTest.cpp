@@ -182,7 +182,6 @@ const Row rows[] = {
     // Protection rules hold in every pass, the helper's included.
     {"TrashEmptyKeepsProtected", protectedItems, {"--yes", "trash", "empty"}, Emptying, Exit::Any},
     {"AutocleanCheckKeepsProtected", protectedItems, {"--yes", "autoclean", "check"}, Emptying, Exit::Any},
-    {"TolvikKeepsProtected", protectedItems, {Tolvik}, Emptying, Exit::Any},
     // No walk crosses into another file system.
     {"TrashEmptyStopsAtAMount", bindMount, {"--yes", "trash", "empty"}, Emptying, Exit::Any},
     {"AutocleanCheckStopsAtAMount", bindMount, {"--yes", "autoclean", "check"}, Emptying, Exit::Any},
@@ -209,7 +208,12 @@ const Row rows[] = {
      S::Settings,
      Exit::Fails},
     {"TidyRefusesADesktopThatIsTheRoot", desktopIsRoot, {"desktop", "tidy"}, S::Settings, Exit::Fails},
-    {"TidyRefusesAStoreInsideTheDesktop", storeInDesktop, {"desktop", "tidy"}, S::Settings, Exit::Fails},
+    // A store on the Desktop is one of its items: the others go into it, nothing else moves.
+    {"TidyIntoAStoreOnTheDesktopStaysOnTheDesktop",
+     storeInDesktop,
+     {"desktop", "tidy"},
+     S(S::Settings | S::Desktop),
+     Exit::Any},
     // Folders another account owns or may write are never a scope.
     {"TidyRefusesAStoreAnotherAccountOwns", foreignStore, {"desktop", "tidy"}, S::Settings, Exit::Fails},
     {"TidyRefusesAGroupWritableStore", groupWritableStore, {"desktop", "tidy"}, S::Settings, Exit::Fails},
