@@ -1,5 +1,7 @@
 // desktop_bench: the Desktop tidy of 2,000 items, a catalogue refresh of a 10,000-item store, the
 // store browser's first paint on 2,000 pictures and a popover keystroke over 10,000 items.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -59,7 +61,7 @@ int main(int argc, char** argv) {
         fillFolder(desktop, 2000);
         QElapsedTimer t;
         t.start();
-        const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store);
+        const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store, ::getuid());
         tidy = std::min(tidy, t.nsecsElapsed() / 1e9);
         if (result.moved.size() != 2000)
             std::fprintf(stderr, "the tidy moved %lld items\n", static_cast<long long>(result.moved.size()));

@@ -1,6 +1,9 @@
 #include "DesktopController.h"
 
+#include <sys/stat.h>
+
 #include "DesktopTidy.h"
+#include "TidyPlaces.h"
 #include "core/SettingsKeys.h"
 #include "core/fs/FsName.h"
 #include "platform/Alerts.h"
@@ -8,6 +11,14 @@
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/WorkProgress.h"
+
+namespace {
+
+void say(QString* why, const QString& text) {
+    if (why) *why = text;
+}
+
+}  // namespace
 
 DesktopController::DesktopController(std::shared_ptr<Defaults> defaults, std::shared_ptr<const Paths> paths,
                                      QObject* parent)
@@ -24,48 +35,90 @@ DesktopController::~DesktopController() {
     m_tidies.close();
 }
 
-bool DesktopController::ChangeStorePath(const QString& location) {
-    m_location = location;
-    if (location.isEmpty() || !m_defaults) return false;
-    m_defaults->setString(SettingsKeys::PloverlyPath, location);
-    return m_defaults->synchronize();
+bool DesktopController::setStorelocationPath(const QString& location, QString* why) {
+    const QString chosen = TidyPlaces::chosenLocation(location);
+    const QString problem = TidyPlaces::locationProblem(*m_paths, chosen);
+    say(why, problem);
+    if (!problem.isEmpty()) return false;
+    m_location = chosen;
+    return true;
 }
 
-QString DesktopController::storeFolder() const {
-    return Paths::desktopStoreFolder(m_location);
+DesktopController::LocationChange DesktopController::ChangeStorePath(const QString& location, QString* why) {
+    if (!setStorelocationPath(location, why)) return LocationChange::Refused;
+    if (!m_defaults) return LocationChange::NotSaved;
+    m_defaults->setString(SettingsKeys::PloverlyPath, m_location);
+    return m_defaults->synchronize() ? LocationChange::Stored : LocationChange::NotSaved;
 }
 
-QString DesktopController::desktopFolder() const {
-    return m_paths->userDesktop();
+QString DesktopController::storeFolder(QString* why) const {
+    return TidyPlaces::storeFolder(*m_paths, m_location, why);
 }
 
-bool DesktopController::ClickTidyNowAct() {
-    const QString store = storeFolder();
-    if (store.isEmpty() || m_tidies.isRunning()) return false;
+QString DesktopController::desktopFolder(QString* why) const {
+    return TidyPlaces::desktop(*m_paths, why);
+}
+
+bool DesktopController::ClickTidyNowAct(QString* why) {
+    if (m_tidies.isRunning()) {
+        say(why, localized("A tidy is already under way."));
+        return false;
+    }
+    const QString desktop = desktopFolder(why);
+    if (desktop.isEmpty()) return false;
+    const QString store = storeFolder(why);
+    if (store.isEmpty()) return false;
     m_progress = std::make_shared<WorkProgress>();
-    const bool started =
-        m_tidies.start([desktop = desktopFolder(), store,
-                        progress = m_progress] { return DesktopTidy::tidy(desktop, store, progress.get()); },
-                       [this](const DesktopTidy::TidyResult& result) {
-                           for (const NQFileNode::Ptr& node : result.moved) m_catalogue.append(node);
-                           m_catalogue.SortAllDataArray();
-                           QStringList left = result.left;
-                           if (!result.storeReady)
-                               left.prepend(storeFolder() + QStringLiteral(": can't be made"));
-                           Q_EMIT catalogueChanged();
-                           Q_EMIT RefreshFinishTableViewMainThreadHandle(left);
-                       });
+    const bool started = m_tidies.start(
+        [desktop, store, owner = uid_t(m_paths->uid()), progress = m_progress] {
+            return DesktopTidy::tidy(desktop, store, owner, progress.get());
+        },
+        [this, store](const DesktopTidy::TidyResult& result) {
+            // In place of any record of the same item, so nothing is catalogued twice.
+            for (const NQFileNode::Ptr& node : result.moved) m_catalogue.replace(node);
+            m_catalogue.SortAllDataArray();
+            QStringList left = result.left;
+            if (!result.storeReady)
+                left.prepend(localized("%1: the store folder can't be used: %2")
+                                 .arg(FsName::displayText(store), result.storeWhy));
+            Q_EMIT catalogueChanged();
+            Q_EMIT RefreshFinishTableViewMainThreadHandle(left);
+        });
     if (started) Q_EMIT tidyStarted();
     return started;
 }
 
-void DesktopController::FreshCurrentDeskTop() {
-    m_catalogue.freshCurrentDeskTop(storeFolder());
+bool DesktopController::FreshCurrentDeskTop(QString* why) {
+    // The tidy's hand-back adds what it moved; a scan now would count those items twice.
+    if (m_tidies.isRunning()) {
+        say(why, localized("A tidy is under way; the list shows its items when it ends."));
+        return false;
+    }
+    const QString store = storeFolder(why);
+    QString problem;
+    const OpenFolder opened =
+        store.isEmpty() ? OpenFolder() : DesktopTidy::openStore(store, uid_t(m_paths->uid()), &problem);
+    m_catalogue.freshCurrentDeskTop(opened);
     Q_EMIT catalogueChanged();
+    if (store.isEmpty()) return false;
+    if (!opened.isOpen()) {
+        struct stat st;
+        say(why, ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT
+                     ? localized("The store folder is missing; the next tidy makes it again.")
+                     : problem);
+        return false;
+    }
+    say(why, QString());
+    return true;
 }
 
 FsMove::Outcome DesktopController::restore(const NQFileNode::Ptr& node, QString* why) {
-    const FsMove::Outcome outcome = DesktopTidy::restore(node->fullFilePath, desktopFolder(), why);
+    const QString desktop = desktopFolder(why);
+    if (desktop.isEmpty()) return FsMove::Outcome::Failed;
+    const QString store = storeFolder(why);
+    if (store.isEmpty()) return FsMove::Outcome::Failed;
+    const FsMove::Outcome outcome =
+        DesktopTidy::restore(store, node->fullFilePath, desktop, uid_t(m_paths->uid()), why);
     if (outcome == FsMove::Outcome::Moved) {
         m_catalogue.remove(node);
         Q_EMIT catalogueChanged();
@@ -74,8 +127,10 @@ FsMove::Outcome DesktopController::restore(const NQFileNode::Ptr& node, QString*
 }
 
 bool DesktopController::deleteNode(const NQFileNode::Ptr& node, QString* why) {
-    const FsTree::Report report = DesktopTidy::deleteItem(node->fullFilePath);
-    if (why) *why = report.problems.join(QLatin1Char('\n'));
+    const QString store = storeFolder(why);
+    if (store.isEmpty()) return false;
+    const FsTree::Report report = DesktopTidy::deleteItem(store, node->fullFilePath, uid_t(m_paths->uid()));
+    say(why, report.problems.join(QLatin1Char('\n')));
     if (!report.gone) return false;
     m_catalogue.remove(node);
     Q_EMIT catalogueChanged();

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "DesktopCatalogue.h"
 #include "core/fs/FsName.h"
@@ -20,9 +21,70 @@ QByteArray leafOf(const QString& path) {
     return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
+void say(QString* why, const QString& text) {
+    if (why) *why = text;
+}
+
+// The item must be an entry of the store folder itself: nothing else is restored or deleted here.
+bool inStore(const QString& storeFolder, const QString& itemPath, QString* why) {
+    const QByteArray name = leafOf(itemPath);
+    if (!storeFolder.isEmpty() && parentOf(itemPath) == storeFolder && !name.isEmpty() && name != "." &&
+        name != "..")
+        return true;
+    say(why, localized("\"%1\" is not an item of the store folder.").arg(FsName::displayText(itemPath)));
+    return false;
+}
+
 }  // namespace
 
 namespace DesktopTidy {
+
+OpenFolder openStore(const QString& storeFolder, uid_t owner, QString* why) {
+    if (!storeFolder.startsWith(QLatin1Char('/'))) {
+        say(why, localized("No store location is chosen yet."));
+        return {};
+    }
+    OpenFolder store = OpenFolder::open(storeFolder, OwnerRule::ownedBy(owner), why);
+    if (!store.isOpen()) return {};
+    // The folder itself is written by its owner alone; a sticky bit does not keep others from
+    // planting items in it.
+    const std::optional<struct stat> st = store.stat();
+    if (!st || (st->st_mode & (S_IWGRP | S_IWOTH))) {
+        say(why, localized("The store folder \"%1\" may be changed by other users.")
+                     .arg(FsName::displayText(storeFolder)));
+        return {};
+    }
+    return store;
+}
+
+OpenFolder makeStore(const QString& storeFolder, uid_t owner, QString* why) {
+    if (!storeFolder.startsWith(QLatin1Char('/'))) return openStore(storeFolder, owner, why);
+    // The deepest folder already there is opened under the owner rule; the missing ones are made
+    // below it by descriptor, one step at a time.
+    QByteArray existing = FsName::toBytes(storeFolder);
+    while (existing.size() > 1 && existing.endsWith('/')) existing.chop(1);
+    QList<QByteArray> missing;
+    struct stat st;
+    while (existing.size() > 1 && ::lstat(existing.constData(), &st) != 0 && errno == ENOENT) {
+        const qsizetype slash = existing.lastIndexOf('/');
+        missing.prepend(existing.mid(slash + 1));
+        existing = slash == 0 ? QByteArray("/") : existing.left(slash);
+    }
+    if (!missing.isEmpty()) {
+        OpenFolder at = OpenFolder::open(FsName::fromBytes(existing), OwnerRule::ownedBy(owner), why);
+        for (const QByteArray& step : missing) {
+            if (!at.isOpen()) return {};
+            if (::mkdirat(at.fd(), step.constData(), 0755) != 0 && errno != EEXIST) {
+                say(why, localized("\"%1\" can't be made: %2.")
+                             .arg(FsName::displayText(at.pathOf(step)),
+                                  QString::fromLocal8Bit(std::strerror(errno))));
+                return {};
+            }
+            at = at.child(step, why);
+        }
+    }
+    return openStore(storeFolder, owner, why);
+}
 
 bool makeFolders(const QString& folder) {
     const QByteArray raw = FsName::toBytes(folder);
@@ -34,14 +96,17 @@ bool makeFolders(const QString& folder) {
     return ::stat(raw.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-TidyResult tidy(const QString& desktop, const QString& storeFolder, WorkProgress* progress) {
+TidyResult tidy(const QString& desktop, const QString& storeFolder, uid_t owner, WorkProgress* progress) {
     TidyResult result;
-    if (storeFolder.isEmpty() || !makeFolders(storeFolder)) return result;
-    // Both are the user's own choice: resolved once, then worked on by descriptor.
-    const OpenFolder store = OpenFolder::openChosen(storeFolder);
-    const OpenFolder from = OpenFolder::openChosen(desktop);
+    if (!desktop.startsWith(QLatin1Char('/'))) {
+        result.left << localized("there is no Desktop folder to tidy");
+        return result;
+    }
+    const OpenFolder store = makeStore(storeFolder, owner, &result.storeWhy);
     result.storeReady = store.isOpen();
     if (!store.isOpen()) return result;
+    // The Desktop is the user's own: resolved once, then worked on by descriptor.
+    const OpenFolder from = OpenFolder::openChosen(desktop);
     if (!from.isOpen()) {
         result.left << FsName::displayText(desktop) + QStringLiteral(": ") +
                            localized("the Desktop folder can't be opened");
@@ -61,21 +126,41 @@ TidyResult tidy(const QString& desktop, const QString& storeFolder, WorkProgress
             // A copy that arrived whole is in the store all the same, beside what stayed here.
             if (outcome != FsMove::Outcome::Copied) continue;
         }
+        // Gone again since it arrived, it is catalogued all the same, from its name alone.
         const std::optional<struct stat> st = store.entry(name);
-        if (st) result.moved << DesktopCatalogue::makeNode(store, FsEntry{name, *st});
+        result.moved << (st ? DesktopCatalogue::makeNode(store, FsEntry{name, *st})
+                            : DesktopCatalogue::nodeOfMissing(store.pathOf(name)));
     }
     return result;
 }
 
-FsMove::Outcome restore(const QString& itemPath, const QString& desktop, QString* why) {
-    const OpenFolder from = OpenFolder::openChosen(parentOf(itemPath));
-    const OpenFolder to = OpenFolder::openChosen(desktop);
+FsMove::Outcome restore(const QString& storeFolder, const QString& itemPath, const QString& desktop,
+                        uid_t owner, QString* why) {
+    if (!inStore(storeFolder, itemPath, why)) return FsMove::Outcome::Failed;
+    if (!desktop.startsWith(QLatin1Char('/'))) {
+        say(why, localized("There is no Desktop folder to put it back on."));
+        return FsMove::Outcome::Failed;
+    }
+    const OpenFolder from = openStore(storeFolder, owner, why);
+    if (!from.isOpen()) return FsMove::Outcome::Failed;
+    const OpenFolder to = OpenFolder::openChosen(desktop, why);
+    if (!to.isOpen()) return FsMove::Outcome::Failed;
     const QByteArray name = leafOf(itemPath);
     return FsMove::move(from, name, to, name, why);
 }
 
-FsTree::Report deleteItem(const QString& itemPath) {
-    const OpenFolder folder = OpenFolder::openChosen(parentOf(itemPath));
+FsTree::Report deleteItem(const QString& storeFolder, const QString& itemPath, uid_t owner) {
+    FsTree::Report report;
+    QString why;
+    if (!inStore(storeFolder, itemPath, &why)) {
+        report.problems << why;
+        return report;
+    }
+    const OpenFolder folder = openStore(storeFolder, owner, &why);
+    if (!folder.isOpen()) {
+        report.problems << why;
+        return report;
+    }
     return FsTree::remove(folder, leafOf(itemPath));
 }
 

@@ -89,7 +89,7 @@ TEST(DesktopTidy, MovesTheVisibleItemsLeavesTakenNamesAndCataloguesNewestFirst) 
     ASSERT_EQ(::symlink("/etc/hostname", QFile::encodeName(d.desktop + "/link").constData()), 0);
     ASSERT_EQ(::close(::creat((QFile::encodeName(d.desktop) + "/caf\xe9.txt").constData(), 0644)), 0);
 
-    const DesktopTidy::TidyResult first = DesktopTidy::tidy(d.desktop, d.store);
+    const DesktopTidy::TidyResult first = DesktopTidy::tidy(d.desktop, d.store, ::getuid());
     ASSERT_TRUE(first.storeReady);
     EXPECT_EQ(entriesOf(d.desktop), QStringList({".DS_Store", "taken.txt"}));
     EXPECT_EQ(first.left.size(), 1);
@@ -114,7 +114,7 @@ TEST(DesktopTidy, MovesTheVisibleItemsLeavesTakenNamesAndCataloguesNewestFirst) 
 
     // Tidying again moves only what appeared since.
     d.at("new.zip", Base);
-    const DesktopTidy::TidyResult second = DesktopTidy::tidy(d.desktop, d.store);
+    const DesktopTidy::TidyResult second = DesktopTidy::tidy(d.desktop, d.store, ::getuid());
     ASSERT_EQ(second.moved.size(), 1);
     EXPECT_EQ(second.moved.first()->fileKindType, "Archives");
     EXPECT_EQ(entriesOf(d.desktop), QStringList({".DS_Store", "taken.txt"}));
@@ -124,14 +124,14 @@ TEST(DesktopTidy, AStoreOnTheDesktopStaysThereAndNoLocationMovesNothing) {
     Desk d;
     d.at("a.txt", Base);
     const QString store = Paths::desktopStoreFolder(d.desktop);
-    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store);
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store, ::getuid());
     EXPECT_EQ(entriesOf(d.desktop), QStringList{"com.Nordquil.ploverly"});
     EXPECT_EQ(entriesOf(store), QStringList{"a.txt"});
     EXPECT_EQ(result.left.size(), 1);  // the store folder itself
 
     Desk e;
     e.at("b.txt", Base);
-    EXPECT_FALSE(DesktopTidy::tidy(e.desktop, Paths::desktopStoreFolder(QString())).storeReady);
+    EXPECT_FALSE(DesktopTidy::tidy(e.desktop, Paths::desktopStoreFolder(QString()), ::getuid()).storeReady);
     EXPECT_EQ(entriesOf(e.desktop), QStringList{"b.txt"});
 }
 
@@ -141,10 +141,12 @@ TEST(DesktopTidy, RestoreNeverOverwritesAndDeleteRemovesFoldersWhole) {
     d.sandbox.writeFile(d.store + "/clash.txt", "stored");
     d.sandbox.writeFile(d.store + "/Folder/inner/deep.txt", "d");
     d.at("clash.txt", Base, "on the desktop");
-    EXPECT_EQ(DesktopTidy::restore(d.store + "/back.txt", d.desktop), FsMove::Outcome::Moved);
-    EXPECT_EQ(DesktopTidy::restore(d.store + "/clash.txt", d.desktop), FsMove::Outcome::Taken);
+    EXPECT_EQ(DesktopTidy::restore(d.store, d.store + "/back.txt", d.desktop, ::getuid()),
+              FsMove::Outcome::Moved);
+    EXPECT_EQ(DesktopTidy::restore(d.store, d.store + "/clash.txt", d.desktop, ::getuid()),
+              FsMove::Outcome::Taken);
     EXPECT_EQ(entriesOf(d.desktop), QStringList({"back.txt", "clash.txt"}));
-    EXPECT_TRUE(DesktopTidy::deleteItem(d.store + "/Folder").gone);
+    EXPECT_TRUE(DesktopTidy::deleteItem(d.store, d.store + "/Folder", ::getuid()).gone);
     EXPECT_EQ(entriesOf(d.store), QStringList{"clash.txt"});
 
     DesktopCatalogue catalogue;
@@ -169,7 +171,7 @@ TEST(DesktopTidy, OddNamesGoAndComeBackByteForByteAndAMissingDesktopSaysSo) {
                   0);
     }
     ::chmod((FsName::toBytes(d.desktop) + "/-rf.png").constData(), 0);  // unreadable: moved all the same
-    const DesktopTidy::TidyResult tidied = DesktopTidy::tidy(d.desktop, d.store);
+    const DesktopTidy::TidyResult tidied = DesktopTidy::tidy(d.desktop, d.store, ::getuid());
     EXPECT_TRUE(tidied.left.isEmpty()) << qPrintable(tidied.left.join('|'));
     ASSERT_EQ(tidied.moved.size(), odd.size());
     DesktopCatalogue catalogue;
@@ -178,13 +180,14 @@ TEST(DesktopTidy, OddNamesGoAndComeBackByteForByteAndAMissingDesktopSaysSo) {
     for (const auto& node : catalogue.getDesktopAllArray()) {
         EXPECT_TRUE(odd.contains(FsName::toBytes(node->fileName)))
             << qPrintable(FsName::displayText(node->fileName));
-        EXPECT_EQ(DesktopTidy::restore(node->fullFilePath, d.desktop), FsMove::Outcome::Moved)
+        EXPECT_EQ(DesktopTidy::restore(d.store, node->fullFilePath, d.desktop, ::getuid()),
+                  FsMove::Outcome::Moved)
             << qPrintable(FsName::displayText(node->fileName));
     }
     EXPECT_TRUE(OpenFolder::open(d.store).names().isEmpty());
     EXPECT_EQ(OpenFolder::open(d.desktop).names().size(), odd.size());
 
-    const DesktopTidy::TidyResult missing = DesktopTidy::tidy(d.root.file("No Desktop"), d.store);
+    const DesktopTidy::TidyResult missing = DesktopTidy::tidy(d.root.file("No Desktop"), d.store, ::getuid());
     EXPECT_TRUE(missing.moved.isEmpty());
     ASSERT_EQ(missing.left.size(), 1);
     EXPECT_TRUE(missing.left[0].contains("No Desktop"));
@@ -214,7 +217,7 @@ TEST(DesktopTidy, AcrossFileSystemsAFolderArrivesWholeOrNotAtAll) {
     const QByteArray before = HostileFs::treeDigest(d.desktop + "/Stuck");
     const QByteArray album = HostileFs::treeDigest(d.desktop + "/Album");
 
-    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store);
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store, ::getuid());
     EXPECT_EQ(entriesOf(d.desktop), QStringList{"Stuck"});
     EXPECT_EQ(HostileFs::treeDigest(d.desktop + "/Stuck"), before);  // the source is as it was
     EXPECT_EQ(entriesOf(store), QStringList{"Album"});               // and no half copy is left

@@ -136,7 +136,7 @@ QString store(const HostileSandbox& s) {
 }
 
 Said tidy(HostileSandbox& s) {
-    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop(s), store(s));
+    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop(s), store(s), s.paths->uid());
     bool honest = r.storeReady;
     // Every visible entry that stayed is named, with why.
     for (const QByteArray& name : visible(desktop(s))) {
@@ -322,12 +322,15 @@ const QList<Op>& operations() {
         {"Restore", false, storedItem,
          [](HostileSandbox& s) {
              QString why;
-             const FsMove::Outcome outcome = DesktopTidy::restore(s.item, desktop(s), &why);
+             const FsMove::Outcome outcome =
+                 DesktopTidy::restore(store(s), s.item, desktop(s), s.paths->uid(), &why);
              return Said{(outcome == FsMove::Outcome::Moved) == !exists(s.item), why};
          },
          [](HostileSandbox& s) { return std::make_pair(s.item, desktop(s) + "/Item"); }},
         {"StoreDelete", false, storedItem,
-         [](HostileSandbox& s) { return removed(s, DesktopTidy::deleteItem(s.item)); }},
+         [](HostileSandbox& s) {
+             return removed(s, DesktopTidy::deleteItem(store(s), s.item, s.paths->uid()));
+         }},
         {"CookieRemoval", false, cookieFolder, removeCookies},
         {"TextExport", false, exportFolder, exportText},
         {"NetscapeExport", false, exportFolder, exportNetscape},
