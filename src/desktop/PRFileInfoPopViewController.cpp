@@ -94,15 +94,31 @@ QImage PRFileInfoPopViewController::previewOfFile(const QString& path, const QSi
     if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
         path.endsWith(QLatin1String(".md"), Qt::CaseInsensitive) ||
         path.endsWith(QLatin1String(".log"), Qt::CaseInsensitive))
-        return textPreview(path, QSize(qMin(size.width(), 300), qMin(size.height(), 220)));
+        return textPreview(path, size);
     return ThumbnailLoader::cached(path, size);
+}
+
+QImage PRFileInfoPopViewController::iconPreview(const QString& path) {
+    static QFileIconProvider icons;
+    const QIcon icon = icons.icon(QFileInfo(path));
+    if (icon.isNull()) return {};
+    // The largest the theme has, brought to 270 by 270.
+    const QSize box(IconPreviewSide, IconPreviewSide);
+    QImage image = icon.pixmap(box).toImage();
+    if (image.isNull()) return {};
+    return image.size() == box ? image : image.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& node) {
     if (!node) return;
     fileNamelab->setText(FsName::displayText(node->fileName));
     static QFileIconProvider icons;
-    fileImageView->setPixmap(icons.icon(QFileInfo(node->fullFilePath)).pixmap(40, 40));
+    // A picture's thumbnail once made (fileIcon), else the icon of its type.
+    const QImage thumbnail = node->fileIcon.value<QImage>();
+    fileImageView->setPixmap(thumbnail.isNull()
+                                 ? icons.icon(QFileInfo(node->fullFilePath)).pixmap(40, 40)
+                                 : QPixmap::fromImage(thumbnail.scaled(QSize(40, 40), Qt::KeepAspectRatio,
+                                                                       Qt::SmoothTransformation)));
     fileSizelab->setText(QStringLiteral("%1 bytes (%2)").arg(node->filesizenumber).arg(node->fileSize));
     m_path = node->fullFilePath;
     filePathlab->setText(FsName::displayText(node->fullFilePath));
@@ -122,7 +138,8 @@ void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& no
         if (preview.isNull()) return;
     } else {
         preview = previewOfFile(node->fullFilePath, QSize(430, 305));
-        if (preview.isNull()) preview = icons.icon(QFileInfo(node->fullFilePath)).pixmap(128, 128).toImage();
+        if (preview.isNull()) preview = iconPreview(node->fullFilePath);
+        if (preview.isNull()) return;  // the previous preview stays
     }
     previewImageView->setPixmap(QPixmap::fromImage(preview));
 }

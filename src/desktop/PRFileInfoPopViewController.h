@@ -20,9 +20,12 @@ class PRFileInfoPopViewController : public QWidget {
     /// The size a picture of `full` size is previewed at: at most 370 wide when wider than high,
     /// at most 270 high otherwise.
     static QSize previewSize(const QSize& full);
-    /// The preview of a file that is not a picture: its first lines for a text file, else a cached
-    /// thumbnail if there is one; null otherwise (the caller shows the type icon).
+    /// The preview of a file that is not a picture, at most `size`: its first lines for a text file,
+    /// else a cached thumbnail if there is one; null otherwise (the caller shows iconPreview()).
     static QImage previewOfFile(const QString& path, const QSize& size);
+    /// The icon of a file's type at 270 by 270, the preview of what has no other.
+    static QImage iconPreview(const QString& path);
+    static constexpr int IconPreviewSide = 270;
 
     QLabel* fileNamelab = nullptr;
     QLabel* fileSizelab = nullptr;
