@@ -152,12 +152,12 @@
             <translation>Wählen Sie den Ordner, in dem Corvane arbeiten darf (Ihren Papierkorb oder Ihren persönlichen Ordner). Die Cookie-Quellen der Browser werden gelesen, sobald ein Ordner freigegeben ist.</translation>
         </message>
         <message>
-            <source>Where should tidying start?</source>
-            <translation>Wo soll das Aufräumen beginnen?</translation>
+            <source>Where should your Desktop's items go?</source>
+            <translation>Wohin sollen die Objekte Ihres Schreibtischs?</translation>
         </message>
         <message>
-            <source>Choose the folder whose items are tidied, usually your Desktop.</source>
-            <translation>Wählen Sie den Ordner, dessen Objekte aufgeräumt werden, meist Ihren Schreibtisch.</translation>
+            <source>Tidying moves the items on your Desktop into a folder named com.Nordquil.ploverly. Choose the folder that holds it: not the Desktop itself, nor your home folder.</source>
+            <translation>Das Aufräumen verschiebt die Objekte Ihres Schreibtischs in einen Ordner namens com.Nordquil.ploverly. Wählen Sie den Ordner, der ihn enthält: weder den Schreibtisch selbst noch Ihren persönlichen Ordner.</translation>
         </message>
         <message>
             <source>Choose Folder…</source>
@@ -472,8 +472,8 @@
             <translation>die Einstellungen konnten nicht geschrieben werden</translation>
         </message>
         <message>
-            <source>%1: the store folder can't be made</source>
-            <translation>%1: der Ablageordner kann nicht angelegt werden</translation>
+            <source>%1: the store folder can't be used: %2</source>
+            <translation>%1: Der Ablageordner kann nicht verwendet werden: %2</translation>
         </message>
         <message>
             <source>left on the Desktop: %1</source>
@@ -904,6 +904,18 @@
             <translation>„%1“ ist kein Name in einem Ordner.</translation>
         </message>
         <message>
+            <source>A tidy is already under way.</source>
+            <translation>Es wird bereits aufgeräumt.</translation>
+        </message>
+        <message>
+            <source>A tidy is under way; the list shows its items when it ends.</source>
+            <translation>Es wird gerade aufgeräumt; die Liste zeigt die Objekte, sobald es fertig ist.</translation>
+        </message>
+        <message>
+            <source>The store folder is missing; the next tidy makes it again.</source>
+            <translation>Der Ablageordner fehlt; das nächste Aufräumen legt ihn wieder an.</translation>
+        </message>
+        <message>
             <source>&quot;%1&quot; stays in the store.</source>
             <translation>„%1“ bleibt in der Ablage.</translation>
         </message>
@@ -916,12 +928,36 @@
             <translation>„%1“ konnte nicht gelöscht werden.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not an item of the store folder.</source>
+            <translation>„%1“ ist kein Objekt des Ablageordners.</translation>
+        </message>
+        <message>
+            <source>No store location is chosen yet.</source>
+            <translation>Es ist noch kein Ablageort gewählt.</translation>
+        </message>
+        <message>
+            <source>The store folder &quot;%1&quot; may be changed by other users.</source>
+            <translation>Der Ablageordner „%1“ kann von anderen Benutzern geändert werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be made: %2.</source>
+            <translation>„%1“ kann nicht angelegt werden: %2.</translation>
+        </message>
+        <message>
+            <source>there is no Desktop folder to tidy</source>
+            <translation>es gibt keinen Schreibtischordner zum Aufräumen</translation>
+        </message>
+        <message>
             <source>the Desktop folder can't be opened</source>
             <translation>der Schreibtischordner kann nicht geöffnet werden</translation>
         </message>
         <message>
             <source>a stored item has that name</source>
             <translation>ein abgelegtes Objekt hat diesen Namen</translation>
+        </message>
+        <message>
+            <source>There is no Desktop folder to put it back on.</source>
+            <translation>Es gibt keinen Schreibtischordner, auf den es zurückgelegt werden kann.</translation>
         </message>
         <message>
             <source>Size:</source>
@@ -992,6 +1028,22 @@
             <translation>Aktualisieren</translation>
         </message>
         <message>
+            <source>The Desktop is tidy.</source>
+            <translation>Der Schreibtisch ist aufgeräumt.</translation>
+        </message>
+        <message>
+            <source>Left on the Desktop: %1</source>
+            <translation>Auf dem Schreibtisch geblieben: %1</translation>
+        </message>
+        <message>
+            <source>Choose where the tidied items go first.</source>
+            <translation>Wählen Sie zuerst, wohin die aufgeräumten Objekte kommen.</translation>
+        </message>
+        <message>
+            <source>Tidying the Desktop…</source>
+            <translation>Schreibtisch wird aufgeräumt …</translation>
+        </message>
+        <message>
             <source>Copy</source>
             <translation>Kopieren</translation>
         </message>
@@ -1024,6 +1076,10 @@
             <translation>„%1“ kann nicht geöffnet werden; aktualisieren Sie, um die Ablage so zu sehen, wie sie jetzt ist.</translation>
         </message>
         <message>
+            <source>That folder can't hold the store folder.</source>
+            <translation>Dieser Ordner kann den Ablageordner nicht aufnehmen.</translation>
+        </message>
+        <message>
             <source>The store location could not be saved.</source>
             <translation>Der Ablageort konnte nicht gespeichert werden.</translation>
         </message>
@@ -1032,24 +1088,48 @@
             <translation>Er gilt, bis Corvane beendet wird.</translation>
         </message>
         <message>
-            <source>Tidying the Desktop…</source>
-            <translation>Schreibtisch wird aufgeräumt …</translation>
-        </message>
-        <message>
-            <source>The Desktop is tidy.</source>
-            <translation>Der Schreibtisch ist aufgeräumt.</translation>
-        </message>
-        <message>
-            <source>Left on the Desktop: %1</source>
-            <translation>Auf dem Schreibtisch geblieben: %1</translation>
-        </message>
-        <message>
-            <source>The store folder is missing; the next tidy makes it again.</source>
-            <translation>Der Ablageordner fehlt; das nächste Aufräumen legt ihn wieder an.</translation>
-        </message>
-        <message>
             <source>Delete</source>
             <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>There is no Desktop folder to tidy.</source>
+            <translation>Es gibt keinen Schreibtischordner zum Aufräumen.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder &quot;%1&quot; is not an absolute path.</source>
+            <translation>Der Schreibtischordner „%1“ ist kein absoluter Pfad.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder is set to &quot;%1&quot;, which holds your home folder; there is no Desktop folder to tidy.</source>
+            <translation>Als Schreibtischordner ist „%1“ eingestellt, der Ihren persönlichen Ordner enthält; es gibt keinen Schreibtischordner zum Aufräumen.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder &quot;%1&quot; holds the Trash; it is not tidied.</source>
+            <translation>Der Schreibtischordner „%1“ enthält den Papierkorb; er wird nicht aufgeräumt.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is not an absolute path.</source>
+            <translation>Der Ablageort „%1“ ist kein absoluter Pfad.</translation>
+        </message>
+        <message>
+            <source>The store location can't be &quot;%1&quot;: choose a folder inside your home folder or on another disk.</source>
+            <translation>Der Ablageort kann nicht „%1“ sein: Wählen Sie einen Ordner in Ihrem persönlichen Ordner oder auf einem anderen Datenträger.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is inside the Desktop, which a tidy empties.</source>
+            <translation>Der Ablageort „%1“ liegt auf dem Schreibtisch, den das Aufräumen leert.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is inside the Trash.</source>
+            <translation>Der Ablageort „%1“ liegt im Papierkorb.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; holds the Trash.</source>
+            <translation>Der Ablageort „%1“ enthält den Papierkorb.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; holds the Desktop.</source>
+            <translation>Der Ablageort „%1“ enthält den Schreibtisch.</translation>
         </message>
         <message>
             <source>Corvane will delete all items in the trash, are you sure you want to remove ?</source>

@@ -152,12 +152,12 @@
             <translation>Choisissez le dossier dans lequel Corvane peut travailler (votre Corbeille ou votre dossier personnel). Les cookies des navigateurs sont lus une fois un dossier autorisé.</translation>
         </message>
         <message>
-            <source>Where should tidying start?</source>
-            <translation>Où commencer le rangement ?</translation>
+            <source>Where should your Desktop's items go?</source>
+            <translation>Où ranger les éléments de votre Bureau ?</translation>
         </message>
         <message>
-            <source>Choose the folder whose items are tidied, usually your Desktop.</source>
-            <translation>Choisissez le dossier dont les éléments sont rangés, en général votre Bureau.</translation>
+            <source>Tidying moves the items on your Desktop into a folder named com.Nordquil.ploverly. Choose the folder that holds it: not the Desktop itself, nor your home folder.</source>
+            <translation>Le rangement déplace les éléments de votre Bureau dans un dossier nommé com.Nordquil.ploverly. Choisissez le dossier qui le contiendra : ni le Bureau lui-même, ni votre dossier personnel.</translation>
         </message>
         <message>
             <source>Choose Folder…</source>
@@ -472,8 +472,8 @@
             <translation>les réglages n’ont pas pu être écrits</translation>
         </message>
         <message>
-            <source>%1: the store folder can't be made</source>
-            <translation>%1 : le dossier de rangement ne peut pas être créé</translation>
+            <source>%1: the store folder can't be used: %2</source>
+            <translation>%1 : le dossier de rangement ne peut pas être utilisé : %2</translation>
         </message>
         <message>
             <source>left on the Desktop: %1</source>
@@ -904,6 +904,18 @@
             <translation>« %1 » n’est pas un nom dans un dossier.</translation>
         </message>
         <message>
+            <source>A tidy is already under way.</source>
+            <translation>Un rangement est déjà en cours.</translation>
+        </message>
+        <message>
+            <source>A tidy is under way; the list shows its items when it ends.</source>
+            <translation>Un rangement est en cours ; la liste montrera ses éléments quand il sera fini.</translation>
+        </message>
+        <message>
+            <source>The store folder is missing; the next tidy makes it again.</source>
+            <translation>Le dossier de rangement est introuvable ; le prochain rangement le recréera.</translation>
+        </message>
+        <message>
             <source>&quot;%1&quot; stays in the store.</source>
             <translation>« %1 » reste dans le dossier de rangement.</translation>
         </message>
@@ -916,12 +928,36 @@
             <translation>« %1 » n’a pas pu être supprimé.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not an item of the store folder.</source>
+            <translation>« %1 » n'est pas un élément du dossier de rangement.</translation>
+        </message>
+        <message>
+            <source>No store location is chosen yet.</source>
+            <translation>Aucun emplacement de rangement n'est encore choisi.</translation>
+        </message>
+        <message>
+            <source>The store folder &quot;%1&quot; may be changed by other users.</source>
+            <translation>Le dossier de rangement « %1 » peut être modifié par d'autres utilisateurs.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be made: %2.</source>
+            <translation>« %1 » ne peut pas être créé : %2.</translation>
+        </message>
+        <message>
+            <source>there is no Desktop folder to tidy</source>
+            <translation>il n'y a pas de dossier Bureau à ranger</translation>
+        </message>
+        <message>
             <source>the Desktop folder can't be opened</source>
             <translation>le dossier Bureau ne peut pas être ouvert</translation>
         </message>
         <message>
             <source>a stored item has that name</source>
             <translation>un élément rangé porte ce nom</translation>
+        </message>
+        <message>
+            <source>There is no Desktop folder to put it back on.</source>
+            <translation>Il n'y a pas de dossier Bureau où le remettre.</translation>
         </message>
         <message>
             <source>Size:</source>
@@ -992,6 +1028,22 @@
             <translation>Actualiser</translation>
         </message>
         <message>
+            <source>The Desktop is tidy.</source>
+            <translation>Le Bureau est rangé.</translation>
+        </message>
+        <message>
+            <source>Left on the Desktop: %1</source>
+            <translation>Laissé sur le Bureau : %1</translation>
+        </message>
+        <message>
+            <source>Choose where the tidied items go first.</source>
+            <translation>Choisissez d'abord où ranger les éléments.</translation>
+        </message>
+        <message>
+            <source>Tidying the Desktop…</source>
+            <translation>Rangement du Bureau…</translation>
+        </message>
+        <message>
             <source>Copy</source>
             <translation>Copier</translation>
         </message>
@@ -1024,6 +1076,10 @@
             <translation>« %1 » ne peut pas être ouvert ; actualisez pour voir le dossier de rangement tel qu’il est maintenant.</translation>
         </message>
         <message>
+            <source>That folder can't hold the store folder.</source>
+            <translation>Ce dossier ne peut pas contenir le dossier de rangement.</translation>
+        </message>
+        <message>
             <source>The store location could not be saved.</source>
             <translation>L’emplacement de rangement n’a pas pu être enregistré.</translation>
         </message>
@@ -1032,24 +1088,48 @@
             <translation>Il est utilisé jusqu’à ce que Corvane quitte.</translation>
         </message>
         <message>
-            <source>Tidying the Desktop…</source>
-            <translation>Rangement du Bureau…</translation>
-        </message>
-        <message>
-            <source>The Desktop is tidy.</source>
-            <translation>Le Bureau est rangé.</translation>
-        </message>
-        <message>
-            <source>Left on the Desktop: %1</source>
-            <translation>Laissé sur le Bureau : %1</translation>
-        </message>
-        <message>
-            <source>The store folder is missing; the next tidy makes it again.</source>
-            <translation>Le dossier de rangement est introuvable ; le prochain rangement le recréera.</translation>
-        </message>
-        <message>
             <source>Delete</source>
             <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>There is no Desktop folder to tidy.</source>
+            <translation>Il n'y a pas de dossier Bureau à ranger.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder &quot;%1&quot; is not an absolute path.</source>
+            <translation>Le dossier Bureau « %1 » n'est pas un chemin absolu.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder is set to &quot;%1&quot;, which holds your home folder; there is no Desktop folder to tidy.</source>
+            <translation>Le dossier Bureau est « %1 », qui contient votre dossier personnel ; il n'y a pas de dossier Bureau à ranger.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder &quot;%1&quot; holds the Trash; it is not tidied.</source>
+            <translation>Le dossier Bureau « %1 » contient la Corbeille ; il n'est pas rangé.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is not an absolute path.</source>
+            <translation>L'emplacement de rangement « %1 » n'est pas un chemin absolu.</translation>
+        </message>
+        <message>
+            <source>The store location can't be &quot;%1&quot;: choose a folder inside your home folder or on another disk.</source>
+            <translation>L'emplacement de rangement ne peut pas être « %1 » : choisissez un dossier dans votre dossier personnel ou sur un autre disque.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is inside the Desktop, which a tidy empties.</source>
+            <translation>L'emplacement de rangement « %1 » est dans le Bureau, que le rangement vide.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is inside the Trash.</source>
+            <translation>L'emplacement de rangement « %1 » est dans la Corbeille.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; holds the Trash.</source>
+            <translation>L'emplacement de rangement « %1 » contient la Corbeille.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; holds the Desktop.</source>
+            <translation>L'emplacement de rangement « %1 » contient le Bureau.</translation>
         </message>
         <message>
             <source>Corvane will delete all items in the trash, are you sure you want to remove ?</source>
