@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QStyle>
 #include <QUrl>
@@ -64,7 +65,14 @@ QVariant DesktopListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) return FsName::displayText(node.fileName);
     if (role == Qt::DecorationRole) {
         const QImage thumbnail = m_loader->iconFor(m_rows[index.row()]);
-        return thumbnail.isNull() ? iconOf(node) : QIcon(QPixmap::fromImage(thumbnail));
+        if (thumbnail.isNull()) return iconOf(node);
+        // Centred in a square, so every row's name starts at the same place.
+        const int side = qMax(thumbnail.width(), thumbnail.height());
+        QImage square(side, side, QImage::Format_ARGB32_Premultiplied);
+        square.fill(Qt::transparent);
+        QPainter(&square).drawImage((side - thumbnail.width()) / 2, (side - thumbnail.height()) / 2,
+                                    thumbnail);
+        return QIcon(QPixmap::fromImage(square));
     }
     return {};
 }

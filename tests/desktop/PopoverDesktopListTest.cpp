@@ -218,7 +218,7 @@ TEST(PopoverDesktopList, APicturesRowAndInformationShowItsThumbnail) {
     QTRY_VERIFY_WITH_TIMEOUT(!node->fileIcon.value<QImage>().isNull(), 10000);
     EXPECT_EQ(node->fileIcon.value<QImage>().size(), QSize(64, 60));  // scaled once: 190 * 64 / 200
     const QIcon icon = model->data(model->index(row, 0), Qt::DecorationRole).value<QIcon>();
-    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(64, 60)});
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(64, 64)});  // the thumbnail, centred
     PRFileInfoPopViewController info;
     info.InitViewWithFileNode(node);
     EXPECT_EQ(info.fileImageView->pixmap().size(), QSize(40, 37));
