@@ -259,7 +259,7 @@ TEST(StoreBrowser, TheInformationViewPreviewsOtherFilesLargeWithA270IconForTheRe
     } cases[] = {{"notes.txt", {430, 305}}, {"song.mp3", {270, 270}}};
     for (const auto& c : cases) {
         info->InitViewWithFileNode(DesktopCatalogue::nodeAt(folder + '/' + c.name));
-        EXPECT_EQ(info->previewImageView->pixmap().size(), c.preview) << c.name;
+        EXPECT_EQ(info->preview().size(), c.preview) << c.name;
     }
 }
 
