@@ -22,6 +22,7 @@
 #include "support/RecordingWorkspace.h"
 #include "support/SandboxBuilder.h"
 #include "support/ScriptedAlerts.h"
+#include "support/TestScope.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
         fillFolder(desktop, 2000);
         QElapsedTimer t;
         t.start();
-        const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store, ::getuid());
+        const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store, testLimits());
         tidy = std::min(tidy, t.nsecsElapsed() / 1e9);
         if (result.moved.size() != 2000)
             std::fprintf(stderr, "the tidy moved %lld items\n", static_cast<long long>(result.moved.size()));

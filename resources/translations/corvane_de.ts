@@ -472,8 +472,12 @@
             <translation>die Einstellungen konnten nicht geschrieben werden</translation>
         </message>
         <message>
-            <source>%1: the store folder can't be used: %2</source>
-            <translation>%1: Der Ablageordner kann nicht verwendet werden: %2</translation>
+            <source>nothing tidied: %1</source>
+            <translation>nichts aufgeräumt: %1</translation>
+        </message>
+        <message>
+            <source>%1: the store folder can't be made</source>
+            <translation>%1: Der Ablageordner kann nicht angelegt werden</translation>
         </message>
         <message>
             <source>left on the Desktop: %1</source>
@@ -832,8 +836,68 @@
             <translation>Läuft ab</translation>
         </message>
         <message>
+            <source>another file system is mounted inside it</source>
+            <translation>darin ist ein anderes Dateisystem eingehängt</translation>
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation>darauf ist ein anderes Dateisystem eingehängt</translation>
+        </message>
+        <message>
             <source>it was copied whole, but part of it could not be removed from where it was: %1</source>
             <translation>es wurde vollständig kopiert, aber ein Teil konnte an seinem alten Ort nicht entfernt werden: %1</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is another file system mounted here; Corvane leaves it alone.</source>
+            <translation>„%1“ ist ein hier eingehängtes anderes Dateisystem; Corvane lässt es unberührt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; belongs to someone else or may be changed by other users.</source>
+            <translation>„%1“ gehört jemand anderem oder kann von anderen Benutzern verändert werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not a name in a folder.</source>
+            <translation>„%1“ ist kein Name in einem Ordner.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not among the items chosen; Corvane leaves it alone.</source>
+            <translation>„%1“ gehört nicht zu den gewählten Objekten; Corvane lässt es unberührt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the top of a disk or of the system; Corvane does not act on it.</source>
+            <translation>„%1“ ist die oberste Ebene eines Datenträgers oder des Systems; Corvane verändert sie nicht.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is or holds the home folder; Corvane does not act on it.</source>
+            <translation>„%1“ ist der Benutzerordner oder enthält ihn; Corvane verändert ihn nicht.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; holds &quot;%2&quot;, which Corvane keeps; Corvane does not act on it.</source>
+            <translation>„%1“ enthält „%2“, das Corvane bewahrt; Corvane verändert es nicht.</translation>
+        </message>
+        <message>
+            <source>No folder is set.</source>
+            <translation>Es ist kein Ordner festgelegt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not an absolute path.</source>
+            <translation>„%1“ ist kein absoluter Pfad.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be opened.</source>
+            <translation>„%1“ kann nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the home folder or the top of a disk; Corvane does not act on it.</source>
+            <translation>„%1“ ist der Benutzerordner oder die oberste Ebene eines Datenträgers; Corvane verändert ihn nicht.</translation>
+        </message>
+        <message>
+            <source>No item is chosen.</source>
+            <translation>Es ist kein Objekt gewählt.</translation>
+        </message>
+        <message>
+            <source>another file system is mounted here; left alone</source>
+            <translation>hier ist ein anderes Dateisystem eingehängt; unverändert gelassen</translation>
         </message>
         <message>
             <source>it changed while Corvane worked on it</source>
@@ -872,10 +936,6 @@
             <translation>entfernt, nicht überschrieben: es hat weitere Namen</translation>
         </message>
         <message>
-            <source>&quot;%1&quot; is not an absolute path.</source>
-            <translation>„%1“ ist kein absoluter Pfad.</translation>
-        </message>
-        <message>
             <source>&quot;/&quot; can't be opened.</source>
             <translation>„/“ kann nicht geöffnet werden.</translation>
         </message>
@@ -894,14 +954,6 @@
         <message>
             <source>&quot;%1&quot; can't be opened: %2.</source>
             <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; belongs to someone else or may be changed by other users.</source>
-            <translation>„%1“ gehört jemand anderem oder kann von anderen Benutzern verändert werden.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is not a name in a folder.</source>
-            <translation>„%1“ ist kein Name in einem Ordner.</translation>
         </message>
         <message>
             <source>A tidy is already under way.</source>
@@ -944,8 +996,8 @@
             <translation>„%1“ kann nicht angelegt werden: %2.</translation>
         </message>
         <message>
-            <source>there is no Desktop folder to tidy</source>
-            <translation>es gibt keinen Schreibtischordner zum Aufräumen</translation>
+            <source>There is no Desktop folder to tidy.</source>
+            <translation>Es gibt keinen Schreibtischordner zum Aufräumen.</translation>
         </message>
         <message>
             <source>the Desktop folder can't be opened</source>
@@ -1090,10 +1142,6 @@
         <message>
             <source>Delete</source>
             <translation>Löschen</translation>
-        </message>
-        <message>
-            <source>There is no Desktop folder to tidy.</source>
-            <translation>Es gibt keinen Schreibtischordner zum Aufräumen.</translation>
         </message>
         <message>
             <source>The Desktop folder &quot;%1&quot; is not an absolute path.</source>
@@ -1366,6 +1414,10 @@
         <message>
             <source>&quot;%1&quot;: where it came from is not known.</source>
             <translation>„%1“: Woher es kam, ist nicht bekannt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>
+            <translation>„%1“ liegt in keinem Ihrer Papierkorbordner; Corvane lässt es unberührt.</translation>
         </message>
         <message>
             <source>Size</source>

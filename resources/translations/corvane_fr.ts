@@ -472,8 +472,12 @@
             <translation>les réglages n’ont pas pu être écrits</translation>
         </message>
         <message>
-            <source>%1: the store folder can't be used: %2</source>
-            <translation>%1 : le dossier de rangement ne peut pas être utilisé : %2</translation>
+            <source>nothing tidied: %1</source>
+            <translation>rien n’a été rangé : %1</translation>
+        </message>
+        <message>
+            <source>%1: the store folder can't be made</source>
+            <translation>%1 : le dossier de rangement ne peut pas être créé</translation>
         </message>
         <message>
             <source>left on the Desktop: %1</source>
@@ -832,8 +836,68 @@
             <translation>Expiration</translation>
         </message>
         <message>
+            <source>another file system is mounted inside it</source>
+            <translation>un autre système de fichiers est monté à l’intérieur</translation>
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation>un autre système de fichiers y est monté</translation>
+        </message>
+        <message>
             <source>it was copied whole, but part of it could not be removed from where it was: %1</source>
             <translation>il a été copié en entier, mais une partie n’a pas pu être supprimée de son emplacement d’origine : %1</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is another file system mounted here; Corvane leaves it alone.</source>
+            <translation>« %1 » est un autre système de fichiers monté ici ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; belongs to someone else or may be changed by other users.</source>
+            <translation>« %1 » appartient à quelqu’un d’autre ou peut être modifié par d’autres utilisateurs.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not a name in a folder.</source>
+            <translation>« %1 » n’est pas un nom dans un dossier.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not among the items chosen; Corvane leaves it alone.</source>
+            <translation>« %1 » ne fait pas partie des éléments choisis ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the top of a disk or of the system; Corvane does not act on it.</source>
+            <translation>« %1 » est la racine d’un disque ou du système ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is or holds the home folder; Corvane does not act on it.</source>
+            <translation>« %1 » est ou contient le dossier personnel ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; holds &quot;%2&quot;, which Corvane keeps; Corvane does not act on it.</source>
+            <translation>« %1 » contient « %2 », que Corvane conserve ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>No folder is set.</source>
+            <translation>Aucun dossier n’est défini.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not an absolute path.</source>
+            <translation>« %1 » n’est pas un chemin absolu.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be opened.</source>
+            <translation>« %1 » ne peut pas être ouvert.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the home folder or the top of a disk; Corvane does not act on it.</source>
+            <translation>« %1 » est le dossier personnel ou la racine d’un disque ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>No item is chosen.</source>
+            <translation>Aucun élément n’est choisi.</translation>
+        </message>
+        <message>
+            <source>another file system is mounted here; left alone</source>
+            <translation>un autre système de fichiers est monté ici ; laissé tel quel</translation>
         </message>
         <message>
             <source>it changed while Corvane worked on it</source>
@@ -872,10 +936,6 @@
             <translation>supprimé, pas écrasé : il a d’autres noms</translation>
         </message>
         <message>
-            <source>&quot;%1&quot; is not an absolute path.</source>
-            <translation>« %1 » n’est pas un chemin absolu.</translation>
-        </message>
-        <message>
             <source>&quot;/&quot; can't be opened.</source>
             <translation>« / » ne peut pas être ouvert.</translation>
         </message>
@@ -894,14 +954,6 @@
         <message>
             <source>&quot;%1&quot; can't be opened: %2.</source>
             <translation>« %1 » ne peut pas être ouvert : %2.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; belongs to someone else or may be changed by other users.</source>
-            <translation>« %1 » appartient à quelqu’un d’autre ou peut être modifié par d’autres utilisateurs.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is not a name in a folder.</source>
-            <translation>« %1 » n’est pas un nom dans un dossier.</translation>
         </message>
         <message>
             <source>A tidy is already under way.</source>
@@ -944,8 +996,8 @@
             <translation>« %1 » ne peut pas être créé : %2.</translation>
         </message>
         <message>
-            <source>there is no Desktop folder to tidy</source>
-            <translation>il n'y a pas de dossier Bureau à ranger</translation>
+            <source>There is no Desktop folder to tidy.</source>
+            <translation>Il n'y a pas de dossier Bureau à ranger.</translation>
         </message>
         <message>
             <source>the Desktop folder can't be opened</source>
@@ -1090,10 +1142,6 @@
         <message>
             <source>Delete</source>
             <translation>Supprimer</translation>
-        </message>
-        <message>
-            <source>There is no Desktop folder to tidy.</source>
-            <translation>Il n'y a pas de dossier Bureau à ranger.</translation>
         </message>
         <message>
             <source>The Desktop folder &quot;%1&quot; is not an absolute path.</source>
@@ -1366,6 +1414,10 @@
         <message>
             <source>&quot;%1&quot;: where it came from is not known.</source>
             <translation>« %1 » : sa provenance est inconnue.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>
+            <translation>« %1 » n’est dans aucun de vos dossiers Corbeille ; Corvane n’y touche pas.</translation>
         </message>
         <message>
             <source>Size</source>

@@ -83,7 +83,7 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     m_empty = new EmptyController(m_services.paths, m_services.commands, m_origPaths, m_services.workspace,
                                   m_services.alerts, this);
     m_empty->setRunAdmin([this] { RunAdmintoRemoveTrashFile(); });
-    m_erase = new EraseController(m_services.alerts, this);
+    m_erase = new EraseController(m_services.alerts, m_services.paths, this);
     m_desktop = new DesktopController(m_services.defaults, m_services.paths, this);
 
     // Image buttons report presses to us for any sender.

@@ -47,14 +47,14 @@ QString desktopFolder(CliContext& ctx) {
     return desktop;
 }
 
-/// The store folder opened for work, or a closed one (and a message). A store that is not there
-/// yet is no fault when `missingIsEmpty`: it holds nothing.
-OpenFolder openStore(CliContext& ctx, const QString& store, bool missingIsEmpty, bool* missing) {
+/// The store folder as the scope its work is bound to, or an invalid one (and a message). A store that is not
+/// there yet is no fault when `missingIsEmpty`: it holds nothing.
+FsScope openStore(CliContext& ctx, const QString& store, bool missingIsEmpty, bool* missing) {
     QString why;
-    OpenFolder opened = DesktopTidy::openStore(store, uid_t(ctx.paths->uid()), &why);
+    FsScope opened = DesktopTidy::openStore(store, ctx.paths->scopeLimits(), &why);
     struct stat st;
-    *missing = !opened.isOpen() && ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT;
-    if (!opened.isOpen() && !(missingIsEmpty && *missing)) complain(ctx, escaped(why));
+    *missing = !opened.isValid() && ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT;
+    if (!opened.isValid() && !(missingIsEmpty && *missing)) complain(ctx, escaped(why));
     return opened;
 }
 
@@ -98,10 +98,13 @@ int tidy(CliContext& ctx) {
     if (desktop.isEmpty()) return CliExit::Failed;
     const QString store = storeFolder(ctx);
     if (store.isEmpty()) return CliExit::Failed;
-    const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store, uid_t(ctx.paths->uid()));
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store, ctx.paths->scopeLimits());
+    if (!result.refused.isEmpty()) {
+        *ctx.err << "corvane-cli: " << localized("nothing tidied: %1").arg(escaped(result.refused)) << '\n';
+        return CliExit::Failed;
+    }
     if (!result.storeReady) {
-        complain(ctx, localized("%1: the store folder can't be used: %2")
-                          .arg(escaped(store), escaped(result.storeWhy)));
+        complain(ctx, localized("%1: the store folder can't be made").arg(escaped(store)));
         return CliExit::Failed;
     }
     for (const NQFileNode::Ptr& node : result.moved)
@@ -151,10 +154,10 @@ int list(const CliArguments& args, CliContext& ctx) {
     const QString store = storeFolder(ctx);
     if (store.isEmpty()) return CliExit::Failed;
     bool missing = false;
-    const OpenFolder opened = openStore(ctx, store, true, &missing);
-    if (!opened.isOpen() && !missing) return CliExit::Failed;
+    const FsScope opened = openStore(ctx, store, true, &missing);
+    if (!opened.isValid() && !missing) return CliExit::Failed;
     DesktopCatalogue catalogue;
-    catalogue.freshCurrentDeskTop(opened);
+    catalogue.freshCurrentDeskTop(opened.folder().folder());
     QJsonArray rows;
     for (const NQFileNode::Ptr& node : std::as_const(catalogue.getDesktopAllArray())) {
         if (!kind.isEmpty() && node->fileKindType != kinds.value(kind)) continue;
@@ -186,9 +189,9 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
     const QString desktop = restore ? desktopFolder(ctx) : QString();
     if (restore && desktop.isEmpty()) return CliExit::Failed;
     bool missing = false;
-    const OpenFolder opened = openStore(ctx, store, false, &missing);
-    if (!opened.isOpen()) return CliExit::Failed;
-    const uid_t owner = uid_t(ctx.paths->uid());
+    const FsScope opened = openStore(ctx, store, false, &missing);
+    if (!opened.isValid()) return CliExit::Failed;
+    const ScopeLimits limits = ctx.paths->scopeLimits();
     int status = CliExit::Ok;
     for (const QString& name : args.operands) {
         if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String(".") ||
@@ -199,14 +202,14 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
             continue;
         }
         const QString path = store + QLatin1Char('/') + name;
-        if (!opened.has(FsName::toBytes(name))) {
+        if (!opened.folder().has(FsName::toBytes(name))) {
             *ctx.err << "corvane-cli: " << localized("%1: not in the store").arg(escaped(name)) << '\n';
             status = CliExit::Failed;
             continue;
         }
         if (restore) {
             QString why;
-            const FsMove::Outcome outcome = DesktopTidy::restore(store, path, desktop, owner, &why);
+            const FsMove::Outcome outcome = DesktopTidy::restore(store, path, desktop, limits, &why);
             if (outcome == FsMove::Outcome::Moved) continue;
             *ctx.err << "corvane-cli: " << escaped(name) << ": "
                      << (outcome == FsMove::Outcome::Taken ? localized("the Desktop already has that name")
@@ -223,7 +226,7 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
             status = CliExit::Failed;
             continue;
         }
-        const FsTree::Report report = DesktopTidy::deleteItem(store, path, owner);
+        const FsTree::Report report = DesktopTidy::deleteItem(store, path, limits);
         for (const QString& problem : report.problems)
             *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
         if (!report.gone) status = CliExit::Failed;

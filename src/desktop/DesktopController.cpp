@@ -70,17 +70,15 @@ bool DesktopController::ClickTidyNowAct(QString* why) {
     if (store.isEmpty()) return false;
     m_progress = std::make_shared<WorkProgress>();
     const bool started = m_tidies.start(
-        [desktop, store, owner = uid_t(m_paths->uid()), progress = m_progress] {
-            return DesktopTidy::tidy(desktop, store, owner, progress.get());
+        [desktop, store, limits = m_paths->scopeLimits(), progress = m_progress] {
+            return DesktopTidy::tidy(desktop, store, limits, progress.get());
         },
-        [this, store](const DesktopTidy::TidyResult& result) {
+        [this](const DesktopTidy::TidyResult& result) {
             // In place of any record of the same item, so nothing is catalogued twice.
             for (const NQFileNode::Ptr& node : result.moved) m_catalogue.replace(node);
             m_catalogue.SortAllDataArray();
             QStringList left = result.left;
-            if (!result.storeReady)
-                left.prepend(localized("%1: the store folder can't be used: %2")
-                                 .arg(FsName::displayText(store), result.storeWhy));
+            if (!result.refused.isEmpty()) left.prepend(result.refused);
             Q_EMIT catalogueChanged();
             Q_EMIT RefreshFinishTableViewMainThreadHandle(left);
         });
@@ -96,12 +94,12 @@ bool DesktopController::FreshCurrentDeskTop(QString* why) {
     }
     const QString store = storeFolder(why);
     QString problem;
-    const OpenFolder opened =
-        store.isEmpty() ? OpenFolder() : DesktopTidy::openStore(store, uid_t(m_paths->uid()), &problem);
-    m_catalogue.freshCurrentDeskTop(opened);
+    const FsScope opened =
+        store.isEmpty() ? FsScope() : DesktopTidy::openStore(store, m_paths->scopeLimits(), &problem);
+    m_catalogue.freshCurrentDeskTop(opened.folder().folder());
     Q_EMIT catalogueChanged();
     if (store.isEmpty()) return false;
-    if (!opened.isOpen()) {
+    if (!opened.isValid()) {
         struct stat st;
         say(why, ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT
                      ? localized("The store folder is missing; the next tidy makes it again.")
@@ -118,7 +116,7 @@ FsMove::Outcome DesktopController::restore(const NQFileNode::Ptr& node, QString*
     const QString store = storeFolder(why);
     if (store.isEmpty()) return FsMove::Outcome::Failed;
     const FsMove::Outcome outcome =
-        DesktopTidy::restore(store, node->fullFilePath, desktop, uid_t(m_paths->uid()), why);
+        DesktopTidy::restore(store, node->fullFilePath, desktop, m_paths->scopeLimits(), why);
     if (outcome == FsMove::Outcome::Moved) {
         m_catalogue.remove(node);
         Q_EMIT catalogueChanged();
@@ -129,7 +127,7 @@ FsMove::Outcome DesktopController::restore(const NQFileNode::Ptr& node, QString*
 bool DesktopController::deleteNode(const NQFileNode::Ptr& node, QString* why) {
     const QString store = storeFolder(why);
     if (store.isEmpty()) return false;
-    const FsTree::Report report = DesktopTidy::deleteItem(store, node->fullFilePath, uid_t(m_paths->uid()));
+    const FsTree::Report report = DesktopTidy::deleteItem(store, node->fullFilePath, m_paths->scopeLimits());
     say(why, report.problems.join(QLatin1Char('\n')));
     if (!report.gone) return false;
     m_catalogue.remove(node);

@@ -39,17 +39,18 @@ bool inStore(const QString& storeFolder, const QString& itemPath, QString* why) 
 
 namespace DesktopTidy {
 
-OpenFolder openStore(const QString& storeFolder, uid_t owner, QString* why) {
+FsScope openStore(const QString& storeFolder, const ScopeLimits& limits, QString* why) {
     if (!storeFolder.startsWith(QLatin1Char('/'))) {
         say(why, localized("No store location is chosen yet."));
         return {};
     }
-    OpenFolder store = OpenFolder::open(storeFolder, OwnerRule::ownedBy(owner), why);
-    if (!store.isOpen()) return {};
-    // The folder itself is written by its owner alone; a sticky bit does not keep others from
+    FsScope store = FsScope::store(storeFolder, limits, why);
+    if (!store.isValid()) return {};
+    // The folder itself is written by its owner alone: a sticky bit does not keep others from
     // planting items in it.
-    const std::optional<struct stat> st = store.stat();
-    if (!st || (st->st_mode & (S_IWGRP | S_IWOTH))) {
+    std::optional<struct stat> st = store.folder().folder().stat();
+    if (st) st->st_mode &= ~mode_t(S_ISVTX);
+    if (!st || !OwnerRule::ownedBy(limits.uid).allows(*st)) {
         say(why, localized("The store folder \"%1\" may be changed by other users.")
                      .arg(FsName::displayText(storeFolder)));
         return {};
@@ -57,8 +58,8 @@ OpenFolder openStore(const QString& storeFolder, uid_t owner, QString* why) {
     return store;
 }
 
-OpenFolder makeStore(const QString& storeFolder, uid_t owner, QString* why) {
-    if (!storeFolder.startsWith(QLatin1Char('/'))) return openStore(storeFolder, owner, why);
+FsScope makeStore(const QString& storeFolder, const ScopeLimits& limits, QString* why) {
+    if (!storeFolder.startsWith(QLatin1Char('/'))) return openStore(storeFolder, limits, why);
     // The deepest folder already there is opened under the owner rule; the missing ones are made
     // below it by descriptor, one step at a time.
     QByteArray existing = FsName::toBytes(storeFolder);
@@ -71,7 +72,7 @@ OpenFolder makeStore(const QString& storeFolder, uid_t owner, QString* why) {
         existing = slash == 0 ? QByteArray("/") : existing.left(slash);
     }
     if (!missing.isEmpty()) {
-        OpenFolder at = OpenFolder::open(FsName::fromBytes(existing), OwnerRule::ownedBy(owner), why);
+        OpenFolder at = OpenFolder::open(FsName::fromBytes(existing), OwnerRule::ownedBy(limits.uid), why);
         for (const QByteArray& step : missing) {
             if (!at.isOpen()) return {};
             if (::mkdirat(at.fd(), step.constData(), 0755) != 0 && errno != EEXIST) {
@@ -83,7 +84,7 @@ OpenFolder makeStore(const QString& storeFolder, uid_t owner, QString* why) {
             at = at.child(step, why);
         }
     }
-    return openStore(storeFolder, owner, why);
+    return openStore(storeFolder, limits, why);
 }
 
 bool makeFolders(const QString& folder) {
@@ -96,23 +97,33 @@ bool makeFolders(const QString& folder) {
     return ::stat(raw.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-TidyResult tidy(const QString& desktop, const QString& storeFolder, uid_t owner, WorkProgress* progress) {
+TidyResult tidy(const QString& desktop, const QString& storeFolder, const ScopeLimits& limits,
+                WorkProgress* progress) {
     TidyResult result;
-    if (!desktop.startsWith(QLatin1Char('/'))) {
-        result.left << localized("there is no Desktop folder to tidy");
+    // A Desktop that is the home (or "/", or holds the home) is no Desktop: nothing is made or moved.
+    if (desktop.isEmpty()) {
+        result.refused = localized("There is no Desktop folder to tidy.");
         return result;
     }
-    const OpenFolder store = makeStore(storeFolder, owner, &result.storeWhy);
-    result.storeReady = store.isOpen();
-    if (!store.isOpen()) return result;
-    // The Desktop is the user's own: resolved once, then worked on by descriptor.
-    const OpenFolder from = OpenFolder::openChosen(desktop);
+    if (FsScope::touchesLimits(FsScope::Kind::Desktop, desktop, limits, &result.refused)) return result;
+    // Both are opened once and worked on by descriptor, each within its own scope. A store on the
+    // Desktop is one of the Desktop's items: it can't be moved into itself and stays where it is.
+    ScopeLimits withStore = limits;
+    withStore.held << storeFolder;
+    const FsScope storeScope = makeStore(storeFolder, withStore, &result.refused);
+    if (!storeScope.isValid()) return result;
+    result.storeReady = true;
+    QString why;
+    const FsScope desktopScope = FsScope::desktop(desktop, limits, &why);
+    const ScopedFolder& store = storeScope.folder();
+    const ScopedFolder& from = desktopScope.folder();
     if (!from.isOpen()) {
         result.left << FsName::displayText(desktop) + QStringLiteral(": ") +
-                           localized("the Desktop folder can't be opened");
+                           localized("the Desktop folder can't be opened") + QStringLiteral(" (") + why +
+                           QStringLiteral(")");
         return result;
     }
-    const QList<QByteArray> names = from.names();
+    const QList<QByteArray> names = from.folder().names();
     if (progress) progress->total = int(names.size());
     for (const QByteArray& name : names) {
         if (progress && progress->cancel) break;
@@ -127,41 +138,37 @@ TidyResult tidy(const QString& desktop, const QString& storeFolder, uid_t owner,
             if (outcome != FsMove::Outcome::Copied) continue;
         }
         // Gone again since it arrived, it is catalogued all the same, from its name alone.
-        const std::optional<struct stat> st = store.entry(name);
-        result.moved << (st ? DesktopCatalogue::makeNode(store, FsEntry{name, *st})
+        const std::optional<struct stat> st = store.folder().entry(name);
+        result.moved << (st ? DesktopCatalogue::makeNode(store.folder(), FsEntry{name, *st})
                             : DesktopCatalogue::nodeOfMissing(store.pathOf(name)));
     }
     return result;
 }
 
 FsMove::Outcome restore(const QString& storeFolder, const QString& itemPath, const QString& desktop,
-                        uid_t owner, QString* why) {
+                        const ScopeLimits& limits, QString* why) {
     if (!inStore(storeFolder, itemPath, why)) return FsMove::Outcome::Failed;
-    if (!desktop.startsWith(QLatin1Char('/'))) {
+    if (desktop.isEmpty()) {
         say(why, localized("There is no Desktop folder to put it back on."));
         return FsMove::Outcome::Failed;
     }
-    const OpenFolder from = openStore(storeFolder, owner, why);
-    if (!from.isOpen()) return FsMove::Outcome::Failed;
-    const OpenFolder to = OpenFolder::openChosen(desktop, why);
-    if (!to.isOpen()) return FsMove::Outcome::Failed;
+    const FsScope from = openStore(storeFolder, limits, why);
+    const FsScope to = from.isValid() ? FsScope::desktop(desktop, limits, why) : FsScope();
+    if (!to.isValid()) return FsMove::Outcome::Failed;
     const QByteArray name = leafOf(itemPath);
-    return FsMove::move(from, name, to, name, why);
+    return FsMove::move(from.folder(), name, to.folder(), name, why);
 }
 
-FsTree::Report deleteItem(const QString& storeFolder, const QString& itemPath, uid_t owner) {
+FsTree::Report deleteItem(const QString& storeFolder, const QString& itemPath, const ScopeLimits& limits) {
     FsTree::Report report;
     QString why;
-    if (!inStore(storeFolder, itemPath, &why)) {
-        report.problems << why;
+    const FsScope store =
+        inStore(storeFolder, itemPath, &why) ? openStore(storeFolder, limits, &why) : FsScope();
+    if (!store.isValid()) {
+        report.problems << FsName::displayText(itemPath) + QStringLiteral(": ") + why;
         return report;
     }
-    const OpenFolder folder = openStore(storeFolder, owner, &why);
-    if (!folder.isOpen()) {
-        report.problems << why;
-        return report;
-    }
-    return FsTree::remove(folder, leafOf(itemPath));
+    return FsTree::remove(store.folder(), leafOf(itemPath));
 }
 
 }  // namespace DesktopTidy

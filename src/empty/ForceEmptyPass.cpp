@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include "core/FileUtilities.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/FsTree.h"
 #include "core/fs/LockedFlags.h"
 #include "platform/Paths.h"
@@ -45,16 +46,17 @@ bool ForceEmptyPass::cancelled() const {
 bool ForceEmptyPass::emptyUserTrash() {
     // Opened without following a link at any step: a Trash (or anything above it) that is a link
     // is left alone.
-    const OpenFolder trash = OpenFolder::open(m_paths->userTrash());
+    const FsScope scope = FsScope::trash(m_paths->userTrash(), m_paths->scopeLimits());
+    const ScopedFolder& trash = scope.folder();
     if (!trash.isOpen()) return false;
-    LockedFlags::clear(trash.fd());
+    LockedFlags::clear(trash.folder().fd());
     const bool keepRecords = m_hooks.hasRules && m_hooks.hasRules();
     bool failed = false;
     QSet<QByteArray> removed;
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
-    for (const QByteArray& name : trash.names()) {
+    for (const QByteArray& name : trash.folder().names()) {
         if (cancelled()) break;
         if (keepRecords && m_store->isRecordsEntry(name))
             continue;  // the put-back records of protected items
@@ -77,20 +79,22 @@ bool ForceEmptyPass::emptyVolumeTrashes() {
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
+    const ScopeLimits limits = m_paths->scopeLimits();
     for (const QString& volume : volumes) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
             // A volume's Trash must be the user's own (or root's) all the way down, with no link;
             // another's folder, or one anyone may change, is not emptied by this user.
             QString why;
-            const OpenFolder trash = OpenFolder::open(folder, OwnerRule::ownedBy(m_paths->uid()), &why);
+            const FsScope scope = FsScope::trash(folder, limits, &why);
+            const ScopedFolder& trash = scope.folder();
             if (!trash.isOpen()) {
                 if (!why.isEmpty() && FileUtilities::somethingAt(folder))
                     qInfo().noquote() << "left alone:" << why;
                 continue;
             }
             QSet<QByteArray> removed;
-            for (const FsEntry& entry : trash.entries()) {
+            for (const FsEntry& entry : trash.folder().entries()) {
                 if (cancelled()) return failed;
                 if (m_store->isRecordsEntry(entry.name)) continue;
                 if (FileUtilities::longPermissionText(entry.st.st_mode) != QLatin1String(KeptOnVolumes)) {

@@ -1,6 +1,7 @@
 #include "TolvikCleaner.h"
 
 #include "core/FileUtilities.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
@@ -28,11 +29,11 @@ TolvikCleaner::TolvikCleaner(std::shared_ptr<const Paths> paths,
         m_backupDelete = [commands = m_commands](const QString& path) { commands->backupDelete(path); };
 }
 
-OpenFolder TolvikCleaner::openTrash(const QString& path, Result& result) const {
+ScopedFolder TolvikCleaner::openTrash(const QString& path, Result& result) const {
     // With administrator rights nothing on the way may be a link or another user's folder: either
     // would let the user steer a removal made with these rights.
     QString why;
-    OpenFolder folder = OpenFolder::open(path, OwnerRule::ownedBy(m_paths->uid()), &why);
+    ScopedFolder folder = FsScope::trash(path, m_paths->scopeLimits(), &why).release();
     if (!folder.isOpen() && FileUtilities::somethingAt(path) && !result.refused.contains(why))
         result.refused << why;
     return folder;
@@ -43,12 +44,13 @@ TolvikCleaner::Result TolvikCleaner::run() const {
     const TrashStore::WholeEmptying plan = m_store->wholeEmptying();
     for (const QString& path : plan.emptied) m_store->emptyWhole(openTrash(path, result), forced());
     for (const QString& path : plan.backedUp) {
-        const OpenFolder folder = openTrash(path, result);
-        for (const QByteArray& name : folder.names())
+        const ScopedFolder folder = openTrash(path, result);
+        for (const QByteArray& name : folder.folder().names())
             if (!m_store->isRecordsEntry(name)) m_backupDelete(folder.pathOf(name));
     }
     // What is left, everywhere the store says.
-    for (const QString& path : plan.measured) result.remainingBytes += sizeOf(openTrash(path, result));
+    for (const QString& path : plan.measured)
+        result.remainingBytes += sizeOf(openTrash(path, result).folder());
     return result;
 }
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/fs/OpenFolder.h"
+#include "core/fs/FsScope.h"
 
 class FileUtilities;
 class Paths;
@@ -43,7 +43,7 @@ class TolvikCleaner {
   private:
     quint64 sizeOf(const OpenFolder& folder) const;
     /// Opens a Trash folder of the user's; one that is there but fails the checks is noted in `result`.
-    OpenFolder openTrash(const QString& path, Result& result) const;
+    ScopedFolder openTrash(const QString& path, Result& result) const;
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const SystemCommands> m_commands;

@@ -7,6 +7,7 @@
 #include "PutBackReader.h"
 #include "TrashInfo.h"
 #include "core/fs/FsName.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/LockedFlags.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
@@ -120,25 +121,26 @@ TrashStore::WholeEmptying FreedesktopTrashStore::wholeEmptying() const {
     return plan;
 }
 
-void FreedesktopTrashStore::emptyWhole(const OpenFolder& trash, const FsTree::Options& options) const {
+void FreedesktopTrashStore::emptyWhole(const ScopedFolder& trash, const FsTree::Options& options) const {
     if (!trash.isOpen()) return;
-    // Each part is opened below the held Trash folder, so a part swapped for a link is not entered.
-    const OpenFolder files = trash.child(QByteArray("files"));
-    const OpenFolder info = trash.child(QByteArray("info"));
-    const QList<QByteArray> items = files.names();
+    // Each part is opened below the held Trash folder, so a part swapped for a link, another
+    // account's or one on another mount is not entered.
+    const ScopedFolder files = trash.child(QByteArray("files"));
+    const ScopedFolder info = trash.child(QByteArray("info"));
+    const QList<QByteArray> items = files.folder().names();
     if (files.isOpen()) {
-        LockedFlags::clear(files.fd());
+        LockedFlags::clear(files.folder().fd());
         for (const QByteArray& name : items) FsTree::remove(files, name, options);
     }
-    const QList<QByteArray> leftNames = files.names();
+    const QList<QByteArray> leftNames = files.folder().names();
     const QSet<QByteArray> left(leftNames.cbegin(), leftNames.cend());
     const QSet<QByteArray> removed = QSet<QByteArray>(items.cbegin(), items.cend()).subtract(left);
     if (info.isOpen()) {
-        LockedFlags::clear(info.fd());
-        for (const QByteArray& name : info.names()) {
+        LockedFlags::clear(info.folder().fd());
+        for (const QByteArray& name : info.folder().names()) {
             // An info file stays while its item does, and while its item may still be on its way.
             if (name.endsWith(InfoSuffix) && (left.contains(name.chopped(InfoSuffix.size())) ||
-                                              !TrashInfo::orphanMayGo(info, name, removed)))
+                                              !TrashInfo::orphanMayGo(info.folder(), name, removed)))
                 continue;
             FsTree::remove(info, name, options);
         }

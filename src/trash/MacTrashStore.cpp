@@ -4,6 +4,7 @@
 #include "PutBackReader.h"
 #include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/LockedFlags.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
@@ -99,9 +100,9 @@ TrashStore::WholeEmptying MacTrashStore::wholeEmptying() const {
     return plan;
 }
 
-void MacTrashStore::emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const {
+void MacTrashStore::emptyWhole(const ScopedFolder& folder, const FsTree::Options& options) const {
     if (!folder.isOpen()) return;
-    LockedFlags::clear(folder.fd());
+    LockedFlags::clear(folder.folder().fd());
     // The records go too: nothing is left to put back.
-    for (const QByteArray& name : folder.names()) FsTree::remove(folder, name, options);
+    for (const QByteArray& name : folder.folder().names()) FsTree::remove(folder, name, options);
 }

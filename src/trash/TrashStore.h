@@ -10,7 +10,9 @@
 
 #include "core/fs/FsTree.h"
 
+struct ScopeLimits;
 class CVTrashFileNode;
+class ScopedFolder;
 class FileUtilities;
 class OpenFolder;
 class Paths;
@@ -84,7 +86,14 @@ class TrashStore {
     };
     virtual WholeEmptying wholeEmptying() const = 0;
     /// Removes the items of an opened folder named in `emptied` and their records.
-    virtual void emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const = 0;
+    virtual void emptyWhole(const ScopedFolder& folder, const FsTree::Options& options) const = 0;
+
+    /// The folder `folder` (a Trash folder of this account's, or a folder inside one) as part of
+    /// that Trash's scope: opened from the Trash folder down, never through a link, onto another
+    /// mount or outside the account's Trash folders. Not open, with `why`, otherwise.
+    ScopedFolder folderInTrash(const QString& folder, QString* why = nullptr) const;
+    /// What no action of this account may be or hold.
+    ScopeLimits scopeLimits() const;
 
   protected:
     explicit TrashStore(std::shared_ptr<const Paths> paths) : m_paths(std::move(paths)) {}

@@ -21,6 +21,7 @@
 #include "support/HostileFs.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/TestScope.h"
 
 namespace {
 
@@ -249,8 +250,11 @@ TEST(DesktopTidy, AStoreFolderOthersOwnOrMayChangeIsRefused) {
     } cases[] = {
         {"store writable by everyone", false,
          [](const QString&, const QString& s) { ::chmod(qPrintable(s), 0777); }},
-        {"store writable by its group", false,
-         [](const QString&, const QString& s) { ::chmod(qPrintable(s), 0775); }},
+        {"store writable by a group not the user's own", true,
+         [](const QString&, const QString& s) {
+             ASSERT_EQ(::chown(qPrintable(s), uid_t(-1), 4321), 0);
+             ::chmod(qPrintable(s), 0775);
+         }},
         {"store sticky and writable by everyone", false,
          [](const QString&, const QString& s) { ::chmod(qPrintable(s), 01777); }},
         {"location writable by everyone", false,
@@ -285,16 +289,16 @@ TEST(DesktopTidy, AStoreFolderOthersOwnOrMayChangeIsRefused) {
         c.arrange(location, store);
         const QByteArray before = HostileFs::treeDigest(t.path());
 
-        const DesktopTidy::TidyResult tidied = DesktopTidy::tidy(desktop, store, ::getuid());
+        const DesktopTidy::TidyResult tidied = DesktopTidy::tidy(desktop, store, testLimits());
         EXPECT_FALSE(tidied.storeReady) << c.name;
-        EXPECT_FALSE(tidied.storeWhy.isEmpty()) << c.name;
+        EXPECT_FALSE(tidied.refused.isEmpty()) << c.name;
         EXPECT_TRUE(tidied.moved.isEmpty()) << c.name;
         QString why;
-        EXPECT_EQ(DesktopTidy::restore(store, store + "/stored.txt", desktop, ::getuid(), &why),
+        EXPECT_EQ(DesktopTidy::restore(store, store + "/stored.txt", desktop, testLimits(), &why),
                   FsMove::Outcome::Failed)
             << c.name;
         EXPECT_FALSE(why.isEmpty()) << c.name;
-        const FsTree::Report deleted = DesktopTidy::deleteItem(store, store + "/stored.txt", ::getuid());
+        const FsTree::Report deleted = DesktopTidy::deleteItem(store, store + "/stored.txt", testLimits());
         EXPECT_FALSE(deleted.gone) << c.name;
         EXPECT_FALSE(deleted.problems.isEmpty()) << c.name;
         EXPECT_EQ(HostileFs::treeDigest(t.path()), before) << c.name;

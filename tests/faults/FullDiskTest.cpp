@@ -14,6 +14,7 @@
 #include "platform/Defaults.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
+#include "support/TestScope.h"
 #include "trash/TrashItemActions.h"
 #include "trash/TrashStore.h"
 
@@ -65,7 +66,7 @@ TEST_F(FullDisk, ATidyOntoAFullStoreKeepsEveryItemWholeOnOneSideAndNamesWhatStay
     const QString store = Paths::desktopStoreFolder(small);
     fillFolder(desktop);
     const Records before = records(desktop);
-    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop, store, ::getuid());
+    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop, store, testLimits());
     const Records stayed = records(desktop);
     Records after = records(store);
     for (auto it = stayed.begin(); it != stayed.end(); ++it)
@@ -85,7 +86,7 @@ TEST_F(FullDisk, ACopyWhoseSourceCanNotBeRemovedIsReportedAsLeft) {
     if (!HostileFs::setImmutable(desktop + "/Stuck/locked.txt", true))
         GTEST_SKIP() << "this file system refuses the immutable flag";
     const DesktopTidy::TidyResult r =
-        DesktopTidy::tidy(desktop, Paths::desktopStoreFolder(small), ::getuid());
+        DesktopTidy::tidy(desktop, Paths::desktopStoreFolder(small), testLimits());
     ASSERT_TRUE(OpenFolder::openChosen(desktop).has("Stuck"));
     ASSERT_EQ(r.left.size(), 1);
     EXPECT_TRUE(r.left.first().startsWith("Stuck: ")) << qPrintable(r.left.first());
@@ -96,7 +97,7 @@ TEST_F(FullDisk, ACopyWhoseSourceCanNotBeRemovedIsReportedAsLeft) {
     ASSERT_TRUE(HostileFs::setImmutable(stored + "/inner/locked.txt", true));
     QDir().mkpath(small + "/Other");
     const FsMove::Outcome outcome =
-        DesktopTidy::restore(s.home + "/Store", stored, small + "/Other", ::getuid(), &why);
+        DesktopTidy::restore(s.home + "/Store", stored, small + "/Other", testLimits(), &why);
     EXPECT_NE(outcome, FsMove::Outcome::Moved) << "restore left the source but said it moved";
     EXPECT_FALSE(why.isEmpty());
 }
@@ -108,10 +109,10 @@ TEST_F(FullDisk, RestoreAndPutBackOntoAFullDiskLeaveTheItemWholeAndNothingAtTheD
     const Records stored = records(store);
     const Records trashed = records(s.trashFiles());
     QString why;
-    EXPECT_EQ(DesktopTidy::restore(store, store + "/large.bin", small, ::getuid(), &why),
+    EXPECT_EQ(DesktopTidy::restore(store, store + "/large.bin", small, testLimits(), &why),
               FsMove::Outcome::Failed);
     EXPECT_FALSE(why.isEmpty());
-    EXPECT_EQ(DesktopTidy::restore(store, store + "/Album", small, ::getuid(), &why),
+    EXPECT_EQ(DesktopTidy::restore(store, store + "/Album", small, testLimits(), &why),
               FsMove::Outcome::Failed);
     const TrashItemActions actions(std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
                                    TrashStore::forPaths(s.paths));

@@ -23,6 +23,7 @@
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
 #include "support/CookieFixtures.h"
+#include "support/TestScope.h"
 #include "tolvik/TolvikCleaner.h"
 #include "tolvik/TolvikExitCode.h"
 #include "trash/PutBackReader.h"
@@ -136,7 +137,7 @@ QString store(const HostileSandbox& s) {
 }
 
 Said tidy(HostileSandbox& s) {
-    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop(s), store(s), s.paths->uid());
+    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop(s), store(s), testLimits());
     bool honest = r.storeReady;
     // Every visible entry that stayed is named, with why.
     for (const QByteArray& name : visible(desktop(s))) {
@@ -311,7 +312,7 @@ const QList<Op>& operations() {
              s.plant(s.item);
              return QStringList{s.item};
          },
-         [](HostileSandbox& s) { return erased(s, SecureEraser().eraseItems({s.item})); }},
+         [](HostileSandbox& s) { return erased(s, SecureEraser(testLimits()).eraseItems({s.item})); }},
         {"Tidy", false,
          [](HostileSandbox& s) {
              s.plant(desktop(s));
@@ -323,13 +324,13 @@ const QList<Op>& operations() {
          [](HostileSandbox& s) {
              QString why;
              const FsMove::Outcome outcome =
-                 DesktopTidy::restore(store(s), s.item, desktop(s), s.paths->uid(), &why);
+                 DesktopTidy::restore(store(s), s.item, desktop(s), testLimits(), &why);
              return Said{(outcome == FsMove::Outcome::Moved) == !exists(s.item), why};
          },
          [](HostileSandbox& s) { return std::make_pair(s.item, desktop(s) + "/Item"); }},
         {"StoreDelete", false, storedItem,
          [](HostileSandbox& s) {
-             return removed(s, DesktopTidy::deleteItem(store(s), s.item, s.paths->uid()));
+             return removed(s, DesktopTidy::deleteItem(store(s), s.item, testLimits()));
          }},
         {"CookieRemoval", false, cookieFolder, removeCookies},
         {"TextExport", false, exportFolder, exportText},

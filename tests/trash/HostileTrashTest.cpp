@@ -19,6 +19,7 @@
 #include "support/HostileFs.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/TestScope.h"
 #include "tolvik/TolvikCleaner.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashInfo.h"
@@ -270,7 +271,7 @@ TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
                         TrashItemActions(h.commands, TrashStore::forPaths(h.paths)).secureDeleteItem(item);
                         break;
                     case EraseChosen:
-                        SecureEraser().eraseItems({item});
+                        SecureEraser(testLimits()).eraseItems({item});
                         break;
                 }
             }
