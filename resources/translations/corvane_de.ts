@@ -477,7 +477,7 @@
         </message>
         <message>
             <source>%1: the store folder can't be made</source>
-            <translation>%1: Der Ablageordner kann nicht angelegt werden</translation>
+            <translation>%1: der Ablageordner kann nicht angelegt werden</translation>
         </message>
         <message>
             <source>left on the Desktop: %1</source>
@@ -574,6 +574,10 @@
         <message>
             <source>%1: could not be removed with your rights</source>
             <translation>%1: konnte mit Ihren Rechten nicht entfernt werden</translation>
+        </message>
+        <message>
+            <source>%1: its record names %2, outside the volume %3; it stays in the Trash (--force puts it back there)</source>
+            <translation>%1: sein Eintrag nennt %2, außerhalb des Volumes %3; es bleibt im Papierkorb (--force legt es dorthin zurück)</translation>
         </message>
         <message>
             <source>trash empty takes no arguments</source>
@@ -804,6 +808,14 @@
             <translation>Die Cookies von „%1“ konnten nicht entfernt werden: %2.</translation>
         </message>
         <message>
+            <source>The cookies of &quot;%1&quot; could not be counted after the removal: %2.</source>
+            <translation>Die Cookies von „%1“ konnten nach dem Entfernen nicht gezählt werden: %2.</translation>
+        </message>
+        <message>
+            <source>%1 cookie(s) of &quot;%2&quot; are still there: a rule of the database kept them from being removed.</source>
+            <translation>%1 Cookie(s) von „%2“ sind noch da: eine Regel der Datenbank hat ihr Entfernen verhindert.</translation>
+        </message>
+        <message>
             <source>The Firefox profile &quot;%1&quot; lies outside your home folder; it was not read.</source>
             <translation>Das Firefox-Profil „%1“ liegt außerhalb Ihres persönlichen Ordners; es wurde nicht gelesen.</translation>
         </message>
@@ -960,8 +972,8 @@
             <translation>Es wird bereits aufgeräumt.</translation>
         </message>
         <message>
-            <source>A tidy is under way; the list shows its items when it ends.</source>
-            <translation>Es wird gerade aufgeräumt; die Liste zeigt die Objekte, sobald es fertig ist.</translation>
+            <source>A tidy is under way; the list is refreshed when it ends.</source>
+            <translation>Es wird gerade aufgeräumt; die Liste wird aktualisiert, sobald es fertig ist.</translation>
         </message>
         <message>
             <source>The store folder is missing; the next tidy makes it again.</source>
@@ -1352,6 +1364,10 @@
             <translation>PKEXEC_UID %1 bezeichnet keinen Benutzer dieses Systems; nichts wurde geändert.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
+            <translation>„%1“ ist kein Objekt Ihres Papierkorbs; es wurde unverändert gelassen.</translation>
+        </message>
+        <message>
             <source>Corvane failed to change the permissions because of System Integrity Protection module.</source>
             <translation>Corvane konnte die Zugriffsrechte wegen des Systemintegritätsschutzes nicht ändern.</translation>
         </message>
@@ -1404,6 +1420,26 @@
             <translation>sein Ordner kann nicht geöffnet werden</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; to %2</source>
+            <translation>„%1“ nach %2</translation>
+        </message>
+        <message>
+            <source>Put back outside the volume?</source>
+            <translation>Außerhalb des Volumes zurücklegen?</translation>
+        </message>
+        <message>
+            <source> Put Back </source>
+            <translation> Zurücklegen </translation>
+        </message>
+        <message>
+            <source> Keep in Trash </source>
+            <translation> Im Papierkorb lassen </translation>
+        </message>
+        <message>
+            <source>These items are in the Trash of a volume, but their records name places outside that volume. A record on a volume can be written by anyone who had the volume, so put them back only if you expect these places:</source>
+            <translation>Diese Objekte liegen im Papierkorb eines Volumes, ihre Einträge nennen aber Orte außerhalb dieses Volumes. Jeder, der das Volume in der Hand hatte, kann diese Einträge geschrieben haben; legen Sie sie nur zurück, wenn Sie diese Orte erwarten:</translation>
+        </message>
+        <message>
             <source>&quot;%1&quot;: something is already at %2.</source>
             <translation>„%1“: An %2 liegt bereits etwas.</translation>
         </message>
@@ -1414,6 +1450,10 @@
         <message>
             <source>&quot;%1&quot;: where it came from is not known.</source>
             <translation>„%1“: Woher es kam, ist nicht bekannt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: %2 lies outside the volume whose Trash holds it.</source>
+            <translation>„%1“: %2 liegt außerhalb des Volumes, in dessen Papierkorb es liegt.</translation>
         </message>
         <message>
             <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>

@@ -576,6 +576,10 @@
             <translation>%1 : n’a pas pu être supprimé avec vos droits</translation>
         </message>
         <message>
+            <source>%1: its record names %2, outside the volume %3; it stays in the Trash (--force puts it back there)</source>
+            <translation>%1 : sa fiche désigne %2, hors du volume %3 ; il reste dans la corbeille (--force le remet en place là-bas)</translation>
+        </message>
+        <message>
             <source>trash empty takes no arguments</source>
             <translation>trash empty n’accepte pas d’arguments</translation>
         </message>
@@ -804,6 +808,14 @@
             <translation>Les cookies de « %1 » n’ont pas pu être supprimés : %2.</translation>
         </message>
         <message>
+            <source>The cookies of &quot;%1&quot; could not be counted after the removal: %2.</source>
+            <translation>Les cookies de « %1 » n’ont pas pu être comptés après la suppression : %2.</translation>
+        </message>
+        <message>
+            <source>%1 cookie(s) of &quot;%2&quot; are still there: a rule of the database kept them from being removed.</source>
+            <translation>%1 cookie(s) de « %2 » sont toujours là : une règle de la base de données a empêché leur suppression.</translation>
+        </message>
+        <message>
             <source>The Firefox profile &quot;%1&quot; lies outside your home folder; it was not read.</source>
             <translation>Le profil Firefox « %1 » se trouve hors de votre dossier personnel ; il n’a pas été lu.</translation>
         </message>
@@ -960,8 +972,8 @@
             <translation>Un rangement est déjà en cours.</translation>
         </message>
         <message>
-            <source>A tidy is under way; the list shows its items when it ends.</source>
-            <translation>Un rangement est en cours ; la liste montrera ses éléments quand il sera fini.</translation>
+            <source>A tidy is under way; the list is refreshed when it ends.</source>
+            <translation>Un rangement est en cours ; la liste sera actualisée quand il sera fini.</translation>
         </message>
         <message>
             <source>The store folder is missing; the next tidy makes it again.</source>
@@ -1352,6 +1364,10 @@
             <translation>PKEXEC_UID %1 ne désigne aucun utilisateur de ce système ; rien n’a été modifié.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
+            <translation>« %1 » n’est pas un élément de votre Corbeille ; il a été laissé tel quel.</translation>
+        </message>
+        <message>
             <source>Corvane failed to change the permissions because of System Integrity Protection module.</source>
             <translation>Corvane n’a pas pu modifier les permissions à cause du module de protection de l’intégrité du système.</translation>
         </message>
@@ -1404,6 +1420,26 @@
             <translation>son dossier ne peut pas être ouvert</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; to %2</source>
+            <translation>« %1 » vers %2</translation>
+        </message>
+        <message>
+            <source>Put back outside the volume?</source>
+            <translation>Remettre en place hors du volume ?</translation>
+        </message>
+        <message>
+            <source> Put Back </source>
+            <translation> Remettre en place </translation>
+        </message>
+        <message>
+            <source> Keep in Trash </source>
+            <translation> Garder dans la corbeille </translation>
+        </message>
+        <message>
+            <source>These items are in the Trash of a volume, but their records name places outside that volume. A record on a volume can be written by anyone who had the volume, so put them back only if you expect these places:</source>
+            <translation>Ces éléments sont dans la corbeille d’un volume, mais leurs fiches désignent des emplacements hors de ce volume. Quiconque a eu le volume entre les mains a pu écrire ces fiches : ne les remettez en place que si vous attendez ces emplacements :</translation>
+        </message>
+        <message>
             <source>&quot;%1&quot;: something is already at %2.</source>
             <translation>« %1 » : quelque chose se trouve déjà à %2.</translation>
         </message>
@@ -1414,6 +1450,10 @@
         <message>
             <source>&quot;%1&quot;: where it came from is not known.</source>
             <translation>« %1 » : sa provenance est inconnue.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: %2 lies outside the volume whose Trash holds it.</source>
+            <translation>« %1 » : %2 se trouve hors du volume dont la corbeille le contient.</translation>
         </message>
         <message>
             <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <utility>
+
 #include "DesktopTidy.h"
 #include "TidyPlaces.h"
 #include "core/SettingsKeys.h"
@@ -74,8 +76,12 @@ bool DesktopController::ClickTidyNowAct(QString* why) {
             return DesktopTidy::tidy(desktop, store, limits, progress.get());
         },
         [this](const DesktopTidy::TidyResult& result) {
-            // In place of any record of the same item, so nothing is catalogued twice.
-            for (const NQFileNode::Ptr& node : result.moved) m_catalogue.replace(node);
+            // A refresh asked for meanwhile finds the moved items itself; otherwise they take the
+            // place of any record of the same item, so nothing is catalogued twice.
+            if (std::exchange(m_refreshAfterTidy, false))
+                rescan(nullptr);
+            else
+                for (const NQFileNode::Ptr& node : result.moved) m_catalogue.replace(node);
             m_catalogue.SortAllDataArray();
             QStringList left = result.left;
             if (!result.refused.isEmpty()) left.prepend(result.refused);
@@ -89,9 +95,14 @@ bool DesktopController::ClickTidyNowAct(QString* why) {
 bool DesktopController::FreshCurrentDeskTop(QString* why) {
     // The tidy's hand-back adds what it moved; a scan now would count those items twice.
     if (m_tidies.isRunning()) {
-        say(why, localized("A tidy is under way; the list shows its items when it ends."));
+        m_refreshAfterTidy = true;
+        say(why, localized("A tidy is under way; the list is refreshed when it ends."));
         return false;
     }
+    return rescan(why);
+}
+
+bool DesktopController::rescan(QString* why) {
     const QString store = storeFolder(why);
     QString problem;
     const FsScope opened =

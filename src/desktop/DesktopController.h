@@ -51,9 +51,9 @@ class DesktopController : public QObject {
     bool ClickTidyNowAct(QString* why = nullptr);
     bool isTidying() const { return m_tidies.isRunning(); }
     std::shared_ptr<WorkProgress> progress() const { return m_progress; }
-    /// Rebuilds the catalogue from the store folder. Refused while a tidy runs (its items join the
-    /// catalogue at its end); without a usable store folder the catalogue is left empty. False, with
-    /// the reason in `why`, in those cases.
+    /// Rebuilds the catalogue from the store folder. While a tidy runs it waits for the tidy's end,
+    /// which rebuilds it then in place of adding the moved items; without a usable store folder the
+    /// catalogue is left empty. False, with the reason in `why`, in those cases.
     bool FreshCurrentDeskTop(QString* why = nullptr);
     /// Moves a stored item back to the Desktop; on success it leaves the catalogue.
     FsMove::Outcome restore(const NQFileNode::Ptr& node, QString* why = nullptr);
@@ -71,10 +71,14 @@ class DesktopController : public QObject {
     void catalogueChanged();
 
   private:
+    /// Catalogues the store folder afresh; false, with the reason in `why`, when it can't be read.
+    bool rescan(QString* why);
+
     std::shared_ptr<Defaults> m_defaults;
     std::shared_ptr<const Paths> m_paths;
     QString m_location;
     DesktopCatalogue m_catalogue;
     std::shared_ptr<WorkProgress> m_progress;
+    bool m_refreshAfterTidy = false;
     Worker m_tidies;
 };

@@ -117,21 +117,24 @@ TrashStore::WholeEmptying FreedesktopTrashStore::wholeEmptying() const {
         if (trash.isEmpty()) continue;
         plan.emptied << trash;
         plan.measured << folder;
+        plan.items << folder;
     }
     return plan;
 }
 
-void FreedesktopTrashStore::emptyWhole(const ScopedFolder& trash, const FsTree::Options& options) const {
+void FreedesktopTrashStore::emptyWhole(const FolderOpener& open, const QString& folder,
+                                       const FsTree::Options& options) const {
+    const ScopedFolder trash = open(folder);
     if (!trash.isOpen()) return;
-    // Each part is opened below the held Trash folder, so a part swapped for a link, another
-    // account's or one on another mount is not entered.
-    const ScopedFolder files = trash.child(QByteArray("files"));
-    const ScopedFolder info = trash.child(QByteArray("info"));
+    // Each part is opened with the same checks as the Trash itself: a part that is a link, that
+    // another account owns or may change, or that lies on another mount is not entered.
+    const ScopedFolder files = open(folder + QStringLiteral("/files"));
+    // Without its items nothing here can be told to be an orphan: the records and the cache stay.
+    if (!files.isOpen()) return;
+    const ScopedFolder info = open(folder + QStringLiteral("/info"));
     const QList<QByteArray> items = files.folder().names();
-    if (files.isOpen()) {
-        LockedFlags::clear(files.folder().fd());
-        for (const QByteArray& name : items) FsTree::remove(files, name, options);
-    }
+    LockedFlags::clear(files.folder().fd());
+    for (const QByteArray& name : items) FsTree::remove(files, name, options);
     const QList<QByteArray> leftNames = files.folder().names();
     const QSet<QByteArray> left(leftNames.cbegin(), leftNames.cend());
     const QSet<QByteArray> removed = QSet<QByteArray>(items.cbegin(), items.cend()).subtract(left);
@@ -148,4 +151,14 @@ void FreedesktopTrashStore::emptyWhole(const ScopedFolder& trash, const FsTree::
     // The size cache is not rewritten here (this may run with administrator rights); with items
     // left it is merely stale, and the next listing prunes it.
     if (left.isEmpty()) FsTree::remove(trash, QByteArray("directorysizes"), options);
+}
+
+void FreedesktopTrashStore::forgetRemoved(const FolderOpener& open, const QString& itemsFolder,
+                                          const QByteArray& name) const {
+    const QString trash = TrashInfo::trashFolderOfFiles(itemsFolder);
+    if (trash.isEmpty()) return;
+    const ScopedFolder files = open(itemsFolder);
+    if (!files.isOpen() || files.has(name)) return;
+    const ScopedFolder info = open(trash + QStringLiteral("/info"));
+    if (info.isOpen()) info.unlinkEntry(name + InfoSuffix);
 }

@@ -222,7 +222,7 @@ void TrashBrowser::buildTree() {
 }
 
 void TrashBrowser::setRemoval(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
-                              std::function<void()> permissionAlert) {
+                              std::function<void(const QStringList& resisted)> permissionAlert) {
     m_commands = std::move(commands);
     m_alerts = std::move(alerts);
     m_permissionAlert = std::move(permissionAlert);
@@ -276,7 +276,7 @@ void TrashBrowser::removeItems(bool securely) {
         },
         [this, items, securely](const Outcome& outcome) {
             FsTree::Report all;
-            bool resisted = false;
+            QStringList resistedPaths;
             for (qsizetype i = 0; i < outcome.reports.size(); ++i) {
                 const FsTree::Report& report = outcome.reports[i];
                 all.problems += report.problems;
@@ -285,8 +285,9 @@ void TrashBrowser::removeItems(bool securely) {
                 if (report.gone)
                     m_navigation.removeItem(items[i]);
                 else if (!report.cancelled)
-                    resisted = true;
+                    resistedPaths << items[i]->theTrashPath;
             }
+            const bool resisted = !resistedPaths.isEmpty();
             endAction();
             reloadTable();
             if (m_alerts && securely) {
@@ -297,7 +298,7 @@ void TrashBrowser::removeItems(bool securely) {
                                         QString(), problems});
                 if (outcome.warning) m_alerts->runModal(*outcome.warning);
             }
-            if (resisted && m_permissionAlert) m_permissionAlert();
+            if (resisted && m_permissionAlert) m_permissionAlert(resistedPaths);
             Q_EMIT actionFinished();
         });
     if (started)
@@ -313,13 +314,22 @@ void TrashBrowser::SafeDeleteItemAction() {
 }
 
 void TrashBrowser::PutBackAction() {
-    const QList<CVTrashFileNode::Ptr> items = itemsForAction();
-    if (items.isEmpty() || !m_commands) return;
-    QList<QPair<QString, QString>> moves;  // from the Trash, to the original place
-    for (const auto& item : items) moves.append({item->theTrashPath, item->theOrignalpath});
+    if (itemsForAction().isEmpty() || !m_commands) return;
+    const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(m_paths);
+    // An item a volume's record sends outside that volume goes only when the user agrees.
+    const TrashItemActions::PutBackPlan plan =
+        TrashItemActions::planPutBack(itemsForAction(), m_alerts.get(), store.get());
+    const QList<CVTrashFileNode::Ptr> items = plan.items;
+    const QList<TrashItemActions::PutBackMove> moves = plan.moves;
+    if (items.isEmpty()) {
+        // The user kept every item where it is; the end is said after the call, as for any action.
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT actionFinished(); }, Qt::QueuedConnection);
+        return;
+    }
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(items.size());
-    const TrashItemActions actions(m_commands, TrashStore::forPaths(m_paths));
+    const TrashItemActions actions(m_commands, store);
     const bool started = m_actionWorker.start(
         [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },
         [this, items](const QList<TrashItemActions::PutBack>& outcomes) {

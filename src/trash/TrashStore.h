@@ -78,15 +78,30 @@ class TrashStore {
     /// and of items long gone.
     virtual void tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const = 0;
 
+    /// The mount point of the volume whose Trash folder holds `itemPath` (an item or an entry inside
+    /// one); empty for the user's own Trash and for any other path.
+    QString volumeOf(const QString& itemPath) const;
+
     /// What an emptying with administrator rights visits.
     struct WholeEmptying {
         QStringList emptied;   ///< folders emptied whole, records included (emptyWhole())
         QStringList backedUp;  ///< folders whose entries, records aside, go to the backup removal
         QStringList measured;  ///< folders whose size afterwards is what is left
+        /// The items folders of this user's Trash folders (home and volumes), the same ones a
+        /// forced pass empties: the only folders whose entries a removal by name may take.
+        QStringList items;
     };
     virtual WholeEmptying wholeEmptying() const = 0;
-    /// Removes the items of an opened folder named in `emptied` and their records.
-    virtual void emptyWhole(const ScopedFolder& folder, const FsTree::Options& options) const = 0;
+    /// Opens a folder by its path, with whatever checks the caller must apply at every step.
+    using FolderOpener = std::function<ScopedFolder(const QString& path)>;
+    /// Removes the items of `folder`, one named in `emptied`, and their records; the folder and
+    /// each part of it are opened through `open`.
+    virtual void emptyWhole(const FolderOpener& open, const QString& folder,
+                            const FsTree::Options& options) const = 0;
+    /// After entry `name` of the items folder `itemsFolder` (one of `items`) was removed: drops its
+    /// record, opening the records' folder through `open`. Nothing while the item is still there.
+    virtual void forgetRemoved(const FolderOpener& open, const QString& itemsFolder,
+                               const QByteArray& name) const = 0;
 
     /// The folder `folder` (a Trash folder of this account's, or a folder inside one) as part of
     /// that Trash's scope: opened from the Trash folder down, never through a link, onto another

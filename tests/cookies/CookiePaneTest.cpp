@@ -121,6 +121,24 @@ TEST(CookiePane, OpenedFilesListSortingAndRemoval) {
     EXPECT_EQ(f.app->cookieManager()->lastExport(), f.paths->cookieExportFolder() + "/cookiedata.txt");
 }
 
+TEST(CookiePane, RowsATriggerKeptStayListedAndTheAlertSaysSo) {
+    CookieApp f;
+    f.defaults()->setString(SettingsKeys::ZelmarkData, f.home());
+    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    const int before = f.rows();
+    ASSERT_GT(before, 0);
+    const QString database = f.app->cookieManager()->shownSource().path;
+    ASSERT_TRUE(CookieFixtures::addDeleteTrigger(database, "cookies", "SELECT RAISE(IGNORE)"));
+    f.alerts->clear();
+    QTest::mouseClick(f.pane()->removeButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
+    EXPECT_EQ(f.rows(), before);
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_EQ(f.alerts->asked()[0].message, QStringLiteral("The cookies were not removed."));
+    EXPECT_TRUE(f.alerts->asked()[0].informativeText.contains("are still there"))
+        << qPrintable(f.alerts->asked()[0].informativeText);
+}
+
 }  // namespace
 
 namespace {

@@ -121,10 +121,10 @@ Said tolvik(HostileSandbox& s) {
 #endif
 
 Said forceEmpty(HostileSandbox& s) {
-    const int failures =
-        ForceEmptyPass(s.paths, std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
-                       std::make_shared<TrashOrigPaths>(), std::make_shared<Workspace>(s.paths), {})
-            .ForceEmptyTrashFileThreader();
+    const int failures = ForceEmptyPass(s.paths, std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
+                                        std::make_shared<TrashOrigPaths>(),
+                                        std::make_shared<Workspace>(s.paths), EmptyProtection::none())
+                             .ForceEmptyTrashFileThreader();
     const bool left = !visible(s.trashFiles()).isEmpty() || (!s.mac && !visible(s.trashInfo()).isEmpty());
     return {left == (failures > 0), QStringLiteral("%1 stages failed").arg(failures)};
 }

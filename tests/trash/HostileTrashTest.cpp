@@ -50,7 +50,8 @@ struct Home {
         return TrashScanner(paths, files, origPaths, std::make_shared<Workspace>(paths)).scan();
     }
     int empty() {
-        return ForceEmptyPass(paths, commands, origPaths, std::make_shared<Workspace>(paths), {})
+        return ForceEmptyPass(paths, commands, origPaths, std::make_shared<Workspace>(paths),
+                              EmptyProtection::none())
             .ForceEmptyTrashFileThreader();
     }
     TolvikCleaner::Result tolvik() {
