@@ -69,11 +69,13 @@ TEST(CookiePane, TheGateAsksForAFolderOnceAndTheGrantOpensTheSources) {
     EXPECT_TRUE(f.alerts->asked().isEmpty());
 
     // The start location: a later grant replaces the stored one; the button's image comes back.
-    f.openPanel->setNextFileName(f.paths->userDesktop());
+    // (The Desktop itself can't hold the store folder: a tidy empties it.)
+    const QString location = f.paths->documentsFolder();
+    f.openPanel->setNextFileName(location);
     ASSERT_TRUE(f.press(connect->tidybutton));
-    EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::AutoTrashData), f.paths->userDesktop());
-    EXPECT_EQ(f.app->StorelocationPath(), f.paths->userDesktop());
-    EXPECT_FALSE(f.defaults()->stringForKey(SettingsKeys::PloverlyPath) == f.paths->userDesktop());
+    EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::AutoTrashData), location);
+    EXPECT_EQ(f.app->StorelocationPath(), location);
+    EXPECT_FALSE(f.defaults()->stringForKey(SettingsKeys::PloverlyPath) == location);
 }
 
 TEST(CookiePane, OpenedFilesListSortingAndRemoval) {
