@@ -208,12 +208,7 @@ const Row rows[] = {
      S::Settings,
      Exit::Fails},
     {"TidyRefusesADesktopThatIsTheRoot", desktopIsRoot, {"desktop", "tidy"}, S::Settings, Exit::Fails},
-    // A store on the Desktop is one of its items: the others go into it, nothing else moves.
-    {"TidyIntoAStoreOnTheDesktopStaysOnTheDesktop",
-     storeInDesktop,
-     {"desktop", "tidy"},
-     S(S::Settings | S::Desktop),
-     Exit::Any},
+    {"TidyRefusesAStoreInsideTheDesktop", storeInDesktop, {"desktop", "tidy"}, S::Settings, Exit::Fails},
     // Folders another account owns or may write are never a scope.
     {"TidyRefusesAStoreAnotherAccountOwns", foreignStore, {"desktop", "tidy"}, S::Settings, Exit::Fails},
     {"TidyRefusesAGroupWritableStore", groupWritableStore, {"desktop", "tidy"}, S::Settings, Exit::Fails},
