@@ -16,6 +16,7 @@
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
 #include "support/DSStoreWriter.h"
+#include "support/EventWait.h"
 #include "support/HostileFs.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
@@ -255,7 +256,7 @@ TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
                       0);
             {
                 HostileFs::Swapper swapper(item + "/busy", item + "/busy-link");
-                while (swapper.swaps() < 10) std::this_thread::yield();
+                ASSERT_TRUE(waitUntil([&] { return swapper.swaps() >= 10; }));
                 switch (flow) {
                     case ForcedPass:
                         h.empty();
