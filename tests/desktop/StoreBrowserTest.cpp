@@ -185,9 +185,11 @@ TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
     for (const QList<QVariant>& answer : answered) {
         EXPECT_TRUE(asked.contains(answer.at(0).toString())) << qPrintable(answer.at(0).toString());
         if (!answer.at(1).value<QImage>().isNull()) continue;
-        for (int i = 0; i < model->rowCount(); ++i)
-            if (model->items()[i].filePath == answer.at(0).toString())
+        for (int i = 0; i < model->rowCount(); ++i) {
+            if (model->items()[i].filePath == answer.at(0).toString()) {
                 EXPECT_NE(model->data(model->index(i), Qt::DecorationRole).typeId(), QMetaType::QPixmap);
+            }
+        }
     }
 
     r.browser.FreshCurrentDeskTop();
