@@ -20,6 +20,7 @@
 #include "support/RecordingWorkspace.h"
 #include "support/SandboxBuilder.h"
 #include "support/ScriptedAlerts.h"
+#include "support/TestScope.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
         fillFolder(desktop, 2000);
         QElapsedTimer t;
         t.start();
-        const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store);
+        const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store, testLimits());
         tidy = std::min(tidy, t.nsecsElapsed() / 1e9);
         if (result.moved.size() != 2000)
             std::fprintf(stderr, "the tidy moved %lld items\n", static_cast<long long>(result.moved.size()));

@@ -1435,5 +1435,65 @@
             <source>%1 — %2 items done</source>
             <translation>%1 — %2 Objekte erledigt</translation>
         </message>
+        <message>
+            <source>another file system is mounted inside it</source>
+            <translation>darin ist ein anderes Dateisystem eingehängt</translation>
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation>darauf ist ein anderes Dateisystem eingehängt</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is another file system mounted here; Corvane leaves it alone.</source>
+            <translation>„%1“ ist ein hier eingehängtes anderes Dateisystem; Corvane lässt es unberührt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not among the items chosen; Corvane leaves it alone.</source>
+            <translation>„%1“ gehört nicht zu den gewählten Objekten; Corvane lässt es unberührt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the top of a disk or of the system; Corvane does not act on it.</source>
+            <translation>„%1“ ist die oberste Ebene eines Datenträgers oder des Systems; Corvane verändert sie nicht.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is or holds the home folder; Corvane does not act on it.</source>
+            <translation>„%1“ ist der Benutzerordner oder enthält ihn; Corvane verändert ihn nicht.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; holds &quot;%2&quot;, which Corvane keeps; Corvane does not act on it.</source>
+            <translation>„%1“ enthält „%2“, das Corvane bewahrt; Corvane verändert es nicht.</translation>
+        </message>
+        <message>
+            <source>No folder is set.</source>
+            <translation>Es ist kein Ordner festgelegt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can&apos;t be opened.</source>
+            <translation>„%1“ kann nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the home folder or the top of a disk; Corvane does not act on it.</source>
+            <translation>„%1“ ist der Benutzerordner oder die oberste Ebene eines Datenträgers; Corvane verändert ihn nicht.</translation>
+        </message>
+        <message>
+            <source>No item is chosen.</source>
+            <translation>Es ist kein Objekt gewählt.</translation>
+        </message>
+        <message>
+            <source>another file system is mounted here; left alone</source>
+            <translation>hier ist ein anderes Dateisystem eingehängt; unverändert gelassen</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>
+            <translation>„%1“ liegt in keinem Ihrer Papierkorbordner; Corvane lässt es unberührt.</translation>
+        </message>
+        <message>
+            <source>nothing tidied: %1</source>
+            <translation>nichts aufgeräumt: %1</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
+            <translation>„%1“ ist kein Objekt Ihres Papierkorbs; es wurde unverändert gelassen.</translation>
+        </message>
     </context>
 </TS>

@@ -1435,5 +1435,65 @@
             <source>%1 — %2 items done</source>
             <translation>%1 — %2 éléments traités</translation>
         </message>
+        <message>
+            <source>another file system is mounted inside it</source>
+            <translation>un autre système de fichiers est monté à l’intérieur</translation>
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation>un autre système de fichiers y est monté</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is another file system mounted here; Corvane leaves it alone.</source>
+            <translation>« %1 » est un autre système de fichiers monté ici ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not among the items chosen; Corvane leaves it alone.</source>
+            <translation>« %1 » ne fait pas partie des éléments choisis ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the top of a disk or of the system; Corvane does not act on it.</source>
+            <translation>« %1 » est la racine d’un disque ou du système ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is or holds the home folder; Corvane does not act on it.</source>
+            <translation>« %1 » est ou contient le dossier personnel ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; holds &quot;%2&quot;, which Corvane keeps; Corvane does not act on it.</source>
+            <translation>« %1 » contient « %2 », que Corvane conserve ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>No folder is set.</source>
+            <translation>Aucun dossier n’est défini.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can&apos;t be opened.</source>
+            <translation>« %1 » ne peut pas être ouvert.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the home folder or the top of a disk; Corvane does not act on it.</source>
+            <translation>« %1 » est le dossier personnel ou la racine d’un disque ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>No item is chosen.</source>
+            <translation>Aucun élément n’est choisi.</translation>
+        </message>
+        <message>
+            <source>another file system is mounted here; left alone</source>
+            <translation>un autre système de fichiers est monté ici ; laissé tel quel</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>
+            <translation>« %1 » n’est dans aucun de vos dossiers Corbeille ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>nothing tidied: %1</source>
+            <translation>rien n’a été rangé : %1</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
+            <translation>« %1 » n’est pas un élément de votre Corbeille ; il a été laissé tel quel.</translation>
+        </message>
     </context>
 </TS>

@@ -35,7 +35,7 @@
 #include "desktop/PopoverDesktopList.h"
 #include "desktop/StoreBrowser.h"
 #include "empty/EmptyController.h"
-#include "empty/ProtectionHooks.h"
+#include "empty/ProtectionFactory.h"
 #include "erase/EraseController.h"
 #include "erase/ErasePanel.h"
 #include "platform/Appearance.h"
@@ -80,10 +80,23 @@ AppDelegate::AppDelegate(AppServices services, QObject* parent)
     m_fileUtilities = std::make_shared<FileUtilities>(m_services.paths, m_services.tasks);
     m_origPaths = std::make_shared<TrashOrigPaths>();
     if (!m_services.commands) m_services.commands = std::make_shared<SystemCommands>(m_services.tasks);
-    m_empty = new EmptyController(m_services.paths, m_services.commands, m_origPaths, m_services.workspace,
-                                  m_services.alerts, this);
-    m_empty->setRunAdmin([this] { RunAdmintoRemoveTrashFile(); });
-    m_erase = new EraseController(m_services.alerts, this);
+    // The protection rules, shared by the rules editor, the protected-items window and every pass.
+    const ProtectionFactory::Sources protection =
+        ProtectionFactory::fromSettings(m_services.defaults, m_origPaths);
+    m_protectionRules = protection.rules;
+    m_protectedItems = protection.items;
+    m_empty = new EmptyController(
+        m_services.paths, m_services.commands, m_origPaths, m_services.workspace, m_services.alerts,
+        ProtectionFactory::forEmptying(protection,
+                                       [this](const QList<CVTrashFileNode::Ptr>& rows) {
+                                           MainThread::runAndWait([&] {
+                                               if (m_theConfirmWindow)
+                                                   m_theConfirmWindow->NeeDeleteConfirmWarning(rows);
+                                           });
+                                       }),
+        this);
+    m_empty->setRunAdmin([this](const QStringList& resisted) { RunAdmintoRemoveTrashFile(resisted); });
+    m_erase = new EraseController(m_services.alerts, m_services.paths, this);
     m_desktop = new DesktopController(m_services.defaults, m_services.paths, this);
 
     // Image buttons report presses to us for any sender.
@@ -163,8 +176,6 @@ void AppDelegate::awakeFromNib() {
     });
     setCleanUpHandler([this] { m_autoClean->CleanUpTimer_hander(); });
     // The protection rules editor and the protected-items window.
-    m_protectionRules = std::make_shared<ProtectionRules>(m_services.defaults);
-    m_protectedItems = std::make_shared<ProtectedItems>(m_protectionRules, m_origPaths);
     m_protectViewController =
         new PPopoverWindowConterller(m_protectionRules, m_nc.get(), m_services.paths, this);
     m_protectViewController->setAlerts(m_services.alerts);
@@ -172,14 +183,11 @@ void AppDelegate::awakeFromNib() {
     m_theConfirmWindow =
         new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands,
                                  TrashStore::forPaths(m_services.paths));
-    m_empty->setProtection(
-        protectionHooks(m_protectionRules, m_protectedItems, [this](const QList<CVTrashFileNode::Ptr>& rows) {
-            MainThread::runAndWait([&] { m_theConfirmWindow->NeeDeleteConfirmWarning(rows); });
-        }));
     // The trash table, its back button and progress indicator start hidden.
     m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, m_origPaths, m_services.workspace);
-    m_trashBrowser->setRemoval(m_services.commands, m_services.alerts,
-                               [this] { ShowForceEmptyAlertToMainThread(); });
+    m_trashBrowser->setRemoval(m_services.commands, m_services.alerts, [this](const QStringList& resisted) {
+        ShowForceEmptyAlertToMainThread(resisted);
+    });
     for (QWidget* w : {static_cast<QWidget*>(m_window), static_cast<QWidget*>(m_guideWindow),
                        static_cast<QWidget*>(m_fulldiskWindow), static_cast<QWidget*>(m_perfereceWindow),
                        static_cast<QWidget*>(m_aboutWindow), static_cast<QWidget*>(m_trashBrowser->window()),
@@ -664,19 +672,25 @@ void AppDelegate::StrongEmptyTrash() {
     m_empty->StrongEmptyTrash();
 }
 
-void AppDelegate::ShowForceEmptyAlertToMainThread() {
-    m_empty->ShowForceEmptyAlertToMainThread();
+void AppDelegate::ShowForceEmptyAlertToMainThread(const QStringList& resisted) {
+    m_empty->ShowForceEmptyAlertToMainThread(resisted);
 }
 
-void AppDelegate::RunAdmintoRemoveTrashFile() {
+void AppDelegate::RunAdmintoRemoveTrashFile(const QStringList& resisted) {
     if (m_runAdmin) {
-        m_runAdmin();
+        m_runAdmin(resisted);
+        return;
+    }
+    // The helper removes only what it is named; it is never started to empty a Trash whole.
+    if (resisted.isEmpty()) {
+        qInfo("Nothing resisted; the helper is not started.");
         return;
     }
     // A running application that must not see its Trash emptied under it stops the helper quietly.
     if (Authorization::blockingApplicationRunning(m_services.workspace->launchedApplications())) return;
     if (m_services.authorization)
-        m_services.authorization->startWithAdministratorRights(HelperProgram::tolvikPath());
+        m_services.authorization->startWithAdministratorRights(HelperProgram::tolvikPath(),
+                                                               HelperProgram::removalArguments(resisted));
 }
 
 void AppDelegate::StartSafeDeleteFileAction() {

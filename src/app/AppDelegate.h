@@ -111,9 +111,11 @@ class AppDelegate : public QObject {
     void PutBackAction();
     // Emptying and erasing.
     void StrongEmptyTrash();
-    void ShowForceEmptyAlertToMainThread();
-    /// Starts the helper with administrator rights, unless a blocking application runs.
-    void RunAdmintoRemoveTrashFile();
+    /// The permission alert; its " OK " starts the helper for `resisted`.
+    void ShowForceEmptyAlertToMainThread(const QStringList& resisted);
+    /// Starts the helper with administrator rights to remove exactly `resisted` (Trash entries,
+    /// lossless text), unless a blocking application runs; with nothing named it starts nothing.
+    void RunAdmintoRemoveTrashFile(const QStringList& resisted);
     void StartSafeDeleteFileAction();
     /// Shows the protection rules window, or hides it when it shows.
     void ShowDeleteProtectWindow();
@@ -124,7 +126,9 @@ class AppDelegate : public QObject {
         m_erasePanel = std::move(panel);
     }
     /// Replaces the helper start altogether (tests).
-    void setRunAdmin(std::function<void()> runAdmin) { m_runAdmin = std::move(runAdmin); }
+    void setRunAdmin(std::function<void(const QStringList& resisted)> runAdmin) {
+        m_runAdmin = std::move(runAdmin);
+    }
     /// The press handler of the image buttons.
     void PRLeftTipButtonMouseDownHandle(QObject* button);
 
@@ -224,7 +228,7 @@ class AppDelegate : public QObject {
     EmptyController* m_empty = nullptr;
     EraseController* m_erase = nullptr;
     std::function<QStringList(const QString&)> m_erasePanel;
-    std::function<void()> m_runAdmin;
+    std::function<void(const QStringList& resisted)> m_runAdmin;
     std::unique_ptr<AutoCleanPolicy> m_autoClean;
     ButtonDispatcher m_dispatcher;
     StatusItem* m_statusItem = nullptr;

@@ -26,7 +26,7 @@ class NoOpeningWorkspace : public Workspace {
 /// Never starts a program with administrator rights.
 class NoPrivilegedStart : public Authorization {
   protected:
-    void start(const QString&, Done done) override {
+    void start(const QString&, const QStringList&, Done done) override {
         MainThread::post([done = std::move(done)] { done(Outcome::Refused); });
     }
 };

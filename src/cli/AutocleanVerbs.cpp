@@ -127,11 +127,12 @@ int check(CliContext& ctx) {
         return outcome.cancelled > 0 ? CliExit::Failed : CliExit::Ok;
     }
 
-    EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks),
-                          std::make_shared<TrashOrigPaths>(), std::make_shared<Workspace>(ctx.paths),
-                          ctx.alerts);
+    auto origPaths = std::make_shared<TrashOrigPaths>();
+    EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks), origPaths,
+                          std::make_shared<Workspace>(ctx.paths), ctx.alerts,
+                          emptyingProtection(ctx, origPaths));
     bool helperAsked = false;
-    empty.setRunAdmin([&] { helperAsked = true; });
+    empty.setRunAdmin([&](const QStringList&) { helperAsked = true; });
     const int failures = empty.runPassHere();
     out << "emptied the Trash (" << d.stringForKey(SettingsKeys::LastsCleanTrashData)
         << " before emptying)\n";

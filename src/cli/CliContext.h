@@ -8,6 +8,8 @@
 
 class Alerts;
 class Defaults;
+class EmptyProtection;
+class TrashOrigPaths;
 class FileUtilities;
 class Paths;
 class Tasks;
@@ -80,4 +82,7 @@ QList<CliVerb> cookieVerbs();
 int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled);
 /// The forced emptying, asking as the windows do.
 int emptyTrash(CliContext& ctx);
+/// The protection of an emptying from the command line: the rules from the settings, as the
+/// windows read them; each protected item is written as a "protected" line after the pass.
+EmptyProtection emptyingProtection(CliContext& ctx, std::shared_ptr<const TrashOrigPaths> origPaths);
 int eraseVerb(const CliArguments& args, CliContext& ctx);

@@ -58,7 +58,12 @@ int storeLocation(const CliArguments& args, CliContext& ctx) {
 int tidy(CliContext& ctx) {
     const QString store = storeFolder(ctx);
     if (store.isEmpty()) return CliExit::Failed;
-    const DesktopTidy::TidyResult result = DesktopTidy::tidy(ctx.paths->userDesktop(), store);
+    const DesktopTidy::TidyResult result =
+        DesktopTidy::tidy(ctx.paths->userDesktop(), store, ctx.paths->scopeLimits());
+    if (!result.refused.isEmpty()) {
+        *ctx.err << "corvane-cli: " << localized("nothing tidied: %1").arg(escaped(result.refused)) << '\n';
+        return CliExit::Failed;
+    }
     if (!result.storeReady) {
         *ctx.err << "corvane-cli: " << localized("%1: the store folder can't be made").arg(escaped(store))
                  << '\n';
@@ -157,7 +162,8 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
         }
         if (restore) {
             QString why;
-            const FsMove::Outcome outcome = DesktopTidy::restore(path, ctx.paths->userDesktop(), &why);
+            const FsMove::Outcome outcome =
+                DesktopTidy::restore(path, ctx.paths->userDesktop(), ctx.paths->scopeLimits(), &why);
             if (outcome == FsMove::Outcome::Moved) continue;
             *ctx.err << "corvane-cli: " << escaped(name) << ": "
                      << (outcome == FsMove::Outcome::Taken ? localized("the Desktop already has that name")
@@ -174,7 +180,7 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
             status = CliExit::Failed;
             continue;
         }
-        const FsTree::Report report = DesktopTidy::deleteItem(path);
+        const FsTree::Report report = DesktopTidy::deleteItem(path, ctx.paths->scopeLimits());
         for (const QString& problem : report.problems)
             *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
         if (!report.gone) status = CliExit::Failed;

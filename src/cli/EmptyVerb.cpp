@@ -1,30 +1,31 @@
 // trash empty: the forced emptying from the command line.
 #include "CliContext.h"
 #include "empty/EmptyController.h"
-#include "empty/ProtectionHooks.h"
+#include "empty/ProtectionFactory.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
 #include "platform/Workspace.h"
-#include "protect/ProtectedItems.h"
-#include "protect/ProtectionRules.h"
 #include "trash/PutBackReader.h"
+
+EmptyProtection emptyingProtection(CliContext& ctx, std::shared_ptr<const TrashOrigPaths> origPaths) {
+    // The same rules as the windows: protected items stay, and are listed afterwards.
+    QTextStream* out = ctx.out;
+    return ProtectionFactory::forEmptying(ProtectionFactory::fromSettings(ctx.defaults, std::move(origPaths)),
+                                          [out](const QList<CVTrashFileNode::Ptr>& rows) {
+                                              for (const auto& row : rows)
+                                                  *out << "protected\t" << escaped(row->theTrashPath) << '\t'
+                                                       << escaped(row->theOrignalpath) << '\n';
+                                          });
+}
 
 int emptyTrash(CliContext& ctx) {
     auto workspace = std::make_shared<Workspace>(ctx.paths);
     auto origPathList = std::make_shared<TrashOrigPaths>();
     EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks), origPathList, workspace,
-                          ctx.alerts);
-    // The same rules as the windows: protected items stay, and are listed afterwards.
-    auto rules = std::make_shared<ProtectionRules>(ctx.defaults);
-    auto items = std::make_shared<ProtectedItems>(rules, origPathList);
-    empty.setProtection(protectionHooks(rules, items, [&ctx](const QList<CVTrashFileNode::Ptr>& rows) {
-        for (const auto& row : rows)
-            *ctx.out << "protected\t" << escaped(row->theTrashPath) << '\t' << escaped(row->theOrignalpath)
-                     << '\n';
-    }));
+                          ctx.alerts, emptyingProtection(ctx, origPathList));
     bool helperAsked = false;
-    empty.setRunAdmin([&] { helperAsked = true; });
+    empty.setRunAdmin([&](const QStringList&) { helperAsked = true; });
     if (!empty.askToEmpty()) {
         *ctx.err << "corvane-cli: " << localized("nothing emptied") << '\n';
         return CliExit::Failed;

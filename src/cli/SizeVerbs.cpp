@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileInfo>
 
 #include "CliContext.h"
@@ -23,7 +24,10 @@ QList<CliVerb> sizeVerbs() {
                 status = CliExit::Failed;
                 continue;
             }
-            const quint64 bytes = ctx.files->fastFolderSizeAtFilePath(path);
+            // A path typed at the shell means the shell's folder; below here nothing is relative.
+            const QString absolute =
+                path.startsWith(QLatin1Char('/')) ? path : QDir::current().absoluteFilePath(path);
+            const quint64 bytes = ctx.files->fastFolderSizeAtFilePath(absolute);
             const QString access = FileUtilities::getFilePermissionwithPath(path);
             *ctx.out << bytes << '\t' << FileUtilities::size_to_unit(bytes) << '\t'
                      << (access.isNull() ? QStringLiteral("--") : access) << '\t' << escaped(path) << '\n';

@@ -148,7 +148,7 @@ int eraseVerb(const CliArguments& args, CliContext& ctx) {
         *ctx.err << "corvane-cli: " << localized("nothing erased") << '\n';
         return CliExit::Failed;
     }
-    const FsTree::Report report = SecureEraser().eraseItems(paths);
+    const FsTree::Report report = SecureEraser(ctx.paths->scopeLimits()).eraseItems(paths);
     int status = report.problems.isEmpty() ? CliExit::Ok : CliExit::Failed;
     for (const QString& problem : report.problems) *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
     for (const QString& p : paths) {

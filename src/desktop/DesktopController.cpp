@@ -43,18 +43,21 @@ bool DesktopController::ClickTidyNowAct() {
     const QString store = storeFolder();
     if (store.isEmpty() || m_tidies.isRunning()) return false;
     m_progress = std::make_shared<WorkProgress>();
-    const bool started =
-        m_tidies.start([desktop = desktopFolder(), store,
-                        progress = m_progress] { return DesktopTidy::tidy(desktop, store, progress.get()); },
-                       [this](const DesktopTidy::TidyResult& result) {
-                           for (const NQFileNode::Ptr& node : result.moved) m_catalogue.append(node);
-                           m_catalogue.SortAllDataArray();
-                           QStringList left = result.left;
-                           if (!result.storeReady)
-                               left.prepend(storeFolder() + QStringLiteral(": can't be made"));
-                           Q_EMIT catalogueChanged();
-                           Q_EMIT RefreshFinishTableViewMainThreadHandle(left);
-                       });
+    const bool started = m_tidies.start(
+        [desktop = desktopFolder(), store, limits = m_paths->scopeLimits(), progress = m_progress] {
+            return DesktopTidy::tidy(desktop, store, limits, progress.get());
+        },
+        [this](const DesktopTidy::TidyResult& result) {
+            for (const NQFileNode::Ptr& node : result.moved) m_catalogue.append(node);
+            m_catalogue.SortAllDataArray();
+            QStringList left = result.left;
+            if (!result.refused.isEmpty())
+                left.prepend(result.refused);
+            else if (!result.storeReady)
+                left.prepend(storeFolder() + QStringLiteral(": can't be made"));
+            Q_EMIT catalogueChanged();
+            Q_EMIT RefreshFinishTableViewMainThreadHandle(left);
+        });
     if (started) Q_EMIT tidyStarted();
     return started;
 }
@@ -65,7 +68,8 @@ void DesktopController::FreshCurrentDeskTop() {
 }
 
 FsMove::Outcome DesktopController::restore(const NQFileNode::Ptr& node, QString* why) {
-    const FsMove::Outcome outcome = DesktopTidy::restore(node->fullFilePath, desktopFolder(), why);
+    const FsMove::Outcome outcome =
+        DesktopTidy::restore(node->fullFilePath, desktopFolder(), m_paths->scopeLimits(), why);
     if (outcome == FsMove::Outcome::Moved) {
         m_catalogue.remove(node);
         Q_EMIT catalogueChanged();
@@ -74,7 +78,7 @@ FsMove::Outcome DesktopController::restore(const NQFileNode::Ptr& node, QString*
 }
 
 bool DesktopController::deleteNode(const NQFileNode::Ptr& node, QString* why) {
-    const FsTree::Report report = DesktopTidy::deleteItem(node->fullFilePath);
+    const FsTree::Report report = DesktopTidy::deleteItem(node->fullFilePath, m_paths->scopeLimits());
     if (why) *why = report.problems.join(QLatin1Char('\n'));
     if (!report.gone) return false;
     m_catalogue.remove(node);

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QFileInfo>
 #include <cerrno>
 
 #include "DesktopCatalogue.h"
@@ -34,20 +35,35 @@ bool makeFolders(const QString& folder) {
     return ::stat(raw.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-TidyResult tidy(const QString& desktop, const QString& storeFolder, WorkProgress* progress) {
+TidyResult tidy(const QString& desktop, const QString& storeFolder, const ScopeLimits& limits,
+                WorkProgress* progress) {
     TidyResult result;
+    // A Desktop that is the home (or "/", or holds the home) is no Desktop: nothing is made or moved.
+    if (FsScope::touchesLimits(FsScope::Kind::Desktop, desktop, limits, &result.refused)) return result;
     if (storeFolder.isEmpty() || !makeFolders(storeFolder)) return result;
-    // Both are the user's own choice: resolved once, then worked on by descriptor.
-    const OpenFolder store = OpenFolder::openChosen(storeFolder);
-    const OpenFolder from = OpenFolder::openChosen(desktop);
-    result.storeReady = store.isOpen();
-    if (!store.isOpen()) return result;
-    if (!from.isOpen()) {
-        result.left << FsName::displayText(desktop) + QStringLiteral(": ") +
-                           localized("the Desktop folder can't be opened");
+    // Both are opened once and worked on by descriptor, each within its own scope. A store on the
+    // Desktop is one of the Desktop's items: it can't be moved into itself and stays where it is.
+    ScopeLimits withStore = limits;
+    withStore.held << storeFolder;
+    QString why;
+    const FsScope storeScope = FsScope::store(storeFolder, withStore, &why);
+    const FsScope desktopScope = storeScope.isValid() ? FsScope::desktop(desktop, limits, &why) : FsScope();
+    const ScopedFolder& store = storeScope.folder();
+    const ScopedFolder& from = desktopScope.folder();
+    if (!store.isOpen()) {
+        // There, but no store a tidy may use (another account's, or open to others' writes).
+        if (FsName::toBytes(storeFolder).startsWith('/') && QFileInfo::exists(storeFolder))
+            result.refused = why;
         return result;
     }
-    const QList<QByteArray> names = from.names();
+    result.storeReady = true;
+    if (!from.isOpen()) {
+        result.left << FsName::displayText(desktop) + QStringLiteral(": ") +
+                           localized("the Desktop folder can't be opened") + QStringLiteral(" (") + why +
+                           QStringLiteral(")");
+        return result;
+    }
+    const QList<QByteArray> names = from.folder().names();
     if (progress) progress->total = int(names.size());
     for (const QByteArray& name : names) {
         if (progress && progress->cancel) break;
@@ -61,22 +77,30 @@ TidyResult tidy(const QString& desktop, const QString& storeFolder, WorkProgress
             // A copy that arrived whole is in the store all the same, beside what stayed here.
             if (outcome != FsMove::Outcome::Copied) continue;
         }
-        const std::optional<struct stat> st = store.entry(name);
-        if (st) result.moved << DesktopCatalogue::makeNode(store, FsEntry{name, *st});
+        const std::optional<struct stat> st = store.folder().entry(name);
+        if (st) result.moved << DesktopCatalogue::makeNode(store.folder(), FsEntry{name, *st});
     }
     return result;
 }
 
-FsMove::Outcome restore(const QString& itemPath, const QString& desktop, QString* why) {
-    const OpenFolder from = OpenFolder::openChosen(parentOf(itemPath));
-    const OpenFolder to = OpenFolder::openChosen(desktop);
+FsMove::Outcome restore(const QString& itemPath, const QString& desktop, const ScopeLimits& limits,
+                        QString* why) {
     const QByteArray name = leafOf(itemPath);
-    return FsMove::move(from, name, to, name, why);
+    const FsScope from = FsScope::chosen(parentOf(itemPath), {name}, limits, why);
+    const FsScope to = from.isValid() ? FsScope::desktop(desktop, limits, why) : FsScope();
+    if (!to.isValid()) return FsMove::Outcome::Failed;
+    return FsMove::move(from.folder(), name, to.folder(), name, why);
 }
 
-FsTree::Report deleteItem(const QString& itemPath) {
-    const OpenFolder folder = OpenFolder::openChosen(parentOf(itemPath));
-    return FsTree::remove(folder, leafOf(itemPath));
+FsTree::Report deleteItem(const QString& itemPath, const ScopeLimits& limits) {
+    QString why;
+    const FsScope scope = FsScope::chosenItem(itemPath, limits, &why);
+    if (!scope.isValid()) {
+        FsTree::Report report;
+        report.problems << FsName::displayText(itemPath) + QStringLiteral(": ") + why;
+        return report;
+    }
+    return FsTree::remove(scope.folder(), leafOf(itemPath));
 }
 
 }  // namespace DesktopTidy

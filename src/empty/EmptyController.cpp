@@ -9,13 +9,14 @@ EmptyController::EmptyController(std::shared_ptr<const Paths> paths,
                                  std::shared_ptr<const SystemCommands> commands,
                                  std::shared_ptr<TrashOrigPaths> origPaths,
                                  std::shared_ptr<const Workspace> workspace, std::shared_ptr<Alerts> alerts,
-                                 QObject* parent)
+                                 Protection protection, QObject* parent)
     : QObject(parent),
       m_paths(std::move(paths)),
       m_commands(std::move(commands)),
       m_origPaths(std::move(origPaths)),
       m_workspace(std::move(workspace)),
-      m_alerts(std::move(alerts)) {}
+      m_alerts(std::move(alerts)),
+      m_protection(std::move(protection)) {}
 
 EmptyController::~EmptyController() {
     m_passes.close();
@@ -75,20 +76,18 @@ int EmptyController::runPassHere() {
 }
 
 int EmptyController::runPass(WorkProgress* progress) {
-    if (m_protection.beginPass) m_protection.beginPass();
     ForceEmptyPass::Hooks hooks;
     if (progress) {
         hooks.progress = [progress](int done) { progress->done = done; };
         hooks.cancel = &progress->cancel;
     }
-    hooks.hasRules = m_protection.hasRules;
-    hooks.isProtected = m_protection.isProtected;
-    hooks.permissionAlert = [this] { MainThread::runAndWait([this] { ShowForceEmptyAlertToMainThread(); }); };
-    hooks.finished = m_protection.CheckIfNeedDeleteConfirm;
-    ForceEmptyPass pass(m_paths, m_commands, m_origPaths, m_workspace, hooks);
+    hooks.permissionAlert = [this](const QStringList& resisted) {
+        MainThread::runAndWait([this, &resisted] { ShowForceEmptyAlertToMainThread(resisted); });
+    };
+    ForceEmptyPass pass(m_paths, m_commands, m_origPaths, m_workspace, m_protection, hooks);
     return pass.ForceEmptyTrashFileThreader();
 }
 
-void EmptyController::ShowForceEmptyAlertToMainThread() {
-    if (m_alerts->runModal(permissionAlertRequest()) == Alerts::Default && m_runAdmin) m_runAdmin();
+void EmptyController::ShowForceEmptyAlertToMainThread(const QStringList& resisted) {
+    if (m_alerts->runModal(permissionAlertRequest()) == Alerts::Default && m_runAdmin) m_runAdmin(resisted);
 }

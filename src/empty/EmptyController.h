@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <atomic>
 #include <functional>
 #include <memory>
 
+#include "EmptyProtection.h"
 #include "platform/Worker.h"
 
 class Alerts;
@@ -17,25 +19,23 @@ struct WorkProgress;
 /// Starts forced emptying passes, one at a time: the user's command with its confirmation, the
 /// auto-clean and the command line. A pass runs on a worker that counts the entries it has handled
 /// and can be cancelled between entries; its alerts are shown on the main thread, whose " OK "
-/// starts the helper with administrator rights.
+/// starts the helper with administrator rights for exactly the entries that resisted.
 class EmptyController : public QObject {
     Q_OBJECT
   public:
-    struct Protection {
-        std::function<bool()> hasRules;
-        std::function<bool(const QString& path)> isProtected;
-        std::function<void()> beginPass;                 ///< before the first entry is checked
-        std::function<void()> CheckIfNeedDeleteConfirm;  ///< at the end of the pass, on the worker
-    };
+    using Protection = EmptyProtection;
+    /// Starts the helper for the named entries (paths as lossless text).
+    using RunAdmin = std::function<void(const QStringList& resisted)>;
 
+    /// `protection` is required: every pass checks its entries against it (ProtectionFactory), or
+    /// the caller says Protection::none().
     EmptyController(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
                     std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
-                    std::shared_ptr<Alerts> alerts, QObject* parent = nullptr);
+                    std::shared_ptr<Alerts> alerts, Protection protection, QObject* parent = nullptr);
     ~EmptyController() override;
 
-    void setProtection(Protection protection) { m_protection = std::move(protection); }
-    /// What " OK " in the permission alert does (start the helper).
-    void setRunAdmin(std::function<void()> runAdmin) { m_runAdmin = std::move(runAdmin); }
+    /// What " OK " in the permission alert does (start the helper for the entries that resisted).
+    void setRunAdmin(RunAdmin runAdmin) { m_runAdmin = std::move(runAdmin); }
 
     /// Asks "Corvane will delete all items in the trash…" and starts a pass on " Empty Trash ".
     /// False when cancelled or when a pass is already running.
@@ -47,8 +47,8 @@ class EmptyController : public QObject {
     /// Runs a pass on the calling thread (the command line); -1 when one is already running, else
     /// the number of stages that reported a failure.
     int runPassHere();
-    /// The permission alert, on the main thread; " OK " runs the helper start.
-    void ShowForceEmptyAlertToMainThread();
+    /// The permission alert, on the main thread; " OK " runs the helper start for `resisted`.
+    void ShowForceEmptyAlertToMainThread(const QStringList& resisted);
     bool isRunning() const { return m_running; }
     /// How far the pass on the worker has got (entries handled; how many there are is not known
     /// ahead) and its cancel flag; null while none runs there.
@@ -69,8 +69,8 @@ class EmptyController : public QObject {
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<const Workspace> m_workspace;
     std::shared_ptr<Alerts> m_alerts;
-    Protection m_protection;
-    std::function<void()> m_runAdmin;
+    const Protection m_protection;
+    RunAdmin m_runAdmin;
     std::atomic<bool> m_running{false};
     std::shared_ptr<WorkProgress> m_progress;
     Worker m_passes{this};  ///< last: closed before the members a pass uses go

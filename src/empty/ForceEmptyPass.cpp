@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include "core/FileUtilities.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/FsTree.h"
 #include "core/fs/LockedFlags.h"
 #include "platform/Paths.h"
@@ -13,100 +14,111 @@
 ForceEmptyPass::ForceEmptyPass(std::shared_ptr<const Paths> paths,
                                std::shared_ptr<const SystemCommands> commands,
                                std::shared_ptr<TrashOrigPaths> origPaths,
-                               std::shared_ptr<const Workspace> workspace, Hooks hooks)
+                               std::shared_ptr<const Workspace> workspace, EmptyProtection protection,
+                               Hooks hooks)
     : m_paths(std::move(paths)),
       m_store(TrashStore::forPaths(m_paths)),
       m_commands(std::move(commands)),
       m_origPaths(std::move(origPaths)),
       m_workspace(std::move(workspace)),
+      m_protection(std::move(protection)),
       m_hooks(std::move(hooks)) {}
 
 int ForceEmptyPass::ForceEmptyTrashFileThreader() {
+    m_protection.beginPass();
     // The location rules need each item's original place as it is now: the list the trash window
     // shows may be hours old and miss what was trashed since. Without rules nothing needs it.
-    if (m_hooks.hasRules && m_hooks.hasRules()) m_store->readPutBack(*m_origPaths);
+    if (m_protection.hasRules()) m_store->readPutBack(*m_origPaths);
     int failures = 0;
-    if (emptyUserTrash()) {
-        ++failures;
-        if (m_hooks.permissionAlert) m_hooks.permissionAlert();
-    }
-    if (!cancelled() && emptyVolumeTrashes()) {
-        ++failures;
-        if (m_hooks.permissionAlert) m_hooks.permissionAlert();
-    }
-    if (m_hooks.finished) m_hooks.finished();
+    stageEnded(emptyUserTrash(), failures);
+    if (!cancelled()) stageEnded(emptyVolumeTrashes(), failures);
+    m_protection.CheckIfNeedDeleteConfirm();
     return failures;
+}
+
+void ForceEmptyPass::stageEnded(const QStringList& resisted, int& failures) {
+    if (resisted.isEmpty()) return;
+    ++failures;
+    if (m_hooks.permissionAlert) m_hooks.permissionAlert(resisted);
 }
 
 bool ForceEmptyPass::cancelled() const {
     return m_hooks.cancel && m_hooks.cancel->load();
 }
 
-bool ForceEmptyPass::emptyUserTrash() {
+QStringList ForceEmptyPass::emptyUserTrash() {
     // Opened without following a link at any step: a Trash (or anything above it) that is a link
     // is left alone.
-    const OpenFolder trash = OpenFolder::open(m_paths->userTrash());
-    if (!trash.isOpen()) return false;
-    LockedFlags::clear(trash.fd());
-    const bool keepRecords = m_hooks.hasRules && m_hooks.hasRules();
-    bool failed = false;
+    const FsScope scope = FsScope::trash(m_paths->userTrash(), m_paths->scopeLimits());
+    const ScopedFolder& trash = scope.folder();
+    if (!trash.isOpen()) return {};
+    LockedFlags::clear(trash.folder().fd());
+    const bool keepRecords = m_protection.hasRules();
+    QStringList resisted;
     QSet<QByteArray> removed;
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
-    for (const QByteArray& name : trash.names()) {
+    for (const QByteArray& name : trash.folder().names()) {
         if (cancelled()) break;
         if (keepRecords && m_store->isRecordsEntry(name))
             continue;  // the put-back records of protected items
-        if (m_hooks.isProtected && m_hooks.isProtected(trash.pathOf(name))) continue;
+        if (m_protection.isProtected(trash.pathOf(name))) continue;
         const FsTree::Report report = FsTree::remove(trash, name, options);
         if (report.gone) removed.insert(name);
-        if (!report.gone && !report.cancelled) failed = true;
+        if (!report.gone && !report.cancelled) resisted << trash.pathOf(name);
         progress(1);
     }
     // The records of what was removed go too; protected and stubborn items keep theirs, and so
     // does a record whose item another program is moving in right now.
     m_store->tidyAfterEmptying(m_paths->userTrash(), removed);
-    return failed;
+    return resisted;
 }
 
-bool ForceEmptyPass::emptyVolumeTrashes() {
-    bool failed = false;
+QStringList ForceEmptyPass::emptyVolumeTrashes() {
+    QStringList resisted;
     const QStringList volumes =
         m_workspace ? m_workspace->mountedLocalVolumePaths() : m_paths->mountedLocalVolumePaths();
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
+    const ScopeLimits limits = m_paths->scopeLimits();
     for (const QString& volume : volumes) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;
         for (const QString& folder : m_paths->volumeTrashFolders(volume)) {
             // A volume's Trash must be the user's own (or root's) all the way down, with no link;
             // another's folder, or one anyone may change, is not emptied by this user.
             QString why;
-            const OpenFolder trash = OpenFolder::open(folder, OwnerRule::ownedBy(m_paths->uid()), &why);
+            const FsScope scope = FsScope::trash(folder, limits, &why);
+            const ScopedFolder& trash = scope.folder();
             if (!trash.isOpen()) {
                 if (!why.isEmpty() && FileUtilities::somethingAt(folder))
                     qInfo().noquote() << "left alone:" << why;
                 continue;
             }
             QSet<QByteArray> removed;
-            for (const FsEntry& entry : trash.entries()) {
-                if (cancelled()) return failed;
+            for (const FsEntry& entry : trash.folder().entries()) {
+                if (cancelled()) return resisted;
                 if (m_store->isRecordsEntry(entry.name)) continue;
-                if (FileUtilities::longPermissionText(entry.st.st_mode) != QLatin1String(KeptOnVolumes)) {
-                    if (FsTree::remove(trash, entry.name, options).gone)
-                        removed.insert(entry.name);
-                    else
-                        failed = true;
+                // Protected here as in the user's Trash: a kept item never resists, so it is never
+                // handed to the helper either.
+                if (m_protection.isProtected(trash.pathOf(entry.name))) continue;
+                // A folder of this mode is left to the helper.
+                if (FileUtilities::longPermissionText(entry.st.st_mode) == QLatin1String(KeptOnVolumes)) {
+                    resisted << trash.pathOf(entry.name);
                 } else {
-                    failed = true;
+                    const FsTree::Report report = FsTree::remove(trash, entry.name, options);
+                    if (report.gone)
+                        removed.insert(entry.name);
+                    else if (!report.cancelled)
+                        resisted << trash.pathOf(entry.name);
                 }
                 progress(1);
             }
             m_store->tidyAfterEmptying(folder, removed);
         }
     }
-    return failed;
+    return resisted;
 }
 
 void ForceEmptyPass::progress(int items) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <functional>
 #include <memory>
+
+#include "EmptyProtection.h"
 
 class Paths;
 class SystemCommands;
@@ -11,24 +14,28 @@ class TrashOrigPaths;
 class TrashStore;
 class Workspace;
 
+/// What a forced pass reports as it goes, and its cancel flag.
+struct ForceEmptyPassHooks {
+    /// Shown on the main thread after a stage in which entries resisted; returns when closed.
+    /// `resisted` holds the paths (lossless text) of exactly those entries, protected ones never.
+    std::function<void(const QStringList& resisted)> permissionAlert;
+    std::function<void(int done)> progress;    ///< entries handled so far (on the worker)
+    const std::atomic_bool* cancel = nullptr;  ///< stops the pass between entries
+};
+
 /// One forced emptying of the user's Trash and of the per-user Trash folders of mounted volumes,
 /// with this user's rights. Each entry is removed in-process through its opened Trash folder, its
-/// locked flags cleared on the way; protected entries are skipped; what resists removal is
-/// reported once per stage. Runs on the calling thread (a worker).
+/// locked flags cleared on the way; protected entries are skipped in every Trash, so they never
+/// resist; what resists removal is reported once per stage, by name. Runs on the calling thread
+/// (a worker).
 class ForceEmptyPass {
   public:
-    struct Hooks {
-        std::function<bool()> hasRules;                        ///< at least one protection rule exists
-        std::function<bool(const QString& path)> isProtected;  ///< records the entry when protected
-        std::function<void()> permissionAlert;     ///< shown on the main thread; returns when closed
-        std::function<void()> finished;            ///< the protected-items window, if any
-        std::function<void(int done)> progress;    ///< entries handled so far (on the worker)
-        const std::atomic_bool* cancel = nullptr;  ///< stops the pass between entries
-    };
+    using Hooks = ForceEmptyPassHooks;
 
+    /// `protection` is required: a pass without rules says so with EmptyProtection::none().
     ForceEmptyPass(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
                    std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace,
-                   Hooks hooks);
+                   EmptyProtection protection, Hooks hooks = {});
 
     /// Runs the pass; returns the number of stages that reported a failure (0, 1 or 2).
     int ForceEmptyTrashFileThreader();
@@ -37,8 +44,10 @@ class ForceEmptyPass {
     static constexpr const char* KeptOnVolumes = "493(drwxrxrx)";
 
   private:
-    bool emptyUserTrash();
-    bool emptyVolumeTrashes();
+    /// Each returns the entries of its stage that resisted.
+    QStringList emptyUserTrash();
+    QStringList emptyVolumeTrashes();
+    void stageEnded(const QStringList& resisted, int& failures);
     bool cancelled() const;
     void progress(int items);
 
@@ -47,6 +56,7 @@ class ForceEmptyPass {
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<const Workspace> m_workspace;
+    EmptyProtection m_protection;
     Hooks m_hooks;
     int m_done = 0;
 };

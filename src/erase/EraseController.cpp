@@ -6,6 +6,7 @@
 #include "SecureEraser.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
+#include "platform/Paths.h"
 #include "platform/WorkProgress.h"
 
 namespace {
@@ -19,8 +20,12 @@ struct EraseOutcome {
 
 }  // namespace
 
-EraseController::EraseController(std::shared_ptr<Alerts> alerts, QObject* parent)
-    : QObject(parent), m_alerts(std::move(alerts)), m_erases(this, QLatin1String(BusyNote)) {}
+EraseController::EraseController(std::shared_ptr<Alerts> alerts, std::shared_ptr<const Paths> paths,
+                                 QObject* parent)
+    : QObject(parent),
+      m_alerts(std::move(alerts)),
+      m_paths(std::move(paths)),
+      m_erases(this, QLatin1String(BusyNote)) {}
 
 EraseController::~EraseController() {
     m_erases.close();
@@ -49,8 +54,8 @@ bool EraseController::startErase(const QStringList& paths) {
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(paths.size());
     const bool started = m_erases.start(
-        [paths, progress] {
-            const SecureEraser eraser;
+        [paths, progress, limits = m_paths->scopeLimits()] {
+            const SecureEraser eraser(limits);
             FsTree::Options options;
             options.cancel = &progress->cancel;
             FsTree::Report all;

@@ -7,6 +7,7 @@
 #include "platform/Worker.h"
 
 class Alerts;
+class Paths;
 struct WorkProgress;
 
 /// Secure erase of chosen or dropped items: one confirmation listing them, then a worker that
@@ -15,7 +16,9 @@ struct WorkProgress;
 class EraseController : public QObject {
     Q_OBJECT
   public:
-    EraseController(std::shared_ptr<Alerts> alerts, QObject* parent = nullptr);
+    /// `paths` says what an erase may never be or hold (the home, a disk's top, the Trash, ...).
+    EraseController(std::shared_ptr<Alerts> alerts, std::shared_ptr<const Paths> paths,
+                    QObject* parent = nullptr);
     ~EraseController() override;
 
     /// "Are you sure you want to permanently erase the selected items ?" with the list text.
@@ -42,5 +45,6 @@ class EraseController : public QObject {
   private:
     std::shared_ptr<Alerts> m_alerts;
     std::shared_ptr<WorkProgress> m_progress;
+    std::shared_ptr<const Paths> m_paths;
     Worker m_erases;
 };

@@ -1,7 +1,5 @@
 #include "SecureEraser.h"
 
-#include <QDir>
-
 #include "core/fs/OpenFolder.h"
 #include "platform/Localized.h"
 
@@ -23,13 +21,20 @@ FsTree::Report SecureEraser::eraseItems(const QStringList& paths, const FsTree::
         QString path = given;
         while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
         const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-        const QString folder = slash < 0    ? QDir::currentPath()
-                               : slash == 0 ? QStringLiteral("/")
-                                            : path.left(slash);
         const QByteArray name = FsName::toBytes(path.mid(slash + 1));
-        const OpenFolder parent = OpenFolder::openChosen(folder);
-        if (!parent.isOpen() || !parent.has(name)) continue;  // gone already
-        const FsTree::Report report = FsTree::erase(parent, name, options);
+        QString why;
+        const FsScope scope = FsScope::chosenItem(path, m_limits, &why);
+        if (!scope.isValid()) {
+            // Gone already, or nothing an erase may touch.
+            const OpenFolder parent =
+                slash < 0 ? OpenFolder() : OpenFolder::openChosen(path.left(qMax<qsizetype>(slash, 1)));
+            if (parent.isOpen() && !parent.has(name)) continue;
+            total.problems << FsName::displayText(path) + QStringLiteral(": ") + why;
+            total.gone = false;
+            continue;
+        }
+        if (!scope.folder().has(name)) continue;  // gone already
+        const FsTree::Report report = FsTree::erase(scope.folder(), name, options);
         total.removed += report.removed;
         total.overwritten += report.overwritten;
         total.problems += report.problems;

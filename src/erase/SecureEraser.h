@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "core/fs/FsScope.h"
 #include "core/fs/FsTree.h"
 
 /// Overwrites and removes files and folders the user chose. Every regular file below a chosen
@@ -12,6 +13,9 @@
 /// overwritten and said so. Runs on the calling thread.
 class SecureEraser {
   public:
+    /// `limits`: what an erase may never be or hold (the home, a disk's top, the Trash, ...).
+    explicit SecureEraser(ScopeLimits limits) : m_limits(std::move(limits)) {}
+
     /// The confirmation's list text: for each path, the text so far, " \n " and the path.
     static QString listText(const QStringList& paths);
 
@@ -22,4 +26,7 @@ class SecureEraser {
 
     /// The alert text for what an erase could not do whole; empty when it did everything.
     static QString problemsText(const FsTree::Report& report);
+
+  private:
+    ScopeLimits m_limits;
 };

@@ -2,8 +2,9 @@
 
 #include "MainThread.h"
 
-void Authorization::startWithAdministratorRights(const QString& program, Done done) {
-    start(program, [done = std::move(done)](Outcome outcome) {
+void Authorization::startWithAdministratorRights(const QString& program, const QStringList& arguments,
+                                                 Done done) {
+    start(program, arguments, [done = std::move(done)](Outcome outcome) {
         if (outcome == Outcome::Refused)
             qWarning("AuthorizationCreate failed!");
         else if (outcome == Outcome::FailedToStart)

@@ -18,14 +18,15 @@ class Authorization {
 
     virtual ~Authorization() = default;
 
-    /// Call on the main thread. `done` (may be empty) runs later on the main thread, never inside
-    /// this call and never after this object has been destroyed.
-    void startWithAdministratorRights(const QString& program, Done done = {});
+    /// Call on the main thread. `arguments` go to the program as they are. `done` (may be empty)
+    /// runs later on the main thread, never inside this call and never after this object has been
+    /// destroyed.
+    void startWithAdministratorRights(const QString& program, const QStringList& arguments, Done done = {});
 
     /// True when a program in `launchedApplications` (Workspace::launchedApplications()) keeps the
     /// helper from being started.
     static bool blockingApplicationRunning(const QStringList& launchedApplications);
 
   protected:
-    virtual void start(const QString& program, Done done) = 0;
+    virtual void start(const QString& program, const QStringList& arguments, Done done) = 0;
 };

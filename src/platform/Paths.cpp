@@ -113,6 +113,24 @@ QString MacPaths::onStartupVolume(const QString& relative) const {
     return inRoot(relative.startsWith(QLatin1Char('/')) ? relative : QLatin1Char('/') + relative);
 }
 
+ScopeLimits Paths::scopeLimits() const {
+    ScopeLimits limits;
+    limits.uid = uid();
+    limits.home = userHome();
+    limits.tops << QStringLiteral("/") << root();
+    limits.trashes << userTrash() << trashRecordsFile();
+    for (const QString& volume : mountedLocalVolumePaths()) {
+        limits.tops << volume;
+        if (visitsVolumeTrash(volume)) limits.trashes += volumeTrashFolders(volume);
+    }
+    // A freedesktop Trash's items folder lies in the Trash folder, which holds the records too.
+    for (const QString& folder : QStringList(limits.trashes))
+        if (folder.endsWith(QLatin1String("/files"))) limits.trashes << folder.chopped(6);
+    const QString desktop = userDesktop();
+    if (!desktop.isEmpty()) limits.held << desktop;
+    return limits;
+}
+
 QString Paths::desktopStoreFolder(const QString& location) {
     if (location.isEmpty()) return {};
     QString base = location;

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "core/fs/FsScope.h"
+
 /// Every path that Corvane reads or changes comes from here. A layout is rooted at a folder: "/" on
 /// a real account, a sandbox folder under $CORVANE_ROOT for tests and the demo.
 class Paths {
@@ -73,6 +75,11 @@ class Paths {
 
     /// An absolute path of the layout placed under the root.
     QString inRoot(const QString& absolute) const;
+
+    /// What no removing or moving action of this account may be or hold: "/", the root, the volumes'
+    /// tops, the home folder, the Trash folders and the Desktop. The store, which the settings name,
+    /// is added by whoever knows it.
+    ScopeLimits scopeLimits() const;
 
   protected:
     Paths(const QString& root, const QString& login, uint uid);

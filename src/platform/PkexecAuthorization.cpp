@@ -25,7 +25,7 @@ PkexecAuthorization::~PkexecAuthorization() {
     }
 }
 
-void PkexecAuthorization::start(const QString& program, Done done) {
+void PkexecAuthorization::start(const QString& program, const QStringList& arguments, Done done) {
     if (!QFileInfo(program).isExecutable()) {
         // No password prompt for a program that cannot run anyway.
         QMetaObject::invokeMethod(this, [done] { done(Outcome::FailedToStart); }, Qt::QueuedConnection);
@@ -47,7 +47,8 @@ void PkexecAuthorization::start(const QString& program, Done done) {
         const bool refused = status == QProcess::NormalExit && (exitCode == 126 || exitCode == 127);
         finish(process, done, refused ? Outcome::Refused : Outcome::Started);
     });
-    process->start(m_pkexec, {program});
+    // pkexec hands the program its arguments as they are; it takes none of its own after it.
+    process->start(m_pkexec, QStringList{program} + arguments);
 }
 
 void PkexecAuthorization::finish(QProcess* process, const Done& done, Outcome outcome) {

@@ -19,7 +19,7 @@ public:
     ~PkexecAuthorization() override;
 
 protected:
-    void start(const QString& program, Done done) override;
+    void start(const QString& program, const QStringList& arguments, Done done) override;
 
 private:
     void finish(QProcess* process, const Done& done, Outcome outcome);

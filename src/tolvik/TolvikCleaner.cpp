@@ -1,7 +1,12 @@
 #include "TolvikCleaner.h"
 
+#include <QMap>
+
 #include "core/FileUtilities.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/FsTree.h"
+#include "core/fs/LockedFlags.h"
+#include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
 #include "trash/TrashStore.h"
@@ -12,6 +17,11 @@ FsTree::Options forced() {
     FsTree::Options options;
     options.clearLockedFlags = true;
     return options;
+}
+
+// A name of one entry: one path component, never a step up or sideways.
+bool isEntryName(const QByteArray& name) {
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') && !name.contains('\0');
 }
 
 }  // namespace
@@ -28,11 +38,11 @@ TolvikCleaner::TolvikCleaner(std::shared_ptr<const Paths> paths,
         m_backupDelete = [commands = m_commands](const QString& path) { commands->backupDelete(path); };
 }
 
-OpenFolder TolvikCleaner::openTrash(const QString& path, Result& result) const {
+ScopedFolder TolvikCleaner::openTrash(const QString& path, Result& result) const {
     // With administrator rights nothing on the way may be a link or another user's folder: either
     // would let the user steer a removal made with these rights.
     QString why;
-    OpenFolder folder = OpenFolder::open(path, OwnerRule::ownedBy(m_paths->uid()), &why);
+    ScopedFolder folder = FsScope::trash(path, m_paths->scopeLimits(), &why).release();
     if (!folder.isOpen() && FileUtilities::somethingAt(path) && !result.refused.contains(why))
         result.refused << why;
     return folder;
@@ -41,14 +51,55 @@ OpenFolder TolvikCleaner::openTrash(const QString& path, Result& result) const {
 TolvikCleaner::Result TolvikCleaner::run() const {
     Result result;
     const TrashStore::WholeEmptying plan = m_store->wholeEmptying();
-    for (const QString& path : plan.emptied) m_store->emptyWhole(openTrash(path, result), forced());
+    const TrashStore::FolderOpener open = [&](const QString& path) { return openTrash(path, result); };
+    for (const QString& path : plan.emptied) m_store->emptyWhole(open, path, forced());
     for (const QString& path : plan.backedUp) {
-        const OpenFolder folder = openTrash(path, result);
-        for (const QByteArray& name : folder.names())
+        const ScopedFolder folder = openTrash(path, result);
+        for (const QByteArray& name : folder.folder().names())
             if (!m_store->isRecordsEntry(name)) m_backupDelete(folder.pathOf(name));
     }
     // What is left, everywhere the store says.
-    for (const QString& path : plan.measured) result.remainingBytes += sizeOf(openTrash(path, result));
+    for (const QString& path : plan.measured)
+        result.remainingBytes += sizeOf(openTrash(path, result).folder());
+    return result;
+}
+
+TolvikCleaner::Result TolvikCleaner::removeNamed(const QStringList& paths) const {
+    Result result;
+    const QStringList allowed = m_store->wholeEmptying().items;
+    // The names by items folder, each folder opened once, in the order first named.
+    QStringList folders;
+    QMap<QString, QList<QByteArray>> names;
+    for (const QString& path : paths) {
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        const QString folder = slash > 0 ? path.left(slash) : QString();
+        const QByteArray name = FsName::toBytes(slash >= 0 ? path.mid(slash + 1) : path);
+        // Compared as written: a path with another spelling of an items folder ("..", "//", a
+        // link on the way) is no entry of it.
+        if (!isEntryName(name) || !allowed.contains(folder)) {
+            result.refused << localized("\"%1\" is not an item of your Trash; it was left alone.")
+                                  .arg(FsName::displayText(path));
+            continue;
+        }
+        if (!names.contains(folder)) folders << folder;
+        if (!names[folder].contains(name)) names[folder] << name;
+    }
+    const TrashStore::FolderOpener open = [&](const QString& path) { return openTrash(path, result); };
+    for (const QString& folder : std::as_const(folders)) {
+        const ScopedFolder items = open(folder);
+        if (!items.isOpen()) continue;  // said by openTrash when it is there
+        LockedFlags::clear(items.folder().fd());
+        for (const QByteArray& name : std::as_const(names[folder])) {
+            if (!items.has(name)) continue;  // gone since it was named
+            if (FsTree::remove(items, name, forced()).gone) {
+                result.removed << items.pathOf(name);
+                m_store->forgetRemoved(open, folder, name);
+            } else {
+                result.resisted << items.pathOf(name);
+                result.remainingBytes += FsTree::allocatedBytes(items.folder(), name).value_or(0);
+            }
+        }
+    }
     return result;
 }
 

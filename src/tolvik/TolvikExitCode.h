@@ -8,4 +8,6 @@ inline constexpr int Done = 0;
 inline constexpr int Warned = 2;
 /// Started by pkexec without a usable PKEXEC_UID: nothing was touched.
 inline constexpr int Refused = 3;
+/// Arguments that name no entries in the one form Corvane writes: nothing was touched.
+inline constexpr int Usage = 4;
 }  // namespace TolvikExitCode

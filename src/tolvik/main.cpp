@@ -1,5 +1,6 @@
-// Tolvik: started by Corvane through pkexec with no arguments, empties every Trash folder as the
-// administrator, warns once when too much is left, and quits.
+// Tolvik: started by Corvane through pkexec with "--remove" and the entries of the user's Trash
+// folders that resisted the user's own removal, removes exactly those as the administrator, warns
+// once when too much is left, and quits. Without arguments it empties every Trash folder.
 
 #include <QApplication>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "TolvikExitCode.h"
 #include "TolvikWarning.h"
 #include "core/FileUtilities.h"
+#include "platform/HelperProgram.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
@@ -30,7 +32,7 @@ void fallBackToLogOnFatal(QtMsgType type, const QMessageLogContext& context, con
     }
 }
 
-TolvikCleaner::Result clean(int& argc, char** argv, const TolvikAccount& account) {
+TolvikCleaner::Result clean(int& argc, char** argv, const TolvikAccount& account, const QStringList& named) {
     QCoreApplication core(argc, argv);
     // CORVANE_ROOT moves the layout as everywhere else; the user is the one pkexec named, and
     // their home comes from the user database, never from the environment.
@@ -38,22 +40,34 @@ TolvikCleaner::Result clean(int& argc, char** argv, const TolvikAccount& account
     auto tasks = std::make_shared<Tasks>();
     const TolvikCleaner cleaner(paths, std::make_shared<SystemCommands>(tasks),
                                 std::make_shared<FileUtilities>(paths, tasks));
-    const TolvikCleaner::Result result = cleaner.run();
+    const TolvikCleaner::Result result = named.isEmpty() ? cleaner.run() : cleaner.removeNamed(named);
     for (const QString& why : result.refused)
         std::fprintf(stderr, "Tolvik: left alone: %s\n", qUtf8Printable(why));
+    for (const QString& path : result.resisted)
+        std::fprintf(stderr, "Tolvik: could not remove: %s\n", qUtf8Printable(FsName::displayText(path)));
     return result;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Read from argv as bytes: the encoding writes printable ASCII only, and anything else is refused.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLatin1(argv[i]);
+    const std::optional<QStringList> named = HelperProgram::removalPaths(arguments);
+    if (!named) {
+        std::fprintf(stderr,
+                     "Tolvik: usage: Tolvik [--remove PATH...] (each path percent-encoded); nothing was "
+                     "changed.\n");
+        return TolvikExitCode::Usage;
+    }
     const TolvikAccount account = TolvikAccount::fromEnvironment();
     if (!account.isUsable()) {
         std::fprintf(stderr, "Tolvik: %s\n", qUtf8Printable(account.refusal()));
         return TolvikExitCode::Refused;
     }
 
-    if (!clean(argc, argv, account).needsWarning()) return TolvikExitCode::Done;
+    if (!clean(argc, argv, account, *named).needsWarning()) return TolvikExitCode::Done;
 
     const AlertRequest warning = TolvikWarning::alert();
     if (!TolvikWarning::displayAvailable()) {

@@ -7,6 +7,7 @@
 #include "PutBackReader.h"
 #include "TrashInfo.h"
 #include "core/fs/FsName.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/LockedFlags.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
@@ -116,29 +117,33 @@ TrashStore::WholeEmptying FreedesktopTrashStore::wholeEmptying() const {
         if (trash.isEmpty()) continue;
         plan.emptied << trash;
         plan.measured << folder;
+        plan.items << folder;
     }
     return plan;
 }
 
-void FreedesktopTrashStore::emptyWhole(const OpenFolder& trash, const FsTree::Options& options) const {
+void FreedesktopTrashStore::emptyWhole(const FolderOpener& open, const QString& folder,
+                                       const FsTree::Options& options) const {
+    const ScopedFolder trash = open(folder);
     if (!trash.isOpen()) return;
-    // Each part is opened below the held Trash folder, so a part swapped for a link is not entered.
-    const OpenFolder files = trash.child(QByteArray("files"));
-    const OpenFolder info = trash.child(QByteArray("info"));
-    const QList<QByteArray> items = files.names();
-    if (files.isOpen()) {
-        LockedFlags::clear(files.fd());
-        for (const QByteArray& name : items) FsTree::remove(files, name, options);
-    }
-    const QList<QByteArray> leftNames = files.names();
+    // Each part is opened with the same checks as the Trash itself: a part that is a link, that
+    // another account owns or may change, or that lies on another mount is not entered.
+    const ScopedFolder files = open(folder + QStringLiteral("/files"));
+    // Without its items nothing here can be told to be an orphan: the records and the cache stay.
+    if (!files.isOpen()) return;
+    const ScopedFolder info = open(folder + QStringLiteral("/info"));
+    const QList<QByteArray> items = files.folder().names();
+    LockedFlags::clear(files.folder().fd());
+    for (const QByteArray& name : items) FsTree::remove(files, name, options);
+    const QList<QByteArray> leftNames = files.folder().names();
     const QSet<QByteArray> left(leftNames.cbegin(), leftNames.cend());
     const QSet<QByteArray> removed = QSet<QByteArray>(items.cbegin(), items.cend()).subtract(left);
     if (info.isOpen()) {
-        LockedFlags::clear(info.fd());
-        for (const QByteArray& name : info.names()) {
+        LockedFlags::clear(info.folder().fd());
+        for (const QByteArray& name : info.folder().names()) {
             // An info file stays while its item does, and while its item may still be on its way.
             if (name.endsWith(InfoSuffix) && (left.contains(name.chopped(InfoSuffix.size())) ||
-                                              !TrashInfo::orphanMayGo(info, name, removed)))
+                                              !TrashInfo::orphanMayGo(info.folder(), name, removed)))
                 continue;
             FsTree::remove(info, name, options);
         }
@@ -146,4 +151,14 @@ void FreedesktopTrashStore::emptyWhole(const OpenFolder& trash, const FsTree::Op
     // The size cache is not rewritten here (this may run with administrator rights); with items
     // left it is merely stale, and the next listing prunes it.
     if (left.isEmpty()) FsTree::remove(trash, QByteArray("directorysizes"), options);
+}
+
+void FreedesktopTrashStore::forgetRemoved(const FolderOpener& open, const QString& itemsFolder,
+                                          const QByteArray& name) const {
+    const QString trash = TrashInfo::trashFolderOfFiles(itemsFolder);
+    if (trash.isEmpty()) return;
+    const ScopedFolder files = open(itemsFolder);
+    if (!files.isOpen() || files.has(name)) return;
+    const ScopedFolder info = open(trash + QStringLiteral("/info"));
+    if (info.isOpen()) info.unlinkEntry(name + InfoSuffix);
 }

@@ -19,5 +19,8 @@ class FreedesktopTrashStore : public TrashStore {
     bool isRecordsEntry(const QByteArray&) const override { return false; }
     void tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const override;
     WholeEmptying wholeEmptying() const override;
-    void emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const override;
+    void emptyWhole(const FolderOpener& open, const QString& folder,
+                    const FsTree::Options& options) const override;
+    void forgetRemoved(const FolderOpener& open, const QString& itemsFolder,
+                       const QByteArray& name) const override;
 };

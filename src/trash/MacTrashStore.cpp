@@ -4,6 +4,7 @@
 #include "PutBackReader.h"
 #include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/LockedFlags.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
@@ -89,6 +90,7 @@ TrashStore::WholeEmptying MacTrashStore::wholeEmptying() const {
     for (const QString& volume : volumes) {
         if (m_paths->visitsVolumeTrash(volume)) plan.emptied += m_paths->volumeTrashFolders(volume);
     }
+    plan.items = plan.emptied;
     // Every user's folder of a volume goes to the backup removal; what is left counts on every
     // volume, the start-up one too.
     for (const QString& volume : volumes) {
@@ -99,9 +101,16 @@ TrashStore::WholeEmptying MacTrashStore::wholeEmptying() const {
     return plan;
 }
 
-void MacTrashStore::emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const {
+void MacTrashStore::emptyWhole(const FolderOpener& open, const QString& path,
+                               const FsTree::Options& options) const {
+    const ScopedFolder folder = open(path);
     if (!folder.isOpen()) return;
-    LockedFlags::clear(folder.fd());
+    LockedFlags::clear(folder.folder().fd());
     // The records go too: nothing is left to put back.
-    for (const QByteArray& name : folder.names()) FsTree::remove(folder, name, options);
+    for (const QByteArray& name : folder.folder().names()) FsTree::remove(folder, name, options);
+}
+
+void MacTrashStore::forgetRemoved(const FolderOpener&, const QString&, const QByteArray&) const {
+    // The records file is the user's and is rewritten only by the user's own programs, never with
+    // administrator rights; a record whose item is gone matches nothing that is listed.
 }

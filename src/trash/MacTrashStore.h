@@ -20,5 +20,8 @@ class MacTrashStore : public TrashStore {
     bool isRecordsEntry(const QByteArray& name) const override;
     void tidyAfterEmptying(const QString&, const QSet<QByteArray>&) const override {}
     WholeEmptying wholeEmptying() const override;
-    void emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const override;
+    void emptyWhole(const FolderOpener& open, const QString& folder,
+                    const FsTree::Options& options) const override;
+    void forgetRemoved(const FolderOpener& open, const QString& itemsFolder,
+                       const QByteArray& name) const override;
 };

@@ -222,7 +222,7 @@ void TrashBrowser::buildTree() {
 }
 
 void TrashBrowser::setRemoval(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
-                              std::function<void()> permissionAlert) {
+                              std::function<void(const QStringList& resisted)> permissionAlert) {
     m_commands = std::move(commands);
     m_alerts = std::move(alerts);
     m_permissionAlert = std::move(permissionAlert);
@@ -276,7 +276,7 @@ void TrashBrowser::removeItems(bool securely) {
         },
         [this, items, securely](const Outcome& outcome) {
             FsTree::Report all;
-            bool resisted = false;
+            QStringList resistedPaths;
             for (qsizetype i = 0; i < outcome.reports.size(); ++i) {
                 const FsTree::Report& report = outcome.reports[i];
                 all.problems += report.problems;
@@ -285,8 +285,9 @@ void TrashBrowser::removeItems(bool securely) {
                 if (report.gone)
                     m_navigation.removeItem(items[i]);
                 else if (!report.cancelled)
-                    resisted = true;
+                    resistedPaths << items[i]->theTrashPath;
             }
+            const bool resisted = !resistedPaths.isEmpty();
             endAction();
             reloadTable();
             if (m_alerts && securely) {
@@ -297,7 +298,7 @@ void TrashBrowser::removeItems(bool securely) {
                                         QString(), problems});
                 if (outcome.warning) m_alerts->runModal(*outcome.warning);
             }
-            if (resisted && m_permissionAlert) m_permissionAlert();
+            if (resisted && m_permissionAlert) m_permissionAlert(resistedPaths);
             Q_EMIT actionFinished();
         });
     if (started)

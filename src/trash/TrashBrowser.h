@@ -51,9 +51,9 @@ class TrashBrowser : public QObject {
     void clickBackViewAction();
     void ShowinFinderAction();
     /// What removing and putting back work with; `permissionAlert` is the shared alert whose
-    /// " OK " starts the helper.
+    /// " OK " starts the helper for the items it is handed (those that resisted).
     void setRemoval(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
-                    std::function<void()> permissionAlert);
+                    std::function<void(const QStringList& resisted)> permissionAlert);
     /// Removes the clicked (and selected) items on a worker, one at a time and cancellable between
     /// items; what is gone leaves the list, and the permission alert follows when any item resisted.
     /// Ignored (and logged) while another action runs; actionFinished() says when it is over.
@@ -105,7 +105,7 @@ class TrashBrowser : public QObject {
     quint64 m_trashFileSize = 0;
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<Alerts> m_alerts;
-    std::function<void()> m_permissionAlert;
+    std::function<void(const QStringList& resisted)> m_permissionAlert;
     Worker m_scanWorker;
     Worker m_treeWorker;
     Worker m_actionWorker;

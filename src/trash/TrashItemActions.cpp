@@ -9,6 +9,7 @@
 
 #include "TrashStore.h"
 #include "core/fs/FsMove.h"
+#include "core/fs/FsScope.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
@@ -17,8 +18,9 @@
 namespace {
 
 struct Place {
-    OpenFolder folder;
+    ScopedFolder folder;
     QByteArray name;
+    QString why;
 };
 
 QString parentOf(const QString& path) {
@@ -30,10 +32,14 @@ QByteArray leafOf(const QString& path) {
     return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
-// An item's folder is opened from "/" without following a link, so a Trash folder swapped for a
-// link never turns an action on the Trash into one on the folder it points to.
-Place itemPlace(const QString& trashPath) {
-    return {OpenFolder::open(parentOf(trashPath)), leafOf(trashPath)};
+// An item's folder is opened from its Trash folder down without following a link, so a Trash
+// folder swapped for a link never turns an action on the Trash into one on the folder it points
+// to, and a path outside this account's Trash folders is no item at all.
+Place itemPlace(const TrashStore& store, const QString& trashPath) {
+    Place place;
+    place.folder = store.folderInTrash(parentOf(trashPath), &place.why);
+    place.name = leafOf(trashPath);
+    return place;
 }
 
 // Creates the missing folders of the user's own original place, one step at a time.
@@ -51,22 +57,28 @@ bool makeFolders(const QString& folder) {
 }  // namespace
 
 FsTree::Report TrashItemActions::deleteItem(const QString& trashPath, const FsTree::Options& options) const {
-    const Place place = itemPlace(trashPath);
-    FsTree::Report report = FsTree::remove(place.folder, place.name, options);
-    if (!place.folder.isOpen())
+    const Place place = itemPlace(*m_store, trashPath);
+    FsTree::Report report;
+    if (place.folder.isOpen())
+        report = FsTree::remove(place.folder, place.name, options);
+    else
         report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") +
-                               localized("its folder can't be opened");
+                               localized("its folder can't be opened") + QStringLiteral(" (") + place.why +
+                               QStringLiteral(")");
     if (report.gone) m_store->forgetItem(trashPath);
     return report;
 }
 
 FsTree::Report TrashItemActions::secureDeleteItem(const QString& trashPath,
                                                   const FsTree::Options& options) const {
-    const Place place = itemPlace(trashPath);
-    FsTree::Report report = FsTree::erase(place.folder, place.name, options);
-    if (!place.folder.isOpen())
+    const Place place = itemPlace(*m_store, trashPath);
+    FsTree::Report report;
+    if (place.folder.isOpen())
+        report = FsTree::erase(place.folder, place.name, options);
+    else
         report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") +
-                               localized("its folder can't be opened");
+                               localized("its folder can't be opened") + QStringLiteral(" (") + place.why +
+                               QStringLiteral(")");
     if (report.gone) m_store->forgetItem(trashPath);
     return report;
 }
@@ -82,18 +94,23 @@ QString TrashItemActions::putBackDestination(const QString& trashPath, const QSt
 TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original) const {
     if (original == QLatin1String("--") || original.isEmpty()) return PutBack::Unknown;
     const QString destination = putBackDestination(trashPath, original);
-    const Place from = itemPlace(trashPath);
+    const Place from = itemPlace(*m_store, trashPath);
     if (!from.folder.isOpen() || !from.folder.has(from.name)) return PutBack::Failed;
     struct stat there;
     if (::lstat(FsName::toBytes(destination).constData(), &there) == 0) return PutBack::Taken;
     const QString destinationFolder = parentOf(destination);
     if (!makeFolders(destinationFolder)) return PutBack::Failed;
-    // The original place is the user's own: links on the way there are followed as they mean.
-    const OpenFolder to = OpenFolder::openChosen(destinationFolder);
-    if (!to.isOpen()) return PutBack::Failed;
+    // The original place is the user's own: links on the way there are followed as they mean. It
+    // may be no place Corvane keeps (a Trash folder, the home itself, a disk's top).
     const QByteArray toName = leafOf(destination);
-    if (::renameat2(from.folder.fd(), from.name.constData(), to.fd(), toName.constData(), RENAME_NOREPLACE) !=
-        0) {
+    // Nothing is there yet, so it can't be the home or hold the Desktop; it may not be in a Trash.
+    ScopeLimits limits = m_store->scopeLimits();
+    limits.held.clear();
+    const FsScope toScope = FsScope::chosen(destinationFolder, {toName}, limits);
+    const ScopedFolder& to = toScope.folder();
+    if (!to.isOpen() || !from.folder.allows(from.name)) return PutBack::Failed;
+    if (::renameat2(from.folder.folder().fd(), from.name.constData(), to.folder().fd(), toName.constData(),
+                    RENAME_NOREPLACE) != 0) {
         const int error = errno;
         if (error == EEXIST) return PutBack::Taken;
         if (error != EXDEV) return PutBack::Failed;

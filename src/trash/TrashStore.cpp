@@ -2,6 +2,8 @@
 
 #include "FreedesktopTrashStore.h"
 #include "MacTrashStore.h"
+#include "core/fs/FsScope.h"
+#include "platform/Localized.h"
 #include "platform/Paths.h"
 
 std::shared_ptr<const TrashStore> TrashStore::forPaths(std::shared_ptr<const Paths> paths) {
@@ -13,4 +15,31 @@ std::shared_ptr<const TrashStore> TrashStore::forPaths(std::shared_ptr<const Pat
 std::shared_ptr<const TrashStore> TrashStore::forPaths(const Paths& paths) {
     // Shares nothing: the caller keeps `paths` alive.
     return forPaths(std::shared_ptr<const Paths>(std::shared_ptr<const Paths>(), &paths));
+}
+
+ScopedFolder TrashStore::folderInTrash(const QString& folder, QString* why) const {
+    const ScopeLimits limits = m_paths->scopeLimits();
+    // The deepest Trash folder that is or holds `folder`.
+    QString trash;
+    for (const QString& candidate : limits.trashes)
+        if ((folder == candidate || folder.startsWith(candidate + QLatin1Char('/'))) &&
+            candidate.size() > trash.size())
+            trash = candidate;
+    if (trash.isEmpty()) {
+        if (why)
+            *why = localized("\"%1\" is not in a Trash folder of yours; Corvane leaves it alone.")
+                       .arg(FsName::displayText(folder));
+        return {};
+    }
+    FsScope scope = FsScope::trash(trash, limits, why);
+    ScopedFolder here = scope.release();
+    for (const QString& step : folder.mid(trash.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (!here.isOpen()) break;
+        here = here.child(step, why);
+    }
+    return here;
+}
+
+ScopeLimits TrashStore::scopeLimits() const {
+    return m_paths->scopeLimits();
 }

@@ -10,7 +10,9 @@
 
 #include "core/fs/FsTree.h"
 
+struct ScopeLimits;
 class CVTrashFileNode;
+class ScopedFolder;
 class FileUtilities;
 class OpenFolder;
 class Paths;
@@ -81,10 +83,28 @@ class TrashStore {
         QStringList emptied;   ///< folders emptied whole, records included (emptyWhole())
         QStringList backedUp;  ///< folders whose entries, records aside, go to the backup removal
         QStringList measured;  ///< folders whose size afterwards is what is left
+        /// The items folders of this user's Trash folders (home and volumes), the same ones a
+        /// forced pass empties: the only folders whose entries a removal by name may take.
+        QStringList items;
     };
     virtual WholeEmptying wholeEmptying() const = 0;
-    /// Removes the items of an opened folder named in `emptied` and their records.
-    virtual void emptyWhole(const OpenFolder& folder, const FsTree::Options& options) const = 0;
+    /// Opens a folder by its path, with whatever checks the caller must apply at every step.
+    using FolderOpener = std::function<ScopedFolder(const QString& path)>;
+    /// Removes the items of `folder`, one named in `emptied`, and their records; the folder and
+    /// each part of it are opened through `open`.
+    virtual void emptyWhole(const FolderOpener& open, const QString& folder,
+                            const FsTree::Options& options) const = 0;
+    /// After entry `name` of the items folder `itemsFolder` (one of `items`) was removed: drops its
+    /// record, opening the records' folder through `open`. Nothing while the item is still there.
+    virtual void forgetRemoved(const FolderOpener& open, const QString& itemsFolder,
+                               const QByteArray& name) const = 0;
+
+    /// The folder `folder` (a Trash folder of this account's, or a folder inside one) as part of
+    /// that Trash's scope: opened from the Trash folder down, never through a link, onto another
+    /// mount or outside the account's Trash folders. Not open, with `why`, otherwise.
+    ScopedFolder folderInTrash(const QString& folder, QString* why = nullptr) const;
+    /// What no action of this account may be or hold.
+    ScopeLimits scopeLimits() const;
 
   protected:
     explicit TrashStore(std::shared_ptr<const Paths> paths) : m_paths(std::move(paths)) {}

@@ -122,6 +122,28 @@ TEST(AutocleanCli, CheckAsksEmptiesWithYesAndKeepsEverythingWhenDeclined) {
     EXPECT_TRUE(s.trashHasItems());
 }
 
+TEST(AutocleanCli, CheckKeepsWhatTheRulesProtectAsTheOtherEmptyingsDo) {
+    AutocleanSandbox s;
+    const QString notes = s.sandbox.writeFile(s.trash + "/notes.txt", "mine");
+    const QString upper = s.sandbox.writeFile(s.trash + "/PLAN.TXT", "mine too");
+    s.store({{"BAutoTrashStorage", "YES"},
+             {"TrashStorage", QVariant::fromValue<quint64>(1000)},
+             {"BShowWarning", "YES"},
+             {"LastCleanDate", QDateTime::currentDateTimeUtc().addSecs(-60)},
+             {"FileFormatData", QStringList{"txt"}}});
+
+    const Cli yes = s.run({"--yes", "autoclean", "check"});
+    ASSERT_EQ(yes.status, 0) << qPrintable(yes.err);
+    EXPECT_TRUE(yes.out.contains("size condition: due\n")) << qPrintable(yes.out);
+    EXPECT_TRUE(yes.out.contains("emptied the Trash")) << qPrintable(yes.out);
+    // The unprotected items went, the two protected ones stayed and are listed.
+    QStringList left = QDir(s.trash).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"PLAN.TXT", "notes.txt"}));
+    EXPECT_TRUE(yes.out.contains("protected\t" + notes + "\t")) << qPrintable(yes.out);
+    EXPECT_TRUE(yes.out.contains("protected\t" + upper + "\t")) << qPrintable(yes.out);
+}
+
 TEST(AutocleanCli, CheckOnAFreshStoreStartsTheClockInsteadOfEmptying) {
     AutocleanSandbox s;
     const Cli r = s.run({"autoclean", "check"});

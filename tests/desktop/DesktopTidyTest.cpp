@@ -18,6 +18,7 @@
 #include "support/HostileFs.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/TestScope.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST(DesktopTidy, MovesTheVisibleItemsLeavesTakenNamesAndCataloguesNewestFirst) 
     ASSERT_EQ(::symlink("/etc/hostname", QFile::encodeName(d.desktop + "/link").constData()), 0);
     ASSERT_EQ(::close(::creat((QFile::encodeName(d.desktop) + "/caf\xe9.txt").constData(), 0644)), 0);
 
-    const DesktopTidy::TidyResult first = DesktopTidy::tidy(d.desktop, d.store);
+    const DesktopTidy::TidyResult first = DesktopTidy::tidy(d.desktop, d.store, testLimits());
     ASSERT_TRUE(first.storeReady);
     EXPECT_EQ(entriesOf(d.desktop), QStringList({".DS_Store", "taken.txt"}));
     EXPECT_EQ(first.left.size(), 1);
@@ -114,7 +115,7 @@ TEST(DesktopTidy, MovesTheVisibleItemsLeavesTakenNamesAndCataloguesNewestFirst) 
 
     // Tidying again moves only what appeared since.
     d.at("new.zip", Base);
-    const DesktopTidy::TidyResult second = DesktopTidy::tidy(d.desktop, d.store);
+    const DesktopTidy::TidyResult second = DesktopTidy::tidy(d.desktop, d.store, testLimits());
     ASSERT_EQ(second.moved.size(), 1);
     EXPECT_EQ(second.moved.first()->fileKindType, "Archives");
     EXPECT_EQ(entriesOf(d.desktop), QStringList({".DS_Store", "taken.txt"}));
@@ -124,14 +125,14 @@ TEST(DesktopTidy, AStoreOnTheDesktopStaysThereAndNoLocationMovesNothing) {
     Desk d;
     d.at("a.txt", Base);
     const QString store = Paths::desktopStoreFolder(d.desktop);
-    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store);
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store, testLimits());
     EXPECT_EQ(entriesOf(d.desktop), QStringList{"com.Nordquil.ploverly"});
     EXPECT_EQ(entriesOf(store), QStringList{"a.txt"});
     EXPECT_EQ(result.left.size(), 1);  // the store folder itself
 
     Desk e;
     e.at("b.txt", Base);
-    EXPECT_FALSE(DesktopTidy::tidy(e.desktop, Paths::desktopStoreFolder(QString())).storeReady);
+    EXPECT_FALSE(DesktopTidy::tidy(e.desktop, Paths::desktopStoreFolder(QString()), testLimits()).storeReady);
     EXPECT_EQ(entriesOf(e.desktop), QStringList{"b.txt"});
 }
 
@@ -141,10 +142,10 @@ TEST(DesktopTidy, RestoreNeverOverwritesAndDeleteRemovesFoldersWhole) {
     d.sandbox.writeFile(d.store + "/clash.txt", "stored");
     d.sandbox.writeFile(d.store + "/Folder/inner/deep.txt", "d");
     d.at("clash.txt", Base, "on the desktop");
-    EXPECT_EQ(DesktopTidy::restore(d.store + "/back.txt", d.desktop), FsMove::Outcome::Moved);
-    EXPECT_EQ(DesktopTidy::restore(d.store + "/clash.txt", d.desktop), FsMove::Outcome::Taken);
+    EXPECT_EQ(DesktopTidy::restore(d.store + "/back.txt", d.desktop, testLimits()), FsMove::Outcome::Moved);
+    EXPECT_EQ(DesktopTidy::restore(d.store + "/clash.txt", d.desktop, testLimits()), FsMove::Outcome::Taken);
     EXPECT_EQ(entriesOf(d.desktop), QStringList({"back.txt", "clash.txt"}));
-    EXPECT_TRUE(DesktopTidy::deleteItem(d.store + "/Folder").gone);
+    EXPECT_TRUE(DesktopTidy::deleteItem(d.store + "/Folder", testLimits()).gone);
     EXPECT_EQ(entriesOf(d.store), QStringList{"clash.txt"});
 
     DesktopCatalogue catalogue;
@@ -169,7 +170,7 @@ TEST(DesktopTidy, OddNamesGoAndComeBackByteForByteAndAMissingDesktopSaysSo) {
                   0);
     }
     ::chmod((FsName::toBytes(d.desktop) + "/-rf.png").constData(), 0);  // unreadable: moved all the same
-    const DesktopTidy::TidyResult tidied = DesktopTidy::tidy(d.desktop, d.store);
+    const DesktopTidy::TidyResult tidied = DesktopTidy::tidy(d.desktop, d.store, testLimits());
     EXPECT_TRUE(tidied.left.isEmpty()) << qPrintable(tidied.left.join('|'));
     ASSERT_EQ(tidied.moved.size(), odd.size());
     DesktopCatalogue catalogue;
@@ -178,13 +179,14 @@ TEST(DesktopTidy, OddNamesGoAndComeBackByteForByteAndAMissingDesktopSaysSo) {
     for (const auto& node : catalogue.getDesktopAllArray()) {
         EXPECT_TRUE(odd.contains(FsName::toBytes(node->fileName)))
             << qPrintable(FsName::displayText(node->fileName));
-        EXPECT_EQ(DesktopTidy::restore(node->fullFilePath, d.desktop), FsMove::Outcome::Moved)
+        EXPECT_EQ(DesktopTidy::restore(node->fullFilePath, d.desktop, testLimits()), FsMove::Outcome::Moved)
             << qPrintable(FsName::displayText(node->fileName));
     }
     EXPECT_TRUE(OpenFolder::open(d.store).names().isEmpty());
     EXPECT_EQ(OpenFolder::open(d.desktop).names().size(), odd.size());
 
-    const DesktopTidy::TidyResult missing = DesktopTidy::tidy(d.root.file("No Desktop"), d.store);
+    const DesktopTidy::TidyResult missing =
+        DesktopTidy::tidy(d.root.file("No Desktop"), d.store, testLimits());
     EXPECT_TRUE(missing.moved.isEmpty());
     ASSERT_EQ(missing.left.size(), 1);
     EXPECT_TRUE(missing.left[0].contains("No Desktop"));
@@ -214,7 +216,7 @@ TEST(DesktopTidy, AcrossFileSystemsAFolderArrivesWholeOrNotAtAll) {
     const QByteArray before = HostileFs::treeDigest(d.desktop + "/Stuck");
     const QByteArray album = HostileFs::treeDigest(d.desktop + "/Album");
 
-    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store);
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(d.desktop, store, testLimits());
     EXPECT_EQ(entriesOf(d.desktop), QStringList{"Stuck"});
     EXPECT_EQ(HostileFs::treeDigest(d.desktop + "/Stuck"), before);  // the source is as it was
     EXPECT_EQ(entriesOf(store), QStringList{"Album"});               // and no half copy is left
@@ -229,17 +231,18 @@ TEST(FsMove, ANameTakenDuringACopyAcrossFileSystemsStaysItsOwners) {
     TempRoot root;
     const QString elsewhere = elsewhereThan(root.path());
     if (elsewhere.isEmpty()) GTEST_SKIP() << "no second file system to move to";
-    const OpenFolder from = OpenFolder::open(root.path()), to = OpenFolder::open(elsewhere);
+    const ScopedFolder from = testScope(root.path()), to = testScope(elsewhere);
     for (int i = 0; i < 200; ++i) {
         const QByteArray name = "item" + QByteArray::number(i);
-        ASSERT_TRUE(from.writeFileReplacing(name, "ours", 0644));
+        ASSERT_TRUE(from.folder().writeFileReplacing(name, "ours", 0644));
         std::atomic<bool> ready{false}, go{false}, done{false}, took{false};
         std::thread other([&] {
             ready = true;
             while (!go) {
             }
             while (!done) {
-                const int fd = ::openat(to.fd(), name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+                const int fd =
+                    ::openat(to.folder().fd(), name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
                 if (fd < 0) continue;
                 took = ::write(fd, "theirs", 6) == 6;
                 ::close(fd);
@@ -252,7 +255,7 @@ TEST(FsMove, ANameTakenDuringACopyAcrossFileSystemsStaysItsOwners) {
         done = true;
         other.join();
         // Whoever created the name first keeps it; the other side learns it was taken.
-        ASSERT_EQ(to.readFile(name, 100).value_or("(gone)"), took ? "theirs" : "ours") << i;
+        ASSERT_EQ(to.folder().readFile(name, 100).value_or("(gone)"), took ? "theirs" : "ours") << i;
         ASSERT_EQ(outcome, took ? FsMove::Outcome::Taken : FsMove::Outcome::Moved) << i;
         ASSERT_EQ(from.has(name), took) << i;
     }

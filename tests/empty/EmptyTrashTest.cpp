@@ -13,6 +13,7 @@
 #include "empty/EmptyController.h"
 #include "erase/EraseController.h"
 #include "erase/OverwriteReach.h"
+#include "platform/HelperProgram.h"
 #include "protect/ProtectConfirmWindow.h"
 #include "support/AppFixture.h"
 #include "support/DSStoreWriter.h"
@@ -35,9 +36,16 @@ TEST(EmptyTrash, ConfirmedPassEmptiesAndThePermissionAlertStartsTheHelper) {
     const QString kept = f.sandbox.makeFolder(f.root.path() + "/Volumes/USB/.Trashes/501/Kept");
     ::chmod(QFile::encodeName(kept).constData(), 0755);
     const QString outside = f.sandbox.writeFile("Users/me/Documents/keep.txt", "keep");
+    const QString protectedKept = f.sandbox.makeFolder(f.root.path() + "/Volumes/USB/.Trashes/501/Kept.psd");
+    ::chmod(QFile::encodeName(protectedKept).constData(), 0755);
+    f.defaults()->setStringArray("FileFormatData", {"psd"});
     auto app = f.launch();
     int helperStarts = 0;
-    app->setRunAdmin([&] { ++helperStarts; });
+    QStringList handed;
+    app->setRunAdmin([&](const QStringList& resisted) {
+        ++helperStarts;
+        handed = resisted;
+    });
 
     f.alerts->clear();
     f.alerts->setNextAnswers({Alerts::Alternate});
@@ -53,6 +61,9 @@ TEST(EmptyTrash, ConfirmedPassEmptiesAndThePermissionAlertStartsTheHelper) {
     EXPECT_EQ(finished.first().first().toInt(), 1);
     EXPECT_TRUE(namesIn(trash).isEmpty());
     EXPECT_EQ(helperStarts, 1);
+    // Exactly what resisted goes to the helper; the protected folder of the same mode never does.
+    EXPECT_EQ(handed, QStringList{kept});
+    EXPECT_TRUE(QFileInfo::exists(protectedKept));
     ASSERT_EQ(f.alerts->asked().size(), 3);
     EXPECT_EQ(f.alerts->asked()[1].defaultButton, QStringLiteral(" Empty Trash "));
     EXPECT_TRUE(
@@ -63,14 +74,18 @@ TEST(EmptyTrash, ConfirmedPassEmptiesAndThePermissionAlertStartsTheHelper) {
 TEST(EmptyTrash, ThePermissionAlertStartsTolvikUnlessABlockingApplicationRuns) {
     AppFixture f;
     auto app = f.launch();
-    f.alerts->setNextAnswers({Alerts::Default, Alerts::Alternate, Alerts::Default});
-    app->ShowForceEmptyAlertToMainThread();
+    const QStringList resisted{f.paths->userTrash() + "/Locked", f.paths->userTrash() + "/a b"};
+    f.alerts->setNextAnswers({Alerts::Default, Alerts::Alternate, Alerts::Default, Alerts::Default});
+    app->ShowForceEmptyAlertToMainThread(resisted);
     ASSERT_EQ(f.authorization->startedPrograms().size(), 1);
     EXPECT_TRUE(f.authorization->startedPrograms()[0].endsWith(QLatin1String("Tolvik")));
-    app->ShowForceEmptyAlertToMainThread();  // " Cancel ": nothing
+    EXPECT_EQ(f.authorization->startedArguments()[0], HelperProgram::removalArguments(resisted));
+    app->ShowForceEmptyAlertToMainThread(resisted);  // " Cancel ": nothing
+    EXPECT_EQ(f.authorization->startedPrograms().size(), 1);
+    app->ShowForceEmptyAlertToMainThread({});  // nothing named: never a whole emptying
     EXPECT_EQ(f.authorization->startedPrograms().size(), 1);
     f.workspace->setLaunchedApplications({QStringLiteral("com.Halmorin.Revallo")});
-    app->ShowForceEmptyAlertToMainThread();
+    app->ShowForceEmptyAlertToMainThread(resisted);
     EXPECT_EQ(f.authorization->startedPrograms().size(), 1);
 }
 

@@ -33,19 +33,23 @@ struct PassFixture {
     QString trash = paths->userTrash();
     QString usb = root.path() + "/Volumes/USB";
     int alerts = 0;
+    QList<QStringList> resisted;  ///< what each permission alert was handed
     bool finished = false;
     bool rules = false;
     QStringList protectedNames;
 
     int run() {
+        const EmptyProtection protection(
+            [this] { return rules; },
+            [this](const QString& p) { return protectedNames.contains(QFileInfo(p).fileName()); }, {},
+            [this] { finished = true; });
         ForceEmptyPass::Hooks hooks;
-        hooks.hasRules = [this] { return rules; };
-        hooks.isProtected = [this](const QString& p) {
-            return protectedNames.contains(QFileInfo(p).fileName());
+        hooks.permissionAlert = [this](const QStringList& names) {
+            ++alerts;
+            resisted << names;
         };
-        hooks.permissionAlert = [this] { ++alerts; };
-        hooks.finished = [this] { finished = true; };
-        ForceEmptyPass pass(paths, commands, origPaths, std::make_shared<Workspace>(paths), hooks);
+        ForceEmptyPass pass(paths, commands, origPaths, std::make_shared<Workspace>(paths), protection,
+                            hooks);
         return pass.ForceEmptyTrashFileThreader();
     }
     static QStringList left(const QString& folder) { return sortedEntries(folder); }
@@ -108,6 +112,33 @@ TEST(ForceEmptyPass, BothStagesFailingGiveTwoAlerts) {
     ::chmod(QFile::encodeName(stuck).constData(), 0755);
 }
 
+TEST(ForceEmptyPass, EachStageHandsOnExactlyItsResistingEntriesAndNeverAProtectedOne) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root removes everything";
+    PassFixture f;
+    f.rules = true;
+    f.protectedNames = {"Locked.psd", "Kept.psd", "usb.psd"};
+    for (const char* name : {"Locked", "Locked.psd"}) {
+        const QString folder =
+            f.sandbox.writeFile(f.trash + "/" + name + "/inside.txt", "x").section('/', 0, -2);
+        ::chmod(QFile::encodeName(folder).constData(), 0555);
+    }
+    f.sandbox.writeFile(f.trash + "/gone.txt", "x");
+    for (const char* name : {"Kept", "Kept.psd"}) {
+        const QString kept = f.sandbox.makeFolder(f.usb + "/.Trashes/501/" + name);
+        ::chmod(QFile::encodeName(kept).constData(), 0755);
+    }
+    f.sandbox.writeFile(f.usb + "/.Trashes/501/usb.psd", "protected, and not of the kept mode");
+
+    EXPECT_EQ(f.run(), 2);
+    ASSERT_EQ(f.resisted.size(), 2);
+    EXPECT_EQ(f.resisted[0], QStringList{f.trash + "/Locked"});
+    EXPECT_EQ(f.resisted[1], QStringList{f.usb + "/.Trashes/501/Kept"});
+    EXPECT_EQ(f.left(f.trash), (QStringList{"Locked", "Locked.psd"}));
+    EXPECT_EQ(f.left(f.usb + "/.Trashes/501"), (QStringList{"Kept", "Kept.psd", "usb.psd"}));
+    for (const char* name : {"Locked", "Locked.psd"})
+        ::chmod(QFile::encodeName(f.trash + "/" + name).constData(), 0755);
+}
+
 TEST(ForceEmptyPass, LinkedTrashFoldersAreLeftAlone) {
     PassFixture f;
     const QString elsewhere = f.sandbox.writeFile("elsewhere/precious.txt", "precious");
@@ -140,16 +171,19 @@ TEST(EmptyController, APassOnTheWorkerCountsEntriesAndACancelStopsItBetweenThem)
     PassFixture f;
     for (int i = 0; i < 20; ++i) f.sandbox.writeFile(f.trash + QStringLiteral("/f%1.txt").arg(i), "x");
     auto alerts = std::make_shared<ScriptedAlerts>();
-    EmptyController controller(f.paths, f.commands, f.origPaths, std::make_shared<Workspace>(f.paths),
-                               alerts);
-    EmptyController::Protection protection;
     int checked = 0;
-    protection.isProtected = [&](const QString&) {
-        // On the worker: the user presses Cancel while the fifth entry is handled.
-        if (++checked == 5) controller.cancelPass();
-        return false;
-    };
-    controller.setProtection(protection);
+    EmptyController* running = nullptr;
+    const EmptyController::Protection protection({},
+                                                 [&](const QString&) {
+                                                     // On the worker: the user presses Cancel while
+                                                     // the fifth entry is handled.
+                                                     if (++checked == 5) running->cancelPass();
+                                                     return false;
+                                                 },
+                                                 {}, {});
+    EmptyController controller(f.paths, f.commands, f.origPaths, std::make_shared<Workspace>(f.paths), alerts,
+                               protection);
+    running = &controller;
     std::optional<int> failures;
     QObject::connect(&controller, &EmptyController::passFinished, [&](int n) { failures = n; });
 

@@ -12,6 +12,7 @@
 #include "support/RecordingTasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/TestScope.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ struct EraseFixture {
     SandboxBuilder sandbox{root.path(), QStringLiteral("me")};
     std::shared_ptr<RecordingTasks> tasks = std::make_shared<RecordingTasks>();
     std::shared_ptr<SystemCommands> commands = std::make_shared<SystemCommands>(tasks);
-    SecureEraser eraser;
+    SecureEraser eraser{testLimits()};
     std::vector<int> held;
     ~EraseFixture() {
         for (int fd : held) ::close(fd);

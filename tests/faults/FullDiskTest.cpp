@@ -15,6 +15,7 @@
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "trash/TrashItemActions.h"
+#include "support/TestScope.h"
 #include "trash/TrashStore.h"
 
 namespace {
@@ -65,7 +66,7 @@ TEST_F(FullDisk, ATidyOntoAFullStoreKeepsEveryItemWholeOnOneSideAndNamesWhatStay
     const QString store = Paths::desktopStoreFolder(small);
     fillFolder(desktop);
     const Records before = records(desktop);
-    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop, store);
+    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop, store, testLimits());
     const Records stayed = records(desktop);
     Records after = records(store);
     for (auto it = stayed.begin(); it != stayed.end(); ++it)
@@ -84,7 +85,8 @@ TEST_F(FullDisk, ACopyWhoseSourceCanNotBeRemovedIsReportedAsLeft) {
     s.builder.writeFile(desktop + "/Stuck/free.txt", "free");
     if (!HostileFs::setImmutable(desktop + "/Stuck/locked.txt", true))
         GTEST_SKIP() << "this file system refuses the immutable flag";
-    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop, Paths::desktopStoreFolder(small));
+    const DesktopTidy::TidyResult r =
+        DesktopTidy::tidy(desktop, Paths::desktopStoreFolder(small), testLimits());
     ASSERT_TRUE(OpenFolder::openChosen(desktop).has("Stuck"));
     ASSERT_EQ(r.left.size(), 1);
     EXPECT_TRUE(r.left.first().startsWith("Stuck: ")) << qPrintable(r.left.first());
@@ -94,7 +96,7 @@ TEST_F(FullDisk, ACopyWhoseSourceCanNotBeRemovedIsReportedAsLeft) {
     s.builder.writeFile(stored + "/inner/locked.txt", "locked");
     ASSERT_TRUE(HostileFs::setImmutable(stored + "/inner/locked.txt", true));
     QDir().mkpath(small + "/Other");
-    const FsMove::Outcome outcome = DesktopTidy::restore(stored, small + "/Other", &why);
+    const FsMove::Outcome outcome = DesktopTidy::restore(stored, small + "/Other", testLimits(), &why);
     EXPECT_NE(outcome, FsMove::Outcome::Moved) << "restore left the source but said it moved";
     EXPECT_FALSE(why.isEmpty());
 }
@@ -106,9 +108,9 @@ TEST_F(FullDisk, RestoreAndPutBackOntoAFullDiskLeaveTheItemWholeAndNothingAtTheD
     const Records stored = records(store);
     const Records trashed = records(s.trashFiles());
     QString why;
-    EXPECT_EQ(DesktopTidy::restore(store + "/large.bin", small, &why), FsMove::Outcome::Failed);
+    EXPECT_EQ(DesktopTidy::restore(store + "/large.bin", small, testLimits(), &why), FsMove::Outcome::Failed);
     EXPECT_FALSE(why.isEmpty());
-    EXPECT_EQ(DesktopTidy::restore(store + "/Album", small, &why), FsMove::Outcome::Failed);
+    EXPECT_EQ(DesktopTidy::restore(store + "/Album", small, testLimits(), &why), FsMove::Outcome::Failed);
     const TrashItemActions actions(std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
                                    TrashStore::forPaths(s.paths));
     EXPECT_EQ(actions.putBack(s.trashFiles() + "/Item", small + "/Back/Item"),

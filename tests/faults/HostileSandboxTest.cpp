@@ -23,6 +23,7 @@
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
 #include "support/CookieFixtures.h"
+#include "support/TestScope.h"
 #include "tolvik/TolvikCleaner.h"
 #include "tolvik/TolvikExitCode.h"
 #include "trash/PutBackReader.h"
@@ -120,10 +121,10 @@ Said tolvik(HostileSandbox& s) {
 #endif
 
 Said forceEmpty(HostileSandbox& s) {
-    const int failures =
-        ForceEmptyPass(s.paths, std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
-                       std::make_shared<TrashOrigPaths>(), std::make_shared<Workspace>(s.paths), {})
-            .ForceEmptyTrashFileThreader();
+    const int failures = ForceEmptyPass(s.paths, std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
+                                        std::make_shared<TrashOrigPaths>(),
+                                        std::make_shared<Workspace>(s.paths), EmptyProtection::none())
+                             .ForceEmptyTrashFileThreader();
     const bool left = !visible(s.trashFiles()).isEmpty() || (!s.mac && !visible(s.trashInfo()).isEmpty());
     return {left == (failures > 0), QStringLiteral("%1 stages failed").arg(failures)};
 }
@@ -136,7 +137,7 @@ QString store(const HostileSandbox& s) {
 }
 
 Said tidy(HostileSandbox& s) {
-    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop(s), store(s));
+    const DesktopTidy::TidyResult r = DesktopTidy::tidy(desktop(s), store(s), testLimits());
     bool honest = r.storeReady;
     // Every visible entry that stayed is named, with why.
     for (const QByteArray& name : visible(desktop(s))) {
@@ -311,7 +312,7 @@ const QList<Op>& operations() {
              s.plant(s.item);
              return QStringList{s.item};
          },
-         [](HostileSandbox& s) { return erased(s, SecureEraser().eraseItems({s.item})); }},
+         [](HostileSandbox& s) { return erased(s, SecureEraser(testLimits()).eraseItems({s.item})); }},
         {"Tidy", false,
          [](HostileSandbox& s) {
              s.plant(desktop(s));
@@ -322,12 +323,12 @@ const QList<Op>& operations() {
         {"Restore", false, storedItem,
          [](HostileSandbox& s) {
              QString why;
-             const FsMove::Outcome outcome = DesktopTidy::restore(s.item, desktop(s), &why);
+             const FsMove::Outcome outcome = DesktopTidy::restore(s.item, desktop(s), testLimits(), &why);
              return Said{(outcome == FsMove::Outcome::Moved) == !exists(s.item), why};
          },
          [](HostileSandbox& s) { return std::make_pair(s.item, desktop(s) + "/Item"); }},
         {"StoreDelete", false, storedItem,
-         [](HostileSandbox& s) { return removed(s, DesktopTidy::deleteItem(s.item)); }},
+         [](HostileSandbox& s) { return removed(s, DesktopTidy::deleteItem(s.item, testLimits())); }},
         {"CookieRemoval", false, cookieFolder, removeCookies},
         {"TextExport", false, exportFolder, exportText},
         {"NetscapeExport", false, exportFolder, exportNetscape},

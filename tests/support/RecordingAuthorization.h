@@ -13,11 +13,14 @@ class RecordingAuthorization : public Authorization {
   public:
     void setOutcome(Outcome outcome) { m_outcome = outcome; }
     const QStringList& startedPrograms() const { return m_programs; }
+    /// The arguments of each start, in the same order.
+    const QList<QStringList>& startedArguments() const { return m_arguments; }
 
   protected:
-    void start(const QString& program, Done done) override;
+    void start(const QString& program, const QStringList& arguments, Done done) override;
 
   private:
     Outcome m_outcome = Outcome::Started;
     QStringList m_programs;
+    QList<QStringList> m_arguments;
 };

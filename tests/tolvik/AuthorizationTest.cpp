@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/fs/FsName.h"
 #include "platform/Authorization.h"
 #include "platform/HelperProgram.h"
 #include "platform/PkexecAuthorization.h"
@@ -30,9 +31,10 @@ QString fakePkexec(const TempRoot& dir, int code, const QString& delay = QString
     return script;
 }
 
-std::optional<Outcome> startAndWait(Authorization& auth, const QString& program) {
+std::optional<Outcome> startAndWait(Authorization& auth, const QString& program,
+                                    const QStringList& arguments = {}) {
     std::optional<Outcome> outcome;
-    auth.startWithAdministratorRights(program, [&](Outcome o) { outcome = o; });
+    auth.startWithAdministratorRights(program, arguments, [&](Outcome o) { outcome = o; });
     EXPECT_FALSE(outcome.has_value()) << "answered inside the call";
     EXPECT_TRUE(waitUntil([&] { return outcome.has_value(); }));
     return outcome;
@@ -76,6 +78,16 @@ TEST(PkexecAuthorization, PassesTheProgramAloneAndReadsPkexecsExitCodes) {
     }
 }
 
+TEST(PkexecAuthorization, TheProgramsArgumentsFollowItUnchanged) {
+    TempRoot dir;
+    PkexecAuthorization auth(fakePkexec(dir, 0));
+    const QStringList arguments = HelperProgram::removalArguments({"/t/files/a b", "/t/files/-rf"});
+    EXPECT_EQ(startAndWait(auth, "/bin/true", arguments), Outcome::Started);
+    QFile ran(dir.file("ran"));
+    ASSERT_TRUE(ran.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ran.readAll(), "4\n/bin/true\n--remove\n/t/files/a%20b\n/t/files/-rf\n");
+}
+
 TEST(PkexecAuthorization, MissingPkexecOrProgramFailsToStartWithoutAPrompt) {
     LogCapture log;
     PkexecAuthorization missing(QStringLiteral("/nonexistent/pkexec"));
@@ -93,11 +105,50 @@ TEST(PkexecAuthorization, AProgramStillRunningOutlivesItsStarterAndIsNoLongerRep
     bool answered = false;
     {
         PkexecAuthorization auth(fakePkexec(dir, 0, "0.3"));
-        auth.startWithAdministratorRights("/bin/true", [&](Outcome) { answered = true; });
+        auth.startWithAdministratorRights("/bin/true", {}, [&](Outcome) { answered = true; });
     }
     EXPECT_TRUE(waitUntil([&] { return QFile::exists(dir.file("ran")); }));  // not killed
     QCoreApplication::processEvents();
     EXPECT_FALSE(answered);
+}
+
+TEST(HelperProgram, RemovalArgumentsCarryEveryByteOfAPathBackUnchanged) {
+    const QStringList paths{
+        "/t/files/plain.txt",
+        "/t/files/line\nbreak and %41 and \\",
+        "/t/files/-rf",
+        FsName::fromBytes(QByteArray("/t/files/bad\xff\xfe name")),
+        QString::fromUtf8("/t/files/caf\u00e9 \u2603"),
+    };
+    const QStringList arguments = HelperProgram::removalArguments(paths);
+    ASSERT_EQ(arguments.size(), paths.size() + 1);
+    EXPECT_EQ(arguments.first(), "--remove");
+    for (const QString& argument : arguments.mid(1)) {
+        EXPECT_TRUE(argument.startsWith('/')) << argument.toStdString();  // never an option
+        for (const QChar c : argument) EXPECT_TRUE(c.unicode() > 0x20 && c.unicode() < 0x7f);
+    }
+    EXPECT_EQ(HelperProgram::removalPaths(arguments), paths);
+    EXPECT_TRUE(HelperProgram::removalArguments({}).isEmpty());
+    EXPECT_EQ(HelperProgram::removalPaths({}), QStringList());  // no arguments: the whole emptying
+}
+
+TEST(HelperProgram, ArgumentsThatRemovalArgumentsNeverWritesAreRefused) {
+    const QList<QStringList> refused{
+        {"--remove"},
+        {"/t/files/a"},
+        {"--all"},
+        {"--remove", "/t/files/a", "--remove"},  // a path is absolute
+        {"--remove", "files/a"},
+        {"--remove", "/t/files/%zz"},
+        {"--remove", "/t/files/%4"},
+        {"--remove", "/t/files/a%"},
+        {"--remove", "/t/files/a%00b"},
+        {"--remove", ""},
+        {"--remove", QString::fromUtf8("/t/files/caf\u00e9")},
+        {"--remove", "/t/files/tab\there"},
+    };
+    for (const QStringList& arguments : refused)
+        EXPECT_FALSE(HelperProgram::removalPaths(arguments).has_value()) << arguments.join(' ').toStdString();
 }
 
 TEST(HelperProgram, OverrideThenBesideTheProgramThenInstalled) {

@@ -1,5 +1,6 @@
 // Runs the built Tolvik program on sandboxes, as pkexec would start it but without privileges.
 
+#include "platform/HelperProgram.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "tolvik/TolvikExitCode.h"
@@ -16,7 +17,8 @@ struct TolvikRun {
     QByteArray standardError;
 };
 
-TolvikRun runTolvik(const QString& root, const QMap<QString, QString>& extra) {
+TolvikRun runTolvik(const QString& root, const QMap<QString, QString>& extra,
+                    const QStringList& arguments = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "PKEXEC_UID", "QT_QPA_PLATFORM"}) env.remove(name);
     env.insert("CORVANE_ROOT", root);
@@ -25,7 +27,7 @@ TolvikRun runTolvik(const QString& root, const QMap<QString, QString>& extra) {
     QProcess process;
     process.setProcessEnvironment(env);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QStringLiteral(CORVANE_TOLVIK_PROGRAM), {});
+    process.start(QStringLiteral(CORVANE_TOLVIK_PROGRAM), arguments);
     TolvikRun run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
     run.exitCode = process.exitCode();
@@ -33,7 +35,8 @@ TolvikRun runTolvik(const QString& root, const QMap<QString, QString>& extra) {
     return run;
 }
 
-constexpr const char* Warning = "Corvane failed to change the permissions because of System Integrity Protection module.";
+constexpr const char* Warning =
+    "Corvane failed to change the permissions because of System Integrity Protection module.";
 
 TEST(TolvikProgram, EmptiesAndWarnsOnStandardErrorWithoutADisplay) {
     TempRoot root;
@@ -73,8 +76,33 @@ TEST(TolvikProgram, FreedesktopHomeComesFromTheAccountNotTheEnvironment) {
                                                   {"XDG_DATA_HOME", decoy.path()}});
     EXPECT_EQ(run.exitCode, TolvikExitCode::Done) << run.standardError.toStdString();
     EXPECT_TRUE(QDir(paths->userTrash()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-    EXPECT_TRUE(QDir(paths->trashRecordsFile()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_TRUE(
+        QDir(paths->trashRecordsFile()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     EXPECT_TRUE(QFileInfo::exists(untouched));
+}
+
+TEST(TolvikProgram, RemovesOnlyWhatItIsNamedAndRefusesArgumentsItCannotRead) {
+    TempRoot root;
+    TempRoot outside;
+    SandboxBuilder sandbox(root.path());
+    const QString trash = sandbox.paths().userTrash();
+    const QString named = sandbox.writeFile(trash + "/resisted -rf.txt", "x");
+    const QString unnamed = sandbox.writeFile(trash + "/unnamed.txt", "x");
+    const QString keep = sandbox.writeFile(outside.file("keep.txt"), "precious");
+
+    for (const QStringList& bad : {QStringList{"--all"}, QStringList{"--remove"}, QStringList{named},
+                                   QStringList{"--remove", "/x/%zz"}}) {
+        const TolvikRun run = runTolvik(root.path(), {}, bad);
+        EXPECT_EQ(run.exitCode, TolvikExitCode::Usage) << bad.join(' ').toStdString();
+        EXPECT_TRUE(QFileInfo::exists(named));
+    }
+
+    const TolvikRun run = runTolvik(root.path(), {}, HelperProgram::removalArguments({named, keep}));
+    EXPECT_EQ(run.exitCode, TolvikExitCode::Done) << run.standardError.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(named));
+    EXPECT_TRUE(QFileInfo::exists(unnamed));
+    EXPECT_TRUE(QFileInfo::exists(keep));
+    EXPECT_TRUE(run.standardError.contains("left alone")) << run.standardError.toStdString();
 }
 
 TEST(TolvikProgram, RefusesAnUnusablePkexecUidAndTouchesNothing) {

@@ -185,10 +185,9 @@ TEST(FreedesktopTrash, ForcedPassEmptiesFilesAndInfoButKeepsProtectedItemsWithTh
     f.sandbox.trashItem(f.usbTrash, "usb.txt", "usb.txt");
     const QString outside = f.sandbox.writeFile("/home/me/keep.txt.trashinfo", "not in the Trash");
 
-    ForceEmptyPass::Hooks hooks;
-    hooks.hasRules = [] { return true; };
-    hooks.isProtected = [](const QString& p) { return p.endsWith("/keep.txt"); };
-    ForceEmptyPass pass(f.paths, f.commands, f.origPaths, std::make_shared<Workspace>(f.paths), hooks);
+    const EmptyProtection protection([] { return true; },
+                                     [](const QString& p) { return p.endsWith("/keep.txt"); }, {}, {});
+    ForceEmptyPass pass(f.paths, f.commands, f.origPaths, std::make_shared<Workspace>(f.paths), protection);
     EXPECT_EQ(pass.ForceEmptyTrashFileThreader(), 0);
 
     EXPECT_EQ(f.left(f.trash + "/files"), QStringList{"keep.txt"});

@@ -18,8 +18,10 @@
 #include "support/DSStoreWriter.h"
 #include "support/EventWait.h"
 #include "support/HostileFs.h"
+#include "support/ImmutableFile.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/TestScope.h"
 #include "tolvik/TolvikCleaner.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashInfo.h"
@@ -50,7 +52,8 @@ struct Home {
         return TrashScanner(paths, files, origPaths, std::make_shared<Workspace>(paths)).scan();
     }
     int empty() {
-        return ForceEmptyPass(paths, commands, origPaths, std::make_shared<Workspace>(paths), {})
+        return ForceEmptyPass(paths, commands, origPaths, std::make_shared<Workspace>(paths),
+                              EmptyProtection::none())
             .ForceEmptyTrashFileThreader();
     }
     TolvikCleaner::Result tolvik() {
@@ -241,7 +244,7 @@ TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
     TempRoot outside;
     SandboxBuilder canary(outside.path());
     for (int i = 0; i < 20; ++i) canary.writeFile(QStringLiteral("precious/f%1.txt").arg(i), "precious data");
-    const bool locked = HostileFs::setImmutable(outside.file("precious/f0.txt"), true);
+    const ImmutableWhileAlive locked(outside.file("precious/f0.txt"));
     const QByteArray before = HostileFs::treeDigest(outside.path());
     enum Flow { ForcedPass, Tolvik, TableDelete, TableErase, EraseChosen };
     for (const Flow flow : {ForcedPass, Tolvik, TableDelete, TableErase, EraseChosen}) {
@@ -271,14 +274,13 @@ TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
                         TrashItemActions(h.commands, TrashStore::forPaths(h.paths)).secureDeleteItem(item);
                         break;
                     case EraseChosen:
-                        SecureEraser().eraseItems({item});
+                        SecureEraser(testLimits()).eraseItems({item});
                         break;
                 }
             }
             ASSERT_EQ(HostileFs::treeDigest(outside.path()), before) << "flow " << flow << " round " << round;
         }
     }
-    if (locked) HostileFs::setImmutable(outside.file("precious/f0.txt"), false);
 }
 
 }  // namespace

@@ -75,6 +75,27 @@ TEST(TrashTableActions, EachSelectedItemIsCheckedAndWhatResistedStaysWithOnePerm
     HostileFs::setImmutable(trash + "/locked-b", false);
 }
 
+TEST(TrashTableActions, TheHelperIsHandedTheOneItemThatResistedNotTheTrash) {
+    AppFixture f;
+    const QString trash = f.paths->userTrash();
+    for (const char* n : {"locked-a", "locked-b", "other.txt"}) f.sandbox.writeFile(trash + "/" + n, n);
+    if (!HostileFs::setImmutable(trash + "/locked-a", true)) GTEST_SKIP() << "no immutable flag here";
+    HostileFs::setImmutable(trash + "/locked-b", true);
+    auto app = f.launch();
+    QList<QStringList> handed;
+    app->setRunAdmin([&](const QStringList& resisted) { handed << resisted; });
+    scan(*app);
+    app->trashBrowser()->setClickedRow(rowOf(*app, "locked-a"));
+    f.alerts->clear();
+    f.alerts->setNextAnswers({Alerts::Default});
+    actAndWait(*app, &AppDelegate::DeleteTrashItemAction);
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_EQ(handed, QList<QStringList>{{trash + "/locked-a"}});
+    EXPECT_EQ(namesIn(trash), (QStringList{"locked-a", "locked-b", "other.txt"}));
+    HostileFs::setImmutable(trash + "/locked-a", false);
+    HostileFs::setImmutable(trash + "/locked-b", false);
+}
+
 TEST(TrashTableActions, ALinkToAFolderIsAnItemNeverAWayIn) {
     AppFixture f;
     const QString outside = f.sandbox.writeFile("Users/me/Documents/keep.txt", "keep");

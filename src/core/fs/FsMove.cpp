@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "FsMount.h"
+#include "FsScope.h"
 #include "FsTree.h"
 #include "platform/Localized.h"
 
@@ -19,7 +21,7 @@ constexpr int MaxDepth = 200;
 // `made` is set once the copy's own entry exists at the destination: only that one may be removed
 // again when the copy fails, never a name someone else took in the meantime.
 bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray& toName, int depth,
-               QString& why, bool& made);
+               const FsMount& mount, QString& why, bool& made);
 
 bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int toDir, const QByteArray& toName,
               QString& why, bool& made) {
@@ -85,7 +87,7 @@ bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int to
 }
 
 bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int toDir,
-                const QByteArray& toName, int depth, QString& why, bool& made) {
+                const QByteArray& toName, int depth, const FsMount& mount, QString& why, bool& made) {
     if (depth > MaxDepth) {
         why = QStringLiteral("it is nested too deeply");
         return false;
@@ -93,6 +95,13 @@ bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int 
     const int in = ::openat(fromDir, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (in < 0) {
         why = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    // What another file system mounted inside holds is not the item's to carry away.
+    const std::optional<FsMount> here = FsMount::of(in);
+    if (!here || !(*here == mount)) {
+        why = localized("another file system is mounted inside it");
+        ::close(in);
         return false;
     }
     if (::mkdirat(toDir, toName.constData(), 0700) != 0) {
@@ -113,7 +122,7 @@ bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int 
     for (const QByteArray& child : names) {
         if (!ok) break;
         bool childMade = false;
-        ok = copyEntry(in, child, out, child, depth + 1, why, childMade);
+        ok = copyEntry(in, child, out, child, depth + 1, mount, why, childMade);
     }
     if (ok) {
         ok = ::fsync(out) == 0;
@@ -127,14 +136,21 @@ bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int 
 }
 
 bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray& toName, int depth,
-               QString& why, bool& made) {
+               const FsMount& mount, QString& why, bool& made) {
     struct stat st;
     if (::fstatat(fromDir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         why = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    if (S_ISREG(st.st_mode)) return copyFile(fromDir, name, st, toDir, toName, why, made);
-    if (S_ISDIR(st.st_mode)) return copyFolder(fromDir, name, st, toDir, toName, depth, why, made);
+    if (S_ISREG(st.st_mode)) {
+        const std::optional<FsMount> here = FsMount::at(fromDir, name);
+        if (!here || !(*here == mount)) {
+            why = localized("another file system is mounted inside it");
+            return false;
+        }
+        return copyFile(fromDir, name, st, toDir, toName, why, made);
+    }
+    if (S_ISDIR(st.st_mode)) return copyFolder(fromDir, name, st, toDir, toName, depth, mount, why, made);
     if (S_ISLNK(st.st_mode)) {
         QByteArray target(qMax<qsizetype>(st.st_size, 0) + 1, '\0');
         const ssize_t n = ::readlinkat(fromDir, name.constData(), target.data(), size_t(target.size()));
@@ -159,15 +175,24 @@ bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray&
 
 namespace FsMove {
 
-Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& to, const QByteArray& toName,
-             QString* why) {
+Outcome move(const ScopedFolder& fromScoped, const QByteArray& name, const ScopedFolder& toScoped,
+             const QByteArray& toName, QString* why) {
     QString reason;
     auto fail = [&](Outcome outcome) {
         if (why) *why = reason;
         return outcome;
     };
-    if (!from.isOpen() || !to.isOpen()) {
+    if (!fromScoped.isOpen() || !toScoped.isOpen()) {
         reason = QStringLiteral("its folder can't be opened");
+        return fail(Outcome::Failed);
+    }
+    if (!fromScoped.allows(name, &reason) || !toScoped.allows(toName, &reason)) return fail(Outcome::Failed);
+    const OpenFolder& from = fromScoped.folder();
+    const OpenFolder& to = toScoped.folder();
+    // An entry with another file system mounted on it stays where it is.
+    const std::optional<FsMount> itemMount = FsMount::at(from.fd(), name);
+    if (itemMount && !(*itemMount == fromScoped.mount())) {
+        reason = localized("another file system is mounted on it");
         return fail(Outcome::Failed);
     }
     if (to.has(toName)) {
@@ -187,9 +212,9 @@ Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& t
     }
     // Another file system: copy, check, and only then remove the source.
     bool made = false;
-    if (!copyEntry(from.fd(), name, to.fd(), toName, 0, reason, made)) {
+    if (!copyEntry(from.fd(), name, to.fd(), toName, 0, fromScoped.mount(), reason, made)) {
         if (made) {
-            FsTree::remove(to, toName);
+            FsTree::remove(toScoped, toName);
         } else if (to.has(toName)) {
             // Taken between the check above and the copy: what took it is someone else's.
             reason = QStringLiteral("the name is taken");
@@ -197,7 +222,7 @@ Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& t
         }
         return fail(Outcome::Failed);
     }
-    const FsTree::Report removed = FsTree::remove(from, name);
+    const FsTree::Report removed = FsTree::remove(fromScoped, name);
     if (!removed.gone) {
         // Two copies are better than a half-removed source: keep the whole copy, report the rest.
         reason = localized("it was copied whole, but part of it could not be removed from where it was: %1")

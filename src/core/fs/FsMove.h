@@ -4,6 +4,8 @@
 
 #include "OpenFolder.h"
 
+class ScopedFolder;
+
 /// Moving one entry between opened folders without ever replacing what is at the destination.
 namespace FsMove {
 
@@ -20,7 +22,9 @@ enum class Outcome {
 /// then is the source removed; a copy that fails part-way is removed again and the source is left
 /// as it was; a source that resists removal after a whole copy is Copied, never Moved. `why` gets a
 /// line for the user whenever the outcome is not Moved.
-Outcome move(const OpenFolder& from, const QByteArray& name, const OpenFolder& to, const QByteArray& toName,
-             QString* why = nullptr);
+/// Both folders come from scopes: an entry or name a scope does not allow, or an entry with another
+/// file system mounted on it, is Failed.
+Outcome move(const ScopedFolder& from, const QByteArray& name, const ScopedFolder& to,
+             const QByteArray& toName, QString* why = nullptr);
 
 }  // namespace FsMove

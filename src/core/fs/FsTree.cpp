@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+#include "FsMount.h"
+#include "FsScope.h"
 #include "LockedFlags.h"
 #include "platform/Localized.h"
 
@@ -25,6 +27,10 @@ QString reason(int error) {
 
 QString line(const QString& path, const QString& what) {
     return FsName::displayText(path) + QStringLiteral(": ") + what;
+}
+
+QString mountedHereText() {
+    return localized("another file system is mounted here; left alone");
 }
 
 /// What one kind of work does at each entry of the walk.
@@ -51,8 +57,10 @@ struct Frame {
 
 class Walk {
   public:
-    Walk(const Visitor& visitor, const FsTree::Options& options, FsTree::Report& report)
-        : m_visitor(visitor), m_options(options), m_report(report) {}
+    /// The walk stays on `mount`: a folder with another file system mounted on it is left alone.
+    Walk(const Visitor& visitor, const FsTree::Options& options, FsTree::Report& report,
+         std::optional<FsMount> mount)
+        : m_visitor(visitor), m_options(options), m_report(report), m_mount(mount) {}
 
     ~Walk() {
         for (Frame& f : m_stack)
@@ -113,6 +121,14 @@ class Walk {
             m_report.problems << line(path, localized("it changed while Corvane worked on it"));
             return false;
         }
+        if (m_mount) {
+            const std::optional<FsMount> here = FsMount::of(fd);
+            if (!here || !(*here == *m_mount)) {
+                ::close(fd);
+                m_report.problems << line(path, mountedHereText());
+                return false;
+            }
+        }
         bool ok = false;
         Frame frame;
         frame.fd = fd;
@@ -162,6 +178,7 @@ class Walk {
     const Visitor& m_visitor;
     const FsTree::Options& m_options;
     FsTree::Report& m_report;
+    std::optional<FsMount> m_mount;
     std::vector<Frame> m_stack;
 };
 
@@ -237,7 +254,15 @@ void overwriteOpened(int fd, const struct stat& st, const QString& path, FsTree:
 }
 
 void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const QString& path,
-               const FsTree::Options& options, FsTree::Report& report) {
+               const std::optional<FsMount>& mount, const FsTree::Options& options, FsTree::Report& report) {
+    // A file can be mounted over another file: what is there belongs to the other file system.
+    if (mount) {
+        const std::optional<FsMount> here = FsMount::at(folder, name);
+        if (here && !(*here == *mount)) {
+            report.problems << line(path, mountedHereText());
+            return;
+        }
+    }
     if (S_ISREG(st.st_mode)) {
         constexpr int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
         int fd = ::openat(folder, name.constData(), flags);
@@ -270,9 +295,14 @@ QString otherNamesText() {
     return localized("removed, not overwritten: it has other names");
 }
 
-Report remove(const OpenFolder& parent, const QByteArray& name, const Options& options) {
+Report remove(const ScopedFolder& scoped, const QByteArray& name, const Options& options) {
     Report report;
-    if (!parent.isOpen() || name.isEmpty()) return report;
+    QString why;
+    if (!scoped.allows(name, &why)) {
+        report.problems << why;
+        return report;
+    }
+    const OpenFolder& parent = scoped.folder();
     // Most entries are files: one unlinkat does it; a folder (EISDIR) or a locked file takes the walk.
     if (::unlinkat(parent.fd(), name.constData(), 0) == 0) {
         report.removed = 1;
@@ -284,19 +314,25 @@ Report remove(const OpenFolder& parent, const QByteArray& name, const Options& o
         return report;
     }
     const Visitor visitor = removalVisitor(options, report);
-    Walk(visitor, options, report).run(parent, name);
+    Walk(visitor, options, report, scoped.mount()).run(parent, name);
     report.gone = !parent.has(name);
     return report;
 }
 
-Report erase(const OpenFolder& parent, const QByteArray& name, const Options& options) {
+Report erase(const ScopedFolder& scoped, const QByteArray& name, const Options& options) {
     Report report;
-    if (!parent.isOpen() || name.isEmpty()) return report;
+    QString why;
+    if (!scoped.allows(name, &why)) {
+        report.problems << why;
+        return report;
+    }
+    const OpenFolder& parent = scoped.folder();
+    const std::optional<FsMount> mount = scoped.mount();
     Visitor visitor = removalVisitor(options, report);
     visitor.leaf = [&](int fd, const QByteArray& leaf, const struct stat& st, const QString& path) {
-        eraseLeaf(fd, leaf, st, path, options, report);
+        eraseLeaf(fd, leaf, st, path, mount, options, report);
     };
-    Walk(visitor, options, report).run(parent, name);
+    Walk(visitor, options, report, mount).run(parent, name);
     report.gone = !parent.has(name);
     return report;
 }
@@ -318,7 +354,8 @@ std::optional<quint64> allocatedBytes(const OpenFolder& parent, const QByteArray
     Visitor v;
     v.leaf = [&](int, const QByteArray&, const struct stat& st, const QString&) { count(st); };
     v.enter = [&](int, const struct stat& st, const QString&) { count(st); };
-    Walk(v, options, report).run(parent, name);
+    // What another file system mounted below holds is not this entry's to count.
+    Walk(v, options, report, FsMount::of(parent.fd())).run(parent, name);
     // du rounds the total up to whole kilobytes.
     return (blocks + 1) / 2 * 1024;
 }

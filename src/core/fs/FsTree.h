@@ -5,10 +5,14 @@
 
 #include "OpenFolder.h"
 
+class ScopedFolder;
+
 /// Work on a whole entry of an opened folder, at any depth: removal, secure erase and measuring.
 /// The walk holds each folder by descriptor and enters a sub-folder only by its name in the folder
 /// just listed, never following a link; a folder swapped for a link mid-walk is not entered, and a
-/// folder moved away mid-walk stops the work. Depth is not limited by PATH_MAX or by descriptors.
+/// folder moved away mid-walk stops the work. It never crosses a mount point: a folder or file with
+/// another file system mounted on it is left alone and said so. Depth is not limited by PATH_MAX or
+/// by descriptors. Removing and erasing act only inside a scope (FsScope).
 namespace FsTree {
 
 struct Options {
@@ -24,14 +28,15 @@ struct Report {
     QStringList problems;     ///< one line per entry that resisted or was not overwritten: "path: what"
 };
 
-/// Removes the entry `name` of `parent`: a link as a link, a folder with everything below it.
-Report remove(const OpenFolder& parent, const QByteArray& name, const Options& options = {});
+/// Removes the entry `name` of `parent`: a link as a link, a folder with everything below it. An
+/// entry the scope does not allow is left alone and said so.
+Report remove(const ScopedFolder& parent, const QByteArray& name, const Options& options = {});
 
 /// Like remove(), but every regular file is overwritten whole and synced before it is unlinked. A
 /// file with other hard links is unlinked without being overwritten (its data lives on under its
 /// other names) and said so; a file that can't be opened for writing, a short write, a failed sync
 /// and data added during the overwrite are said too.
-Report erase(const OpenFolder& parent, const QByteArray& name, const Options& options = {});
+Report erase(const ScopedFolder& parent, const QByteArray& name, const Options& options = {});
 
 /// Bytes allocated to the entry and everything below it, as "du -k" counts them (1 KB units, a
 /// hard-linked file once, links not followed), times 1024. Nothing when the entry can't be read.

@@ -2,9 +2,10 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
@@ -53,12 +54,29 @@ QString joinedText(const QList<QByteArray>& where) {
     return FsName::fromBytes(path.isEmpty() ? QByteArray("/") : path);
 }
 
-// Whether a folder passes the owner rule: root's or the user's, and not open to everyone's writes
-// unless the sticky bit keeps others from replacing what is not theirs.
 bool ownedAsRuled(const struct stat& st, const OwnerRule& rule) {
-    if (!rule.check) return true;
-    if (st.st_uid != 0 && st.st_uid != rule.uid) return false;
-    return !(st.st_mode & S_IWOTH) || (st.st_mode & S_ISVTX);
+    return rule.allows(st);
+}
+
+// The user's own group when it is private: named as the user and with no other member.
+gid_t privateGroupOf(uid_t uid) {
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    QByteArray buffer(size > 0 ? size : 16384, Qt::Uninitialized);
+    struct passwd pw;
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(uid, &pw, buffer.data(), size_t(buffer.size()), &found) != 0 || !found) return gid_t(-1);
+    const QByteArray login(pw.pw_name);
+    const gid_t gid = pw.pw_gid;
+    size = ::sysconf(_SC_GETGR_R_SIZE_MAX);
+    QByteArray groupBuffer(size > 0 ? size : 16384, Qt::Uninitialized);
+    struct group gr;
+    struct group* group = nullptr;
+    if (::getgrgid_r(gid, &gr, groupBuffer.data(), size_t(groupBuffer.size()), &group) != 0 || !group)
+        return gid_t(-1);
+    if (login != group->gr_name) return gid_t(-1);
+    for (char** member = group->gr_mem; member && *member; ++member)
+        if (login != *member) return gid_t(-1);
+    return gid;
 }
 
 std::optional<QByteArray> linkTarget(int folder, const QByteArray& name) {
@@ -70,6 +88,22 @@ std::optional<QByteArray> linkTarget(int folder, const QByteArray& name) {
 }
 
 }  // namespace
+
+OwnerRule OwnerRule::ownedBy(uid_t uid) {
+    OwnerRule rule;
+    rule.check = true;
+    rule.uid = uid;
+    rule.privateGroup = privateGroupOf(uid);
+    return rule;
+}
+
+bool OwnerRule::allows(const struct stat& st) const {
+    if (!check) return true;
+    if (st.st_uid != 0 && st.st_uid != uid) return false;
+    if (st.st_mode & S_ISVTX) return true;
+    if (st.st_mode & S_IWOTH) return false;
+    return !(st.st_mode & S_IWGRP) || (privateGroup != gid_t(-1) && st.st_gid == privateGroup);
+}
 
 OpenFolder::~OpenFolder() {
     if (m_fd >= 0) ::close(m_fd);
@@ -162,8 +196,15 @@ void OpenFolder::setSystemPart(const QString& path) {
 }
 
 OpenFolder OpenFolder::openChosen(const QString& path, QString* why) {
-    const QString absolute =
-        path.startsWith(QLatin1Char('/')) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    // Never against the working folder: an empty or relative path is a setting that is missing,
+    // not a choice of the folder Corvane happened to be started in.
+    if (!path.startsWith(QLatin1Char('/'))) {
+        say(why, path.isEmpty()
+                     ? localized("No folder is set.")
+                     : localized("\"%1\" is not an absolute path.").arg(FsName::displayText(path)));
+        return {};
+    }
+    const QString& absolute = path;
     const int fd = ::open(FsName::toBytes(absolute).constData(), FolderFlags);
     if (fd < 0) {
         say(why, localized("\"%1\" can't be opened: %2.").arg(FsName::displayText(absolute), reason(errno)));

@@ -20,12 +20,18 @@ struct FsEntry {
     bool isRegular() const { return S_ISREG(st.st_mode); }
 };
 
-/// Who may own the folders on the way to a folder that must belong to a user.
+/// Who may own the folders on the way to a folder that must belong to a user: root or the user,
+/// and writable by no one else, unless the sticky bit keeps others from replacing what is not
+/// theirs. Group write counts as someone else's write, except for the user's own private group
+/// (a group of the user's name whose only member is the user, as many systems give each account).
 struct OwnerRule {
-    bool check = false;  ///< off: only links are refused
-    uid_t uid = 0;       ///< besides root, the one owner allowed
+    bool check = false;              ///< off: only links are refused
+    uid_t uid = 0;                   ///< besides root, the one owner allowed
+    gid_t privateGroup = gid_t(-1);  ///< the user's private group, if there is one
     static OwnerRule none() { return {}; }
-    static OwnerRule ownedBy(uid_t uid) { return {true, uid}; }
+    static OwnerRule ownedBy(uid_t uid);
+    /// Whether a folder with these attributes passes the rule.
+    bool allows(const struct stat& st) const;
 };
 
 /// A folder held by a descriptor. Everything below it is reached relative to that descriptor, so
@@ -51,7 +57,8 @@ class OpenFolder {
     static void setSystemPart(const QString& path);
 
     /// Opens a folder the user named (a chosen item's folder): links on the way are followed as the
-    /// user meant them, once; only the work below it is kept from following links.
+    /// user meant them, once; only the work below it is kept from following links. An empty or
+    /// relative path is refused, never resolved against the working folder.
     static OpenFolder openChosen(const QString& path, QString* why = nullptr);
     /// Opens the entry `name` of this folder, only when it is a real folder (not a link).
     OpenFolder child(const QByteArray& name, QString* why = nullptr) const;

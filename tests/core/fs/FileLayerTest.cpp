@@ -13,27 +13,12 @@
 #include "core/fs/RegularFile.h"
 #include "support/EventWait.h"
 #include "support/HostileFs.h"
+#include "support/ImmutableFile.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/TestScope.h"
 
 namespace {
-
-/// The immutable flag on a file, cleared again however the test ends so that its folder can go.
-class ImmutableWhileAlive {
-  public:
-    explicit ImmutableWhileAlive(QString path)
-        : m_path(std::move(path)), m_set(HostileFs::setImmutable(m_path, true)) {}
-    ~ImmutableWhileAlive() {
-        if (m_set) HostileFs::setImmutable(m_path, false);
-    }
-    ImmutableWhileAlive(const ImmutableWhileAlive&) = delete;
-    ImmutableWhileAlive& operator=(const ImmutableWhileAlive&) = delete;
-    bool isSet() const { return m_set; }
-
-  private:
-    QString m_path;
-    bool m_set;
-};
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -117,7 +102,7 @@ TEST(OpenFolder, AnOpenedFolderStaysTheOneOpenedWhenItsPathBecomesALink) {
     SandboxBuilder sandbox(root.path());
     sandbox.writeFile("Trash/item.txt", "in the trash");
     const QString victim = sandbox.writeFile("victim/item.txt", "elsewhere");
-    const OpenFolder folder = OpenFolder::open(root.file("Trash"));
+    const ScopedFolder folder = testScope(root.file("Trash"));
     ASSERT_TRUE(folder.isOpen());
     ASSERT_TRUE(QDir().rename(root.file("Trash"), root.file("moved")));
     ASSERT_EQ(::symlink(QFile::encodeName(root.file("victim")).constData(),
@@ -208,7 +193,7 @@ TEST(FsTree, EraseOverwritesEveryFileButLeavesHardLinkedDataAndSaysSo) {
     const QString secret = sandbox.writeFile("chosen/.hidden/secret.txt", "top secret");
     const int witness = ::open(QFile::encodeName(secret).constData(), O_RDONLY);
 
-    const FsTree::Report report = FsTree::erase(parentOf(folder), "chosen");
+    const FsTree::Report report = FsTree::erase(testScope(QFileInfo(folder).absolutePath()), "chosen");
     EXPECT_TRUE(report.gone);
     EXPECT_EQ(report.overwritten, 1u);
     ASSERT_EQ(report.problems.size(), 1);
@@ -227,8 +212,8 @@ TEST(FsTree, TreesDeeperThanPathMaxAreRemovedAndErasedWhole) {
         const QString top = SandboxBuilder(root.path()).makeFolder(erase ? "erase" : "remove");
         ASSERT_TRUE(
             HostileFs::makeDeepChain(top, "a-rather-long-step", 600, "deep data"));  // ~11,000 bytes of path
-        const OpenFolder parent = OpenFolder::open(root.path());
-        EXPECT_GT(FsTree::allocatedBytes(parent, nameOf(top)).value_or(0), 600u * 1024);
+        const ScopedFolder parent = testScope(root.path());
+        EXPECT_GT(FsTree::allocatedBytes(parent.folder(), nameOf(top)).value_or(0), 600u * 1024);
         const FsTree::Report report =
             erase ? FsTree::erase(parent, nameOf(top)) : FsTree::remove(parent, nameOf(top));
         EXPECT_TRUE(report.gone);
@@ -256,7 +241,7 @@ TEST(FsTree, AFolderSwappedForALinkMidWalkNeverLeadsOutside) {
             ASSERT_EQ(::symlink(QFile::encodeName(outside.file("precious")).constData(),
                                 QFile::encodeName(root.file("Item/busy-link")).constData()),
                       0);
-            const OpenFolder parent = OpenFolder::open(root.path());
+            const ScopedFolder parent = testScope(root.path());
             FsTree::Options options;
             options.clearLockedFlags = work == RemoveClearingFlags;
             {
@@ -278,7 +263,7 @@ TEST(FsTree, LockedFlagsAreClearedOnTheWayWhereTheRightsAllow) {
     const QString file = sandbox.writeFile("Item/locked.txt", "x");
     const ImmutableWhileAlive locked(file);
     if (!locked.isSet()) GTEST_SKIP() << "no immutable flag here (needs root on a file system with flags)";
-    const OpenFolder parent = OpenFolder::open(root.path());
+    const ScopedFolder parent = testScope(root.path());
     EXPECT_FALSE(FsTree::remove(parent, "Item").gone);  // without clearing: it resists and says so
     const FsTree::Report report = FsTree::remove(parent, "Item", {true, nullptr});
     EXPECT_TRUE(report.gone);
