@@ -10,6 +10,8 @@
 #   FUZZ_WORKERS=N ...                     N processes per target on one shared corpus (FUZZ_RUNS split)
 #   FUZZ_PART=S ...                        start the processes afresh every S seconds (a long run)
 #   scripts/fuzz.sh --seeds               rewrite the seeds from the tests' builders (needs build-asan)
+#   scripts/fuzz.sh --build [TARGET...]   only build (fuzz_all, or the CMake targets named: `all` adds
+#                                         corvane-cli and the tests that need no widgets, as CI does)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,17 +19,28 @@ if [ "${1:-}" = --seeds ]; then
   cmake --build build-asan --target corvane-fuzz-seeds
   exec build-asan/bin/corvane-fuzz-seeds fuzz/corpus
 fi
-seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET...]}
-shift
-targets=("$@")
-[ ${#targets[@]} -eq 0 ] && mapfile -t targets < <(ls fuzz/corpus)
+build_only=
+if [ "${1:-}" = --build ]; then
+  build_only=1
+  shift
+  build_targets=("$@")
+  [ ${#build_targets[@]} -eq 0 ] && build_targets=(fuzz_all)
+else
+  seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET...]}
+  shift
+  targets=("$@")
+  [ ${#targets[@]} -eq 0 ] && mapfile -t targets < <(ls fuzz/corpus)
+  build_targets=(fuzz_all)
+fi
 
 strict=()
 [ "${CI:-}" = true ] && strict=(-DCORVANE_WERROR=ON)
-# -O1 keeps the runs fast and the stacks readable; Debug keeps Qt's and our assertions on.
+# -O1 keeps the runs fast; -g1 keeps the line tables the stacks need. Debug keeps Qt's and our
+# assertions on. The build has no widgets: building all of it proves the core needs none.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCORVANE_FUZZ=ON -DCORVANE_GUI=OFF -DCORVANE_TESTS=OFF "${strict[@]}"
-cmake --build build-fuzz --target fuzz_all
+  -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1" -DCORVANE_FUZZ=ON -DCORVANE_GUI=OFF -DCORVANE_TESTS=ON "${strict[@]}"
+cmake --build build-fuzz --target "${build_targets[@]}"
+[ -n "$build_only" ] && exit 0
 
 # A long run keeps one frame of each allocation's stack, not thirty: recording them is most of what
 # an input costs in the allocation-heavy readers. A crash's input is kept; running the target on

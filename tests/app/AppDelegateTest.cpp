@@ -14,6 +14,7 @@
 #include "app/StatusItem.h"
 #include "autoclean/PPopoverviewConterller.h"
 #include "support/AppFixture.h"
+#include "support/EventWait.h"
 #include "support/FixedSystemVersion.h"
 
 namespace {
@@ -170,7 +171,7 @@ TEST(Windows, PopoverIsBuiltOnDemandAndReleasedWhenClosed) {
     EXPECT_EQ(app->thePopViewController()->view()->parentWidget(), first.data());
     EXPECT_GE(first->y(), 22);  // below an icon at the top edge
     first->close();
-    QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 2000);
+    ASSERT_TRUE(waitUntil([&] { return first.isNull(); }));
     EXPECT_TRUE(app->thePopover().isNull());
     EXPECT_EQ(app->thePopViewController()->view()->parentWidget(), nullptr);  // handed back intact
     app->ClickStateBanner();

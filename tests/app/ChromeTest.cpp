@@ -12,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "platform/NotificationCenter.h"
 #include "support/AppFixture.h"
+#include "support/EventWait.h"
 #include "widgets/PRCustomeWindow.h"
 #include "widgets/PRLeftTipButton.h"
 #include "widgets/QMHeaderView.h"
@@ -79,7 +80,8 @@ TEST(PRCustomeWindow, HeaderStripStaysAtTheTopAndFollowsTheWidth) {
     w.show();
     EXPECT_EQ(w.headerView()->geometry(), QRect(0, 0, 400, 25));
     w.resize(640, 180);
-    QTRY_COMPARE_WITH_TIMEOUT(w.headerView()->geometry(), QRect(0, 0, 640, 25), 2000);
+    waitUntil([&] { return w.headerView()->geometry() == QRect(0, 0, 640, 25); });
+    EXPECT_EQ(w.headerView()->geometry(), QRect(0, 0, 640, 25));
     EXPECT_EQ(w.contentView()->geometry(), QRect(0, 25, 640, 155));
     EXPECT_TRUE(w.headerView()->headImage.isNull());
     w.headerView()->grab();  // drawing loads the default image

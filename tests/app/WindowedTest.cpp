@@ -13,6 +13,7 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <thread>
@@ -22,6 +23,7 @@
 #include "app/StatusItem.h"
 #include "core/fs/FsName.h"
 #include "support/AppFixture.h"
+#include "support/EventWait.h"
 #include "support/RecordingNotifications.h"
 
 namespace {
@@ -149,19 +151,26 @@ TEST(SingleInstanceTest, ALaterLaunchReachesOnlyARunningInstanceOfItsOwn) {
     ASSERT_TRUE(running.listen());
     QSignalSpy spy(&running, &SingleInstance::requested);
 
-    // Something that is not a request (a length past the limit, then noise) is dropped unanswered.
-    bool answered = true;
+    // Something that is not a request (a length past the limit, then noise) is dropped unanswered:
+    // the running instance closes the connection without a byte back.
+    std::atomic_bool ended = false, dropped = false;
+    QByteArray answer;
     std::thread noise([&] {
         QLocalSocket socket;
         socket.connectToServer(path);
-        if (!socket.waitForConnected(2000)) return;
-        socket.write(QByteArray("\x7f\xff\xff\xff garbage"));
-        socket.waitForBytesWritten(2000);
-        answered = socket.waitForReadyRead(1000) && socket.bytesAvailable() > 0;
+        if (socket.waitForConnected(30000)) {
+            socket.write(QByteArray("\x7f\xff\xff\xff garbage"));
+            socket.waitForBytesWritten(30000);
+            dropped = socket.waitForDisconnected(30000) || socket.state() == QLocalSocket::UnconnectedState;
+            answer = socket.readAll();
+        }
+        ended = true;
     });
-    QTest::qWait(1200);
+    const bool noiseEnded = waitUntil([&] { return bool(ended); }, 60000);
     noise.join();
-    EXPECT_FALSE(answered);
+    ASSERT_TRUE(noiseEnded);
+    EXPECT_TRUE(dropped);
+    EXPECT_TRUE(answer.isEmpty()) << answer.constData();
     EXPECT_EQ(spy.size(), 0);
 
     // The request and its files reach the running instance whole, odd names included.

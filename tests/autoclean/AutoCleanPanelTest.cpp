@@ -18,6 +18,7 @@
 #include "platform/Defaults.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/LoginItems.h"
+#include "support/EventWait.h"
 #include "support/FixedClock.h"
 #include "support/RecordingNotifications.h"
 #include "support/ScriptedAlerts.h"
@@ -345,7 +346,7 @@ TEST(AutoTrashWindow, HostsTheViewWhileThePopoverDoesNotAndTakesItBack) {
     EXPECT_LE(p->view()->minimumSizeHint().width(), 340 - 28);
 
     popover->close();
-    QTRY_VERIFY_WITH_TIMEOUT(popover.isNull(), 2000);
+    ASSERT_TRUE(waitUntil([&] { return popover.isNull(); }));
     EXPECT_EQ(p->view()->parentWidget(), nullptr);
     window.reclaim();
     EXPECT_TRUE(window.hostsView());

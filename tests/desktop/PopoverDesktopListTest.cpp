@@ -17,6 +17,7 @@
 #include "desktop/StoreBrowser.h"
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
+#include "support/EventWait.h"
 #include "support/HostileFs.h"
 #include "support/RecordingWorkspace.h"
 #include "support/SandboxBuilder.h"
@@ -72,10 +73,12 @@ TEST(PopoverDesktopList, SearchNarrowsAndWidensFromTheFullListAndADeleteStaysDel
                  {"", {"Abd.png", "abc.txt", "xyz.zip"}}};
     for (const auto& s : steps) {
         r.type(s.text);
-        QTRY_COMPARE_WITH_TIMEOUT(sorted(r.shown()), s.expected, 5000);
+        waitUntil([&] { return sorted(r.shown()) == s.expected; });
+        EXPECT_EQ(sorted(r.shown()), s.expected) << s.text;
     }
     r.type("abc");
-    QTRY_COMPARE_WITH_TIMEOUT(r.shown(), QStringList{"abc.txt"}, 5000);
+    waitUntil([&] { return r.shown() == QStringList{"abc.txt"}; });
+    ASSERT_EQ(r.shown(), QStringList{"abc.txt"});
     r.list.ClickDeleteFileAct(0);
     EXPECT_FALSE(QFile::exists(r.store + "/abc.txt"));
     r.type("");

@@ -11,11 +11,14 @@
 
 #include "desktop/DesktopCatalogue.h"
 #include "desktop/DesktopController.h"
+#include "desktop/FileKinds.h"
 #include "desktop/NQLeftButton.h"
 #include "desktop/PRFileInfoPopViewController.h"
 #include "desktop/StoreBrowser.h"
+#include "desktop/ThumbnailLoader.h"
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
+#include "support/EventWait.h"
 #include "support/HostileFs.h"
 #include "support/RecordingWorkspace.h"
 #include "support/SandboxBuilder.h"
@@ -127,9 +130,10 @@ TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
             }
         return QSize();
     };
-    QTRY_COMPARE_WITH_TIMEOUT(sizeOf("Sunset.bmp"), QSize(64, 40), 10000);    // 320 by 200
-    QTRY_COMPARE_WITH_TIMEOUT(sizeOf("Portrait.bmp"), QSize(27, 54), 10000);  // 120 by 240
-    EXPECT_EQ(sizeOf("Broken photo.jpg"), QSize());                           // an icon, not a thumbnail
+    waitUntil([&] { return sizeOf("Sunset.bmp").isValid() && sizeOf("Portrait.bmp").isValid(); });
+    EXPECT_EQ(sizeOf("Sunset.bmp"), QSize(64, 40));    // 320 by 200
+    EXPECT_EQ(sizeOf("Portrait.bmp"), QSize(27, 54));  // 120 by 240
+    EXPECT_EQ(sizeOf("Broken photo.jpg"), QSize());    // an icon, not a thumbnail
     EXPECT_EQ(sizeOf("pipe.png"), QSize());
     for (const IKImageItem& cell : model->items())
         if (cell.fileName == "pipe.png")
@@ -154,8 +158,17 @@ TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
     const int shownBefore = r.browser.model()->rowCount();
     ASSERT_GT(shownBefore, 0);
     StoreBrowserModel* model = r.browser.model();
-    for (int i = 0; i < model->rowCount(); ++i)
+    auto* loader = model->findChild<ThumbnailLoader*>();
+    ASSERT_NE(loader, nullptr);
+    QSignalSpy answered(loader, &ThumbnailLoader::iconReady);
+    QSet<QString> asked;
+    for (int i = 0; i < model->rowCount(); ++i) {
         model->data(model->index(i), Qt::DecorationRole);  // thumbnails asked
+        const NQFileNode::Ptr& node = model->items()[i].fileNode;
+        if (node && node->fileKindType == QLatin1String(FileKinds::Pictures))
+            asked << ThumbnailLoader::keyOf(*node);
+    }
+    ASSERT_FALSE(asked.isEmpty());
     ASSERT_TRUE(QDir(r.controller.storeFolder()).removeRecursively());
     auto* status = r.browser.findChild<QLabel*>("tidyStatus");
 
@@ -169,11 +182,25 @@ TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
     EXPECT_FALSE(r.controller.restoreOrSay(model->items()[0].fileNode, r.alerts.get()));
     EXPECT_EQ(r.alerts->asked().size(), 1);
 
+    // Every thumbnail asked for is answered; one whose file vanished first ends as the cell's icon.
+    ASSERT_TRUE(waitUntil([&] { return answered.size() == asked.size(); }))
+        << answered.size() << " of " << asked.size();
+    for (const QList<QVariant>& answer : answered) {
+        const QString key = answer.at(0).toString();
+        EXPECT_TRUE(asked.contains(key)) << qPrintable(key);
+        for (int i = 0; i < model->rowCount(); ++i) {
+            const NQFileNode::Ptr& node = model->items()[i].fileNode;
+            // A picture whose file vanished first has no thumbnail: the cell keeps its icon.
+            if (node && ThumbnailLoader::keyOf(*node) == key && node->fileIcon.isNull()) {
+                EXPECT_NE(model->data(model->index(i), Qt::DecorationRole).typeId(), QMetaType::QPixmap);
+            }
+        }
+    }
+
     r.browser.FreshCurrentDeskTop();
     QTest::mouseClick(r.browser.currentDesktopBtn, Qt::LeftButton);
     EXPECT_EQ(model->rowCount(), 0);
     EXPECT_EQ(status->text(), "The store folder is missing; the next tidy makes it again.");
-    QTest::qWait(200);  // thumbnails of vanished files end as icons, quietly
 }
 
 // Another picture under the same name, or a broken one mended, gets a thumbnail of its own once

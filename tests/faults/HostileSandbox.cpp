@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <ftw.h>
+#include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -14,6 +15,7 @@
 
 #include "core/fs/FsName.h"
 #include "platform/FreedesktopPaths.h"
+#include "support/EventWait.h"
 #include "trash/TrashInfo.h"
 
 namespace {
@@ -183,7 +185,7 @@ void HostileSandbox::plant(const QString& folder) {
 void HostileSandbox::startSwapper(const QString& folder) {
     symlinkTo(away.file("precious"), folder + "/busy-link");
     swapper = std::make_unique<HostileFs::Swapper>(folder + "/busy", folder + "/busy-link");
-    while (swapper->swaps() < 10) std::this_thread::yield();
+    if (!waitUntil([&] { return swapper->swaps() >= 10; })) ADD_FAILURE() << "the swapper never swapped";
 }
 
 void HostileSandbox::stopSwapper() {

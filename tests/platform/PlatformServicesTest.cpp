@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <atomic>
+#include <memory>
 
 #include "platform/Appearance.h"
 #include "platform/LoginItems.h"
@@ -15,6 +17,7 @@
 #include "support/EventWait.h"
 #include "support/FixedSystemVersion.h"
 #include "support/RecordingTasks.h"
+#include "support/ScopedEnv.h"
 #include "support/TempRoot.h"
 
 namespace {
@@ -87,12 +90,11 @@ TEST(Appearance, DesktopSettingsMapToTheInterfaceStyle) {
     EXPECT_EQ(Appearance::styleForGnomeScheme(QStringLiteral("'default'")), QString(""));
     EXPECT_TRUE(Appearance::styleForGnomeScheme(QStringLiteral("garbage")).isNull());
 
-    qputenv("CORVANE_APPEARANCE", "dark");
+    ScopedEnv appearance("CORVANE_APPEARANCE", "dark");
     Appearance forced;
     EXPECT_EQ(forced.interfaceStyle(), QStringLiteral("Dark"));
-    qputenv("CORVANE_APPEARANCE", "Light");
+    appearance.set("Light");
     EXPECT_EQ(forced.interfaceStyle(), QString(""));
-    qunsetenv("CORVANE_APPEARANCE");
 }
 
 TEST(SystemVersion, DecodesBcdAndFallsBackToSeparateSelectors) {
@@ -162,27 +164,24 @@ TEST(Appearance, TheGnomeSettingIsAskedInTheBackgroundWhileTheLastAnswerIsUsed) 
     script.close();
     ASSERT_TRUE(
         script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(root.file(QStringLiteral("bin"))) + ':' + path);
-    qunsetenv("CORVANE_APPEARANCE");
-    {
-        Appearance appearance;
-        // gsettings is still running: the answer so far (none, so the fallback) comes at once.
-        EXPECT_EQ(appearance.interfaceStyle(), QString(""));
-        EXPECT_TRUE(waitUntil([&] { return appearance.interfaceStyle() == QStringLiteral("Dark"); }));
-    }
-    qputenv("PATH", path);
+    const ScopedEnv path("PATH", QFile::encodeName(root.file(QStringLiteral("bin"))) + ':' + qgetenv("PATH"));
+    const ScopedEnv unforced("CORVANE_APPEARANCE", QByteArray());
+    Appearance appearance;
+    // gsettings is still running: the answer so far (none, so the fallback) comes at once.
+    EXPECT_EQ(appearance.interfaceStyle(), QString(""));
+    EXPECT_TRUE(waitUntil([&] { return appearance.interfaceStyle() == QStringLiteral("Dark"); }));
 }
 
 TEST(MainThread, WorkerHandsBackAndWaits) {
-    bool ranOnMain = false;
-    QThread* worker =
-        QThread::create([&] { MainThread::runAndWait([&] { ranOnMain = MainThread::isMainThread(); }); });
+    auto ranOnMain = std::make_shared<std::atomic_bool>(false);
+    QThread* worker = QThread::create(
+        [ranOnMain] { MainThread::runAndWait([&] { *ranOnMain = MainThread::isMainThread(); }); });
     worker->start();
-    while (!worker->isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // A worker that never ends fails the test; it is left running rather than deleted.
+    ASSERT_TRUE(waitUntil([&] { return worker->isFinished(); }));
     worker->wait();
     delete worker;
-    EXPECT_TRUE(ranOnMain);
+    EXPECT_TRUE(*ranOnMain);
 }
 
 }  // namespace

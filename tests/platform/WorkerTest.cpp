@@ -10,6 +10,7 @@
 #include "platform/MainThread.h"
 #include "platform/Worker.h"
 #include "support/EventWait.h"
+#include "support/Gate.h"
 
 namespace {
 
@@ -35,53 +36,55 @@ TEST(Worker, WorksOnItsOwnThreadAndHandsTheResultBackOnTheOwnersThread) {
 TEST(Worker, OneAtATimeRefusesAndLogsASecondRequestUntilTheFirstIsHandedBack) {
     QObject owner;
     Worker worker(&owner, QStringLiteral("busy: ignored"));
-    auto release = std::make_shared<std::atomic_bool>(false);
+    Gate release;
     int handBacks = 0;
     bool startedFromHandBack = false;
-    ASSERT_TRUE(worker.start(
-        [release] {
-            while (!*release) QThread::msleep(2);
-        },
-        [&] {
-            ++handBacks;
-            // Over before its hand-back: the next request is welcome from there.
-            startedFromHandBack = worker.start([] {}, [&] { ++handBacks; });
-        }));
+    ASSERT_TRUE(worker.start([held = release.waiter()] { EXPECT_TRUE(held.wait()); },
+                             [&] {
+                                 ++handBacks;
+                                 // Over before its hand-back: the next request is welcome from there.
+                                 startedFromHandBack = worker.start([] {}, [&] { ++handBacks; });
+                             }));
     {
         LogCapture log;
         EXPECT_FALSE(worker.start([] {}, [&] { ++handBacks; }));
         EXPECT_TRUE(log.lines().contains(QStringLiteral("busy: ignored")));
     }
-    *release = true;
+    release.open();
     ASSERT_TRUE(waitUntil([&] { return handBacks == 2; }));
     EXPECT_TRUE(startedFromHandBack);
 
-    // Without the guard, requests run side by side.
+    // Without the guard, requests run side by side: both are under way before either may end.
     Worker overlapping(&owner);
-    auto gate = std::make_shared<std::atomic_bool>(false);
+    Gate gate;
+    auto running = std::make_shared<std::atomic_int>(0);
     int done = 0;
     for (int i = 0; i < 2; ++i)
         ASSERT_TRUE(overlapping.start(
-            [gate] {
-                while (!*gate) QThread::msleep(2);
+            [held = gate.waiter(), running] {
+                ++*running;
+                EXPECT_TRUE(held.wait());
             },
             [&] { ++done; }));
-    *gate = true;
+    EXPECT_TRUE(waitUntil([&] { return *running == 2; }));
+    gate.open();
     EXPECT_TRUE(waitUntil([&] { return done == 2; }));
 }
 
 TEST(Worker, AnOwnerGoingAwayWaitsForItsWorkWhichMayStillReachTheMainThread) {
     struct Owner : QObject {
+        Gate closing;  ///< opened once the destructor has begun
         Worker worker{this};
+        ~Owner() override { closing.open(); }
     };
     auto owner = std::make_unique<Owner>();
     auto reachedMain = std::make_shared<std::atomic_bool>(false);
     auto workEnded = std::make_shared<std::atomic_bool>(false);
     bool handedBack = false;
     ASSERT_TRUE(owner->worker.start(
-        [reachedMain, workEnded] {
-            QThread::msleep(100);
-            // The main thread is inside the owner's destructor by now, and must still answer.
+        [closing = owner->closing.waiter(), reachedMain, workEnded] {
+            if (!closing.wait()) return;
+            // The main thread is inside the owner's destructor now, and must still answer.
             MainThread::runAndWait([&] { *reachedMain = MainThread::isMainThread(); });
             *workEnded = true;
         },

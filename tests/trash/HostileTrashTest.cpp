@@ -16,7 +16,9 @@
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
 #include "support/DSStoreWriter.h"
+#include "support/EventWait.h"
 #include "support/HostileFs.h"
+#include "support/ImmutableFile.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "support/TestScope.h"
@@ -242,7 +244,7 @@ TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
     TempRoot outside;
     SandboxBuilder canary(outside.path());
     for (int i = 0; i < 20; ++i) canary.writeFile(QStringLiteral("precious/f%1.txt").arg(i), "precious data");
-    const bool locked = HostileFs::setImmutable(outside.file("precious/f0.txt"), true);
+    const ImmutableWhileAlive locked(outside.file("precious/f0.txt"));
     const QByteArray before = HostileFs::treeDigest(outside.path());
     enum Flow { ForcedPass, Tolvik, TableDelete, TableErase, EraseChosen };
     for (const Flow flow : {ForcedPass, Tolvik, TableDelete, TableErase, EraseChosen}) {
@@ -257,7 +259,7 @@ TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
                       0);
             {
                 HostileFs::Swapper swapper(item + "/busy", item + "/busy-link");
-                while (swapper.swaps() < 10) std::this_thread::yield();
+                ASSERT_TRUE(waitUntil([&] { return swapper.swaps() >= 10; }));
                 switch (flow) {
                     case ForcedPass:
                         h.empty();
@@ -279,7 +281,6 @@ TEST(HostileTrash, EveryRemovingFlowKeepsOutOfAFolderSwappedForALinkMidWalk) {
             ASSERT_EQ(HostileFs::treeDigest(outside.path()), before) << "flow " << flow << " round " << round;
         }
     }
-    if (locked) HostileFs::setImmutable(outside.file("precious/f0.txt"), false);
 }
 
 }  // namespace

@@ -1,20 +1,21 @@
-#include "support/AppFixture.h"
-#include "support/DSStoreWriter.h"
-#include "trash/TrashBrowser.h"
-#include "trash/TrashTableModel.h"
-#include "trash/TrashTreeModel.h"
-#include "trash/TrashWindow.h"
+#include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
+#include "support/AppFixture.h"
+#include "support/DSStoreWriter.h"
+#include "support/EventWait.h"
+#include "trash/TrashBrowser.h"
+#include "trash/TrashTableModel.h"
+#include "trash/TrashTreeModel.h"
+#include "trash/TrashWindow.h"
 
 namespace {
 
@@ -41,9 +42,16 @@ TEST(TrashWindow, ScanFillsTheTableAndTheLabelOnTheMainThread) {
     QSignalSpy done(browser, &TrashBrowser::scanFinished);
     QTest::mouseClick(w->checkTrashButton, Qt::LeftButton);
     EXPECT_TRUE(w->isVisible());
-    browser->ScanUserTrashFile();  // a second request while scanning is ignored
+    ASSERT_TRUE(browser->isScanning());
+    {
+        LogCapture log;
+        browser->ScanUserTrashFile();  // a second request while scanning is ignored
+        EXPECT_TRUE(
+            log.lines().contains(QStringLiteral("A trash scan is already running; the request is ignored.")));
+    }
     ASSERT_TRUE(done.wait(30000));
-    QTest::qWait(50);
+    // Nothing is left running once the first scan is handed back, so no second one can follow.
+    EXPECT_FALSE(browser->isScanning());
     EXPECT_EQ(done.count(), 1);
     EXPECT_TRUE(w->theIndProcesser->isHidden());
 
@@ -51,10 +59,12 @@ TEST(TrashWindow, ScanFillsTheTableAndTheLabelOnTheMainThread) {
     ASSERT_EQ(model->rowCount(), 3);  // report.pdf, Photos, DS_Store
     const int report = rowNamed(model, "report.pdf");
     ASSERT_GE(report, 0);
-    EXPECT_EQ(model->data(model->index(report, TrashTableModel::Size), Qt::DisplayRole).toString(), QStringLiteral("1.50KB"));
+    EXPECT_EQ(model->data(model->index(report, TrashTableModel::Size), Qt::DisplayRole).toString(),
+              QStringLiteral("1.50KB"));
     EXPECT_EQ(model->data(model->index(report, TrashTableModel::Path), Qt::DisplayRole).toString(),
               f.root.path() + "/Users/me/Desktop/report.pdf");
-    EXPECT_FALSE(model->data(model->index(report, TrashTableModel::Name), Qt::DecorationRole).value<QIcon>().isNull());
+    EXPECT_FALSE(
+        model->data(model->index(report, TrashTableModel::Name), Qt::DecorationRole).value<QIcon>().isNull());
     EXPECT_TRUE(w->trashStoragelab->text().startsWith(QLatin1String("Trash Storage - - ")));
     EXPECT_EQ(TrashTableModel::columnIdentifier(TrashTableModel::Permisson), QStringLiteral("Permisson"));
 
@@ -82,7 +92,8 @@ TEST(TrashWindow, ScanFillsTheTableAndTheLabelOnTheMainThread) {
 
 TEST(TrashWindow, ActionsWorkOnTheSelectionPlusTheClickedRow) {
     AppFixture f;
-    for (int i = 0; i < 6; ++i) f.sandbox.writeFile(f.paths->userTrash() + QStringLiteral("/f%1.txt").arg(i), "x");
+    for (int i = 0; i < 6; ++i)
+        f.sandbox.writeFile(f.paths->userTrash() + QStringLiteral("/f%1.txt").arg(i), "x");
     auto app = f.launch();
     TrashBrowser* browser = app->trashBrowser();
     QSignalSpy done(browser, &TrashBrowser::scanFinished);
@@ -92,12 +103,13 @@ TEST(TrashWindow, ActionsWorkOnTheSelectionPlusTheClickedRow) {
     browser->setClickedRow(4);
     EXPECT_EQ(browser->itemsForAction().size(), 1);  // nothing selected: the clicked row alone
     table->selectRow(0);
-    table->selectionModel()->select(browser->tableModel()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    table->selectionModel()->select(browser->tableModel()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    table->selectionModel()->select(browser->tableModel()->index(1, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    table->selectionModel()->select(browser->tableModel()->index(2, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
     const auto items = browser->itemsForAction();
     ASSERT_EQ(items.size(), 4);
-    for (int i : {0, 1, 2})
-        EXPECT_EQ(items[i], browser->tableModel()->itemAt(i));
+    for (int i : {0, 1, 2}) EXPECT_EQ(items[i], browser->tableModel()->itemAt(i));
     EXPECT_EQ(items[3], browser->tableModel()->itemAt(4));
     browser->setClickedRow(-1);
     EXPECT_TRUE(browser->itemsForAction().isEmpty());
@@ -106,7 +118,8 @@ TEST(TrashWindow, ActionsWorkOnTheSelectionPlusTheClickedRow) {
 }
 
 TEST(TrashWindow, DateColumnFormats) {
-    EXPECT_EQ(TrashTableModel::dateText(QStringLiteral("2017-03-28 10:11:12 +0000")), QStringLiteral("2017-03-28 10:11:12"));
+    EXPECT_EQ(TrashTableModel::dateText(QStringLiteral("2017-03-28 10:11:12 +0000")),
+              QStringLiteral("2017-03-28 10:11:12"));
     EXPECT_EQ(TrashTableModel::dateText(QStringLiteral("2017-03-28  10:11:12 +0000")),
               QStringLiteral("2017-03-28  10:11:12 +0000"));  // not three parts: shown whole
     EXPECT_EQ(TrashTableModel::dateText(QDateTime(QDate(2017, 3, 28), QTime(10, 11, 12), Qt::UTC)),

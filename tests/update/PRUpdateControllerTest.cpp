@@ -32,6 +32,7 @@ Check runCheck(PRUpdateController& c, bool manual) {
     if (manual) c.checkUpdate = true;
     c.checkServerVersion();
     EXPECT_TRUE(waitUntil([&] { return result.finished > 0; }));
+    EXPECT_FALSE(c.isChecking());       // nothing is left that could answer later
     QCoreApplication::processEvents();  // anything late would show here
     QObject::disconnect(&c, nullptr, nullptr, nullptr);
     return result;
@@ -234,6 +235,7 @@ TEST(UpdateCheck, ASecondCheckDropsTheFirstWhole) {
     server.setResponse(QLatin1String(kDoc), document(VersionDocument::xml("1.0.4", "second")));
     controller.checkServerVersion();
     ASSERT_TRUE(waitUntil([&] { return finished.size() >= 1; }));
+    EXPECT_FALSE(controller.isChecking());
     QCoreApplication::processEvents();
     ASSERT_EQ(finished.size(), 1);
     EXPECT_EQ(finished.first(), Outcome::Newer);

@@ -11,7 +11,9 @@
 #include "core/fs/FsTree.h"
 #include "core/fs/OpenFolder.h"
 #include "core/fs/RegularFile.h"
+#include "support/EventWait.h"
 #include "support/HostileFs.h"
+#include "support/ImmutableFile.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "support/TestScope.h"
@@ -227,7 +229,7 @@ TEST(FsTree, AFolderSwappedForALinkMidWalkNeverLeadsOutside) {
     TempRoot outside;
     SandboxBuilder canary(outside.path());
     for (int i = 0; i < 40; ++i) canary.writeFile(QStringLiteral("precious/f%1.txt").arg(i), "precious data");
-    const bool locked = HostileFs::setImmutable(outside.file("precious/f0.txt"), true);
+    const ImmutableWhileAlive locked(outside.file("precious/f0.txt"));
     const QByteArray before = HostileFs::treeDigest(outside.path());
     enum Work { Remove, RemoveClearingFlags, Erase };
     for (const Work work : {Remove, RemoveClearingFlags, Erase}) {
@@ -244,7 +246,7 @@ TEST(FsTree, AFolderSwappedForALinkMidWalkNeverLeadsOutside) {
             options.clearLockedFlags = work == RemoveClearingFlags;
             {
                 HostileFs::Swapper swapper(root.file("Item/busy"), root.file("Item/busy-link"));
-                while (swapper.swaps() < 10) std::this_thread::yield();
+                ASSERT_TRUE(waitUntil([&] { return swapper.swaps() >= 10; }));
                 if (work == Erase)
                     FsTree::erase(parent, "Item", options);
                 else
@@ -253,15 +255,14 @@ TEST(FsTree, AFolderSwappedForALinkMidWalkNeverLeadsOutside) {
             ASSERT_EQ(HostileFs::treeDigest(outside.path()), before) << "work " << work << " round " << round;
         }
     }
-    if (locked) HostileFs::setImmutable(outside.file("precious/f0.txt"), false);
 }
 
 TEST(FsTree, LockedFlagsAreClearedOnTheWayWhereTheRightsAllow) {
     TempRoot root;
     SandboxBuilder sandbox(root.path());
     const QString file = sandbox.writeFile("Item/locked.txt", "x");
-    if (!HostileFs::setImmutable(file, true))
-        GTEST_SKIP() << "no immutable flag here (needs root on a file system with flags)";
+    const ImmutableWhileAlive locked(file);
+    if (!locked.isSet()) GTEST_SKIP() << "no immutable flag here (needs root on a file system with flags)";
     const ScopedFolder parent = testScope(root.path());
     EXPECT_FALSE(FsTree::remove(parent, "Item").gone);  // without clearing: it resists and says so
     const FsTree::Report report = FsTree::remove(parent, "Item", {true, nullptr});
