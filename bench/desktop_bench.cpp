@@ -1,5 +1,7 @@
 // desktop_bench: the Desktop tidy of 2,000 items, a catalogue refresh of a 10,000-item store, the
 // store browser's first paint on 2,000 pictures and a popover keystroke over 10,000 items.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>

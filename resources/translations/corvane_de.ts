@@ -152,12 +152,12 @@
             <translation>Wählen Sie den Ordner, in dem Corvane arbeiten darf (Ihren Papierkorb oder Ihren persönlichen Ordner). Die Cookie-Quellen der Browser werden gelesen, sobald ein Ordner freigegeben ist.</translation>
         </message>
         <message>
-            <source>Where should tidying start?</source>
-            <translation>Wo soll das Aufräumen beginnen?</translation>
+            <source>Where should your Desktop's items go?</source>
+            <translation>Wohin sollen die Objekte Ihres Schreibtischs?</translation>
         </message>
         <message>
-            <source>Choose the folder whose items are tidied, usually your Desktop.</source>
-            <translation>Wählen Sie den Ordner, dessen Objekte aufgeräumt werden, meist Ihren Schreibtisch.</translation>
+            <source>Tidying moves the items on your Desktop into a folder named com.Nordquil.ploverly. Choose the folder that holds it: not the Desktop itself, nor your home folder.</source>
+            <translation>Das Aufräumen verschiebt die Objekte Ihres Schreibtischs in einen Ordner namens com.Nordquil.ploverly. Wählen Sie den Ordner, der ihn enthält: weder den Schreibtisch selbst noch Ihren persönlichen Ordner.</translation>
         </message>
         <message>
             <source>Choose Folder…</source>
@@ -472,6 +472,10 @@
             <translation>die Einstellungen konnten nicht geschrieben werden</translation>
         </message>
         <message>
+            <source>nothing tidied: %1</source>
+            <translation>nichts aufgeräumt: %1</translation>
+        </message>
+        <message>
             <source>%1: the store folder can't be made</source>
             <translation>%1: der Ablageordner kann nicht angelegt werden</translation>
         </message>
@@ -570,6 +574,10 @@
         <message>
             <source>%1: could not be removed with your rights</source>
             <translation>%1: konnte mit Ihren Rechten nicht entfernt werden</translation>
+        </message>
+        <message>
+            <source>%1: its record names %2, outside the volume %3; it stays in the Trash (--force puts it back there)</source>
+            <translation>%1: sein Eintrag nennt %2, außerhalb des Volumes %3; es bleibt im Papierkorb (--force legt es dorthin zurück)</translation>
         </message>
         <message>
             <source>trash empty takes no arguments</source>
@@ -800,6 +808,14 @@
             <translation>Die Cookies von „%1“ konnten nicht entfernt werden: %2.</translation>
         </message>
         <message>
+            <source>The cookies of &quot;%1&quot; could not be counted after the removal: %2.</source>
+            <translation>Die Cookies von „%1“ konnten nach dem Entfernen nicht gezählt werden: %2.</translation>
+        </message>
+        <message>
+            <source>%1 cookie(s) of &quot;%2&quot; are still there: a rule of the database kept them from being removed.</source>
+            <translation>%1 Cookie(s) von „%2“ sind noch da: eine Regel der Datenbank hat ihr Entfernen verhindert.</translation>
+        </message>
+        <message>
             <source>The Firefox profile &quot;%1&quot; lies outside your home folder; it was not read.</source>
             <translation>Das Firefox-Profil „%1“ liegt außerhalb Ihres persönlichen Ordners; es wurde nicht gelesen.</translation>
         </message>
@@ -832,8 +848,68 @@
             <translation>Läuft ab</translation>
         </message>
         <message>
+            <source>another file system is mounted inside it</source>
+            <translation>darin ist ein anderes Dateisystem eingehängt</translation>
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation>darauf ist ein anderes Dateisystem eingehängt</translation>
+        </message>
+        <message>
             <source>it was copied whole, but part of it could not be removed from where it was: %1</source>
             <translation>es wurde vollständig kopiert, aber ein Teil konnte an seinem alten Ort nicht entfernt werden: %1</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is another file system mounted here; Corvane leaves it alone.</source>
+            <translation>„%1“ ist ein hier eingehängtes anderes Dateisystem; Corvane lässt es unberührt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; belongs to someone else or may be changed by other users.</source>
+            <translation>„%1“ gehört jemand anderem oder kann von anderen Benutzern verändert werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not a name in a folder.</source>
+            <translation>„%1“ ist kein Name in einem Ordner.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not among the items chosen; Corvane leaves it alone.</source>
+            <translation>„%1“ gehört nicht zu den gewählten Objekten; Corvane lässt es unberührt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the top of a disk or of the system; Corvane does not act on it.</source>
+            <translation>„%1“ ist die oberste Ebene eines Datenträgers oder des Systems; Corvane verändert sie nicht.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is or holds the home folder; Corvane does not act on it.</source>
+            <translation>„%1“ ist der Benutzerordner oder enthält ihn; Corvane verändert ihn nicht.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; holds &quot;%2&quot;, which Corvane keeps; Corvane does not act on it.</source>
+            <translation>„%1“ enthält „%2“, das Corvane bewahrt; Corvane verändert es nicht.</translation>
+        </message>
+        <message>
+            <source>No folder is set.</source>
+            <translation>Es ist kein Ordner festgelegt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not an absolute path.</source>
+            <translation>„%1“ ist kein absoluter Pfad.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be opened.</source>
+            <translation>„%1“ kann nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the home folder or the top of a disk; Corvane does not act on it.</source>
+            <translation>„%1“ ist der Benutzerordner oder die oberste Ebene eines Datenträgers; Corvane verändert ihn nicht.</translation>
+        </message>
+        <message>
+            <source>No item is chosen.</source>
+            <translation>Es ist kein Objekt gewählt.</translation>
+        </message>
+        <message>
+            <source>another file system is mounted here; left alone</source>
+            <translation>hier ist ein anderes Dateisystem eingehängt; unverändert gelassen</translation>
         </message>
         <message>
             <source>it changed while Corvane worked on it</source>
@@ -872,10 +948,6 @@
             <translation>entfernt, nicht überschrieben: es hat weitere Namen</translation>
         </message>
         <message>
-            <source>&quot;%1&quot; is not an absolute path.</source>
-            <translation>„%1“ ist kein absoluter Pfad.</translation>
-        </message>
-        <message>
             <source>&quot;/&quot; can't be opened.</source>
             <translation>„/“ kann nicht geöffnet werden.</translation>
         </message>
@@ -896,12 +968,16 @@
             <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
         </message>
         <message>
-            <source>&quot;%1&quot; belongs to someone else or may be changed by other users.</source>
-            <translation>„%1“ gehört jemand anderem oder kann von anderen Benutzern verändert werden.</translation>
+            <source>A tidy is already under way.</source>
+            <translation>Es wird bereits aufgeräumt.</translation>
         </message>
         <message>
-            <source>&quot;%1&quot; is not a name in a folder.</source>
-            <translation>„%1“ ist kein Name in einem Ordner.</translation>
+            <source>A tidy is under way; the list is refreshed when it ends.</source>
+            <translation>Es wird gerade aufgeräumt; die Liste wird aktualisiert, sobald es fertig ist.</translation>
+        </message>
+        <message>
+            <source>The store folder is missing; the next tidy makes it again.</source>
+            <translation>Der Ablageordner fehlt; das nächste Aufräumen legt ihn wieder an.</translation>
         </message>
         <message>
             <source>&quot;%1&quot; stays in the store.</source>
@@ -916,12 +992,36 @@
             <translation>„%1“ konnte nicht gelöscht werden.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not an item of the store folder.</source>
+            <translation>„%1“ ist kein Objekt des Ablageordners.</translation>
+        </message>
+        <message>
+            <source>No store location is chosen yet.</source>
+            <translation>Es ist noch kein Ablageort gewählt.</translation>
+        </message>
+        <message>
+            <source>The store folder &quot;%1&quot; may be changed by other users.</source>
+            <translation>Der Ablageordner „%1“ kann von anderen Benutzern geändert werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be made: %2.</source>
+            <translation>„%1“ kann nicht angelegt werden: %2.</translation>
+        </message>
+        <message>
+            <source>There is no Desktop folder to tidy.</source>
+            <translation>Es gibt keinen Schreibtischordner zum Aufräumen.</translation>
+        </message>
+        <message>
             <source>the Desktop folder can't be opened</source>
             <translation>der Schreibtischordner kann nicht geöffnet werden</translation>
         </message>
         <message>
             <source>a stored item has that name</source>
             <translation>ein abgelegtes Objekt hat diesen Namen</translation>
+        </message>
+        <message>
+            <source>There is no Desktop folder to put it back on.</source>
+            <translation>Es gibt keinen Schreibtischordner, auf den es zurückgelegt werden kann.</translation>
         </message>
         <message>
             <source>Size:</source>
@@ -992,6 +1092,22 @@
             <translation>Aktualisieren</translation>
         </message>
         <message>
+            <source>The Desktop is tidy.</source>
+            <translation>Der Schreibtisch ist aufgeräumt.</translation>
+        </message>
+        <message>
+            <source>Left on the Desktop: %1</source>
+            <translation>Auf dem Schreibtisch geblieben: %1</translation>
+        </message>
+        <message>
+            <source>Choose where the tidied items go first.</source>
+            <translation>Wählen Sie zuerst, wohin die aufgeräumten Objekte kommen.</translation>
+        </message>
+        <message>
+            <source>Tidying the Desktop…</source>
+            <translation>Schreibtisch wird aufgeräumt …</translation>
+        </message>
+        <message>
             <source>Copy</source>
             <translation>Kopieren</translation>
         </message>
@@ -1024,6 +1140,10 @@
             <translation>„%1“ kann nicht geöffnet werden; aktualisieren Sie, um die Ablage so zu sehen, wie sie jetzt ist.</translation>
         </message>
         <message>
+            <source>That folder can't hold the store folder.</source>
+            <translation>Dieser Ordner kann den Ablageordner nicht aufnehmen.</translation>
+        </message>
+        <message>
             <source>The store location could not be saved.</source>
             <translation>Der Ablageort konnte nicht gespeichert werden.</translation>
         </message>
@@ -1032,24 +1152,44 @@
             <translation>Er gilt, bis Corvane beendet wird.</translation>
         </message>
         <message>
-            <source>Tidying the Desktop…</source>
-            <translation>Schreibtisch wird aufgeräumt …</translation>
-        </message>
-        <message>
-            <source>The Desktop is tidy.</source>
-            <translation>Der Schreibtisch ist aufgeräumt.</translation>
-        </message>
-        <message>
-            <source>Left on the Desktop: %1</source>
-            <translation>Auf dem Schreibtisch geblieben: %1</translation>
-        </message>
-        <message>
-            <source>The store folder is missing; the next tidy makes it again.</source>
-            <translation>Der Ablageordner fehlt; das nächste Aufräumen legt ihn wieder an.</translation>
-        </message>
-        <message>
             <source>Delete</source>
             <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>The Desktop folder &quot;%1&quot; is not an absolute path.</source>
+            <translation>Der Schreibtischordner „%1“ ist kein absoluter Pfad.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder is set to &quot;%1&quot;, which holds your home folder; there is no Desktop folder to tidy.</source>
+            <translation>Als Schreibtischordner ist „%1“ eingestellt, der Ihren persönlichen Ordner enthält; es gibt keinen Schreibtischordner zum Aufräumen.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder &quot;%1&quot; holds the Trash; it is not tidied.</source>
+            <translation>Der Schreibtischordner „%1“ enthält den Papierkorb; er wird nicht aufgeräumt.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is not an absolute path.</source>
+            <translation>Der Ablageort „%1“ ist kein absoluter Pfad.</translation>
+        </message>
+        <message>
+            <source>The store location can't be &quot;%1&quot;: choose a folder inside your home folder or on another disk.</source>
+            <translation>Der Ablageort kann nicht „%1“ sein: Wählen Sie einen Ordner in Ihrem persönlichen Ordner oder auf einem anderen Datenträger.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is inside the Desktop, which a tidy empties.</source>
+            <translation>Der Ablageort „%1“ liegt auf dem Schreibtisch, den das Aufräumen leert.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is inside the Trash.</source>
+            <translation>Der Ablageort „%1“ liegt im Papierkorb.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; holds the Trash.</source>
+            <translation>Der Ablageort „%1“ enthält den Papierkorb.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; holds the Desktop.</source>
+            <translation>Der Ablageort „%1“ enthält den Schreibtisch.</translation>
         </message>
         <message>
             <source>Corvane will delete all items in the trash, are you sure you want to remove ?</source>
@@ -1224,6 +1364,10 @@
             <translation>PKEXEC_UID %1 bezeichnet keinen Benutzer dieses Systems; nichts wurde geändert.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
+            <translation>„%1“ ist kein Objekt Ihres Papierkorbs; es wurde unverändert gelassen.</translation>
+        </message>
+        <message>
             <source>Corvane failed to change the permissions because of System Integrity Protection module.</source>
             <translation>Corvane konnte die Zugriffsrechte wegen des Systemintegritätsschutzes nicht ändern.</translation>
         </message>
@@ -1276,6 +1420,26 @@
             <translation>sein Ordner kann nicht geöffnet werden</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; to %2</source>
+            <translation>„%1“ nach %2</translation>
+        </message>
+        <message>
+            <source>Put back outside the volume?</source>
+            <translation>Außerhalb des Volumes zurücklegen?</translation>
+        </message>
+        <message>
+            <source> Put Back </source>
+            <translation> Zurücklegen </translation>
+        </message>
+        <message>
+            <source> Keep in Trash </source>
+            <translation> Im Papierkorb lassen </translation>
+        </message>
+        <message>
+            <source>These items are in the Trash of a volume, but their records name places outside that volume. A record on a volume can be written by anyone who had the volume, so put them back only if you expect these places:</source>
+            <translation>Diese Objekte liegen im Papierkorb eines Volumes, ihre Einträge nennen aber Orte außerhalb dieses Volumes. Jeder, der das Volume in der Hand hatte, kann diese Einträge geschrieben haben; legen Sie sie nur zurück, wenn Sie diese Orte erwarten:</translation>
+        </message>
+        <message>
             <source>&quot;%1&quot;: something is already at %2.</source>
             <translation>„%1“: An %2 liegt bereits etwas.</translation>
         </message>
@@ -1286,6 +1450,14 @@
         <message>
             <source>&quot;%1&quot;: where it came from is not known.</source>
             <translation>„%1“: Woher es kam, ist nicht bekannt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: %2 lies outside the volume whose Trash holds it.</source>
+            <translation>„%1“: %2 liegt außerhalb des Volumes, in dessen Papierkorb es liegt.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>
+            <translation>„%1“ liegt in keinem Ihrer Papierkorbordner; Corvane lässt es unberührt.</translation>
         </message>
         <message>
             <source>Size</source>
@@ -1434,66 +1606,6 @@
         <message>
             <source>%1 — %2 items done</source>
             <translation>%1 — %2 Objekte erledigt</translation>
-        </message>
-        <message>
-            <source>another file system is mounted inside it</source>
-            <translation>darin ist ein anderes Dateisystem eingehängt</translation>
-        </message>
-        <message>
-            <source>another file system is mounted on it</source>
-            <translation>darauf ist ein anderes Dateisystem eingehängt</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is another file system mounted here; Corvane leaves it alone.</source>
-            <translation>„%1“ ist ein hier eingehängtes anderes Dateisystem; Corvane lässt es unberührt.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is not among the items chosen; Corvane leaves it alone.</source>
-            <translation>„%1“ gehört nicht zu den gewählten Objekten; Corvane lässt es unberührt.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is the top of a disk or of the system; Corvane does not act on it.</source>
-            <translation>„%1“ ist die oberste Ebene eines Datenträgers oder des Systems; Corvane verändert sie nicht.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is or holds the home folder; Corvane does not act on it.</source>
-            <translation>„%1“ ist der Benutzerordner oder enthält ihn; Corvane verändert ihn nicht.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; holds &quot;%2&quot;, which Corvane keeps; Corvane does not act on it.</source>
-            <translation>„%1“ enthält „%2“, das Corvane bewahrt; Corvane verändert es nicht.</translation>
-        </message>
-        <message>
-            <source>No folder is set.</source>
-            <translation>Es ist kein Ordner festgelegt.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; can&apos;t be opened.</source>
-            <translation>„%1“ kann nicht geöffnet werden.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is the home folder or the top of a disk; Corvane does not act on it.</source>
-            <translation>„%1“ ist der Benutzerordner oder die oberste Ebene eines Datenträgers; Corvane verändert ihn nicht.</translation>
-        </message>
-        <message>
-            <source>No item is chosen.</source>
-            <translation>Es ist kein Objekt gewählt.</translation>
-        </message>
-        <message>
-            <source>another file system is mounted here; left alone</source>
-            <translation>hier ist ein anderes Dateisystem eingehängt; unverändert gelassen</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>
-            <translation>„%1“ liegt in keinem Ihrer Papierkorbordner; Corvane lässt es unberührt.</translation>
-        </message>
-        <message>
-            <source>nothing tidied: %1</source>
-            <translation>nichts aufgeräumt: %1</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
-            <translation>„%1“ ist kein Objekt Ihres Papierkorbs; es wurde unverändert gelassen.</translation>
         </message>
     </context>
 </TS>

@@ -152,12 +152,12 @@
             <translation>Choisissez le dossier dans lequel Corvane peut travailler (votre Corbeille ou votre dossier personnel). Les cookies des navigateurs sont lus une fois un dossier autorisé.</translation>
         </message>
         <message>
-            <source>Where should tidying start?</source>
-            <translation>Où commencer le rangement ?</translation>
+            <source>Where should your Desktop's items go?</source>
+            <translation>Où ranger les éléments de votre Bureau ?</translation>
         </message>
         <message>
-            <source>Choose the folder whose items are tidied, usually your Desktop.</source>
-            <translation>Choisissez le dossier dont les éléments sont rangés, en général votre Bureau.</translation>
+            <source>Tidying moves the items on your Desktop into a folder named com.Nordquil.ploverly. Choose the folder that holds it: not the Desktop itself, nor your home folder.</source>
+            <translation>Le rangement déplace les éléments de votre Bureau dans un dossier nommé com.Nordquil.ploverly. Choisissez le dossier qui le contiendra : ni le Bureau lui-même, ni votre dossier personnel.</translation>
         </message>
         <message>
             <source>Choose Folder…</source>
@@ -472,6 +472,10 @@
             <translation>les réglages n’ont pas pu être écrits</translation>
         </message>
         <message>
+            <source>nothing tidied: %1</source>
+            <translation>rien n’a été rangé : %1</translation>
+        </message>
+        <message>
             <source>%1: the store folder can't be made</source>
             <translation>%1 : le dossier de rangement ne peut pas être créé</translation>
         </message>
@@ -570,6 +574,10 @@
         <message>
             <source>%1: could not be removed with your rights</source>
             <translation>%1 : n’a pas pu être supprimé avec vos droits</translation>
+        </message>
+        <message>
+            <source>%1: its record names %2, outside the volume %3; it stays in the Trash (--force puts it back there)</source>
+            <translation>%1 : sa fiche désigne %2, hors du volume %3 ; il reste dans la corbeille (--force le remet en place là-bas)</translation>
         </message>
         <message>
             <source>trash empty takes no arguments</source>
@@ -800,6 +808,14 @@
             <translation>Les cookies de « %1 » n’ont pas pu être supprimés : %2.</translation>
         </message>
         <message>
+            <source>The cookies of &quot;%1&quot; could not be counted after the removal: %2.</source>
+            <translation>Les cookies de « %1 » n’ont pas pu être comptés après la suppression : %2.</translation>
+        </message>
+        <message>
+            <source>%1 cookie(s) of &quot;%2&quot; are still there: a rule of the database kept them from being removed.</source>
+            <translation>%1 cookie(s) de « %2 » sont toujours là : une règle de la base de données a empêché leur suppression.</translation>
+        </message>
+        <message>
             <source>The Firefox profile &quot;%1&quot; lies outside your home folder; it was not read.</source>
             <translation>Le profil Firefox « %1 » se trouve hors de votre dossier personnel ; il n’a pas été lu.</translation>
         </message>
@@ -832,8 +848,68 @@
             <translation>Expiration</translation>
         </message>
         <message>
+            <source>another file system is mounted inside it</source>
+            <translation>un autre système de fichiers est monté à l’intérieur</translation>
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation>un autre système de fichiers y est monté</translation>
+        </message>
+        <message>
             <source>it was copied whole, but part of it could not be removed from where it was: %1</source>
             <translation>il a été copié en entier, mais une partie n’a pas pu être supprimée de son emplacement d’origine : %1</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is another file system mounted here; Corvane leaves it alone.</source>
+            <translation>« %1 » est un autre système de fichiers monté ici ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; belongs to someone else or may be changed by other users.</source>
+            <translation>« %1 » appartient à quelqu’un d’autre ou peut être modifié par d’autres utilisateurs.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not a name in a folder.</source>
+            <translation>« %1 » n’est pas un nom dans un dossier.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not among the items chosen; Corvane leaves it alone.</source>
+            <translation>« %1 » ne fait pas partie des éléments choisis ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the top of a disk or of the system; Corvane does not act on it.</source>
+            <translation>« %1 » est la racine d’un disque ou du système ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is or holds the home folder; Corvane does not act on it.</source>
+            <translation>« %1 » est ou contient le dossier personnel ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; holds &quot;%2&quot;, which Corvane keeps; Corvane does not act on it.</source>
+            <translation>« %1 » contient « %2 », que Corvane conserve ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>No folder is set.</source>
+            <translation>Aucun dossier n’est défini.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not an absolute path.</source>
+            <translation>« %1 » n’est pas un chemin absolu.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be opened.</source>
+            <translation>« %1 » ne peut pas être ouvert.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is the home folder or the top of a disk; Corvane does not act on it.</source>
+            <translation>« %1 » est le dossier personnel ou la racine d’un disque ; Corvane n’y touche pas.</translation>
+        </message>
+        <message>
+            <source>No item is chosen.</source>
+            <translation>Aucun élément n’est choisi.</translation>
+        </message>
+        <message>
+            <source>another file system is mounted here; left alone</source>
+            <translation>un autre système de fichiers est monté ici ; laissé tel quel</translation>
         </message>
         <message>
             <source>it changed while Corvane worked on it</source>
@@ -872,10 +948,6 @@
             <translation>supprimé, pas écrasé : il a d’autres noms</translation>
         </message>
         <message>
-            <source>&quot;%1&quot; is not an absolute path.</source>
-            <translation>« %1 » n’est pas un chemin absolu.</translation>
-        </message>
-        <message>
             <source>&quot;/&quot; can't be opened.</source>
             <translation>« / » ne peut pas être ouvert.</translation>
         </message>
@@ -896,12 +968,16 @@
             <translation>« %1 » ne peut pas être ouvert : %2.</translation>
         </message>
         <message>
-            <source>&quot;%1&quot; belongs to someone else or may be changed by other users.</source>
-            <translation>« %1 » appartient à quelqu’un d’autre ou peut être modifié par d’autres utilisateurs.</translation>
+            <source>A tidy is already under way.</source>
+            <translation>Un rangement est déjà en cours.</translation>
         </message>
         <message>
-            <source>&quot;%1&quot; is not a name in a folder.</source>
-            <translation>« %1 » n’est pas un nom dans un dossier.</translation>
+            <source>A tidy is under way; the list is refreshed when it ends.</source>
+            <translation>Un rangement est en cours ; la liste sera actualisée quand il sera fini.</translation>
+        </message>
+        <message>
+            <source>The store folder is missing; the next tidy makes it again.</source>
+            <translation>Le dossier de rangement est introuvable ; le prochain rangement le recréera.</translation>
         </message>
         <message>
             <source>&quot;%1&quot; stays in the store.</source>
@@ -916,12 +992,36 @@
             <translation>« %1 » n’a pas pu être supprimé.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not an item of the store folder.</source>
+            <translation>« %1 » n'est pas un élément du dossier de rangement.</translation>
+        </message>
+        <message>
+            <source>No store location is chosen yet.</source>
+            <translation>Aucun emplacement de rangement n'est encore choisi.</translation>
+        </message>
+        <message>
+            <source>The store folder &quot;%1&quot; may be changed by other users.</source>
+            <translation>Le dossier de rangement « %1 » peut être modifié par d'autres utilisateurs.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; can't be made: %2.</source>
+            <translation>« %1 » ne peut pas être créé : %2.</translation>
+        </message>
+        <message>
+            <source>There is no Desktop folder to tidy.</source>
+            <translation>Il n'y a pas de dossier Bureau à ranger.</translation>
+        </message>
+        <message>
             <source>the Desktop folder can't be opened</source>
             <translation>le dossier Bureau ne peut pas être ouvert</translation>
         </message>
         <message>
             <source>a stored item has that name</source>
             <translation>un élément rangé porte ce nom</translation>
+        </message>
+        <message>
+            <source>There is no Desktop folder to put it back on.</source>
+            <translation>Il n'y a pas de dossier Bureau où le remettre.</translation>
         </message>
         <message>
             <source>Size:</source>
@@ -992,6 +1092,22 @@
             <translation>Actualiser</translation>
         </message>
         <message>
+            <source>The Desktop is tidy.</source>
+            <translation>Le Bureau est rangé.</translation>
+        </message>
+        <message>
+            <source>Left on the Desktop: %1</source>
+            <translation>Laissé sur le Bureau : %1</translation>
+        </message>
+        <message>
+            <source>Choose where the tidied items go first.</source>
+            <translation>Choisissez d'abord où ranger les éléments.</translation>
+        </message>
+        <message>
+            <source>Tidying the Desktop…</source>
+            <translation>Rangement du Bureau…</translation>
+        </message>
+        <message>
             <source>Copy</source>
             <translation>Copier</translation>
         </message>
@@ -1024,6 +1140,10 @@
             <translation>« %1 » ne peut pas être ouvert ; actualisez pour voir le dossier de rangement tel qu’il est maintenant.</translation>
         </message>
         <message>
+            <source>That folder can't hold the store folder.</source>
+            <translation>Ce dossier ne peut pas contenir le dossier de rangement.</translation>
+        </message>
+        <message>
             <source>The store location could not be saved.</source>
             <translation>L’emplacement de rangement n’a pas pu être enregistré.</translation>
         </message>
@@ -1032,24 +1152,44 @@
             <translation>Il est utilisé jusqu’à ce que Corvane quitte.</translation>
         </message>
         <message>
-            <source>Tidying the Desktop…</source>
-            <translation>Rangement du Bureau…</translation>
-        </message>
-        <message>
-            <source>The Desktop is tidy.</source>
-            <translation>Le Bureau est rangé.</translation>
-        </message>
-        <message>
-            <source>Left on the Desktop: %1</source>
-            <translation>Laissé sur le Bureau : %1</translation>
-        </message>
-        <message>
-            <source>The store folder is missing; the next tidy makes it again.</source>
-            <translation>Le dossier de rangement est introuvable ; le prochain rangement le recréera.</translation>
-        </message>
-        <message>
             <source>Delete</source>
             <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>The Desktop folder &quot;%1&quot; is not an absolute path.</source>
+            <translation>Le dossier Bureau « %1 » n'est pas un chemin absolu.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder is set to &quot;%1&quot;, which holds your home folder; there is no Desktop folder to tidy.</source>
+            <translation>Le dossier Bureau est « %1 », qui contient votre dossier personnel ; il n'y a pas de dossier Bureau à ranger.</translation>
+        </message>
+        <message>
+            <source>The Desktop folder &quot;%1&quot; holds the Trash; it is not tidied.</source>
+            <translation>Le dossier Bureau « %1 » contient la Corbeille ; il n'est pas rangé.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is not an absolute path.</source>
+            <translation>L'emplacement de rangement « %1 » n'est pas un chemin absolu.</translation>
+        </message>
+        <message>
+            <source>The store location can't be &quot;%1&quot;: choose a folder inside your home folder or on another disk.</source>
+            <translation>L'emplacement de rangement ne peut pas être « %1 » : choisissez un dossier dans votre dossier personnel ou sur un autre disque.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is inside the Desktop, which a tidy empties.</source>
+            <translation>L'emplacement de rangement « %1 » est dans le Bureau, que le rangement vide.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; is inside the Trash.</source>
+            <translation>L'emplacement de rangement « %1 » est dans la Corbeille.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; holds the Trash.</source>
+            <translation>L'emplacement de rangement « %1 » contient la Corbeille.</translation>
+        </message>
+        <message>
+            <source>The store location &quot;%1&quot; holds the Desktop.</source>
+            <translation>L'emplacement de rangement « %1 » contient le Bureau.</translation>
         </message>
         <message>
             <source>Corvane will delete all items in the trash, are you sure you want to remove ?</source>
@@ -1224,6 +1364,10 @@
             <translation>PKEXEC_UID %1 ne désigne aucun utilisateur de ce système ; rien n’a été modifié.</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
+            <translation>« %1 » n’est pas un élément de votre Corbeille ; il a été laissé tel quel.</translation>
+        </message>
+        <message>
             <source>Corvane failed to change the permissions because of System Integrity Protection module.</source>
             <translation>Corvane n’a pas pu modifier les permissions à cause du module de protection de l’intégrité du système.</translation>
         </message>
@@ -1276,6 +1420,26 @@
             <translation>son dossier ne peut pas être ouvert</translation>
         </message>
         <message>
+            <source>&quot;%1&quot; to %2</source>
+            <translation>« %1 » vers %2</translation>
+        </message>
+        <message>
+            <source>Put back outside the volume?</source>
+            <translation>Remettre en place hors du volume ?</translation>
+        </message>
+        <message>
+            <source> Put Back </source>
+            <translation> Remettre en place </translation>
+        </message>
+        <message>
+            <source> Keep in Trash </source>
+            <translation> Garder dans la corbeille </translation>
+        </message>
+        <message>
+            <source>These items are in the Trash of a volume, but their records name places outside that volume. A record on a volume can be written by anyone who had the volume, so put them back only if you expect these places:</source>
+            <translation>Ces éléments sont dans la corbeille d’un volume, mais leurs fiches désignent des emplacements hors de ce volume. Quiconque a eu le volume entre les mains a pu écrire ces fiches : ne les remettez en place que si vous attendez ces emplacements :</translation>
+        </message>
+        <message>
             <source>&quot;%1&quot;: something is already at %2.</source>
             <translation>« %1 » : quelque chose se trouve déjà à %2.</translation>
         </message>
@@ -1286,6 +1450,14 @@
         <message>
             <source>&quot;%1&quot;: where it came from is not known.</source>
             <translation>« %1 » : sa provenance est inconnue.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: %2 lies outside the volume whose Trash holds it.</source>
+            <translation>« %1 » : %2 se trouve hors du volume dont la corbeille le contient.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>
+            <translation>« %1 » n’est dans aucun de vos dossiers Corbeille ; Corvane n’y touche pas.</translation>
         </message>
         <message>
             <source>Size</source>
@@ -1434,66 +1606,6 @@
         <message>
             <source>%1 — %2 items done</source>
             <translation>%1 — %2 éléments traités</translation>
-        </message>
-        <message>
-            <source>another file system is mounted inside it</source>
-            <translation>un autre système de fichiers est monté à l’intérieur</translation>
-        </message>
-        <message>
-            <source>another file system is mounted on it</source>
-            <translation>un autre système de fichiers y est monté</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is another file system mounted here; Corvane leaves it alone.</source>
-            <translation>« %1 » est un autre système de fichiers monté ici ; Corvane n’y touche pas.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is not among the items chosen; Corvane leaves it alone.</source>
-            <translation>« %1 » ne fait pas partie des éléments choisis ; Corvane n’y touche pas.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is the top of a disk or of the system; Corvane does not act on it.</source>
-            <translation>« %1 » est la racine d’un disque ou du système ; Corvane n’y touche pas.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is or holds the home folder; Corvane does not act on it.</source>
-            <translation>« %1 » est ou contient le dossier personnel ; Corvane n’y touche pas.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; holds &quot;%2&quot;, which Corvane keeps; Corvane does not act on it.</source>
-            <translation>« %1 » contient « %2 », que Corvane conserve ; Corvane n’y touche pas.</translation>
-        </message>
-        <message>
-            <source>No folder is set.</source>
-            <translation>Aucun dossier n’est défini.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; can&apos;t be opened.</source>
-            <translation>« %1 » ne peut pas être ouvert.</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is the home folder or the top of a disk; Corvane does not act on it.</source>
-            <translation>« %1 » est le dossier personnel ou la racine d’un disque ; Corvane n’y touche pas.</translation>
-        </message>
-        <message>
-            <source>No item is chosen.</source>
-            <translation>Aucun élément n’est choisi.</translation>
-        </message>
-        <message>
-            <source>another file system is mounted here; left alone</source>
-            <translation>un autre système de fichiers est monté ici ; laissé tel quel</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is not in a Trash folder of yours; Corvane leaves it alone.</source>
-            <translation>« %1 » n’est dans aucun de vos dossiers Corbeille ; Corvane n’y touche pas.</translation>
-        </message>
-        <message>
-            <source>nothing tidied: %1</source>
-            <translation>rien n’a été rangé : %1</translation>
-        </message>
-        <message>
-            <source>&quot;%1&quot; is not an item of your Trash; it was left alone.</source>
-            <translation>« %1 » n’est pas un élément de votre Corbeille ; il a été laissé tel quel.</translation>
         </message>
     </context>
 </TS>

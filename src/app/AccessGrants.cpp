@@ -3,6 +3,8 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 #include "ConnectWindow.h"
@@ -61,9 +63,13 @@ void AccessGrants::clickStartLocation() {
 void AccessGrants::openPanelDidEnd3(int returnCode, const QString& folder) {
     if (returnCode != 1) return;
     qDebug().noquote() << QStringLiteral("path====%1").arg(folder);
+    const QString refused = m_takeStartLocation ? m_takeStartLocation(folder) : QString();
+    m_window->startTidyStatus->setText(refused);
+    if (!refused.isEmpty()) return;
     StorelocationPath = folder;  // not written to "PloverlyPath": it lasts for this run
     storeGrant(folder);
     m_window->tidybutton->setImage(Images::named(QStringLiteral("startlocationnombtn.png")));
+    m_window->tidyNowButton->setEnabled(true);
     Q_EMIT startLocationChosen(folder);
 }
 
@@ -71,6 +77,13 @@ std::optional<QString> AccessGrants::grantedFolder() const {
     const QString stored = m_defaults->stringForKey(SettingsKeys::ZelmarkData);
     if (stored.isEmpty() || !QDir::isAbsolutePath(stored) || !QFileInfo(stored).isDir()) return std::nullopt;
     return stored;
+}
+
+void AccessGrants::showStartTidyView() {
+    m_window->startTidyStatus->clear();
+    m_window->tidyNowButton->setEnabled(!StorelocationPath.isEmpty());
+    showConnectWindow();
+    m_window->showStartTidyView();
 }
 
 void AccessGrants::showConnectWindow() {

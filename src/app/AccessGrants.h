@@ -31,6 +31,11 @@ class AccessGrants : public QObject {
     void setMainWindow(QWidget* window) { m_mainWindow = window; }
     /// What a Trash folder grant sets up again (the status item).
     void setStatusItemSetup(std::function<void()> setup) { m_statusItemSetup = std::move(setup); }
+    /// Takes a chosen start location, or says why it can't hold the store folder (nothing is then
+    /// stored).
+    void setStartLocationTaker(std::function<QString(const QString&)> take) {
+        m_takeStartLocation = std::move(take);
+    }
 
     /// `clickConnectHomeAction:`: the Trash folder panel.
     void clickConnectHomeAction();
@@ -45,6 +50,8 @@ class AccessGrants : public QObject {
     std::optional<QString> grantedFolder() const;
     /// Shows the connect window over the main window.
     void showConnectWindow();
+    /// Shows the connect window's start-tidy view: where the tidied items go, then "Tidy Now".
+    void showStartTidyView();
 
     /// The request of the panel shown last.
     QString openHomePanel;
@@ -63,4 +70,5 @@ class AccessGrants : public QObject {
     QPointer<ConnectWindow> m_window;
     QWidget* m_mainWindow = nullptr;
     std::function<void()> m_statusItemSetup;
+    std::function<QString(const QString&)> m_takeStartLocation;
 };

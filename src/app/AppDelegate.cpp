@@ -283,8 +283,14 @@ void AppDelegate::buildCookieSection() {
         new AccessGrants(m_services.defaults, m_services.paths, m_services.openPanel, m_nc.get(), this);
     m_access->setMainWindow(m_window);
     m_access->setStatusItemSetup([this] { initStateBannerView(); });
-    connect(m_access, &AccessGrants::startLocationChosen, this,
-            [this](const QString& f) { m_desktop->setStorelocationPath(f); });
+    // A start location is the store location for this run, when it may hold the store folder.
+    m_access->setStartLocationTaker([this](const QString& folder) {
+        QString why;
+        m_desktop->setStorelocationPath(folder, &why);
+        return why;
+    });
+    connect(m_desktopList, &PopoverDesktopList::storeLocationWanted, m_access,
+            &AccessGrants::showStartTidyView);
     manageWindow(m_access->connectWindow());
     ConnectWindow* connect = m_access->connectWindow();
     m_dispatcher.addRow({connect->connectBtn,

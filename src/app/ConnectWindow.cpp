@@ -66,14 +66,22 @@ ConnectWindow::ConnectWindow(NotificationCenter* nc, QWidget* parent) : PRCustom
     body->addWidget(connectBtn, 0, Qt::AlignHCenter);
     layout->addWidget(connectView);
 
-    startTidyView = view("startTidyView", localized("Where should tidying start?"),
-                         localized("Choose the folder whose items are tidied, usually your Desktop."),
+    startTidyView = view("startTidyView", localized("Where should your Desktop's items go?"),
+                         localized("Tidying moves the items on your Desktop into a folder named "
+                                   "com.Nordquil.ploverly. Choose the folder that holds it: not the Desktop "
+                                   "itself, nor your home folder."),
                          contentView(), &body);
     tidybutton =
         imageButton(nc, "tidybutton", "startlocationnombtn.png", localized("Choose Folder…"), startTidyView);
     body->addWidget(tidybutton, 0, Qt::AlignHCenter);
+    startTidyStatus = mutedLabel(QString(), startTidyView);
+    startTidyStatus->setObjectName(QStringLiteral("startTidyStatus"));
+    startTidyStatus->setWordWrap(true);
+    startTidyStatus->setAlignment(Qt::AlignHCenter);
+    body->addWidget(startTidyStatus);
     tidyNowButton = new QPushButton(localized("Tidy Now"), startTidyView);
     tidyNowButton->setObjectName(QStringLiteral("ClickTidyAction"));
+    tidyNowButton->setEnabled(false);  // until a place for the store folder is chosen
     body->addWidget(tidyNowButton, 0, Qt::AlignHCenter);
     layout->addWidget(startTidyView);
     startTidyView->hide();

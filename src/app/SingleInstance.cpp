@@ -1,5 +1,6 @@
 #include "SingleInstance.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +11,13 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRandomGenerator>
 #include <QtEndian>
+#include <algorithm>
+#include <cerrno>
+
+#include "core/fs/FsName.h"
+#include "core/fs/OpenFolder.h"
 
 namespace {
 // A request is small; anything longer is not from Corvane.
@@ -24,6 +31,14 @@ bool ownSocket(const QString& path) {
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return false;
     return S_ISSOCK(st.st_mode) && st.st_uid == ::getuid();
 }
+
+// A folder no other account can put anything into or take anything from.
+bool isPrivate(const struct stat& st) {
+    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 07777) == 0700;
+}
+
+// sun_path holds 108 bytes with its NUL.
+constexpr qsizetype kMaxSocketPath = 107;
 }  // namespace
 
 SingleInstance::SingleInstance(QString socketPath, QObject* parent)
@@ -33,16 +48,56 @@ SingleInstance::~SingleInstance() {
     if (m_server) m_server->close();
 }
 
+QString SingleInstance::privateFolderIn(const QString& base) {
+    const OpenFolder folder = OpenFolder::openChosen(base);
+    if (!folder.isOpen()) return QString();
+    const QByteArray name = "corvane-" + QByteArray::number(::getuid());
+    auto usable = [&](const QByteArray& entry) {
+        const auto st = folder.entry(entry);
+        return st && isPrivate(*st);
+    };
+    if (!folder.has(name)) ::mkdirat(folder.fd(), name.constData(), 0700);
+    if (usable(name)) return folder.pathOf(name);
+    // The plain name is taken by something that is not ours: the first private folder of the
+    // fallback names, which no other account can make, so every launch finds the same one.
+    QList<QByteArray> fallbacks;
+    for (const QByteArray& entry : folder.names())
+        if (entry.startsWith(name + '.')) fallbacks << entry;
+    std::sort(fallbacks.begin(), fallbacks.end());
+    for (const QByteArray& entry : std::as_const(fallbacks))
+        if (usable(entry)) return folder.pathOf(entry);
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const QByteArray fresh =
+            name + '.' + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
+        if (::mkdirat(folder.fd(), fresh.constData(), 0700) == 0)
+            return usable(fresh) ? folder.pathOf(fresh) : QString();
+        if (errno != EEXIST) break;
+    }
+    return QString();
+}
+
 QString SingleInstance::standardSocketPath() {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::tempPath();
     QCryptographicHash key(QCryptographicHash::Sha256);
     key.addData(qgetenv("CORVANE_ROOT"));
     key.addData(QByteArray(1, '\0'));
     key.addData(qgetenv("XDG_CONFIG_HOME"));
-    return folder + QStringLiteral("/corvane-%1-%2")
-                        .arg(::getuid())
-                        .arg(QString::fromLatin1(key.result().toHex().left(12)));
+    const QString name = QStringLiteral("/corvane-%1-%2")
+                             .arg(::getuid())
+                             .arg(QString::fromLatin1(key.result().toHex().left(12)));
+    // The runtime folder is the user's own (the login session made it, mode 0700); one that is not
+    // is not used.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    struct stat st {};
+    if (!runtime.isEmpty() && ::stat(QFile::encodeName(runtime).constData(), &st) == 0 && isPrivate(st) &&
+        FsName::toBytes(runtime + name).size() <= kMaxSocketPath)
+        return runtime + name;
+    // A fixed path in the shared temporary folder could be taken by any account first.
+    for (const QString& base : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        const QString folder = privateFolderIn(base);
+        if (!folder.isEmpty() && FsName::toBytes(folder + name).size() <= kMaxSocketPath)
+            return folder + name;
+    }
+    return QString();
 }
 
 bool SingleInstance::sendToRunning(const QString& command, const QStringList& arguments, int timeoutMs) {

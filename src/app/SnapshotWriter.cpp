@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "AccessGrants.h"
 #include "AppDelegate.h"
 #include "MainWindow.h"
 #include "PopoverWindow.h"
@@ -220,6 +221,17 @@ QStringList SnapshotWriter::writeAll(AppDelegate& app, const QString& folder, QS
         const QString path = dir.filePath(name + QStringLiteral(".png"));
         if (save(widget, path)) written << path;
         if (!wasVisible) widget->hide();
+    }
+
+    // The connect window as a tidy asked for before any store location shows it.
+    if (AccessGrants* access = app.accessGrants()) {
+        const bool wasVisible = access->connectWindow()->isVisible();
+        access->showStartTidyView();
+        settle();
+        const QString path = dir.filePath(QStringLiteral("connectWindow-startTidyView.png"));
+        if (save(access->connectWindow(), path)) written << path;
+        access->connectWindow()->showConnectView();
+        if (!wasVisible) access->connectWindow()->hide();
     }
 
     if (QMenu* menu = app.statusItem() ? app.statusItem()->baMenu() : nullptr) {

@@ -1,14 +1,19 @@
 // desktop tidy / list / restore / delete / store-location: the Desktop tidy without the windows.
+#include <sys/stat.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 
 #include "CliContext.h"
 #include "core/SettingsKeys.h"
 #include "core/fs/FsName.h"
+#include "core/fs/OpenFolder.h"
 #include "desktop/DesktopCatalogue.h"
 #include "desktop/DesktopTidy.h"
 #include "desktop/FileKinds.h"
+#include "desktop/TidyPlaces.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"
 #include "platform/Localized.h"
@@ -16,14 +21,41 @@
 
 namespace {
 
-/// The store folder, or an empty text (and a message) when no location is chosen.
+void complain(CliContext& ctx, const QString& text) {
+    *ctx.err << "corvane-cli: " << text << '\n';
+}
+
+/// The store folder, or an empty text (and a message) when no location is chosen or the one chosen
+/// can't hold it.
 QString storeFolder(CliContext& ctx) {
     const QString location = ctx.defaults->stringForKey(SettingsKeys::PloverlyPath);
-    if (location.isEmpty())
-        *ctx.err << "corvane-cli: "
-                 << localized("no store location is chosen yet (corvane-cli desktop store-location DIR)")
-                 << '\n';
-    return Paths::desktopStoreFolder(location);
+    if (location.isEmpty()) {
+        complain(ctx, localized("no store location is chosen yet (corvane-cli desktop store-location DIR)"));
+        return {};
+    }
+    QString why;
+    const QString store = TidyPlaces::storeFolder(*ctx.paths, location, &why);
+    if (store.isEmpty()) complain(ctx, escaped(why));
+    return store;
+}
+
+/// The Desktop, or an empty text (and a message) when there is none to tidy.
+QString desktopFolder(CliContext& ctx) {
+    QString why;
+    const QString desktop = TidyPlaces::desktop(*ctx.paths, &why);
+    if (desktop.isEmpty()) complain(ctx, escaped(why));
+    return desktop;
+}
+
+/// The store folder as the scope its work is bound to, or an invalid one (and a message). A store that is not
+/// there yet is no fault when `missingIsEmpty`: it holds nothing.
+FsScope openStore(CliContext& ctx, const QString& store, bool missingIsEmpty, bool* missing) {
+    QString why;
+    FsScope opened = DesktopTidy::openStore(store, ctx.paths->scopeLimits(), &why);
+    struct stat st;
+    *missing = !opened.isValid() && ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT;
+    if (!opened.isValid() && !(missingIsEmpty && *missing)) complain(ctx, escaped(why));
+    return opened;
 }
 
 int storeLocation(const CliArguments& args, CliContext& ctx) {
@@ -41,12 +73,18 @@ int storeLocation(const CliArguments& args, CliContext& ctx) {
         *ctx.out << escaped(Paths::desktopStoreFolder(location)) << '\n';
         return CliExit::Ok;
     }
-    const QString location = QDir::current().absoluteFilePath(args.operands.first());
-    if (!QFileInfo(location).isDir()) {
-        *ctx.err << "corvane-cli: " << localized("%1: not a folder").arg(escaped(location)) << '\n';
+    const QString given = QDir::current().absoluteFilePath(args.operands.first());
+    if (!QFileInfo(given).isDir()) {
+        *ctx.err << "corvane-cli: " << localized("%1: not a folder").arg(escaped(given)) << '\n';
         return CliExit::Failed;
     }
-    d.setString(SettingsKeys::PloverlyPath, QDir::cleanPath(location));
+    const QString location = TidyPlaces::chosenLocation(given);
+    const QString problem = TidyPlaces::locationProblem(*ctx.paths, location);
+    if (!problem.isEmpty()) {
+        complain(ctx, escaped(problem));
+        return CliExit::Failed;
+    }
+    d.setString(SettingsKeys::PloverlyPath, location);
     if (!d.synchronize()) {
         *ctx.err << "corvane-cli: " << localized("the settings could not be written") << '\n';
         return CliExit::Failed;
@@ -56,17 +94,17 @@ int storeLocation(const CliArguments& args, CliContext& ctx) {
 }
 
 int tidy(CliContext& ctx) {
+    const QString desktop = desktopFolder(ctx);
+    if (desktop.isEmpty()) return CliExit::Failed;
     const QString store = storeFolder(ctx);
     if (store.isEmpty()) return CliExit::Failed;
-    const DesktopTidy::TidyResult result =
-        DesktopTidy::tidy(ctx.paths->userDesktop(), store, ctx.paths->scopeLimits());
+    const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store, ctx.paths->scopeLimits());
     if (!result.refused.isEmpty()) {
         *ctx.err << "corvane-cli: " << localized("nothing tidied: %1").arg(escaped(result.refused)) << '\n';
         return CliExit::Failed;
     }
     if (!result.storeReady) {
-        *ctx.err << "corvane-cli: " << localized("%1: the store folder can't be made").arg(escaped(store))
-                 << '\n';
+        complain(ctx, localized("%1: the store folder can't be made").arg(escaped(store)));
         return CliExit::Failed;
     }
     for (const NQFileNode::Ptr& node : result.moved)
@@ -115,8 +153,11 @@ int list(const CliArguments& args, CliContext& ctx) {
     }
     const QString store = storeFolder(ctx);
     if (store.isEmpty()) return CliExit::Failed;
+    bool missing = false;
+    const FsScope opened = openStore(ctx, store, true, &missing);
+    if (!opened.isValid() && !missing) return CliExit::Failed;
     DesktopCatalogue catalogue;
-    catalogue.freshCurrentDeskTop(store);
+    catalogue.freshCurrentDeskTop(opened.folder().folder());
     QJsonArray rows;
     for (const NQFileNode::Ptr& node : std::as_const(catalogue.getDesktopAllArray())) {
         if (!kind.isEmpty() && node->fileKindType != kinds.value(kind)) continue;
@@ -145,6 +186,12 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
     }
     const QString store = storeFolder(ctx);
     if (store.isEmpty()) return CliExit::Failed;
+    const QString desktop = restore ? desktopFolder(ctx) : QString();
+    if (restore && desktop.isEmpty()) return CliExit::Failed;
+    bool missing = false;
+    const FsScope opened = openStore(ctx, store, false, &missing);
+    if (!opened.isValid()) return CliExit::Failed;
+    const ScopeLimits limits = ctx.paths->scopeLimits();
     int status = CliExit::Ok;
     for (const QString& name : args.operands) {
         if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String(".") ||
@@ -155,15 +202,14 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
             continue;
         }
         const QString path = store + QLatin1Char('/') + name;
-        if (!DesktopCatalogue::nodeAt(path)) {
+        if (!opened.folder().has(FsName::toBytes(name))) {
             *ctx.err << "corvane-cli: " << localized("%1: not in the store").arg(escaped(name)) << '\n';
             status = CliExit::Failed;
             continue;
         }
         if (restore) {
             QString why;
-            const FsMove::Outcome outcome =
-                DesktopTidy::restore(path, ctx.paths->userDesktop(), ctx.paths->scopeLimits(), &why);
+            const FsMove::Outcome outcome = DesktopTidy::restore(store, path, desktop, limits, &why);
             if (outcome == FsMove::Outcome::Moved) continue;
             *ctx.err << "corvane-cli: " << escaped(name) << ": "
                      << (outcome == FsMove::Outcome::Taken ? localized("the Desktop already has that name")
@@ -180,7 +226,7 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
             status = CliExit::Failed;
             continue;
         }
-        const FsTree::Report report = DesktopTidy::deleteItem(path, ctx.paths->scopeLimits());
+        const FsTree::Report report = DesktopTidy::deleteItem(store, path, limits);
         for (const QString& problem : report.problems)
             *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
         if (!report.gone) status = CliExit::Failed;

@@ -84,7 +84,7 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
     return status;
 }
 
-int putbackVerb(const QStringList& args, CliContext& ctx) {
+int putbackVerb(const QStringList& args, bool force, CliContext& ctx) {
     if (args.isEmpty()) {
         *ctx.err << "corvane-cli: " << localized("name at least one item of the Trash") << '\n';
         return CliExit::Usage;
@@ -94,9 +94,24 @@ int putbackVerb(const QStringList& args, CliContext& ctx) {
     const TrashItemActions actions(std::make_shared<SystemCommands>(ctx.tasks),
                                    TrashStore::forPaths(ctx.paths));
     for (const auto& item : items) {
-        const auto outcome = actions.putBack(item->theTrashPath, item->theOrignalpath);
+        // A volume's record may name any place; one outside the volume needs --force.
+        const auto outcome =
+            actions.putBack(item->theTrashPath, item->theOrignalpath, item->theVolume, force);
         if (outcome == TrashItemActions::PutBack::Moved) {
             *ctx.out << escaped(item->theOrignalpath) << '\n';
+            continue;
+        }
+        if (outcome == TrashItemActions::PutBack::OutsideVolume) {
+            *ctx.err << "corvane-cli: "
+                     << localized(
+                            "%1: its record names %2, outside the volume %3; it stays in the Trash "
+                            "(--force puts it back there)")
+                            .arg(escaped(item->theTrashPath),
+                                 escaped(TrashItemActions::putBackDestination(item->theTrashPath,
+                                                                              item->theOrignalpath)),
+                                 escaped(item->theVolume))
+                     << '\n';
+            status = CliExit::Failed;
             continue;
         }
         *ctx.err << "corvane-cli: "
@@ -117,10 +132,12 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
         *handled = false;
         return CliExit::Usage;
     }
-    if (!onlyOptions(args, {}, QStringLiteral("trash ") + sub, ctx)) return CliExit::Usage;
+    const bool putback = sub == QLatin1String("putback");
+    const QStringList allowed = putback ? QStringList{QStringLiteral("--force")} : QStringList();
+    if (!onlyOptions(args, allowed, QStringLiteral("trash ") + sub, ctx)) return CliExit::Usage;
     if (sub == QLatin1String("delete")) return removeVerb(args.operands, ctx, false);
     if (sub == QLatin1String("shred")) return removeVerb(args.operands, ctx, true);
-    if (sub == QLatin1String("putback")) return putbackVerb(args.operands, ctx);
+    if (putback) return putbackVerb(args.operands, args.options.contains(QStringLiteral("--force")), ctx);
     if (sub == QLatin1String("empty")) {
         if (!args.operands.isEmpty()) {
             *ctx.err << "corvane-cli: " << localized("trash empty takes no arguments") << '\n';

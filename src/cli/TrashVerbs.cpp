@@ -133,8 +133,9 @@ QList<CliVerb> trashVerbs() {
         {QStringLiteral("trash delete NAME..."),
          QStringLiteral("remove items (names as trash list shows them, or their paths)")},
         {QStringLiteral("trash shred NAME..."), QStringLiteral("overwrite and remove items")},
-        {QStringLiteral("trash putback NAME..."),
-         QStringLiteral("move items back where they came from (never over anything)")},
+        {QStringLiteral("trash putback [--force] NAME..."),
+         QStringLiteral("move items back where they came from (never over anything); an item of a "
+                        "volume's Trash goes outside that volume only with --force")},
     };
     trash.needsSettings = true;  // empty reads the protection rules
     trash.hasSubVerbs = true;

@@ -51,6 +51,18 @@ struct Database {
     sqlite3* db = nullptr;
 };
 
+// The rows of `table`; -1 when they could not be counted.
+qint64 countRows(sqlite3* db, const char* table) {
+    sqlite3_stmt* st = nullptr;
+    qint64 n = -1;
+    if (sqlite3_prepare_v2(db, (QByteArray("SELECT count(*) FROM ") + table).constData(), -1, &st, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        n = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    return n;
+}
+
 }  // namespace
 
 QByteArray sampleCookies() {
@@ -119,6 +131,18 @@ Result removeDatabaseCookies(const QString& path, CookieDatabase::Kind kind) {
         return {Outcome::Failed, localized("The cookies of \"%1\" could not be removed: %2.").arg(path, why),
                 false};
     }
+    // A trigger may have kept rows (RAISE(IGNORE) skips the delete without an error): only what is
+    // really gone after the commit counts.
+    const qint64 left = countRows(d.db, table);
+    if (left != 0)
+        return {Outcome::Failed,
+                left < 0 ? localized("The cookies of \"%1\" could not be counted after the removal: %2.")
+                               .arg(path, QString::fromUtf8(sqlite3_errmsg(d.db)))
+                         : localized("%1 cookie(s) of \"%2\" are still there: a rule of the database kept "
+                                     "them from being removed.")
+                               .arg(left)
+                               .arg(path),
+                false};
     Result result{Outcome::Removed, QString(), false};
     // The deleted rows are gone; compacting only gives their space back.
     int frames = 0;

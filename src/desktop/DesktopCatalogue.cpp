@@ -56,20 +56,35 @@ NQFileNode::Ptr DesktopCatalogue::makeNode(const OpenFolder& folder, const FsEnt
     return node;
 }
 
+NQFileNode::Ptr DesktopCatalogue::nodeOfMissing(const QString& path) {
+    auto node = NQFileNode::create();
+    node->fileName = leafOf(path);
+    node->fullFilePath = path;
+    node->fileSize = FileUtilities::size_to_unit(0);
+    node->fileKindType = FileKinds::kindOf(node->fileName, false);
+    return node;
+}
+
 NQFileNode::Ptr DesktopCatalogue::nodeAt(const QString& path) {
+    if (!path.startsWith(QLatin1Char('/'))) return nodeOfMissing(path);
     const OpenFolder folder = OpenFolder::openChosen(parentOf(path));
     const QByteArray name = FsName::toBytes(leafOf(path));
     const std::optional<struct stat> st = folder.entry(name);
-    if (!st) return nullptr;
+    if (!st) return nodeOfMissing(path);
     return makeNode(folder, FsEntry{name, *st});
 }
 
 DesktopCatalogue::List DesktopCatalogue::scanFolder(const QString& folder) {
+    // Never a relative path: it would be taken from wherever the program was started.
+    if (!folder.startsWith(QLatin1Char('/'))) return {};
+    return scanFolder(OpenFolder::openChosen(folder));
+}
+
+DesktopCatalogue::List DesktopCatalogue::scanFolder(const OpenFolder& folder) {
     List nodes;
-    const OpenFolder opened = OpenFolder::openChosen(folder);
-    for (const FsEntry& entry : opened.entries()) {
+    for (const FsEntry& entry : folder.entries()) {
         if (entry.name.startsWith('.')) continue;
-        nodes << makeNode(opened, entry);
+        nodes << makeNode(folder, entry);
     }
     return nodes;
 }
@@ -95,7 +110,16 @@ void DesktopCatalogue::ScanDeskTopFileAndFolder(const QString& storeFolder) {
     for (const NQFileNode::Ptr& node : scanFolder(storeFolder)) append(node);
 }
 
+void DesktopCatalogue::ScanDeskTopFileAndFolder(const OpenFolder& storeFolder) {
+    for (const NQFileNode::Ptr& node : scanFolder(storeFolder)) append(node);
+}
+
 void DesktopCatalogue::freshCurrentDeskTop(const QString& storeFolder) {
+    clear();
+    ScanDeskTopFileAndFolder(storeFolder);
+}
+
+void DesktopCatalogue::freshCurrentDeskTop(const OpenFolder& storeFolder) {
     clear();
     ScanDeskTopFileAndFolder(storeFolder);
 }
@@ -124,6 +148,14 @@ DesktopCatalogue::List& DesktopCatalogue::showDesktopArray(const QString& title)
 }
 
 void DesktopCatalogue::remove(const NQFileNode::Ptr& node) {
-    m_all.removeAll(node);
-    kindList(node->fileKindType).removeAll(node);
+    // A record made by an earlier scan of the same item goes too: one item, one record.
+    const QString path = node->fullFilePath;
+    const auto samePath = [&](const NQFileNode::Ptr& n) { return n == node || n->fullFilePath == path; };
+    for (List* list : {&m_all, &m_pictures, &m_documents, &m_archives, &m_videos, &m_folders, &m_other})
+        list->removeIf(samePath);
+}
+
+void DesktopCatalogue::replace(const NQFileNode::Ptr& node) {
+    remove(node);
+    append(node);
 }

@@ -1,6 +1,11 @@
 #include "DesktopController.h"
 
+#include <sys/stat.h>
+
+#include <utility>
+
 #include "DesktopTidy.h"
+#include "TidyPlaces.h"
 #include "core/SettingsKeys.h"
 #include "core/fs/FsName.h"
 #include "platform/Alerts.h"
@@ -8,6 +13,14 @@
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/WorkProgress.h"
+
+namespace {
+
+void say(QString* why, const QString& text) {
+    if (why) *why = text;
+}
+
+}  // namespace
 
 DesktopController::DesktopController(std::shared_ptr<Defaults> defaults, std::shared_ptr<const Paths> paths,
                                      QObject* parent)
@@ -24,37 +37,54 @@ DesktopController::~DesktopController() {
     m_tidies.close();
 }
 
-bool DesktopController::ChangeStorePath(const QString& location) {
-    m_location = location;
-    if (location.isEmpty() || !m_defaults) return false;
-    m_defaults->setString(SettingsKeys::PloverlyPath, location);
-    return m_defaults->synchronize();
+bool DesktopController::setStorelocationPath(const QString& location, QString* why) {
+    const QString chosen = TidyPlaces::chosenLocation(location);
+    const QString problem = TidyPlaces::locationProblem(*m_paths, chosen);
+    say(why, problem);
+    if (!problem.isEmpty()) return false;
+    m_location = chosen;
+    return true;
 }
 
-QString DesktopController::storeFolder() const {
-    return Paths::desktopStoreFolder(m_location);
+DesktopController::LocationChange DesktopController::ChangeStorePath(const QString& location, QString* why) {
+    if (!setStorelocationPath(location, why)) return LocationChange::Refused;
+    if (!m_defaults) return LocationChange::NotSaved;
+    m_defaults->setString(SettingsKeys::PloverlyPath, m_location);
+    return m_defaults->synchronize() ? LocationChange::Stored : LocationChange::NotSaved;
 }
 
-QString DesktopController::desktopFolder() const {
-    return m_paths->userDesktop();
+QString DesktopController::storeFolder(QString* why) const {
+    return TidyPlaces::storeFolder(*m_paths, m_location, why);
 }
 
-bool DesktopController::ClickTidyNowAct() {
-    const QString store = storeFolder();
-    if (store.isEmpty() || m_tidies.isRunning()) return false;
+QString DesktopController::desktopFolder(QString* why) const {
+    return TidyPlaces::desktop(*m_paths, why);
+}
+
+bool DesktopController::ClickTidyNowAct(QString* why) {
+    if (m_tidies.isRunning()) {
+        say(why, localized("A tidy is already under way."));
+        return false;
+    }
+    const QString desktop = desktopFolder(why);
+    if (desktop.isEmpty()) return false;
+    const QString store = storeFolder(why);
+    if (store.isEmpty()) return false;
     m_progress = std::make_shared<WorkProgress>();
     const bool started = m_tidies.start(
-        [desktop = desktopFolder(), store, limits = m_paths->scopeLimits(), progress = m_progress] {
+        [desktop, store, limits = m_paths->scopeLimits(), progress = m_progress] {
             return DesktopTidy::tidy(desktop, store, limits, progress.get());
         },
         [this](const DesktopTidy::TidyResult& result) {
-            for (const NQFileNode::Ptr& node : result.moved) m_catalogue.append(node);
+            // A refresh asked for meanwhile finds the moved items itself; otherwise they take the
+            // place of any record of the same item, so nothing is catalogued twice.
+            if (std::exchange(m_refreshAfterTidy, false))
+                rescan(nullptr);
+            else
+                for (const NQFileNode::Ptr& node : result.moved) m_catalogue.replace(node);
             m_catalogue.SortAllDataArray();
             QStringList left = result.left;
-            if (!result.refused.isEmpty())
-                left.prepend(result.refused);
-            else if (!result.storeReady)
-                left.prepend(storeFolder() + QStringLiteral(": can't be made"));
+            if (!result.refused.isEmpty()) left.prepend(result.refused);
             Q_EMIT catalogueChanged();
             Q_EMIT RefreshFinishTableViewMainThreadHandle(left);
         });
@@ -62,14 +92,42 @@ bool DesktopController::ClickTidyNowAct() {
     return started;
 }
 
-void DesktopController::FreshCurrentDeskTop() {
-    m_catalogue.freshCurrentDeskTop(storeFolder());
+bool DesktopController::FreshCurrentDeskTop(QString* why) {
+    // The tidy's hand-back adds what it moved; a scan now would count those items twice.
+    if (m_tidies.isRunning()) {
+        m_refreshAfterTidy = true;
+        say(why, localized("A tidy is under way; the list is refreshed when it ends."));
+        return false;
+    }
+    return rescan(why);
+}
+
+bool DesktopController::rescan(QString* why) {
+    const QString store = storeFolder(why);
+    QString problem;
+    const FsScope opened =
+        store.isEmpty() ? FsScope() : DesktopTidy::openStore(store, m_paths->scopeLimits(), &problem);
+    m_catalogue.freshCurrentDeskTop(opened.folder().folder());
     Q_EMIT catalogueChanged();
+    if (store.isEmpty()) return false;
+    if (!opened.isValid()) {
+        struct stat st;
+        say(why, ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT
+                     ? localized("The store folder is missing; the next tidy makes it again.")
+                     : problem);
+        return false;
+    }
+    say(why, QString());
+    return true;
 }
 
 FsMove::Outcome DesktopController::restore(const NQFileNode::Ptr& node, QString* why) {
+    const QString desktop = desktopFolder(why);
+    if (desktop.isEmpty()) return FsMove::Outcome::Failed;
+    const QString store = storeFolder(why);
+    if (store.isEmpty()) return FsMove::Outcome::Failed;
     const FsMove::Outcome outcome =
-        DesktopTidy::restore(node->fullFilePath, desktopFolder(), m_paths->scopeLimits(), why);
+        DesktopTidy::restore(store, node->fullFilePath, desktop, m_paths->scopeLimits(), why);
     if (outcome == FsMove::Outcome::Moved) {
         m_catalogue.remove(node);
         Q_EMIT catalogueChanged();
@@ -78,8 +136,10 @@ FsMove::Outcome DesktopController::restore(const NQFileNode::Ptr& node, QString*
 }
 
 bool DesktopController::deleteNode(const NQFileNode::Ptr& node, QString* why) {
-    const FsTree::Report report = DesktopTidy::deleteItem(node->fullFilePath, m_paths->scopeLimits());
-    if (why) *why = report.problems.join(QLatin1Char('\n'));
+    const QString store = storeFolder(why);
+    if (store.isEmpty()) return false;
+    const FsTree::Report report = DesktopTidy::deleteItem(store, node->fullFilePath, m_paths->scopeLimits());
+    say(why, report.problems.join(QLatin1Char('\n')));
     if (!report.gone) return false;
     m_catalogue.remove(node);
     Q_EMIT catalogueChanged();

@@ -2,8 +2,8 @@
 
 #include <sys/stat.h>
 
-#include <QFileInfo>
 #include <cerrno>
+#include <cstring>
 
 #include "DesktopCatalogue.h"
 #include "core/fs/FsName.h"
@@ -21,9 +21,71 @@ QByteArray leafOf(const QString& path) {
     return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
+void say(QString* why, const QString& text) {
+    if (why) *why = text;
+}
+
+// The item must be an entry of the store folder itself: nothing else is restored or deleted here.
+bool inStore(const QString& storeFolder, const QString& itemPath, QString* why) {
+    const QByteArray name = leafOf(itemPath);
+    if (!storeFolder.isEmpty() && parentOf(itemPath) == storeFolder && !name.isEmpty() && name != "." &&
+        name != "..")
+        return true;
+    say(why, localized("\"%1\" is not an item of the store folder.").arg(FsName::displayText(itemPath)));
+    return false;
+}
+
 }  // namespace
 
 namespace DesktopTidy {
+
+FsScope openStore(const QString& storeFolder, const ScopeLimits& limits, QString* why) {
+    if (!storeFolder.startsWith(QLatin1Char('/'))) {
+        say(why, localized("No store location is chosen yet."));
+        return {};
+    }
+    FsScope store = FsScope::store(storeFolder, limits, why);
+    if (!store.isValid()) return {};
+    // The folder itself is written by its owner alone: a sticky bit does not keep others from
+    // planting items in it.
+    std::optional<struct stat> st = store.folder().folder().stat();
+    if (st) st->st_mode &= ~mode_t(S_ISVTX);
+    if (!st || !OwnerRule::ownedBy(limits.uid).allows(*st)) {
+        say(why, localized("The store folder \"%1\" may be changed by other users.")
+                     .arg(FsName::displayText(storeFolder)));
+        return {};
+    }
+    return store;
+}
+
+FsScope makeStore(const QString& storeFolder, const ScopeLimits& limits, QString* why) {
+    if (!storeFolder.startsWith(QLatin1Char('/'))) return openStore(storeFolder, limits, why);
+    // The deepest folder already there is opened under the owner rule; the missing ones are made
+    // below it by descriptor, one step at a time.
+    QByteArray existing = FsName::toBytes(storeFolder);
+    while (existing.size() > 1 && existing.endsWith('/')) existing.chop(1);
+    QList<QByteArray> missing;
+    struct stat st;
+    while (existing.size() > 1 && ::lstat(existing.constData(), &st) != 0 && errno == ENOENT) {
+        const qsizetype slash = existing.lastIndexOf('/');
+        missing.prepend(existing.mid(slash + 1));
+        existing = slash == 0 ? QByteArray("/") : existing.left(slash);
+    }
+    if (!missing.isEmpty()) {
+        OpenFolder at = OpenFolder::open(FsName::fromBytes(existing), OwnerRule::ownedBy(limits.uid), why);
+        for (const QByteArray& step : missing) {
+            if (!at.isOpen()) return {};
+            if (::mkdirat(at.fd(), step.constData(), 0755) != 0 && errno != EEXIST) {
+                say(why, localized("\"%1\" can't be made: %2.")
+                             .arg(FsName::displayText(at.pathOf(step)),
+                                  QString::fromLocal8Bit(std::strerror(errno))));
+                return {};
+            }
+            at = at.child(step, why);
+        }
+    }
+    return openStore(storeFolder, limits, why);
+}
 
 bool makeFolders(const QString& folder) {
     const QByteArray raw = FsName::toBytes(folder);
@@ -39,24 +101,22 @@ TidyResult tidy(const QString& desktop, const QString& storeFolder, const ScopeL
                 WorkProgress* progress) {
     TidyResult result;
     // A Desktop that is the home (or "/", or holds the home) is no Desktop: nothing is made or moved.
+    if (desktop.isEmpty()) {
+        result.refused = localized("There is no Desktop folder to tidy.");
+        return result;
+    }
     if (FsScope::touchesLimits(FsScope::Kind::Desktop, desktop, limits, &result.refused)) return result;
-    if (storeFolder.isEmpty() || !makeFolders(storeFolder)) return result;
     // Both are opened once and worked on by descriptor, each within its own scope. A store on the
     // Desktop is one of the Desktop's items: it can't be moved into itself and stays where it is.
     ScopeLimits withStore = limits;
     withStore.held << storeFolder;
+    const FsScope storeScope = makeStore(storeFolder, withStore, &result.refused);
+    if (!storeScope.isValid()) return result;
+    result.storeReady = true;
     QString why;
-    const FsScope storeScope = FsScope::store(storeFolder, withStore, &why);
-    const FsScope desktopScope = storeScope.isValid() ? FsScope::desktop(desktop, limits, &why) : FsScope();
+    const FsScope desktopScope = FsScope::desktop(desktop, limits, &why);
     const ScopedFolder& store = storeScope.folder();
     const ScopedFolder& from = desktopScope.folder();
-    if (!store.isOpen()) {
-        // There, but no store a tidy may use (another account's, or open to others' writes).
-        if (FsName::toBytes(storeFolder).startsWith('/') && QFileInfo::exists(storeFolder))
-            result.refused = why;
-        return result;
-    }
-    result.storeReady = true;
     if (!from.isOpen()) {
         result.left << FsName::displayText(desktop) + QStringLiteral(": ") +
                            localized("the Desktop folder can't be opened") + QStringLiteral(" (") + why +
@@ -77,30 +137,38 @@ TidyResult tidy(const QString& desktop, const QString& storeFolder, const ScopeL
             // A copy that arrived whole is in the store all the same, beside what stayed here.
             if (outcome != FsMove::Outcome::Copied) continue;
         }
+        // Gone again since it arrived, it is catalogued all the same, from its name alone.
         const std::optional<struct stat> st = store.folder().entry(name);
-        if (st) result.moved << DesktopCatalogue::makeNode(store.folder(), FsEntry{name, *st});
+        result.moved << (st ? DesktopCatalogue::makeNode(store.folder(), FsEntry{name, *st})
+                            : DesktopCatalogue::nodeOfMissing(store.pathOf(name)));
     }
     return result;
 }
 
-FsMove::Outcome restore(const QString& itemPath, const QString& desktop, const ScopeLimits& limits,
-                        QString* why) {
-    const QByteArray name = leafOf(itemPath);
-    const FsScope from = FsScope::chosen(parentOf(itemPath), {name}, limits, why);
+FsMove::Outcome restore(const QString& storeFolder, const QString& itemPath, const QString& desktop,
+                        const ScopeLimits& limits, QString* why) {
+    if (!inStore(storeFolder, itemPath, why)) return FsMove::Outcome::Failed;
+    if (desktop.isEmpty()) {
+        say(why, localized("There is no Desktop folder to put it back on."));
+        return FsMove::Outcome::Failed;
+    }
+    const FsScope from = openStore(storeFolder, limits, why);
     const FsScope to = from.isValid() ? FsScope::desktop(desktop, limits, why) : FsScope();
     if (!to.isValid()) return FsMove::Outcome::Failed;
+    const QByteArray name = leafOf(itemPath);
     return FsMove::move(from.folder(), name, to.folder(), name, why);
 }
 
-FsTree::Report deleteItem(const QString& itemPath, const ScopeLimits& limits) {
+FsTree::Report deleteItem(const QString& storeFolder, const QString& itemPath, const ScopeLimits& limits) {
+    FsTree::Report report;
     QString why;
-    const FsScope scope = FsScope::chosenItem(itemPath, limits, &why);
-    if (!scope.isValid()) {
-        FsTree::Report report;
+    const FsScope store =
+        inStore(storeFolder, itemPath, &why) ? openStore(storeFolder, limits, &why) : FsScope();
+    if (!store.isValid()) {
         report.problems << FsName::displayText(itemPath) + QStringLiteral(": ") + why;
         return report;
     }
-    return FsTree::remove(scope.folder(), leafOf(itemPath));
+    return FsTree::remove(store.folder(), leafOf(itemPath));
 }
 
 }  // namespace DesktopTidy

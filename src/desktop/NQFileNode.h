@@ -2,10 +2,10 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVariant>
 #include <memory>
 
-/// One item of the Desktop or of the store folder. The icon is the window's business (thumbnails
-/// are made there, off the main thread), so the record holds none.
+/// One item of the Desktop or of the store folder.
 struct NQFileNode {
     using Ptr = std::shared_ptr<NQFileNode>;
     static Ptr create() { return std::make_shared<NQFileNode>(); }
@@ -18,4 +18,8 @@ struct NQFileNode {
     QString fileSize;             ///< two-decimal size text
     QString fullFilePath;
     QString fileKindType;  ///< "Pictures", "Documents", "Archives", "Folder" or "Other"
+    /// A picture's thumbnail (a QImage of at most 64 by 54), set by the windows once it is made off
+    /// the main thread; empty until then and for the other kinds, which show their type icon.
+    /// Touched on the main thread only.
+    QVariant fileIcon;
 };

@@ -1,5 +1,6 @@
 #include "PRFileInfoPopViewController.h"
 
+#include <QEvent>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -39,7 +40,7 @@ QImage textPreview(const QString& path, const QSize& size) {
     QPainter p(&page);
     p.setPen(QColor(0x2b, 0x35, 0x45));
     QFont f = p.font();
-    f.setPixelSize(12);
+    f.setPixelSize(18);  // still legible when the page is drawn at half its size
     p.setFont(f);
     p.drawText(page.rect().adjusted(12, 10, -12, -10), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     return page;
@@ -54,6 +55,9 @@ PRFileInfoPopViewController::PRFileInfoPopViewController(QWidget* parent) : QWid
     previewImageView->setObjectName(QStringLiteral("previewImageView"));
     previewImageView->setAlignment(Qt::AlignCenter);
     previewImageView->setMinimumSize(200, 150);
+    // The preview never widens the view; it is drawn to fit the room there is.
+    previewImageView->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    previewImageView->installEventFilter(this);
     layout->addWidget(previewImageView, 1);
     auto* header = new QHBoxLayout;
     fileImageView = new QLabel(this);
@@ -94,15 +98,31 @@ QImage PRFileInfoPopViewController::previewOfFile(const QString& path, const QSi
     if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
         path.endsWith(QLatin1String(".md"), Qt::CaseInsensitive) ||
         path.endsWith(QLatin1String(".log"), Qt::CaseInsensitive))
-        return textPreview(path, QSize(qMin(size.width(), 300), qMin(size.height(), 220)));
+        return textPreview(path, size);
     return ThumbnailLoader::cached(path, size);
+}
+
+QImage PRFileInfoPopViewController::iconPreview(const QString& path) {
+    static QFileIconProvider icons;
+    const QIcon icon = icons.icon(QFileInfo(path));
+    if (icon.isNull()) return {};
+    // The largest the theme has, brought to 270 by 270.
+    const QSize box(IconPreviewSide, IconPreviewSide);
+    QImage image = icon.pixmap(box).toImage();
+    if (image.isNull()) return {};
+    return image.size() == box ? image : image.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& node) {
     if (!node) return;
     fileNamelab->setText(FsName::displayText(node->fileName));
     static QFileIconProvider icons;
-    fileImageView->setPixmap(icons.icon(QFileInfo(node->fullFilePath)).pixmap(40, 40));
+    // A picture's thumbnail once made (fileIcon), else the icon of its type.
+    const QImage thumbnail = node->fileIcon.value<QImage>();
+    fileImageView->setPixmap(thumbnail.isNull()
+                                 ? icons.icon(QFileInfo(node->fullFilePath)).pixmap(40, 40)
+                                 : QPixmap::fromImage(thumbnail.scaled(QSize(40, 40), Qt::KeepAspectRatio,
+                                                                       Qt::SmoothTransformation)));
     fileSizelab->setText(QStringLiteral("%1 bytes (%2)").arg(node->filesizenumber).arg(node->fileSize));
     m_path = node->fullFilePath;
     filePathlab->setText(FsName::displayText(node->fullFilePath));
@@ -122,9 +142,29 @@ void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& no
         if (preview.isNull()) return;
     } else {
         preview = previewOfFile(node->fullFilePath, QSize(430, 305));
-        if (preview.isNull()) preview = icons.icon(QFileInfo(node->fullFilePath)).pixmap(128, 128).toImage();
+        if (preview.isNull()) preview = iconPreview(node->fullFilePath);
+        if (preview.isNull()) return;  // the previous preview stays
     }
-    previewImageView->setPixmap(QPixmap::fromImage(preview));
+    showPreview(QPixmap::fromImage(preview));
+}
+
+void PRFileInfoPopViewController::showPreview(const QPixmap& preview) {
+    m_preview = preview;
+    fitPreview();
+}
+
+void PRFileInfoPopViewController::fitPreview() {
+    if (m_preview.isNull()) return;
+    const QSize room = previewImageView->contentsRect().size();
+    const bool fits = m_preview.width() <= room.width() && m_preview.height() <= room.height();
+    previewImageView->setPixmap(fits || room.isEmpty()
+                                    ? m_preview
+                                    : m_preview.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+bool PRFileInfoPopViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == previewImageView && event->type() == QEvent::Resize) fitPreview();
+    return QWidget::eventFilter(watched, event);
 }
 
 void PRFileInfoPopViewController::ActShowInFinder() {

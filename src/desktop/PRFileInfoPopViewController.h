@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -20,9 +21,14 @@ class PRFileInfoPopViewController : public QWidget {
     /// The size a picture of `full` size is previewed at: at most 370 wide when wider than high,
     /// at most 270 high otherwise.
     static QSize previewSize(const QSize& full);
-    /// The preview of a file that is not a picture: its first lines for a text file, else a cached
-    /// thumbnail if there is one; null otherwise (the caller shows the type icon).
+    /// The preview of a file that is not a picture, at most `size`: its first lines for a text file,
+    /// else a cached thumbnail if there is one; null otherwise (the caller shows iconPreview()).
     static QImage previewOfFile(const QString& path, const QSize& size);
+    /// The icon of a file's type at 270 by 270, the preview of what has no other.
+    static QImage iconPreview(const QString& path);
+    static constexpr int IconPreviewSide = 270;
+    /// The preview shown now, at its own size (the view draws it smaller when it has less room).
+    QPixmap preview() const { return m_preview; }
 
     QLabel* fileNamelab = nullptr;
     QLabel* fileSizelab = nullptr;
@@ -32,10 +38,16 @@ class PRFileInfoPopViewController : public QWidget {
     QLabel* fileImageView = nullptr;
     QLabel* previewImageView = nullptr;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void ActShowInFinder();
+    void showPreview(const QPixmap& preview);
+    void fitPreview();
 
     QPushButton* m_revealButton = nullptr;
     QString m_path;
+    QPixmap m_preview;
     std::function<void(const QString&)> m_reveal;
 };

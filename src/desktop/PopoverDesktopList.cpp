@@ -6,10 +6,12 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QStyle>
 #include <QUrl>
@@ -18,6 +20,7 @@
 #include "DesktopController.h"
 #include "NQLeftButton.h"
 #include "PRFileInfoPopViewController.h"
+#include "ThumbnailLoader.h"
 #include "core/fs/FsName.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
@@ -36,6 +39,16 @@ QIcon iconOf(const NQFileNode& node) {
 
 }  // namespace
 
+DesktopListModel::DesktopListModel(QObject* parent)
+    : QAbstractListModel(parent), m_loader(new ThumbnailLoader(this)) {
+    // A picture's row shows its thumbnail once made.
+    connect(m_loader, &ThumbnailLoader::iconReady, this, [this](const QString& key) {
+        for (int row = 0; row < m_rows.size(); ++row)
+            if (ThumbnailLoader::keyOf(*m_rows[row]) == key)
+                Q_EMIT dataChanged(index(row), index(row), {Qt::DecorationRole});
+    });
+}
+
 void DesktopListModel::setRows(const QList<NQFileNode::Ptr>& rows) {
     beginResetModel();
     m_rows = rows;
@@ -50,7 +63,17 @@ QVariant DesktopListModel::data(const QModelIndex& index, int role) const {
     if (index.row() < 0 || index.row() >= m_rows.size()) return {};
     const NQFileNode& node = *m_rows[index.row()];
     if (role == Qt::DisplayRole) return FsName::displayText(node.fileName);
-    if (role == Qt::DecorationRole) return iconOf(node);
+    if (role == Qt::DecorationRole) {
+        const QImage thumbnail = m_loader->iconFor(m_rows[index.row()]);
+        if (thumbnail.isNull()) return iconOf(node);
+        // Centred in a square, so every row's name starts at the same place.
+        const int side = qMax(thumbnail.width(), thumbnail.height());
+        QImage square(side, side, QImage::Format_ARGB32_Premultiplied);
+        square.fill(Qt::transparent);
+        QPainter(&square).drawImage((side - thumbnail.width()) / 2, (side - thumbnail.height()) / 2,
+                                    thumbnail);
+        return QIcon(QPixmap::fromImage(square));
+    }
     return {};
 }
 
@@ -153,7 +176,7 @@ PopoverDesktopList::PopoverDesktopList(DesktopController* controller, Notificati
     theTableView = new QListView(this);
     theTableView->setObjectName(QStringLiteral("theTableView"));
     theTableView->setModel(m_model);
-    theTableView->setIconSize(QSize(20, 20));
+    theTableView->setIconSize(QSize(32, 32));
     theTableView->setMinimumHeight(150);
     theTableView->setDragEnabled(true);
     theTableView->setAcceptDrops(true);
@@ -170,6 +193,11 @@ PopoverDesktopList::PopoverDesktopList(DesktopController* controller, Notificati
                 if (const NQFileNode::Ptr* node = rowAt(current.row())) initFileInfoPoper(*node);
             });
     layout->addWidget(theTableView, 1);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("desktopStatus"));
+    m_status->setWordWrap(true);
+    m_status->hide();
+    layout->addWidget(m_status);
 
     auto* actions = new QHBoxLayout;
     tidyBtn = new NQLeftButton(m_nc, localized("Tidy"), NQLeftButton::TypeNames, this);
@@ -191,9 +219,49 @@ PopoverDesktopList::PopoverDesktopList(DesktopController* controller, Notificati
     m_nc->addObserver(
         this, QLatin1String(NQLeftButton::TypeNames.down),
         [this](const NotificationCenter::Notification& n) { PBypeButtonMouseDownHandle(n.object); });
+    // Whoever changed the catalogue (this list, the store browser, a tidy), the rows follow it.
+    connect(m_controller, &DesktopController::catalogueChanged, this, &PopoverDesktopList::followCatalogue);
     // A tidy's end refills both lists with every item, newest first.
     connect(m_controller, &DesktopController::RefreshFinishTableViewMainThreadHandle, this,
-            [this] { SetTableControllerArray(m_controller->catalogue().getDesktopAllArray()); });
+            [this](const QStringList& left) {
+                SetTableControllerArray(m_controller->catalogue().getDesktopAllArray());
+                say(left.isEmpty()
+                        ? localized("The Desktop is tidy.")
+                        : localized("Left on the Desktop: %1").arg(left.join(QStringLiteral("; "))));
+            });
+}
+
+QString PopoverDesktopList::statusText() const {
+    return m_status->text();
+}
+
+void PopoverDesktopList::say(const QString& text) {
+    m_status->setText(text);
+    m_status->setVisible(!text.isEmpty());
+}
+
+void PopoverDesktopList::followCatalogue() {
+    // The same items by path, now as the catalogue's records, in the order shown; new ones at the end.
+    const QList<NQFileNode::Ptr>& source = m_controller->catalogue().showDesktopArray(m_shownTitle);
+    QHash<QString, NQFileNode::Ptr> byPath;
+    for (const NQFileNode::Ptr& node : source) byPath.insert(node->fullFilePath, node);
+    QSet<QString> known;
+    for (const NQFileNode::Ptr& node : std::as_const(m_backupArray)) known.insert(node->fullFilePath);
+    m_backupArray = source;
+    const QString text = thesearchField->text();
+    if (!text.isEmpty()) {
+        controlTextDidChange(text);  // searched again from the new full list
+        return;
+    }
+    QList<NQFileNode::Ptr> rows;
+    for (const NQFileNode::Ptr& node : m_model->rows())
+        if (const auto it = byPath.constFind(node->fullFilePath);
+            it != byPath.constEnd() && !rows.contains(*it))
+            rows << *it;
+    for (const NQFileNode::Ptr& node : source)
+        if (!known.contains(node->fullFilePath)) rows << node;
+    ++m_searchGeneration;
+    m_model->setRows(rows);
 }
 
 PopoverDesktopList::~PopoverDesktopList() {
@@ -206,6 +274,11 @@ const NQFileNode::Ptr* PopoverDesktopList::rowAt(int row) const {
 }
 
 void PopoverDesktopList::SetTableControllerArray(const QList<NQFileNode::Ptr>& list) {
+    // Which catalogue list this is, so that later changes of the catalogue are followed.
+    for (const char* title :
+         {"All Content", "Folders", "Pictures", "Documents", "Videos", "Archives", "Other"})
+        if (&m_controller->catalogue().showDesktopArray(QLatin1String(title)) == &list)
+            m_shownTitle = QLatin1String(title);
     m_backupArray = list;
     ++m_searchGeneration;  // a search still running no longer applies
     m_model->setRows(list);
@@ -222,11 +295,23 @@ void PopoverDesktopList::PBypeButtonMouseDownHandle(QObject* button) {
     }
     if (button == tidyBtn) {
         tidyBtn->setImage(Images::named(QStringLiteral("tidynombtn.png")));
-        m_controller->ClickTidyNowAct();
+        QString why;
+        if (m_controller->StorelocationPath().isEmpty()) {
+            // Nothing is tidied into an unknown place: the location is asked for first.
+            say(localized("Choose where the tidied items go first."));
+            Q_EMIT storeLocationWanted();
+        } else if (m_controller->ClickTidyNowAct(&why)) {
+            say(localized("Tidying the Desktop…"));
+        } else {
+            say(why);
+        }
         tidyBtn->setImage(Images::named(QStringLiteral("tidydownbtn.png")));
     } else if (button == refreshBtn) {
-        m_controller->FreshCurrentDeskTop();
-        SetTableControllerArray(m_controller->catalogue().getDesktopAllArray());
+        QString why;
+        const bool tidying = m_controller->isTidying();
+        m_controller->FreshCurrentDeskTop(&why);
+        if (!tidying) SetTableControllerArray(m_controller->catalogue().getDesktopAllArray());
+        say(why);
     } else if (button == setBtn) {
         if (m_showPreferences) m_showPreferences();
     }

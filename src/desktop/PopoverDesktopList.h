@@ -13,8 +13,10 @@ class NQLeftButton;
 class NotificationCenter;
 class PRFileInfoPopViewController;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListView;
+class ThumbnailLoader;
 class Workspace;
 
 /// The popover's rows: the shown list (tableArray) with icon and name, dragged rows reordering it
@@ -22,7 +24,7 @@ class Workspace;
 class DesktopListModel : public QAbstractListModel {
     Q_OBJECT
   public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit DesktopListModel(QObject* parent = nullptr);
     void setRows(const QList<NQFileNode::Ptr>& rows);
     const QList<NQFileNode::Ptr>& rows() const { return m_rows; }
 
@@ -41,6 +43,7 @@ class DesktopListModel : public QAbstractListModel {
 
   private:
     QList<NQFileNode::Ptr> m_rows;
+    ThumbnailLoader* m_loader;
 };
 
 /// The stored Desktop items in the tray popover: category buttons and pop-up, a search field, a
@@ -73,6 +76,8 @@ class PopoverDesktopList : public QWidget {
     const QList<NQFileNode::Ptr>& backupArray() const { return m_backupArray; }
     /// Runs when the settings button is pressed.
     void setShowPreferences(std::function<void()> show) { m_showPreferences = std::move(show); }
+    /// The line under the list that says what a tidy or a refresh did, or why it did nothing.
+    QString statusText() const;
 
     QListView* theTableView = nullptr;
     QLineEdit* thesearchField = nullptr;
@@ -81,6 +86,10 @@ class PopoverDesktopList : public QWidget {
                  *folderBtn = nullptr, *otherBtn = nullptr, *tidyBtn = nullptr, *refreshBtn = nullptr,
                  *setBtn = nullptr;
     PRFileInfoPopViewController* fileInfoViewController = nullptr;
+
+  Q_SIGNALS:
+    /// The tidy button was pressed while no store location is known: the location is asked first.
+    void storeLocationWanted();
 
   protected:
     void hideEvent(QHideEvent* event) override;
@@ -93,6 +102,8 @@ class PopoverDesktopList : public QWidget {
         QString title;  ///< the pop-up title of its list
     };
     void PBypeButtonMouseDownHandle(QObject* button);
+    void followCatalogue();
+    void say(const QString& text);
     void initFileInfoPoper(const NQFileNode::Ptr& node);
     void removeRecord(const NQFileNode::Ptr& node);
     const NQFileNode::Ptr* rowAt(int row) const;
@@ -104,6 +115,8 @@ class PopoverDesktopList : public QWidget {
     std::shared_ptr<Alerts> m_alerts;
     DesktopListModel* m_model;
     QList<NQFileNode::Ptr> m_backupArray;
+    QString m_shownTitle = QStringLiteral("All Content");  ///< the catalogue list the rows come from
+    QLabel* m_status = nullptr;
     QList<Category> m_categories;
     int m_searchGeneration = 0;
     QWidget* m_infoPopover = nullptr;

@@ -1,5 +1,7 @@
 #include "StoreBrowser.h"
 
+#include <sys/stat.h>
+
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -130,10 +132,7 @@ StoreBrowser::StoreBrowser(DesktopController* controller, NotificationCenter* nc
         [this](const NotificationCenter::Notification& n) { NQLeftButtonMouseDownDownHandle(n.object); });
     connect(m_controller, &DesktopController::RefreshFinishTableViewMainThreadHandle, this,
             &StoreBrowser::tidyFinished);
-    connect(m_controller, &DesktopController::catalogueChanged, this, [this] {
-        // A folder level keeps showing what it showed; the category lists follow the catalogue.
-        if (m_parentArray.isEmpty()) (this->*m_categories[m_category].show)();
-    });
+    connect(m_controller, &DesktopController::catalogueChanged, this, &StoreBrowser::followCatalogue);
     updateStoreLabel();
     pressCategory(0);
 }
@@ -143,17 +142,40 @@ StoreBrowser::~StoreBrowser() {
 }
 
 void StoreBrowser::updateStoreLabel() {
-    const QString store = m_controller->storeFolder();
-    StorePathlab->setText(store.isEmpty() ? localized("No store folder chosen yet.")
+    QString why;
+    const QString store = m_controller->storeFolder(&why);
+    StorePathlab->setText(store.isEmpty() ? m_controller->StorelocationPath().isEmpty()
+                                                ? localized("No store folder chosen yet.")
+                                                : why
                                           : FsName::displayText(store));
     m_back->setEnabled(!m_parentArray.isEmpty());
 }
 
-void StoreBrowser::showList(const QList<NQFileNode::Ptr>& list) {
+QList<IKImageItem> StoreBrowser::cellsOf(const QList<NQFileNode::Ptr>& list) {
     QList<IKImageItem> cells;
     cells.reserve(list.size());
     for (const NQFileNode::Ptr& node : list) cells << IKImageItem::of(node);
-    m_model->setItems(cells);
+    return cells;
+}
+
+void StoreBrowser::showList(const QList<NQFileNode::Ptr>& list) {
+    m_model->setItems(cellsOf(list));
+}
+
+void StoreBrowser::followCatalogue() {
+    // The category level follows the catalogue, shown or waiting under opened folders, so no cell
+    // keeps a record the catalogue has let go of.
+    if (m_parentArray.isEmpty()) {
+        (this->*m_categories[m_category].show)();
+        return;
+    }
+    const QList<NQFileNode::Ptr>* lists[] = {&m_controller->catalogue().getDesktopAllArray(),
+                                             &m_controller->catalogue().getDesktopPicArray(),
+                                             &m_controller->catalogue().getDesktopDocArray(),
+                                             &m_controller->catalogue().getDesktopArchArray(),
+                                             &m_controller->catalogue().getDesktopFolderArray(),
+                                             &m_controller->catalogue().getDesktopOtherArray()};
+    m_parentArray.first() = cellsOf(*lists[m_category]);
 }
 
 void StoreBrowser::selectAllDesktop() {
@@ -192,14 +214,22 @@ void StoreBrowser::imageBrowserCellWasDoubleClicked(int index) {
     const IKImageItem* cell = m_model->itemAt(index);
     if (!cell || !cell->fileNode) return;
     if (cell->fileNode->fileKindType == QLatin1String(FileKinds::Folder)) {
+        const QString parent = cell->filePath.left(cell->filePath.lastIndexOf(QLatin1Char('/')));
+        const std::optional<struct stat> st =
+            OpenFolder::openChosen(parent).entry(FsName::toBytes(cell->fileName));
         // Gone or swapped since it was listed: the grid stays as it is.
-        if (!OpenFolder::openChosen(cell->filePath).isOpen()) {
+        if (!st || !S_ISDIR(st->st_mode)) {
             m_status->setText(localized("\"%1\" can't be opened; refresh to see the store as it is now.")
                                   .arg(FsName::displayText(cell->fileName)));
             return;
         }
+        // A folder that can't be read opens as an empty level.
         m_parentArray.append(m_model->items());
-        showList(DesktopCatalogue::scanFolder(cell->filePath));
+        const OpenFolder folder = OpenFolder::openChosen(cell->filePath);
+        showList(DesktopCatalogue::scanFolder(folder));
+        m_status->setText(folder.isOpen()
+                              ? QString()
+                              : localized("\"%1\" can't be read.").arg(FsName::displayText(cell->fileName)));
         updateStoreLabel();
         return;
     }
@@ -216,8 +246,16 @@ bool StoreBrowser::ChangeStorePathAction() {
     const QString chosen = m_chooseFolder ? m_chooseFolder(m_controller->desktopFolder()) : QString();
     if (chosen.isEmpty()) return false;
     qDebug().noquote() << "path====" + chosen;
-    const bool stored = m_controller->ChangeStorePath(chosen);
-    if (!stored && m_alerts)
+    QString why;
+    const DesktopController::LocationChange change = m_controller->ChangeStorePath(chosen, &why);
+    if (change == DesktopController::LocationChange::Refused) {
+        if (m_alerts)
+            m_alerts->runModal(
+                {localized("That folder can't hold the store folder."), localized(" OK "), {}, why});
+        m_status->setText(why);
+        return false;
+    }
+    if (change == DesktopController::LocationChange::NotSaved && m_alerts)
         m_alerts->runModal({localized("The store location could not be saved."),
                             localized(" OK "),
                             {},
@@ -228,8 +266,12 @@ bool StoreBrowser::ChangeStorePathAction() {
 
 void StoreBrowser::ClickTidyNowAct() {
     // Nothing is tidied into an unknown place: the location is asked for first.
-    if (m_controller->storeFolder().isEmpty() && !ChangeStorePathAction()) return;
-    if (!m_controller->ClickTidyNowAct()) return;
+    if (m_controller->StorelocationPath().isEmpty() && !ChangeStorePathAction()) return;
+    QString why;
+    if (!m_controller->ClickTidyNowAct(&why)) {
+        m_status->setText(why);
+        return;
+    }
     m_status->clear();
     m_progress->track(m_controller->progress(), localized("Tidying the Desktop…"), true);
 }
@@ -242,14 +284,13 @@ void StoreBrowser::tidyFinished(const QStringList& left) {
 }
 
 void StoreBrowser::FreshCurrentDeskTop() {
-    if (m_controller->storeFolder().isEmpty() && !ChangeStorePathAction()) return;
-    m_parentArray.clear();
-    m_controller->FreshCurrentDeskTop();
-    m_catalogued = true;
+    QString why;
+    const bool tidying = m_controller->isTidying();
+    if (!tidying) m_parentArray.clear();
+    m_controller->FreshCurrentDeskTop(&why);
+    m_catalogued = !tidying;
     updateStoreLabel();
-    m_status->setText(OpenFolder::openChosen(m_controller->storeFolder()).isOpen()
-                          ? QString()
-                          : localized("The store folder is missing; the next tidy makes it again."));
+    m_status->setText(why);
 }
 
 void StoreBrowser::showPage() {

@@ -69,7 +69,9 @@ class StoreBrowser : public QWidget {
         const char* normal;
         void (StoreBrowser::*show)();
     };
+    static QList<IKImageItem> cellsOf(const QList<NQFileNode::Ptr>& list);
     void showList(const QList<NQFileNode::Ptr>& list);
+    void followCatalogue();
     void NQLeftButtonMouseDownDownHandle(QObject* button);
     void pressCategory(int index);
     void updateStoreLabel();

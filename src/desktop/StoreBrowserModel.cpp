@@ -2,6 +2,7 @@
 
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QPixmap>
 
 #include "FileKinds.h"
 #include "ThumbnailLoader.h"
@@ -20,13 +21,7 @@ QIcon typeIcon(const NQFileNode* node) {
 
 StoreBrowserModel::StoreBrowserModel(QObject* parent)
     : QAbstractListModel(parent), m_loader(new ThumbnailLoader(this)) {
-    connect(m_loader, &ThumbnailLoader::ready, this, &StoreBrowserModel::thumbnailReady);
-}
-
-QSize StoreBrowserModel::thumbnailSize(const QSize& full) {
-    if (full.isEmpty()) return {};
-    if (full.width() > full.height()) return {64, qMax(1, full.height() * 64 / full.width())};
-    return {qMax(1, full.width() * 54 / full.height()), 54};
+    connect(m_loader, &ThumbnailLoader::iconReady, this, &StoreBrowserModel::thumbnailReady);
 }
 
 void StoreBrowserModel::setItems(const QList<IKImageItem>& items) {
@@ -56,11 +51,8 @@ QVariant StoreBrowserModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             return item->fileName;
         case Qt::DecorationRole: {
-            const auto known = m_thumbnails.constFind(item->filePath);
-            if (known != m_thumbnails.constEnd() && !known->isNull()) return *known;
-            const bool picture =
-                item->fileNode && item->fileNode->fileKindType == QLatin1String(FileKinds::Pictures);
-            if (known == m_thumbnails.constEnd() && picture) m_loader->request(item->filePath, ThumbnailBox);
+            const QImage thumbnail = m_loader->iconFor(item->fileNode);
+            if (!thumbnail.isNull()) return QPixmap::fromImage(thumbnail);
             return typeIcon(item->fileNode.get());
         }
         case NodeRole:
@@ -70,12 +62,8 @@ QVariant StoreBrowserModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-void StoreBrowserModel::thumbnailReady(const QString& path, const QImage& image) {
-    QPixmap thumb;
-    if (!image.isNull())
-        thumb = QPixmap::fromImage(
-            image.scaled(thumbnailSize(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    m_thumbnails.insert(path, thumb);
+void StoreBrowserModel::thumbnailReady(const QString& key) {
     for (int row = 0; row < m_items.size(); ++row)
-        if (m_items[row].filePath == path) Q_EMIT dataChanged(index(row), index(row), {Qt::DecorationRole});
+        if (m_items[row].fileNode && ThumbnailLoader::keyOf(*m_items[row].fileNode) == key)
+            Q_EMIT dataChanged(index(row), index(row), {Qt::DecorationRole});
 }

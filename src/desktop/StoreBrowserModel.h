@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QHash>
-#include <QPixmap>
 
 #include "NQFileNode.h"
 
@@ -26,13 +24,12 @@ struct IKImageItem {
     }
 };
 
-/// The cells the browser shows now (browseArray), each drawn with its thumbnail once the loader has
-/// made it and with its type icon until then. Thumbnails are asked for only for cells the view
-/// draws, so the visible ones come first.
+/// The cells the browser shows now (browseArray), each drawn with its record's thumbnail once the
+/// loader has made it and with its type icon until then. Thumbnails are asked for only for cells
+/// the view draws, so the visible ones come first.
 class StoreBrowserModel : public QAbstractListModel {
     Q_OBJECT
   public:
-    static constexpr QSize ThumbnailBox{64, 54};
     enum Roles { NodeRole = Qt::UserRole + 1 };
 
     explicit StoreBrowserModel(QObject* parent = nullptr);
@@ -45,13 +42,9 @@ class StoreBrowserModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    /// The thumbnail size of a picture of `full` size: 64 wide when wider than high, else 54 high.
-    static QSize thumbnailSize(const QSize& full);
-
   private:
-    void thumbnailReady(const QString& path, const QImage& image);
+    void thumbnailReady(const QString& key);
 
     QList<IKImageItem> m_items;
     ThumbnailLoader* m_loader;
-    QHash<QString, QPixmap> m_thumbnails;  ///< null pixmap: no picture, keep the icon
 };

@@ -129,7 +129,13 @@ QString FreedesktopPaths::userDir(const char* key, const QString& fallback) cons
 }
 
 QString FreedesktopPaths::userDesktop() const {
-    return userDir("XDG_DESKTOP_DIR", QStringLiteral("Desktop"));
+    const QString desktop = QDir::cleanPath(userDir("XDG_DESKTOP_DIR", QStringLiteral("Desktop")));
+    // xdg-user-dirs writes "$HOME/" when the Desktop folder is gone: the home is no Desktop, nor is
+    // "/" (the root of a sandbox) or any folder that holds the home.
+    const QString home = QDir::cleanPath(m_folders.home);
+    const QString prefix = desktop == QLatin1String("/") ? desktop : desktop + QLatin1Char('/');
+    if (desktop == root() || desktop == home || home.startsWith(prefix)) return {};
+    return desktop;
 }
 
 QString FreedesktopPaths::desktopFromUserDirs(const QByteArray& text, const QString& home) {

@@ -41,6 +41,9 @@ class FreedesktopPaths : public Paths {
     QString userTrash() const override;
     /// The Trash's "info" folder.
     QString trashRecordsFile() const override;
+    /// The desktop folder of "user-dirs.dirs" ("~/Desktop" when it names none); empty when it
+    /// names the home folder ("$HOME/", the file's way of saying there is none), "/" or a folder
+    /// that holds the home.
     QString userDesktop() const override;
     /// The root, then the mount points that are not the system's own, in table order.
     QStringList mountedLocalVolumePaths() const override;

@@ -33,6 +33,7 @@ class Paths {
     virtual QString userTrash() const = 0;
     /// The Trash's put-back records: the records file, or the folder of info files.
     virtual QString trashRecordsFile() const = 0;
+    /// The Desktop folder; empty when the account has none (a layout may say so).
     virtual QString userDesktop() const = 0;
     /// Mounted local volumes in the layout, the start-up volume first.
     virtual QStringList mountedLocalVolumePaths() const = 0;

@@ -179,10 +179,13 @@ void ProtectConfirmWindow::DeleteProtectItem() {
 }
 
 void ProtectConfirmWindow::PutBackProtectItem() {
-    const QList<CVTrashFileNode::Ptr> marked = markedItems();
+    if (markedItems().isEmpty()) return;
+    // An item a volume's record sends outside that volume goes only when the user agrees.
+    const TrashItemActions::PutBackPlan plan =
+        TrashItemActions::planPutBack(markedItems(), m_alerts.get(), m_store.get());
+    const QList<CVTrashFileNode::Ptr> marked = plan.items;
+    const QList<TrashItemActions::PutBackMove> moves = plan.moves;
     if (marked.isEmpty()) return;
-    QList<QPair<QString, QString>> moves;  // from the Trash, to the original place
-    for (const CVTrashFileNode::Ptr& node : marked) moves.append({node->theTrashPath, node->theOrignalpath});
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(marked.size());
     const TrashItemActions actions(m_commands, m_store);

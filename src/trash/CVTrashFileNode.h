@@ -29,6 +29,7 @@ class CVTrashFileNode {
     QString theTrashPath;               ///< where the entry lies in the Trash; every action uses it
     QString theFilePermission;          ///< access text; null when the attributes can't be read
     QString theOrignalpath;             ///< where it would be put back, or "--"
+    QString theVolume;                  ///< mount point of the volume whose Trash holds it; empty: home Trash
     QDateTime lastModifiedDate;         ///< invalid when the attributes can't be read
     bool bFile = false;                 ///< not a folder (files, links of any kind)
     quint32 mode = 0;                   ///< type and permission bits of the entry itself (st_mode); 0 unknown

@@ -314,13 +314,22 @@ void TrashBrowser::SafeDeleteItemAction() {
 }
 
 void TrashBrowser::PutBackAction() {
-    const QList<CVTrashFileNode::Ptr> items = itemsForAction();
-    if (items.isEmpty() || !m_commands) return;
-    QList<QPair<QString, QString>> moves;  // from the Trash, to the original place
-    for (const auto& item : items) moves.append({item->theTrashPath, item->theOrignalpath});
+    if (itemsForAction().isEmpty() || !m_commands) return;
+    const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(m_paths);
+    // An item a volume's record sends outside that volume goes only when the user agrees.
+    const TrashItemActions::PutBackPlan plan =
+        TrashItemActions::planPutBack(itemsForAction(), m_alerts.get(), store.get());
+    const QList<CVTrashFileNode::Ptr> items = plan.items;
+    const QList<TrashItemActions::PutBackMove> moves = plan.moves;
+    if (items.isEmpty()) {
+        // The user kept every item where it is; the end is said after the call, as for any action.
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT actionFinished(); }, Qt::QueuedConnection);
+        return;
+    }
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(items.size());
-    const TrashItemActions actions(m_commands, TrashStore::forPaths(m_paths));
+    const TrashItemActions actions(m_commands, store);
     const bool started = m_actionWorker.start(
         [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },
         [this, items](const QList<TrashItemActions::PutBack>& outcomes) {

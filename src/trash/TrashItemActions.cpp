@@ -7,6 +7,7 @@
 #include <QDir>
 #include <cerrno>
 
+#include "CVTrashFileNode.h"
 #include "TrashStore.h"
 #include "core/fs/FsMove.h"
 #include "core/fs/FsScope.h"
@@ -91,8 +92,57 @@ QString TrashItemActions::putBackDestination(const QString& trashPath, const QSt
     return original;
 }
 
-TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original) const {
+bool TrashItemActions::leavesVolume(const QString& trashPath, const QString& original,
+                                    const QString& volume) {
+    if (volume.isEmpty() || original.isEmpty() || original == QLatin1String("--")) return false;
+    const QString top = QDir::cleanPath(volume);
+    if (top == QLatin1String("/")) return false;
+    const QString destination = QDir::cleanPath(putBackDestination(trashPath, original));
+    return destination != top && !destination.startsWith(top + QLatin1Char('/'));
+}
+
+AlertRequest TrashItemActions::leaveVolumeQuestion(const QList<QPair<QString, QString>>& items) {
+    QStringList lines;
+    for (const auto& [name, place] : items)
+        lines << localized("\"%1\" to %2").arg(FsName::displayText(name), FsName::displayText(place));
+    return {localized("Put back outside the volume?"), localized(" Put Back "), localized(" Keep in Trash "),
+            localized("These items are in the Trash of a volume, but their records name places outside "
+                      "that volume. A record on a volume can be written by anyone who had the volume, so "
+                      "put them back only if you expect these places:") +
+                QLatin1Char('\n') + lines.join(QLatin1Char('\n'))};
+}
+
+TrashItemActions::PutBackPlan TrashItemActions::planPutBack(const QList<CVTrashFileNode::Ptr>& items,
+                                                            Alerts* alerts, const TrashStore* store) {
+    QList<PutBackMove> moves;
+    QList<bool> leaving;
+    QList<QPair<QString, QString>> asked;
+    for (const CVTrashFileNode::Ptr& item : items) {
+        const QString volume =
+            item->theVolume.isEmpty() && store ? store->volumeOf(item->theTrashPath) : item->theVolume;
+        moves.append({item->theTrashPath, item->theOrignalpath, volume, false});
+        leaving << leavesVolume(item->theTrashPath, item->theOrignalpath, volume);
+        if (leaving.last())
+            asked.append({item->theFileName, putBackDestination(item->theTrashPath, item->theOrignalpath)});
+    }
+    const bool agreed =
+        !asked.isEmpty() && alerts && alerts->runModal(leaveVolumeQuestion(asked)) == Alerts::Default;
+    PutBackPlan plan;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (leaving[i] && !agreed) continue;
+        moves[i].mayLeaveVolume = leaving[i];
+        plan.items << items[i];
+        plan.moves << moves[i];
+    }
+    return plan;
+}
+
+TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original,
+                                                    const QString& volume, bool mayLeaveVolume) const {
     if (original == QLatin1String("--") || original.isEmpty()) return PutBack::Unknown;
+    // The volume is found here too, so a caller that knows none can't skip the question.
+    const QString onVolume = volume.isEmpty() ? m_store->volumeOf(trashPath) : volume;
+    if (!mayLeaveVolume && leavesVolume(trashPath, original, onVolume)) return PutBack::OutsideVolume;
     const QString destination = putBackDestination(trashPath, original);
     const Place from = itemPlace(*m_store, trashPath);
     if (!from.folder.isOpen() || !from.folder.has(from.name)) return PutBack::Failed;
@@ -130,11 +180,11 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
     return PutBack::Moved;
 }
 
-QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<QPair<QString, QString>>& moves,
+QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<PutBackMove>& moves,
                                                                WorkProgress* progress) const {
     QList<PutBack> outcomes;
-    for (const auto& [from, to] : moves) {
-        outcomes << putBack(from, to);
+    for (const PutBackMove& move : moves) {
+        outcomes << putBack(move.trashPath, move.original, move.volume, move.mayLeaveVolume);
         if (progress) ++progress->done;
     }
     return outcomes;
@@ -154,6 +204,10 @@ QString TrashItemActions::notPutBackText(const QList<NotPutBack>& items) {
                 break;
             case PutBack::Unknown:
                 lines << localized("\"%1\": where it came from is not known.").arg(name);
+                break;
+            case PutBack::OutsideVolume:
+                lines << localized("\"%1\": %2 lies outside the volume whose Trash holds it.")
+                             .arg(name, destination);
                 break;
             case PutBack::Moved:
                 break;

@@ -24,6 +24,7 @@ QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& 
         CVTrashFileNode::Ptr node = TrashScanner::nodeFor(base, entry);
         if (!node) continue;
         store->placeInside(*node, folder.theOrignalpath);
+        node->theVolume = folder.theVolume;
         items.append(node);
     }
     return items;

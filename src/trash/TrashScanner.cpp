@@ -115,6 +115,7 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
             }
         }
         listing->place(*node);
+        node->theVolume = volume;
         found.append(node);
     }
 

@@ -43,3 +43,13 @@ ScopedFolder TrashStore::folderInTrash(const QString& folder, QString* why) cons
 ScopeLimits TrashStore::scopeLimits() const {
     return m_paths->scopeLimits();
 }
+
+QString TrashStore::volumeOf(const QString& itemPath) const {
+    if (!m_paths) return QString();
+    for (const QString& volume : m_paths->mountedLocalVolumePaths()) {
+        if (!m_paths->visitsVolumeTrash(volume)) continue;
+        for (const QString& folder : m_paths->volumeTrashFolders(volume))
+            if (itemPath.startsWith(folder + QLatin1Char('/'))) return volume;
+    }
+    return QString();
+}

@@ -78,6 +78,10 @@ class TrashStore {
     /// and of items long gone.
     virtual void tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const = 0;
 
+    /// The mount point of the volume whose Trash folder holds `itemPath` (an item or an entry inside
+    /// one); empty for the user's own Trash and for any other path.
+    QString volumeOf(const QString& itemPath) const;
+
     /// What an emptying with administrator rights visits.
     struct WholeEmptying {
         QStringList emptied;   ///< folders emptied whole, records included (emptyWhole())

@@ -90,12 +90,19 @@ void PRUpdateController::checkServerVersion() {
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(5);
     QNetworkReply* reply = m_nam->get(request);
+    // Without a limit the connection keeps reading into the reply's buffer while readyRead waits
+    // its turn; a body without a length (chunked) would then be held whole before the cap below
+    // sees it. With one, reading pauses until the body read so far has been taken and checked.
+    reply->setReadBufferSize(ReadBufferSize);
     m_connect = reply;
     m_receivedData.clear();
     QObject::connect(reply, &QNetworkReply::metaDataChanged, this,
                      [this, reply] { connection_didReceiveResponse(reply); });
     QObject::connect(reply, &QNetworkReply::readyRead, this,
                      [this, reply] { connection_didReceiveData(reply, reply->readAll()); });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64) {
+        if (reply == m_connect && received > MaxDocumentSize) failTooLarge(reply);
+    });
     QObject::connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl& target) {
         if (UpdateAddress::isAcceptable(target)) {
             Q_EMIT reply->redirectAllowed();
@@ -129,10 +136,14 @@ void PRUpdateController::connection_didReceiveResponse(QNetworkReply* reply) {
 void PRUpdateController::connection_didReceiveData(QNetworkReply* reply, const QByteArray& data) {
     if (reply != m_connect) return;
     if (m_receivedData.size() + data.size() > MaxDocumentSize) {
-        fail(reply, localized("the answer is larger than %1 bytes").arg(MaxDocumentSize));
+        failTooLarge(reply);
         return;
     }
     m_receivedData.append(data);
+}
+
+void PRUpdateController::failTooLarge(QNetworkReply* reply) {
+    fail(reply, localized("the answer is larger than %1 bytes").arg(MaxDocumentSize));
 }
 
 void PRUpdateController::connection_didFailWithError(QNetworkReply* reply, const QString& description,

@@ -65,6 +65,8 @@ class PRUpdateController : public QObject {
 
     /// The version document is small; anything larger is not one.
     static constexpr qsizetype MaxDocumentSize = 1024 * 1024;
+    /// How much of the body the connection reads ahead of the check against the cap.
+    static constexpr qint64 ReadBufferSize = 64 * 1024;
 
   Q_SIGNALS:
     void updateWindowHideRequested();
@@ -78,6 +80,7 @@ class PRUpdateController : public QObject {
   private:
     void release();
     void fail(QNetworkReply* reply, const QString& description);
+    void failTooLarge(QNetworkReply* reply);
 
     QUrl m_documentUrl;
     QString m_bundleVersion;

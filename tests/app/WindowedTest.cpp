@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "app/MainWindow.h"
@@ -197,6 +199,98 @@ TEST(SingleInstanceTest, SomethingElseAtTheSocketPathIsNeitherTalkedToNorRemoved
     EXPECT_FALSE(instance.listen());
     ASSERT_TRUE(planted.open(QIODevice::ReadOnly));
     EXPECT_EQ(planted.readAll(), QByteArray("not a socket"));
+}
+
+TEST(SingleInstanceTest, WhatAnotherAccountPutInTheTemporaryFolderNeverKeepsItFromOneInstance) {
+    struct Case {
+        const char* what;
+        std::function<bool(const QString& planted, const QString& elsewhere)> plant;
+    };
+    const QByteArray own = "corvane-" + QByteArray::number(::getuid());
+    auto mode = [](const QString& path) {
+        struct stat st {};
+        return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+    };
+    const Case cases[] = {
+        {"nothing there", [](const QString&, const QString&) { return true; }},
+        {"a plain file",
+         [](const QString& planted, const QString&) {
+             QFile f(planted);
+             return f.open(QIODevice::WriteOnly) && f.write("planted") == 7;
+         }},
+        {"a link to a folder",
+         [](const QString& planted, const QString& elsewhere) {
+             return QDir().mkpath(elsewhere) &&
+                    ::chmod(QFile::encodeName(elsewhere).constData(), 0700) == 0 &&
+                    QFile::link(elsewhere, planted);
+         }},
+        {"a folder others may write",
+         [](const QString& planted, const QString&) {
+             return QDir().mkpath(planted) && ::chmod(QFile::encodeName(planted).constData(), 0777) == 0;
+         }},
+        {"another account's folder, and its fallback name too",
+         [&](const QString& planted, const QString&) {
+             for (const QString& p : {planted, planted + ".0"})
+                 if (!QDir().mkpath(p) || ::chmod(QFile::encodeName(p).constData(), 0700) != 0 ||
+                     ::chown(QFile::encodeName(p).constData(), 4242, 4242) != 0)
+                     return false;
+             return true;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempRoot base;
+        const QString planted = base.file(QString::fromLatin1(own));
+        if (!c.plant(planted, base.file("elsewhere"))) {
+            if (QByteArray(c.what).startsWith("another account")) continue;  // needs the right to chown
+            FAIL() << "could not plant";
+        }
+        const QStringList before = sortedEntries(base.path());
+        const QString folder = SingleInstance::privateFolderIn(base.path());
+        ASSERT_FALSE(folder.isEmpty());
+        EXPECT_EQ(SingleInstance::privateFolderIn(base.path()), folder);  // every launch finds the same
+        EXPECT_EQ(mode(folder), 0700);
+        EXPECT_TRUE(QFileInfo(folder).isDir() && !QFileInfo(folder).isSymLink());
+        EXPECT_EQ(QFileInfo(folder).ownerId(), ::getuid());
+        if (before.isEmpty()) {
+            EXPECT_EQ(folder, planted);
+        } else {
+            EXPECT_TRUE(folder.startsWith(planted + ".")) << qPrintable(folder);
+            EXPECT_TRUE(sortedEntries(base.path()).contains(before.first()));  // left as it was
+            EXPECT_TRUE(sortedEntries(base.file("elsewhere")).isEmpty());
+        }
+        // One instance listens there; a later launch that works the path out again reaches it.
+        SingleInstance running(SingleInstance::privateFolderIn(base.path()) + "/socket");
+        ASSERT_TRUE(running.listen());
+        QSignalSpy spy(&running, &SingleInstance::requested);
+        SingleInstance later(SingleInstance::privateFolderIn(base.path()) + "/socket");
+        bool delivered = false;
+        std::thread client([&] { delivered = later.sendToRunning(QStringLiteral("show")); });
+        EXPECT_TRUE(spy.wait(5000));
+        client.join();
+        EXPECT_TRUE(delivered);
+    }
+}
+
+TEST(SingleInstanceTest, WithoutARuntimeFolderTheSocketLiesInAPrivateFolder) {
+    TempRoot base;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(base.path()));
+    const QString socket = SingleInstance::standardSocketPath();
+    // A runtime folder another account could write is not one.
+    const QString open = base.file("open-runtime");
+    QDir().mkpath(open);
+    ::chmod(QFile::encodeName(open).constData(), 0777);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(open));
+    const QString notInOpen = SingleInstance::standardSocketPath();
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qputenv("TMPDIR", tmp);
+    if (runtime.isNull()) qunsetenv("XDG_RUNTIME_DIR");
+    if (tmp.isNull()) qunsetenv("TMPDIR");
+    EXPECT_EQ(QFileInfo(socket).absolutePath(), SingleInstance::privateFolderIn(base.path()));
+    EXPECT_EQ(notInOpen, socket);
 }
 
 }  // namespace

@@ -101,4 +101,35 @@ TEST(FreedesktopCli, ListsPutsBackDeletesAndEmptiesKeepingInfoFilesInStep) {
     EXPECT_TRUE(c.run({"trash", "list"}).out.startsWith("Old backups\t"));
 }
 
+TEST(FreedesktopCli, PutBackLeavesAVolumeOnlyWithForce) {
+    LinuxCli c;
+    const auto paths = c.sandbox.linuxPaths();
+    const QString usbTrash =
+        c.root.path() + "/media/" + paths->loginName() + "/USB/.Trash-" + QString::number(paths->uid());
+    const QString homeInRecord = c.home.mid(c.root.path().size());
+    const QString autostart = c.home + "/.config/autostart/x.desktop";
+    struct Case {
+        QStringList args;
+        int status;
+        bool back;
+        const char* said;
+    };
+    const Case cases[] = {
+        {{"trash", "putback", "x.desktop"}, 1, false, "(--force puts it back there)"},
+        {{"trash", "putback", "slides.pdf"}, 0, true, ""},  // inside its volume: no --force needed
+        {{"trash", "putback", "--force", "x.desktop"}, 0, true, ""},
+    };
+    c.sandbox.trashItem(usbTrash, "x.desktop", homeInRecord + "/.config/autostart/x.desktop");
+    for (const Case& cs : cases) {
+        SCOPED_TRACE(qPrintable(cs.args.join(' ')));
+        const auto run = c.run(cs.args);
+        EXPECT_EQ(run.status, cs.status) << qPrintable(run.err);
+        EXPECT_TRUE(run.err.contains(QLatin1String(cs.said))) << qPrintable(run.err);
+        const QString name = cs.args.last();
+        EXPECT_EQ(QFile::exists(usbTrash + "/files/" + name), !cs.back);
+    }
+    EXPECT_TRUE(QFile::exists(autostart));
+    EXPECT_EQ(c.run({"trash", "delete", "--force", "slides.pdf"}).status, 2);  // only put back takes it
+}
+
 }  // namespace

@@ -72,4 +72,24 @@ TEST(CookieCli, ListExportAndRemoveEachSource) {
     }
 }
 
+TEST(CookieCli, RemoveFailsWhenATriggerKeptTheRows) {
+    Cli cli;
+    struct Case {
+        const char* file;
+        const char* table;
+    };
+    for (const Case& c : {Case{"Cookies", "cookies"}, Case{"cookies.sqlite", "moz_cookies"}}) {
+        SCOPED_TRACE(c.file);
+        const QString path = cli.root.file(c.file);
+        ASSERT_TRUE(QByteArray(c.table) == "cookies"
+                        ? CookieFixtures::writeChromeDatabase(path, CookieFixtures::demoChromeCookies())
+                        : CookieFixtures::writeFirefoxDatabase(path, CookieFixtures::demoFirefoxCookies()));
+        ASSERT_TRUE(CookieFixtures::addDeleteTrigger(path, c.table, "SELECT RAISE(IGNORE)"));
+        const auto removed = cli.run({"--yes", "cookies", "remove", "--source", path});
+        EXPECT_EQ(removed.status, 1);
+        EXPECT_TRUE(removed.err.contains("are still there")) << removed.err.constData();
+        EXPECT_FALSE(cli.run({"cookies", "list", "--source", path}).out.isEmpty());
+    }
+}
+
 }  // namespace

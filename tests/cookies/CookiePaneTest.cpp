@@ -69,11 +69,13 @@ TEST(CookiePane, TheGateAsksForAFolderOnceAndTheGrantOpensTheSources) {
     EXPECT_TRUE(f.alerts->asked().isEmpty());
 
     // The start location: a later grant replaces the stored one; the button's image comes back.
-    f.openPanel->setNextFileName(f.paths->userDesktop());
+    // (The Desktop itself can't hold the store folder: a tidy empties it.)
+    const QString location = f.paths->documentsFolder();
+    f.openPanel->setNextFileName(location);
     ASSERT_TRUE(f.press(connect->tidybutton));
-    EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::AutoTrashData), f.paths->userDesktop());
-    EXPECT_EQ(f.app->StorelocationPath(), f.paths->userDesktop());
-    EXPECT_FALSE(f.defaults()->stringForKey(SettingsKeys::PloverlyPath) == f.paths->userDesktop());
+    EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::AutoTrashData), location);
+    EXPECT_EQ(f.app->StorelocationPath(), location);
+    EXPECT_FALSE(f.defaults()->stringForKey(SettingsKeys::PloverlyPath) == location);
 }
 
 TEST(CookiePane, OpenedFilesListSortingAndRemoval) {
@@ -117,6 +119,24 @@ TEST(CookiePane, OpenedFilesListSortingAndRemoval) {
     QTest::mouseClick(f.pane()->exportButton, Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
     EXPECT_EQ(f.app->cookieManager()->lastExport(), f.paths->cookieExportFolder() + "/cookiedata.txt");
+}
+
+TEST(CookiePane, RowsATriggerKeptStayListedAndTheAlertSaysSo) {
+    CookieApp f;
+    f.defaults()->setString(SettingsKeys::ZelmarkData, f.home());
+    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    const int before = f.rows();
+    ASSERT_GT(before, 0);
+    const QString database = f.app->cookieManager()->shownSource().path;
+    ASSERT_TRUE(CookieFixtures::addDeleteTrigger(database, "cookies", "SELECT RAISE(IGNORE)"));
+    f.alerts->clear();
+    QTest::mouseClick(f.pane()->removeButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
+    EXPECT_EQ(f.rows(), before);
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_EQ(f.alerts->asked()[0].message, QStringLiteral("The cookies were not removed."));
+    EXPECT_TRUE(f.alerts->asked()[0].informativeText.contains("are still there"))
+        << qPrintable(f.alerts->asked()[0].informativeText);
 }
 
 }  // namespace

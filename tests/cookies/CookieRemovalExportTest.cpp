@@ -103,6 +103,55 @@ TEST(CookieRemoval, ALockedDatabaseIsReportedAndKeepsItsRows) {
     EXPECT_EQ(rows(chrome, "cookies"), demoChromeCookies().size());
 }
 
+TEST(CookieRemoval, RowsATriggerKeptAreCountedAndReportedAsNotRemoved) {
+    struct Case {
+        const char* what;
+        CookieDatabase::Kind kind;
+        QByteArray action, when;
+        bool some;  ///< only some rows are kept
+    };
+    const Case cases[] = {
+        {"chrome, every row ignored", CookieDatabase::Kind::Chrome, "SELECT RAISE(IGNORE)", {}, false},
+        {"chrome, one path ignored", CookieDatabase::Kind::Chrome, "SELECT RAISE(IGNORE)",
+         "OLD.path = '/account'", true},
+        {"chrome, the delete aborted",
+         CookieDatabase::Kind::Chrome,
+         "SELECT RAISE(ABORT, 'kept')",
+         {},
+         false},
+        {"firefox, every row ignored", CookieDatabase::Kind::Firefox, "SELECT RAISE(IGNORE)", {}, false},
+        {"firefox, the delete failed",
+         CookieDatabase::Kind::Firefox,
+         "SELECT RAISE(FAIL, 'kept')",
+         {},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempRoot root;
+        const bool chrome = c.kind == CookieDatabase::Kind::Chrome;
+        const QString path = root.file(chrome ? "Cookies" : "cookies.sqlite");
+        const char* table = chrome ? "cookies" : "moz_cookies";
+        ASSERT_TRUE(chrome ? writeChromeDatabase(path, demoChromeCookies())
+                           : writeFirefoxDatabase(path, demoFirefoxCookies()));
+        ASSERT_TRUE(addDeleteTrigger(path, table, c.action, c.when));
+        const int before = rows(path, table);
+        const auto r = CookieRemoval::removeDatabaseCookies(path, c.kind);
+        const int left = rows(path, table);
+        EXPECT_EQ(r.outcome, CookieRemoval::Outcome::Failed);
+        EXPECT_GT(left, 0);
+        if (c.some) {
+            EXPECT_LT(left, before);
+        } else {
+            EXPECT_EQ(left, before);
+        }
+        EXPECT_TRUE(r.problem.contains(path)) << qPrintable(r.problem);
+        if (c.action.contains("IGNORE")) {
+            EXPECT_TRUE(r.problem.startsWith(QString::number(left) + " cookie(s)")) << qPrintable(r.problem);
+        }
+    }
+}
+
 PRCookFileNode record(const char* host, const char* name, const char* value, bool secure = false) {
     PRCookFileNode c;
     c.fileHost = QString::fromUtf8(host);

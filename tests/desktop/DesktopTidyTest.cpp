@@ -142,10 +142,12 @@ TEST(DesktopTidy, RestoreNeverOverwritesAndDeleteRemovesFoldersWhole) {
     d.sandbox.writeFile(d.store + "/clash.txt", "stored");
     d.sandbox.writeFile(d.store + "/Folder/inner/deep.txt", "d");
     d.at("clash.txt", Base, "on the desktop");
-    EXPECT_EQ(DesktopTidy::restore(d.store + "/back.txt", d.desktop, testLimits()), FsMove::Outcome::Moved);
-    EXPECT_EQ(DesktopTidy::restore(d.store + "/clash.txt", d.desktop, testLimits()), FsMove::Outcome::Taken);
+    EXPECT_EQ(DesktopTidy::restore(d.store, d.store + "/back.txt", d.desktop, testLimits()),
+              FsMove::Outcome::Moved);
+    EXPECT_EQ(DesktopTidy::restore(d.store, d.store + "/clash.txt", d.desktop, testLimits()),
+              FsMove::Outcome::Taken);
     EXPECT_EQ(entriesOf(d.desktop), QStringList({"back.txt", "clash.txt"}));
-    EXPECT_TRUE(DesktopTidy::deleteItem(d.store + "/Folder", testLimits()).gone);
+    EXPECT_TRUE(DesktopTidy::deleteItem(d.store, d.store + "/Folder", testLimits()).gone);
     EXPECT_EQ(entriesOf(d.store), QStringList{"clash.txt"});
 
     DesktopCatalogue catalogue;
@@ -179,7 +181,8 @@ TEST(DesktopTidy, OddNamesGoAndComeBackByteForByteAndAMissingDesktopSaysSo) {
     for (const auto& node : catalogue.getDesktopAllArray()) {
         EXPECT_TRUE(odd.contains(FsName::toBytes(node->fileName)))
             << qPrintable(FsName::displayText(node->fileName));
-        EXPECT_EQ(DesktopTidy::restore(node->fullFilePath, d.desktop, testLimits()), FsMove::Outcome::Moved)
+        EXPECT_EQ(DesktopTidy::restore(d.store, node->fullFilePath, d.desktop, testLimits()),
+                  FsMove::Outcome::Moved)
             << qPrintable(FsName::displayText(node->fileName));
     }
     EXPECT_TRUE(OpenFolder::open(d.store).names().isEmpty());

@@ -2,12 +2,14 @@
 // stack, thumbnails arriving off the main thread, and the information view's preview sizes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QLabel>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "desktop/DesktopCatalogue.h"
 #include "desktop/DesktopController.h"
 #include "desktop/FileKinds.h"
 #include "desktop/NQLeftButton.h"
@@ -17,6 +19,7 @@
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
 #include "support/EventWait.h"
+#include "support/HostileFs.h"
 #include "support/RecordingWorkspace.h"
 #include "support/SandboxBuilder.h"
 #include "support/ScriptedAlerts.h"
@@ -196,4 +199,111 @@ TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
     QTest::mouseClick(r.browser.currentDesktopBtn, Qt::LeftButton);
     EXPECT_EQ(model->rowCount(), 0);
     EXPECT_EQ(status->text(), "The store folder is missing; the next tidy makes it again.");
+}
+
+// Another picture under the same name, or a broken one mended, gets a thumbnail of its own once
+// the store is catalogued again; a thumbnail is made once, at its final size.
+TEST(StoreBrowser, AThumbnailBelongsToTheFileItWasMadeOfNotToItsName) {
+    BrowserRig r;
+    r.chosen << r.paths->userHome() + "/Tidy";
+    ASSERT_TRUE(r.browser.ChangeStorePathAction());
+    const QString store = r.controller.storeFolder();
+    auto picture = [&](const QString& name, const QSize& size, const char* format) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkMagenta);
+        ASSERT_TRUE(image.save(store + '/' + name, format));
+    };
+    picture("swap.bmp", {200, 190}, "BMP");
+    r.sandbox.writeFile(store + "/mend.png", "not a picture yet");
+    StoreBrowserModel* model = r.browser.model();
+    auto rowOf = [&](const QString& name) {
+        for (int i = 0; i < model->rowCount(); ++i)
+            if (model->items()[i].fileName == name) return i;
+        return -1;
+    };
+    auto sizeOf = [&](const QString& name) {
+        const QVariant v = model->data(model->index(rowOf(name)), Qt::DecorationRole);
+        return v.typeId() == QMetaType::QPixmap ? v.value<QPixmap>().size() : QSize();
+    };
+    r.browser.FreshCurrentDeskTop();
+    QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
+    QSignalSpy answered(model, &QAbstractItemModel::dataChanged);
+    sizeOf("mend.png");
+    waitUntil([&] { return sizeOf("swap.bmp").isValid(); });
+    EXPECT_EQ(sizeOf("swap.bmp"), QSize(64, 60));
+    // The broken one answered too, and keeps its icon.
+    EXPECT_TRUE(waitUntil([&] {
+        return std::any_of(answered.begin(), answered.end(), [&](const QList<QVariant>& a) {
+            return a[0].toModelIndex().row() == rowOf("mend.png");
+        });
+    }));
+    EXPECT_EQ(sizeOf("mend.png"), QSize());
+
+    ASSERT_TRUE(QFile::remove(store + "/swap.bmp"));
+    picture("swap.bmp", {100, 200}, "BMP");
+    picture("mend.png", {300, 100}, "PNG");
+    const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(60);
+    r.sandbox.touch(store + "/swap.bmp", later);
+    r.sandbox.touch(store + "/mend.png", later);
+    r.browser.FreshCurrentDeskTop();
+    sizeOf("mend.png");
+    waitUntil([&] { return sizeOf("swap.bmp") == QSize(27, 54) && sizeOf("mend.png") == QSize(64, 21); });
+    EXPECT_EQ(sizeOf("swap.bmp"), QSize(27, 54));
+    EXPECT_EQ(sizeOf("mend.png"), QSize(64, 21));
+}
+
+// A Desktop that is the home folder is never tidied, and a location inside the Desktop is refused
+// when chosen; the page says why.
+TEST(StoreBrowser, RefusesALocationInsideTheDesktopAndATidyOfTheHome) {
+    BrowserRig r;
+    const QString home = r.paths->userHome();
+    r.chosen << home + "/Desktop/Inside";
+    r.sandbox.makeFolder(home + "/Desktop/Inside");
+    EXPECT_FALSE(r.browser.ChangeStorePathAction());
+    ASSERT_EQ(r.alerts->asked().size(), 1);
+    EXPECT_TRUE(r.alerts->asked()[0].informativeText.contains("inside the Desktop"));
+    EXPECT_FALSE(r.defaults->hasValue("PloverlyPath"));
+    EXPECT_EQ(r.browser.StorePathlab->text(), "No store folder chosen yet.");
+
+    r.chosen << home + "/Tidy";
+    ASSERT_TRUE(r.browser.ChangeStorePathAction());
+    r.sandbox.writeFile(home + "/.config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/\"\n");
+    const QByteArray before = HostileFs::treeDigest(home);
+    r.browser.ClickTidyNowAct();
+    EXPECT_FALSE(r.controller.isTidying());
+    EXPECT_TRUE(r.browser.findChild<QLabel*>("tidyStatus")->text().contains("no Desktop folder to tidy"));
+    EXPECT_EQ(HostileFs::treeDigest(home), before);
+}
+
+TEST(StoreBrowser, TheInformationViewPreviewsOtherFilesLargeWithA270IconForTheRest) {
+    BrowserRig r;
+    const QString folder = r.paths->userHome() + "/Files";
+    r.sandbox.writeFile(folder + "/notes.txt", QByteArray("a line of notes\n").repeated(40));
+    r.sandbox.writeFile(folder + "/song.mp3", "ID3");
+    PRFileInfoPopViewController* info = r.browser.fileInfoViewController;
+    const struct {
+        const char* name;
+        QSize preview;
+    } cases[] = {{"notes.txt", {430, 305}}, {"song.mp3", {270, 270}}};
+    for (const auto& c : cases) {
+        info->InitViewWithFileNode(DesktopCatalogue::nodeAt(folder + '/' + c.name));
+        EXPECT_EQ(info->preview().size(), c.preview) << c.name;
+    }
+}
+
+TEST(StoreBrowser, AStoredFolderThatCanNotBeReadOpensAsAnEmptyLevel) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every folder";
+    BrowserRig r;
+    r.chosen << r.paths->userHome() + "/Tidy";
+    r.tidy();
+    const QString locked = r.controller.storeFolder() + "/Projects";
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
+    QTest::mouseClick(r.browser.folerBtn, Qt::LeftButton);
+    ASSERT_EQ(r.shown(), QStringList{"Projects"});
+    r.browser.imageBrowserCellWasDoubleClicked(0);
+    EXPECT_EQ(r.browser.parentLevels(), 1);
+    EXPECT_TRUE(r.shown().isEmpty());
+    r.browser.ClickBackAction();
+    EXPECT_EQ(r.shown(), QStringList{"Projects"});
+    ::chmod(QFile::encodeName(locked).constData(), 0755);
 }

@@ -14,8 +14,8 @@
 #include "platform/Defaults.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
-#include "trash/TrashItemActions.h"
 #include "support/TestScope.h"
+#include "trash/TrashItemActions.h"
 #include "trash/TrashStore.h"
 
 namespace {
@@ -96,7 +96,8 @@ TEST_F(FullDisk, ACopyWhoseSourceCanNotBeRemovedIsReportedAsLeft) {
     s.builder.writeFile(stored + "/inner/locked.txt", "locked");
     ASSERT_TRUE(HostileFs::setImmutable(stored + "/inner/locked.txt", true));
     QDir().mkpath(small + "/Other");
-    const FsMove::Outcome outcome = DesktopTidy::restore(stored, small + "/Other", testLimits(), &why);
+    const FsMove::Outcome outcome =
+        DesktopTidy::restore(s.home + "/Store", stored, small + "/Other", testLimits(), &why);
     EXPECT_NE(outcome, FsMove::Outcome::Moved) << "restore left the source but said it moved";
     EXPECT_FALSE(why.isEmpty());
 }
@@ -108,9 +109,11 @@ TEST_F(FullDisk, RestoreAndPutBackOntoAFullDiskLeaveTheItemWholeAndNothingAtTheD
     const Records stored = records(store);
     const Records trashed = records(s.trashFiles());
     QString why;
-    EXPECT_EQ(DesktopTidy::restore(store + "/large.bin", small, testLimits(), &why), FsMove::Outcome::Failed);
+    EXPECT_EQ(DesktopTidy::restore(store, store + "/large.bin", small, testLimits(), &why),
+              FsMove::Outcome::Failed);
     EXPECT_FALSE(why.isEmpty());
-    EXPECT_EQ(DesktopTidy::restore(store + "/Album", small, testLimits(), &why), FsMove::Outcome::Failed);
+    EXPECT_EQ(DesktopTidy::restore(store, store + "/Album", small, testLimits(), &why),
+              FsMove::Outcome::Failed);
     const TrashItemActions actions(std::make_shared<SystemCommands>(std::make_shared<Tasks>()),
                                    TrashStore::forPaths(s.paths));
     EXPECT_EQ(actions.putBack(s.trashFiles() + "/Item", small + "/Back/Item"),

@@ -323,12 +323,15 @@ const QList<Op>& operations() {
         {"Restore", false, storedItem,
          [](HostileSandbox& s) {
              QString why;
-             const FsMove::Outcome outcome = DesktopTidy::restore(s.item, desktop(s), testLimits(), &why);
+             const FsMove::Outcome outcome =
+                 DesktopTidy::restore(store(s), s.item, desktop(s), testLimits(), &why);
              return Said{(outcome == FsMove::Outcome::Moved) == !exists(s.item), why};
          },
          [](HostileSandbox& s) { return std::make_pair(s.item, desktop(s) + "/Item"); }},
         {"StoreDelete", false, storedItem,
-         [](HostileSandbox& s) { return removed(s, DesktopTidy::deleteItem(s.item, testLimits())); }},
+         [](HostileSandbox& s) {
+             return removed(s, DesktopTidy::deleteItem(store(s), s.item, testLimits()));
+         }},
         {"CookieRemoval", false, cookieFolder, removeCookies},
         {"TextExport", false, exportFolder, exportText},
         {"NetscapeExport", false, exportFolder, exportNetscape},

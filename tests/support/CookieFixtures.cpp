@@ -198,6 +198,21 @@ bool writeChromeDatabase(const QString& path, const QList<ChromeCookie>& cookies
     return ok;
 }
 
+bool addDeleteTrigger(const QString& path, const QByteArray& table, const QByteArray& action,
+                      const QByteArray& when) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        return false;
+    }
+    const QByteArray sql = "CREATE TRIGGER keep_" + table + " BEFORE DELETE ON " + table +
+                           (when.isEmpty() ? QByteArray() : " WHEN " + when) + " BEGIN " + action + "; END";
+    const bool ok = exec(db, sql.constData());
+    sqlite3_close(db);
+    return ok;
+}
+
 bool writeFirefoxDatabase(const QString& path, const QList<FirefoxCookie>& cookies,
                           const FirefoxSchema& schema) {
     sqlite3* db = fresh(path);

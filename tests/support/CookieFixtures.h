@@ -70,6 +70,11 @@ struct FirefoxSchema {
 bool writeFirefoxDatabase(const QString& path, const QList<FirefoxCookie>& cookies,
                           const FirefoxSchema& schema = {});
 
+/// Adds a "BEFORE DELETE" trigger on `table` of the database at `path` that runs `action` (for
+/// example "SELECT RAISE(IGNORE)") for the rows `when` matches (every row when empty).
+bool addDeleteTrigger(const QString& path, const QByteArray& table, const QByteArray& action,
+                      const QByteArray& when = QByteArray());
+
 /// A few dozen cookies of made-up sites, the same for every kind.
 QList<ChromeCookie> demoChromeCookies();
 QList<FirefoxCookie> demoFirefoxCookies();

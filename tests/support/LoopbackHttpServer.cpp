@@ -1,9 +1,14 @@
 #include "LoopbackHttpServer.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <cerrno>
 
 namespace {
 
@@ -78,6 +83,11 @@ void LoopbackHttpServer::answer(QTcpSocket* socket) {
     if (r.silent) return;
     QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + reason(r.status) + "\r\n";
     head += "Content-Type: " + r.contentType + "\r\n";
+    if (r.chunkedLength >= 0) {
+        head += "Transfer-Encoding: chunked\r\nConnection: close\r\n\r\n";
+        sendChunked(socket, head, r.chunkedLength);
+        return;
+    }
     head +=
         "Content-Length: " + QByteArray::number(r.declaredLength >= 0 ? r.declaredLength : r.body.size()) +
         "\r\n";
@@ -85,4 +95,48 @@ void LoopbackHttpServer::answer(QTcpSocket* socket) {
     head += "Connection: close\r\n\r\n";
     socket->write(head + r.body);
     socket->disconnectFromHost();
+}
+
+LoopbackHttpServer::~LoopbackHttpServer() {
+    for (std::thread& writer : m_writers) writer.join();
+}
+
+void LoopbackHttpServer::sendChunked(QTcpSocket* socket, const QByteArray& head, qint64 length) {
+    // A descriptor of its own, written on a thread of its own as fast as the connection takes it:
+    // a server that never waits for the client's event loop.
+    const int fd = ::dup(int(socket->socketDescriptor()));
+    if (fd < 0) return;
+    m_writers.emplace_back([this, fd, head, length] {
+        constexpr qint64 kChunk = 64 * 1024;
+        auto sendAll = [fd](const char* data, qint64 size) {
+            while (size > 0) {
+                pollfd ready{fd, POLLOUT, 0};
+                if (::poll(&ready, 1, 10000) <= 0) return false;
+                const ssize_t n = ::send(fd, data, size_t(size), MSG_NOSIGNAL);
+                if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+                if (n <= 0) return false;
+                data += n;
+                size -= n;
+            }
+            return true;
+        };
+        auto chunk = [](qint64 n) {
+            return QByteArray::number(n, 16) + "\r\n" + QByteArray(n, 'x') + "\r\n";
+        };
+        const QByteArray full = chunk(kChunk);
+        bool ok = sendAll(head.constData(), head.size());
+        for (qint64 left = length; ok && left > 0;) {
+            const qint64 n = std::min(kChunk, left);
+            const QByteArray piece = n == kChunk ? full : chunk(n);
+            ok = sendAll(piece.constData(), piece.size());
+            if (ok) {
+                left -= n;
+                m_chunkedSent += n;
+            }
+        }
+        if (ok) ok = sendAll("0\r\n\r\n", 5);
+        if (!ok) ++m_chunkedCut;
+        ::shutdown(fd, SHUT_WR);
+        ::close(fd);
+    });
 }

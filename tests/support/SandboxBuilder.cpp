@@ -223,6 +223,10 @@ void SandboxBuilder::buildLinuxDemo(const QString& configFolder) const {
     trashItem(usbTrash, QStringLiteral("slides.pdf"), QStringLiteral("talks/slides.pdf"), "slides", false,
               base);
     trashItem(usbTrash, QStringLiteral("Old backups"), QStringLiteral("Old backups"), "backup", true, base);
+    // A record on the stick that names a place in the home: put back asks first (or needs --force).
+    trashItem(usbTrash, QStringLiteral("startup.desktop"),
+              home + QStringLiteral("/.config/autostart/startup.desktop"), "[Desktop Entry]\nExec=true\n",
+              false, base.addDays(1));
 
     // Chrome's current layout keeps the database in "Network"; no binary file has a Linux source.
     writeCookies(QString(), p->userHome() + QStringLiteral("/.config/google-chrome/Default/Network/Cookies"),

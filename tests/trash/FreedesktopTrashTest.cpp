@@ -170,6 +170,50 @@ TEST(FreedesktopTrash, DeleteShredAndPutBackTakeTheInfoFileAlong) {
     EXPECT_EQ(kept.readAll(), "already here");
 }
 
+TEST(FreedesktopTrash, AVolumeItemGoesOutsideItsVolumeOnlyWhenThatWasAgreed) {
+    LinuxFixture f;
+    f.sandbox.trashItem(f.usbTrash, "inside.txt", "docs/inside.txt");
+    f.sandbox.trashItem(f.usbTrash, "top.txt", "/media/me/USB/top.txt");
+    f.sandbox.trashItem(f.usbTrash, "x.desktop", "/home/me/.config/autostart/x.desktop");
+    f.sandbox.trashItem(f.usbTrash, "twin.txt", "/media/me/USB2/twin.txt");  // a name that only starts alike
+    f.sandbox.trashItem(f.trash, "home.txt", "/home/me/Documents/home.txt");
+    const TrashScanResult scanned = f.scan();
+    const TrashItemActions actions(f.commands, TrashStore::forPaths(f.paths));
+    using P = TrashItemActions::PutBack;
+    struct Case {
+        const char* name;
+        bool leaves;
+        P withoutAgreement;
+    };
+    const Case cases[] = {
+        {"inside.txt", false, P::Moved},       {"top.txt", false, P::Moved},
+        {"x.desktop", true, P::OutsideVolume}, {"twin.txt", true, P::OutsideVolume},
+        {"home.txt", false, P::Moved},  // the home Trash has no volume to leave
+    };
+    const auto store = TrashStore::forPaths(f.paths);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CVTrashFileNode::Ptr item = LinuxFixture::named(scanned, c.name);
+        ASSERT_TRUE(item);
+        EXPECT_EQ(item->theVolume, store->volumeOf(item->theTrashPath));
+        EXPECT_EQ(TrashItemActions::leavesVolume(item->theTrashPath, item->theOrignalpath, item->theVolume),
+                  c.leaves);
+        const QString destination =
+            TrashItemActions::putBackDestination(item->theTrashPath, item->theOrignalpath);
+        EXPECT_EQ(actions.putBack(item->theTrashPath, item->theOrignalpath, item->theVolume),
+                  c.withoutAgreement);
+        EXPECT_EQ(QFile::exists(destination), c.withoutAgreement == P::Moved);
+        if (c.leaves) {
+            EXPECT_TRUE(QFile::exists(item->theTrashPath));
+            EXPECT_TRUE(QFile::exists(TrashInfo::infoFileOf(item->theTrashPath)));
+            EXPECT_EQ(actions.putBack(item->theTrashPath, item->theOrignalpath, item->theVolume, true),
+                      P::Moved);
+            EXPECT_TRUE(QFile::exists(destination));
+        }
+    }
+    EXPECT_TRUE(QFile::exists(f.root.path() + "/home/me/.config/autostart/x.desktop"));
+}
+
 TEST(FreedesktopTrash, ForcedPassEmptiesFilesAndInfoButKeepsProtectedItemsWithTheirRecords) {
     LinuxFixture f;
     f.sandbox.trashItem(f.trash, "keep.txt", "/home/me/keep.txt");

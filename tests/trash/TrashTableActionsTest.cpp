@@ -146,6 +146,59 @@ TEST(TrashTableActions, PutBackNeverReplacesAndNamesWhatStayed) {
     EXPECT_FALSE(f.alerts->asked()[0].informativeText.contains(QLatin1String("unknown.txt")));
 }
 
+TEST(TrashTableActions, PutBackOutsideItsVolumeAsksFirst) {
+    struct Case {
+        const char* what;
+        QStringList selected;
+        QList<int> answers;
+        int questions;
+        QStringList back;  ///< of the selected, what was put back
+    };
+    const Case cases[] = {
+        {"agreed", {"x.desktop", "inside.txt"}, {Alerts::Default}, 1, {"x.desktop", "inside.txt"}},
+        {"declined", {"x.desktop", "inside.txt"}, {Alerts::Alternate}, 1, {"inside.txt"}},
+        {"declined, nothing else", {"x.desktop"}, {Alerts::Alternate}, 1, {}},
+        {"only inside its volume", {"inside.txt"}, {}, 0, {"inside.txt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AppFixture f;
+        f.sandbox.buildLinuxDemo();
+        const auto linux = f.sandbox.linuxPaths();
+        const QString usb = f.root.path() + "/media/me/USB";
+        const QString usbTrash = usb + "/.Trash-" + QString::number(linux->uid());
+        f.sandbox.trashItem(usbTrash, "x.desktop", "/home/me/.config/autostart/x.desktop");
+        f.sandbox.trashItem(usbTrash, "inside.txt", "docs/inside.txt");
+        const QHash<QString, QString> places{
+            {"x.desktop", linux->userHome() + "/.config/autostart/x.desktop"},
+            {"inside.txt", usb + "/docs/inside.txt"}};
+        AppServices services = f.services();
+        services.paths = linux;
+        services.workspace = std::make_shared<RecordingWorkspace>(linux);
+        auto app = std::make_unique<AppDelegate>(services);
+        app->awakeFromNib();
+        app->applicationDidFinishLaunching();
+        scan(*app);
+        selectRows(*app, c.selected);
+        app->trashBrowser()->setClickedRow(rowOf(*app, c.selected.first()));
+        f.alerts->clear();
+        f.alerts->setNextAnswers(c.answers);
+        actAndWait(*app, &AppDelegate::PutBackAction);
+        ASSERT_EQ(f.alerts->asked().size(), c.questions);
+        if (c.questions) {
+            EXPECT_EQ(f.alerts->asked()[0].message, QStringLiteral("Put back outside the volume?"));
+            EXPECT_TRUE(f.alerts->asked()[0].informativeText.contains(places["x.desktop"]));
+            EXPECT_FALSE(f.alerts->asked()[0].informativeText.contains("inside.txt"));
+        }
+        for (const QString& name : c.selected) {
+            const bool back = c.back.contains(name);
+            EXPECT_EQ(QFile::exists(places[name]), back) << qPrintable(name);
+            EXPECT_EQ(QFile::exists(usbTrash + "/files/" + name), !back) << qPrintable(name);
+            EXPECT_EQ(rowOf(*app, name) >= 0, !back) << qPrintable(name);
+        }
+    }
+}
+
 TEST(TrashTableActions, ALargeDeleteRunsOnAWorkerWhileTheWindowsStayResponsive) {
     AppFixture f;
     const QString trash = f.paths->userTrash();

@@ -162,6 +162,44 @@ TEST(UpdateCheck, FailuresAreLoggedAndShowNothing) {
     }
 }
 
+TEST(UpdateCheck, AChunkedBodyPastTheCapIsCutOffNearTheCap) {
+    struct Case {
+        const char* what;
+        qint64 length;
+        Outcome outcome;
+    };
+    const qint64 cap = PRUpdateController::MaxDocumentSize;
+    const Case cases[] = {
+        {"just under the cap", cap - 1, Outcome::NoDocument},
+        {"just over the cap", cap + 1, Outcome::Failed},
+        {"far larger than the cap", 256 * cap, Outcome::Failed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoopbackHttpServer server;
+        ASSERT_TRUE(server.listen());
+        LoopbackHttpServer::Response endless;
+        endless.chunkedLength = c.length;
+        server.setResponse(QLatin1String(kDoc), endless);
+        PRUpdateController controller(server.url(QLatin1String(kDoc)), QStringLiteral("1.0.3"));
+        LogCapture log;
+        const Check got = runCheck(controller, false);
+        EXPECT_EQ(got.outcome, c.outcome);
+        EXPECT_FALSE(controller.isChecking());
+        if (c.outcome == Outcome::Failed) {
+            ASSERT_EQ(log.lines().size(), 1);
+            EXPECT_TRUE(log.lines().first().contains(QLatin1String("larger than")))
+                << log.lines().first().toStdString();
+        }
+        if (c.length > 2 * cap) {
+            // The reading stopped soon after the cap: what the server got rid of is bounded by the
+            // cap and the buffers on the way, far from the whole body.
+            EXPECT_TRUE(waitUntil([&] { return server.chunkedCutShort() == 1; }));
+            EXPECT_LT(server.chunkedBytesSent(), 32 * cap);
+        }
+    }
+}
+
 TEST(UpdateCheck, ARefusedConnectionLogsTheErrorAndTheAddress) {
     quint16 port = 0;
     {
