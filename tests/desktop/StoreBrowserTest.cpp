@@ -160,13 +160,14 @@ TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
     StoreBrowserModel* model = r.browser.model();
     auto* loader = model->findChild<ThumbnailLoader*>();
     ASSERT_NE(loader, nullptr);
-    QSignalSpy answered(loader, &ThumbnailLoader::ready);
-    QSet<QString> asked;
+    QSignalSpy answered(loader, &ThumbnailLoader::iconReady);
+    QSet<QString> asked;  ///< the files whose thumbnails are being made
     for (int i = 0; i < model->rowCount(); ++i) {
-        model->data(model->index(i), Qt::DecorationRole);  // thumbnails asked
+        const QVariant shown = model->data(model->index(i), Qt::DecorationRole);  // thumbnails asked
         const NQFileNode::Ptr& node = model->items()[i].fileNode;
-        if (node && node->fileKindType == QLatin1String(FileKinds::Pictures))
-            asked << model->items()[i].filePath;
+        if (node && node->fileKindType == QLatin1String(FileKinds::Pictures) &&
+            shown.typeId() != QMetaType::QPixmap)
+            asked << ThumbnailLoader::keyOf(*node);
     }
     ASSERT_FALSE(asked.isEmpty());
     ASSERT_TRUE(QDir(r.controller.storeFolder()).removeRecursively());
@@ -183,15 +184,19 @@ TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
     EXPECT_EQ(r.alerts->asked().size(), 1);
 
     // Every thumbnail asked for is answered; one whose file vanished first ends as the cell's icon.
-    ASSERT_TRUE(waitUntil([&] { return answered.size() == asked.size(); }))
-        << answered.size() << " of " << asked.size();
-    for (const QList<QVariant>& answer : answered) {
-        EXPECT_TRUE(asked.contains(answer.at(0).toString())) << qPrintable(answer.at(0).toString());
-        if (!answer.at(1).value<QImage>().isNull()) continue;
-        for (int i = 0; i < model->rowCount(); ++i) {
-            if (model->items()[i].filePath == answer.at(0).toString()) {
-                EXPECT_NE(model->data(model->index(i), Qt::DecorationRole).typeId(), QMetaType::QPixmap);
-            }
+    auto answeredKeys = [&] {
+        QSet<QString> keys;
+        for (const QList<QVariant>& answer : answered) keys << answer.at(0).toString();
+        return keys;
+    };
+    ASSERT_TRUE(waitUntil([&] { return answeredKeys().contains(asked); }))
+        << answeredKeys().size() << " of " << asked.size();
+    for (int i = 0; i < model->rowCount(); ++i) {
+        const NQFileNode::Ptr& node = model->items()[i].fileNode;
+        if (!node || !asked.contains(ThumbnailLoader::keyOf(*node))) continue;
+        if (node->fileIcon.value<QImage>().isNull()) {
+            EXPECT_NE(model->data(model->index(i), Qt::DecorationRole).typeId(), QMetaType::QPixmap)
+                << qPrintable(node->fileName);
         }
     }
 
