@@ -9,14 +9,17 @@
 #error "CORVANE_TOLVIK_INSTALLED is set by src/tolvik/CMakeLists.txt"
 #endif
 
-QString HelperProgram::installedTolvikPath() { return QStringLiteral(CORVANE_TOLVIK_INSTALLED); }
+QString HelperProgram::installedTolvikPath() {
+    return QStringLiteral(CORVANE_TOLVIK_INSTALLED);
+}
 
 QString HelperProgram::tolvikPath() {
     return tolvikPath(qEnvironmentVariable("CORVANE_TOLVIK"), QCoreApplication::applicationDirPath(),
                       installedTolvikPath());
 }
 
-QString HelperProgram::tolvikPath(const QString& override, const QString& programFolder, const QString& installed) {
+QString HelperProgram::tolvikPath(const QString& override, const QString& programFolder,
+                                  const QString& installed) {
     if (!override.isEmpty()) return override;
     if (!programFolder.isEmpty()) {
         const QString beside = programFolder + QStringLiteral("/Tolvik");

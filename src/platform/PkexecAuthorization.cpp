@@ -28,7 +28,8 @@ PkexecAuthorization::~PkexecAuthorization() {
 void PkexecAuthorization::start(const QString& program, const QStringList& arguments, Done done) {
     if (!QFileInfo(program).isExecutable()) {
         // No password prompt for a program that cannot run anyway.
-        QMetaObject::invokeMethod(this, [done] { done(Outcome::FailedToStart); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [done] { done(Outcome::FailedToStart); }, Qt::QueuedConnection);
         return;
     }
     auto* process = new QProcess;
@@ -43,10 +44,11 @@ void PkexecAuthorization::start(const QString& program, const QStringList& argum
             if (error == QProcess::FailedToStart) finish(process, done, Outcome::FailedToStart);
         },
         Qt::QueuedConnection);
-    connect(process, &QProcess::finished, this, [this, process, done](int exitCode, QProcess::ExitStatus status) {
-        const bool refused = status == QProcess::NormalExit && (exitCode == 126 || exitCode == 127);
-        finish(process, done, refused ? Outcome::Refused : Outcome::Started);
-    });
+    connect(process, &QProcess::finished, this,
+            [this, process, done](int exitCode, QProcess::ExitStatus status) {
+                const bool refused = status == QProcess::NormalExit && (exitCode == 126 || exitCode == 127);
+                finish(process, done, refused ? Outcome::Refused : Outcome::Started);
+            });
     // pkexec hands the program its arguments as they are; it takes none of its own after it.
     process->start(m_pkexec, QStringList{program} + arguments);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Authorization.h"
-
 #include <QList>
 #include <QObject>
+
+#include "Authorization.h"
 
 class QProcess;
 
@@ -12,16 +12,16 @@ class QProcess;
 /// dismissed or the rights were refused; the helper never exits with those codes itself.
 class PkexecAuthorization : public QObject, public Authorization {
     Q_OBJECT
-public:
+  public:
     explicit PkexecAuthorization(QString pkexecProgram = QStringLiteral("/usr/bin/pkexec"),
                                  QObject* parent = nullptr);
     /// A program still running is left to run; its outcome is no longer reported.
     ~PkexecAuthorization() override;
 
-protected:
+  protected:
     void start(const QString& program, const QStringList& arguments, Done done) override;
 
-private:
+  private:
     void finish(QProcess* process, const Done& done, Outcome outcome);
 
     QString m_pkexec;

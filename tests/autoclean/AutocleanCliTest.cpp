@@ -1,11 +1,11 @@
-#include "platform/Defaults.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QProcess>
 
-#include <gtest/gtest.h>
+#include "platform/Defaults.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
 
 namespace {
 

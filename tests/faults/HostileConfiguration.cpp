@@ -1,25 +1,11 @@
 #include "HostileConfiguration.h"
 
-#include <sys/mount.h>
 #include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
 
 #include "HostileSandbox.h"
 #include "core/fs/FsName.h"
 #include "platform/Defaults.h"
 #include "support/HostileFs.h"
-
-BindMount::BindMount(const QString& from, const QString& at) : at(at) {
-    mounted = ::mount(FsName::toBytes(from).constData(), FsName::toBytes(at).constData(), nullptr, MS_BIND,
-                      nullptr) == 0;
-    if (!mounted) why = QStringLiteral("mount --bind: ") + QString::fromLocal8Bit(std::strerror(errno));
-}
-
-BindMount::~BindMount() {
-    if (mounted) ::umount2(FsName::toBytes(at).constData(), MNT_DETACH);
-}
 
 HostileRig::HostileRig() {
     usb = root.path() + "/media/" + login + "/USB";

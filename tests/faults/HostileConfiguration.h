@@ -9,20 +9,9 @@
 #include <memory>
 
 #include "platform/FreedesktopPaths.h"
+#include "support/BindMount.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
-
-/// A folder of another file system's place bound under `at` (mount(2), MS_BIND) until destruction,
-/// whatever the outcome; `why` says what refused it.
-struct BindMount {
-    BindMount(const QString& from, const QString& at);
-    ~BindMount();
-    BindMount(const BindMount&) = delete;
-    BindMount& operator=(const BindMount&) = delete;
-    QString at;
-    bool mounted = false;
-    QString why;
-};
 
 /// A freedesktop home in a fresh root, configured the way a user can get it wrong: everything is
 /// in order until a configuration is applied. "away" stands for what no entry point may touch.

@@ -80,7 +80,7 @@ QString bindUnder(Rig& r, const QString& folder) {
     r.b.writeFile(folder + "/inside.txt", "trashed");
     r.b.makeFolder(folder + "/mnt");
     r.mount = std::make_unique<BindMount>(r.away.file("precious"), folder + "/mnt");
-    return r.mount->mounted ? QString() : r.mount->why;
+    return r.mount->isMounted() ? QString() : r.mount->why();
 }
 
 QString bindMount(Rig& r) {

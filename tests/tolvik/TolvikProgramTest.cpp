@@ -1,14 +1,14 @@
 // Runs the built Tolvik program on sandboxes, as pkexec would start it but without privileges.
 
-#include "platform/HelperProgram.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
-#include "tolvik/TolvikExitCode.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QProcess>
 
-#include <gtest/gtest.h>
+#include "platform/HelperProgram.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
+#include "tolvik/TolvikExitCode.h"
 
 namespace {
 
