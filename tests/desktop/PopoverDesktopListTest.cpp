@@ -218,7 +218,7 @@ TEST(PopoverDesktopList, APicturesRowAndInformationShowItsThumbnail) {
     QAbstractItemModel* model = r.list.theTableView->model();
     const NQFileNode::Ptr node = r.list.tableArray()[row];
     model->data(model->index(row, 0), Qt::DecorationRole);  // as drawn
-    QTRY_VERIFY_WITH_TIMEOUT(!node->fileIcon.value<QImage>().isNull(), 10000);
+    EXPECT_TRUE(waitUntil([&] { return !node->fileIcon.value<QImage>().isNull(); }));
     EXPECT_EQ(node->fileIcon.value<QImage>().size(), QSize(64, 60));  // scaled once: 190 * 64 / 200
     const QIcon icon = model->data(model->index(row, 0), Qt::DecorationRole).value<QIcon>();
     EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(64, 64)});  // the thumbnail, centred

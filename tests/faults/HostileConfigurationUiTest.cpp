@@ -18,6 +18,7 @@
 #include "empty/EmptyController.h"
 #include "platform/NotificationCenter.h"
 #include "support/AppFixture.h"
+#include "support/EventWait.h"
 #include "support/TrashUi.h"
 
 namespace {
@@ -197,7 +198,7 @@ TEST(HostileConfigurationWindows, PopoverWithoutAStoreLocationTouchesNothingInTh
     const int rows = int(p.list.tableArray().size());
     for (int row = rows - 1; row >= 0; --row) p.list.ClickDeleteFileAct(row);  // "Delete for Good"
     press(p.list.tidyBtn);
-    QTRY_VERIFY_WITH_TIMEOUT(!p.controller.isTidying(), 30000);
+    ASSERT_TRUE(waitUntil([&] { return !p.controller.isTidying(); }, 30000));
     EXPECT_EQ(rows, 0) << "the working folder was listed as the store";
     unchanged.check();
 }
