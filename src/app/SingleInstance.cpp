@@ -56,7 +56,7 @@ QString SingleInstance::privateFolderIn(const QString& base) {
         const auto st = folder.entry(entry);
         return st && isPrivate(*st);
     };
-    if (!folder.has(name)) ::mkdirat(folder.fd(), name.constData(), 0700);
+    if (!folder.has(name)) folder.makeFolder(name, 0700);
     if (usable(name)) return folder.pathOf(name);
     // The plain name is taken by something that is not ours: the first private folder of the
     // fallback names, which no other account can make, so every launch finds the same one.
@@ -69,9 +69,9 @@ QString SingleInstance::privateFolderIn(const QString& base) {
     for (int attempt = 0; attempt < 8; ++attempt) {
         const QByteArray fresh =
             name + '.' + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
-        if (::mkdirat(folder.fd(), fresh.constData(), 0700) == 0)
-            return usable(fresh) ? folder.pathOf(fresh) : QString();
-        if (errno != EEXIST) break;
+        int error = 0;
+        if (folder.makeFolder(fresh, 0700, &error)) return usable(fresh) ? folder.pathOf(fresh) : QString();
+        if (error != EEXIST) break;
     }
     return QString();
 }

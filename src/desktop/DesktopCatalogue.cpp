@@ -49,8 +49,8 @@ NQFileNode::Ptr DesktopCatalogue::makeNode(const OpenFolder& folder, const FsEnt
     }
     bool isFolder = entry.isFolder();
     if (entry.isLink()) {
-        struct stat target;
-        isFolder = ::fstatat(folder.fd(), entry.name.constData(), &target, 0) == 0 && S_ISDIR(target.st_mode);
+        const std::optional<struct stat> target = folder.target(entry.name);
+        isFolder = target && S_ISDIR(target->st_mode);
     }
     node->fileKindType = FileKinds::kindOf(node->fileName, isFolder);
     return node;

@@ -75,10 +75,11 @@ FsScope makeStore(const QString& storeFolder, const ScopeLimits& limits, QString
         OpenFolder at = OpenFolder::open(FsName::fromBytes(existing), OwnerRule::ownedBy(limits.uid), why);
         for (const QByteArray& step : missing) {
             if (!at.isOpen()) return {};
-            if (::mkdirat(at.fd(), step.constData(), 0755) != 0 && errno != EEXIST) {
+            int error = 0;
+            if (!at.makeFolder(step, 0755, &error) && error != EEXIST) {
                 say(why, localized("\"%1\" can't be made: %2.")
                              .arg(FsName::displayText(at.pathOf(step)),
-                                  QString::fromLocal8Bit(std::strerror(errno))));
+                                  QString::fromLocal8Bit(std::strerror(error))));
                 return {};
             }
             at = at.child(step, why);

@@ -1,8 +1,4 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
-
-/// Every text shown to the user goes through this lookup; the English text is the key and is what
-/// shows without a translation.
-inline QString localized(const char* english) { return QCoreApplication::translate("Corvane", english); }
+// The lookup lives on the ground floor, where the file layer's messages need it too.
+#include "core/Localized.h"

@@ -159,22 +159,16 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
     const FsScope toScope = FsScope::chosen(destinationFolder, {toName}, limits);
     const ScopedFolder& to = toScope.folder();
     if (!to.isOpen() || !from.folder.allows(from.name)) return PutBack::Failed;
-    if (::renameat2(from.folder.folder().fd(), from.name.constData(), to.folder().fd(), toName.constData(),
-                    RENAME_NOREPLACE) != 0) {
-        const int error = errno;
-        if (error == EEXIST) return PutBack::Taken;
-        if (error != EXDEV) return PutBack::Failed;
-        // Another file system: the item is copied whole and checked before it leaves the Trash, and a
-        // copy that fails part-way (a full disk) is removed again, never left at the original place.
-        switch (FsMove::move(from.folder, from.name, to, toName)) {
-            case FsMove::Outcome::Moved:
-                break;
-            case FsMove::Outcome::Taken:
-                return PutBack::Taken;
-            case FsMove::Outcome::Failed:
-            case FsMove::Outcome::Copied:  // part of it stays in the Trash, with its record
-                return PutBack::Failed;
-        }
+    // Never over what is there; across file systems the item is copied whole and checked before
+    // it leaves the Trash, and a copy that fails part-way (a full disk) is removed again.
+    switch (FsMove::move(from.folder, from.name, to, toName)) {
+        case FsMove::Outcome::Moved:
+            break;
+        case FsMove::Outcome::Taken:
+            return PutBack::Taken;
+        case FsMove::Outcome::Failed:
+        case FsMove::Outcome::Copied:  // part of it stays in the Trash, with its record
+            return PutBack::Failed;
     }
     m_store->forgetItem(trashPath);
     return PutBack::Moved;

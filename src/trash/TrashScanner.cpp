@@ -40,9 +40,9 @@ CVTrashFileNode::Ptr TrashScanner::nodeFor(const OpenFolder& folder, const FsEnt
     // What the entry leads to decides folder or file; a link whose target is gone is not listed.
     bool isFolder = entry.isFolder();
     if (entry.isLink()) {
-        struct stat target;
-        if (::fstatat(folder.fd(), entry.name.constData(), &target, 0) != 0) return nullptr;
-        isFolder = S_ISDIR(target.st_mode);
+        const std::optional<struct stat> target = folder.target(entry.name);
+        if (!target) return nullptr;
+        isFolder = S_ISDIR(target->st_mode);
     }
     auto node = CVTrashFileNode::create();
     node->theTrashPath = folder.pathOf(entry.name);

@@ -11,7 +11,7 @@
 #include "FsMount.h"
 #include "FsScope.h"
 #include "FsTree.h"
-#include "platform/Localized.h"
+#include "core/Localized.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QDir>
 
-#include "platform/Localized.h"
+#include "core/Localized.h"
 
 struct ScopedFolder::Bounds {
     FsMount mount;

@@ -12,7 +12,7 @@
 #include "FsMount.h"
 #include "FsScope.h"
 #include "LockedFlags.h"
-#include "platform/Localized.h"
+#include "core/Localized.h"
 
 namespace {
 

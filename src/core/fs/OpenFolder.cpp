@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "RegularFile.h"
-#include "platform/Localized.h"
+#include "core/Localized.h"
 
 namespace {
 
@@ -289,6 +289,18 @@ std::optional<struct stat> OpenFolder::entry(const QByteArray& name) const {
     if (!isOpen() || name.isEmpty() || ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return std::nullopt;
     return st;
+}
+
+std::optional<struct stat> OpenFolder::target(const QByteArray& name) const {
+    struct stat st;
+    if (!isOpen() || name.isEmpty() || ::fstatat(m_fd, name.constData(), &st, 0) != 0) return std::nullopt;
+    return st;
+}
+
+bool OpenFolder::makeFolder(const QByteArray& name, mode_t mode, int* error) const {
+    const bool made = isOpen() && ::mkdirat(m_fd, name.constData(), mode) == 0;
+    if (error) *error = made ? 0 : (isOpen() ? errno : EBADF);
+    return made;
 }
 
 std::optional<QByteArray> OpenFolder::readFile(const QByteArray& name, qint64 cap) const {

@@ -84,6 +84,12 @@ class OpenFolder {
     static QList<QByteArray> namesAt(int folder, bool* ok = nullptr);
     /// lstat of one entry; nothing when it is not there (or can't be seen).
     std::optional<struct stat> entry(const QByteArray& name) const;
+    /// stat of what entry `name` leads to, a link followed (for telling a link to a folder from
+    /// one to a file); nothing when it leads nowhere.
+    std::optional<struct stat> target(const QByteArray& name) const;
+    /// Makes the folder `name` with `mode`; true when this call made it, else `error` (if given)
+    /// holds why (EEXIST when something is there already).
+    bool makeFolder(const QByteArray& name, mode_t mode, int* error = nullptr) const;
     /// Whether anything is at `name`, a dangling link included.
     bool has(const QByteArray& name) const { return entry(name).has_value(); }
 
