@@ -31,6 +31,7 @@ class CVTrashFileNode {
     QString theOrignalpath;             ///< where it would be put back, or "--"
     QString theVolume;                  ///< mount point of the volume whose Trash holds it; empty: home Trash
     QDateTime lastModifiedDate;         ///< invalid when the attributes can't be read
+    QDateTime deletionDate;             ///< when it was moved to the Trash; invalid when not recorded
     bool bFile = false;                 ///< not a folder (files, links of any kind)
     quint32 mode = 0;                   ///< type and permission bits of the entry itself (st_mode); 0 unknown
     bool isLeaf = false;                ///< tree only: shown without children

@@ -26,7 +26,7 @@ class FreedesktopListing : public TrashListing {
         const QString trash = TrashInfo::trashFolderOfFiles(folder);
         if (!m_volume.isEmpty()) {
             // A volume's Trash keeps its own info files, relative to the volume.
-            m_volumeOriginals = TrashInfo::readFolder(trash, m_volume, paths);
+            m_volumeRecords = TrashInfo::readRecords(trash, m_volume, paths);
             return;
         }
         // The home Trash's folders are measured once and then kept in its size cache.
@@ -37,8 +37,14 @@ class FreedesktopListing : public TrashListing {
     void place(CVTrashFileNode& node) const override {
         // Every entry of "files/" is an item, hidden or not; its info file says where it goes.
         const QString name = node.theFileName;
-        node.theOrignalpath = m_volume.isEmpty() ? m_origPaths.getOrigFilePath(name)
-                                                 : m_volumeOriginals.value(name, QStringLiteral("--"));
+        if (m_volume.isEmpty()) {
+            node.theOrignalpath = m_origPaths.getOrigFilePath(name);
+            node.deletionDate = m_origPaths.deletionDateOf(name);
+            return;
+        }
+        const auto record = m_volumeRecords.constFind(name);
+        node.theOrignalpath = record == m_volumeRecords.constEnd() ? QStringLiteral("--") : record->path;
+        if (record != m_volumeRecords.constEnd()) node.deletionDate = record->deletionDate;
     }
     std::optional<quint64> knownSize(const QByteArray& name) override {
         const auto infoStat = m_info.isOpen() ? m_info.entry(name + InfoSuffix) : std::nullopt;
@@ -66,7 +72,7 @@ class FreedesktopListing : public TrashListing {
   private:
     QString m_volume;
     const TrashOrigPaths& m_origPaths;
-    QHash<QString, QString> m_volumeOriginals;
+    QHash<QString, TrashInfo::Record> m_volumeRecords;
     DirectorySizes m_sizes;
     OpenFolder m_info;
     QHash<QByteArray, qint64> m_infoMtimes;
@@ -95,8 +101,15 @@ TrashStore::TreeRow FreedesktopTrashStore::treeRow(
 
 void FreedesktopTrashStore::readPutBack(TrashOrigPaths& list) const {
     const QString trash = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
-    list.replaceNamed(
-        TrashInfo::readFolder(trash, TrashOrigPaths::deletingLastPathComponent(trash), *m_paths));
+    const QHash<QString, TrashInfo::Record> records =
+        TrashInfo::readRecords(trash, TrashOrigPaths::deletingLastPathComponent(trash), *m_paths);
+    QHash<QString, QString> places;
+    QHash<QString, QDateTime> dates;
+    for (auto it = records.cbegin(); it != records.cend(); ++it) {
+        places.insert(it.key(), it->path);
+        if (it->deletionDate.isValid()) dates.insert(it.key(), it->deletionDate);
+    }
+    list.replaceNamed(std::move(places), std::move(dates));
 }
 
 void FreedesktopTrashStore::forgetItem(const QString& itemPath) const {

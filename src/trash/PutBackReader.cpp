@@ -166,6 +166,7 @@ void TrashOrigPaths::clear() {
     m_entries.clear();
     m_firstByName.clear();
     m_named.clear();
+    m_dates.clear();
 }
 
 void TrashOrigPaths::indexFrom(qsizetype from) {
@@ -184,15 +185,17 @@ void TrashOrigPaths::replace(QStringList entries) {
     QMutexLocker locker(&m_lock);
     m_entries = std::move(entries);
     m_named.clear();
+    m_dates.clear();
     m_firstByName.clear();
     indexFrom(0);
 }
 
-void TrashOrigPaths::replaceNamed(QHash<QString, QString> named) {
+void TrashOrigPaths::replaceNamed(QHash<QString, QString> named, QHash<QString, QDateTime> dates) {
     QStringList entries = named.values();
     QMutexLocker locker(&m_lock);
     m_entries = std::move(entries);
     m_named = std::move(named);
+    m_dates = std::move(dates);
     m_firstByName.clear();
 }
 
@@ -229,6 +232,11 @@ QString TrashOrigPaths::getOrigFilePath(const QString& name) const {
         if (step == QLatin1String("..")) return none;
     if (folder == QLatin1String("/")) return QLatin1Char('/') + name;
     return folder + QLatin1Char('/') + name;
+}
+
+QDateTime TrashOrigPaths::deletionDateOf(const QString& name) const {
+    QMutexLocker locker(&m_lock);
+    return m_dates.value(name);
 }
 
 QStringList TrashOrigPaths::entries() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QHash>
 #include <QMutex>
 #include <QString>
@@ -41,8 +42,8 @@ class TrashOrigPaths {
     void rebuild(const Paths& paths);
     /// Replaces the list with records found by place, each looked up by its last path component.
     void replace(QStringList entries);
-    /// Replaces the list with records found by item name (info files).
-    void replaceNamed(QHash<QString, QString> named);
+    /// Replaces the list with records found by item name (info files), with their deletion dates.
+    void replaceNamed(QHash<QString, QString> named, QHash<QString, QDateTime> dates = {});
     /// Appends entries that are already absolute paths of the layout.
     void append(const QStringList& entries);
 
@@ -51,6 +52,9 @@ class TrashOrigPaths {
     /// component is exactly `name`, plus "/" and the name; "--" when no entry matches, the name is
     /// empty or the entry has no folder.
     QString getOrigFilePath(const QString& name) const;
+
+    /// When the item named `name` was deleted, as its info file says; invalid when unknown.
+    QDateTime deletionDateOf(const QString& name) const;
 
     QStringList entries() const;
     bool isEmpty() const;
@@ -67,4 +71,5 @@ class TrashOrigPaths {
     QStringList m_entries;
     QHash<QString, qsizetype> m_firstByName;  ///< last path component -> first entry with it
     QHash<QString, QString> m_named;          ///< item name -> original path, from info files
+    QHash<QString, QDateTime> m_dates;        ///< item name -> deletion date, from info files
 };

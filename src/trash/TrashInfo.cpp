@@ -91,8 +91,8 @@ QString infoFileOf(const QString& itemPath) {
            InfoSuffix;
 }
 
-QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths) {
-    QHash<QString, QString> originals;
+QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths) {
+    QHash<QString, Record> records;
     const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
     const QByteArray suffix = QByteArray(InfoSuffix.data(), InfoSuffix.size());
     for (const QByteArray& fileName : info.names()) {
@@ -101,13 +101,21 @@ QHash<QString, QString> readFolder(const QString& trash, const QString& topFolde
         // in its place is not read at all.
         const std::optional<QByteArray> text = info.readFile(fileName, 64 * 1024);
         if (!text) continue;
-        const std::optional<Record> record = parse(*text, false);
+        std::optional<Record> record = parse(*text);
         if (!record) continue;
         const QString original = record->path.startsWith(QLatin1Char('/'))
                                      ? paths.inRoot(record->path)
                                      : topFolder + QLatin1Char('/') + record->path;
-        originals.insert(FsName::fromBytes(fileName.chopped(suffix.size())), QDir::cleanPath(original));
+        record->path = QDir::cleanPath(original);
+        records.insert(FsName::fromBytes(fileName.chopped(suffix.size())), *record);
     }
+    return records;
+}
+
+QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths) {
+    QHash<QString, QString> originals;
+    const QHash<QString, Record> records = readRecords(trash, topFolder, paths);
+    for (auto it = records.cbegin(); it != records.cend(); ++it) originals.insert(it.key(), it->path);
     return originals;
 }
 

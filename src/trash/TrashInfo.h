@@ -41,6 +41,8 @@ QString infoFileOf(const QString& itemPath);
 /// volume's top folder; for the home Trash, the folder that holds it). Items whose info file is
 /// missing or unreadable have no entry.
 QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths);
+/// The same, with each item's deletion date: the records by item name, their paths resolved.
+QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths);
 
 /// After an item has left "files/" (removed or put back): removes its info file. Nothing happens
 /// while the item is still there or for a path outside a "files/" folder.

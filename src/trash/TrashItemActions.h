@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "core/fs/FsTree.h"
@@ -10,6 +11,7 @@
 
 class CVTrashFileNode;
 class SystemCommands;
+class TrashJournal;
 class TrashStore;
 struct WorkProgress;
 
@@ -27,13 +29,34 @@ class TrashItemActions {
         /// an item of a volume's Trash whose record names a place outside that volume, and leaving
         /// the volume was not agreed: left in the Trash
         OutsideVolume,
+        Skipped,  ///< the place was taken and the user chose to skip it: left in the Trash
     };
+    /// What to do when something is already at the original place.
+    enum class WhenTaken {
+        Refuse,    ///< leave the item in the Trash and say so (Taken)
+        KeepBoth,  ///< bring it back under a free name beside it ("name 2.ext")
+        Replace,   ///< move what is there to the Trash first, then bring the item back
+        Skip,      ///< leave the item in the Trash (Skipped)
+    };
+    /// The answer to the question asked when a place is taken.
+    struct TakenAnswer {
+        WhenTaken choice = WhenTaken::Skip;
+        bool applyToAll = false;  ///< the same for every further item whose place is taken
+    };
+    /// Asks about item `name` whose place `place` is taken; `more` items after it meet the question.
+    using AskWhenTaken = std::function<TakenAnswer(const QString& name, const QString& place, int more)>;
     /// One item to put back.
     struct PutBackMove {
         QString trashPath;
         QString original;
         QString volume;  ///< mount point of the volume whose Trash holds it; empty: the home Trash
         bool mayLeaveVolume = false;  ///< the user agreed to a place outside `volume`
+        WhenTaken whenTaken = WhenTaken::Refuse;
+    };
+    /// What one put back did, and where the item is now (its new name with KeepBoth).
+    struct PutBackDone {
+        PutBack outcome = PutBack::Failed;
+        QString destination;
     };
     struct NotPutBack {
         QString name;
@@ -57,8 +80,16 @@ class TrashItemActions {
     /// `mayLeaveVolume`: its record may name any place, the home's start-up folders included.
     PutBack putBack(const QString& trashPath, const QString& original, const QString& volume = QString(),
                     bool mayLeaveVolume = false) const;
-    /// putBack() of each move in order, each counted in `progress` when given.
-    QList<PutBack> putBackEach(const QList<PutBackMove>& moves, WorkProgress* progress = nullptr) const;
+    /// putBack() with the choice of `move.whenTaken`; each move made (the item's, and with Replace
+    /// the one that trashed what was in its place) is added to `journal` when given. `dryRun` says
+    /// what would happen and changes nothing.
+    PutBackDone putBackMove(const PutBackMove& move, TrashJournal* journal = nullptr, bool dryRun = false) const;
+    /// putBackMove() of each move in order, each counted in `progress` when given.
+    QList<PutBack> putBackEach(const QList<PutBackMove>& moves, WorkProgress* progress = nullptr,
+                               TrashJournal* journal = nullptr) const;
+    /// A free name beside `place` for KeepBoth: "name 2.ext", "name 3.ext"... (a folder or a name
+    /// without extension: "name 2").
+    static QString keepBothPlace(const QString& place);
     /// The place putBack() moves the item to.
     static QString putBackDestination(const QString& trashPath, const QString& original);
     /// Whether putting back an item of the Trash of `volume` (empty: the home Trash) would place it
@@ -71,8 +102,10 @@ class TrashItemActions {
         QList<std::shared_ptr<CVTrashFileNode>> items;
         QList<PutBackMove> moves;  ///< one per item, in the same order
     };
+    /// Then, for each item whose place is taken, `askWhenTaken` (when given) chooses what happens; an
+    /// answer "apply to all" is used for the rest without asking. Without it, taken places refuse.
     static PutBackPlan planPutBack(const QList<std::shared_ptr<CVTrashFileNode>>& items, Alerts* alerts,
-                                   const TrashStore* store);
+                                   const TrashStore* store, const AskWhenTaken& askWhenTaken = {});
     /// The question asked before items are put back outside their volumes: each as (name, place).
     /// The default button puts them back, the alternate one keeps them in the Trash.
     static AlertRequest leaveVolumeQuestion(const QList<QPair<QString, QString>>& items);
