@@ -1607,5 +1607,25 @@
             <source>%1 — %2 items done</source>
             <translation>%1 — %2 Objekte erledigt</translation>
         </message>
+        <message>
+            <source>%1 of %2 items</source>
+            <translation>%1 von %2 Objekten</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 Objekte</translation>
+        </message>
+        <message>
+            <source>1 file</source>
+            <translation>1 Datei</translation>
+        </message>
+        <message>
+            <source>%1 files</source>
+            <translation>%1 Dateien</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 von %2</translation>
+        </message>
     </context>
 </TS>

@@ -1607,5 +1607,25 @@
             <source>%1 — %2 items done</source>
             <translation>%1 — %2 éléments traités</translation>
         </message>
+        <message>
+            <source>%1 of %2 items</source>
+            <translation>%1 éléments sur %2</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 éléments</translation>
+        </message>
+        <message>
+            <source>1 file</source>
+            <translation>1 fichier</translation>
+        </message>
+        <message>
+            <source>%1 files</source>
+            <translation>%1 fichiers</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 sur %2</translation>
+        </message>
     </context>
 </TS>

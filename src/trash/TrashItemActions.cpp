@@ -139,7 +139,8 @@ TrashItemActions::PutBackPlan TrashItemActions::planPutBack(const QList<CVTrashF
 }
 
 TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original,
-                                                    const QString& volume, bool mayLeaveVolume) const {
+                                                    const QString& volume, bool mayLeaveVolume,
+                                                    const FsMove::Progress& progress) const {
     if (original == QLatin1String("--") || original.isEmpty()) return PutBack::Unknown;
     // The volume is found here too, so a caller that knows none can't skip the question.
     const QString onVolume = volume.isEmpty() ? m_store->volumeOf(trashPath) : volume;
@@ -162,7 +163,7 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
     if (!to.isOpen() || !from.folder.allows(from.name)) return PutBack::Failed;
     // Never over what is there; across file systems the item is copied whole and checked before
     // it leaves the Trash, and a copy that fails part-way (a full disk) is removed again.
-    switch (FsMove::move(from.folder, from.name, to, toName)) {
+    switch (FsMove::move(from.folder, from.name, to, toName, nullptr, progress)) {
         case FsMove::Outcome::Moved:
             break;
         case FsMove::Outcome::Taken:
@@ -179,8 +180,10 @@ QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<PutBa
                                                                WorkProgress* progress, TrashJournal*) const {
     QList<PutBack> outcomes;
     for (const PutBackMove& move : moves) {
-        outcomes << putBack(move.trashPath, move.original, move.volume, move.mayLeaveVolume);
-        if (progress) ++progress->done;
+        const quint64 before = progress ? progress->bytes.load() : 0;
+        outcomes << putBack(move.trashPath, move.original, move.volume, move.mayLeaveVolume,
+                            progress ? progress->moveProgress() : FsMove::Progress());
+        if (progress) progress->itemDone(outcomes.size() - 1, before, outcomes.last() == PutBack::Moved);
     }
     return outcomes;
 }
