@@ -130,9 +130,11 @@ QList<CliVerb> trashVerbs() {
          QStringLiteral("the original places recorded in the Trash, in file order")},
         {QStringLiteral("trash empty"),
          QStringLiteral("empty every Trash by force, asking first (--yes answers)")},
-        {QStringLiteral("trash delete NAME..."),
-         QStringLiteral("remove items (names as trash list shows them, or their paths)")},
-        {QStringLiteral("trash shred NAME..."), QStringLiteral("overwrite and remove items")},
+        {QStringLiteral("trash delete [--dry-run] NAME..."),
+         QStringLiteral("remove items (names as trash list shows them, or their paths); one \"removed\" "
+                        "line each")},
+        {QStringLiteral("trash shred [--dry-run] NAME..."),
+         QStringLiteral("overwrite and remove items; one \"erased\" line each")},
         {QStringLiteral("trash putback [--force] NAME..."),
          QStringLiteral("move items back where they came from (never over anything); an item of a "
                         "volume's Trash goes outside that volume only with --force")},
