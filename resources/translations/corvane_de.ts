@@ -1607,5 +1607,129 @@
             <source>%1 — %2 items done</source>
             <translation>%1 — %2 Objekte erledigt</translation>
         </message>
+        <message>
+            <source>%1 of %2 items</source>
+            <translation>%1 von %2 Objekten</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 Objekte</translation>
+        </message>
+        <message>
+            <source>1 file</source>
+            <translation>1 Datei</translation>
+        </message>
+        <message>
+            <source>%1 files</source>
+            <translation>%1 Dateien</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 von %2</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is a Trash folder, lies in one or holds one; Corvane does not trash it</source>
+            <translation>„%1“ ist ein Papierkorb, liegt in einem oder enthält einen; Corvane verschiebt es nicht in den Papierkorb</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not there</source>
+            <translation>„%1“ ist nicht vorhanden</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: skipped, something is already at %2.</source>
+            <translation>„%1“: übersprungen, an %2 liegt bereits etwas.</translation>
+        </message>
+        <message>
+            <source>%1 belongs to someone else</source>
+            <translation>%1 gehört jemand anderem</translation>
+        </message>
+        <message>
+            <source>%1 is no longer there</source>
+            <translation>%1 ist nicht mehr vorhanden</translation>
+        </message>
+        <message>
+            <source>%1 is not in a Trash</source>
+            <translation>%1 liegt in keinem Papierkorb</translation>
+        </message>
+        <message>
+            <source>%1: copied to the Trash, but part of it could not be removed (%2)</source>
+            <translation>%1: in den Papierkorb kopiert, aber ein Teil konnte nicht entfernt werden (%2)</translation>
+        </message>
+        <message>
+            <source>%1: not moved to the Trash (%2)</source>
+            <translation>%1: nicht in den Papierkorb verschoben (%2)</translation>
+        </message>
+        <message>
+            <source>(--keep-both, --replace or --skip choose what happens)</source>
+            <translation>(--keep-both, --replace oder --skip legen fest, was geschieht)</translation>
+        </message>
+        <message>
+            <source>choose one of --keep-both, --replace and --skip</source>
+            <translation>wählen Sie nur eine der Optionen --keep-both, --replace und --skip</translation>
+        </message>
+        <message>
+            <source>every name for it is taken in %1</source>
+            <translation>alle möglichen Namen sind in %1 vergeben</translation>
+        </message>
+        <message>
+            <source>it is no longer in the Trash</source>
+            <translation>es liegt nicht mehr im Papierkorb</translation>
+        </message>
+        <message>
+            <source>its folder %1 can&apos;t be made</source>
+            <translation>sein Ordner %1 kann nicht angelegt werden</translation>
+        </message>
+        <message>
+            <source>its record can&apos;t be written in %1 (%2)</source>
+            <translation>sein Eintrag kann nicht in %1 geschrieben werden (%2)</translation>
+        </message>
+        <message>
+            <source>moving into the Trash needs the freedesktop layout</source>
+            <translation>das Verschieben in den Papierkorb erfordert das freedesktop-Layout</translation>
+        </message>
+        <message>
+            <source>no Trash can be used on the disk that holds it (%1); it can be copied to the home Trash instead</source>
+            <translation>auf dem Datenträger, der es enthält, ist kein Papierkorb nutzbar (%1); es kann stattdessen in den Papierkorb des persönlichen Ordners kopiert werden</translation>
+        </message>
+        <message>
+            <source>not undone</source>
+            <translation>nicht rückgängig gemacht</translation>
+        </message>
+        <message>
+            <source>something is already at %1</source>
+            <translation>an %1 liegt bereits etwas</translation>
+        </message>
+        <message>
+            <source>the Trash folder %1 can&apos;t be made (%2)</source>
+            <translation>der Papierkorbordner %1 kann nicht angelegt werden (%2)</translation>
+        </message>
+        <message>
+            <source>the Trash folder %1 can&apos;t be used (%2)</source>
+            <translation>der Papierkorbordner %1 ist nicht nutzbar (%2)</translation>
+        </message>
+        <message>
+            <source>there is nothing to undo</source>
+            <translation>es gibt nichts rückgängig zu machen</translation>
+        </message>
+        <message>
+            <source>trash needs one of: list, tree, putback-paths, put, empty, delete, shred, putback, undo</source>
+            <translation>trash erwartet eines von: list, tree, putback-paths, put, empty, delete, shred, putback, undo</translation>
+        </message>
+        <message>
+            <source>trash put needs at least one path</source>
+            <translation>trash put braucht mindestens einen Pfad</translation>
+        </message>
+        <message>
+            <source>trash undo takes no arguments</source>
+            <translation>trash undo nimmt keine Argumente</translation>
+        </message>
+        <message>
+            <source>what was put back can&apos;t be recorded for an undo</source>
+            <translation>was zurückgelegt wurde, kann nicht für ein Rückgängigmachen gespeichert werden</translation>
+        </message>
+        <message>
+            <source>what was trashed can&apos;t be recorded for an undo</source>
+            <translation>was in den Papierkorb verschoben wurde, kann nicht für ein Rückgängigmachen gespeichert werden</translation>
+        </message>
     </context>
 </TS>

@@ -1607,5 +1607,129 @@
             <source>%1 — %2 items done</source>
             <translation>%1 — %2 éléments traités</translation>
         </message>
+        <message>
+            <source>%1 of %2 items</source>
+            <translation>%1 éléments sur %2</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 éléments</translation>
+        </message>
+        <message>
+            <source>1 file</source>
+            <translation>1 fichier</translation>
+        </message>
+        <message>
+            <source>%1 files</source>
+            <translation>%1 fichiers</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 sur %2</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is a Trash folder, lies in one or holds one; Corvane does not trash it</source>
+            <translation>« %1 » est une corbeille, se trouve dans une corbeille ou en contient une ; Corvane ne la met pas à la corbeille</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not there</source>
+            <translation>« %1 » n’existe pas</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: skipped, something is already at %2.</source>
+            <translation>« %1 » : ignoré, quelque chose se trouve déjà à %2.</translation>
+        </message>
+        <message>
+            <source>%1 belongs to someone else</source>
+            <translation>%1 appartient à quelqu’un d’autre</translation>
+        </message>
+        <message>
+            <source>%1 is no longer there</source>
+            <translation>%1 n’est plus là</translation>
+        </message>
+        <message>
+            <source>%1 is not in a Trash</source>
+            <translation>%1 n’est pas dans une corbeille</translation>
+        </message>
+        <message>
+            <source>%1: copied to the Trash, but part of it could not be removed (%2)</source>
+            <translation>%1 : copié dans la corbeille, mais une partie n’a pas pu être supprimée (%2)</translation>
+        </message>
+        <message>
+            <source>%1: not moved to the Trash (%2)</source>
+            <translation>%1 : non déplacé dans la corbeille (%2)</translation>
+        </message>
+        <message>
+            <source>(--keep-both, --replace or --skip choose what happens)</source>
+            <translation>(--keep-both, --replace ou --skip choisissent ce qui se passe)</translation>
+        </message>
+        <message>
+            <source>choose one of --keep-both, --replace and --skip</source>
+            <translation>choisissez une seule option parmi --keep-both, --replace et --skip</translation>
+        </message>
+        <message>
+            <source>every name for it is taken in %1</source>
+            <translation>tous les noms possibles sont pris dans %1</translation>
+        </message>
+        <message>
+            <source>it is no longer in the Trash</source>
+            <translation>il n’est plus dans la corbeille</translation>
+        </message>
+        <message>
+            <source>its folder %1 can&apos;t be made</source>
+            <translation>son dossier %1 ne peut pas être créé</translation>
+        </message>
+        <message>
+            <source>its record can&apos;t be written in %1 (%2)</source>
+            <translation>son enregistrement ne peut pas être écrit dans %1 (%2)</translation>
+        </message>
+        <message>
+            <source>moving into the Trash needs the freedesktop layout</source>
+            <translation>le déplacement vers la corbeille demande la disposition freedesktop</translation>
+        </message>
+        <message>
+            <source>no Trash can be used on the disk that holds it (%1); it can be copied to the home Trash instead</source>
+            <translation>aucune corbeille n’est utilisable sur le disque qui le contient (%1) ; il peut être copié dans la corbeille du dossier personnel à la place</translation>
+        </message>
+        <message>
+            <source>not undone</source>
+            <translation>non annulé</translation>
+        </message>
+        <message>
+            <source>something is already at %1</source>
+            <translation>quelque chose se trouve déjà à %1</translation>
+        </message>
+        <message>
+            <source>the Trash folder %1 can&apos;t be made (%2)</source>
+            <translation>le dossier de corbeille %1 ne peut pas être créé (%2)</translation>
+        </message>
+        <message>
+            <source>the Trash folder %1 can&apos;t be used (%2)</source>
+            <translation>le dossier de corbeille %1 n’est pas utilisable (%2)</translation>
+        </message>
+        <message>
+            <source>there is nothing to undo</source>
+            <translation>il n’y a rien à annuler</translation>
+        </message>
+        <message>
+            <source>trash needs one of: list, tree, putback-paths, put, empty, delete, shred, putback, undo</source>
+            <translation>trash demande l’un de : list, tree, putback-paths, put, empty, delete, shred, putback, undo</translation>
+        </message>
+        <message>
+            <source>trash put needs at least one path</source>
+            <translation>trash put demande au moins un chemin</translation>
+        </message>
+        <message>
+            <source>trash undo takes no arguments</source>
+            <translation>trash undo ne prend aucun argument</translation>
+        </message>
+        <message>
+            <source>what was put back can&apos;t be recorded for an undo</source>
+            <translation>ce qui a été remis en place ne peut pas être enregistré pour une annulation</translation>
+        </message>
+        <message>
+            <source>what was trashed can&apos;t be recorded for an undo</source>
+            <translation>ce qui a été mis à la corbeille ne peut pas être enregistré pour une annulation</translation>
+        </message>
     </context>
 </TS>

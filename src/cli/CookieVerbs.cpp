@@ -24,6 +24,7 @@ struct Request {
     QString to;
     bool json = false;
     bool netscape = false;
+    bool dryRun = false;
 };
 
 enum class Kind { Binary, Chrome, Firefox, Unknown };
@@ -54,6 +55,10 @@ bool parse(const CliArguments& args, const QString& verb, const QStringList& fla
         if (flags.contains(QStringLiteral("--to")) && value("--to", r.to)) continue;
         if (flags.contains(t) && t == QLatin1String("--json")) {
             r.json = true;
+            continue;
+        }
+        if (flags.contains(t) && t == QLatin1String("--dry-run")) {
+            r.dryRun = true;
             continue;
         }
         if (flags.contains(t) && t == QLatin1String("--netscape")) {
@@ -183,7 +188,8 @@ int exportCookies(const CliArguments& args, CliContext& ctx) {
 
 int remove(const CliArguments& args, CliContext& ctx) {
     Request r;
-    if (!parse(args, QStringLiteral("cookies remove"), {"--source"}, r, ctx)) return CliExit::Usage;
+    if (!parse(args, QStringLiteral("cookies remove"), {"--source", "--dry-run"}, r, ctx))
+        return CliExit::Usage;
     const Source source = resolve(r.source, *ctx.paths);
     if (source.path.isEmpty() || source.kind == Kind::Unknown) {
         *ctx.err << "corvane-cli: "
@@ -191,6 +197,19 @@ int remove(const CliArguments& args, CliContext& ctx) {
                         .arg(escaped(source.path.isEmpty() ? r.source : source.path))
                  << '\n';
         return CliExit::Failed;
+    }
+    // How many there are, read before anything changes: the line says how many went.
+    Source read_;
+    CookieList cookies;
+    const bool counted = read(r, ctx, read_, cookies);
+    // "removed", the source file and the number of cookies it held ("?" when they can't be read).
+    const QString line = QStringLiteral("removed\t") + escaped(source.path) + QLatin1Char('\t') +
+                         (counted ? QString::number(cookies.size()) : QStringLiteral("?")) +
+                         QLatin1Char('\n');
+    if (r.dryRun) {
+        // Whether the browser holds the database locked is only known by trying.
+        *ctx.out << line;
+        return CliExit::Ok;
     }
     if (ctx.alerts->runModal({localized("Remove every cookie of \"%1\"?").arg(source.path),
                               localized(" Remove "), localized(" Cancel "), QString()}) != Alerts::Default)
@@ -205,6 +224,7 @@ int remove(const CliArguments& args, CliContext& ctx) {
                  << (result.problem.isEmpty() ? localized("nothing was removed") : result.problem) << '\n';
         return CliExit::Failed;
     }
+    *ctx.out << line;
     return CliExit::Ok;
 }
 
@@ -222,12 +242,13 @@ QList<CliVerb> cookieVerbs() {
     CliVerb verb;
     verb.name = QStringLiteral("cookies");
     verb.hasSubVerbs = true;
-    verb.help = {
-        {QStringLiteral("cookies list --source S [--json]"),
-         QStringLiteral("the cookies of safari, chrome, firefox or a cookie FILE")},
-        {QStringLiteral("cookies export [--netscape] --source S [--to FILE]"),
-         QStringLiteral("write them as text, or as cookies.txt (mode 0600)")},
-        {QStringLiteral("cookies remove --source S"), QStringLiteral("remove every cookie of the source")}};
+    verb.help = {{QStringLiteral("cookies list --source S [--json]"),
+                  QStringLiteral("the cookies of safari, chrome, firefox or a cookie FILE")},
+                 {QStringLiteral("cookies export [--netscape] --source S [--to FILE]"),
+                  QStringLiteral("write them as text, or as cookies.txt (mode 0600)")},
+                 {QStringLiteral("cookies remove [--dry-run] --source S"),
+                  QStringLiteral(
+                      "remove every cookie of the source; a \"removed\" line with the file and the count")}};
     verb.run = cookiesVerb;
     return {verb};
 }

@@ -93,11 +93,61 @@ int storeLocation(const CliArguments& args, CliContext& ctx) {
     return CliExit::Ok;
 }
 
-int tidy(CliContext& ctx) {
+/// "moved", then where from and where to: one line per item a tidy or restore moved, or would move.
+void movedLine(CliContext& ctx, const QString& from, const QString& to) {
+    *ctx.out << "moved\t" << escaped(from) << '\t' << escaped(to) << '\n';
+}
+
+/// What a tidy would do, changing nothing: the same refusals, and the names the store already has
+/// stay on the Desktop. A store that is not there yet would be made, and holds nothing.
+int tidyDryRun(CliContext& ctx, const QString& desktop, const QString& store) {
+    const ScopeLimits limits = ctx.paths->scopeLimits();
+    QString refused;
+    ScopeLimits withStore = limits;
+    withStore.held << store;
+    bool missing = false;
+    FsScope storeScope;
+    if (!FsScope::touchesLimits(FsScope::Kind::Desktop, desktop, limits, &refused)) {
+        storeScope = DesktopTidy::openStore(store, withStore, &refused);
+        struct stat st;
+        missing =
+            !storeScope.isValid() && ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT;
+        if (missing) refused.clear();
+    }
+    if (!refused.isEmpty()) {
+        *ctx.err << "corvane-cli: " << localized("nothing tidied: %1").arg(escaped(refused)) << '\n';
+        return CliExit::Failed;
+    }
+    QString why;
+    const FsScope desktopScope = FsScope::desktop(desktop, limits, &why);
+    if (!desktopScope.isValid()) {
+        complain(ctx, localized("left on the Desktop: %1")
+                          .arg(escaped(FsName::displayText(desktop) + QStringLiteral(": ") +
+                                       localized("the Desktop folder can't be opened") +
+                                       QStringLiteral(" (") + why + QStringLiteral(")"))));
+        return CliExit::Failed;
+    }
+    QStringList left;
+    for (const QByteArray& name : desktopScope.folder().folder().names()) {
+        if (name.startsWith('.')) continue;
+        const QString text = FsName::fromBytes(name);
+        if (!missing && storeScope.folder().folder().has(name)) {
+            left << FsName::displayText(text) + QStringLiteral(": ") +
+                        localized("a stored item has that name");
+            continue;
+        }
+        movedLine(ctx, desktop + QLatin1Char('/') + text, store + QLatin1Char('/') + text);
+    }
+    for (const QString& line : left) complain(ctx, localized("left on the Desktop: %1").arg(escaped(line)));
+    return left.isEmpty() ? CliExit::Ok : CliExit::Failed;
+}
+
+int tidy(CliContext& ctx, bool dryRun) {
     const QString desktop = desktopFolder(ctx);
     if (desktop.isEmpty()) return CliExit::Failed;
     const QString store = storeFolder(ctx);
     if (store.isEmpty()) return CliExit::Failed;
+    if (dryRun) return tidyDryRun(ctx, desktop, store);
     const DesktopTidy::TidyResult result = DesktopTidy::tidy(desktop, store, ctx.paths->scopeLimits());
     if (!result.refused.isEmpty()) {
         *ctx.err << "corvane-cli: " << localized("nothing tidied: %1").arg(escaped(result.refused)) << '\n';
@@ -108,7 +158,8 @@ int tidy(CliContext& ctx) {
         return CliExit::Failed;
     }
     for (const NQFileNode::Ptr& node : result.moved)
-        *ctx.out << node->fileKindType << '\t' << escaped(node->fileName) << '\n';
+        movedLine(ctx, desktop + QLatin1Char('/') + node->fileName,
+                  store + QLatin1Char('/') + node->fileName);
     for (const QString& line : result.left)
         *ctx.err << "corvane-cli: " << localized("left on the Desktop: %1").arg(escaped(line)) << '\n';
     return result.left.isEmpty() ? CliExit::Ok : CliExit::Failed;
@@ -178,7 +229,9 @@ int list(const CliArguments& args, CliContext& ctx) {
 
 int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
     const QString verb = restore ? QStringLiteral("restore") : QStringLiteral("delete");
-    if (!onlyOptions(args, {}, QStringLiteral("desktop ") + verb, ctx)) return CliExit::Usage;
+    const QString dryRunOption = QStringLiteral("--dry-run");
+    if (!onlyOptions(args, {dryRunOption}, QStringLiteral("desktop ") + verb, ctx)) return CliExit::Usage;
+    const bool dryRun = args.options.contains(dryRunOption);
     if (args.operands.isEmpty()) {
         *ctx.err << "corvane-cli: " << localized("desktop %1 needs the name of a stored item").arg(verb)
                  << '\n';
@@ -208,14 +261,32 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
             continue;
         }
         if (restore) {
+            const QString to = desktop + QLatin1Char('/') + name;
             QString why;
-            const FsMove::Outcome outcome = DesktopTidy::restore(store, path, desktop, limits, &why);
-            if (outcome == FsMove::Outcome::Moved) continue;
+            FsMove::Outcome outcome = FsMove::Outcome::Moved;
+            if (dryRun) {
+                // Only a Desktop that can't be opened, or a name it has, is known to stop the move.
+                const FsScope onDesktop = FsScope::desktop(desktop, limits, &why);
+                if (!onDesktop.isValid())
+                    outcome = FsMove::Outcome::Failed;
+                else if (onDesktop.folder().has(FsName::toBytes(name)))
+                    outcome = FsMove::Outcome::Taken;
+            } else {
+                outcome = DesktopTidy::restore(store, path, desktop, limits, &why);
+            }
+            if (outcome == FsMove::Outcome::Moved) {
+                movedLine(ctx, path, to);
+                continue;
+            }
             *ctx.err << "corvane-cli: " << escaped(name) << ": "
                      << (outcome == FsMove::Outcome::Taken ? localized("the Desktop already has that name")
                                                            : why)
                      << '\n';
             status = CliExit::Failed;
+            continue;
+        }
+        if (dryRun) {
+            *ctx.out << "removed\t" << escaped(path) << '\n';
             continue;
         }
         const int answer =
@@ -229,7 +300,10 @@ int restoreOrDelete(const CliArguments& args, CliContext& ctx, bool restore) {
         const FsTree::Report report = DesktopTidy::deleteItem(store, path, limits);
         for (const QString& problem : report.problems)
             *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
-        if (!report.gone) status = CliExit::Failed;
+        if (report.gone)
+            *ctx.out << "removed\t" << escaped(path) << '\n';
+        else
+            status = CliExit::Failed;
     }
     return status;
 }
@@ -242,20 +316,22 @@ QList<CliVerb> desktopVerbs() {
     desktop.needsSettings = true;
     desktop.hasSubVerbs = true;
     desktop.help = {
-        {QStringLiteral("desktop tidy"),
-         QStringLiteral("move the Desktop's visible items into the store folder")},
+        {QStringLiteral("desktop tidy [--dry-run]"),
+         QStringLiteral("move the Desktop's visible items into the store folder; one \"moved\" line each")},
         {QStringLiteral("desktop list [--kind KIND] [--json]"),
          QStringLiteral("the stored items (KIND: folder, pictures, documents, archives, other)")},
-        {QStringLiteral("desktop restore NAME..."), QStringLiteral("move stored items back to the Desktop")},
-        {QStringLiteral("desktop delete NAME..."),
-         QStringLiteral("remove stored items for good (--yes answers)")},
+        {QStringLiteral("desktop restore [--dry-run] NAME..."),
+         QStringLiteral("move stored items back to the Desktop; one \"moved\" line each")},
+        {QStringLiteral("desktop delete [--dry-run] NAME..."),
+         QStringLiteral("remove stored items for good (--yes answers); one \"removed\" line each")},
         {QStringLiteral("desktop store-location [DIR]"),
          QStringLiteral("show the store folder, or choose the folder that holds it")},
     };
     desktop.run = [](const CliArguments& args, CliContext& ctx) {
         const QString& sub = args.sub;
-        if (sub == QLatin1String("tidy") && args.options.isEmpty() && args.operands.isEmpty())
-            return tidy(ctx);
+        if (sub == QLatin1String("tidy") && args.operands.isEmpty() &&
+            (args.options.isEmpty() || args.options == QStringList{QStringLiteral("--dry-run")}))
+            return tidy(ctx, !args.options.isEmpty());
         if (sub == QLatin1String("list")) return list(args, ctx);
         if (sub == QLatin1String("restore")) return restoreOrDelete(args, ctx, true);
         if (sub == QLatin1String("delete")) return restoreOrDelete(args, ctx, false);

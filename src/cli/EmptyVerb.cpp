@@ -44,8 +44,9 @@ int emptyTrash(CliContext& ctx) {
 QList<CliVerb> eraseVerbs() {
     CliVerb erase;
     erase.name = QStringLiteral("erase");
-    erase.help = {{QStringLiteral("erase PATH..."),
-                   QStringLiteral("overwrite and remove files and folders, asking first (--yes answers)")}};
+    erase.help = {{QStringLiteral("erase [--dry-run] PATH..."),
+                   QStringLiteral("overwrite and remove files and folders, asking first (--yes answers); "
+                                  "one \"erased\" line each")}};
     erase.run = eraseVerb;
     return {erase};
 }

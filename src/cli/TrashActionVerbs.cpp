@@ -3,6 +3,8 @@
 
 #include "CliContext.h"
 #include "core/FileUtilities.h"
+#include "core/fs/FsName.h"
+#include "core/fs/FsScope.h"
 #include "empty/EmptyController.h"
 #include "erase/OverwriteReach.h"
 #include "erase/SecureEraser.h"
@@ -53,13 +55,25 @@ bool resolve(const QStringList& args, CliContext& ctx, QList<CVTrashFileNode::Pt
     return ok;
 }
 
-int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
+/// One line a script can read for each thing a verb did, or with --dry-run would do: "removed",
+/// "erased" or "moved", then the paths, tab-separated.
+void doneLine(CliContext& ctx, const char* what, const QString& path) {
+    *ctx.out << what << '\t' << escaped(path) << '\n';
+}
+
+int removeVerb(const QStringList& args, CliContext& ctx, bool securely, bool dryRun) {
     if (args.isEmpty()) {
         *ctx.err << "corvane-cli: " << localized("name at least one item of the Trash") << '\n';
         return CliExit::Usage;
     }
     QList<CVTrashFileNode::Ptr> items;
     int status = resolve(args, ctx, items) ? CliExit::Ok : CliExit::Failed;
+    const char* verb = securely ? "erased" : "removed";
+    if (dryRun) {
+        // What resists removal is only known by trying: every item found would be attempted.
+        for (const auto& item : items) doneLine(ctx, verb, item->theTrashPath);
+        return status;
+    }
     auto commands = std::make_shared<SystemCommands>(ctx.tasks);
     const TrashItemActions actions(commands, TrashStore::forPaths(ctx.paths));
     for (const auto& item : items) {
@@ -67,6 +81,7 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
             securely ? actions.secureDeleteItem(item->theTrashPath) : actions.deleteItem(item->theTrashPath);
         for (const QString& problem : report.problems)
             *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
+        if (report.gone) doneLine(ctx, verb, item->theTrashPath);
         if (!report.gone) {
             *ctx.err
                 << "corvane-cli: "
@@ -164,14 +179,17 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
         return CliExit::Usage;
     }
     const bool putback = sub == QLatin1String("putback");
+    const bool removing = sub == QLatin1String("delete") || sub == QLatin1String("shred");
+    const QString dryRunOption = QStringLiteral("--dry-run");
     const QStringList allowed =
-        putback
-            ? QStringList{QStringLiteral("--force"), QStringLiteral("--keep-both"),
-                          QStringLiteral("--replace"), QStringLiteral("--skip"), QStringLiteral("--dry-run")}
-            : QStringList();
+        putback    ? QStringList{QStringLiteral("--force"), QStringLiteral("--keep-both"),
+                              QStringLiteral("--replace"), QStringLiteral("--skip"), dryRunOption}
+        : removing ? QStringList{dryRunOption}
+                   : QStringList();
     if (!onlyOptions(args, allowed, QStringLiteral("trash ") + sub, ctx)) return CliExit::Usage;
-    if (sub == QLatin1String("delete")) return removeVerb(args.operands, ctx, false);
-    if (sub == QLatin1String("shred")) return removeVerb(args.operands, ctx, true);
+    const bool dryRun = args.options.contains(dryRunOption);
+    if (sub == QLatin1String("delete")) return removeVerb(args.operands, ctx, false, dryRun);
+    if (sub == QLatin1String("shred")) return removeVerb(args.operands, ctx, true, dryRun);
     if (putback) return putbackVerb(args, ctx);
     if (sub == QLatin1String("empty")) {
         if (!args.operands.isEmpty()) {
@@ -185,7 +203,8 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
 }
 
 int eraseVerb(const CliArguments& args, CliContext& ctx) {
-    if (!onlyOptions(args, {}, QStringLiteral("erase"), ctx)) return CliExit::Usage;
+    const QString dryRunOption = QStringLiteral("--dry-run");
+    if (!onlyOptions(args, {dryRunOption}, QStringLiteral("erase"), ctx)) return CliExit::Usage;
     if (args.operands.isEmpty()) {
         *ctx.err << "corvane-cli: " << localized("erase needs at least one path") << '\n';
         return CliExit::Usage;
@@ -193,6 +212,28 @@ int eraseVerb(const CliArguments& args, CliContext& ctx) {
     QStringList paths;
     for (const QString& a : args.operands)
         paths << (a.startsWith(QLatin1Char('/')) ? a : QDir::current().absoluteFilePath(a));
+    // What is not there is passed over, as the erase itself does.
+    QStringList present;
+    for (const QString& p : paths)
+        if (FileUtilities::somethingAt(p)) present << p;
+    if (args.options.contains(dryRunOption)) {
+        // The places an erase may never touch are known beforehand; what resists is not.
+        int status = CliExit::Ok;
+        for (const QString& p : present) {
+            QString item = p;
+            while (item.size() > 1 && item.endsWith(QLatin1Char('/'))) item.chop(1);
+            QString why;
+            if (FsScope::chosenItem(item, ctx.paths->scopeLimits(), &why).isValid()) {
+                doneLine(ctx, "erased", p);
+                continue;
+            }
+            *ctx.err << "corvane-cli: " << escaped(FsName::displayText(item) + QStringLiteral(": ") + why)
+                     << '\n';
+            *ctx.err << "corvane-cli: " << localized("%1: could not be erased").arg(escaped(p)) << '\n';
+            status = CliExit::Failed;
+        }
+        return status;
+    }
     const int answer =
         ctx.alerts->runModal({localized("Are you sure you want to permanently erase the selected items ?"),
                               localized(" Erase "), localized(" Cancel "), SecureEraser::listText(paths)});
@@ -203,6 +244,9 @@ int eraseVerb(const CliArguments& args, CliContext& ctx) {
     const FsTree::Report report = SecureEraser(ctx.paths->scopeLimits()).eraseItems(paths);
     int status = report.problems.isEmpty() ? CliExit::Ok : CliExit::Failed;
     for (const QString& problem : report.problems) *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
+    for (const QString& p : present) {
+        if (!FileUtilities::somethingAt(p)) doneLine(ctx, "erased", p);
+    }
     for (const QString& p : paths) {
         if (FileUtilities::somethingAt(p)) {
             *ctx.err << "corvane-cli: " << localized("%1: could not be erased").arg(escaped(p)) << '\n';

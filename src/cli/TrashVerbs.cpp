@@ -130,21 +130,22 @@ QList<CliVerb> trashVerbs() {
          QStringLiteral("the original places recorded in the Trash, in file order")},
         {QStringLiteral("trash empty"),
          QStringLiteral("empty every Trash by force, asking first (--yes answers)")},
-        {QStringLiteral("trash delete NAME..."),
-         QStringLiteral("remove items (names as trash list shows them, or their paths)")},
-        {QStringLiteral("trash shred NAME..."), QStringLiteral("overwrite and remove items")},
-        {QStringLiteral("trash put [--copy-to-home] PATH..."),
+        {QStringLiteral("trash delete [--dry-run] NAME..."),
+         QStringLiteral("remove items (names as trash list shows them, or their paths); one \"removed\" "
+                        "line each")},
+        {QStringLiteral("trash shred [--dry-run] NAME..."),
+         QStringLiteral("overwrite and remove items; one \"erased\" line each")},
+        {QStringLiteral("trash put [--copy-to-home] [--dry-run] PATH..."),
          QStringLiteral("move files and folders into the Trash of their disk (--copy-to-home: into the "
-                        "home Trash when their disk has none)")},
+                        "home Trash when their disk has none); one \"trashed\" line each")},
         {QStringLiteral("trash putback [--force] NAME..."),
          QStringLiteral("move items back where they came from (never over anything); an item of a "
                         "volume's Trash goes outside that volume only with --force")},
-        {QStringLiteral("  [--keep-both|--replace|--skip]"),
+        {QStringLiteral("  [--keep-both|--replace|--skip] [--dry-run]"),
          QStringLiteral("when the place is taken: come back under a free name, trash what is there "
                         "first, or leave the item")},
-        {QStringLiteral("trash undo"), QStringLiteral("take back the last trash put or put back")},
-        {QStringLiteral("  --dry-run"),
-         QStringLiteral("with any verb that removes or moves: print what it would do, change nothing")},
+        {QStringLiteral("trash undo [--dry-run]"),
+         QStringLiteral("take back the last trash put or put back")},
     };
     trash.needsSettings = true;  // empty reads the protection rules
     trash.hasSubVerbs = true;

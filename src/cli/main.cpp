@@ -83,7 +83,12 @@ void printHelp(QTextStream& out) {
         << "  --           end of options: every argument after it is taken as it stands\n"
         << "               (a path that begins with \"-\")\n"
         << "  --version    print the version\n"
-        << "  --help       print this help\n\n"
+        << "  --help       print this help\n"
+        << "  --dry-run    (after trash delete|shred, erase, desktop tidy|restore|delete, cookies remove)\n"
+        << "               print the lines the real run would print (\"removed\", \"erased\",\n"
+        << "               \"moved\", each with its paths, tab-separated), ask nothing and change\n"
+        << "               nothing; what resists removal shows only when tried, so a dry run lists\n"
+        << "               everything it would attempt\n\n"
         << "CORVANE_ROOT moves every path under a sandbox folder.\n";
     if (UpdateAddress::builtIn())
         out << "CORVANE_UPDATE_URL replaces the version document's address (https://, or http:// to this "

@@ -80,6 +80,8 @@ int EmptyController::runPass(WorkProgress* progress) {
     if (progress) {
         hooks.progress = [progress](int done) { progress->done = done; };
         hooks.cancel = &progress->cancel;
+        hooks.files = &progress->files;
+        hooks.bytes = &progress->bytes;
     }
     hooks.permissionAlert = [this](const QStringList& resisted) {
         MainThread::runAndWait([this, &resisted] { ShowForceEmptyAlertToMainThread(resisted); });

@@ -59,6 +59,8 @@ QStringList ForceEmptyPass::emptyUserTrash() {
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
+    options.files = m_hooks.files;
+    options.bytes = m_hooks.bytes;
     for (const QByteArray& name : trash.folder().names()) {
         if (cancelled()) break;
         if (keepRecords && m_store->isRecordsEntry(name))
@@ -82,6 +84,8 @@ QStringList ForceEmptyPass::emptyVolumeTrashes() {
     FsTree::Options options;
     options.clearLockedFlags = true;
     options.cancel = m_hooks.cancel;
+    options.files = m_hooks.files;
+    options.bytes = m_hooks.bytes;
     const ScopeLimits limits = m_paths->scopeLimits();
     for (const QString& volume : volumes) {
         if (!m_paths->visitsVolumeTrash(volume)) continue;

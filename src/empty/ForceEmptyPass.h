@@ -21,6 +21,8 @@ struct ForceEmptyPassHooks {
     std::function<void(const QStringList& resisted)> permissionAlert;
     std::function<void(int done)> progress;    ///< entries handled so far (on the worker)
     const std::atomic_bool* cancel = nullptr;  ///< stops the pass between entries
+    std::atomic<quint64>* files = nullptr;     ///< files removed so far, inside the entries too
+    std::atomic<quint64>* bytes = nullptr;     ///< bytes of the regular files removed so far
 };
 
 /// One forced emptying of the user's Trash and of the per-user Trash folders of mounted volumes,

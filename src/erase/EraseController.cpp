@@ -56,8 +56,7 @@ bool EraseController::startErase(const QStringList& paths) {
     const bool started = m_erases.start(
         [paths, progress, limits = m_paths->scopeLimits()] {
             const SecureEraser eraser(limits);
-            FsTree::Options options;
-            options.cancel = &progress->cancel;
+            const FsTree::Options options = progress->treeOptions();
             FsTree::Report all;
             all.gone = true;
             QStringList reached;

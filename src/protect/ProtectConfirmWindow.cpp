@@ -154,16 +154,19 @@ void ProtectConfirmWindow::DeleteProtectItem() {
     for (const CVTrashFileNode::Ptr& node : marked) paths << node->theTrashPath;
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(marked.size());
+    QList<quint64> sizes;
+    for (const CVTrashFileNode::Ptr& node : marked) sizes << node->filesize;
+    progress->setItemBytes(sizes);
     const TrashItemActions actions(m_commands, m_store);
     const bool started = m_worker.start(
         [actions, paths, progress] {
             QList<bool> gone;
-            FsTree::Options options;
-            options.cancel = &progress->cancel;
+            const FsTree::Options options = progress->treeOptions();
             for (const QString& path : paths) {
                 if (progress->cancel) break;
+                const quint64 before = progress->bytes;
                 gone << actions.deleteItem(path, options).gone;
-                ++progress->done;
+                progress->itemDone(gone.size() - 1, before, gone.last());
             }
             return gone;
         },
@@ -188,6 +191,9 @@ void ProtectConfirmWindow::PutBackProtectItem() {
     if (marked.isEmpty()) return;
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(marked.size());
+    QList<quint64> sizes;
+    for (const CVTrashFileNode::Ptr& node : marked) sizes << node->filesize;
+    progress->setItemBytes(sizes);
     const TrashItemActions actions(m_commands, m_store);
     const bool started = m_worker.start(
         [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },

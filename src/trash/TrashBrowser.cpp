@@ -253,6 +253,9 @@ void TrashBrowser::removeItems(bool securely) {
     for (const auto& item : items) paths << item->theTrashPath;
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(items.size());
+    QList<quint64> sizes;
+    for (const auto& item : items) sizes << item->filesize;
+    progress->setItemBytes(sizes);
     struct Outcome {
         QList<FsTree::Report> reports;  ///< one per item handled, in order; fewer when cancelled
         std::optional<AlertRequest> warning;
@@ -261,13 +264,13 @@ void TrashBrowser::removeItems(bool securely) {
     const bool started = m_actionWorker.start(
         [actions, paths, securely, progress] {
             Outcome outcome;
-            FsTree::Options options;
-            options.cancel = &progress->cancel;
+            const FsTree::Options options = progress->treeOptions();
             for (const QString& path : paths) {
                 if (progress->cancel) break;
+                const quint64 before = progress->bytes;
                 outcome.reports << (securely ? actions.secureDeleteItem(path, options)
                                              : actions.deleteItem(path, options));
-                ++progress->done;
+                progress->itemDone(outcome.reports.size() - 1, before, outcome.reports.last().gone);
             }
             // Looked up here: statfs on a network file system may take a while.
             if (securely)
@@ -329,6 +332,9 @@ void TrashBrowser::PutBackAction() {
     }
     auto progress = std::make_shared<WorkProgress>();
     progress->total = int(items.size());
+    QList<quint64> sizes;
+    for (const auto& item : items) sizes << item->filesize;
+    progress->setItemBytes(sizes);
     const TrashItemActions actions(m_commands, store);
     const bool started = m_actionWorker.start(
         [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },

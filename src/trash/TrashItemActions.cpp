@@ -187,7 +187,8 @@ QString TrashItemActions::keepBothPlace(const QString& place) {
 }
 
 TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& move, TrashJournal* journal,
-                                                            bool dryRun) const {
+                                                            bool dryRun,
+                                                            const FsMove::Progress& progress) const {
     PutBackDone done;
     const QString& trashPath = move.trashPath;
     const QString& original = move.original;
@@ -264,7 +265,7 @@ TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& m
         const FsScope toScope = FsScope::chosen(destinationFolder, {toName}, limits);
         const ScopedFolder& to = toScope.folder();
         if (!to.isOpen() || !from.folder.allows(from.name)) break;
-        const FsMove::Outcome outcome = FsMove::move(from.folder, from.name, to, toName);
+        const FsMove::Outcome outcome = FsMove::move(from.folder, from.name, to, toName, nullptr, progress);
         if (outcome == FsMove::Outcome::Taken && move.whenTaken == WhenTaken::KeepBoth &&
             taken(done.destination)) {
             done.destination = keepBothPlace(done.destination);
@@ -289,8 +290,11 @@ QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<PutBa
     QList<PutBack> outcomes;
     if (journal) journal->begin(QStringLiteral("putback"));
     for (const PutBackMove& move : moves) {
-        outcomes << putBackMove(move, journal).outcome;
-        if (progress) ++progress->done;
+        const quint64 before = progress ? progress->bytes.load() : 0;
+        outcomes << putBackMove(move, journal, false,
+                                progress ? progress->moveProgress() : FsMove::Progress())
+                        .outcome;
+        if (progress) progress->itemDone(outcomes.size() - 1, before, outcomes.last() == PutBack::Moved);
     }
     if (journal) journal->commit();
     return outcomes;

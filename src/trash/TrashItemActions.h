@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/fs/FsMove.h"
 #include "core/fs/FsTree.h"
 #include "platform/Alerts.h"
 
@@ -79,14 +80,16 @@ class TrashItemActions {
     /// place is the volume itself goes to the volume's top folder under its own name. An item of a
     /// volume's Trash (`volume` its mount point) is moved outside that volume only with
     /// `mayLeaveVolume`: its record may name any place, the home's start-up folders included.
+    /// A move across file systems counts its files and bytes in `progress`.
     PutBack putBack(const QString& trashPath, const QString& original, const QString& volume = QString(),
                     bool mayLeaveVolume = false) const;
     /// putBack() with the choice of `move.whenTaken`; each move made (the item's, and with Replace
     /// the one that trashed what was in its place) is added to `journal` when given. `dryRun` says
     /// what would happen and changes nothing.
-    PutBackDone putBackMove(const PutBackMove& move, TrashJournal* journal = nullptr,
-                            bool dryRun = false) const;
-    /// putBackMove() of each move in order, each counted in `progress` when given.
+    PutBackDone putBackMove(const PutBackMove& move, TrashJournal* journal = nullptr, bool dryRun = false,
+                            const FsMove::Progress& progress = {}) const;
+    /// putBackMove() of each move in order, each counted in `progress` when given, with the files
+    /// and bytes a move across file systems copies.
     QList<PutBack> putBackEach(const QList<PutBackMove>& moves, WorkProgress* progress = nullptr,
                                TrashJournal* journal = nullptr) const;
     /// A free name beside `place` for KeepBoth: "name 2.ext", "name 3.ext"... (a folder or a name

@@ -53,21 +53,12 @@ void ProgressPanel::finish() {
 
 void ProgressPanel::refresh() {
     if (!m_progress) return;
-    const int done = m_progress->done;
-    const int total = m_progress->total;
-    if (total > 0) {
-        bar->setRange(0, total);
-        bar->setValue(qMin(done, total));
-    } else {
-        bar->setRange(0, 0);  // how many there are is not known: busy
-    }
-    if (m_progress->cancel)
-        label->setText(localized("%1 — stopping after the current item…").arg(m_what));
-    else if (total > 0)
-        label->setText(
-            localized("%1 — %2 of %3 items done").arg(m_what, QString::number(done), QString::number(total)));
-    else
-        label->setText(localized("%1 — %2 items done").arg(m_what, QString::number(done)));
+    // Without any total the range 0…0 makes a busy bar.
+    const auto [value, maximum] =
+        WorkProgress::bar(m_progress->done, m_progress->total, m_progress->bytes, m_progress->bytesTotal);
+    bar->setRange(0, maximum);
+    bar->setValue(value);
+    label->setText(m_progress->text(m_what));
 }
 
 void ProgressPanel::cancel() {

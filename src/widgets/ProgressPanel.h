@@ -9,9 +9,9 @@ class QPushButton;
 class QTimer;
 struct WorkProgress;
 
-/// A progress bar with an "n of m items done" label and a Cancel button, following the progress of
-/// work that runs on a worker. It reads the shared counters a few times a second, so a worker never
-/// has to reach the main thread to report. Hidden while nothing runs.
+/// A progress bar with a label counting items, files and bytes, and a Cancel button, following the progress
+/// of work that runs on a worker. It reads the shared counters a few times a second, so a worker never has to
+/// reach the main thread to report. Hidden while nothing runs.
 class ProgressPanel : public QWidget {
     Q_OBJECT
   public:

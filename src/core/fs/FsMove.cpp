@@ -21,10 +21,14 @@ constexpr int MaxDepth = 200;
 // `made` is set once the copy's own entry exists at the destination: only that one may be removed
 // again when the copy fails, never a name someone else took in the meantime.
 bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray& toName, int depth,
-               const FsMount& mount, QString& why, bool& made);
+               const FsMount& mount, const FsMove::Progress& progress, QString& why, bool& made);
+
+void addTo(std::atomic<quint64>* counter, quint64 by) {
+    if (counter && by > 0) counter->fetch_add(by, std::memory_order_relaxed);
+}
 
 bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int toDir, const QByteArray& toName,
-              QString& why, bool& made) {
+              const FsMove::Progress& progress, QString& why, bool& made) {
     const int in = ::openat(fromDir, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (in < 0) {
         why = QString::fromLocal8Bit(std::strerror(errno));
@@ -63,6 +67,7 @@ bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int to
                 break;
             }
             done += w;
+            addTo(progress.bytes, quint64(w));
         }
         if (!ok) break;
         copied += n;
@@ -80,6 +85,7 @@ bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int to
     if (ok) {
         const struct timespec times[2] = {opened.st_atim, opened.st_mtim};
         ::futimens(out, times);
+        addTo(progress.files, 1);
     }
     ::close(out);
     ::close(in);
@@ -87,7 +93,8 @@ bool copyFile(int fromDir, const QByteArray& name, const struct stat& st, int to
 }
 
 bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int toDir,
-                const QByteArray& toName, int depth, const FsMount& mount, QString& why, bool& made) {
+                const QByteArray& toName, int depth, const FsMount& mount, const FsMove::Progress& progress,
+                QString& why, bool& made) {
     if (depth > MaxDepth) {
         why = QStringLiteral("it is nested too deeply");
         return false;
@@ -122,7 +129,7 @@ bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int 
     for (const QByteArray& child : names) {
         if (!ok) break;
         bool childMade = false;
-        ok = copyEntry(in, child, out, child, depth + 1, mount, why, childMade);
+        ok = copyEntry(in, child, out, child, depth + 1, mount, progress, why, childMade);
     }
     if (ok) {
         ok = ::fsync(out) == 0;
@@ -136,7 +143,7 @@ bool copyFolder(int fromDir, const QByteArray& name, const struct stat& st, int 
 }
 
 bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray& toName, int depth,
-               const FsMount& mount, QString& why, bool& made) {
+               const FsMount& mount, const FsMove::Progress& progress, QString& why, bool& made) {
     struct stat st;
     if (::fstatat(fromDir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         why = QString::fromLocal8Bit(std::strerror(errno));
@@ -148,9 +155,10 @@ bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray&
             why = localized("another file system is mounted inside it");
             return false;
         }
-        return copyFile(fromDir, name, st, toDir, toName, why, made);
+        return copyFile(fromDir, name, st, toDir, toName, progress, why, made);
     }
-    if (S_ISDIR(st.st_mode)) return copyFolder(fromDir, name, st, toDir, toName, depth, mount, why, made);
+    if (S_ISDIR(st.st_mode))
+        return copyFolder(fromDir, name, st, toDir, toName, depth, mount, progress, why, made);
     if (S_ISLNK(st.st_mode)) {
         QByteArray target(qMax<qsizetype>(st.st_size, 0) + 1, '\0');
         const ssize_t n = ::readlinkat(fromDir, name.constData(), target.data(), size_t(target.size()));
@@ -164,6 +172,7 @@ bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray&
             return false;
         }
         made = true;
+        addTo(progress.files, 1);
         return true;
     }
     // A FIFO, socket or device has no content to carry over; it stays where it is.
@@ -176,7 +185,7 @@ bool copyEntry(int fromDir, const QByteArray& name, int toDir, const QByteArray&
 namespace FsMove {
 
 Outcome move(const ScopedFolder& fromScoped, const QByteArray& name, const ScopedFolder& toScoped,
-             const QByteArray& toName, QString* why) {
+             const QByteArray& toName, QString* why, const Progress& progress) {
     QString reason;
     auto fail = [&](Outcome outcome) {
         if (why) *why = reason;
@@ -212,7 +221,7 @@ Outcome move(const ScopedFolder& fromScoped, const QByteArray& name, const Scope
     }
     // Another file system: copy, check, and only then remove the source.
     bool made = false;
-    if (!copyEntry(from.fd(), name, to.fd(), toName, 0, fromScoped.mount(), reason, made)) {
+    if (!copyEntry(from.fd(), name, to.fd(), toName, 0, fromScoped.mount(), progress, reason, made)) {
         if (made) {
             FsTree::remove(toScoped, toName);
         } else if (to.has(toName)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 
 #include "OpenFolder.h"
 
@@ -17,6 +18,13 @@ enum class Outcome {
              ///< could not be removed and stays too
 };
 
+/// Counters a copy across file systems advances as it goes (a rename advances nothing: it is done
+/// at once). Either may be null; another thread may read them while the copy runs.
+struct Progress {
+    std::atomic<quint64>* files = nullptr;  ///< one per file or link copied whole
+    std::atomic<quint64>* bytes = nullptr;  ///< bytes of regular files written to the copy
+};
+
 /// Renames `name` of `from` to `toName` of `to`. Across file systems the entry is copied whole (a
 /// folder with everything below it, links as links, never followed), synced and checked, and only
 /// then is the source removed; a copy that fails part-way is removed again and the source is left
@@ -25,6 +33,6 @@ enum class Outcome {
 /// Both folders come from scopes: an entry or name a scope does not allow, or an entry with another
 /// file system mounted on it, is Failed.
 Outcome move(const ScopedFolder& from, const QByteArray& name, const ScopedFolder& to,
-             const QByteArray& toName, QString* why = nullptr);
+             const QByteArray& toName, QString* why = nullptr, const Progress& progress = {});
 
 }  // namespace FsMove

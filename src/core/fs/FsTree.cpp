@@ -182,10 +182,23 @@ class Walk {
     std::vector<Frame> m_stack;
 };
 
-void unlinkLeaf(int fd, const QByteArray& name, const QString& path, const FsTree::Options& options,
-                FsTree::Report& report) {
+void addTo(std::atomic<quint64>* counter, quint64 by) {
+    if (counter && by > 0) counter->fetch_add(by, std::memory_order_relaxed);
+}
+
+// Counts one entry gone: a file, and what of its size the overwrite has not counted already.
+void countGone(const struct stat& st, quint64 bytesCounted, const FsTree::Options& options) {
+    addTo(options.files, 1);
+    const quint64 size = S_ISREG(st.st_mode) && st.st_size > 0 ? quint64(st.st_size) : 0;
+    if (size > bytesCounted) addTo(options.bytes, size - bytesCounted);
+}
+
+// Unlinks a non-folder entry; `bytesCounted` is what an overwrite of it already counted.
+void unlinkLeaf(int fd, const QByteArray& name, const struct stat& st, const QString& path,
+                const FsTree::Options& options, FsTree::Report& report, quint64 bytesCounted = 0) {
     if (::unlinkat(fd, name.constData(), 0) == 0) {
         ++report.removed;
+        countGone(st, bytesCounted, options);
         return;
     }
     int error = errno;
@@ -193,6 +206,7 @@ void unlinkLeaf(int fd, const QByteArray& name, const QString& path, const FsTre
     if (error == EPERM && options.clearLockedFlags && LockedFlags::clearAt(fd, name)) {
         if (::unlinkat(fd, name.constData(), 0) == 0) {
             ++report.removed;
+            countGone(st, bytesCounted, options);
             return;
         }
         error = errno;
@@ -202,8 +216,8 @@ void unlinkLeaf(int fd, const QByteArray& name, const QString& path, const FsTre
 
 Visitor removalVisitor(const FsTree::Options& options, FsTree::Report& report) {
     Visitor v;
-    v.leaf = [&](int fd, const QByteArray& name, const struct stat&, const QString& path) {
-        unlinkLeaf(fd, name, path, options, report);
+    v.leaf = [&](int fd, const QByteArray& name, const struct stat& st, const QString& path) {
+        unlinkLeaf(fd, name, st, path, options, report);
     };
     // Like rm -rf, a folder's permissions are taken as they are; only the locked flags are cleared.
     v.enter = [&](int fd, const struct stat&, const QString&) {
@@ -221,8 +235,10 @@ Visitor removalVisitor(const FsTree::Options& options, FsTree::Report& report) {
     return v;
 }
 
-// Overwrites one opened regular file; the problems it had go to `report`.
-void overwriteOpened(int fd, const struct stat& st, const QString& path, FsTree::Report& report) {
+// Overwrites one opened regular file; the problems it had go to `report`. Returns the bytes
+// written, each counted in `options` as it goes.
+quint64 overwriteOpened(int fd, const struct stat& st, const QString& path, const FsTree::Options& options,
+                        FsTree::Report& report) {
     static const std::vector<char> pattern = [] {
         std::vector<char> block(1 << 16);
         for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>((i * 131 + 17) & 0xff);
@@ -236,21 +252,23 @@ void overwriteOpened(int fd, const struct stat& st, const QString& path, FsTree:
         if (n <= 0) {
             report.problems << line(
                 path, localized("removed, not overwritten whole: %1").arg(reason(n < 0 ? errno : ENOSPC)));
-            return;
+            return quint64(written);
         }
         written += n;
+        addTo(options.bytes, quint64(n));
     }
     if (::fsync(fd) != 0) {
         report.problems << line(
             path, localized("removed, the overwrite may not have reached the disk: %1").arg(reason(errno)));
-        return;
+        return quint64(written);
     }
     struct stat after;
     if (::fstat(fd, &after) == 0 && after.st_size > st.st_size) {
         report.problems << line(path, localized("removed, but data was added while it was overwritten"));
-        return;
+        return quint64(written);
     }
     ++report.overwritten;
+    return quint64(written);
 }
 
 void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const QString& path,
@@ -263,6 +281,7 @@ void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const 
             return;
         }
     }
+    quint64 counted = 0;
     if (S_ISREG(st.st_mode)) {
         constexpr int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
         int fd = ::openat(folder, name.constData(), flags);
@@ -279,12 +298,12 @@ void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const 
             else if (opened.st_nlink > 1)
                 report.problems << line(path, FsTree::otherNamesText());
             else
-                overwriteOpened(fd, opened, path, report);
+                counted = overwriteOpened(fd, opened, path, options, report);
             ::close(fd);
         }
     }
     // Links, FIFOs, sockets and devices are only unlinked; nothing behind them is touched.
-    unlinkLeaf(folder, name, path, options, report);
+    unlinkLeaf(folder, name, st, path, options, report, counted);
 }
 
 }  // namespace
@@ -303,10 +322,15 @@ Report remove(const ScopedFolder& scoped, const QByteArray& name, const Options&
         return report;
     }
     const OpenFolder& parent = scoped.folder();
+    // Counting needs the size before the entry goes; without counters no lstat is spent on it.
+    struct stat st {};
+    const bool counting = options.files || options.bytes;
+    if (counting && ::fstatat(parent.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) st = {};
     // Most entries are files: one unlinkat does it; a folder (EISDIR) or a locked file takes the walk.
     if (::unlinkat(parent.fd(), name.constData(), 0) == 0) {
         report.removed = 1;
         report.gone = true;
+        if (counting) countGone(st, 0, options);
         return report;
     }
     if (errno == ENOENT) {

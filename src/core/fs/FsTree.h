@@ -18,6 +18,12 @@ namespace FsTree {
 struct Options {
     bool clearLockedFlags = false;             ///< clear immutable and append-only flags on the way
     const std::atomic_bool* cancel = nullptr;  ///< checked between entries
+    /// Advanced by one per entry other than a folder that is removed (erase: or overwritten); may
+    /// be read by another thread while the work runs.
+    std::atomic<quint64>* files = nullptr;
+    /// Advanced by the size (st_size) of each regular file removed; an erase advances it as the
+    /// overwrite goes, so one big file shows its progress too.
+    std::atomic<quint64>* bytes = nullptr;
 };
 
 struct Report {
