@@ -37,7 +37,7 @@ QStringList HostileRig::scopePaths(unsigned scope) const {
     if (scope & Trash) out << trash;
     if (scope & VolumeTrash) out << usbTrash << usb + "/.Trash";
     // What a put back moved is recorded for its undo.
-    if (scope & (Trash | VolumeTrash)) out << home + "/.local/state/corvane";
+    if (scope & (Trash | VolumeTrash)) out << home + "/.local/state";
     if (scope & Settings) out << home + "/.config/Corvane";
     if (scope & Desktop) out << home + "/Desktop";
     if ((scope & Store) && !store.isEmpty()) out << store;
