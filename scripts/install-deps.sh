@@ -5,7 +5,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt
           libgtest-dev libgmock-dev fonts-dejavu-core coreutils clang-format
           libsqlite3-dev libssl-dev libsecret-1-dev qt6-l10n-tools
           dpkg-dev desktop-file-utils appstream
-          clang libclang-rt-14-dev libtsan2)
+          clang libclang-rt-14-dev libtsan2
+          trash-cli)  # the Trash tests check that other programs see what Corvane trashed, and the other way
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

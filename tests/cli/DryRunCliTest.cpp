@@ -64,6 +64,8 @@ QStringList check(const Case& c) {
     for (const QString& a : c.args) args << QString(a).replace("{home}", d.home);
     const QString what = args.join(' ');
     if (!c.prepare.isEmpty()) cli(d.root.path(), c.prepare);
+    // Any listing brings the Trash's size cache up to date: it is fresh before the snapshot.
+    cli(d.root.path(), {"trash", "list"});
     const QByteArray before = HostileFs::treeDigest(d.root.path());
     QStringList dryArgs = args;
     dryArgs.insert(c.at, QStringLiteral("--dry-run"));
@@ -140,6 +142,35 @@ TEST(DryRunCli, CookiesRemoveCountsWhatItWouldRemove) {
             EXPECT_GT(fields[2].toInt(), 0) << qPrintable(line);
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DryRunCli, TrashPutPutBackAndUndoPrintWhatTheyWouldMove) {
+    const QStringList putSecret{"trash", "put", "pick/secret.txt"};
+    const Case cases[] = {
+        {{"trash", "put", "pick/secret.txt", "pick/folder"}, 2, 0, 2, "trashed\t"},
+        {{"trash", "put", "pick/secret.txt", "pick/missing", "{home}"}, 2, 1, 1, "trashed\t"},
+        {{"trash", "putback", "secret.txt"}, 2, 0, 1, "/", putSecret},
+        {{"trash", "undo"}, 2, 0, 1, "restored\t", putSecret},
+    };
+    for (const Case& c : cases) check(c);
+
+    // A taken place: Replace trashes what is there first, and says so on the same terms.
+    Demo d;
+    ASSERT_EQ(cli(d.root.path(), putSecret).status, 0);
+    d.sandbox.writeFile("pick/secret.txt", "written since");
+    cli(d.root.path(), {"trash", "list"});
+    const QByteArray before = HostileFs::treeDigest(d.root.path());
+    const auto dry = cli(d.root.path(), {"trash", "putback", "--replace", "--dry-run", "secret.txt"});
+    EXPECT_EQ(HostileFs::treeDigest(d.root.path()), before);
+    const auto real = cli(d.root.path(), {"trash", "putback", "--replace", "secret.txt"});
+    EXPECT_EQ(real.status, 0) << qPrintable(real.err);
+    EXPECT_EQ(dry.out, real.out);
+    EXPECT_TRUE(real.out.startsWith("trashed\t")) << qPrintable(real.out);
+    EXPECT_EQ(real.out.count('\n'), 2);
 }
 
 }  // namespace
