@@ -296,7 +296,8 @@ QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<PutBa
                         .outcome;
         if (progress) progress->itemDone(outcomes.size() - 1, before, outcomes.last() == PutBack::Moved);
     }
-    if (journal) journal->commit();
+    // A put back that moved nothing leaves the last action undoable.
+    if (journal && !journal->lastMoves().isEmpty()) journal->commit();
     return outcomes;
 }
 

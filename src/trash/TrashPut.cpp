@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <cerrno>
 #include <cstring>
 
@@ -100,7 +101,9 @@ bool nameFree(const ScopedFolder& files, const ScopedFolder& info, const QByteAr
 }  // namespace
 
 TrashPut::TrashPut(std::shared_ptr<const Paths> paths, std::function<QDateTime()> now)
-    : m_paths(std::move(paths)), m_now(std::move(now)) {}
+    : m_paths(std::move(paths)), m_now(std::move(now)), m_cache(std::make_unique<Cache>()) {}
+
+TrashPut::~TrashPut() = default;
 
 namespace {
 
@@ -118,23 +121,56 @@ struct Target {
 
 }  // namespace
 
-// Moves `source` into `trash` under the first free name, reserving each name by creating its info
-// file before the item is renamed in. `recordFor` writes the record for a name.
-static TrashPut::Result moveIn(Source& source, const QByteArray& trashName, const QString& trash,
-                               const ScopeLimits& limits, const std::function<QByteArray()>& record,
-                               bool dryRun, TrashPut::Result result) {
-    using Outcome = TrashPut::Outcome;
-    QString why;
-    if (!dryRun && !makeTrash(trash, &why)) {
-        result.outcome = Outcome::Failed;
-        result.why = localized("the Trash folder %1 can't be made (%2)").arg(FsName::displayText(trash), why);
-        return result;
+/// A Trash folder opened for one run of puts: its scope and its two parts.
+struct TrashPut::OpenTrash {
+    QString trash;
+    FsScope scope;
+    ScopedFolder files;
+    ScopedFolder info;
+    QString why;  ///< why it is not open
+};
+
+/// What one TrashPut learns once and uses for every item: the account's limits, the home Trash's
+/// mount, the Trash folders it opened and the top of each folder's disk.
+struct TrashPut::Cache {
+    std::optional<ScopeLimits> limits;
+    bool homeChecked = false;
+    std::optional<FsMount> homeMount;
+    QHash<QString, std::shared_ptr<OpenTrash>> trashes;
+    QHash<QString, QString> tops;
+};
+
+const ScopeLimits& TrashPut::limits() const {
+    if (!m_cache->limits) m_cache->limits = m_paths->scopeLimits();
+    return *m_cache->limits;
+}
+
+const TrashPut::OpenTrash& TrashPut::openTrash(const QString& trash, bool dryRun) const {
+    std::shared_ptr<OpenTrash>& open = m_cache->trashes[trash];
+    if (open && (open->info.isOpen() || dryRun)) return *open;
+    open = std::make_shared<OpenTrash>();
+    open->trash = trash;
+    if (!dryRun && !makeTrash(trash, &open->why)) {
+        open->why =
+            localized("the Trash folder %1 can't be made (%2)").arg(FsName::displayText(trash), open->why);
+        return *open;
     }
-    const FsScope trashScope = FsScope::trash(trash, limits, &why);
-    const ScopedFolder files =
-        trashScope.isValid() ? trashScope.folder().child(QByteArray("files"), &why) : ScopedFolder();
-    const ScopedFolder info =
-        files.isOpen() ? trashScope.folder().child(QByteArray("info"), &why) : ScopedFolder();
+    open->scope = FsScope::trash(trash, limits(), &open->why);
+    if (open->scope.isValid()) open->files = open->scope.folder().child(QByteArray("files"), &open->why);
+    if (open->files.isOpen()) open->info = open->scope.folder().child(QByteArray("info"), &open->why);
+    if (!open->info.isOpen() && !dryRun)
+        open->why =
+            localized("the Trash folder %1 can't be used (%2)").arg(FsName::displayText(trash), open->why);
+    return *open;
+}
+
+// Moves `source` into `trash` under the first free name, reserving each name by creating its info
+// file before the item is renamed in. `record` writes the record.
+static TrashPut::Result moveIn(Source& source, const QByteArray& trashName, const QString& trash,
+                               const ScopedFolder& files, const ScopedFolder& info,
+                               const std::function<QByteArray()>& record, bool dryRun,
+                               TrashPut::Result result) {
+    using Outcome = TrashPut::Outcome;
     result.record = record();
     if (dryRun) {
         // What is not there yet would be made; the first free name is the one a real run takes.
@@ -148,7 +184,6 @@ static TrashPut::Result moveIn(Source& source, const QByteArray& trashName, cons
     }
     if (!info.isOpen()) {
         result.outcome = Outcome::Failed;
-        result.why = localized("the Trash folder %1 can't be used (%2)").arg(FsName::displayText(trash), why);
         return result;
     }
     for (int n = 1; n <= MaxNames; ++n) {
@@ -249,7 +284,7 @@ TrashPut::Result TrashPut::put(const QString& path, const Options& options) cons
         result.why = localized("moving into the Trash needs the freedesktop layout");
         return result;
     }
-    const ScopeLimits limits = m_paths->scopeLimits();
+    const ScopeLimits& limits = this->limits();
     QString why;
     bool missing = false;
     std::optional<Source> source = sourceOf(path, limits, &why, &missing);
@@ -260,7 +295,11 @@ TrashPut::Result TrashPut::put(const QString& path, const Options& options) cons
     }
     result.place = source->place;
     const QString homeTrash = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
-    const QString top = mountTopOf(parentOf(source->place), source->mount);
+    const QString folder = parentOf(source->place);
+    auto knownTop = m_cache->tops.constFind(folder);
+    if (knownTop == m_cache->tops.constEnd())
+        knownTop = m_cache->tops.insert(folder, mountTopOf(folder, source->mount));
+    const QString top = *knownTop;
     if (source->place == top || inAnyTrash(source->place, top, limits) ||
         holds(source->place, canonical(homeTrash))) {
         result.outcome = Outcome::Refused;
@@ -271,13 +310,16 @@ TrashPut::Result TrashPut::put(const QString& path, const Options& options) cons
     }
 
     // The home Trash takes what lies on the same mount as the folder that holds it.
-    const QString home = m_paths->userHome();
-    if (!options.dryRun) makeUnderHome(home, parentOf(homeTrash), &why);
-    QString homeMountAt = homeTrash;
-    while (!homeMountAt.isEmpty() && homeMountAt != QLatin1String("/") &&
-           !FsMount::ofPath(FsName::toBytes(homeMountAt)))
-        homeMountAt = parentOf(homeMountAt);
-    const std::optional<FsMount> homeMount = FsMount::ofPath(FsName::toBytes(homeMountAt));
+    if (!m_cache->homeChecked) {
+        if (!options.dryRun) makeUnderHome(m_paths->userHome(), parentOf(homeTrash), &why);
+        QString homeMountAt = homeTrash;
+        while (!homeMountAt.isEmpty() && homeMountAt != QLatin1String("/") &&
+               !FsMount::ofPath(FsName::toBytes(homeMountAt)))
+            homeMountAt = parentOf(homeMountAt);
+        m_cache->homeMount = FsMount::ofPath(FsName::toBytes(homeMountAt));
+        m_cache->homeChecked = !options.dryRun;
+    }
+    const std::optional<FsMount> homeMount = m_cache->homeMount;
     Target target;
     if (homeMount && *homeMount == source->mount) {
         target.trash = homeTrash;
@@ -302,9 +344,15 @@ TrashPut::Result TrashPut::put(const QString& path, const Options& options) cons
                                    ? m_paths->outOfRoot(place)
                                    : place.mid(target.top == QLatin1String("/") ? 1 : target.top.size() + 1);
     const QDateTime now = m_now ? m_now() : QDateTime::currentDateTime();
+    const OpenTrash& open = openTrash(target.trash, options.dryRun);
+    if (!open.info.isOpen() && !options.dryRun) {
+        result.outcome = Outcome::Failed;
+        result.why = open.why;
+        return result;
+    }
     return moveIn(
-        *source, source->leaf, target.trash, limits, [&] { return TrashInfo::format(recordPath, now); },
-        options.dryRun, result);
+        *source, source->leaf, target.trash, open.files, open.info,
+        [&] { return TrashInfo::format(recordPath, now); }, options.dryRun, result);
 }
 
 QString TrashPut::volumeTrashFor(const QString& top, bool dryRun, QString* why) const {
@@ -336,9 +384,8 @@ TrashPut::Result TrashPut::putWithRecord(const QString& path, const QString& tra
                                          const QByteArray& record) const {
     Result result;
     result.source = path;
-    const ScopeLimits limits = m_paths->scopeLimits();
     QString why;
-    std::optional<Source> source = sourceOf(path, limits, &why);
+    std::optional<Source> source = sourceOf(path, limits(), &why);
     if (!source) {
         result.outcome = Outcome::Failed;
         result.why = why;
@@ -351,8 +398,15 @@ TrashPut::Result TrashPut::putWithRecord(const QString& path, const QString& tra
         result.why = localized("%1 is not in a Trash").arg(FsName::displayText(trashPath));
         return result;
     }
+    const OpenTrash& open = openTrash(trash, false);
+    if (!open.info.isOpen()) {
+        result.outcome = Outcome::Failed;
+        result.why = open.why;
+        return result;
+    }
     return moveIn(
-        *source, FsName::toBytes(leafOf(trashPath)), trash, limits, [&] { return record; }, false, result);
+        *source, FsName::toBytes(leafOf(trashPath)), trash, open.files, open.info, [&] { return record; },
+        false, result);
 }
 
 QString TrashPut::notTrashedText(const Result& result) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 class Paths;
+struct ScopeLimits;
 
 struct TrashPutOptions {
     bool copyToHome = false;  ///< an item with no Trash on its file system is copied home, whole
@@ -39,8 +40,11 @@ class TrashPut {
         bool crossedFileSystems = false;  ///< it was (or would be) copied to the home Trash
     };
 
-    /// `now` gives the deletion date (local time); the system clock when empty.
+    /// `now` gives the deletion date (local time); the system clock when empty. One TrashPut keeps
+    /// what it learns (the account's limits, the Trash folders it opened) for all its items, so it
+    /// is made per action and used on one thread.
     explicit TrashPut(std::shared_ptr<const Paths> paths, std::function<QDateTime()> now = {});
+    ~TrashPut();
 
     /// Moves the item at the absolute path `path` into its Trash.
     Result put(const QString& path, const Options& options = {}) const;
@@ -52,10 +56,16 @@ class TrashPut {
     static QString notTrashedText(const Result& result);
 
   private:
+    struct OpenTrash;
+    struct Cache;
+    const ScopeLimits& limits() const;
+    /// The Trash folder `trash` ("$trash") with its parts, made where missing (not in a dry run).
+    const OpenTrash& openTrash(const QString& trash, bool dryRun) const;
     /// The Trash folder of this account on the volume whose top is `top`, made where missing
     /// (not in a dry run); empty with `why` when none can be used.
     QString volumeTrashFor(const QString& top, bool dryRun, QString* why) const;
 
     std::shared_ptr<const Paths> m_paths;
     std::function<QDateTime()> m_now;
+    std::unique_ptr<Cache> m_cache;
 };
