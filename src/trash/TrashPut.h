@@ -39,7 +39,8 @@ class TrashPut {
     explicit TrashPut(std::shared_ptr<const Paths> paths, std::function<QDateTime()> now = {});
 
     /// Moves the item at the absolute path `path` into its Trash.
-    Result put(const QString& path, const Options& options = {}) const;
+    Result put(const QString& path, const Options& options) const;
+    Result put(const QString& path) const { return put(path, Options()); }
     /// A line for the user naming an item that was not trashed and why.
     static QString notTrashedText(const Result& result);
 
