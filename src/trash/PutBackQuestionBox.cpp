@@ -32,9 +32,12 @@ QMessageBox* PutBackQuestionBox::buildBox(const QString& name, const QString& pl
         button->setProperty(ChoiceProperty, int(choice));
         return button;
     };
-    QPushButton* keepBoth = add("Keep Both", "keepBothButton", WhenTaken::KeepBoth, QMessageBox::AcceptRole);
-    add("Replace", "replaceButton", WhenTaken::Replace, QMessageBox::DestructiveRole);
-    QPushButton* skip = add("Skip", "skipButton", WhenTaken::Skip, QMessageBox::RejectRole);
+    QPushButton* keepBoth = add(QT_TRANSLATE_NOOP("Corvane", "Keep Both"), "keepBothButton",
+                                WhenTaken::KeepBoth, QMessageBox::AcceptRole);
+    add(QT_TRANSLATE_NOOP("Corvane", "Replace"), "replaceButton", WhenTaken::Replace,
+        QMessageBox::DestructiveRole);
+    QPushButton* skip =
+        add(QT_TRANSLATE_NOOP("Corvane", "Skip"), "skipButton", WhenTaken::Skip, QMessageBox::RejectRole);
     box->setDefaultButton(keepBoth);
     box->setEscapeButton(skip);
     if (more > 0) {
