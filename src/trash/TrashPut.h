@@ -39,8 +39,7 @@ class TrashPut {
     explicit TrashPut(std::shared_ptr<const Paths> paths, std::function<QDateTime()> now = {});
 
     /// Moves the item at the absolute path `path` into its Trash.
-    Result put(const QString& path, const Options& options) const;
-    Result put(const QString& path) const { return put(path, Options()); }
+    Result put(const QString& path, const Options& options = {}) const;
     /// A line for the user naming an item that was not trashed and why.
     static QString notTrashedText(const Result& result);
 
