@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QFileInfo>
-#include <optional>
 #include <cerrno>
 
 #include "CVTrashFileNode.h"
@@ -115,8 +113,7 @@ AlertRequest TrashItemActions::leaveVolumeQuestion(const QList<QPair<QString, QS
 }
 
 TrashItemActions::PutBackPlan TrashItemActions::planPutBack(const QList<CVTrashFileNode::Ptr>& items,
-                                                            Alerts* alerts, const TrashStore* store,
-                                                            const AskWhenTaken& askWhenTaken) {
+                                                            Alerts* alerts, const TrashStore* store) {
     QList<PutBackMove> moves;
     QList<bool> leaving;
     QList<QPair<QString, QString>> asked;
@@ -136,23 +133,6 @@ TrashItemActions::PutBackPlan TrashItemActions::planPutBack(const QList<CVTrashF
         moves[i].mayLeaveVolume = leaving[i];
         plan.items << items[i];
         plan.moves << moves[i];
-    }
-    // TEMPORARY until the core lands
-    std::optional<TakenAnswer> all;
-    int left = 0;
-    for (const auto& m : plan.moves)
-        if (QFileInfo::exists(putBackDestination(m.trashPath, m.original))) ++left;
-    for (auto& m : plan.moves) {
-        if (!QFileInfo::exists(putBackDestination(m.trashPath, m.original))) continue;
-        --left;
-        if (!askWhenTaken) continue;
-        if (!all) {
-            const TakenAnswer a = askWhenTaken(m.trashPath.mid(m.trashPath.lastIndexOf('/') + 1), m.original, left);
-            m.whenTaken = a.choice;
-            if (a.applyToAll) all = a;
-        } else {
-            m.whenTaken = all->choice;
-        }
     }
     return plan;
 }
@@ -195,7 +175,7 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
 }
 
 QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<PutBackMove>& moves,
-                                                               WorkProgress* progress, TrashJournal*) const {
+                                                               WorkProgress* progress) const {
     QList<PutBack> outcomes;
     for (const PutBackMove& move : moves) {
         outcomes << putBack(move.trashPath, move.original, move.volume, move.mayLeaveVolume);
