@@ -80,6 +80,8 @@ QList<CliVerb> updateVerbs();
 QList<CliVerb> cookieVerbs();
 /// The trash sub-verbs that change things (delete, shred, putback, empty); `handled` false for others.
 int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled);
+/// trash put and trash undo; `handled` false for other sub-verbs.
+int trashMoveVerb(const CliArguments& args, CliContext& ctx, bool* handled);
 /// The forced emptying, asking as the windows do.
 int emptyTrash(CliContext& ctx);
 /// The protection of an emptying from the command line: the rules from the settings, as the

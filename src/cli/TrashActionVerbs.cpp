@@ -13,6 +13,7 @@
 #include "platform/Workspace.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashItemActions.h"
+#include "trash/TrashJournal.h"
 #include "trash/TrashScanner.h"
 #include "trash/TrashStore.h"
 
@@ -84,41 +85,71 @@ int removeVerb(const QStringList& args, CliContext& ctx, bool securely) {
     return status;
 }
 
-int putbackVerb(const QStringList& args, bool force, CliContext& ctx) {
-    if (args.isEmpty()) {
+/// The choice a put back makes when the place is taken, from its options.
+TrashItemActions::WhenTaken whenTakenOf(const QStringList& options) {
+    if (options.contains(QStringLiteral("--keep-both"))) return TrashItemActions::WhenTaken::KeepBoth;
+    if (options.contains(QStringLiteral("--replace"))) return TrashItemActions::WhenTaken::Replace;
+    if (options.contains(QStringLiteral("--skip"))) return TrashItemActions::WhenTaken::Skip;
+    return TrashItemActions::WhenTaken::Refuse;
+}
+
+int putbackVerb(const CliArguments& args, CliContext& ctx) {
+    if (args.operands.isEmpty()) {
         *ctx.err << "corvane-cli: " << localized("name at least one item of the Trash") << '\n';
         return CliExit::Usage;
     }
+    const QStringList& options = args.options;
+    const bool force = options.contains(QStringLiteral("--force"));
+    const bool dryRun = options.contains(QStringLiteral("--dry-run"));
+    if (int(options.contains(QStringLiteral("--keep-both"))) +
+            int(options.contains(QStringLiteral("--replace"))) +
+            int(options.contains(QStringLiteral("--skip"))) >
+        1) {
+        *ctx.err << "corvane-cli: " << localized("choose one of --keep-both, --replace and --skip") << '\n';
+        return CliExit::Usage;
+    }
     QList<CVTrashFileNode::Ptr> items;
-    int status = resolve(args, ctx, items) ? CliExit::Ok : CliExit::Failed;
+    int status = resolve(args.operands, ctx, items) ? CliExit::Ok : CliExit::Failed;
     const TrashItemActions actions(std::make_shared<SystemCommands>(ctx.tasks),
                                    TrashStore::forPaths(ctx.paths));
+    TrashJournal journal(ctx.paths);
+    journal.begin(QStringLiteral("putback"));
     for (const auto& item : items) {
         // A volume's record may name any place; one outside the volume needs --force.
-        const auto outcome =
-            actions.putBack(item->theTrashPath, item->theOrignalpath, item->theVolume, force);
-        if (outcome == TrashItemActions::PutBack::Moved) {
-            *ctx.out << escaped(item->theOrignalpath) << '\n';
+        const TrashItemActions::PutBackDone done = actions.putBackMove(
+            {item->theTrashPath, item->theOrignalpath, item->theVolume, force, whenTakenOf(options)},
+            dryRun ? nullptr : &journal, dryRun);
+        if (done.outcome == TrashItemActions::PutBack::Moved) {
+            if (!done.replacedTo.isEmpty())
+                *ctx.out << "trashed\t" << escaped(done.destination) << '\t' << escaped(done.replacedTo)
+                         << '\n';
+            *ctx.out << escaped(done.destination) << '\n';
             continue;
         }
-        if (outcome == TrashItemActions::PutBack::OutsideVolume) {
+        if (done.outcome == TrashItemActions::PutBack::Skipped) {
+            *ctx.out << "skipped\t" << escaped(done.destination) << '\n';
+            continue;
+        }
+        if (done.outcome == TrashItemActions::PutBack::OutsideVolume) {
             *ctx.err << "corvane-cli: "
                      << localized(
                             "%1: its record names %2, outside the volume %3; it stays in the Trash "
                             "(--force puts it back there)")
-                            .arg(escaped(item->theTrashPath),
-                                 escaped(TrashItemActions::putBackDestination(item->theTrashPath,
-                                                                              item->theOrignalpath)),
+                            .arg(escaped(item->theTrashPath), escaped(done.destination),
                                  escaped(item->theVolume))
                      << '\n';
             status = CliExit::Failed;
             continue;
         }
         *ctx.err << "corvane-cli: "
-                 << TrashItemActions::notPutBackText({{item->theFileName, item->theOrignalpath, outcome}})
-                 << '\n';
+                 << TrashItemActions::notPutBackText({{item->theFileName, done.destination, done.outcome}});
+        if (done.outcome == TrashItemActions::PutBack::Taken)
+            *ctx.err << ' ' << localized("(--keep-both, --replace or --skip choose what happens)");
+        *ctx.err << '\n';
         status = CliExit::Failed;
     }
+    if (!dryRun && !journal.lastMoves().isEmpty() && !journal.commit())
+        *ctx.err << "corvane-cli: " << localized("what was put back can't be recorded for an undo") << '\n';
     return status;
 }
 
@@ -133,11 +164,15 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
         return CliExit::Usage;
     }
     const bool putback = sub == QLatin1String("putback");
-    const QStringList allowed = putback ? QStringList{QStringLiteral("--force")} : QStringList();
+    const QStringList allowed =
+        putback
+            ? QStringList{QStringLiteral("--force"), QStringLiteral("--keep-both"),
+                          QStringLiteral("--replace"), QStringLiteral("--skip"), QStringLiteral("--dry-run")}
+            : QStringList();
     if (!onlyOptions(args, allowed, QStringLiteral("trash ") + sub, ctx)) return CliExit::Usage;
     if (sub == QLatin1String("delete")) return removeVerb(args.operands, ctx, false);
     if (sub == QLatin1String("shred")) return removeVerb(args.operands, ctx, true);
-    if (putback) return putbackVerb(args.operands, args.options.contains(QStringLiteral("--force")), ctx);
+    if (putback) return putbackVerb(args, ctx);
     if (sub == QLatin1String("empty")) {
         if (!args.operands.isEmpty()) {
             *ctx.err << "corvane-cli: " << localized("trash empty takes no arguments") << '\n';

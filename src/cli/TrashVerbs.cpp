@@ -133,9 +133,18 @@ QList<CliVerb> trashVerbs() {
         {QStringLiteral("trash delete NAME..."),
          QStringLiteral("remove items (names as trash list shows them, or their paths)")},
         {QStringLiteral("trash shred NAME..."), QStringLiteral("overwrite and remove items")},
+        {QStringLiteral("trash put [--copy-to-home] PATH..."),
+         QStringLiteral("move files and folders into the Trash of their disk (--copy-to-home: into the "
+                        "home Trash when their disk has none)")},
         {QStringLiteral("trash putback [--force] NAME..."),
          QStringLiteral("move items back where they came from (never over anything); an item of a "
                         "volume's Trash goes outside that volume only with --force")},
+        {QStringLiteral("  [--keep-both|--replace|--skip]"),
+         QStringLiteral("when the place is taken: come back under a free name, trash what is there "
+                        "first, or leave the item")},
+        {QStringLiteral("trash undo"), QStringLiteral("take back the last trash put or put back")},
+        {QStringLiteral("  --dry-run"),
+         QStringLiteral("with any verb that removes or moves: print what it would do, change nothing")},
     };
     trash.needsSettings = true;  // empty reads the protection rules
     trash.hasSubVerbs = true;
@@ -145,11 +154,15 @@ QList<CliVerb> trashVerbs() {
         if (sub == QLatin1String("tree")) return treeVerb(args, ctx);
         if (sub == QLatin1String("putback-paths")) return putbackVerb(args, ctx);
         bool handled = false;
-        const int status = trashActionVerb(args, ctx, &handled);
+        int status = trashMoveVerb(args, ctx, &handled);
         if (handled) return status;
-        *ctx.err << "corvane-cli: "
-                 << localized("trash needs one of: list, tree, putback-paths, empty, delete, shred, putback")
-                 << '\n';
+        status = trashActionVerb(args, ctx, &handled);
+        if (handled) return status;
+        *ctx.err
+            << "corvane-cli: "
+            << localized(
+                   "trash needs one of: list, tree, putback-paths, put, empty, delete, shred, putback, undo")
+            << '\n';
         return CliExit::Usage;
     };
     return {trash};

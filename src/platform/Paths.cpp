@@ -113,6 +113,18 @@ QString MacPaths::onStartupVolume(const QString& relative) const {
     return inRoot(relative.startsWith(QLatin1Char('/')) ? relative : QLatin1Char('/') + relative);
 }
 
+QString Paths::stateFolder() const {
+    // Under a sandbox the environment belongs to the real account: it is not read.
+    const QString state = m_root == QLatin1String("/") ? qEnvironmentVariable("XDG_STATE_HOME") : QString();
+    return (state.startsWith(QLatin1Char('/')) ? state : userHome() + QStringLiteral("/.local/state")) +
+           QStringLiteral("/corvane");
+}
+
+QString Paths::outOfRoot(const QString& path) const {
+    if (m_root == QLatin1String("/") || !path.startsWith(m_root + QLatin1Char('/'))) return path;
+    return path.mid(m_root.size());
+}
+
 ScopeLimits Paths::scopeLimits() const {
     ScopeLimits limits;
     limits.uid = uid();

@@ -76,6 +76,12 @@ class Paths {
 
     /// An absolute path of the layout placed under the root.
     QString inRoot(const QString& absolute) const;
+    /// Where Corvane keeps what it must remember between runs that is no setting (the last Trash
+    /// action, for its undo): "$XDG_STATE_HOME/corvane", by default "~/.local/state/corvane".
+    QString stateFolder() const;
+    /// The other way: a path under the root as the layout names it ("/home/me/a" for
+    /// "<root>/home/me/a"); a path outside the root as it is.
+    QString outOfRoot(const QString& path) const;
 
     /// What no removing or moving action of this account may be or hold: "/", the root, the volumes'
     /// tops, the home folder, the Trash folders and the Desktop. The store, which the settings name,

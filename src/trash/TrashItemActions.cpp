@@ -8,6 +8,9 @@
 #include <cerrno>
 
 #include "CVTrashFileNode.h"
+#include "TrashInfo.h"
+#include "TrashJournal.h"
+#include "TrashPut.h"
 #include "TrashStore.h"
 #include "core/fs/FsMove.h"
 #include "core/fs/FsScope.h"
@@ -113,14 +116,15 @@ AlertRequest TrashItemActions::leaveVolumeQuestion(const QList<QPair<QString, QS
 }
 
 TrashItemActions::PutBackPlan TrashItemActions::planPutBack(const QList<CVTrashFileNode::Ptr>& items,
-                                                            Alerts* alerts, const TrashStore* store) {
+                                                            Alerts* alerts, const TrashStore* store,
+                                                            const AskWhenTaken& askWhenTaken) {
     QList<PutBackMove> moves;
     QList<bool> leaving;
     QList<QPair<QString, QString>> asked;
     for (const CVTrashFileNode::Ptr& item : items) {
         const QString volume =
             item->theVolume.isEmpty() && store ? store->volumeOf(item->theTrashPath) : item->theVolume;
-        moves.append({item->theTrashPath, item->theOrignalpath, volume, false});
+        moves.append({item->theTrashPath, item->theOrignalpath, volume, false, WhenTaken::Refuse});
         leaving << leavesVolume(item->theTrashPath, item->theOrignalpath, volume);
         if (leaving.last())
             asked.append({item->theFileName, putBackDestination(item->theTrashPath, item->theOrignalpath)});
@@ -134,53 +138,161 @@ TrashItemActions::PutBackPlan TrashItemActions::planPutBack(const QList<CVTrashF
         plan.items << items[i];
         plan.moves << moves[i];
     }
+    if (!askWhenTaken) return plan;
+    // One question per item whose place is taken, until one answer is kept for the rest.
+    QList<qsizetype> taken;
+    for (qsizetype i = 0; i < plan.moves.size(); ++i) {
+        const PutBackMove& move = plan.moves[i];
+        if (move.original.isEmpty() || move.original == QLatin1String("--")) continue;
+        struct stat st;
+        if (::lstat(FsName::toBytes(putBackDestination(move.trashPath, move.original)).constData(), &st) == 0)
+            taken << i;
+    }
+    std::optional<WhenTaken> forAll;
+    for (qsizetype k = 0; k < taken.size(); ++k) {
+        PutBackMove& move = plan.moves[taken[k]];
+        if (!forAll) {
+            const TakenAnswer answer =
+                askWhenTaken(plan.items[taken[k]]->theFileName,
+                             putBackDestination(move.trashPath, move.original), int(taken.size() - k - 1));
+            move.whenTaken = answer.choice;
+            if (answer.applyToAll) forAll = answer.choice;
+        } else {
+            move.whenTaken = *forAll;
+        }
+    }
     return plan;
 }
 
 TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, const QString& original,
                                                     const QString& volume, bool mayLeaveVolume) const {
-    if (original == QLatin1String("--") || original.isEmpty()) return PutBack::Unknown;
+    return putBackMove({trashPath, original, volume, mayLeaveVolume, WhenTaken::Refuse}).outcome;
+}
+
+QString TrashItemActions::keepBothPlace(const QString& place) {
+    const QString folder = parentOf(place);
+    const QString leaf = place.mid(place.lastIndexOf(QLatin1Char('/')) + 1);
+    // "report.pdf" -> "report 2.pdf"; a leading dot or a long tail is no extension.
+    const qsizetype dot = leaf.lastIndexOf(QLatin1Char('.'));
+    const bool hasExtension = dot > 0 && leaf.size() - dot <= 8 && !leaf.mid(dot).contains(QLatin1Char(' '));
+    const QString stem = hasExtension ? leaf.left(dot) : leaf;
+    const QString extension = hasExtension ? leaf.mid(dot) : QString();
+    const QString base = folder == QLatin1String("/") ? QString() : folder;
+    for (int n = 2;; ++n) {
+        const QString candidate =
+            base + QLatin1Char('/') + stem + QLatin1Char(' ') + QString::number(n) + extension;
+        struct stat st;
+        if (::lstat(FsName::toBytes(candidate).constData(), &st) != 0 || n > 100000) return candidate;
+    }
+}
+
+TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& move, TrashJournal* journal,
+                                                            bool dryRun) const {
+    PutBackDone done;
+    const QString& trashPath = move.trashPath;
+    const QString& original = move.original;
+    if (original == QLatin1String("--") || original.isEmpty()) return {PutBack::Unknown, {}, {}};
     // The volume is found here too, so a caller that knows none can't skip the question.
-    const QString onVolume = volume.isEmpty() ? m_store->volumeOf(trashPath) : volume;
-    if (!mayLeaveVolume && leavesVolume(trashPath, original, onVolume)) return PutBack::OutsideVolume;
-    const QString destination = putBackDestination(trashPath, original);
+    const QString onVolume = move.volume.isEmpty() ? m_store->volumeOf(trashPath) : move.volume;
+    done.destination = putBackDestination(trashPath, original);
+    if (!move.mayLeaveVolume && leavesVolume(trashPath, original, onVolume)) {
+        done.outcome = PutBack::OutsideVolume;
+        return done;
+    }
     const Place from = itemPlace(*m_store, trashPath);
-    if (!from.folder.isOpen() || !from.folder.has(from.name)) return PutBack::Failed;
+    if (!from.folder.isOpen() || !from.folder.has(from.name)) return done;
+    // The record goes with the item, so an undo can bring both back as they were.
+    const QString trash = TrashInfo::trashFolderOf(trashPath);
+    QByteArray record;
+    if (!trash.isEmpty())
+        record = m_store->folderInTrash(trash + QStringLiteral("/info"))
+                     .folder()
+                     .readFile(from.name + ".trashinfo", 64 * 1024)
+                     .value_or(QByteArray());
     struct stat there;
-    if (::lstat(FsName::toBytes(destination).constData(), &there) == 0) return PutBack::Taken;
-    const QString destinationFolder = parentOf(destination);
-    if (!makeFolders(destinationFolder)) return PutBack::Failed;
+    const auto taken = [](const QString& path) {
+        struct stat st;
+        return ::lstat(FsName::toBytes(path).constData(), &st) == 0;
+    };
+    QList<TrashJournal::Move> moves;
+    if (::lstat(FsName::toBytes(done.destination).constData(), &there) == 0) {
+        switch (move.whenTaken) {
+            case WhenTaken::Refuse:
+                done.outcome = PutBack::Taken;
+                return done;
+            case WhenTaken::Skip:
+                done.outcome = PutBack::Skipped;
+                return done;
+            case WhenTaken::KeepBoth:
+                done.destination = keepBothPlace(done.destination);
+                break;
+            case WhenTaken::Replace: {
+                // What is there now goes to the Trash first: nothing is destroyed.
+                const TrashPut::Result replaced =
+                    TrashPut(m_store->paths()).put(done.destination, {false, dryRun});
+                if (replaced.outcome != TrashPut::Outcome::Trashed) {
+                    done.outcome = PutBack::Failed;
+                    return done;
+                }
+                done.replacedTo = replaced.trashPath;
+                moves.append({TrashJournal::Move::Way::IntoTrash, replaced.place, replaced.trashPath,
+                              replaced.record});
+                break;
+            }
+        }
+    }
+    if (dryRun) {
+        done.outcome = PutBack::Moved;
+        return done;
+    }
+    const QString destinationFolder = parentOf(done.destination);
+    if (!makeFolders(destinationFolder)) {
+        if (journal)
+            for (const auto& m : moves) journal->add(m);
+        return done;
+    }
     // The original place is the user's own: links on the way there are followed as they mean. It
     // may be no place Corvane keeps (a Trash folder, the home itself, a disk's top).
-    const QByteArray toName = leafOf(destination);
-    // Nothing is there yet, so it can't be the home or hold the Desktop; it may not be in a Trash.
     ScopeLimits limits = m_store->scopeLimits();
+    // Nothing is there yet, so it can't be the home or hold the Desktop; it may not be in a Trash.
     limits.held.clear();
-    const FsScope toScope = FsScope::chosen(destinationFolder, {toName}, limits);
-    const ScopedFolder& to = toScope.folder();
-    if (!to.isOpen() || !from.folder.allows(from.name)) return PutBack::Failed;
     // Never over what is there; across file systems the item is copied whole and checked before
-    // it leaves the Trash, and a copy that fails part-way (a full disk) is removed again.
-    switch (FsMove::move(from.folder, from.name, to, toName)) {
-        case FsMove::Outcome::Moved:
-            break;
-        case FsMove::Outcome::Taken:
-            return PutBack::Taken;
-        case FsMove::Outcome::Failed:
-        case FsMove::Outcome::Copied:  // part of it stays in the Trash, with its record
-            return PutBack::Failed;
+    // it leaves the Trash, and a copy that fails part-way (a full disk) is removed again. A name
+    // taken meanwhile gives Keep Both the next free one.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const QByteArray toName = leafOf(done.destination);
+        const FsScope toScope = FsScope::chosen(destinationFolder, {toName}, limits);
+        const ScopedFolder& to = toScope.folder();
+        if (!to.isOpen() || !from.folder.allows(from.name)) break;
+        const FsMove::Outcome outcome = FsMove::move(from.folder, from.name, to, toName);
+        if (outcome == FsMove::Outcome::Taken && move.whenTaken == WhenTaken::KeepBoth &&
+            taken(done.destination)) {
+            done.destination = keepBothPlace(done.destination);
+            continue;
+        }
+        if (outcome == FsMove::Outcome::Taken) done.outcome = PutBack::Taken;
+        if (outcome == FsMove::Outcome::Moved) {
+            m_store->forgetItem(trashPath);
+            done.outcome = PutBack::Moved;
+            moves.append({TrashJournal::Move::Way::OutOfTrash, done.destination, trashPath, record});
+        }
+        break;  // Failed, or Copied: part of it stays in the Trash, with its record
     }
-    m_store->forgetItem(trashPath);
-    return PutBack::Moved;
+    if (journal)
+        for (const auto& m : moves) journal->add(m);
+    return done;
 }
 
 QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<PutBackMove>& moves,
-                                                               WorkProgress* progress) const {
+                                                               WorkProgress* progress,
+                                                               TrashJournal* journal) const {
     QList<PutBack> outcomes;
+    if (journal) journal->begin(QStringLiteral("putback"));
     for (const PutBackMove& move : moves) {
-        outcomes << putBack(move.trashPath, move.original, move.volume, move.mayLeaveVolume);
+        outcomes << putBackMove(move, journal).outcome;
         if (progress) ++progress->done;
     }
+    if (journal) journal->commit();
     return outcomes;
 }
 
@@ -202,6 +314,9 @@ QString TrashItemActions::notPutBackText(const QList<NotPutBack>& items) {
             case PutBack::OutsideVolume:
                 lines << localized("\"%1\": %2 lies outside the volume whose Trash holds it.")
                              .arg(name, destination);
+                break;
+            case PutBack::Skipped:
+                lines << localized("\"%1\": skipped, something is already at %2.").arg(name, destination);
                 break;
             case PutBack::Moved:
                 break;

@@ -57,6 +57,7 @@ class TrashItemActions {
     struct PutBackDone {
         PutBack outcome = PutBack::Failed;
         QString destination;
+        QString replacedTo;  ///< with Replace: where what was in the place went in the Trash
     };
     struct NotPutBack {
         QString name;
@@ -83,7 +84,8 @@ class TrashItemActions {
     /// putBack() with the choice of `move.whenTaken`; each move made (the item's, and with Replace
     /// the one that trashed what was in its place) is added to `journal` when given. `dryRun` says
     /// what would happen and changes nothing.
-    PutBackDone putBackMove(const PutBackMove& move, TrashJournal* journal = nullptr, bool dryRun = false) const;
+    PutBackDone putBackMove(const PutBackMove& move, TrashJournal* journal = nullptr,
+                            bool dryRun = false) const;
     /// putBackMove() of each move in order, each counted in `progress` when given.
     QList<PutBack> putBackEach(const QList<PutBackMove>& moves, WorkProgress* progress = nullptr,
                                TrashJournal* journal = nullptr) const;

@@ -37,7 +37,8 @@ class TrashJournal {
     struct Undone {
         Move move;
         bool done = false;
-        QString why;  ///< when not done
+        QString why;    ///< when not done
+        QString nowAt;  ///< where the item is once undone (its Trash path may have a new name)
     };
     /// Reverses the last action, newest move first: what it trashed comes back to where it was,
     /// what it put back returns to the Trash with its record. Nothing is overwritten: a move whose

@@ -7,6 +7,11 @@
 
 class Paths;
 
+struct TrashPutOptions {
+    bool copyToHome = false;  ///< an item with no Trash on its file system is copied home, whole
+    bool dryRun = false;      ///< find where it would go, change nothing
+};
+
 /// Moving items into the Trash the way other desktop programs do, so each sees what the other
 /// trashed: an item on the home's file system goes to the home Trash; one on another file system to
 /// that volume's "$topdir/.Trash/$uid" when "$topdir/.Trash" is a real folder with the sticky bit,
@@ -23,15 +28,14 @@ class TrashPut {
         Failed,   ///< it could not be moved (rights, vanished): untouched
         Copied,   ///< copied whole into the home Trash, but part of the source resisted removal
     };
-    struct Options {
-        bool copyToHome = false;  ///< an item with no Trash on its file system is copied home, whole
-        bool dryRun = false;      ///< find where it would go, change nothing
-    };
+    using Options = TrashPutOptions;
     struct Result {
         Outcome outcome = Outcome::Failed;
-        QString source;     ///< the item as given
-        QString trashPath;  ///< where it is (or, in a dry run, would be): "$trash/files/<name>"
-        QString why;        ///< for the user, whenever the outcome is not Trashed
+        QString source;                   ///< the item as given
+        QString place;                    ///< where the item was, every link on the way resolved
+        QString trashPath;                ///< where it is (or, in a dry run, would be): "$trash/files/<name>"
+        QByteArray record;                ///< the text of its info file
+        QString why;                      ///< for the user, whenever the outcome is not Trashed
         bool crossedFileSystems = false;  ///< it was (or would be) copied to the home Trash
     };
 
@@ -40,10 +44,18 @@ class TrashPut {
 
     /// Moves the item at the absolute path `path` into its Trash.
     Result put(const QString& path, const Options& options = {}) const;
+    /// Moves the item at `path` back to `trashPath` ("$trash/files/<name>", in one of this account's
+    /// Trash folders) with the info file text `record` as it stands (the way back of a put back). A
+    /// taken name gets the next free one; the record's "Path=" is not rewritten.
+    Result putWithRecord(const QString& path, const QString& trashPath, const QByteArray& record) const;
     /// A line for the user naming an item that was not trashed and why.
     static QString notTrashedText(const Result& result);
 
   private:
+    /// The Trash folder of this account on the volume whose top is `top`, made where missing
+    /// (not in a dry run); empty with `why` when none can be used.
+    QString volumeTrashFor(const QString& top, bool dryRun, QString* why) const;
+
     std::shared_ptr<const Paths> m_paths;
     std::function<QDateTime()> m_now;
 };

@@ -109,6 +109,8 @@ class TrashStore {
     ScopedFolder folderInTrash(const QString& folder, QString* why = nullptr) const;
     /// What no action of this account may be or hold.
     ScopeLimits scopeLimits() const;
+    /// The layout this store works in.
+    std::shared_ptr<const Paths> paths() const { return m_paths; }
 
   protected:
     explicit TrashStore(std::shared_ptr<const Paths> paths) : m_paths(std::move(paths)) {}

@@ -26,3 +26,8 @@ std::optional<FsMount> FsMount::of(int fd) {
 std::optional<FsMount> FsMount::at(int folder, const QByteArray& name) {
     return query(folder, name.constData(), AT_SYMLINK_NOFOLLOW);
 }
+
+std::optional<FsMount> FsMount::ofPath(const QByteArray& path) {
+    if (!path.startsWith('/')) return std::nullopt;
+    return query(AT_FDCWD, path.constData(), AT_SYMLINK_NOFOLLOW);
+}

@@ -22,4 +22,6 @@ struct FsMount {
     static std::optional<FsMount> of(int fd);
     /// The mount of entry `name` of the open folder `folder`, without following a link.
     static std::optional<FsMount> at(int folder, const QByteArray& name);
+    /// The mount of the entry at the absolute path `path`, the last step not followed.
+    static std::optional<FsMount> ofPath(const QByteArray& path);
 };

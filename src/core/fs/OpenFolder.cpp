@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <limits.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -334,6 +335,42 @@ bool OpenFolder::writeFileReplacing(const QByteArray& name, const QByteArray& da
     ok = ok && ::renameat(m_fd, temp.constData(), m_fd, name.constData()) == 0;
     if (!ok) ::unlinkat(m_fd, temp.constData(), 0);
     return ok;
+}
+
+QString OpenFolder::realPath() const {
+    if (!isOpen()) return {};
+    char buffer[PATH_MAX + 1];
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(m_fd);
+    const ssize_t n = ::readlink(link.constData(), buffer, PATH_MAX);
+    if (n <= 0 || buffer[0] != '/') return {};
+    return FsName::fromBytes(QByteArray(buffer, n));
+}
+
+bool OpenFolder::createFile(const QByteArray& name, const QByteArray& data, mode_t mode, int* error) const {
+    if (!isOpen() || name.isEmpty() || name.contains('/')) {
+        if (error) *error = EINVAL;
+        return false;
+    }
+    const int fd =
+        ::openat(m_fd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) {
+        if (error) *error = errno;
+        return false;
+    }
+    qint64 done = 0;
+    int failure = 0;
+    while (!failure && done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0)
+            failure = n < 0 ? errno : ENOSPC;
+        else
+            done += n;
+    }
+    if (::close(fd) != 0 && !failure) failure = errno;
+    if (failure) ::unlinkat(m_fd, name.constData(), 0);
+    if (error) *error = failure;
+    return !failure;
 }
 
 bool OpenFolder::unlinkEntry(const QByteArray& name) const {

@@ -72,6 +72,9 @@ class OpenFolder {
     QString path() const { return m_path; }
     /// The path of an entry (lossless text).
     QString pathOf(const QByteArray& name) const;
+    /// Where the folder really is now, every link on the way resolved (for comparing places);
+    /// empty when the system can't say.
+    QString realPath() const;
     /// The folder's own attributes.
     std::optional<struct stat> stat() const;
 
@@ -99,6 +102,10 @@ class OpenFolder {
     /// Replaces (or creates) `name` with `data` through a new file and a rename, never writing
     /// through a link. False when it could not be written whole; the old file then stays.
     bool writeFileReplacing(const QByteArray& name, const QByteArray& data, mode_t mode = 0644) const;
+    /// Creates the regular file `name` with `data`, only when nothing is there (never through a
+    /// link); true when this call made it whole, else `error` (if given) holds why (EEXIST when the
+    /// name is taken). A file that could not be written whole is removed again.
+    bool createFile(const QByteArray& name, const QByteArray& data, mode_t mode, int* error = nullptr) const;
     /// Removes one non-folder entry (a link as a link). True when nothing is left at `name`.
     bool unlinkEntry(const QByteArray& name) const;
 
