@@ -399,7 +399,8 @@ void TrashBrowser::PutBackAction() {
     struct Outcome {
         QList<TrashItemActions::PutBack> outcomes;
         QHash<QString, quint64> holders;
-        bool kept = true;  ///< the moves made are in the journal
+        bool kept = true;       ///< the moves made are in the journal
+        bool replaced = false;  ///< what was in a place went to the Trash: the list needs a scan
     };
     const std::shared_ptr<const FileUtilities> files = m_files;
     const std::shared_ptr<const Paths> paths = m_paths;
@@ -407,12 +408,16 @@ void TrashBrowser::PutBackAction() {
         [actions, moves, progress, files, paths] {
             Outcome outcome;
             TrashJournal journal(paths);
-            journal.begin(QStringLiteral("put back"));
             outcome.outcomes = actions.putBackEach(moves, progress.get(), &journal);
             QStringList moved;
-            for (qsizetype i = 0; i < outcome.outcomes.size(); ++i)
-                if (outcome.outcomes[i] == TrashItemActions::PutBack::Moved) moved << moves[i].trashPath;
-            if (!moved.isEmpty()) outcome.kept = journal.commit();
+            for (qsizetype i = 0; i < outcome.outcomes.size(); ++i) {
+                if (outcome.outcomes[i] != TrashItemActions::PutBack::Moved) continue;
+                moved << moves[i].trashPath;
+                if (moves[i].whenTaken == TrashItemActions::WhenTaken::Replace) outcome.replaced = true;
+            }
+            // Read back: only a journal on disk makes the put back undoable.
+            if (!moved.isEmpty())
+                outcome.kept = TrashJournal(paths).lastMoves().size() == journal.lastMoves().size();
             outcome.holders = measureHolders(moved, paths->userTrash(), *files);
             return outcome;
         },
@@ -436,6 +441,7 @@ void TrashBrowser::PutBackAction() {
             if (!outcome.kept && m_alerts)
                 m_alerts->runModal({localized("This put back can't be undone."), localized(" OK "), QString(),
                                     localized("Corvane could not write down what it moved.")});
+            if (outcome.replaced) rescanIfShown();
             Q_EMIT actionFinished();
         });
     // A move across volumes is a copy that can't stop halfway; put back runs to its end.
