@@ -155,7 +155,7 @@ void TrashBrowser::updateTotal(const QHash<QString, quint64>& remeasured) {
 }
 
 QHash<QString, quint64> TrashBrowser::measureHolders(const QStringList& paths, const QString& userTrash,
-                                                     const FileUtilities& files) {
+                                                     const FileUtilities& files, const TrashStore& store) {
     QHash<QString, quint64> sizes;
     const QString top = userTrash + QLatin1Char('/');
     for (const QString& path : paths) {
@@ -163,7 +163,11 @@ QHash<QString, quint64> TrashBrowser::measureHolders(const QStringList& paths, c
         const qsizetype slash = path.indexOf(QLatin1Char('/'), top.size());
         if (slash < 0) continue;  // a top-level item itself
         const QString holder = path.left(slash);
-        if (!sizes.contains(holder)) sizes.insert(holder, files.fastFolderSizeAtFilePath(holder));
+        if (sizes.contains(holder)) continue;
+        const std::optional<quint64> bytes = files.sizeAtFilePath(holder);
+        if (!bytes) continue;  // unmeasured: the old size stays until a scan
+        sizes.insert(holder, *bytes);
+        store.folderSizeChanged(holder, *bytes);
     }
     return sizes;
 }
@@ -318,11 +322,12 @@ void TrashBrowser::removeItems(bool securely) {
         std::optional<AlertRequest> warning;
         QHash<QString, quint64> holders;  ///< top-level folders an item inside them left, measured anew
     };
-    const TrashItemActions actions(m_commands, TrashStore::forPaths(m_paths));
+    const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(m_paths);
+    const TrashItemActions actions(m_commands, store);
     const std::shared_ptr<const FileUtilities> files = m_files;
     const QString userTrash = m_paths->userTrash();
     const bool started = m_actionWorker.start(
-        [actions, paths, securely, progress, files, userTrash] {
+        [actions, paths, securely, progress, files, userTrash, store] {
             Outcome outcome;
             FsTree::Options options;
             options.cancel = &progress->cancel;
@@ -335,7 +340,7 @@ void TrashBrowser::removeItems(bool securely) {
             // Looked up here: statfs on a network file system may take a while.
             if (securely)
                 outcome.warning = OverwriteReach::warningAfterErase(paths.mid(0, outcome.reports.size()));
-            outcome.holders = measureHolders(paths.mid(0, outcome.reports.size()), userTrash, *files);
+            outcome.holders = measureHolders(paths.mid(0, outcome.reports.size()), userTrash, *files, *store);
             return outcome;
         },
         [this, items, securely](const Outcome& outcome) {
@@ -405,7 +410,7 @@ void TrashBrowser::PutBackAction() {
     const std::shared_ptr<const FileUtilities> files = m_files;
     const std::shared_ptr<const Paths> paths = m_paths;
     const bool started = m_actionWorker.start(
-        [actions, moves, progress, files, paths] {
+        [actions, moves, progress, files, paths, store] {
             Outcome outcome;
             TrashJournal journal(paths);
             outcome.outcomes = actions.putBackEach(moves, progress.get(), &journal);
@@ -418,7 +423,7 @@ void TrashBrowser::PutBackAction() {
             // Read back: only a journal on disk makes the put back undoable.
             if (!moved.isEmpty())
                 outcome.kept = TrashJournal(paths).lastMoves().size() == journal.lastMoves().size();
-            outcome.holders = measureHolders(moved, paths->userTrash(), *files);
+            outcome.holders = measureHolders(moved, paths->userTrash(), *files, *store);
             return outcome;
         },
         [this, items](const Outcome& outcome) {

@@ -18,6 +18,7 @@ class PutBackQuestion;
 class QAction;
 class QMenu;
 class TrashOrigPaths;
+class TrashStore;
 class TrashTableModel;
 class TrashTreeModel;
 class TrashWindow;
@@ -106,10 +107,10 @@ class TrashBrowser : public QObject {
     /// Brings the total under the table up to date: the top-level items of the user's own Trash,
     /// `remeasured` giving new sizes of top-level folders an action changed inside.
     void updateTotal(const QHash<QString, quint64>& remeasured = {});
-    /// The top-level folders of the user's Trash holding (not being) one of `paths`, measured anew;
-    /// called on a worker.
+    /// The top-level folders of the user's Trash holding (not being) one of `paths`, measured anew
+    /// and their sizes handed to `store`'s cache; called on a worker.
     static QHash<QString, quint64> measureHolders(const QStringList& paths, const QString& userTrash,
-                                                  const FileUtilities& files);
+                                                  const FileUtilities& files, const TrashStore& store);
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const FileUtilities> m_files;
