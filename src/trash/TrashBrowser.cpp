@@ -62,7 +62,7 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
     header->resizeSection(TrashTableModel::Permisson, 120);
     header->resizeSection(TrashTableModel::Path, 280);
     header->resizeSection(TrashTableModel::Date, 170);
-    header->resizeSection(TrashTableModel::Deleted, 150);
+    header->resizeSection(TrashTableModel::Deleted, 175);
     // The list's own order until a header is clicked.
     header->setSortIndicator(-1, Qt::AscendingOrder);
     m_window->theTableView->setSortingEnabled(true);
