@@ -1730,6 +1730,88 @@
         <message>
             <source>what was trashed can&apos;t be recorded for an undo</source>
             <translation>was in den Papierkorb verschoben wurde, kann nicht für ein Rückgängigmachen gespeichert werden</translation>
+            <source>Deleted</source>
+            <translation>Gelöscht am</translation>
+        </message>
+        <message>
+            <source>Filter</source>
+            <translation>Filtern</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Widerrufen</translation>
+        </message>
+        <message>
+            <source>Undoing</source>
+            <translation>Wird widerrufen</translation>
+        </message>
+        <message>
+            <source>Keep Both</source>
+            <translation>Beide behalten</translation>
+        </message>
+        <message>
+            <source>Replace</source>
+            <translation>Ersetzen</translation>
+        </message>
+        <message>
+            <source>Skip</source>
+            <translation>Überspringen</translation>
+        </message>
+        <message>
+            <source>Apply to All (1 more item)</source>
+            <translation>Für alle übernehmen (1 weiteres Objekt)</translation>
+        </message>
+        <message>
+            <source>Apply to All (%1 more items)</source>
+            <translation>Für alle übernehmen (%1 weitere Objekte)</translation>
+        </message>
+        <message>
+            <source>Something is already at the place of &quot;%1&quot;.</source>
+            <translation>Am Ort von „%1“ liegt bereits etwas.</translation>
+        </message>
+        <message>
+            <source>%1 is taken. Keep both items (the one put back gets a new name), replace what is there (it goes to the Trash), or leave this item in the Trash?</source>
+            <translation>%1 ist belegt. Beide Objekte behalten (das zurückgelegte erhält einen neuen Namen), das Vorhandene ersetzen (es kommt in den Papierkorb) oder dieses Objekt im Papierkorb lassen?</translation>
+        </message>
+        <message>
+            <source>This put back can&apos;t be undone.</source>
+            <translation>Dieses Zurücklegen kann nicht widerrufen werden.</translation>
+        </message>
+        <message>
+            <source>Corvane could not write down what it moved.</source>
+            <translation>Corvane konnte nicht festhalten, was es verschoben hat.</translation>
+        </message>
+        <message>
+            <source>Some moves could not be undone.</source>
+            <translation>Einige Verschiebungen konnten nicht widerrufen werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: %2</source>
+            <translation>„%1“: %2</translation>
+        </message>
+        <message>
+            <source>Move to Trash</source>
+            <translation>In den Papierkorb legen</translation>
+        </message>
+        <message>
+            <source>Copy to the home Trash?</source>
+            <translation>In den Papierkorb des persönlichen Ordners kopieren?</translation>
+        </message>
+        <message>
+            <source> Copy </source>
+            <translation> Kopieren </translation>
+        </message>
+        <message>
+            <source>The volume holding &quot;%1&quot; has no Trash. It can be copied to your home Trash and removed here.</source>
+            <translation>Das Volume mit „%1“ hat keinen Papierkorb. Es kann in den Papierkorb Ihres persönlichen Ordners kopiert und hier entfernt werden.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; was not moved to the Trash.</source>
+            <translation>„%1“ wurde nicht in den Papierkorb gelegt.</translation>
+        </message>
+        <message>
+            <source>it is not in the store folder</source>
+            <translation>es liegt nicht im Ablageordner</translation>
         </message>
     </context>
 </TS>

@@ -1730,6 +1730,88 @@
         <message>
             <source>what was trashed can&apos;t be recorded for an undo</source>
             <translation>ce qui a été mis à la corbeille ne peut pas être enregistré pour une annulation</translation>
+            <source>Deleted</source>
+            <translation>Supprimé le</translation>
+        </message>
+        <message>
+            <source>Filter</source>
+            <translation>Filtrer</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Undoing</source>
+            <translation>Annulation</translation>
+        </message>
+        <message>
+            <source>Keep Both</source>
+            <translation>Garder les deux</translation>
+        </message>
+        <message>
+            <source>Replace</source>
+            <translation>Remplacer</translation>
+        </message>
+        <message>
+            <source>Skip</source>
+            <translation>Ignorer</translation>
+        </message>
+        <message>
+            <source>Apply to All (1 more item)</source>
+            <translation>Appliquer à tous (1 autre élément)</translation>
+        </message>
+        <message>
+            <source>Apply to All (%1 more items)</source>
+            <translation>Appliquer à tous (%1 autres éléments)</translation>
+        </message>
+        <message>
+            <source>Something is already at the place of &quot;%1&quot;.</source>
+            <translation>Un élément occupe déjà l’emplacement de « %1 ».</translation>
+        </message>
+        <message>
+            <source>%1 is taken. Keep both items (the one put back gets a new name), replace what is there (it goes to the Trash), or leave this item in the Trash?</source>
+            <translation>%1 est occupé. Garder les deux éléments (celui remis en place reçoit un nouveau nom), remplacer ce qui s’y trouve (cela va à la corbeille) ou laisser cet élément dans la corbeille ?</translation>
+        </message>
+        <message>
+            <source>This put back can&apos;t be undone.</source>
+            <translation>Cette remise en place ne peut pas être annulée.</translation>
+        </message>
+        <message>
+            <source>Corvane could not write down what it moved.</source>
+            <translation>Corvane n’a pas pu noter ce qu’il a déplacé.</translation>
+        </message>
+        <message>
+            <source>Some moves could not be undone.</source>
+            <translation>Certains déplacements n’ont pas pu être annulés.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot;: %2</source>
+            <translation>« %1 » : %2</translation>
+        </message>
+        <message>
+            <source>Move to Trash</source>
+            <translation>Placer dans la corbeille</translation>
+        </message>
+        <message>
+            <source>Copy to the home Trash?</source>
+            <translation>Copier dans la corbeille du dossier personnel ?</translation>
+        </message>
+        <message>
+            <source> Copy </source>
+            <translation> Copier </translation>
+        </message>
+        <message>
+            <source>The volume holding &quot;%1&quot; has no Trash. It can be copied to your home Trash and removed here.</source>
+            <translation>Le volume contenant « %1 » n’a pas de corbeille. L’élément peut être copié dans la corbeille de votre dossier personnel et supprimé ici.</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; was not moved to the Trash.</source>
+            <translation>« %1 » n’a pas été placé dans la corbeille.</translation>
+        </message>
+        <message>
+            <source>it is not in the store folder</source>
+            <translation>il n’est pas dans le dossier de rangement</translation>
         </message>
     </context>
 </TS>

@@ -183,11 +183,15 @@ void AppDelegate::awakeFromNib() {
     m_theConfirmWindow =
         new ProtectConfirmWindow(m_nc.get(), m_services.workspace, m_services.alerts, m_services.commands,
                                  TrashStore::forPaths(m_services.paths));
+    m_theConfirmWindow->setPutBackQuestion(m_services.putBackQuestion);
     // The trash table, its back button and progress indicator start hidden.
     m_trashBrowser = new TrashBrowser(m_services.paths, m_fileUtilities, m_origPaths, m_services.workspace);
     m_trashBrowser->setRemoval(m_services.commands, m_services.alerts, [this](const QStringList& resisted) {
         ShowForceEmptyAlertToMainThread(resisted);
     });
+    m_trashBrowser->setPutBackQuestion(m_services.putBackQuestion);
+    // The total and the list under the table follow an emptying.
+    connect(m_empty, &EmptyController::passFinished, m_trashBrowser, &TrashBrowser::rescanIfShown);
     for (QWidget* w : {static_cast<QWidget*>(m_window), static_cast<QWidget*>(m_guideWindow),
                        static_cast<QWidget*>(m_fulldiskWindow), static_cast<QWidget*>(m_perfereceWindow),
                        static_cast<QWidget*>(m_aboutWindow), static_cast<QWidget*>(m_trashBrowser->window()),

@@ -13,6 +13,7 @@ class DesktopNotifications;
 class LoginItems;
 class Paths;
 class PRUpdateController;
+class PutBackQuestion;
 class SystemCommands;
 class SystemVersion;
 class Tasks;
@@ -34,6 +35,8 @@ struct AppServices {
     std::shared_ptr<Authorization> authorization;         ///< none: the helper is never started
     std::shared_ptr<DesktopNotifications> notifications;  ///< none: nothing is posted
     std::shared_ptr<SystemCommands> commands;             ///< made from `tasks` when not given
+    /// Asked when an item's original place is taken at put back; none: such items stay in the Trash.
+    std::shared_ptr<PutBackQuestion> putBackQuestion;
 
     /// The panels that choose files and folders; none: the desktop's file dialog.
     std::shared_ptr<OpenPanel> openPanel;

@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
@@ -32,7 +35,9 @@
 #include "platform/WorkProgress.h"
 #include "protect/ProtectConfirmWindow.h"
 #include "protect/ProtectedItems.h"
+#include "trash/PutBackQuestionBox.h"
 #include "trash/TrashBrowser.h"
+#include "trash/TrashItemActions.h"
 #include "trash/TrashScanner.h"
 #include "trash/TrashTableModel.h"
 #include "trash/TrashWindow.h"
@@ -62,6 +67,62 @@ void waitFor(const Sender* sender, Signal signal) {
     loop.exec();
 }
 
+// Runs a put back or an undo of the trash window and waits for its end and the scan after it.
+template <typename Action>
+void actAndWait(TrashBrowser& browser, Action action) {
+    QEventLoop loop;
+    QObject::connect(&browser, &TrashBrowser::actionFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    (browser.*action)();
+    if (browser.isActing()) loop.exec();
+    if (browser.isScanning()) waitFor(&browser, &TrashBrowser::scanFinished);
+    settle();
+}
+
+// The trash window's states beyond the plain list: a filter typed, the question asked when a place
+// is taken, and Undo on after a put back (which is then undone, so the sandbox stays as built).
+void writeTrashWindowStates(TrashBrowser& browser, const QDir& dir, QStringList& written) {
+    TrashWindow* w = browser.window();
+    TrashTableModel* model = browser.tableModel();
+    w->filterField->setText(QStringLiteral("notes"));
+    settle();
+    QString path = dir.filePath(w->objectName() + QStringLiteral("-filter.png"));
+    if (save(w, path)) written << path;
+    w->filterField->clear();
+    settle();
+
+    // The first item whose original place is taken, as the question names it.
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const CVTrashFileNode::Ptr item = model->itemAt(row);
+        const QString place = TrashItemActions::putBackDestination(item->theTrashPath, item->theOrignalpath);
+        if (item->theOrignalpath == QLatin1String("--") || !QFileInfo::exists(place)) continue;
+        std::unique_ptr<QMessageBox> box(PutBackQuestionBox::buildBox(item->theFileName, place, 1));
+        box->show();
+        settle();
+        path = dir.filePath(QStringLiteral("putBackQuestion.png"));
+        if (save(box.get(), path)) written << path;
+        break;
+    }
+
+    // A put back of one item whose place is free, then its undo.
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const CVTrashFileNode::Ptr item = model->itemAt(row);
+        const QString place = TrashItemActions::putBackDestination(item->theTrashPath, item->theOrignalpath);
+        if (!item->theVolume.isEmpty() || item->theOrignalpath == QLatin1String("--") ||
+            QFileInfo::exists(place) || QFileInfo(place).isSymLink())
+            continue;
+        w->theTableView->clearSelection();
+        browser.setClickedRow(row);
+        actAndWait(browser, &TrashBrowser::PutBackAction);
+        if (w->undoButton->isEnabled()) {
+            path = dir.filePath(w->objectName() + QStringLiteral("-undo.png"));
+            if (save(w, path)) written << path;
+            actAndWait(browser, &TrashBrowser::UndoAction);
+        }
+        break;
+    }
+}
+
 // The trash window with a finished scan in its first tab and the built tree in its second.
 void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     TrashBrowser* browser = app.trashBrowser();
@@ -80,6 +141,7 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     settle();
     QString path = dir.filePath(w->objectName() + QStringLiteral(".png"));
     if (save(w, path)) written << path;
+    writeTrashWindowStates(*browser, dir, written);
     // A delete part-way through, as the window shows it while the worker runs; nothing is removed.
     auto progress = std::make_shared<WorkProgress>();
     progress->total = 120;

@@ -27,6 +27,7 @@
 #include "platform/Tasks.h"
 #include "platform/Translations.h"
 #include "platform/WidgetAlerts.h"
+#include "trash/PutBackQuestionBox.h"
 #include "update/PRUpdateController.h"
 #include "update/UpdateAddress.h"
 
@@ -134,6 +135,7 @@ int main(int argc, char** argv) {
         services.notifications = std::make_shared<DBusDesktopNotifications>();
         services.authorization = std::make_shared<PkexecAuthorization>();
         services.alerts = std::make_shared<WidgetAlerts>();
+        services.putBackQuestion = std::make_shared<PutBackQuestionBox>();
         // CORVANE_TRAY=none|available overrides what the desktop says.
         const QByteArray tray = qgetenv("CORVANE_TRAY");
         if (tray == "none" || tray == "available") {

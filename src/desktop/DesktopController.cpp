@@ -13,6 +13,7 @@
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/WorkProgress.h"
+#include "trash/TrashPut.h"
 
 namespace {
 
@@ -169,4 +170,41 @@ bool DesktopController::deleteOrSay(const NQFileNode::Ptr& node, Alerts* alerts)
                           {},
                           why});
     return false;
+}
+
+bool DesktopController::trashOrSay(const NQFileNode::Ptr& node, Alerts* alerts) {
+    const QString name = FsName::displayText(node->fileName);
+    QString why;
+    const QString store = storeFolder(&why);
+    TrashPut::Result result;
+    result.source = node->fullFilePath;
+    if (store.isEmpty() || !node->fullFilePath.startsWith(store + QLatin1Char('/'))) {
+        // Only what lies in the store goes from here.
+        result.outcome = TrashPut::Outcome::Refused;
+        result.why = store.isEmpty() ? why : localized("it is not in the store folder");
+    } else {
+        const TrashPut put(m_paths);
+        result = put.put(node->fullFilePath, TrashPut::Options());
+        if (result.outcome == TrashPut::Outcome::NoTrash) {
+            const bool copy =
+                alerts && alerts->runModal({localized("Copy to the home Trash?"), localized(" Copy "),
+                                            localized(" Cancel "),
+                                            localized("The volume holding \"%1\" has no Trash. It can "
+                                                      "be copied to your home Trash and removed here.")
+                                                .arg(name)}) == Alerts::Default;
+            if (!copy) return false;  // the user kept it where it is
+            TrashPut::Options options;
+            options.copyToHome = true;
+            result = put.put(node->fullFilePath, options);
+        }
+    }
+    const bool trashed = result.outcome == TrashPut::Outcome::Trashed;
+    // A copy that left part of the item behind changed the store too.
+    if (trashed || result.outcome == TrashPut::Outcome::Copied) rescan(nullptr);
+    if (!trashed && alerts)
+        alerts->runModal({localized("\"%1\" was not moved to the Trash.").arg(name),
+                          localized(" OK "),
+                          {},
+                          TrashPut::notTrashedText(result)});
+    return trashed;
 }

@@ -62,6 +62,10 @@ class DesktopController : public QObject {
     /// restore() and deleteNode() for the windows: what did not happen is said in one alert.
     bool restoreOrSay(const NQFileNode::Ptr& node, Alerts* alerts);
     bool deleteOrSay(const NQFileNode::Ptr& node, Alerts* alerts);
+    /// Moves a stored item into its Trash, then refreshes the catalogue. On a volume without a Trash
+    /// it asks through `alerts` whether to copy it to the home Trash instead; what did not happen is
+    /// said in one alert. True when the item left the store.
+    bool trashOrSay(const NQFileNode::Ptr& node, Alerts* alerts);
 
   Q_SIGNALS:
     void tidyStarted();

@@ -407,6 +407,13 @@ void PopoverDesktopList::ClickDeleteFileAct(int row) {
     if (m_controller->deleteOrSay(node, m_alerts.get())) removeRecord(node);
 }
 
+void PopoverDesktopList::ClickTrashFileAct(int row) {
+    const NQFileNode::Ptr* found = rowAt(row);
+    if (!found) return;
+    const NQFileNode::Ptr node = *found;
+    if (m_controller->trashOrSay(node, m_alerts.get())) removeRecord(node);
+}
+
 void PopoverDesktopList::contextMenu(const QPoint& at) {
     const int row = theTableView->indexAt(at).row();
     if (!rowAt(row)) return;
@@ -417,6 +424,8 @@ void PopoverDesktopList::contextMenu(const QPoint& at) {
     menu.addAction(localized("Copy"), this, [this, row] { ClickCopyFileAct(row); });
     menu.addSeparator();
     menu.addAction(localized("Put Back on the Desktop"), this, [this, row] { ClickRestoreFileAct(row); });
+    menu.addAction(localized("Move to Trash"), this, [this, row] { ClickTrashFileAct(row); })
+        ->setObjectName(QStringLiteral("moveToTrashAction"));
     menu.addAction(localized("Delete for Good"), this, [this, row] { ClickDeleteFileAct(row); });
     menu.exec(theTableView->viewport()->mapToGlobal(at));
 }

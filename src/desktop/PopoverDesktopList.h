@@ -71,6 +71,8 @@ class PopoverDesktopList : public QWidget {
     void ClickCopyFileAct(int row);
     void ClickRestoreFileAct(int row);
     void ClickDeleteFileAct(int row);
+    /// Moves the row's item into its Trash (asking before a copy to the home Trash).
+    void ClickTrashFileAct(int row);
 
     const QList<NQFileNode::Ptr>& tableArray() const { return m_model->rows(); }
     const QList<NQFileNode::Ptr>& backupArray() const { return m_backupArray; }

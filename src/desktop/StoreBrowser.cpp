@@ -326,6 +326,9 @@ void StoreBrowser::contextMenu(const QPoint& at) {
         menu.addSeparator();
         menu.addAction(localized("Put Back on the Desktop"), this,
                        [this, node] { m_controller->restoreOrSay(node, m_alerts.get()); });
+        menu.addAction(localized("Move to Trash"), this,
+                       [this, node] { m_controller->trashOrSay(node, m_alerts.get()); })
+            ->setObjectName(QStringLiteral("moveToTrashAction"));
         menu.addAction(localized("Delete"), this, [this, node] {
             if (m_alerts &&
                 m_alerts->runModal(

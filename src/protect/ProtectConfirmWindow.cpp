@@ -14,6 +14,7 @@
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
 #include "platform/WorkProgress.h"
+#include "trash/PutBackQuestion.h"
 #include "trash/TrashItemActions.h"
 #include "trash/TrashStore.h"
 #include "widgets/PaneWidgets.h"
@@ -183,9 +184,10 @@ void ProtectConfirmWindow::DeleteProtectItem() {
 
 void ProtectConfirmWindow::PutBackProtectItem() {
     if (markedItems().isEmpty()) return;
-    // An item a volume's record sends outside that volume goes only when the user agrees.
-    const TrashItemActions::PutBackPlan plan =
-        TrashItemActions::planPutBack(markedItems(), m_alerts.get(), m_store.get());
+    // An item a volume's record sends outside that volume goes only when the user agrees; one whose
+    // place is taken goes as the user answers.
+    const TrashItemActions::PutBackPlan plan = TrashItemActions::planPutBack(
+        markedItems(), m_alerts.get(), m_store.get(), PutBackQuestion::asker(m_question.get()));
     const QList<CVTrashFileNode::Ptr> marked = plan.items;
     const QList<TrashItemActions::PutBackMove> moves = plan.moves;
     if (marked.isEmpty()) return;
@@ -203,7 +205,7 @@ void ProtectConfirmWindow::PutBackProtectItem() {
             for (qsizetype i = 0; i < outcomes.size(); ++i) {
                 if (outcomes[i] == TrashItemActions::PutBack::Moved)
                     moved << marked[i];
-                else
+                else if (outcomes[i] != TrashItemActions::PutBack::Skipped)
                     notPutBack.append({marked[i]->theFileName, marked[i]->theOrignalpath, outcomes[i]});
             }
             endAction(moved);

@@ -10,6 +10,7 @@ class Alerts;
 class NotificationCenter;
 class ProgressPanel;
 class PSTableCellView;
+class PutBackQuestion;
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -45,6 +46,8 @@ class ProtectConfirmWindow : public QWidget {
     /// Puts every marked item back on a worker. One that can't be (place taken, place unknown, the
     /// move failed) stays in the Trash and in the list, and one alert names them all.
     void PutBackProtectItem();
+    /// The question asked when an item's place is taken; none: such items stay in the Trash.
+    void setPutBackQuestion(std::shared_ptr<PutBackQuestion> question) { m_question = std::move(question); }
     void reloadData();
     bool isActing() const { return m_worker.isRunning(); }
 
@@ -71,6 +74,7 @@ class ProtectConfirmWindow : public QWidget {
     std::shared_ptr<Alerts> m_alerts;
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<const TrashStore> m_store;
+    std::shared_ptr<PutBackQuestion> m_question;
     QList<CVTrashFileNode::Ptr> m_content;
     Worker m_worker;
 };

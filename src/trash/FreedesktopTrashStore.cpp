@@ -116,6 +116,20 @@ void FreedesktopTrashStore::forgetItem(const QString& itemPath) const {
     TrashInfo::forgetItem(itemPath);
 }
 
+void FreedesktopTrashStore::folderSizeChanged(const QString& itemPath, quint64 bytes) const {
+    const qsizetype slash = itemPath.lastIndexOf(QLatin1Char('/'));
+    const QString trash = TrashInfo::trashFolderOfFiles(itemPath.left(slash));
+    if (slash <= 0 || trash.isEmpty()) return;
+    const QString name = itemPath.mid(slash + 1);
+    const std::optional<qint64> mtime =
+        DirectorySizes::infoMtime(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
+    if (!mtime) return;
+    DirectorySizes sizes(trash);
+    sizes.load();
+    sizes.store(name, bytes, *mtime);
+    sizes.save();
+}
+
 void FreedesktopTrashStore::tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const {
     TrashInfo::removeOrphans(TrashInfo::trashFolderOfFiles(folder), removed);
 }

@@ -16,6 +16,7 @@ class FreedesktopTrashStore : public TrashStore {
                     const std::function<QString(const QString&)>& origPath) const override;
     void readPutBack(TrashOrigPaths& list) const override;
     void forgetItem(const QString& itemPath) const override;
+    void folderSizeChanged(const QString& itemPath, quint64 bytes) const override;
     bool isRecordsEntry(const QByteArray&) const override { return false; }
     void tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const override;
     WholeEmptying wholeEmptying() const override;

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,14 +16,17 @@
 #include <optional>
 
 #include "CVTrashController.h"
+#include "PutBackQuestion.h"
 #include "PutBackReader.h"
 #include "TrashItemActions.h"
+#include "TrashJournal.h"
 #include "TrashScanner.h"
 #include "TrashStore.h"
 #include "TrashTableModel.h"
 #include "TrashTreeModel.h"
 #include "TrashWindow.h"
 #include "core/FileUtilities.h"
+#include "core/fs/FsName.h"
 #include "erase/OverwriteReach.h"
 #include "erase/SecureEraser.h"
 #include "platform/Alerts.h"
@@ -58,6 +62,10 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
     header->resizeSection(TrashTableModel::Permisson, 120);
     header->resizeSection(TrashTableModel::Path, 280);
     header->resizeSection(TrashTableModel::Date, 170);
+    header->resizeSection(TrashTableModel::Deleted, 175);
+    // The list's own order until a header is clicked.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    m_window->theTableView->setSortingEnabled(true);
     m_window->theOutlineView->header()->resizeSection(TrashTreeModel::Name, 320);
 
     m_menu = new QMenu(m_window->theTableView);
@@ -71,6 +79,9 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
     connect(reveal, &QAction::triggered, this, &TrashBrowser::ShowinFinderAction);
 
     connect(m_window->checkTrashButton, &QPushButton::clicked, this, &TrashBrowser::ScanUserTrashFile);
+    connect(m_window->undoButton, &QPushButton::clicked, this, &TrashBrowser::UndoAction);
+    connect(m_window->filterField, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_table->setFilterText(text); });
     connect(m_window->backBtn, &QToolButton::clicked, this, &TrashBrowser::clickBackViewAction);
     connect(m_window->buildTreeButton, &QPushButton::clicked, this, &TrashBrowser::buildTree);
     connect(m_window->theTableView, &QTableView::doubleClicked, this, [this] { doubleclickAction(); });
@@ -119,6 +130,46 @@ void TrashBrowser::ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFile
     reloadTable();
     m_window->trashStoragelab->setText(
         localized("Trash Storage - - %1").arg(FileUtilities::size_to_unit(m_trashFileSize)));
+    updateUndo();
+}
+
+void TrashBrowser::rescanIfShown() {
+    if (!m_window->isVisible() || m_scanWorker.isRunning()) return;
+    ScanUserTrashFile();
+}
+
+void TrashBrowser::updateTotal(const QHash<QString, quint64>& remeasured) {
+    quint64 total = 0;
+    for (const CVTrashFileNode::Ptr& item : std::as_const(m_navigation.trashItemsArray())) {
+        if (!item->theVolume.isEmpty()) continue;
+        const auto size = remeasured.constFind(item->theTrashPath);
+        if (size != remeasured.constEnd()) {
+            item->filesize = *size;
+            item->theFileSize = FileUtilities::size_to_unit(*size);
+        }
+        total += item->filesize;
+    }
+    m_trashFileSize = total;
+    m_window->trashStoragelab->setText(
+        localized("Trash Storage - - %1").arg(FileUtilities::size_to_unit(m_trashFileSize)));
+}
+
+QHash<QString, quint64> TrashBrowser::measureHolders(const QStringList& paths, const QString& userTrash,
+                                                     const FileUtilities& files, const TrashStore& store) {
+    QHash<QString, quint64> sizes;
+    const QString top = userTrash + QLatin1Char('/');
+    for (const QString& path : paths) {
+        if (!path.startsWith(top)) continue;
+        const qsizetype slash = path.indexOf(QLatin1Char('/'), top.size());
+        if (slash < 0) continue;  // a top-level item itself
+        const QString holder = path.left(slash);
+        if (sizes.contains(holder)) continue;
+        const std::optional<quint64> bytes = files.sizeAtFilePath(holder);
+        if (!bytes) continue;  // unmeasured: the old size stays until a scan
+        sizes.insert(holder, *bytes);
+        store.folderSizeChanged(holder, *bytes);
+    }
+    return sizes;
 }
 
 void TrashBrowser::reloadTable() {
@@ -139,7 +190,7 @@ void TrashBrowser::doubleclickAction() {
 }
 
 void TrashBrowser::OpenMenuAction() {
-    const CVTrashFileNode::Ptr item = m_table->itemAt(m_clickedRow);
+    const CVTrashFileNode::Ptr item = m_table->itemAt(clickedRow());
     if (!item) return;
     if (item->bFile) {
         m_workspace->openFile(item->theTrashPath);
@@ -154,17 +205,28 @@ void TrashBrowser::clickBackViewAction() {
 }
 
 void TrashBrowser::ShowinFinderAction() {
-    const CVTrashFileNode::Ptr item = m_table->itemAt(m_clickedRow);
+    const CVTrashFileNode::Ptr item = m_table->itemAt(clickedRow());
     if (!item) return;
     m_workspace->selectFile(item->theTrashPath, QFileInfo(item->theTrashPath).absolutePath());
 }
 
+int TrashBrowser::clickedRow() const {
+    return m_clickedItem ? m_table->rowOf(m_clickedItem) : -1;
+}
+
+void TrashBrowser::setClickedRow(int row) {
+    m_clickedItem = m_table->itemAt(row);
+}
+
 QList<CVTrashFileNode::Ptr> TrashBrowser::itemsForAction() const {
-    const CVTrashFileNode::Ptr clicked = m_table->itemAt(m_clickedRow);
+    // The rows are those the filter shows: neither the clicked row nor the selection reaches a
+    // hidden record.
+    const int clickedRow = this->clickedRow();
+    const CVTrashFileNode::Ptr clicked = m_table->itemAt(clickedRow);
     if (!clicked) return {};
     const QModelIndexList selected = m_window->theTableView->selectionModel()->selectedRows();
     if (selected.size() < 2) return {clicked};
-    QList<int> rows{m_clickedRow};
+    QList<int> rows{clickedRow};
     for (const QModelIndex& index : selected)
         if (!rows.contains(index.row())) rows << index.row();
     std::sort(rows.begin(), rows.end());
@@ -183,8 +245,8 @@ QAction* TrashBrowser::addMenuAction(const QString& title, const QString& object
 
 void TrashBrowser::showContextMenu(const QPoint& pos) {
     const QModelIndex index = m_window->theTableView->indexAt(pos);
-    m_clickedRow = index.isValid() ? index.row() : -1;
-    if (m_clickedRow < 0) return;
+    setClickedRow(index.isValid() ? index.row() : -1);
+    if (!m_clickedItem) return;
     m_menu->popup(m_window->theTableView->viewport()->mapToGlobal(pos));
 }
 
@@ -238,12 +300,14 @@ void TrashBrowser::setRemoval(std::shared_ptr<const SystemCommands> commands, st
 void TrashBrowser::beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what,
                                bool cancellable) {
     for (QAction* action : std::as_const(m_itemActions)) action->setEnabled(false);
+    m_window->undoButton->setEnabled(false);
     m_window->actionPanel->track(progress, what, cancellable);
 }
 
 void TrashBrowser::endAction() {
     m_window->actionPanel->finish();
     for (QAction* action : std::as_const(m_itemActions)) action->setEnabled(true);
+    updateUndo();
 }
 
 void TrashBrowser::removeItems(bool securely) {
@@ -259,10 +323,14 @@ void TrashBrowser::removeItems(bool securely) {
     struct Outcome {
         QList<FsTree::Report> reports;  ///< one per item handled, in order; fewer when cancelled
         std::optional<AlertRequest> warning;
+        QHash<QString, quint64> holders;  ///< top-level folders an item inside them left, measured anew
     };
-    const TrashItemActions actions(m_commands, TrashStore::forPaths(m_paths));
+    const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(m_paths);
+    const TrashItemActions actions(m_commands, store);
+    const std::shared_ptr<const FileUtilities> files = m_files;
+    const QString userTrash = m_paths->userTrash();
     const bool started = m_actionWorker.start(
-        [actions, paths, securely, progress] {
+        [actions, paths, securely, progress, files, userTrash, store] {
             Outcome outcome;
             const FsTree::Options options = progress->treeOptions();
             for (const QString& path : paths) {
@@ -275,6 +343,7 @@ void TrashBrowser::removeItems(bool securely) {
             // Looked up here: statfs on a network file system may take a while.
             if (securely)
                 outcome.warning = OverwriteReach::warningAfterErase(paths.mid(0, outcome.reports.size()));
+            outcome.holders = measureHolders(paths.mid(0, outcome.reports.size()), userTrash, *files, *store);
             return outcome;
         },
         [this, items, securely](const Outcome& outcome) {
@@ -293,6 +362,7 @@ void TrashBrowser::removeItems(bool securely) {
             const bool resisted = !resistedPaths.isEmpty();
             endAction();
             reloadTable();
+            updateTotal(outcome.holders);
             if (m_alerts && securely) {
                 all.gone = !resisted;
                 const QString problems = SecureEraser::problemsText(all);
@@ -319,9 +389,10 @@ void TrashBrowser::SafeDeleteItemAction() {
 void TrashBrowser::PutBackAction() {
     if (itemsForAction().isEmpty() || !m_commands) return;
     const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(m_paths);
-    // An item a volume's record sends outside that volume goes only when the user agrees.
-    const TrashItemActions::PutBackPlan plan =
-        TrashItemActions::planPutBack(itemsForAction(), m_alerts.get(), store.get());
+    // An item a volume's record sends outside that volume goes only when the user agrees; one whose
+    // place is taken goes as the user answers.
+    const TrashItemActions::PutBackPlan plan = TrashItemActions::planPutBack(
+        itemsForAction(), m_alerts.get(), store.get(), PutBackQuestion::asker(m_question.get()));
     const QList<CVTrashFileNode::Ptr> items = plan.items;
     const QList<TrashItemActions::PutBackMove> moves = plan.moves;
     if (items.isEmpty()) {
@@ -336,24 +407,91 @@ void TrashBrowser::PutBackAction() {
     for (const auto& item : items) sizes << item->filesize;
     progress->setItemBytes(sizes);
     const TrashItemActions actions(m_commands, store);
+    struct Outcome {
+        QList<TrashItemActions::PutBack> outcomes;
+        QHash<QString, quint64> holders;
+        bool kept = true;       ///< the moves made are in the journal
+        bool replaced = false;  ///< what was in a place went to the Trash: the list needs a scan
+    };
+    const std::shared_ptr<const FileUtilities> files = m_files;
+    const std::shared_ptr<const Paths> paths = m_paths;
     const bool started = m_actionWorker.start(
-        [actions, moves, progress] { return actions.putBackEach(moves, progress.get()); },
-        [this, items](const QList<TrashItemActions::PutBack>& outcomes) {
+        [actions, moves, progress, files, paths, store] {
+            Outcome outcome;
+            TrashJournal journal(paths);
+            outcome.outcomes = actions.putBackEach(moves, progress.get(), &journal);
+            QStringList moved;
+            for (qsizetype i = 0; i < outcome.outcomes.size(); ++i) {
+                if (outcome.outcomes[i] != TrashItemActions::PutBack::Moved) continue;
+                moved << moves[i].trashPath;
+                if (moves[i].whenTaken == TrashItemActions::WhenTaken::Replace) outcome.replaced = true;
+            }
+            // Read back: only a journal on disk makes the put back undoable.
+            if (!moved.isEmpty())
+                outcome.kept = TrashJournal(paths).lastMoves().size() == journal.lastMoves().size();
+            outcome.holders = measureHolders(moved, paths->userTrash(), *files, *store);
+            return outcome;
+        },
+        [this, items](const Outcome& outcome) {
             QList<TrashItemActions::NotPutBack> left;
-            for (qsizetype i = 0; i < outcomes.size(); ++i) {
+            for (qsizetype i = 0; i < outcome.outcomes.size(); ++i) {
                 const CVTrashFileNode::Ptr& item = items[i];
-                if (outcomes[i] == TrashItemActions::PutBack::Moved)
+                const TrashItemActions::PutBack result = outcome.outcomes[i];
+                if (result == TrashItemActions::PutBack::Moved)
                     m_navigation.removeItem(item);
-                else if (outcomes[i] != TrashItemActions::PutBack::Unknown)
-                    left.append({item->theFileName, item->theOrignalpath, outcomes[i]});
+                else if (result != TrashItemActions::PutBack::Unknown &&
+                         result != TrashItemActions::PutBack::Skipped)
+                    left.append({item->theFileName, item->theOrignalpath, result});
             }
             endAction();
             reloadTable();
+            updateTotal(outcome.holders);
             if (!left.isEmpty() && m_alerts)
                 m_alerts->runModal({localized("Some items were not put back."), localized(" OK "), QString(),
                                     TrashItemActions::notPutBackText(left)});
+            if (!outcome.kept && m_alerts)
+                m_alerts->runModal({localized("This put back can't be undone."), localized(" OK "), QString(),
+                                    localized("Corvane could not write down what it moved.")});
+            if (outcome.replaced) rescanIfShown();
             Q_EMIT actionFinished();
         });
     // A move across volumes is a copy that can't stop halfway; put back runs to its end.
     if (started) beginAction(progress, localized("Putting back"), false);
+}
+
+void TrashBrowser::updateUndo() {
+    const bool idle = !m_actionWorker.isRunning();
+    m_window->undoButton->setEnabled(idle && !TrashJournal(m_paths).lastAction().isEmpty());
+}
+
+void TrashBrowser::UndoAction() {
+    if (TrashJournal(m_paths).lastAction().isEmpty()) return;
+    auto progress = std::make_shared<WorkProgress>();
+    const std::shared_ptr<const Paths> paths = m_paths;
+    const bool started = m_actionWorker.start(
+        [paths, progress] {
+            TrashJournal journal(paths);
+            progress->total = int(journal.lastMoves().size());
+            const QList<TrashJournal::Undone> undone = journal.undo();
+            progress->done = int(undone.size());
+            return undone;
+        },
+        [this](const QList<TrashJournal::Undone>& undone) {
+            QStringList lines;
+            for (const TrashJournal::Undone& step : undone) {
+                if (step.done) continue;
+                const TrashJournal::Move& move = step.move;
+                const QString item =
+                    move.way == TrashJournal::Move::Way::IntoTrash ? move.place : move.trashPath;
+                lines << localized("\"%1\": %2").arg(FsName::displayText(item), step.why);
+            }
+            endAction();
+            if (!lines.isEmpty() && m_alerts)
+                m_alerts->runModal({localized("Some moves could not be undone."), localized(" OK "),
+                                    QString(), lines.join(QLatin1Char('\n'))});
+            // What came back into the Trash (or left it) shows after a scan.
+            if (m_window->isVisible()) ScanUserTrashFile();
+            Q_EMIT actionFinished();
+        });
+    if (started) beginAction(progress, localized("Undoing"), false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -13,9 +14,11 @@ class Alerts;
 class FileUtilities;
 class SystemCommands;
 class Paths;
+class PutBackQuestion;
 class QAction;
 class QMenu;
 class TrashOrigPaths;
+class TrashStore;
 class TrashTableModel;
 class TrashTreeModel;
 class TrashWindow;
@@ -61,14 +64,26 @@ class TrashBrowser : public QObject {
     /// Secure erase of the clicked (and selected) items, in the same way.
     void SafeDeleteItemAction();
     /// Moves the clicked (and selected) items back on a worker; what could not go back stays, named
-    /// in one alert.
+    /// in one alert. An item whose place is taken is asked about (keep both, replace, skip) when a
+    /// question is set, else it stays. The moves are recorded, so Undo can reverse them.
     void PutBackAction();
+    /// The question asked when an item's place is taken; none: such items stay in the Trash.
+    void setPutBackQuestion(std::shared_ptr<PutBackQuestion> question) { m_question = std::move(question); }
+    /// Reverses the last put into or out of the Trash on a worker, says what could not be undone,
+    /// then scans again. Ignored while another action runs; actionFinished() says when it is over.
+    void UndoAction();
+    /// Enables the Undo button when the journal keeps an action to undo (another program, the
+    /// command line say, may have written it).
+    void updateUndo();
+    /// Scans again when the window is shown, without raising it (after an emptying, say).
+    void rescanIfShown();
     /// Builds the tree of the user's Trash on a worker and hands it to the outline view.
     void buildTree();
 
-    /// The row the context menu was opened on (the "clicked row"); -1 for none.
-    int clickedRow() const { return m_clickedRow; }
-    void setClickedRow(int row) { m_clickedRow = row; }
+    /// The row the context menu was opened on (the "clicked row"); -1 for none, and once its
+    /// record is filtered out. It follows its record when the rows are sorted.
+    int clickedRow() const;
+    void setClickedRow(int row);
     /// The items an action on several rows works on: the selected rows plus the clicked one, in
     /// row order; the clicked one alone when fewer than two rows are selected.
     QList<CVTrashFileNode::Ptr> itemsForAction() const;
@@ -89,6 +104,13 @@ class TrashBrowser : public QObject {
     void removeItems(bool securely);
     void beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what, bool cancellable);
     void endAction();
+    /// Brings the total under the table up to date: the top-level items of the user's own Trash,
+    /// `remeasured` giving new sizes of top-level folders an action changed inside.
+    void updateTotal(const QHash<QString, quint64>& remeasured = {});
+    /// The top-level folders of the user's Trash holding (not being) one of `paths`, measured anew
+    /// and their sizes handed to `store`'s cache; called on a worker.
+    static QHash<QString, quint64> measureHolders(const QStringList& paths, const QString& userTrash,
+                                                  const FileUtilities& files, const TrashStore& store);
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const FileUtilities> m_files;
@@ -101,11 +123,12 @@ class TrashBrowser : public QObject {
     QMenu* m_menu;
     QAction* m_separator = nullptr;
     QList<QAction*> m_itemActions;  ///< delete, secure delete, put back: off while one runs
-    int m_clickedRow = -1;
+    CVTrashFileNode::Ptr m_clickedItem;
     quint64 m_trashFileSize = 0;
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<Alerts> m_alerts;
     std::function<void(const QStringList& resisted)> m_permissionAlert;
+    std::shared_ptr<PutBackQuestion> m_question;
     Worker m_scanWorker;
     Worker m_treeWorker;
     Worker m_actionWorker;

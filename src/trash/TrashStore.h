@@ -72,6 +72,12 @@ class TrashStore {
     virtual void readPutBack(TrashOrigPaths& list) const = 0;
     /// After an item has left its Trash (removed or put back): drops its record.
     virtual void forgetItem(const QString& itemPath) const = 0;
+    /// After something inside top-level folder item `itemPath` left it: the folder now measures
+    /// `bytes`, which a size cache keeps so the next scan does not show the old size.
+    virtual void folderSizeChanged(const QString& itemPath, quint64 bytes) const {
+        Q_UNUSED(itemPath);
+        Q_UNUSED(bytes);
+    }
     /// Whether entry `name` of an items folder holds records rather than being an item.
     virtual bool isRecordsEntry(const QByteArray& name) const = 0;
     /// After an emptying of items folder `folder`: drops the records of the items it `removed`

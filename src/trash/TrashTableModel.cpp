@@ -3,12 +3,14 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLocale>
 #include <QPixmap>
+#include <algorithm>
 
 #include "platform/Localized.h"
 
 QString TrashTableModel::columnIdentifier(int column) {
-    static const char* const ids[ColumnCount] = {"Name", "Size", "Permisson", "Path", "Date"};
+    static const char* const ids[ColumnCount] = {"Name", "Size", "Permisson", "Path", "Date", "Deleted"};
     return column >= 0 && column < ColumnCount ? QLatin1String(ids[column]) : QString();
 }
 
@@ -16,15 +18,86 @@ void TrashTableModel::setItems(const QList<CVTrashFileNode::Ptr>& items) {
     beginResetModel();
     m_items = items;
     m_icons.clear();
+    arrange();
     endResetModel();
 }
 
+void TrashTableModel::setFilterText(const QString& text) {
+    if (text == m_filter) return;
+    beginResetModel();
+    m_filter = text;
+    arrange();
+    endResetModel();
+}
+
+bool TrashTableModel::matches(const CVTrashFileNode& item, const QString& text) {
+    if (text.isEmpty()) return true;
+    return item.theFileName.contains(text, Qt::CaseInsensitive) ||
+           (item.theOrignalpath != QLatin1String("--") &&
+            item.theOrignalpath.contains(text, Qt::CaseInsensitive));
+}
+
+bool TrashTableModel::lessThan(const CVTrashFileNode& a, const CVTrashFileNode& b, int column) {
+    // An unknown date sorts before every known one.
+    auto dateLess = [](const QDateTime& x, const QDateTime& y) {
+        if (!x.isValid() || !y.isValid()) return !x.isValid() && y.isValid();
+        return x < y;
+    };
+    switch (column) {
+        case Name:
+            return QString::localeAwareCompare(a.theFileName, b.theFileName) < 0;
+        case Size:
+            return a.filesize < b.filesize;
+        case Permisson:
+            return a.theFilePermission < b.theFilePermission;
+        case Path:
+            return QString::localeAwareCompare(a.theOrignalpath, b.theOrignalpath) < 0;
+        case Date:
+            return dateLess(a.lastModifiedDate, b.lastModifiedDate);
+        case Deleted:
+            return dateLess(a.deletionDate, b.deletionDate);
+    }
+    return false;
+}
+
+void TrashTableModel::arrange() {
+    m_shown.clear();
+    for (const CVTrashFileNode::Ptr& item : std::as_const(m_items))
+        if (matches(*item, m_filter)) m_shown << item;
+    if (m_sortColumn < 0 || m_sortColumn >= ColumnCount) return;
+    const int column = m_sortColumn;
+    if (m_sortOrder == Qt::AscendingOrder)
+        std::stable_sort(m_shown.begin(), m_shown.end(),
+                         [column](const auto& a, const auto& b) { return lessThan(*a, *b, column); });
+    else
+        std::stable_sort(m_shown.begin(), m_shown.end(),
+                         [column](const auto& a, const auto& b) { return lessThan(*b, *a, column); });
+}
+
+void TrashTableModel::sort(int column, Qt::SortOrder order) {
+    // The selection follows its records to their new rows.
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<CVTrashFileNode::Ptr> held;
+    for (const QModelIndex& index : before) held << itemAt(index.row());
+    m_sortColumn = column;
+    m_sortOrder = order;
+    arrange();
+    QModelIndexList after;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const int row = rowOf(held[i]);
+        after << (row < 0 ? QModelIndex() : index(row, before[i].column()));
+    }
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 CVTrashFileNode::Ptr TrashTableModel::itemAt(int row) const {
-    return row >= 0 && row < m_items.size() ? m_items.at(row) : nullptr;
+    return row >= 0 && row < m_shown.size() ? m_shown.at(row) : nullptr;
 }
 
 int TrashTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_items.size();
+    return parent.isValid() ? 0 : int(m_shown.size());
 }
 
 int TrashTableModel::columnCount(const QModelIndex& parent) const {
@@ -39,6 +112,11 @@ QString TrashTableModel::dateText(const QString& description) {
 
 QString TrashTableModel::dateText(const QDateTime& date) {
     return dateText(date.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" +0000"));
+}
+
+QString TrashTableModel::deletedText(const QDateTime& date) {
+    return date.isValid() ? QLocale().toString(date.toLocalTime(), QLocale::ShortFormat)
+                          : QStringLiteral("--");
 }
 
 QSize TrashTableModel::scaledIntoBox(const QSize& size) {
@@ -84,6 +162,8 @@ QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
             case Date:
                 return item->lastModifiedDate.isValid() ? QVariant(dateText(item->lastModifiedDate))
                                                         : QVariant();
+            case Deleted:
+                return deletedText(item->deletionDate);
         }
     }
     if (role == Qt::DecorationRole && index.column() == Name) {
@@ -99,8 +179,8 @@ QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
 QVariant TrashTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     static const char* const titles[ColumnCount] = {
-        QT_TRANSLATE_NOOP("Corvane", "Name"), QT_TRANSLATE_NOOP("Corvane", "Size"),
-        QT_TRANSLATE_NOOP("Corvane", "Permissions"), QT_TRANSLATE_NOOP("Corvane", "Original Location"),
-        QT_TRANSLATE_NOOP("Corvane", "Date Modified")};
+        QT_TRANSLATE_NOOP("Corvane", "Name"),          QT_TRANSLATE_NOOP("Corvane", "Size"),
+        QT_TRANSLATE_NOOP("Corvane", "Permissions"),   QT_TRANSLATE_NOOP("Corvane", "Original Location"),
+        QT_TRANSLATE_NOOP("Corvane", "Date Modified"), QT_TRANSLATE_NOOP("Corvane", "Deleted")};
     return section >= 0 && section < ColumnCount ? localized(titles[section]) : QVariant();
 }

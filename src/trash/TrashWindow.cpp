@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -58,16 +59,29 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     checkTrashButton = new QPushButton(localized("Check Trash"), this);
     checkTrashButton->setObjectName(QStringLiteral("checkTrashButton"));
     checkTrashButton->setDefault(true);
+    undoButton = new QPushButton(localized("Undo"), this);
+    undoButton->setObjectName(QStringLiteral("trashUndoButton"));
+    undoButton->setEnabled(false);
     bar->addWidget(backBtn);
     bar->addWidget(locationLabel, 1);
     bar->addWidget(theIndProcesser);
     bar->addSpacing(8);
+    bar->addWidget(undoButton);
     bar->addWidget(checkTrashButton);
     layout->addLayout(bar);
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("trashTabs"));
-    theTableView = new QTableView(tabs);
+    auto* itemsPage = new QWidget(tabs);
+    auto* itemsLayout = new QVBoxLayout(itemsPage);
+    itemsLayout->setContentsMargins(0, 8, 0, 0);
+    filterField = new QLineEdit(itemsPage);
+    filterField->setObjectName(QStringLiteral("trashFilterField"));
+    filterField->setPlaceholderText(localized("Filter"));
+    filterField->setClearButtonEnabled(true);
+    filterField->setMinimumWidth(280);
+    itemsLayout->addWidget(filterField, 0, Qt::AlignLeft);
+    theTableView = new QTableView(itemsPage);
     theTableView->setTabKeyNavigation(false);  // arrows move between rows; Tab leaves the table
     theTableView->setObjectName(QStringLiteral("theTableView"));
     theTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -81,8 +95,10 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     theTableView->setIconSize(QSize(18, 18));
     theTableView->horizontalHeader()->setHighlightSections(false);
     theTableView->horizontalHeader()->setStretchLastSection(false);
+    theTableView->horizontalHeader()->setSortIndicatorShown(true);
     TableTextStyle::apply(theTableView);
-    tabs->addTab(theTableView, localized("Items"));
+    itemsLayout->addWidget(theTableView, 1);
+    tabs->addTab(itemsPage, localized("Items"));
 
     auto* treePage = new QWidget(tabs);
     auto* treeLayout = new QVBoxLayout(treePage);

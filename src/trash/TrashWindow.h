@@ -4,6 +4,7 @@
 
 class ProgressPanel;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
@@ -23,6 +24,8 @@ class TrashWindow : public QWidget {
     QTreeView* theOutlineView = nullptr;
     QPushButton* checkTrashButton = nullptr;  ///< sends CheckTrashSourceAction
     QPushButton* buildTreeButton = nullptr;
+    QPushButton* undoButton = nullptr;  ///< "trashUndoButton": undoes the last put into or out of the Trash
+    QLineEdit* filterField = nullptr;   ///< "trashFilterField": narrows the table by name or original place
     QToolButton* backBtn = nullptr;
     QProgressBar* theIndProcesser = nullptr;
     QProgressBar* treeProgress = nullptr;

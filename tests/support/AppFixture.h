@@ -20,6 +20,7 @@
 #include "support/SandboxBuilder.h"
 #include "support/ScriptedAlerts.h"
 #include "support/ScriptedOpenPanel.h"
+#include "support/ScriptedPutBackQuestion.h"
 #include "support/TempRoot.h"
 
 /// A sandbox root, a settings file and doubles for everything that would leave the sandbox.
@@ -36,6 +37,7 @@ struct AppFixture {
     std::shared_ptr<RecordingAuthorization> authorization = std::make_shared<RecordingAuthorization>();
     std::shared_ptr<SystemVersion> systemVersion = std::make_shared<SystemVersion>();
     std::shared_ptr<ScriptedOpenPanel> openPanel = std::make_shared<ScriptedOpenPanel>();
+    std::shared_ptr<ScriptedPutBackQuestion> putBackQuestion = std::make_shared<ScriptedPutBackQuestion>();
     QString settingsFile = root.file(QStringLiteral("config/Corvane/Corvane.conf"));
     std::shared_ptr<LoginItems> loginItems = std::make_shared<LoginItems>(
         root.file(QStringLiteral("config/autostart")), root.file(QStringLiteral("bin/Corvane")));
@@ -60,6 +62,7 @@ struct AppFixture {
         s.clock = clock;
         s.authorization = authorization;
         s.openPanel = openPanel;
+        s.putBackQuestion = putBackQuestion;
         return s;
     }
 

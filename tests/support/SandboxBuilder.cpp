@@ -203,6 +203,8 @@ void SandboxBuilder::buildLinuxDemo(const QString& configFolder) const {
               "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
     writeFile(home + QStringLiteral("/Desktop/todo.txt"), "- tidy the desktop\n");
     writeFile(home + QStringLiteral("/Documents/readme.txt"), "Documents folder\n");
+    // Downloaded again since it was deleted: putting the Trash's copy back meets a taken place.
+    writeFile(home + QStringLiteral("/Downloads/Ünïcode & spaces #1.txt"), "downloaded again\n");
     buildDesktopDemo(p->userHome() + QStringLiteral("/Desktop"), p->userHome() + QStringLiteral("/Tidy"));
     if (!configFolder.isEmpty()) {
         Defaults settings(configFolder + QStringLiteral("/Corvane/Corvane.conf"));
