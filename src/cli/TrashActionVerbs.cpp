@@ -1,5 +1,6 @@
 // The command line's verbs that remove or move Trash items and erase files.
 #include <QFile>
+#include <QRegularExpression>
 
 #include "CliContext.h"
 #include "core/FileUtilities.h"
@@ -29,13 +30,26 @@ void warnIfOverwriteFellShort(const QStringList& erased, CliContext& ctx) {
 
 /// The scanned items each argument names: a name as `trash list` shows it, or the item's path in
 /// the Trash. A name that fits several items must be given as a path.
-bool resolve(const QStringList& args, CliContext& ctx, QList<CVTrashFileNode::Ptr>& items) {
+/// With `patterns`, each argument is a shell wildcard matched against every item's name and
+/// original place, and may take any number of items.
+bool resolve(const QStringList& args, CliContext& ctx, QList<CVTrashFileNode::Ptr>& items,
+             bool patterns = false) {
     auto origPaths = std::make_shared<TrashOrigPaths>();
     TrashScanner scanner(ctx.paths, ctx.files, origPaths, std::make_shared<Workspace>(ctx.paths));
     const TrashScanResult result = scanner.scan();
     bool ok = true;
     for (const QString& arg : args) {
         QList<CVTrashFileNode::Ptr> found;
+        if (patterns) {
+            const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(
+                arg, QRegularExpression::UnanchoredWildcardConversion));
+            const QRegularExpression anchored(QRegularExpression::anchoredPattern(wildcard.pattern()));
+            for (const auto& item : result.items)
+                if (anchored.match(item->theFileName).hasMatch() ||
+                    anchored.match(item->theOrignalpath).hasMatch())
+                    if (!items.contains(item)) items << item;
+            continue;
+        }
         for (const auto& item : result.items)
             if (item->theTrashPath == arg) found = {item};
         if (found.isEmpty())
@@ -61,13 +75,13 @@ void doneLine(CliContext& ctx, const char* what, const QString& path) {
     *ctx.out << what << '\t' << escaped(path) << '\n';
 }
 
-int removeVerb(const QStringList& args, CliContext& ctx, bool securely, bool dryRun) {
+int removeVerb(const QStringList& args, CliContext& ctx, bool securely, bool dryRun, bool patterns) {
     if (args.isEmpty()) {
         *ctx.err << "corvane-cli: " << localized("name at least one item of the Trash") << '\n';
         return CliExit::Usage;
     }
     QList<CVTrashFileNode::Ptr> items;
-    int status = resolve(args, ctx, items) ? CliExit::Ok : CliExit::Failed;
+    int status = resolve(args, ctx, items, patterns) ? CliExit::Ok : CliExit::Failed;
     const char* verb = securely ? "erased" : "removed";
     if (dryRun) {
         // What resists removal is only known by trying: every item found would be attempted.
@@ -184,12 +198,13 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
     const QStringList allowed =
         putback    ? QStringList{QStringLiteral("--force"), QStringLiteral("--keep-both"),
                               QStringLiteral("--replace"), QStringLiteral("--skip"), dryRunOption}
-        : removing ? QStringList{dryRunOption}
+        : removing ? QStringList{dryRunOption, QStringLiteral("--match")}
                    : QStringList();
     if (!onlyOptions(args, allowed, QStringLiteral("trash ") + sub, ctx)) return CliExit::Usage;
     const bool dryRun = args.options.contains(dryRunOption);
-    if (sub == QLatin1String("delete")) return removeVerb(args.operands, ctx, false, dryRun);
-    if (sub == QLatin1String("shred")) return removeVerb(args.operands, ctx, true, dryRun);
+    const bool patterns = args.options.contains(QStringLiteral("--match"));
+    if (sub == QLatin1String("delete")) return removeVerb(args.operands, ctx, false, dryRun, patterns);
+    if (sub == QLatin1String("shred")) return removeVerb(args.operands, ctx, true, dryRun, patterns);
     if (putback) return putbackVerb(args, ctx);
     if (sub == QLatin1String("empty")) {
         if (!args.operands.isEmpty()) {

@@ -135,6 +135,8 @@ QList<CliVerb> trashVerbs() {
                         "line each")},
         {QStringLiteral("trash shred [--dry-run] NAME..."),
          QStringLiteral("overwrite and remove items; one \"erased\" line each")},
+        {QStringLiteral("trash delete|shred --match PATTERN..."),
+         QStringLiteral("the items whose name or original place matches a wildcard (\"*.o\", \"/tmp/*\")")},
         {QStringLiteral("trash put [--copy-to-home] [--dry-run] PATH..."),
          QStringLiteral("move files and folders into the Trash of their disk (--copy-to-home: into the "
                         "home Trash when their disk has none); one \"trashed\" line each")},

@@ -93,6 +93,7 @@ TEST(DryRunCli, TrashDeleteAndShredPrintWhatTheyWouldRemove) {
         {{"trash", "delete", "notes.txt", "Ünïcode & spaces #1.txt"}, 2, 0, 2, "removed\t", list},
         {{"trash", "delete", "notes.txt", "no-such"}, 2, 1, 1, "removed\t", list},
         {{"trash", "shred", "no-such"}, 2, 1, 0, "", list},
+        {{"trash", "delete", "--match", "notes*", "{home}/Documents/Budget*"}, 2, 0, 3, "removed\t", list},
     };
     for (const Case& c : cases) check(c);
 }
