@@ -113,7 +113,8 @@ AlertRequest TrashItemActions::leaveVolumeQuestion(const QList<QPair<QString, QS
 }
 
 TrashItemActions::PutBackPlan TrashItemActions::planPutBack(const QList<CVTrashFileNode::Ptr>& items,
-                                                            Alerts* alerts, const TrashStore* store) {
+                                                            Alerts* alerts, const TrashStore* store,
+                                                            const AskWhenTaken&) {
     QList<PutBackMove> moves;
     QList<bool> leaving;
     QList<QPair<QString, QString>> asked;
@@ -175,7 +176,7 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
 }
 
 QList<TrashItemActions::PutBack> TrashItemActions::putBackEach(const QList<PutBackMove>& moves,
-                                                               WorkProgress* progress) const {
+                                                               WorkProgress* progress, TrashJournal*) const {
     QList<PutBack> outcomes;
     for (const PutBackMove& move : moves) {
         outcomes << putBack(move.trashPath, move.original, move.volume, move.mayLeaveVolume);
