@@ -16,6 +16,7 @@ public:
     bool BCheckDate() const override;
     bool BCheckStorage() const override;
     QString getTimeFrequency() const override;
+    AgeingRules ageingRules() const override;
 
 private:
     std::shared_ptr<const Defaults> m_defaults;

@@ -133,6 +133,7 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
         return CliExit::Usage;
     }
     const bool putback = sub == QLatin1String("putback");
+    if (sub == QLatin1String("empty")) return emptyTrashVerb(args, ctx);
     const QStringList allowed = putback ? QStringList{QStringLiteral("--force")} : QStringList();
     if (!onlyOptions(args, allowed, QStringLiteral("trash ") + sub, ctx)) return CliExit::Usage;
     if (sub == QLatin1String("delete")) return removeVerb(args.operands, ctx, false);
