@@ -56,6 +56,7 @@ int ageTrash(CliContext& ctx, const AgeingRules& rules, const AgeingRun& how, in
     auto workspace = std::make_shared<Workspace>(ctx.paths);
     // The scan rebuilds the put-back list, which the location rules read.
     TrashScanner scanner(ctx.paths, ctx.files, origPaths, workspace);
+    scanner.setReadOnly(how.dryRun);
     const TrashScanResult scanned = scanner.scan();
     TrashAgeing ageing(emptyingProtection(ctx, origPaths), ctx.paths->userTrash());
     const TrashAgeing::Plan plan = ageing.plan(scanned.items, rules, Clock().now());
