@@ -23,11 +23,12 @@ void write(Defaults& d, QLatin1StringView onKey, QLatin1StringView valueKey, con
 
 AgeingRules AgeingRules::stored(const Defaults& d) {
     AgeingRules rules;
-    rules.olderThanDays = read(d, SettingsKeys::BAutoTrashAge, SettingsKeys::AutoTrashAgeDays, DefaultDays, MaxDays);
+    rules.olderThanDays =
+        read(d, SettingsKeys::BAutoTrashAge, SettingsKeys::AutoTrashAgeDays, DefaultDays, MaxDays);
     rules.maxSharePercent =
         read(d, SettingsKeys::BAutoTrashShare, SettingsKeys::AutoTrashSharePercent, DefaultShare, MaxShare);
-    rules.keepFreeGB =
-        read(d, SettingsKeys::BAutoTrashKeepFree, SettingsKeys::AutoTrashKeepFreeGB, DefaultFreeGB, MaxFreeGB);
+    rules.keepFreeGB = read(d, SettingsKeys::BAutoTrashKeepFree, SettingsKeys::AutoTrashKeepFreeGB,
+                            DefaultFreeGB, MaxFreeGB);
     return rules;
 }
 

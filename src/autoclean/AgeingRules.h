@@ -12,9 +12,9 @@ struct AgeingRules {
         int value = 0;
         bool operator==(const Rule&) const = default;
     };
-    Rule olderThanDays{false, DefaultDays};    ///< deleted more than this many days ago
+    Rule olderThanDays{false, DefaultDays};     ///< deleted more than this many days ago
     Rule maxSharePercent{false, DefaultShare};  ///< the Trash at most this share of its disk
-    Rule keepFreeGB{false, DefaultFreeGB};     ///< at least this many GB (10^9 bytes) free on that disk
+    Rule keepFreeGB{false, DefaultFreeGB};      ///< at least this many GB (10^9 bytes) free on that disk
 
     bool operator==(const AgeingRules&) const = default;
 

@@ -7,7 +7,7 @@
 /// The live state of the auto-clean controls that the policy reads at every check: the settings
 /// panel in the program, the stored settings on the command line.
 class AutoCleanConditions {
-public:
+  public:
     virtual ~AutoCleanConditions() = default;
     /// The time condition is on.
     virtual bool BCheckDate() const = 0;

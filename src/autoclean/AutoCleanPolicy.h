@@ -22,10 +22,10 @@ class AutoCleanPolicy {
     struct Outcome {
         bool sizeDue = false;
         bool timeDue = false;
-        int cleaned = 0;       ///< emptyings started and recorded (confirmed or not asked)
-        int cancelled = 0;     ///< cleans the user declined
-        int notStarted = 0;    ///< cleans due while an emptying was under way: nothing recorded
-        bool skipped = false;  ///< the previous check was still waiting for an answer
+        int cleaned = 0;             ///< emptyings started and recorded (confirmed or not asked)
+        int cancelled = 0;           ///< cleans the user declined
+        int notStarted = 0;          ///< cleans due while an emptying was under way: nothing recorded
+        bool skipped = false;        ///< the previous check was still waiting for an answer
         bool ageingStarted = false;  ///< the ageing rules were handed to their runner
     };
 

@@ -50,7 +50,8 @@ QString AutoCleanTimer::unitFolderFor(const Paths& paths) {
         config = paths.userHome() + QStringLiteral("/.config");
     } else {
         config = qEnvironmentVariable("XDG_CONFIG_HOME");
-        if (config.isEmpty() || !QDir::isAbsolutePath(config)) config = QDir::homePath() + QStringLiteral("/.config");
+        if (config.isEmpty() || !QDir::isAbsolutePath(config))
+            config = QDir::homePath() + QStringLiteral("/.config");
     }
     return config + QStringLiteral("/systemd/user");
 }
@@ -94,7 +95,8 @@ bool AutoCleanTimer::isInstalled() const {
 
 bool AutoCleanTimer::systemctl(const QStringList& arguments) const {
     if (!m_tasks) return false;
-    const TaskResult result = m_tasks->run(QStringLiteral("systemctl"), QStringList{QStringLiteral("--user")} + arguments);
+    const TaskResult result =
+        m_tasks->run(QStringLiteral("systemctl"), QStringList{QStringLiteral("--user")} + arguments);
     return result.finished() && result.exitCode == 0;
 }
 
@@ -105,18 +107,22 @@ AutoCleanTimer::Result AutoCleanTimer::install(const QString& program) {
         result.message = localized("the program's path can't be written in a unit file: %1").arg(program);
         return result;
     }
-    if (!QDir().mkpath(m_folder) || !writeUnit(servicePath(), service) || !writeUnit(timerPath(), timerText())) {
+    if (!QDir().mkpath(m_folder) || !writeUnit(servicePath(), service) ||
+        !writeUnit(timerPath(), timerText())) {
         result.message = localized("could not write the timer's files in %1").arg(m_folder);
         return result;
     }
     result.files = true;
-    const bool enabled = systemctl({QStringLiteral("daemon-reload")}) &&
-                         systemctl({QStringLiteral("enable"), QStringLiteral("--now"), QLatin1String(TimerName)});
+    const bool enabled =
+        systemctl({QStringLiteral("daemon-reload")}) &&
+        systemctl({QStringLiteral("enable"), QStringLiteral("--now"), QLatin1String(TimerName)});
     result.ok = enabled;
-    result.message = enabled ? localized("the daily auto-clean timer is installed and enabled: %1").arg(timerPath())
-                             : localized("the timer's files are written, but systemctl could not enable it; "
-                                         "run: systemctl --user daemon-reload && systemctl --user enable --now %1")
-                                   .arg(QLatin1String(TimerName));
+    result.message =
+        enabled ? localized("the daily auto-clean timer is installed and enabled: %1").arg(timerPath())
+                : localized(
+                      "the timer's files are written, but systemctl could not enable it; "
+                      "run: systemctl --user daemon-reload && systemctl --user enable --now %1")
+                      .arg(QLatin1String(TimerName));
     return result;
 }
 
@@ -138,7 +144,8 @@ AutoCleanTimer::Result AutoCleanTimer::remove() {
     const bool reloaded = systemctl({QStringLiteral("daemon-reload")});
     result.ok = disabled && reloaded;
     result.message = result.ok ? localized("the daily auto-clean timer is removed")
-                               : localized("the timer's files are deleted, but systemctl could not be reached; "
-                                           "run: systemctl --user daemon-reload");
+                               : localized(
+                                     "the timer's files are deleted, but systemctl could not be reached; "
+                                     "run: systemctl --user daemon-reload");
     return result;
 }

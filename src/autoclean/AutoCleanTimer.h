@@ -13,9 +13,9 @@ class AutoCleanTimer {
   public:
     /// What install() or remove() did.
     struct Result {
-        bool ok = false;   ///< the files are as asked and systemctl agreed
+        bool ok = false;     ///< the files are as asked and systemctl agreed
         bool files = false;  ///< the unit files are written (install) or gone (remove)
-        QString message;   ///< for the user: what happened, and what to do where systemctl failed
+        QString message;     ///< for the user: what happened, and what to do where systemctl failed
     };
 
     /// `unitFolder` is where the user's units live ("$XDG_CONFIG_HOME/systemd/user").

@@ -62,7 +62,8 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
     QHash<const CVTrashFileNode*, bool> protectedItems;
     auto isProtected = [&](const CVTrashFileNode::Ptr& item) {
         auto it = protectedItems.constFind(item.get());
-        if (it == protectedItems.cend()) it = protectedItems.insert(item.get(), m_protection.isProtected(item->theTrashPath));
+        if (it == protectedItems.cend())
+            it = protectedItems.insert(item.get(), m_protection.isProtected(item->theTrashPath));
         return *it;
     };
     QList<bool> picked(dated.size(), false);
@@ -83,8 +84,9 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
         const std::optional<Disk> disk = m_diskOf ? m_diskOf(m_homeTrash) : std::nullopt;
         const std::optional<quint64> homeDevice = m_deviceOf ? m_deviceOf(m_homeTrash) : std::nullopt;
         if (!disk || !homeDevice) {
-            plan.notes << localized("the disk of the Trash could not be measured; the size and free-space "
-                                    "rules were not applied");
+            plan.notes << localized(
+                "the disk of the Trash could not be measured; the size and free-space "
+                "rules were not applied");
         } else {
             QHash<QString, bool> volumeOnHomeDisk;
             auto onHomeDisk = [&](const CVTrashFileNode::Ptr& item) {
@@ -118,8 +120,9 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
                                       disk->size % 100 * quint64(rules.maxSharePercent.value) / 100;
                 while (trashTotal - std::min(freed, trashTotal) > limit) {
                     if (!pickNext(Reason::Share)) {
-                        plan.notes << localized("the Trash stays above %1% of its disk: what is left is "
-                                                "protected, undated or on another disk")
+                        plan.notes << localized(
+                                          "the Trash stays above %1% of its disk: what is left is "
+                                          "protected, undated or on another disk")
                                           .arg(rules.maxSharePercent.value);
                         break;
                     }
@@ -129,7 +132,8 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
                 const quint64 floor = quint64(rules.keepFreeGB.value) * AgeingRules::BytesPerGB;
                 while (disk->free + freed < floor) {
                     if (!pickNext(Reason::FreeSpace)) {
-                        plan.notes << localized("less than %1 GB stays free even without the Trash's old items")
+                        plan.notes << localized(
+                                          "less than %1 GB stays free even without the Trash's old items")
                                           .arg(rules.keepFreeGB.value);
                         break;
                     }

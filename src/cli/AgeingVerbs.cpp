@@ -37,7 +37,8 @@ bool optionWords(const CliArguments& args, const QStringList& flags, const QStri
             words->values.insert(name, equals > 0 ? word.mid(equals + 1) : all[++i]);
         } else {
             *ctx.err << "corvane-cli: "
-                     << localized("%1 has no option \"%2\" (an argument that begins with \"-\" goes after \"--\")")
+                     << localized(
+                            "%1 has no option \"%2\" (an argument that begins with \"-\" goes after \"--\")")
                             .arg(verb, escaped(word))
                      << '\n';
             return false;
@@ -47,8 +48,8 @@ bool optionWords(const CliArguments& args, const QStringList& flags, const QStri
 }
 
 void printRemoved(CliContext& ctx, const QString& trashPath, const QString& original) {
-    *ctx.out << "removed\t" << escaped(trashPath) << '\t' << escaped(original.isEmpty() ? QStringLiteral("--") : original)
-             << '\n';
+    *ctx.out << "removed\t" << escaped(trashPath) << '\t'
+             << escaped(original.isEmpty() ? QStringLiteral("--") : original) << '\n';
 }
 
 int ageTrash(CliContext& ctx, const AgeingRules& rules, const AgeingRun& how, int* removedCount) {
@@ -67,12 +68,14 @@ int ageTrash(CliContext& ctx, const AgeingRules& rules, const AgeingRun& how, in
              localized(" Remove "), localized(" Cancel "),
              localized("They were deleted longer ago than the auto-clean rules keep items.")});
         if (answer != Alerts::Default) {
-            ageing.run({}, TrashItemActions(nullptr, TrashStore::forPaths(ctx.paths)), true);  // ends the pass
+            ageing.run({}, TrashItemActions(nullptr, TrashStore::forPaths(ctx.paths)),
+                       true);  // ends the pass
             *ctx.err << "corvane-cli: " << localized("nothing removed") << '\n';
             return CliExit::Failed;
         }
     }
-    const TrashItemActions actions(std::make_shared<SystemCommands>(ctx.tasks), TrashStore::forPaths(ctx.paths));
+    const TrashItemActions actions(std::make_shared<SystemCommands>(ctx.tasks),
+                                   TrashStore::forPaths(ctx.paths));
     const TrashAgeing::Outcome outcome =
         ageing.run(plan, actions, how.dryRun, [&ctx](const TrashAgeing::Pick& pick, bool gone) {
             if (gone) printRemoved(ctx, pick.item->theTrashPath, pick.item->theOrignalpath);
@@ -80,26 +83,28 @@ int ageTrash(CliContext& ctx, const AgeingRules& rules, const AgeingRun& how, in
     if (removedCount) *removedCount = int(outcome.removed.size());
     for (const QString& problem : outcome.problems) *ctx.err << "corvane-cli: " << escaped(problem) << '\n';
     for (const TrashAgeing::Pick& pick : outcome.resisted)
-        *ctx.err << "corvane-cli: "
-                 << localized("%1: could not be removed with your rights").arg(escaped(pick.item->theTrashPath))
-                 << '\n';
+        *ctx.err
+            << "corvane-cli: "
+            << localized("%1: could not be removed with your rights").arg(escaped(pick.item->theTrashPath))
+            << '\n';
     return outcome.resisted.isEmpty() ? CliExit::Ok : CliExit::Failed;
 }
 
 int emptyTrashVerb(const CliArguments& args, CliContext& ctx) {
     CliOptionWords words;
-    if (!optionWords(args, {QStringLiteral("--dry-run"), QStringLiteral("--list")}, {QStringLiteral("--older-than")},
-                     QStringLiteral("trash empty"), ctx, &words))
+    if (!optionWords(args, {QStringLiteral("--dry-run"), QStringLiteral("--list")},
+                     {QStringLiteral("--older-than")}, QStringLiteral("trash empty"), ctx, &words))
         return CliExit::Usage;
     const bool dryRun = words.flags.contains(QStringLiteral("--dry-run"));
     if (!words.values.contains(QStringLiteral("--older-than")))
         return emptyTrash(ctx, {dryRun, words.flags.contains(QStringLiteral("--list"))});
     AgeingRules rules;
-    if (!AgeingRules::parseSetting(words.values.value(QStringLiteral("--older-than")), 0, AgeingRules::MaxDays,
-                                   &rules.olderThanDays) ||
+    if (!AgeingRules::parseSetting(words.values.value(QStringLiteral("--older-than")), 0,
+                                   AgeingRules::MaxDays, &rules.olderThanDays) ||
         !rules.olderThanDays.on) {
         *ctx.err << "corvane-cli: "
-                 << localized("--older-than takes a number of days from 0 to %1").arg(AgeingRules::MaxDays) << '\n';
+                 << localized("--older-than takes a number of days from 0 to %1").arg(AgeingRules::MaxDays)
+                 << '\n';
         return CliExit::Usage;
     }
     return ageTrash(ctx, rules, {dryRun, true}, nullptr);

@@ -64,8 +64,9 @@ int status(CliContext& ctx) {
     out << "max share:        " << rule(rules.maxSharePercent, QStringLiteral("% of the disk")) << '\n';
     out << "keep free:        " << rule(rules.keepFreeGB, QStringLiteral("GB")) << '\n';
     out << "daily timer:      "
-        << (AutoCleanTimer(AutoCleanTimer::unitFolderFor(*ctx.paths), nullptr).isInstalled() ? "installed"
-                                                                                          : "not installed")
+        << (AutoCleanTimer(AutoCleanTimer::unitFolderFor(*ctx.paths), nullptr).isInstalled()
+                ? "installed"
+                : "not installed")
         << '\n';
     out << "open at login:    "
         << (d.stringForKey(SettingsKeys::BAutoLogin) == SettingsKeys::YES ? "yes" : "no") << '\n';
@@ -117,8 +118,9 @@ int dryCheck(CliContext& ctx) {
         d.hasValue(SettingsKeys::TrashStorage) ? policy.threshold() : SettingsKeys::DefaultTrashStorage;
     const bool sizeDue = conditions.BCheckStorage() && size >= threshold;
     // A clean started for the size resets the date before the time condition is looked at.
-    const bool timeDue = !sizeDue && conditions.BCheckDate() && d.hasValue(SettingsKeys::LastCleanDate) &&
-                         policy.elapsedSinceLastClean() >= AutoCleanPolicy::periodFor(conditions.getTimeFrequency());
+    const bool timeDue =
+        !sizeDue && conditions.BCheckDate() && d.hasValue(SettingsKeys::LastCleanDate) &&
+        policy.elapsedSinceLastClean() >= AutoCleanPolicy::periodFor(conditions.getTimeFrequency());
     QTextStream& out = *ctx.out;
     out << "size condition: " << conditionText(conditions.BCheckStorage(), sizeDue) << '\n';
     out << "time condition: " << conditionText(conditions.BCheckDate(), timeDue) << '\n';
@@ -220,9 +222,10 @@ int set(const CliArguments& args, CliContext& ctx) {
     for (const Option& o : options) {
         if (!words.values.contains(o.name)) continue;
         if (!AgeingRules::parseSetting(words.values.value(o.name), 1, o.high, o.rule)) {
-            *ctx.err << "corvane-cli: "
-                     << localized("%1 takes %2 from 1 to %3, or off").arg(o.name, localized(o.what)).arg(o.high)
-                     << '\n';
+            *ctx.err
+                << "corvane-cli: "
+                << localized("%1 takes %2 from 1 to %3, or off").arg(o.name, localized(o.what)).arg(o.high)
+                << '\n';
             return CliExit::Usage;
         }
     }
@@ -266,7 +269,9 @@ QList<CliVerb> autocleanVerbs() {
         if (bare && sub == QLatin1String("install-timer")) return installTimer(ctx);
         if (bare && sub == QLatin1String("remove-timer")) return removeTimer(ctx);
         *ctx.err << "corvane-cli: "
-                 << localized("usage: %1").arg(QLatin1String("corvane-cli [--yes] autoclean status|check [--dry-run]|set|install-timer|remove-timer"))
+                 << localized("usage: %1")
+                        .arg(QLatin1String("corvane-cli [--yes] autoclean status|check "
+                                           "[--dry-run]|set|install-timer|remove-timer"))
                  << '\n';
         return CliExit::Usage;
     };

@@ -32,7 +32,8 @@ int runForcedEmptying(CliContext& ctx, const ForcedEmptying& how, bool ask) {
     if (how.list || how.dryRun) {
         TrashScanner scanner(ctx.paths, ctx.files, origPathList, workspace);
         scanner.setReadOnly(how.dryRun);
-        for (const auto& item : scanner.scan().items) originals.insert(item->theTrashPath, item->theOrignalpath);
+        for (const auto& item : scanner.scan().items)
+            originals.insert(item->theTrashPath, item->theOrignalpath);
         empty.setEachRemoved([&](const QString& path) { printRemoved(ctx, path, originals.value(path)); });
     }
     bool helperAsked = false;

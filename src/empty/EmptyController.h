@@ -37,7 +37,9 @@ class EmptyController : public QObject {
     /// What " OK " in the permission alert does (start the helper for the entries that resisted).
     void setRunAdmin(RunAdmin runAdmin) { m_runAdmin = std::move(runAdmin); }
     /// Told each entry a pass removed, by path, on the pass's thread.
-    void setEachRemoved(std::function<void(const QString& path)> removed) { m_eachRemoved = std::move(removed); }
+    void setEachRemoved(std::function<void(const QString& path)> removed) {
+        m_eachRemoved = std::move(removed);
+    }
     /// Passes from now on only say what they would remove (see ForceEmptyPassHooks::dryRun).
     void setDryRun(bool dryRun) { m_dryRun = dryRun; }
 

@@ -55,7 +55,8 @@ class ForceEmptyPass {
     QStringList emptyVolumeTrashes();
     void stageEnded(const QStringList& resisted, int& failures);
     /// Removes one entry of a Trash folder, or pretends to in a dry run, and reports it.
-    FsTree::Report removeEntry(const ScopedFolder& trash, const QByteArray& name, const FsTree::Options& options);
+    FsTree::Report removeEntry(const ScopedFolder& trash, const QByteArray& name,
+                               const FsTree::Options& options);
     bool cancelled() const;
     void progress(int items);
 

@@ -36,7 +36,8 @@ QList<CVTrashFileNode::Ptr> makeItems(const QList<Item>& items) {
         auto node = CVTrashFileNode::create();
         node->theFileName = QString::fromUtf8(i.name);
         node->theVolume = i.volume;
-        node->theTrashPath = (i.volume.isEmpty() ? kHome : i.volume + "/.Trash-1000/files") + '/' + node->theFileName;
+        node->theTrashPath =
+            (i.volume.isEmpty() ? kHome : i.volume + "/.Trash-1000/files") + '/' + node->theFileName;
         node->filesize = i.bytes;
         if (i.daysAgo >= 0) node->deletionDate = kNow.addSecs(-qint64(i.daysAgo * 86400));
         nodes << node;
@@ -96,9 +97,9 @@ AgeingRules keepFree(int gb) {
 
 TEST(TrashAgeing, TheAgeRulePicksOnlyDatedUnprotectedItemsOlderThanTheLimitInEveryTrash) {
     const QList<Item> items = {
-        {"fresh", 29.9, 1},          {"just-over", 30.01, 1}, {"exactly", 30, 1},
-        {"old", 400, 1},             {"undated", -1, 1},      {"keep-old", 90, 1},
-        {"usb-old", 45, 1, kUsb},    {"usb-new", 3, 1, kUsb}, {"now", 0, 1},
+        {"fresh", 29.9, 1},       {"just-over", 30.01, 1}, {"exactly", 30, 1},
+        {"old", 400, 1},          {"undated", -1, 1},      {"keep-old", 90, 1},
+        {"usb-old", 45, 1, kUsb}, {"usb-new", 3, 1, kUsb}, {"now", 0, 1},
     };
     struct Case {
         int days;
@@ -123,8 +124,8 @@ TEST(TrashAgeing, TheAgeRulePicksOnlyDatedUnprotectedItemsOlderThanTheLimitInEve
 TEST(TrashAgeing, ShareAndFloorRemoveTheOldestDeletionsOnTheHomeDiskUntilTheyHold) {
     // Disk of 1000 bytes with 500 free; the Trash holds 400 bytes on that disk.
     const QList<Item> items = {
-        {"d", 1, 100},  {"a", 40, 50},        {"keep-b", 30, 100}, {"c", 20, 100},
-        {"e", -1, 50},  {"usb", 50, 900, kUsb}, {"bound", 35, 0, kSameDisk},
+        {"d", 1, 100}, {"a", 40, 50},          {"keep-b", 30, 100},         {"c", 20, 100},
+        {"e", -1, 50}, {"usb", 50, 900, kUsb}, {"bound", 35, 0, kSameDisk},
     };
     struct Case {
         const char* what;
@@ -151,7 +152,8 @@ TEST(TrashAgeing, ShareAndFloorRemoveTheOldestDeletionsOnTheHomeDiskUntilTheyHol
         expected.removeAll("keep-b");
         EXPECT_EQ(a.picked(makeItems(items), c.rules), expected) << c.what;
         // Another disk's items free nothing here: only the age rule reaches them.
-        EXPECT_EQ(a.protectedAsked.contains(kUsb + "/.Trash-1000/files/usb"), c.rules.olderThanDays.on) << c.what;
+        EXPECT_EQ(a.protectedAsked.contains(kUsb + "/.Trash-1000/files/usb"), c.rules.olderThanDays.on)
+            << c.what;
     }
     // The floor counts what the removals free: 500 free, floor 600 wants 100 more.
     struct Floor {
@@ -193,7 +195,8 @@ TEST(TrashAgeing, RunRemovesPicksWithTheirRecordsReportsWhatResistedAndADryRunTo
     const QString old = sandbox.trashItem(trash, "old.txt", home + "/old.txt", "x", false, kNow.addDays(-40));
     const QString oldFolder =
         sandbox.trashItem(trash, "Old folder", home + "/Old folder", "x", true, kNow.addDays(-50));
-    const QString young = sandbox.trashItem(trash, "young.txt", home + "/young.txt", "x", false, kNow.addDays(-2));
+    const QString young =
+        sandbox.trashItem(trash, "young.txt", home + "/young.txt", "x", false, kNow.addDays(-2));
 
     auto nodeFor = [&](const QString& path, int daysAgo) {
         auto node = CVTrashFileNode::create();

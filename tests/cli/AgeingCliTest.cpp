@@ -39,7 +39,8 @@ struct AgeingSandbox {
         item(trash, "month.txt", 40, home + "/Documents/month.txt");
         item(trash, "week.txt", 7, home + "/week.txt");
         item(trash, "keep.psd", 100, home + "/keep.psd");
-        sandbox.trashItem(trash, "Old folder", unrooted(home + "/Old folder"), "inside", true, now.addDays(-90));
+        sandbox.trashItem(trash, "Old folder", unrooted(home + "/Old folder"), "inside", true,
+                          now.addDays(-90));
         sandbox.writeFile(trash + "/files/no record.txt", "no date");  // never aged out
         const QString usb = "/media/" + paths->loginName() + "/USB";
         sandbox.writeMountTable({usb});
@@ -132,11 +133,12 @@ TEST(AgeingCli, OlderThanRemovesAgedItemsOfEveryTrashWithTheirRecordsAndKeepsPro
     ASSERT_EQ(real.status, 0) << qPrintable(real.err);
     EXPECT_EQ(real.out, dry.out);
     const QString usbPlace = s.root.path() + "/media/" + s.paths->loginName() + "/USB/talks/usb-old.txt";
-    EXPECT_EQ(text(lines(real.out)), text(QStringList{s.removedLine(s.trash, "ancient.txt", s.home + "/ancient.txt"),
-                                            s.removedLine(s.trash, "Old folder", s.home + "/Old folder"),
-                                            s.removedLine(s.usbTrash, "usb-old.txt", usbPlace),
-                                            s.removedLine(s.trash, "month.txt", s.home + "/Documents/month.txt"),
-                                            "protected\t" + s.trash + "/files/keep.psd\t" + s.home + "/keep.psd"}));
+    EXPECT_EQ(text(lines(real.out)),
+              text(QStringList{s.removedLine(s.trash, "ancient.txt", s.home + "/ancient.txt"),
+                               s.removedLine(s.trash, "Old folder", s.home + "/Old folder"),
+                               s.removedLine(s.usbTrash, "usb-old.txt", usbPlace),
+                               s.removedLine(s.trash, "month.txt", s.home + "/Documents/month.txt"),
+                               "protected\t" + s.trash + "/files/keep.psd\t" + s.home + "/keep.psd"}));
     EXPECT_EQ(sortedEntries(s.trash + "/files"), (QStringList{"keep.psd", "no record.txt", "week.txt"}));
     EXPECT_EQ(sortedEntries(s.trash + "/info"), (QStringList{"keep.psd.trashinfo", "week.txt.trashinfo"}));
     EXPECT_EQ(sortedEntries(s.usbTrash + "/files"), QStringList{"usb-new.txt"});
@@ -278,16 +280,20 @@ TEST(AgeingCli, TimerIsWrittenEnabledAndRemovedThroughTheSystemctlOnThePath) {
         QDir().mkpath(bin);
         if (c.exitCode >= 0) {
             s.sandbox.writeFile(bin + "/systemctl",
-                                QStringLiteral("#!/bin/sh\necho \"$*\" >> \"$FAKE_LOG\"\nexit %1\n").arg(c.exitCode).toUtf8());
+                                QStringLiteral("#!/bin/sh\necho \"$*\" >> \"$FAKE_LOG\"\nexit %1\n")
+                                    .arg(c.exitCode)
+                                    .toUtf8());
             QFile::setPermissions(bin + "/systemctl", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         const Cli installed = s.run({"autoclean", "install-timer"}, bin);
         EXPECT_EQ(installed.status, c.status) << c.what << qPrintable(installed.err);
-        EXPECT_EQ(installed.err.contains("systemctl --user enable --now corvane-autoclean.timer"), c.status != 0)
+        EXPECT_EQ(installed.err.contains("systemctl --user enable --now corvane-autoclean.timer"),
+                  c.status != 0)
             << c.what;
         QFile service(s.unitFolder + "/corvane-autoclean.service");
         ASSERT_TRUE(service.open(QIODevice::ReadOnly)) << c.what;
-        EXPECT_TRUE(service.readAll().contains("\nExecStart=\"" CORVANE_CLI_PATH "\" --yes autoclean check\n"));
+        EXPECT_TRUE(
+            service.readAll().contains("\nExecStart=\"" CORVANE_CLI_PATH "\" --yes autoclean check\n"));
         EXPECT_TRUE(QFile::exists(s.unitFolder + "/corvane-autoclean.timer"));
         EXPECT_TRUE(s.run({"autoclean", "status"}, bin).out.contains("daily timer:      installed\n"));
 
@@ -302,10 +308,12 @@ TEST(AgeingCli, TimerIsWrittenEnabledAndRemovedThroughTheSystemctlOnThePath) {
         }
         ASSERT_TRUE(log.open(QIODevice::ReadOnly));
         const QByteArray calls = log.readAll();
-        EXPECT_EQ(calls, c.exitCode == 0 ? QByteArray("--user daemon-reload\n--user enable --now corvane-autoclean.timer\n"
-                                                      "--user disable --now corvane-autoclean.timer\n--user daemon-reload\n")
-                                         : QByteArray("--user daemon-reload\n--user disable --now corvane-autoclean.timer\n"
-                                                      "--user daemon-reload\n"))
+        EXPECT_EQ(calls,
+                  c.exitCode == 0
+                      ? QByteArray("--user daemon-reload\n--user enable --now corvane-autoclean.timer\n"
+                                   "--user disable --now corvane-autoclean.timer\n--user daemon-reload\n")
+                      : QByteArray("--user daemon-reload\n--user disable --now corvane-autoclean.timer\n"
+                                   "--user daemon-reload\n"))
             << c.what;
     }
 }
