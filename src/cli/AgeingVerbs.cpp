@@ -68,8 +68,6 @@ int ageTrash(CliContext& ctx, const AgeingRules& rules, const AgeingRun& how, in
              localized(" Remove "), localized(" Cancel "),
              localized("They were deleted longer ago than the auto-clean rules keep items.")});
         if (answer != Alerts::Default) {
-            ageing.run({}, TrashItemActions(nullptr, TrashStore::forPaths(ctx.paths)),
-                       true);  // ends the pass
             *ctx.err << "corvane-cli: " << localized("nothing removed") << '\n';
             return CliExit::Failed;
         }
