@@ -53,7 +53,6 @@ PPopoverviewConterller::PPopoverviewConterller(std::shared_ptr<Defaults> default
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     layout->addWidget(buildAutoCleanCard());
-    layout->addWidget(buildAgeingCard());
     layout->addWidget(buildOptionsCard());
     layout->addWidget(buildLastCleanBox());
 
@@ -146,12 +145,13 @@ QWidget* PPopoverviewConterller::buildAutoCleanCard() {
     scale->addStretch(1);
     scale->addWidget(high);
     card->body()->addLayout(scale);
+    addAgeingRows(card);
     return card;
 }
 
-QWidget* PPopoverviewConterller::buildAgeingCard() {
-    auto* card = new Card(localized("Remove old items"), m_view);
-    card->setObjectName(QStringLiteral("ageingCard"));
+void PPopoverviewConterller::addAgeingRows(Card* card) {
+    // Rows of the same card, not a card of their own: the popover must still fit below the tray
+    // icon on a small screen.
     auto row = [&](const QString& text, const char* boxName, QCheckBox*& box, const char* spinName,
                    QSpinBox*& spin, int high, const QString& suffix, const QString& accessible) {
         auto* line = new QHBoxLayout;
@@ -176,10 +176,9 @@ QWidget* PPopoverviewConterller::buildAgeingCard() {
     row(localized("Keep at least"), "keepFreeCheckBtn", keepFreeCheckBtn, "keepFreeSpin", keepFreeSpin,
         AgeingRules::MaxFreeGB, localized(" GB free"),
         localized("Free space to keep on the disk of the Trash"));
-    QLabel* note = mutedLabel(localized("The oldest deletions go first; protected items always stay."), card);
-    note->setObjectName(QStringLiteral("ageingNote"));
-    card->body()->addWidget(note);
-    return card;
+    for (QWidget* w : {static_cast<QWidget*>(ageCheckBtn), static_cast<QWidget*>(shareCheckBtn),
+                       static_cast<QWidget*>(keepFreeCheckBtn)})
+        w->setToolTip(localized("The oldest deletions go first; protected items always stay."));
 }
 
 QWidget* PPopoverviewConterller::buildOptionsCard() {

@@ -6,6 +6,7 @@
 
 #include "AutoCleanConditions.h"
 
+class Card;
 class Defaults;
 class LoginItems;
 class QCheckBox;
@@ -86,7 +87,8 @@ class PPopoverviewConterller : public QObject, public AutoCleanConditions {
   private:
     QWidget* buildAutoCleanCard();
     QWidget* buildOptionsCard();
-    QWidget* buildAgeingCard();
+    /// The ageing rules' rows, at the end of the auto-clean card.
+    void addAgeingRows(Card* card);
     /// Writes the ageing rules as the controls show them.
     void storeAgeingRules();
     QWidget* buildLastCleanBox();
