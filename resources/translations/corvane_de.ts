@@ -1656,10 +1656,6 @@
             <translation>%1 Objekte endgültig aus dem Papierkorb entfernen?</translation>
         </message>
         <message>
-            <source>Remove old items</source>
-            <translation>Alte Objekte entfernen</translation>
-        </message>
-        <message>
             <source>The oldest deletions go first; protected items always stay.</source>
             <translation>Die ältesten Löschungen gehen zuerst; geschützte Objekte bleiben immer.</translation>
         </message>

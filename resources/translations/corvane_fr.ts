@@ -1656,10 +1656,6 @@
             <translation>Supprimer définitivement %1 éléments de la Corbeille ?</translation>
         </message>
         <message>
-            <source>Remove old items</source>
-            <translation>Supprimer les anciens éléments</translation>
-        </message>
-        <message>
             <source>The oldest deletions go first; protected items always stay.</source>
             <translation>Les suppressions les plus anciennes partent d&apos;abord ; les éléments protégés restent toujours.</translation>
         </message>
