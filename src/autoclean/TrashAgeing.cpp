@@ -48,15 +48,23 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
     m_protection.beginPass();
     Plan plan;
     // Only dated items take part, oldest deletion first; equal dates in path order so a plan
-    // never depends on the order the file system listed them in.
-    QList<CVTrashFileNode::Ptr> dated;
-    dated.reserve(items.size());
+    // never depends on the order the file system listed them in. Each date is turned into a
+    // number once: comparing local times converts them at every comparison.
+    struct Dated {
+        qint64 when;
+        CVTrashFileNode::Ptr item;
+    };
+    QList<Dated> sorted;
+    sorted.reserve(items.size());
     for (const auto& item : items)
-        if (item && item->deletionDate.isValid()) dated << item;
-    std::sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) {
-        if (a->deletionDate != b->deletionDate) return a->deletionDate < b->deletionDate;
-        return a->theTrashPath < b->theTrashPath;
+        if (item && item->deletionDate.isValid())
+            sorted.append({item->deletionDate.toMSecsSinceEpoch(), item});
+    std::sort(sorted.begin(), sorted.end(), [](const Dated& a, const Dated& b) {
+        return a.when != b.when ? a.when < b.when : a.item->theTrashPath < b.item->theTrashPath;
     });
+    QList<CVTrashFileNode::Ptr> dated;
+    dated.reserve(sorted.size());
+    for (const Dated& d : std::as_const(sorted)) dated << d.item;
     // Asked once per item, and only about items a rule reaches: the protected rows listed after
     // the pass are those the rules would have removed.
     QHash<const CVTrashFileNode*, bool> protectedItems;
@@ -67,27 +75,29 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
         return *it;
     };
     QList<bool> picked(dated.size(), false);
+    QList<Reason> reasons(dated.size(), Reason::Age);
     auto pick = [&](qsizetype i, Reason reason) {
         picked[i] = true;
-        plan.picks << Pick{dated[i], reason};
+        reasons[i] = reason;
     };
 
     if (rules.olderThanDays.on) {
-        const QDateTime cutoff = now.addDays(-qint64(rules.olderThanDays.value));
+        const qint64 cutoff = now.addDays(-qint64(rules.olderThanDays.value)).toMSecsSinceEpoch();
         for (qsizetype i = 0; i < dated.size(); ++i) {
-            if (dated[i]->deletionDate >= cutoff) break;  // sorted: the rest are younger
+            if (sorted[i].when >= cutoff) break;  // sorted: the rest are younger
             if (!isProtected(dated[i])) pick(i, Reason::Age);
         }
     }
 
     if (rules.maxSharePercent.on || rules.keepFreeGB.on) {
-        const std::optional<Disk> disk = m_diskOf ? m_diskOf(m_homeTrash) : std::nullopt;
+        const std::optional<Disk> measured = m_diskOf ? m_diskOf(m_homeTrash) : std::nullopt;
         const std::optional<quint64> homeDevice = m_deviceOf ? m_deviceOf(m_homeTrash) : std::nullopt;
-        if (!disk || !homeDevice) {
+        if (!measured || !homeDevice) {
             plan.notes << localized(
                 "the disk of the Trash could not be measured; the size and free-space "
                 "rules were not applied");
         } else {
+            const Disk disk = measured.value_or(Disk{});
             QHash<QString, bool> volumeOnHomeDisk;
             auto onHomeDisk = [&](const CVTrashFileNode::Ptr& item) {
                 if (item->theVolume.isEmpty()) return true;
@@ -102,8 +112,8 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
             for (const auto& item : items)
                 if (item && onHomeDisk(item)) trashTotal += item->filesize;
             quint64 freed = 0;
-            for (const Pick& p : std::as_const(plan.picks))
-                if (onHomeDisk(p.item)) freed += p.item->filesize;
+            for (qsizetype i = 0; i < dated.size(); ++i)
+                if (picked[i] && onHomeDisk(dated[i])) freed += dated[i]->filesize;
             // One walk, oldest first, serves both rules: the share first, then the floor.
             qsizetype next = 0;
             auto pickNext = [&](Reason reason) {
@@ -116,8 +126,8 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
                 return false;
             };
             if (rules.maxSharePercent.on) {
-                const quint64 limit = disk->size / 100 * quint64(rules.maxSharePercent.value) +
-                                      disk->size % 100 * quint64(rules.maxSharePercent.value) / 100;
+                const quint64 limit = disk.size / 100 * quint64(rules.maxSharePercent.value) +
+                                      disk.size % 100 * quint64(rules.maxSharePercent.value) / 100;
                 while (trashTotal - std::min(freed, trashTotal) > limit) {
                     if (!pickNext(Reason::Share)) {
                         plan.notes << localized(
@@ -130,7 +140,7 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
             }
             if (rules.keepFreeGB.on) {
                 const quint64 floor = quint64(rules.keepFreeGB.value) * AgeingRules::BytesPerGB;
-                while (disk->free + freed < floor) {
+                while (disk.free + freed < floor) {
                     if (!pickNext(Reason::FreeSpace)) {
                         plan.notes << localized(
                                           "less than %1 GB stays free even without the Trash's old items")
@@ -141,10 +151,8 @@ TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, co
             }
         }
     }
-    std::stable_sort(plan.picks.begin(), plan.picks.end(), [](const Pick& a, const Pick& b) {
-        if (a.item->deletionDate != b.item->deletionDate) return a.item->deletionDate < b.item->deletionDate;
-        return a.item->theTrashPath < b.item->theTrashPath;
-    });
+    for (qsizetype i = 0; i < dated.size(); ++i)
+        if (picked[i]) plan.picks << Pick{dated[i], reasons[i]};
     return plan;
 }
 
