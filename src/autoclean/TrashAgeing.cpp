@@ -161,15 +161,21 @@ TrashAgeing::Outcome TrashAgeing::run(const Plan& plan, const TrashItemActions& 
     Outcome outcome;
     FsTree::Options options;
     options.clearLockedFlags = true;  // as the forced emptying does
-    for (const Pick& p : plan.picks) {
-        bool gone = true;
-        if (!dryRun) {
-            const FsTree::Report report = actions.deleteItem(p.item->theTrashPath, options);
-            gone = report.gone;
-            outcome.problems << report.problems;
+    if (dryRun) {
+        for (const Pick& p : plan.picks) {
+            outcome.removed << p;
+            if (each) each(p, true);
         }
-        (gone ? outcome.removed : outcome.resisted) << p;
-        if (each) each(p, gone);
+    } else {
+        QStringList paths;
+        paths.reserve(plan.picks.size());
+        for (const Pick& p : plan.picks) paths << p.item->theTrashPath;
+        actions.deleteItems(paths, options, [&](qsizetype i, const FsTree::Report& report) {
+            const Pick& p = plan.picks[i];
+            outcome.problems << report.problems;
+            (report.gone ? outcome.removed : outcome.resisted) << p;
+            if (each) each(p, report.gone);
+        });
     }
     m_protection.CheckIfNeedDeleteConfirm();
     return outcome;

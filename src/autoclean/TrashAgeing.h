@@ -61,8 +61,9 @@ class TrashAgeing {
 
     /// Begins the protection's pass and picks the items of `items` that `rules` remove as of `now`.
     Plan plan(const QList<CVTrashFileNode::Ptr>& items, const AgeingRules& rules, const QDateTime& now) const;
-    /// Removes the picks through `actions` and ends the protection's pass (its protected rows are
-    /// handed on then). With `dryRun` nothing is touched and every pick counts as removed.
+    /// Removes the picks through `actions` (each Trash folder opened once) and ends the protection's pass
+    /// (its protected rows are handed on then). With `dryRun` nothing is touched and every pick counts as
+    /// removed.
     Outcome run(const Plan& plan, const TrashItemActions& actions, bool dryRun = false,
                 const EachItem& each = {}) const;
 
