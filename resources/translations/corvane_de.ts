@@ -1812,6 +1812,124 @@
         <message>
             <source>it is not in the store folder</source>
             <translation>es liegt nicht im Ablageordner</translation>
+            <source> GB free</source>
+            <translation> GB frei</translation>
+        </message>
+        <message>
+            <source>Free space to keep on the disk of the Trash</source>
+            <translation>Freier Speicher, der auf dem Volume des Papierkorbs bleiben soll</translation>
+        </message>
+        <message>
+            <source> days ago</source>
+            <translation> Tagen</translation>
+        </message>
+        <message>
+            <source>Remove items deleted more than this many days ago</source>
+            <translation>Objekte entfernen, die vor mehr als so vielen Tagen gelöscht wurden</translation>
+        </message>
+        <message>
+            <source>% of disk</source>
+            <translation>% des Volumes</translation>
+        </message>
+        <message>
+            <source>Largest share of the disk the Trash may take</source>
+            <translation>Größter Anteil des Volumes, den der Papierkorb belegen darf</translation>
+        </message>
+        <message>
+            <source>%1 takes %2 from 1 to %3, or off</source>
+            <translation>%1 erwartet %2 von 1 bis %3 oder off</translation>
+        </message>
+        <message>
+            <source>%1: %2 needs a value</source>
+            <translation>%1: %2 braucht einen Wert</translation>
+        </message>
+        <message>
+            <source>--older-than takes a number of days from 0 to %1</source>
+            <translation>--older-than erwartet eine Anzahl Tage von 0 bis %1</translation>
+        </message>
+        <message>
+            <source>Deleted more than</source>
+            <translation>Gelöscht vor mehr als</translation>
+        </message>
+        <message>
+            <source>Keep at least</source>
+            <translation>Mindestens</translation>
+        </message>
+        <message>
+            <source>Remove %1 items from the Trash for good?</source>
+            <translation>%1 Objekte endgültig aus dem Papierkorb entfernen?</translation>
+        </message>
+        <message>
+            <source>The oldest deletions go first; protected items always stay.</source>
+            <translation>Die ältesten Löschungen gehen zuerst; geschützte Objekte bleiben immer.</translation>
+        </message>
+        <message>
+            <source>They were deleted longer ago than the auto-clean rules keep items.</source>
+            <translation>Sie wurden früher gelöscht, als die Regeln der automatischen Bereinigung Objekte aufbewahren.</translation>
+        </message>
+        <message>
+            <source>Trash larger than</source>
+            <translation>Papierkorb größer als</translation>
+        </message>
+        <message>
+            <source>could not delete the timer&apos;s files in %1</source>
+            <translation>die Dateien des Timers in %1 konnten nicht gelöscht werden</translation>
+        </message>
+        <message>
+            <source>could not write the timer&apos;s files in %1</source>
+            <translation>die Dateien des Timers in %1 konnten nicht geschrieben werden</translation>
+        </message>
+        <message>
+            <source>less than %1 GB stays free even without the Trash&apos;s old items</source>
+            <translation>auch ohne die alten Objekte des Papierkorbs bleiben weniger als %1 GB frei</translation>
+        </message>
+        <message>
+            <source>no auto-clean timer is installed</source>
+            <translation>kein Timer für die automatische Bereinigung ist installiert</translation>
+        </message>
+        <message>
+            <source>nothing removed</source>
+            <translation>nichts entfernt</translation>
+        </message>
+        <message>
+            <source>the Trash stays above %1% of its disk: what is left is protected, undated or on another disk</source>
+            <translation>der Papierkorb bleibt über %1 % seines Volumes: der Rest ist geschützt, ohne Datum oder auf einem anderen Volume</translation>
+        </message>
+        <message>
+            <source>the daily auto-clean timer is installed and enabled: %1</source>
+            <translation>der tägliche Timer der automatischen Bereinigung ist installiert und aktiviert: %1</translation>
+        </message>
+        <message>
+            <source>the daily auto-clean timer is removed</source>
+            <translation>der tägliche Timer der automatischen Bereinigung ist entfernt</translation>
+        </message>
+        <message>
+            <source>the disk of the Trash could not be measured; the size and free-space rules were not applied</source>
+            <translation>das Volume des Papierkorbs konnte nicht gemessen werden; die Regeln für Größe und freien Speicher wurden nicht angewandt</translation>
+        </message>
+        <message>
+            <source>the program&apos;s path can&apos;t be written in a unit file: %1</source>
+            <translation>der Pfad des Programms kann nicht in eine Unit-Datei geschrieben werden: %1</translation>
+        </message>
+        <message>
+            <source>the timer&apos;s files are deleted, but systemctl could not be reached; run: systemctl --user daemon-reload</source>
+            <translation>die Dateien des Timers sind gelöscht, aber systemctl war nicht erreichbar; führen Sie aus: systemctl --user daemon-reload</translation>
+        </message>
+        <message>
+            <source>the timer&apos;s files are written, but systemctl could not enable it; run: systemctl --user daemon-reload &amp;&amp; systemctl --user enable --now %1</source>
+            <translation>die Dateien des Timers sind geschrieben, aber systemctl konnte ihn nicht aktivieren; führen Sie aus: systemctl --user daemon-reload &amp;&amp; systemctl --user enable --now %1</translation>
+        </message>
+        <message>
+            <source>a number of days</source>
+            <translation>eine Anzahl Tage</translation>
+        </message>
+        <message>
+            <source>a percentage</source>
+            <translation>einen Prozentsatz</translation>
+        </message>
+        <message>
+            <source>a number of GB</source>
+            <translation>eine Anzahl GB</translation>
         </message>
     </context>
 </TS>

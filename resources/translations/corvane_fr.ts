@@ -1812,6 +1812,124 @@
         <message>
             <source>it is not in the store folder</source>
             <translation>il n’est pas dans le dossier de rangement</translation>
+            <source> GB free</source>
+            <translation> Go libres</translation>
+        </message>
+        <message>
+            <source>Free space to keep on the disk of the Trash</source>
+            <translation>Espace libre à garder sur le disque de la Corbeille</translation>
+        </message>
+        <message>
+            <source> days ago</source>
+            <translation> jours</translation>
+        </message>
+        <message>
+            <source>Remove items deleted more than this many days ago</source>
+            <translation>Supprimer les éléments supprimés il y a plus de ce nombre de jours</translation>
+        </message>
+        <message>
+            <source>% of disk</source>
+            <translation>% du disque</translation>
+        </message>
+        <message>
+            <source>Largest share of the disk the Trash may take</source>
+            <translation>Part maximale du disque que la Corbeille peut occuper</translation>
+        </message>
+        <message>
+            <source>%1 takes %2 from 1 to %3, or off</source>
+            <translation>%1 prend %2 de 1 à %3, ou off</translation>
+        </message>
+        <message>
+            <source>%1: %2 needs a value</source>
+            <translation>%1 : %2 demande une valeur</translation>
+        </message>
+        <message>
+            <source>--older-than takes a number of days from 0 to %1</source>
+            <translation>--older-than prend un nombre de jours de 0 à %1</translation>
+        </message>
+        <message>
+            <source>Deleted more than</source>
+            <translation>Supprimés il y a plus de</translation>
+        </message>
+        <message>
+            <source>Keep at least</source>
+            <translation>Garder au moins</translation>
+        </message>
+        <message>
+            <source>Remove %1 items from the Trash for good?</source>
+            <translation>Supprimer définitivement %1 éléments de la Corbeille ?</translation>
+        </message>
+        <message>
+            <source>The oldest deletions go first; protected items always stay.</source>
+            <translation>Les suppressions les plus anciennes partent d&apos;abord ; les éléments protégés restent toujours.</translation>
+        </message>
+        <message>
+            <source>They were deleted longer ago than the auto-clean rules keep items.</source>
+            <translation>Ils ont été supprimés depuis plus longtemps que les règles de nettoyage automatique ne gardent les éléments.</translation>
+        </message>
+        <message>
+            <source>Trash larger than</source>
+            <translation>Corbeille au-delà de</translation>
+        </message>
+        <message>
+            <source>could not delete the timer&apos;s files in %1</source>
+            <translation>impossible de supprimer les fichiers du minuteur dans %1</translation>
+        </message>
+        <message>
+            <source>could not write the timer&apos;s files in %1</source>
+            <translation>impossible d&apos;écrire les fichiers du minuteur dans %1</translation>
+        </message>
+        <message>
+            <source>less than %1 GB stays free even without the Trash&apos;s old items</source>
+            <translation>moins de %1 Go restent libres même sans les anciens éléments de la Corbeille</translation>
+        </message>
+        <message>
+            <source>no auto-clean timer is installed</source>
+            <translation>aucun minuteur de nettoyage automatique n&apos;est installé</translation>
+        </message>
+        <message>
+            <source>nothing removed</source>
+            <translation>rien n&apos;a été supprimé</translation>
+        </message>
+        <message>
+            <source>the Trash stays above %1% of its disk: what is left is protected, undated or on another disk</source>
+            <translation>la Corbeille reste au-delà de %1 % de son disque : ce qui reste est protégé, sans date ou sur un autre disque</translation>
+        </message>
+        <message>
+            <source>the daily auto-clean timer is installed and enabled: %1</source>
+            <translation>le minuteur quotidien de nettoyage automatique est installé et activé : %1</translation>
+        </message>
+        <message>
+            <source>the daily auto-clean timer is removed</source>
+            <translation>le minuteur quotidien de nettoyage automatique est retiré</translation>
+        </message>
+        <message>
+            <source>the disk of the Trash could not be measured; the size and free-space rules were not applied</source>
+            <translation>le disque de la Corbeille n&apos;a pas pu être mesuré ; les règles de taille et d&apos;espace libre n&apos;ont pas été appliquées</translation>
+        </message>
+        <message>
+            <source>the program&apos;s path can&apos;t be written in a unit file: %1</source>
+            <translation>le chemin du programme ne peut pas être écrit dans un fichier d&apos;unité : %1</translation>
+        </message>
+        <message>
+            <source>the timer&apos;s files are deleted, but systemctl could not be reached; run: systemctl --user daemon-reload</source>
+            <translation>les fichiers du minuteur sont supprimés, mais systemctl est injoignable ; lancez : systemctl --user daemon-reload</translation>
+        </message>
+        <message>
+            <source>the timer&apos;s files are written, but systemctl could not enable it; run: systemctl --user daemon-reload &amp;&amp; systemctl --user enable --now %1</source>
+            <translation>les fichiers du minuteur sont écrits, mais systemctl n&apos;a pas pu l&apos;activer ; lancez : systemctl --user daemon-reload &amp;&amp; systemctl --user enable --now %1</translation>
+        </message>
+        <message>
+            <source>a number of days</source>
+            <translation>un nombre de jours</translation>
+        </message>
+        <message>
+            <source>a percentage</source>
+            <translation>un pourcentage</translation>
+        </message>
+        <message>
+            <source>a number of GB</source>
+            <translation>un nombre de Go</translation>
         </message>
     </context>
 </TS>

@@ -24,6 +24,7 @@
 #include "PreferencesWindow.h"
 #include "ProductInfo.h"
 #include "StatusItem.h"
+#include "autoclean/AutoAgeing.h"
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/AutoTrashWindow.h"
 #include "autoclean/PPopoverviewConterller.h"
@@ -169,6 +170,9 @@ void AppDelegate::awakeFromNib() {
     m_autoClean->setTrashSizeFunction([this] { return m_fileUtilities->getTrashFileSize(); });
     m_autoClean->setStartEmptying([this] { return m_empty->ForceEmptyTrash(); });
     m_autoClean->setEmptyingRunning([this] { return m_empty->isRunning(); });
+    m_ageing = new AutoAgeing(m_services.paths, m_fileUtilities, m_services.workspace, m_services.commands,
+                              m_services.defaults, this);
+    m_autoClean->setStartAgeing([this](const AgeingRules& rules) { return m_ageing->start(rules); });
     m_autoClean->setShowLastClean([this](const QString& size, const QString& date) {
         m_thePopViewController->ShowLastCleanUpInfo(size, date);
         m_window->setLastCleanText(size.isNull() ? localized("Last cleaned %1").arg(date)

@@ -11,6 +11,7 @@
 #include "platform/SystemVersion.h"
 #include "trash/CVTrashFileNode.h"
 
+class AutoAgeing;
 class AboutWindow;
 class AccessGrants;
 class CookieManager;
@@ -226,6 +227,7 @@ class AppDelegate : public QObject {
     std::shared_ptr<FileUtilities> m_fileUtilities;
     TrashBrowser* m_trashBrowser = nullptr;
     EmptyController* m_empty = nullptr;
+    AutoAgeing* m_ageing = nullptr;  ///< the ageing rules' passes
     EraseController* m_erase = nullptr;
     std::function<QStringList(const QString&)> m_erasePanel;
     std::function<void(const QStringList& resisted)> m_runAdmin;

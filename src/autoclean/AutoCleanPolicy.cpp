@@ -113,6 +113,13 @@ AutoCleanPolicy::Outcome AutoCleanPolicy::CleanUpTimer_hander() {
             }
         }
     }
+    // Item by item, after the whole-Trash conditions: an emptying started or under way leaves
+    // nothing the rules could pick but protected items.
+    if (m_conditions && outcome.cleaned == 0 && outcome.notStarted == 0 && m_startAgeing &&
+        !emptyingRunning()) {
+        const AgeingRules rules = m_conditions->ageingRules();
+        if (rules.any()) outcome.ageingStarted = m_startAgeing(rules);
+    }
     if (outcome.notStarted > 0)
         qCInfo(lcAutoClean, "Emptying the Trash is already under way; the automatic clean is not recorded.");
     // Display.

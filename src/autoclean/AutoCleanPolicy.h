@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+struct AgeingRules;
 class Alerts;
 class AutoCleanConditions;
 class Clock;
@@ -21,10 +22,11 @@ class AutoCleanPolicy {
     struct Outcome {
         bool sizeDue = false;
         bool timeDue = false;
-        int cleaned = 0;       ///< emptyings started and recorded (confirmed or not asked)
-        int cancelled = 0;     ///< cleans the user declined
-        int notStarted = 0;    ///< cleans due while an emptying was under way: nothing recorded
-        bool skipped = false;  ///< the previous check was still waiting for an answer
+        int cleaned = 0;             ///< emptyings started and recorded (confirmed or not asked)
+        int cancelled = 0;           ///< cleans the user declined
+        int notStarted = 0;          ///< cleans due while an emptying was under way: nothing recorded
+        bool skipped = false;        ///< the previous check was still waiting for an answer
+        bool ageingStarted = false;  ///< the ageing rules were handed to their runner
     };
 
     AutoCleanPolicy(std::shared_ptr<Defaults> defaults, std::shared_ptr<Alerts> alerts,
@@ -40,6 +42,9 @@ class AutoCleanPolicy {
     void setStartEmptying(std::function<bool()> start) { m_startEmptying = std::move(start); }
     /// Whether a forced emptying is under way; a due clean then neither asks nor records anything.
     void setEmptyingRunning(std::function<bool()> running) { m_emptyingRunning = std::move(running); }
+    /// Starts removing what the ageing rules pick, without waiting; false when it did not start.
+    /// Called after the size and time conditions, only when neither started an emptying.
+    void setStartAgeing(std::function<bool(const AgeingRules&)> start) { m_startAgeing = std::move(start); }
     /// Receives the last clean as (size text, "(yyyy-MM-dd)"); a null size text means none stored.
     void setShowLastClean(std::function<void(const QString& size, const QString& date)> show) {
         m_showLastClean = std::move(show);
@@ -88,6 +93,7 @@ class AutoCleanPolicy {
     std::function<quint64()> m_trashSize;
     std::function<bool()> m_startEmptying;
     std::function<bool()> m_emptyingRunning;
+    std::function<bool(const AgeingRules&)> m_startAgeing;
     std::function<void(const QString&, const QString&)> m_showLastClean;
     bool m_checking = false;  ///< a check is running (its question may be open)
 };

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -72,6 +73,14 @@ PPopoverviewConterller::PPopoverviewConterller(std::shared_ptr<Defaults> default
                                                   LowestThreshold)));
     });
     connect(showwarningCheckBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::CheckShowWarningAction);
+    for (QCheckBox* box : {ageCheckBtn, shareCheckBtn, keepFreeCheckBtn})
+        connect(box, &QCheckBox::clicked, this, [this] {
+            storeAgeingRules();
+            updateEnabledControls();
+        });
+    // Typed numbers are stored once editing ends, arrows and wheel at once.
+    for (QSpinBox* spin : {ageDaysSpin, sharePercentSpin, keepFreeSpin})
+        connect(spin, &QSpinBox::valueChanged, this, &PPopoverviewConterller::storeAgeingRules);
     connect(autoLunchBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::ClickAutoTrashOnLogin);
 
     viewDidLoad();
@@ -136,7 +145,40 @@ QWidget* PPopoverviewConterller::buildAutoCleanCard() {
     scale->addStretch(1);
     scale->addWidget(high);
     card->body()->addLayout(scale);
+    addAgeingRows(card);
     return card;
+}
+
+void PPopoverviewConterller::addAgeingRows(Card* card) {
+    // Rows of the same card, not a card of their own: the popover must still fit below the tray
+    // icon on a small screen.
+    auto row = [&](const QString& text, const char* boxName, QCheckBox*& box, const char* spinName,
+                   QSpinBox*& spin, int high, const QString& suffix, const QString& accessible) {
+        auto* line = new QHBoxLayout;
+        box = checkBox(text, boxName, card);
+        spin = new QSpinBox(card);
+        spin->setObjectName(QLatin1String(spinName));
+        spin->setRange(1, high);
+        spin->setSuffix(suffix);
+        spin->setKeyboardTracking(false);
+        spin->setFixedWidth(124);
+        spin->setAccessibleName(accessible);
+        line->addWidget(box, 1);
+        line->addWidget(spin);
+        card->body()->addLayout(line);
+    };
+    row(localized("Deleted more than"), "ageCheckBtn", ageCheckBtn, "ageDaysSpin", ageDaysSpin,
+        AgeingRules::MaxDays, localized(" days ago"),
+        localized("Remove items deleted more than this many days ago"));
+    row(localized("Trash larger than"), "shareCheckBtn", shareCheckBtn, "sharePercentSpin", sharePercentSpin,
+        AgeingRules::MaxShare, localized("% of disk"),
+        localized("Largest share of the disk the Trash may take"));
+    row(localized("Keep at least"), "keepFreeCheckBtn", keepFreeCheckBtn, "keepFreeSpin", keepFreeSpin,
+        AgeingRules::MaxFreeGB, localized(" GB free"),
+        localized("Free space to keep on the disk of the Trash"));
+    for (QWidget* w : {static_cast<QWidget*>(ageCheckBtn), static_cast<QWidget*>(shareCheckBtn),
+                       static_cast<QWidget*>(keepFreeCheckBtn)})
+        w->setToolTip(localized("The oldest deletions go first; protected items always stay."));
 }
 
 QWidget* PPopoverviewConterller::buildOptionsCard() {
@@ -221,6 +263,16 @@ void PPopoverviewConterller::readConfigfileInfo() {
     showwarningCheckBtn->setChecked(text(SettingsKeys::BShowWarning) != SettingsKeys::NO);
     // Time: off only for "NO".
     cleanTimeCheckBtn->setChecked(text(SettingsKeys::AutoTrashTime) != SettingsKeys::NO);
+    // Ageing: loading must not store what it loads.
+    const AgeingRules rules = m_defaults ? AgeingRules::stored(*m_defaults) : AgeingRules();
+    const std::pair<QCheckBox*, QSpinBox*> controls[] = {
+        {ageCheckBtn, ageDaysSpin}, {shareCheckBtn, sharePercentSpin}, {keepFreeCheckBtn, keepFreeSpin}};
+    const AgeingRules::Rule values[] = {rules.olderThanDays, rules.maxSharePercent, rules.keepFreeGB};
+    for (int i = 0; i < 3; ++i) {
+        const QSignalBlocker block(controls[i].second);
+        controls[i].first->setChecked(values[i].on);
+        controls[i].second->setValue(values[i].value);
+    }
     updateEnabledControls();
 }
 
@@ -235,6 +287,23 @@ void PPopoverviewConterller::updateEnabledControls() {
     theTimeBtn->setEnabled(isOn(cleanTimeCheckBtn));
     storageSlider->setEnabled(isOn(cleanStorageCheckBtn));
     storagelab->setEnabled(isOn(cleanStorageCheckBtn));
+    ageDaysSpin->setEnabled(isOn(ageCheckBtn));
+    sharePercentSpin->setEnabled(isOn(shareCheckBtn));
+    keepFreeSpin->setEnabled(isOn(keepFreeCheckBtn));
+}
+
+AgeingRules PPopoverviewConterller::ageingRules() const {
+    AgeingRules rules;
+    rules.olderThanDays = {isOn(ageCheckBtn), ageDaysSpin->value()};
+    rules.maxSharePercent = {isOn(shareCheckBtn), sharePercentSpin->value()};
+    rules.keepFreeGB = {isOn(keepFreeCheckBtn), keepFreeSpin->value()};
+    return rules;
+}
+
+void PPopoverviewConterller::storeAgeingRules() {
+    if (!m_defaults) return;
+    ageingRules().store(*m_defaults);
+    m_defaults->synchronize();
 }
 
 void PPopoverviewConterller::write(const QString& key, const QString& value) {

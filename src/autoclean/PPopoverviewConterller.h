@@ -6,12 +6,14 @@
 
 #include "AutoCleanConditions.h"
 
+class Card;
 class Defaults;
 class LoginItems;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSlider;
+class QSpinBox;
 class QWidget;
 
 /// The content of the tray popover: the auto-clean settings and the last clean of the Trash.
@@ -50,6 +52,8 @@ class PPopoverviewConterller : public QObject, public AutoCleanConditions {
     bool BCheckDate() const override;
     bool BCheckStorage() const override;
     QString getTimeFrequency() const override;
+    /// The ageing rules as the controls show them.
+    AgeingRules ageingRules() const override;
 
     /// The one-decimal size text.
     static QString size_to_unit(quint64 bytes);
@@ -68,6 +72,13 @@ class PPopoverviewConterller : public QObject, public AutoCleanConditions {
     QLabel* lastCleanupInfolab = nullptr;
     QLabel* lastCleanupSizelab = nullptr;
     QLabel* lastCleanupDatelab = nullptr;
+    // Ageing: each rule a box and its number; both are stored as soon as they change.
+    QCheckBox* ageCheckBtn = nullptr;
+    QSpinBox* ageDaysSpin = nullptr;
+    QCheckBox* shareCheckBtn = nullptr;
+    QSpinBox* sharePercentSpin = nullptr;
+    QCheckBox* keepFreeCheckBtn = nullptr;
+    QSpinBox* keepFreeSpin = nullptr;
 
   Q_SIGNALS:
     /// The login box was clicked (the main window's box shows the same setting).
@@ -76,6 +87,10 @@ class PPopoverviewConterller : public QObject, public AutoCleanConditions {
   private:
     QWidget* buildAutoCleanCard();
     QWidget* buildOptionsCard();
+    /// The ageing rules' rows, at the end of the auto-clean card.
+    void addAgeingRows(Card* card);
+    /// Writes the ageing rules as the controls show them.
+    void storeAgeingRules();
     QWidget* buildLastCleanBox();
     void updateEnabledControls();
     /// The stored threshold; 0 when there is none.

@@ -19,3 +19,7 @@ QString StoredAutoCleanConditions::getTimeFrequency() const {
     const QString stored = m_defaults->stringForKey(SettingsKeys::CleanTimeF);
     return AutoCleanPolicy::periodTitles().contains(stored) ? stored : AutoCleanPolicy::defaultPeriodTitle();
 }
+
+AgeingRules StoredAutoCleanConditions::ageingRules() const {
+    return AgeingRules::stored(*m_defaults);
+}

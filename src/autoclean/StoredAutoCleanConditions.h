@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AutoCleanConditions.h"
-
 #include <memory>
+
+#include "AutoCleanConditions.h"
 
 class Defaults;
 
@@ -10,13 +10,14 @@ class Defaults;
 /// on unless "NO", size on only for "YES", the stored period when it is one of the titles, else
 /// "Monthly". For running the policy without the panel (the command line).
 class StoredAutoCleanConditions : public AutoCleanConditions {
-public:
+  public:
     explicit StoredAutoCleanConditions(std::shared_ptr<const Defaults> defaults);
 
     bool BCheckDate() const override;
     bool BCheckStorage() const override;
     QString getTimeFrequency() const override;
+    AgeingRules ageingRules() const override;
 
-private:
+  private:
     std::shared_ptr<const Defaults> m_defaults;
 };

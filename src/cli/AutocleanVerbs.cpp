@@ -1,6 +1,10 @@
 // autoclean status / check: the automatic emptying driven from a system timer instead of the tray.
+#include <optional>
+
 #include "CliContext.h"
+#include "autoclean/AgeingRules.h"
 #include "autoclean/AutoCleanPolicy.h"
+#include "autoclean/AutoCleanTimer.h"
 #include "autoclean/StoredAutoCleanConditions.h"
 #include "core/FileUtilities.h"
 #include "core/SettingsKeys.h"
@@ -52,6 +56,18 @@ int status(CliContext& ctx) {
         out << (warning == SettingsKeys::YES ? "yes" : "no") << '\n';
     else
         out << "shown as on, but not asked (stored \"" << warning << "\")\n";
+    const AgeingRules rules = conditions.ageingRules();
+    auto rule = [](const AgeingRules::Rule& r, const QString& unit) {
+        return r.on ? QStringLiteral("%1 %2").arg(r.value).arg(unit) : QStringLiteral("off");
+    };
+    out << "older than:       " << rule(rules.olderThanDays, QStringLiteral("days")) << '\n';
+    out << "max share:        " << rule(rules.maxSharePercent, QStringLiteral("% of the disk")) << '\n';
+    out << "keep free:        " << rule(rules.keepFreeGB, QStringLiteral("GB")) << '\n';
+    out << "daily timer:      "
+        << (AutoCleanTimer(AutoCleanTimer::unitFolderFor(*ctx.paths), nullptr).isInstalled()
+                ? "installed"
+                : "not installed")
+        << '\n';
     out << "open at login:    "
         << (d.stringForKey(SettingsKeys::BAutoLogin) == SettingsKeys::YES ? "yes" : "no") << '\n';
     out << "trash:            " << bytesText(trash) << '\n';
@@ -86,6 +102,43 @@ int status(CliContext& ctx) {
     return CliExit::Ok;
 }
 
+const char* conditionText(bool on, bool due) {
+    return !on ? "off" : due ? "due" : "not due";
+}
+
+/// What the check would do, from the settings as they are, without writing anything: values the
+/// real check stores first when absent are taken as it would store them.
+int dryCheck(CliContext& ctx) {
+    Defaults& d = *ctx.defaults;
+    const StoredAutoCleanConditions conditions(ctx.defaults);
+    auto clock = std::make_shared<Clock>();
+    AutoCleanPolicy policy(ctx.defaults, nullptr, clock, nullptr);
+    const quint64 size = ctx.files->getTrashFileSize();
+    const quint64 threshold =
+        d.hasValue(SettingsKeys::TrashStorage) ? policy.threshold() : SettingsKeys::DefaultTrashStorage;
+    const bool sizeDue = conditions.BCheckStorage() && size >= threshold;
+    // A clean started for the size resets the date before the time condition is looked at.
+    const bool timeDue =
+        !sizeDue && conditions.BCheckDate() && d.hasValue(SettingsKeys::LastCleanDate) &&
+        policy.elapsedSinceLastClean() >= AutoCleanPolicy::periodFor(conditions.getTimeFrequency());
+    QTextStream& out = *ctx.out;
+    out << "size condition: " << conditionText(conditions.BCheckStorage(), sizeDue) << '\n';
+    out << "time condition: " << conditionText(conditions.BCheckDate(), timeDue) << '\n';
+    if (sizeDue || timeDue) {
+        runForcedEmptying(ctx, {true, true}, false);
+        out << "emptied the Trash (" << FileUtilities::size_to_unit(size) << " before emptying)\n";
+        return CliExit::Ok;
+    }
+    int removed = 0;
+    const AgeingRules rules = conditions.ageingRules();
+    if (rules.any()) ageTrash(ctx, rules, {true, false}, &removed);
+    if (removed > 0)
+        out << "aged out " << removed << " items\n";
+    else
+        out << "nothing to do\n";
+    return CliExit::Ok;
+}
+
 int check(CliContext& ctx) {
     Defaults& d = *ctx.defaults;
     auto clock = std::make_shared<Clock>();
@@ -109,41 +162,79 @@ int check(CliContext& ctx) {
         return true;
     });
     policy.setEmptyingRunning([&] { return passRequested; });
+    // The ageing rules run after the check too; the policy asks for them only when no emptying
+    // started.
+    std::optional<AgeingRules> ageing;
+    policy.setStartAgeing([&](const AgeingRules& rules) {
+        ageing = rules;
+        return true;
+    });
 
     const AutoCleanPolicy::Outcome outcome = policy.CleanUpTimer_hander();
     QTextStream& out = *ctx.out;
-    out << "size condition: "
-        << (!conditions.BCheckStorage() ? "off"
-            : outcome.sizeDue           ? "due"
-                                        : "not due")
-        << '\n';
-    out << "time condition: "
-        << (!conditions.BCheckDate() ? "off"
-            : outcome.timeDue        ? "due"
-                                     : "not due")
-        << '\n';
+    out << "size condition: " << conditionText(conditions.BCheckStorage(), outcome.sizeDue) << '\n';
+    out << "time condition: " << conditionText(conditions.BCheckDate(), outcome.timeDue) << '\n';
     if (!passRequested) {
-        out << (outcome.cancelled > 0 ? "declined: nothing emptied\n" : "nothing to do\n");
-        return outcome.cancelled > 0 ? CliExit::Failed : CliExit::Ok;
+        int removed = 0;
+        int status = CliExit::Ok;
+        // The rules were set to run by the owner of the settings: no question, as with the timer.
+        if (ageing) status = ageTrash(ctx, *ageing, {false, false}, &removed);
+        if (removed > 0)
+            out << "aged out " << removed << " items\n";
+        else
+            out << (outcome.cancelled > 0 ? "declined: nothing emptied\n" : "nothing to do\n");
+        return outcome.cancelled > 0 ? CliExit::Failed : status;
     }
 
-    auto origPaths = std::make_shared<TrashOrigPaths>();
-    EmptyController empty(ctx.paths, std::make_shared<SystemCommands>(ctx.tasks), origPaths,
-                          std::make_shared<Workspace>(ctx.paths), ctx.alerts,
-                          emptyingProtection(ctx, origPaths));
-    bool helperAsked = false;
-    empty.setRunAdmin([&](const QStringList&) { helperAsked = true; });
-    const int failures = empty.runPassHere();
+    const int failures = runForcedEmptying(ctx, {false, true}, false);
     out << "emptied the Trash (" << d.stringForKey(SettingsKeys::LastsCleanTrashData)
         << " before emptying)\n";
-    if (failures == 0) return CliExit::Ok;
-    *ctx.err << "corvane-cli: "
-             << (helperAsked
-                     ? localized("some items could not be removed with your rights")
-                     : localized("some items could not be removed with your rights; run Corvane's helper to "
-                                 "finish"))
-             << '\n';
-    return CliExit::Failed;
+    return failures == 0 ? CliExit::Ok : CliExit::Failed;
+}
+
+/// "autoclean set": each given rule switched on with its number, or off ("off" keeps the number).
+int set(const CliArguments& args, CliContext& ctx) {
+    CliOptionWords words;
+    const QString older = QStringLiteral("--older-than"), share = QStringLiteral("--max-share"),
+                  free = QStringLiteral("--keep-free");
+    if (!optionWords(args, {}, {older, share, free}, QStringLiteral("autoclean set"), ctx, &words))
+        return CliExit::Usage;
+    if (words.values.isEmpty()) {
+        *ctx.err << "corvane-cli: "
+                 << localized("usage: %1")
+                        .arg(QLatin1String("corvane-cli autoclean set [--older-than DAYS|off] "
+                                           "[--max-share PERCENT|off] [--keep-free GB|off]"))
+                 << '\n';
+        return CliExit::Usage;
+    }
+    AgeingRules rules = AgeingRules::stored(*ctx.defaults);
+    struct Option {
+        const QString& name;
+        AgeingRules::Rule* rule;
+        int high;
+        const char* what;
+    };
+    const Option options[] = {
+        {older, &rules.olderThanDays, AgeingRules::MaxDays, QT_TRANSLATE_NOOP("Corvane", "a number of days")},
+        {share, &rules.maxSharePercent, AgeingRules::MaxShare, QT_TRANSLATE_NOOP("Corvane", "a percentage")},
+        {free, &rules.keepFreeGB, AgeingRules::MaxFreeGB, QT_TRANSLATE_NOOP("Corvane", "a number of GB")},
+    };
+    for (const Option& o : options) {
+        if (!words.values.contains(o.name)) continue;
+        if (!AgeingRules::parseSetting(words.values.value(o.name), 1, o.high, o.rule)) {
+            *ctx.err
+                << "corvane-cli: "
+                << localized("%1 takes %2 from 1 to %3, or off").arg(o.name, localized(o.what)).arg(o.high)
+                << '\n';
+            return CliExit::Usage;
+        }
+    }
+    rules.store(*ctx.defaults);
+    if (!ctx.defaults->synchronize()) {
+        *ctx.err << "corvane-cli: " << localized("the settings could not be written") << '\n';
+        return CliExit::Failed;
+    }
+    return CliExit::Ok;
 }
 
 }  // namespace
@@ -155,8 +246,15 @@ QList<CliVerb> autocleanVerbs() {
     autoclean.help = {
         {QStringLiteral("autoclean status"),
          QStringLiteral("the auto-clean settings, the Trash size and when each condition falls due")},
-        {QStringLiteral("autoclean check"),
-         QStringLiteral("one auto-clean check as the tray's timer runs it (--yes answers)")},
+        {QStringLiteral("autoclean check [--dry-run]"),
+         QStringLiteral("one auto-clean check as the tray's timer runs it (--yes answers); the ageing rules "
+                        "after the size and time conditions")},
+        {QStringLiteral("autoclean set OPTION VALUE..."),
+         QStringLiteral("--older-than DAYS|off, --max-share PERCENT|off, --keep-free GB|off: the rules that "
+                        "remove the oldest deletions first")},
+        {QStringLiteral("autoclean install-timer"),
+         QStringLiteral("a daily systemd user timer that runs \"autoclean check\" without the tray")},
+        {QStringLiteral("autoclean remove-timer"), QStringLiteral("disable and delete that timer")},
     };
     autoclean.hasSubVerbs = true;
     autoclean.run = [](const CliArguments& args, CliContext& ctx) {
@@ -164,8 +262,16 @@ QList<CliVerb> autocleanVerbs() {
         const bool bare = args.options.isEmpty() && args.operands.isEmpty();
         if (bare && sub == QLatin1String("status")) return status(ctx);
         if (bare && sub == QLatin1String("check")) return check(ctx);
+        if (sub == QLatin1String("check") && args.options == QStringList{QStringLiteral("--dry-run")} &&
+            args.operands.isEmpty())
+            return dryCheck(ctx);
+        if (sub == QLatin1String("set")) return set(args, ctx);
+        if (bare && sub == QLatin1String("install-timer")) return installTimer(ctx);
+        if (bare && sub == QLatin1String("remove-timer")) return removeTimer(ctx);
         *ctx.err << "corvane-cli: "
-                 << localized("usage: %1").arg(QLatin1String("corvane-cli [--yes] autoclean status|check"))
+                 << localized("usage: %1")
+                        .arg(QLatin1String("corvane-cli [--yes] autoclean status|check "
+                                           "[--dry-run]|set|install-timer|remove-timer"))
                  << '\n';
         return CliExit::Usage;
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QHash>
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
@@ -82,9 +83,44 @@ QList<CliVerb> cookieVerbs();
 int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled);
 /// trash put and trash undo; `handled` false for other sub-verbs.
 int trashMoveVerb(const CliArguments& args, CliContext& ctx, bool* handled);
+/// How a forced emptying from the command line reports: `list` prints a "removed" line per entry
+/// gone; a dry run asks nothing, prints the lines a listed run would and changes nothing.
+struct ForcedEmptying {
+    bool dryRun = false;
+    bool list = false;
+};
 /// The forced emptying, asking as the windows do.
-int emptyTrash(CliContext& ctx);
+int emptyTrash(CliContext& ctx, const ForcedEmptying& how = {});
+/// The forced emptying's pass, after its question when `ask` (a dry run asks nothing): the number
+/// of stages that failed, -1 when the question was declined.
+int runForcedEmptying(CliContext& ctx, const ForcedEmptying& how, bool ask);
 /// The protection of an emptying from the command line: the rules from the settings, as the
 /// windows read them; each protected item is written as a "protected" line after the pass.
 EmptyProtection emptyingProtection(CliContext& ctx, std::shared_ptr<const TrashOrigPaths> origPaths);
 int eraseVerb(const CliArguments& args, CliContext& ctx);
+
+struct AgeingRules;
+/// Options of a verb that take values ("--older-than 30" or "--older-than=30") besides flags.
+struct CliOptionWords {
+    QStringList flags;
+    QHash<QString, QString> values;
+};
+/// Reads the verb's options and operands as options only; anything else is a usage error said on
+/// standard error.
+bool optionWords(const CliArguments& args, const QStringList& flags, const QStringList& valued,
+                 const QString& verb, CliContext& ctx, CliOptionWords* words);
+/// How ageTrash() runs: a dry run changes nothing; `ask` asks before removing anything.
+struct AgeingRun {
+    bool dryRun = false;
+    bool ask = true;
+};
+/// Removes what `rules` pick from one scan, the protection rules holding; prints a "removed" line
+/// per item gone and the "protected" lines after. `removedCount` gets how many went.
+int ageTrash(CliContext& ctx, const AgeingRules& rules, const AgeingRun& how, int* removedCount);
+/// "trash empty [--dry-run] [--older-than DAYS]".
+int emptyTrashVerb(const CliArguments& args, CliContext& ctx);
+/// One "removed" line: the item's path in the Trash and its original place ("--" unknown).
+void printRemoved(CliContext& ctx, const QString& trashPath, const QString& original);
+/// "autoclean install-timer" / "remove-timer".
+int installTimer(CliContext& ctx);
+int removeTimer(CliContext& ctx);

@@ -193,6 +193,7 @@ int trashActionVerb(const CliArguments& args, CliContext& ctx, bool* handled) {
         return CliExit::Usage;
     }
     const bool putback = sub == QLatin1String("putback");
+    if (sub == QLatin1String("empty")) return emptyTrashVerb(args, ctx);
     const bool removing = sub == QLatin1String("delete") || sub == QLatin1String("shred");
     const QString dryRunOption = QStringLiteral("--dry-run");
     const QStringList allowed =

@@ -130,6 +130,12 @@ QList<CliVerb> trashVerbs() {
          QStringLiteral("the original places recorded in the Trash, in file order")},
         {QStringLiteral("trash empty"),
          QStringLiteral("empty every Trash by force, asking first (--yes answers)")},
+        {QStringLiteral("trash empty --older-than DAYS"),
+         QStringLiteral("remove only items deleted more than DAYS days ago, protected ones kept; one "
+                        "\"removed\" line each")},
+        {QStringLiteral("trash empty --list|--dry-run"),
+         QStringLiteral("--list: one \"removed\" line per entry gone; --dry-run (also with --older-than): "
+                        "those lines, nothing changed")},
         {QStringLiteral("trash delete [--dry-run] NAME..."),
          QStringLiteral("remove items (names as trash list shows them, or their paths); one \"removed\" "
                         "line each")},

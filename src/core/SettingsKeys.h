@@ -22,6 +22,13 @@ inline constexpr QLatin1StringView AutoTrashData{"AutoTrashData"};
 inline constexpr QLatin1StringView ZelmarkData{"ZelmarkData"};
 inline constexpr QLatin1StringView FileFormatData{"FileFormatData"};
 inline constexpr QLatin1StringView FileLocationData{"FileLocationData"};
+// Ageing the Trash out: each rule's switch ("YES"/"NO") and its number.
+inline constexpr QLatin1StringView BAutoTrashAge{"BAutoTrashAge"};
+inline constexpr QLatin1StringView AutoTrashAgeDays{"AutoTrashAgeDays"};
+inline constexpr QLatin1StringView BAutoTrashShare{"BAutoTrashShare"};
+inline constexpr QLatin1StringView AutoTrashSharePercent{"AutoTrashSharePercent"};
+inline constexpr QLatin1StringView BAutoTrashKeepFree{"BAutoTrashKeepFree"};
+inline constexpr QLatin1StringView AutoTrashKeepFreeGB{"AutoTrashKeepFreeGB"};
 
 inline constexpr QLatin1StringView YES{"YES"};
 inline constexpr QLatin1StringView NO{"NO"};

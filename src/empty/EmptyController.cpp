@@ -86,6 +86,8 @@ int EmptyController::runPass(WorkProgress* progress) {
     hooks.permissionAlert = [this](const QStringList& resisted) {
         MainThread::runAndWait([this, &resisted] { ShowForceEmptyAlertToMainThread(resisted); });
     };
+    hooks.removed = m_eachRemoved;
+    hooks.dryRun = m_dryRun;
     ForceEmptyPass pass(m_paths, m_commands, m_origPaths, m_workspace, m_protection, hooks);
     return pass.ForceEmptyTrashFileThreader();
 }

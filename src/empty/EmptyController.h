@@ -36,6 +36,12 @@ class EmptyController : public QObject {
 
     /// What " OK " in the permission alert does (start the helper for the entries that resisted).
     void setRunAdmin(RunAdmin runAdmin) { m_runAdmin = std::move(runAdmin); }
+    /// Told each entry a pass removed, by path, on the pass's thread.
+    void setEachRemoved(std::function<void(const QString& path)> removed) {
+        m_eachRemoved = std::move(removed);
+    }
+    /// Passes from now on only say what they would remove (see ForceEmptyPassHooks::dryRun).
+    void setDryRun(bool dryRun) { m_dryRun = dryRun; }
 
     /// Asks "Corvane will delete all items in the trash…" and starts a pass on " Empty Trash ".
     /// False when cancelled or when a pass is already running.
@@ -71,6 +77,8 @@ class EmptyController : public QObject {
     std::shared_ptr<Alerts> m_alerts;
     const Protection m_protection;
     RunAdmin m_runAdmin;
+    std::function<void(const QString&)> m_eachRemoved;
+    bool m_dryRun = false;
     std::atomic<bool> m_running{false};
     std::shared_ptr<WorkProgress> m_progress;
     Worker m_passes{this};  ///< last: closed before the members a pass uses go

@@ -39,7 +39,18 @@ int ForceEmptyPass::ForceEmptyTrashFileThreader() {
 void ForceEmptyPass::stageEnded(const QStringList& resisted, int& failures) {
     if (resisted.isEmpty()) return;
     ++failures;
-    if (m_hooks.permissionAlert) m_hooks.permissionAlert(resisted);
+    if (m_hooks.permissionAlert && !m_hooks.dryRun) m_hooks.permissionAlert(resisted);
+}
+
+FsTree::Report ForceEmptyPass::removeEntry(const ScopedFolder& trash, const QByteArray& name,
+                                           const FsTree::Options& options) {
+    FsTree::Report report;
+    if (m_hooks.dryRun)
+        report.gone = true;
+    else
+        report = FsTree::remove(trash, name, options);
+    if (report.gone && m_hooks.removed) m_hooks.removed(trash.pathOf(name));
+    return report;
 }
 
 bool ForceEmptyPass::cancelled() const {
@@ -52,7 +63,7 @@ QStringList ForceEmptyPass::emptyUserTrash() {
     const FsScope scope = FsScope::trash(m_paths->userTrash(), m_paths->scopeLimits());
     const ScopedFolder& trash = scope.folder();
     if (!trash.isOpen()) return {};
-    LockedFlags::clear(trash.folder().fd());
+    if (!m_hooks.dryRun) LockedFlags::clear(trash.folder().fd());
     const bool keepRecords = m_protection.hasRules();
     QStringList resisted;
     QSet<QByteArray> removed;
@@ -66,14 +77,14 @@ QStringList ForceEmptyPass::emptyUserTrash() {
         if (keepRecords && m_store->isRecordsEntry(name))
             continue;  // the put-back records of protected items
         if (m_protection.isProtected(trash.pathOf(name))) continue;
-        const FsTree::Report report = FsTree::remove(trash, name, options);
+        const FsTree::Report report = removeEntry(trash, name, options);
         if (report.gone) removed.insert(name);
         if (!report.gone && !report.cancelled) resisted << trash.pathOf(name);
         progress(1);
     }
     // The records of what was removed go too; protected and stubborn items keep theirs, and so
     // does a record whose item another program is moving in right now.
-    m_store->tidyAfterEmptying(m_paths->userTrash(), removed);
+    if (!m_hooks.dryRun) m_store->tidyAfterEmptying(m_paths->userTrash(), removed);
     return resisted;
 }
 
@@ -111,7 +122,7 @@ QStringList ForceEmptyPass::emptyVolumeTrashes() {
                 if (FileUtilities::longPermissionText(entry.st.st_mode) == QLatin1String(KeptOnVolumes)) {
                     resisted << trash.pathOf(entry.name);
                 } else {
-                    const FsTree::Report report = FsTree::remove(trash, entry.name, options);
+                    const FsTree::Report report = removeEntry(trash, entry.name, options);
                     if (report.gone)
                         removed.insert(entry.name);
                     else if (!report.cancelled)
@@ -119,7 +130,7 @@ QStringList ForceEmptyPass::emptyVolumeTrashes() {
                 }
                 progress(1);
             }
-            m_store->tidyAfterEmptying(folder, removed);
+            if (!m_hooks.dryRun) m_store->tidyAfterEmptying(folder, removed);
         }
     }
     return resisted;

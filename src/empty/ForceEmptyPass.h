@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "EmptyProtection.h"
+#include "core/fs/FsTree.h"
 
 class Paths;
 class SystemCommands;
@@ -23,6 +24,11 @@ struct ForceEmptyPassHooks {
     const std::atomic_bool* cancel = nullptr;  ///< stops the pass between entries
     std::atomic<quint64>* files = nullptr;     ///< files removed so far, inside the entries too
     std::atomic<quint64>* bytes = nullptr;     ///< bytes of the regular files removed so far
+    /// Each entry that is gone (or, in a dry run, would be removed), by path, as it goes.
+    std::function<void(const QString& path)> removed;
+    /// Walks the Trash folders as the pass would and reports what it would remove; changes nothing,
+    /// and shows no alert (there is nothing for the helper to finish).
+    bool dryRun = false;
 };
 
 /// One forced emptying of the user's Trash and of the per-user Trash folders of mounted volumes,
@@ -50,6 +56,9 @@ class ForceEmptyPass {
     QStringList emptyUserTrash();
     QStringList emptyVolumeTrashes();
     void stageEnded(const QStringList& resisted, int& failures);
+    /// Removes one entry of a Trash folder, or pretends to in a dry run, and reports it.
+    FsTree::Report removeEntry(const ScopedFolder& trash, const QByteArray& name,
+                               const FsTree::Options& options);
     bool cancelled() const;
     void progress(int items);
 

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QSet>
 #include <cerrno>
+#include <map>
 
 #include "CVTrashFileNode.h"
 #include "TrashInfo.h"
@@ -71,6 +73,31 @@ FsTree::Report TrashItemActions::deleteItem(const QString& trashPath, const FsTr
                                QStringLiteral(")");
     if (report.gone) m_store->forgetItem(trashPath);
     return report;
+}
+
+void TrashItemActions::deleteItems(
+    const QStringList& trashPaths, const FsTree::Options& options,
+    const std::function<void(qsizetype index, const FsTree::Report& report)>& each) const {
+    std::map<QString, Place> folders;
+    std::map<QString, QSet<QByteArray>> removed;
+    for (qsizetype i = 0; i < trashPaths.size(); ++i) {
+        const QString& trashPath = trashPaths[i];
+        const QString parent = parentOf(trashPath);
+        auto it = folders.find(parent);
+        if (it == folders.end()) it = folders.emplace(parent, itemPlace(*m_store, trashPath)).first;
+        const Place& place = it->second;
+        const QByteArray name = leafOf(trashPath);
+        FsTree::Report report;
+        if (place.folder.isOpen())
+            report = FsTree::remove(place.folder, name, options);
+        else
+            report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") +
+                                   localized("its folder can't be opened") + QStringLiteral(" (") +
+                                   place.why + QStringLiteral(")");
+        if (report.gone) removed[parent].insert(name);
+        if (each) each(i, report);
+    }
+    for (const auto& [folder, names] : removed) m_store->tidyAfterEmptying(folder, names);
 }
 
 FsTree::Report TrashItemActions::secureDeleteItem(const QString& trashPath,

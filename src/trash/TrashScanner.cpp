@@ -131,11 +131,12 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
         QtConcurrent::blockingMap(toMeasure, measure);
     else
         for (Pending& p : toMeasure) measure(p);
-    for (const Pending& p : std::as_const(toMeasure))
-        if (p.measured) listing->remember(p.name, p.node->filesize);
+    if (!m_readOnly)
+        for (const Pending& p : std::as_const(toMeasure))
+            if (p.measured) listing->remember(p.name, p.node->filesize);
 
     for (const CVTrashFileNode::Ptr& node : std::as_const(found))
         if (!onVolume) result.trashFileSize += node->filesize;
     result.items += found;
-    listing->finish(folders);
+    if (!m_readOnly) listing->finish(folders);
 }

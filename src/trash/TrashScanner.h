@@ -31,6 +31,9 @@ class TrashScanner {
     TrashScanResult scan() const;
     /// Lists every Trash with the put-back list as it is.
     TrashScanResult ScanUserTrashItems() const;
+    /// A scan that writes nothing: the folder-size cache is read but neither updated nor saved
+    /// (a dry run must leave the Trash folders exactly as they were).
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     /// The volumes whose Trash folders are scanned (the layout says which).
     QStringList scannedVolumes() const;
 
@@ -50,4 +53,5 @@ class TrashScanner {
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<const Workspace> m_workspace;
     std::shared_ptr<const TrashStore> m_store;
+    bool m_readOnly = false;
 };

@@ -9,8 +9,10 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <memory>
+#include <vector>
 
 #include "core/fs/OpenFolder.h"
+#include "platform/Paths.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 
@@ -20,7 +22,7 @@ constexpr int PerWriter = 2000;
 
 struct Rig {
     TempRoot root;
-    SandboxBuilder sandbox{root.path(), "me"};
+    SandboxBuilder sandbox{root.path(), Paths::currentLoginName()};
     QString home = sandbox.linuxPaths()->userHome();
     QString trash = sandbox.linuxPaths()->userTrashFolder();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -34,8 +36,12 @@ struct Rig {
         sandbox.makeFolder(trash + "/files");
         sandbox.makeFolder(trash + "/info");
     }
-    std::unique_ptr<QProcess> start(const QString& program, const QStringList& args) const {
+    /// Starts a program; what a writer prints goes to a file, so a full pipe never stops it while
+    /// the test waits on another program.
+    std::unique_ptr<QProcess> start(const QString& program, const QStringList& args,
+                                    const QString& out = {}) const {
         auto p = std::make_unique<QProcess>();
+        if (!out.isEmpty()) p->setStandardOutputFile(out);
         p->setProcessEnvironment(env);
         p->setWorkingDirectory(root.path());
         p->start(program, args);
@@ -64,16 +70,18 @@ TEST(TrashConcurrency, WritersAndEmptyingPassesLeaveEveryItemWithItsRecordOrRepo
     ASSERT_TRUE(rules->waitForFinished(60000));
     ASSERT_EQ(rules->exitCode(), 0) << rules->readAllStandardError().toStdString();
 
-    QList<std::unique_ptr<QProcess>> writers;
+    std::vector<std::unique_ptr<QProcess>> writers;
     QStringList all;
-    for (const QString& writer : {"a", "b"}) {
+    for (const QString writer : {"a", "b"}) {
         const QStringList files = rig.files(writer);
         all += files;
-        writers << rig.start("trash-put", QStringList{"--"} + files);
+        writers.push_back(
+            rig.start("trash-put", QStringList{"--"} + files, rig.root.path() + "/out-" + writer));
     }
     const QStringList ours = rig.files("c");
     all += ours;
-    writers << rig.start(CORVANE_CLI_PATH, QStringList{"trash", "put", "--"} + ours);
+    writers.push_back(
+        rig.start(CORVANE_CLI_PATH, QStringList{"trash", "put", "--"} + ours, rig.root.path() + "/out-c"));
 
     // Passes run back to back, forced and by age, until every writer is done, then once more.
     QSet<QString> removed;
@@ -81,7 +89,10 @@ TEST(TrashConcurrency, WritersAndEmptyingPassesLeaveEveryItemWithItsRecordOrRepo
     int passes = 0;
     while (writing || passes % 2 == 1) {
         writing = false;
-        for (const auto& w : writers) writing = writing || w->state() != QProcess::NotRunning;
+        for (const auto& w : writers) {
+            w->waitForFinished(0);  // without an event loop, this is what notices a writer's end
+            writing = writing || w->state() != QProcess::NotRunning;
+        }
         const QStringList args = passes % 2 == 0 ? QStringList{"--yes", "trash", "empty", "--list"}
                                                  : QStringList{"trash", "empty", "--older-than", "0"};
         auto pass = rig.start(CORVANE_CLI_PATH, args);
@@ -91,13 +102,16 @@ TEST(TrashConcurrency, WritersAndEmptyingPassesLeaveEveryItemWithItsRecordOrRepo
         ++passes;
     }
     for (const auto& w : writers) {
-        ASSERT_TRUE(w->waitForFinished(300000));
+        if (w->state() != QProcess::NotRunning) {
+            ASSERT_TRUE(w->waitForFinished(300000));
+        }
         EXPECT_EQ(w->exitCode(), 0) << w->program().toStdString() << ": "
                                     << w->readAllStandardError().left(2000).toStdString();
     }
     EXPECT_GE(passes, 2);
 
-    const QStringList items = QDir(rig.trash + "/files").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList items =
+        QDir(rig.trash + "/files").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     const QStringList records = QDir(rig.trash + "/info").entryList(QDir::Files | QDir::Hidden);
     const QSet<QString> itemSet(items.cbegin(), items.cend());
     QSet<QString> recordSet;
@@ -109,10 +123,14 @@ TEST(TrashConcurrency, WritersAndEmptyingPassesLeaveEveryItemWithItsRecordOrRepo
         EXPECT_FALSE(QFile::exists(path));
         const bool kept = itemSet.contains(name);
         EXPECT_NE(kept, removed.contains(name)) << "in the Trash and reported removed, or neither";
-        if (name.endsWith(".keep")) EXPECT_TRUE(kept) << "a protected item was removed";
+        if (name.endsWith(".keep")) {
+            EXPECT_TRUE(kept) << "a protected item was removed";
+        }
         if (kept) {
-            const auto text = OpenFolder::open(rig.trash + "/info").readFile(name.toUtf8() + ".trashinfo", 4096);
-            EXPECT_TRUE(text && text->contains("/" + name.toUtf8() + "\n")) << "its record names another item";
+            const auto text =
+                OpenFolder::open(rig.trash + "/info").readFile(name.toUtf8() + ".trashinfo", 4096);
+            EXPECT_TRUE(text && text->contains("/" + name.toUtf8() + "\n"))
+                << "its record names another item";
         }
     }
 }

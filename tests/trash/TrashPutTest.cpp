@@ -241,7 +241,7 @@ TEST(TrashJournal, UndoOfAPutNeverOverwritesAndKeepsWhatItCouldNotUndo) {
     PutFixture f;
     TrashJournal journal(f.paths);
     journal.begin("put");
-    for (const QString& name : {"one.txt", "two.txt"}) {
+    for (const QString name : {"one.txt", "two.txt"}) {
         const TrashPut::Result r = f.put.put(f.file("docs/" + name, "trashed"));
         journal.add({TrashJournal::Move::Way::IntoTrash, r.place, r.trashPath, r.record});
     }
