@@ -18,6 +18,7 @@ class FreedesktopTrashStore : public TrashStore {
     void forgetItem(const QString& itemPath) const override;
     void folderSizeChanged(const QString& itemPath, quint64 bytes) const override;
     bool isRecordsEntry(const QByteArray&) const override { return false; }
+    bool takesItems() const override { return true; }
     void tidyAfterEmptying(const QString& folder, const QSet<QByteArray>& removed) const override;
     WholeEmptying wholeEmptying() const override;
     void emptyWhole(const FolderOpener& open, const QString& folder,

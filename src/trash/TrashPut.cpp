@@ -10,6 +10,7 @@
 
 #include "DirectorySizes.h"
 #include "TrashInfo.h"
+#include "TrashStore.h"
 #include "core/Localized.h"
 #include "core/fs/FsMove.h"
 #include "core/fs/FsScope.h"
@@ -279,7 +280,7 @@ bool inAnyTrash(const QString& place, const QString& top, const ScopeLimits& lim
 TrashPut::Result TrashPut::put(const QString& path, const Options& options) const {
     Result result;
     result.source = path;
-    if (m_paths->layout() != Paths::Layout::Freedesktop) {
+    if (!TrashStore::forPaths(m_paths)->takesItems()) {
         result.outcome = Outcome::Refused;
         result.why = localized("moving into the Trash needs the freedesktop layout");
         return result;

@@ -115,6 +115,9 @@ class TrashStore {
     ScopedFolder folderInTrash(const QString& folder, QString* why = nullptr) const;
     /// What no action of this account may be or hold.
     ScopeLimits scopeLimits() const;
+    /// Whether Corvane can move items into this layout's Trash itself (TrashPut), keeping records
+    /// the other desktop programs read.
+    virtual bool takesItems() const { return false; }
     /// The layout this store works in.
     std::shared_ptr<const Paths> paths() const { return m_paths; }
 
