@@ -306,7 +306,7 @@ bool OpenFolder::makeFolder(const QByteArray& name, mode_t mode, int* error) con
 
 std::optional<QByteArray> OpenFolder::readFile(const QByteArray& name, qint64 cap) const {
     if (!isOpen()) return std::nullopt;
-    return RegularFile::readAndClose(RegularFile::openAt(m_fd, name, true), cap);
+    return RegularFile::readAt(m_fd, name, true, cap);
 }
 
 bool OpenFolder::writeFileReplacing(const QByteArray& name, const QByteArray& data, mode_t mode) const {

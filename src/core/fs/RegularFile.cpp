@@ -11,16 +11,19 @@
 
 namespace RegularFile {
 
-int openAt(int folder, const QByteArray& name, bool noFollow) {
+namespace {
+
+/// Opens for reading and checks the type on the opened file, handing back its attributes.
+int openChecked(int folder, const QByteArray& name, bool noFollow, struct stat& st) {
     if (name.isEmpty()) return -1;
     // Non-blocking, so opening a FIFO returns at once; the type is then checked on what was opened.
+    // A regular file ignores the flag, so it stays set: a read of one never waits anyway.
     const int fd = ::openat(folder, name.constData(),
                             O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
     if (fd < 0) return -1;
-    struct stat st {};
     const bool known = ::fstat(fd, &st) == 0;
-    if (!known || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
-        const int error = known && !S_ISREG(st.st_mode) ? EINVAL : errno;
+    if (!known || !S_ISREG(st.st_mode)) {
+        const int error = known ? EINVAL : errno;
         ::close(fd);
         errno = error;
         return -1;
@@ -28,13 +31,7 @@ int openAt(int folder, const QByteArray& name, bool noFollow) {
     return fd;
 }
 
-std::optional<QByteArray> readAndClose(int fd, qint64 cap) {
-    if (fd < 0) return std::nullopt;
-    struct stat st;
-    if (::fstat(fd, &st) != 0) {
-        ::close(fd);
-        return std::nullopt;
-    }
+std::optional<QByteArray> readOpened(int fd, const struct stat& st, qint64 cap) {
     QByteArray data;
     data.resize(qMin<qint64>(cap, qMax<qint64>(st.st_size, 0)));
     qint64 got = 0;
@@ -55,6 +52,30 @@ std::optional<QByteArray> readAndClose(int fd, qint64 cap) {
     ::close(fd);
     data.truncate(got);
     return data;
+}
+
+}  // namespace
+
+int openAt(int folder, const QByteArray& name, bool noFollow) {
+    struct stat st {};
+    return openChecked(folder, name, noFollow, st);
+}
+
+std::optional<QByteArray> readAndClose(int fd, qint64 cap) {
+    if (fd < 0) return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return readOpened(fd, st, cap);
+}
+
+std::optional<QByteArray> readAt(int folder, const QByteArray& name, bool noFollow, qint64 cap) {
+    struct stat st {};
+    const int fd = openChecked(folder, name, noFollow, st);
+    if (fd < 0) return std::nullopt;
+    return readOpened(fd, st, cap);
 }
 
 Stream::Stream(const QString& path) : m_fd(openAt(AT_FDCWD, FsName::toBytes(path), false)) {

@@ -17,6 +17,8 @@ int openAt(int folder, const QByteArray& name, bool noFollow);
 /// Reads at most `cap` bytes of the descriptor and closes it; nothing, with errno set, when a read
 /// fails, even after some bytes came.
 std::optional<QByteArray> readAndClose(int fd, qint64 cap);
+/// openAt() and readAndClose() in one, with one look at the file's attributes.
+std::optional<QByteArray> readAt(int folder, const QByteArray& name, bool noFollow, qint64 cap);
 
 /// A file at a path the user or the system named (links followed), open for a streamed reader such
 /// as a picture decoder. The descriptor is opened and closed here, never by Qt, so the thread
