@@ -1,9 +1,6 @@
 #include "CVTrashController.h"
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QCollator>
 #include <QFile>
@@ -25,25 +22,6 @@
 // one a scan from the front gives.
 
 namespace {
-
-/// The raw names of the folder open at `fd`, in the order the file system lists them, "." and ".."
-/// left out; empty when it can't be listed. `fd` stays open.
-std::vector<QByteArray> listFolder(int fd) {
-    std::vector<QByteArray> names;
-    const int own = ::dup(fd);  // closedir closes the descriptor it was given
-    DIR* dir = own < 0 ? nullptr : ::fdopendir(own);
-    if (!dir) {
-        if (own >= 0) ::close(own);
-        return names;
-    }
-    while (const dirent* entry = ::readdir(dir)) {
-        const char* n = entry->d_name;
-        if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
-        names.emplace_back(n);
-    }
-    ::closedir(dir);
-    return names;
-}
 
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -168,26 +146,24 @@ struct CVTrashController::Impl {
         QVariantMap dict;
         bool isFolder = false;
     };
-    std::optional<Description> describe(CVTrashController& owner, int dirFd, const QByteArray& rawName,
-                                        const QString& path, const QString& name, bool topLevel) {
+    std::optional<Description> describe(CVTrashController& owner, const OpenFolder& folder,
+                                        const QByteArray& rawName, const QString& path, const QString& name,
+                                        bool topLevel) {
         // System calls are most of a build's time, so the entry's own attributes are read once and
         // give both the dangling-link check and the access text.
-        struct stat st;
-        if (::fstatat(dirFd, rawName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return std::nullopt;  // gone
-        if (S_ISLNK(st.st_mode)) {
-            struct stat target;
-            if (::fstatat(dirFd, rawName.constData(), &target, 0) != 0) return std::nullopt;  // dangling
-        }
-        const QString access = FileUtilities::shortPermissionText(st.st_mode);
+        std::optional<struct stat> st = folder.entry(rawName);
+        if (!st) return std::nullopt;                                              // gone
+        if (S_ISLNK(st->st_mode) && !folder.target(rawName)) return std::nullopt;  // dangling
+        const QString access = FileUtilities::shortPermissionText(st->st_mode);
         const quint64 bytes = owner.m_size ? owner.m_size(path) : 0;
         const TrashStore::TreeRow row = owner.m_store->treeRow(name, topLevel, owner.m_origPath);
         // The size measurement may take long; an entry gone meanwhile is skipped. A link to a folder is
         // a leaf: following it could leave the Trash or loop.
-        if (::fstatat(dirFd, rawName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+        st = folder.entry(rawName);
+        if (!st) return std::nullopt;
         return Description{
             TrashItemDict::make(row.display, FileUtilities::size_to_unit(bytes), bytes, access, row.putBack),
-            S_ISDIR(st.st_mode)};
+            S_ISDIR(st->st_mode)};
     }
 };
 
@@ -216,43 +192,45 @@ void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
         QByteArray raw;         ///< its name in its parent
         CVTrashFileNode* node;  ///< where its entries go; null for the first level (placed by path)
         struct stat id;
-        std::vector<QByteArray> names;
-        std::size_t next = 0;
+        QList<QByteArray> names;
+        qsizetype next = 0;
     };
     QString start = folder;
     while (start.size() > 1 && start.endsWith(QLatin1Char('/'))) start.chop(1);
     const bool startIsTrash = start == m_paths->userTrash();
     std::vector<Level> stack;
-    auto openLevel = [](int fd, Level&& level) {
-        ::fstat(fd, &level.id);
-        level.names = listFolder(fd);
-        return std::move(level);
+    // Each level is known by its identity, so going back up can tell its folder from another.
+    auto enter = [&stack](const OpenFolder& at, Level&& level) {
+        const std::optional<struct stat> st = at.stat();
+        if (!st) return false;
+        level.id = *st;
+        level.names = at.names();
+        stack.push_back(std::move(level));
+        return true;
+    };
+    auto is = [](const OpenFolder& at, const Level& level) {
+        const std::optional<struct stat> st = at.stat();
+        return st && sameFile(*st, level.id);
     };
     // The Trash is reached without following a link at any step, as every other reader does.
-    int fd = ::fcntl(OpenFolder::open(start).fd(), F_DUPFD_CLOEXEC, 0);
-    if (fd < 0) return;
-    stack.push_back(openLevel(fd, Level{start, QByteArray(), nullptr, {}, {}}));
+    OpenFolder current = OpenFolder::open(start);
+    if (!current.isOpen() || !enter(current, Level{start, QByteArray(), nullptr, {}, {}})) return;
 
     // A folder moved away meanwhile: walk down again from the start by name, keeping the levels that
-    // are still where they were. Returns the deepest one's descriptor, or -1 with nothing left.
-    auto reopen = [&]() -> int {
-        struct stat st;
-        int at = ::fcntl(OpenFolder::open(start).fd(), F_DUPFD_CLOEXEC, 0);
-        if (at < 0 || ::fstat(at, &st) != 0 || !sameFile(st, stack.front().id)) {
-            if (at >= 0) ::close(at);
+    // are still where they were. Gives the deepest one, or nothing with no level left.
+    auto reopen = [&]() -> OpenFolder {
+        OpenFolder at = OpenFolder::open(start);
+        if (!is(at, stack.front())) {
             stack.clear();
-            return -1;
+            return {};
         }
         for (std::size_t i = 1; i < stack.size(); ++i) {
-            const int next =
-                ::openat(at, stack[i].raw.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (next < 0 || ::fstat(next, &st) != 0 || !sameFile(st, stack[i].id)) {
-                if (next >= 0) ::close(next);
+            OpenFolder next = at.child(stack[i].raw);
+            if (!is(next, stack[i])) {
                 stack.erase(stack.begin() + static_cast<std::ptrdiff_t>(i), stack.end());
                 return at;
             }
-            ::close(at);
-            at = next;
+            at = std::move(next);
         }
         return at;
     };
@@ -262,21 +240,16 @@ void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
         if (level.next == level.names.size()) {
             stack.pop_back();
             if (stack.empty()) break;
-            const int up = ::openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            ::close(fd);
-            fd = up;
-            struct stat st;
-            if (fd < 0 || ::fstat(fd, &st) != 0 || !sameFile(st, stack.back().id)) {
-                if (fd >= 0) ::close(fd);
-                fd = reopen();
-            }
+            current = current.parent(stack.back().path);
+            if (!is(current, stack.back())) current = reopen();
             continue;
         }
         const QByteArray raw = level.names[level.next++];
         const QString name = FsName::fromBytes(raw);
         const QString path = level.path + QLatin1Char('/') + name;
         const bool topLevel = startIsTrash && stack.size() == 1;
-        const std::optional<Impl::Description> entry = m_impl->describe(*this, fd, raw, path, name, topLevel);
+        const std::optional<Impl::Description> entry =
+            m_impl->describe(*this, current, raw, path, name, topLevel);
         if (!entry) continue;
         // The first level is placed by its path (the folder may lie anywhere in the Trash); below it
         // the parent node is known, so no entry walks the tree from the top.
@@ -284,13 +257,11 @@ void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
             stack.size() == 1 ? m_impl->placePath(*this, path, entry->isFolder, entry->dict)
                               : m_impl->place(*this, level.node, name, path, entry->isFolder, entry->dict);
         if (!entry->isFolder || !node) continue;
-        const int down = ::openat(fd, raw.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (down < 0) continue;  // unreadable: the folder's node stays without children
-        ::close(fd);
-        fd = down;
-        stack.push_back(openLevel(fd, Level{path, raw, node.get(), {}, {}}));
+        // Only the folder being listed is open: neither descriptors nor PATH_MAX limit the depth.
+        OpenFolder down = current.child(raw);
+        if (!down.isOpen()) continue;  // unreadable: the folder's node stays without children
+        if (enter(down, Level{path, raw, node.get(), {}, {}})) current = std::move(down);
     }
-    if (fd >= 0) ::close(fd);
 }
 
 void CVTrashController::addFolder(const QString& path, bool isFolder, const QVariantMap& dict) {

@@ -231,6 +231,12 @@ OpenFolder OpenFolder::child(const QByteArray& name, QString* why) const {
     return OpenFolder(fd, pathOf(name));
 }
 
+OpenFolder OpenFolder::parent(const QString& path) const {
+    if (!isOpen()) return {};
+    const int fd = ::openat(m_fd, "..", FolderFlags);
+    return fd < 0 ? OpenFolder() : OpenFolder(fd, path);
+}
+
 QString OpenFolder::pathOf(const QByteArray& name) const {
     const QString leaf = FsName::fromBytes(name);
     return m_path.endsWith(QLatin1Char('/')) ? m_path + leaf : m_path + QLatin1Char('/') + leaf;

@@ -66,6 +66,10 @@ class OpenFolder {
         return child(FsName::toBytes(name), why);
     }
 
+    /// The folder that holds this one now (through ".."), for a walk that goes back up without
+    /// keeping every level open; the caller checks it is the folder it left. `path` names it.
+    OpenFolder parent(const QString& path) const;
+
     bool isOpen() const { return m_fd >= 0; }
     int fd() const { return m_fd; }
     /// The path it was opened by (lossless text), for records and messages.
