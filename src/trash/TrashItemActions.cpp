@@ -48,18 +48,6 @@ Place itemPlace(const TrashStore& store, const QString& trashPath) {
     return place;
 }
 
-// Creates the missing folders of the user's own original place, one step at a time.
-bool makeFolders(const QString& folder) {
-    const QByteArray raw = FsName::toBytes(folder);
-    for (qsizetype i = 1; i <= raw.size(); ++i) {
-        if (i < raw.size() && raw[i] != '/') continue;
-        const QByteArray step = raw.left(i);
-        if (::mkdir(step.constData(), 0777) != 0 && errno != EEXIST) return false;
-    }
-    struct stat st;
-    return ::stat(raw.constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 }  // namespace
 
 FsTree::Report TrashItemActions::deleteItem(const QString& trashPath, const FsTree::Options& options) const {
@@ -274,7 +262,7 @@ TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& m
         return done;
     }
     const QString destinationFolder = parentOf(done.destination);
-    if (!makeFolders(destinationFolder)) {
+    if (!OpenFolder::makeChosen(destinationFolder).isOpen()) {
         if (journal)
             for (const auto& m : moves) journal->add(m);
         return done;

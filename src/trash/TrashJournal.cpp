@@ -32,23 +32,6 @@ QString text(const QByteArray& field) {
     return FsName::fromBytes(QByteArray::fromPercentEncoding(field));
 }
 
-/// The folders of `folder` that are missing, made one step at a time from the deepest that exists.
-bool makeFolders(const QString& folder) {
-    QString existing = folder;
-    QStringList missing;
-    while (existing != QLatin1String("/") && !OpenFolder::openChosen(existing).isOpen()) {
-        missing.prepend(existing.mid(existing.lastIndexOf(QLatin1Char('/')) + 1));
-        existing = parentOf(existing);
-    }
-    OpenFolder at = OpenFolder::openChosen(existing);
-    for (const QString& step : std::as_const(missing)) {
-        if (!at.isOpen()) return false;
-        at.makeFolder(FsName::toBytes(step), 0777);
-        at = at.child(step);
-    }
-    return at.isOpen();
-}
-
 }  // namespace
 
 TrashJournal::TrashJournal(std::shared_ptr<const Paths> paths) : m_paths(std::move(paths)) {
@@ -89,8 +72,8 @@ bool TrashJournal::commit() {
         data += QByteArray(move.way == Move::Way::IntoTrash ? "in" : "out") + '\t' + field(move.place) +
                 '\t' + field(move.trashPath) + '\t' + move.record.toPercentEncoding() + '\n';
     const QString folder = m_paths->stateFolder();
-    if (!makeFolders(folder)) return false;
-    return OpenFolder::open(folder).writeFileReplacing(FileName, data, 0600);
+    // The state folder is made where missing, readable by the account only.
+    return OpenFolder::makeChosen(folder, 0700).writeFileReplacing(FileName, data, 0600);
 }
 
 QString TrashJournal::lastAction() const {
@@ -122,7 +105,7 @@ QList<TrashJournal::Undone> TrashJournal::undo(bool dryRun) {
             } else if (dryRun) {
                 step.done = true;
                 step.nowAt = move.place;
-            } else if (!makeFolders(parentOf(move.place))) {
+            } else if (!OpenFolder::makeChosen(parentOf(move.place)).isOpen()) {
                 step.why =
                     localized("its folder %1 can't be made").arg(FsName::displayText(parentOf(move.place)));
             } else {

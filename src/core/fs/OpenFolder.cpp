@@ -231,6 +231,25 @@ OpenFolder OpenFolder::child(const QByteArray& name, QString* why) const {
     return OpenFolder(fd, pathOf(name));
 }
 
+OpenFolder OpenFolder::makeChosen(const QString& path, mode_t mode) {
+    QString existing = path;
+    QStringList missing;
+    OpenFolder at = openChosen(existing);
+    while (!at.isOpen() && existing.startsWith(QLatin1Char('/')) && existing != QLatin1String("/")) {
+        const qsizetype slash = existing.lastIndexOf(QLatin1Char('/'));
+        missing.prepend(existing.mid(slash + 1));
+        existing = slash == 0 ? QStringLiteral("/") : existing.left(slash);
+        at = openChosen(existing);
+    }
+    for (const QString& step : std::as_const(missing)) {
+        if (!at.isOpen()) return {};
+        if (step.isEmpty()) continue;
+        at.makeFolder(FsName::toBytes(step), mode);  // made here or by someone else meanwhile
+        at = at.child(step);
+    }
+    return at;
+}
+
 OpenFolder OpenFolder::parent(const QString& path) const {
     if (!isOpen()) return {};
     const int fd = ::openat(m_fd, "..", FolderFlags);

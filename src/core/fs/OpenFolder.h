@@ -60,6 +60,10 @@ class OpenFolder {
     /// user meant them, once; only the work below it is kept from following links. An empty or
     /// relative path is refused, never resolved against the working folder.
     static OpenFolder openChosen(const QString& path, QString* why = nullptr);
+    /// Opens a folder the user named (as openChosen), first making the folders of it that are
+    /// missing, one step at a time from the deepest that exists, each made by name in its opened
+    /// parent with `mode` (the umask applies). Not open when a step can't be made or opened.
+    static OpenFolder makeChosen(const QString& path, mode_t mode = 0777);
     /// Opens the entry `name` of this folder, only when it is a real folder (not a link).
     OpenFolder child(const QByteArray& name, QString* why = nullptr) const;
     OpenFolder child(const QString& name, QString* why = nullptr) const {
