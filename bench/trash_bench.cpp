@@ -6,12 +6,12 @@
 #include <cstdio>
 
 #include "BestOf.h"
-#include "core/FileUtilities.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
 #include "support/DSStoreWriter.h"
 #include "support/SandboxBuilder.h"
 #include "trash/CVTrashController.h"
+#include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashScanner.h"
 
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     records.write(paths->trashRecordsFile());
 
     auto tasks = std::make_shared<Tasks>();
-    auto files = std::make_shared<FileUtilities>(paths, tasks);
+    auto files = std::make_shared<ItemSizes>(paths, tasks);
     const QStringList entries = TrashScanner::listFolder(trash);
 
     // The du runs alone: one per folder, one after another.

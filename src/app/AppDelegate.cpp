@@ -30,7 +30,6 @@
 #include "autoclean/PPopoverviewConterller.h"
 #include "cookies/CookieManager.h"
 #include "cookies/CookiePane.h"
-#include "core/FileUtilities.h"
 #include "core/SettingsKeys.h"
 #include "desktop/DesktopController.h"
 #include "desktop/PopoverDesktopList.h"
@@ -58,6 +57,7 @@
 #include "protect/ProtectConfirmWindow.h"
 #include "protect/ProtectedItems.h"
 #include "protect/ProtectionRules.h"
+#include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashBrowser.h"
 #include "trash/TrashStore.h"
@@ -78,7 +78,7 @@ const char kDarkBannerIcon[] = "darkbannerIcon.png";
 AppDelegate::AppDelegate(AppServices services, QObject* parent)
     : QObject(parent), m_services(std::move(services)), m_nc(std::make_unique<NotificationCenter>()) {
     if (!m_services.clock) m_services.clock = std::make_shared<Clock>();
-    m_fileUtilities = std::make_shared<FileUtilities>(m_services.paths, m_services.tasks);
+    m_fileUtilities = std::make_shared<ItemSizes>(m_services.paths, m_services.tasks);
     m_origPaths = std::make_shared<TrashOrigPaths>();
     if (!m_services.commands) m_services.commands = std::make_shared<SystemCommands>(m_services.tasks);
     // The protection rules, shared by the rules editor, the protected-items window and every pass.

@@ -23,7 +23,7 @@ class ProtectedItems;
 class ProtectionRules;
 class AutoCleanPolicy;
 class AutoTrashWindow;
-class FileUtilities;
+class ItemSizes;
 class FullDiskWindow;
 class GuideWindow;
 class MainWindow;
@@ -150,7 +150,7 @@ class AppDelegate : public QObject {
     // Shared state.
     NotificationCenter* nc() const { return m_nc.get(); }
     const AppServices& services() const { return m_services; }
-    std::shared_ptr<FileUtilities> fileUtilities() const { return m_fileUtilities; }
+    std::shared_ptr<ItemSizes> fileUtilities() const { return m_fileUtilities; }
     TrashBrowser* trashBrowser() const { return m_trashBrowser; }
     EmptyController* emptyController() const { return m_empty; }
     EraseController* eraseController() const { return m_erase; }
@@ -224,7 +224,7 @@ class AppDelegate : public QObject {
 
     AppServices m_services;
     std::unique_ptr<NotificationCenter> m_nc;
-    std::shared_ptr<FileUtilities> m_fileUtilities;
+    std::shared_ptr<ItemSizes> m_fileUtilities;
     TrashBrowser* m_trashBrowser = nullptr;
     EmptyController* m_empty = nullptr;
     AutoAgeing* m_ageing = nullptr;  ///< the ageing rules' passes

@@ -15,7 +15,7 @@ namespace {
 Q_LOGGING_CATEGORY(lcAgeing, "corvane.autoclean", QtInfoMsg)
 }  // namespace
 
-AutoAgeing::AutoAgeing(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
+AutoAgeing::AutoAgeing(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
                        std::shared_ptr<const Workspace> workspace,
                        std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Defaults> defaults,
                        QObject* parent)

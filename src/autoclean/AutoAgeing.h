@@ -7,7 +7,7 @@
 #include "platform/Worker.h"
 
 class Defaults;
-class FileUtilities;
+class ItemSizes;
 class Paths;
 class SystemCommands;
 class Workspace;
@@ -18,7 +18,7 @@ class Workspace;
 class AutoAgeing : public QObject {
     Q_OBJECT
   public:
-    AutoAgeing(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
+    AutoAgeing(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
                std::shared_ptr<const Workspace> workspace, std::shared_ptr<const SystemCommands> commands,
                std::shared_ptr<Defaults> defaults, QObject* parent = nullptr);
     ~AutoAgeing() override;
@@ -33,7 +33,7 @@ class AutoAgeing : public QObject {
 
   private:
     std::shared_ptr<const Paths> m_paths;
-    std::shared_ptr<const FileUtilities> m_files;
+    std::shared_ptr<const ItemSizes> m_files;
     std::shared_ptr<const Workspace> m_workspace;
     std::shared_ptr<const SystemCommands> m_commands;
     std::shared_ptr<Defaults> m_defaults;

@@ -1,4 +1,5 @@
 // autoclean status / check: the automatic emptying driven from a system timer instead of the tray.
+#include <functional>
 #include <optional>
 
 #include "CliContext.h"
@@ -15,6 +16,7 @@
 #include "platform/Localized.h"
 #include "platform/SystemCommands.h"
 #include "platform/Workspace.h"
+#include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
 
 namespace {
@@ -106,6 +108,30 @@ const char* conditionText(bool on, bool due) {
     return !on ? "off" : due ? "due" : "not due";
 }
 
+/// What a check (or its dry run) did after looking at the conditions.
+struct CheckDone {
+    std::optional<QString> emptiedBefore;  ///< the Trash's size before an emptying, when one ran
+    int agedOut = 0;                       ///< items the ageing rules removed
+    bool declined = false;                 ///< the user said no to the emptying
+    int status = CliExit::Ok;
+};
+
+/// The report the check and its dry run both print: the two condition lines, then whatever `work`
+/// prints item by item, then one line of what was done. Returns the work's status.
+int reportCheck(QTextStream& out, const StoredAutoCleanConditions& conditions, bool sizeDue, bool timeDue,
+                const std::function<CheckDone()>& work) {
+    out << "size condition: " << conditionText(conditions.BCheckStorage(), sizeDue) << '\n';
+    out << "time condition: " << conditionText(conditions.BCheckDate(), timeDue) << '\n';
+    const CheckDone done = work();
+    if (done.emptiedBefore)
+        out << "emptied the Trash (" << *done.emptiedBefore << " before emptying)\n";
+    else if (done.agedOut > 0)
+        out << "aged out " << done.agedOut << " items\n";
+    else
+        out << (done.declined ? "declined: nothing emptied\n" : "nothing to do\n");
+    return done.status;
+}
+
 /// What the check would do, from the settings as they are, without writing anything: values the
 /// real check stores first when absent are taken as it would store them.
 int dryCheck(CliContext& ctx) {
@@ -121,21 +147,17 @@ int dryCheck(CliContext& ctx) {
     const bool timeDue =
         !sizeDue && conditions.BCheckDate() && d.hasValue(SettingsKeys::LastCleanDate) &&
         policy.elapsedSinceLastClean() >= AutoCleanPolicy::periodFor(conditions.getTimeFrequency());
-    QTextStream& out = *ctx.out;
-    out << "size condition: " << conditionText(conditions.BCheckStorage(), sizeDue) << '\n';
-    out << "time condition: " << conditionText(conditions.BCheckDate(), timeDue) << '\n';
-    if (sizeDue || timeDue) {
-        runForcedEmptying(ctx, {true, true}, false);
-        out << "emptied the Trash (" << FileUtilities::size_to_unit(size) << " before emptying)\n";
-        return CliExit::Ok;
-    }
-    int removed = 0;
-    const AgeingRules rules = conditions.ageingRules();
-    if (rules.any()) ageTrash(ctx, rules, {true, false}, &removed);
-    if (removed > 0)
-        out << "aged out " << removed << " items\n";
-    else
-        out << "nothing to do\n";
+    reportCheck(*ctx.out, conditions, sizeDue, timeDue, [&] {
+        CheckDone done;
+        if (sizeDue || timeDue) {
+            runForcedEmptying(ctx, {true, true}, false);
+            done.emptiedBefore = FileUtilities::size_to_unit(size);
+            return done;
+        }
+        const AgeingRules rules = conditions.ageingRules();
+        if (rules.any()) ageTrash(ctx, rules, {true, false}, &done.agedOut);
+        return done;
+    });
     return CliExit::Ok;
 }
 
@@ -171,25 +193,20 @@ int check(CliContext& ctx) {
     });
 
     const AutoCleanPolicy::Outcome outcome = policy.CleanUpTimer_hander();
-    QTextStream& out = *ctx.out;
-    out << "size condition: " << conditionText(conditions.BCheckStorage(), outcome.sizeDue) << '\n';
-    out << "time condition: " << conditionText(conditions.BCheckDate(), outcome.timeDue) << '\n';
-    if (!passRequested) {
-        int removed = 0;
-        int status = CliExit::Ok;
-        // The rules were set to run by the owner of the settings: no question, as with the timer.
-        if (ageing) status = ageTrash(ctx, *ageing, {false, false}, &removed);
-        if (removed > 0)
-            out << "aged out " << removed << " items\n";
-        else
-            out << (outcome.cancelled > 0 ? "declined: nothing emptied\n" : "nothing to do\n");
-        return outcome.cancelled > 0 ? CliExit::Failed : status;
-    }
-
-    const int failures = runForcedEmptying(ctx, {false, true}, false);
-    out << "emptied the Trash (" << d.stringForKey(SettingsKeys::LastsCleanTrashData)
-        << " before emptying)\n";
-    return failures == 0 ? CliExit::Ok : CliExit::Failed;
+    return reportCheck(*ctx.out, conditions, outcome.sizeDue, outcome.timeDue, [&] {
+        CheckDone done;
+        if (!passRequested) {
+            // The rules were set to run by the owner of the settings: no question, as with the timer.
+            if (ageing) done.status = ageTrash(ctx, *ageing, {false, false}, &done.agedOut);
+            done.declined = outcome.cancelled > 0;
+            if (done.declined) done.status = CliExit::Failed;
+            return done;
+        }
+        const int failures = runForcedEmptying(ctx, {false, true}, false);
+        done.emptiedBefore = d.stringForKey(SettingsKeys::LastsCleanTrashData);
+        done.status = failures == 0 ? CliExit::Ok : CliExit::Failed;
+        return done;
+    });
 }
 
 /// "autoclean set": each given rule switched on with its number, or off ("off" keeps the number).

@@ -11,7 +11,7 @@ class Alerts;
 class Defaults;
 class EmptyProtection;
 class TrashOrigPaths;
-class FileUtilities;
+class ItemSizes;
 class Paths;
 class Tasks;
 
@@ -21,7 +21,7 @@ struct CliContext {
     std::shared_ptr<Tasks> tasks;
     std::shared_ptr<Alerts> alerts;
     std::shared_ptr<Defaults> defaults;
-    std::shared_ptr<FileUtilities> files;
+    std::shared_ptr<ItemSizes> files;
     QTextStream* out = nullptr;
     QTextStream* err = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include "CliContext.h"
 #include "core/SettingsKeys.h"
+#include "core/fs/FsLook.h"
 #include "core/fs/FsName.h"
 #include "core/fs/OpenFolder.h"
 #include "desktop/DesktopCatalogue.h"
@@ -52,8 +53,7 @@ QString desktopFolder(CliContext& ctx) {
 FsScope openStore(CliContext& ctx, const QString& store, bool missingIsEmpty, bool* missing) {
     QString why;
     FsScope opened = DesktopTidy::openStore(store, ctx.paths->scopeLimits(), &why);
-    struct stat st;
-    *missing = !opened.isValid() && ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT;
+    *missing = !opened.isValid() && FsLook::missing(store);
     if (!opened.isValid() && !(missingIsEmpty && *missing)) complain(ctx, escaped(why));
     return opened;
 }
@@ -109,9 +109,7 @@ int tidyDryRun(CliContext& ctx, const QString& desktop, const QString& store) {
     FsScope storeScope;
     if (!FsScope::touchesLimits(FsScope::Kind::Desktop, desktop, limits, &refused)) {
         storeScope = DesktopTidy::openStore(store, withStore, &refused);
-        struct stat st;
-        missing =
-            !storeScope.isValid() && ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT;
+        missing = !storeScope.isValid() && FsLook::missing(store);
         if (missing) refused.clear();
     }
     if (!refused.isEmpty()) {

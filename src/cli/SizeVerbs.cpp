@@ -4,6 +4,7 @@
 #include "CliContext.h"
 #include "core/FileUtilities.h"
 #include "platform/Localized.h"
+#include "trash/ItemSizes.h"
 
 QList<CliVerb> sizeVerbs() {
     CliVerb size;

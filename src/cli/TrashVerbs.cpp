@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
 #include "trash/CVTrashController.h"
+#include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashScanner.h"
 

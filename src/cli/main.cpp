@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "CliContext.h"
-#include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"
@@ -12,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/Tasks.h"
 #include "platform/Translations.h"
+#include "trash/ItemSizes.h"
 #include "update/UpdateAddress.h"
 
 namespace {
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
     ctx.paths = Paths::fromEnvironment();
     ctx.tasks = std::make_shared<Tasks>();
     ctx.alerts = std::make_shared<ConsoleAlerts>(assumeYes);
-    ctx.files = std::make_shared<FileUtilities>(ctx.paths, ctx.tasks);
+    ctx.files = std::make_shared<ItemSizes>(ctx.paths, ctx.tasks);
     ctx.out = &out;
     ctx.err = &err;
     // Only verbs that need the settings open the store, so a broken store never stops the others.

@@ -5,9 +5,7 @@
 #include <QFile>
 #include <cstdio>
 
-#include "core/fs/FsTree.h"
-#include "platform/Paths.h"
-#include "platform/Tasks.h"
+#include "core/fs/FsLook.h"
 
 namespace {
 
@@ -43,15 +41,7 @@ QString formatSize(quint64 n, const char* const formats[5]) {
 const char* const kCompact[8] = {"-", "x", "w", "wx", "r", "rx", "rw", "rwx"};
 const char* const kLong[8] = {"---", "--x", "-w-", "-wx", "r--", "r-x", "rw-", "rwx"};
 
-bool lstatPath(const QString& path, struct stat* st) {
-    if (path.isEmpty()) return false;
-    return ::lstat(FsName::toBytes(path).constData(), st) == 0;
-}
-
 }  // namespace
-
-FileUtilities::FileUtilities(std::shared_ptr<const Paths> paths, std::shared_ptr<Tasks> tasks)
-    : m_paths(std::move(paths)), m_tasks(std::move(tasks)) {}
 
 QString FileUtilities::size_to_unit(quint64 bytes) {
     static const char* const formats[5] = {"%.2fbytes", "%.2fKB", "%.2fMB", "%.2fGB", "%.2fTB"};
@@ -82,32 +72,24 @@ QString FileUtilities::shortPermissionText(uint mode) {
 }
 
 QString FileUtilities::getFilePermissionwithPath(const QString& path) {
-    struct stat st;
-    if (!lstatPath(path, &st)) return QString();
-    return longPermissionText(st.st_mode);
+    const std::optional<struct stat> st = FsLook::at(path);
+    return st ? longPermissionText(st->st_mode) : QString();
 }
 
 QString FileUtilities::getShortFilePermissionwithPath(const QString& path) {
-    struct stat st;
-    if (!lstatPath(path, &st)) return QString();
-    return shortPermissionText(st.st_mode);
+    const std::optional<struct stat> st = FsLook::at(path);
+    return st ? shortPermissionText(st->st_mode) : QString();
 }
 
 bool FileUtilities::somethingAt(const QString& path) {
-    struct stat st;
-    return lstatPath(path, &st);
-}
-
-bool FileUtilities::isRealFolder(const QString& path) {
-    struct stat st;
-    return lstatPath(path, &st) && S_ISDIR(st.st_mode);
+    return FsLook::exists(path);
 }
 
 QDateTime FileUtilities::modificationDate(const QString& path) {
-    struct stat st;
-    if (!lstatPath(path, &st)) return QDateTime();
+    const std::optional<struct stat> st = FsLook::at(path);
+    if (!st) return QDateTime();
     return QDateTime::fromMSecsSinceEpoch(
-        static_cast<qint64>(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000, Qt::UTC);
+        static_cast<qint64>(st->st_mtim.tv_sec) * 1000 + st->st_mtim.tv_nsec / 1000000, Qt::UTC);
 }
 
 quint64 FileUtilities::parseDuOutput(const QByteArray& output) {
@@ -129,41 +111,4 @@ quint64 FileUtilities::parseDuOutput(const QByteArray& output) {
     }
     if (negative) return 0;
     return kilobytes * 1024;
-}
-
-std::optional<quint64> FileUtilities::sizeAtFilePath(const QString& path) const {
-    if (path.isEmpty()) return std::nullopt;
-    struct stat st;
-    const QByteArray native = FsName::toBytes(path);
-    const bool isDirectory = ::stat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode);
-    if (!isDirectory) {
-        struct stat lst;
-        if (::lstat(native.constData(), &lst) != 0) return std::nullopt;
-        return static_cast<quint64>(lst.st_size);
-    }
-    // The freedesktop layout, and any name du could not be given, are measured in-process.
-    const bool inProcess = (m_paths && m_paths->measuresFoldersInProcess()) || !FsName::isPlain(path);
-    if (inProcess) {
-        QString clean = path;
-        while (clean.size() > 1 && clean.endsWith(QLatin1Char('/'))) clean.chop(1);
-        const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
-        const QString folder = slash < 0    ? QStringLiteral(".")
-                               : slash == 0 ? QStringLiteral("/")
-                                            : clean.left(slash);
-        const QString name = slash < 0 ? clean : clean.mid(slash + 1);
-        // The path is the caller's choice and is resolved once; nothing below it is followed.
-        const OpenFolder parent = OpenFolder::openChosen(folder);
-        const OpenFolder self = name.isEmpty() ? OpenFolder::openChosen(clean) : OpenFolder();
-        if (self.isOpen()) return FsTree::allocatedBytes(self, QByteArray("."));
-        return FsTree::allocatedBytes(parent, FsName::toBytes(name));
-    }
-    const TaskResult result = m_tasks->run(
-        QStringLiteral("/usr/bin/du"),
-        {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), QStringLiteral("--"), path});
-    if (!result.finished()) return std::nullopt;
-    return parseDuOutput(result.standardOutput);
-}
-
-quint64 FileUtilities::getTrashFileSize() const {
-    return fastFolderSizeAtFilePath(m_paths->userTrash());
 }

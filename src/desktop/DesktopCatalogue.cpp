@@ -7,6 +7,7 @@
 
 #include "FileKinds.h"
 #include "core/FileUtilities.h"
+#include "core/Path.h"
 #include "core/fs/OpenFolder.h"
 
 namespace {
@@ -19,15 +20,6 @@ QString dateText(const QDateTime& date) {
     return date.isValid() ? date.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss +0000")) : QString();
 }
 
-QString leafOf(const QString& path) {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-QString parentOf(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
-}
-
 }  // namespace
 
 NQFileNode::Ptr DesktopCatalogue::makeNode(const OpenFolder& folder, const FsEntry& entry) {
@@ -36,10 +28,8 @@ NQFileNode::Ptr DesktopCatalogue::makeNode(const OpenFolder& folder, const FsEnt
     node->fullFilePath = folder.pathOf(entry.name);
     node->filesizenumber = quint64(qMax<off_t>(entry.st.st_size, 0));
     node->fileSize = FileUtilities::size_to_unit(node->filesizenumber);
-    struct statx sx;
-    const bool times = ::statx(folder.fd(), entry.name.constData(), AT_SYMLINK_NOFOLLOW,
-                               STATX_BTIME | STATX_MTIME, &sx) == 0;
-    if (times) {
+    if (const std::optional<struct statx> times = folder.times(entry.name)) {
+        const struct statx& sx = *times;
         node->thefileModifyDate = fromTimespec(sx.stx_mtime);
         // Where the file system keeps no birth time, the change of content is the best we know.
         const QDateTime created =
@@ -58,7 +48,7 @@ NQFileNode::Ptr DesktopCatalogue::makeNode(const OpenFolder& folder, const FsEnt
 
 NQFileNode::Ptr DesktopCatalogue::nodeOfMissing(const QString& path) {
     auto node = NQFileNode::create();
-    node->fileName = leafOf(path);
+    node->fileName = Path(path).leaf();
     node->fullFilePath = path;
     node->fileSize = FileUtilities::size_to_unit(0);
     node->fileKindType = FileKinds::kindOf(node->fileName, false);
@@ -67,8 +57,8 @@ NQFileNode::Ptr DesktopCatalogue::nodeOfMissing(const QString& path) {
 
 NQFileNode::Ptr DesktopCatalogue::nodeAt(const QString& path) {
     if (!path.startsWith(QLatin1Char('/'))) return nodeOfMissing(path);
-    const OpenFolder folder = OpenFolder::openChosen(parentOf(path));
-    const QByteArray name = FsName::toBytes(leafOf(path));
+    const OpenFolder folder = OpenFolder::openChosen(Path(path).parent().text());
+    const QByteArray name = Path(path).leafBytes();
     const std::optional<struct stat> st = folder.entry(name);
     if (!st) return nodeOfMissing(path);
     return makeNode(folder, FsEntry{name, *st});

@@ -7,6 +7,7 @@
 #include "DesktopTidy.h"
 #include "TidyPlaces.h"
 #include "core/SettingsKeys.h"
+#include "core/fs/FsLook.h"
 #include "core/fs/FsName.h"
 #include "platform/Alerts.h"
 #include "platform/Defaults.h"
@@ -112,8 +113,7 @@ bool DesktopController::rescan(QString* why) {
     Q_EMIT catalogueChanged();
     if (store.isEmpty()) return false;
     if (!opened.isValid()) {
-        struct stat st;
-        say(why, ::lstat(FsName::toBytes(store).constData(), &st) != 0 && errno == ENOENT
+        say(why, FsLook::missing(store)
                      ? localized("The store folder is missing; the next tidy makes it again.")
                      : problem);
         return false;

@@ -6,20 +6,14 @@
 #include <cstring>
 
 #include "DesktopCatalogue.h"
+#include "core/Path.h"
+#include "core/SystemError.h"
+#include "core/fs/FsLook.h"
 #include "core/fs/FsName.h"
 #include "platform/Localized.h"
 #include "platform/WorkProgress.h"
 
 namespace {
-
-QString parentOf(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
-}
-
-QByteArray leafOf(const QString& path) {
-    return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
-}
 
 void say(QString* why, const QString& text) {
     if (why) *why = text;
@@ -27,9 +21,9 @@ void say(QString* why, const QString& text) {
 
 // The item must be an entry of the store folder itself: nothing else is restored or deleted here.
 bool inStore(const QString& storeFolder, const QString& itemPath, QString* why) {
-    const QByteArray name = leafOf(itemPath);
-    if (!storeFolder.isEmpty() && parentOf(itemPath) == storeFolder && !name.isEmpty() && name != "." &&
-        name != "..")
+    const QByteArray name = Path(itemPath).leafBytes();
+    if (!storeFolder.isEmpty() && Path(itemPath).parent().text() == storeFolder && !name.isEmpty() &&
+        name != "." && name != "..")
         return true;
     say(why, localized("\"%1\" is not an item of the store folder.").arg(FsName::displayText(itemPath)));
     return false;
@@ -65,8 +59,7 @@ FsScope makeStore(const QString& storeFolder, const ScopeLimits& limits, QString
     QByteArray existing = FsName::toBytes(storeFolder);
     while (existing.size() > 1 && existing.endsWith('/')) existing.chop(1);
     QList<QByteArray> missing;
-    struct stat st;
-    while (existing.size() > 1 && ::lstat(existing.constData(), &st) != 0 && errno == ENOENT) {
+    while (existing.size() > 1 && FsLook::missing(FsName::fromBytes(existing))) {
         const qsizetype slash = existing.lastIndexOf('/');
         missing.prepend(existing.mid(slash + 1));
         existing = slash == 0 ? QByteArray("/") : existing.left(slash);
@@ -78,8 +71,7 @@ FsScope makeStore(const QString& storeFolder, const ScopeLimits& limits, QString
             int error = 0;
             if (!at.makeFolder(step, 0755, &error) && error != EEXIST) {
                 say(why, localized("\"%1\" can't be made: %2.")
-                             .arg(FsName::displayText(at.pathOf(step)),
-                                  QString::fromLocal8Bit(std::strerror(error))));
+                             .arg(FsName::displayText(at.pathOf(step)), systemErrorText(error)));
                 return {};
             }
             at = at.child(step, why);
@@ -89,13 +81,7 @@ FsScope makeStore(const QString& storeFolder, const ScopeLimits& limits, QString
 }
 
 bool makeFolders(const QString& folder) {
-    const QByteArray raw = FsName::toBytes(folder);
-    for (qsizetype i = 1; i <= raw.size(); ++i) {
-        if (i < raw.size() && raw[i] != '/') continue;
-        if (::mkdir(raw.left(i).constData(), 0755) != 0 && errno != EEXIST) return false;
-    }
-    struct stat st;
-    return ::stat(raw.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    return OpenFolder::makeChosen(folder, 0755).isOpen();
 }
 
 TidyResult tidy(const QString& desktop, const QString& storeFolder, const ScopeLimits& limits,
@@ -156,7 +142,7 @@ FsMove::Outcome restore(const QString& storeFolder, const QString& itemPath, con
     const FsScope from = openStore(storeFolder, limits, why);
     const FsScope to = from.isValid() ? FsScope::desktop(desktop, limits, why) : FsScope();
     if (!to.isValid()) return FsMove::Outcome::Failed;
-    const QByteArray name = leafOf(itemPath);
+    const QByteArray name = Path(itemPath).leafBytes();
     return FsMove::move(from.folder(), name, to.folder(), name, why);
 }
 
@@ -169,7 +155,7 @@ FsTree::Report deleteItem(const QString& storeFolder, const QString& itemPath, c
         report.problems << FsName::displayText(itemPath) + QStringLiteral(": ") + why;
         return report;
     }
-    return FsTree::remove(store.folder(), leafOf(itemPath));
+    return FsTree::remove(store.folder(), Path(itemPath).leafBytes());
 }
 
 }  // namespace DesktopTidy

@@ -12,6 +12,7 @@
 
 #include "FileKinds.h"
 #include "ThumbnailLoader.h"
+#include "core/Path.h"
 #include "core/fs/FsName.h"
 #include "core/fs/OpenFolder.h"
 #include "core/fs/RegularFile.h"
@@ -29,8 +30,8 @@ QLabel* valueLabel(QWidget* parent, const char* name) {
 
 /// A text file's first lines drawn as a page.
 QImage textPreview(const QString& path, const QSize& size) {
-    const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')));
-    const QByteArray name = FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    const QString folder = Path(path).parent().text();
+    const QByteArray name = Path(path).leafBytes();
     // Read as any record file is: a regular file only, never blocking on a FIFO, capped.
     const std::optional<QByteArray> data = OpenFolder::openChosen(folder).readFile(name, 4096);
     if (!data) return {};

@@ -21,6 +21,7 @@
 #include "NQLeftButton.h"
 #include "PRFileInfoPopViewController.h"
 #include "ThumbnailLoader.h"
+#include "core/Path.h"
 #include "core/fs/FsName.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
@@ -374,7 +375,7 @@ void PopoverDesktopList::ClickShowInFinderAct(int row) {
     const NQFileNode::Ptr* node = rowAt(row);
     if (!node || !m_workspace) return;
     const QString path = (*node)->fullFilePath;
-    m_workspace->selectFile(path, path.left(path.lastIndexOf(QLatin1Char('/'))));
+    m_workspace->selectFile(path, Path(path).parent().text());
 }
 
 void PopoverDesktopList::ClickCopyFileAct(int row) {
@@ -438,7 +439,7 @@ void PopoverDesktopList::initFileInfoPoper(const NQFileNode::Ptr& node) {
         auto* layout = new QVBoxLayout(m_infoPopover);
         fileInfoViewController = new PRFileInfoPopViewController(m_infoPopover);
         fileInfoViewController->setReveal([this](const QString& path) {
-            if (m_workspace) m_workspace->selectFile(path, path.left(path.lastIndexOf(QLatin1Char('/'))));
+            if (m_workspace) m_workspace->selectFile(path, Path(path).parent().text());
         });
         layout->addWidget(fileInfoViewController);
         m_infoPopover->resize(320, 420);

@@ -15,6 +15,7 @@
 #include "FileKinds.h"
 #include "NQLeftButton.h"
 #include "PRFileInfoPopViewController.h"
+#include "core/Path.h"
 #include "core/fs/FsName.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Alerts.h"
@@ -114,7 +115,7 @@ StoreBrowser::StoreBrowser(DesktopController* controller, NotificationCenter* nc
             &StoreBrowser::selectionChanged);
     fileInfoViewController = new PRFileInfoPopViewController(split);
     fileInfoViewController->setReveal([this](const QString& path) {
-        if (m_workspace) m_workspace->selectFile(path, path.left(path.lastIndexOf(QLatin1Char('/'))));
+        if (m_workspace) m_workspace->selectFile(path, Path(path).parent().text());
     });
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
@@ -214,7 +215,7 @@ void StoreBrowser::imageBrowserCellWasDoubleClicked(int index) {
     const IKImageItem* cell = m_model->itemAt(index);
     if (!cell || !cell->fileNode) return;
     if (cell->fileNode->fileKindType == QLatin1String(FileKinds::Folder)) {
-        const QString parent = cell->filePath.left(cell->filePath.lastIndexOf(QLatin1Char('/')));
+        const QString parent = Path(cell->filePath).parent().text();
         const std::optional<struct stat> st =
             OpenFolder::openChosen(parent).entry(FsName::toBytes(cell->fileName));
         // Gone or swapped since it was listed: the grid stays as it is.
@@ -317,9 +318,7 @@ void StoreBrowser::contextMenu(const QPoint& at) {
     });
     menu.addAction(localized("Show in Folder"), this, [this, node] {
         if (m_workspace)
-            m_workspace->selectFile(
-                node->fullFilePath,
-                node->fullFilePath.left(node->fullFilePath.lastIndexOf(QLatin1Char('/'))));
+            m_workspace->selectFile(node->fullFilePath, Path(node->fullFilePath).parent().text());
     });
     // Only stored items go back or away; what lies inside a stored folder moves with it.
     if (m_parentArray.isEmpty()) {

@@ -86,7 +86,3 @@ bool EraseController::startErase(const QStringList& paths) {
     Q_EMIT eraseStarted();
     return true;
 }
-
-void EraseController::cancelErase() {
-    if (m_progress) m_progress->cancel = true;
-}

@@ -33,8 +33,6 @@ class EraseController : public QObject {
     bool refuseWhileRunning() const;
     /// The running erase's progress (items of the list) and its cancel flag; null while none runs.
     std::shared_ptr<WorkProgress> progress() const { return m_progress; }
-    /// Stops the running erase after the entry it is on.
-    void cancelErase();
 
   Q_SIGNALS:
     /// An erase has started; progress() follows it.

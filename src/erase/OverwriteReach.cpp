@@ -10,6 +10,8 @@
 #include <mutex>
 
 #include "core/FileUtilities.h"
+#include "core/Path.h"
+#include "core/fs/FsLook.h"
 #include "core/fs/FsName.h"
 #include "platform/Localized.h"
 
@@ -48,12 +50,6 @@ constexpr KnownType unreachable[] = {
     {LustreMagic, "Lustre"},
 };
 
-quint32 statfsType(const QString& path) {
-    struct statfs st;
-    if (::statfs(FsName::toBytes(path).constData(), &st) != 0) return 0;
-    return static_cast<quint32>(st.f_type);  // the magic numbers are 32 bits; f_type is signed on some ABIs
-}
-
 std::mutex lookupMutex;
 OverwriteReach::TypeLookup lookup;  // empty: statfs
 std::atomic<bool> warned{false};
@@ -73,13 +69,11 @@ namespace OverwriteReach {
 
 quint32 fileSystemTypeAt(const QString& path) {
     QString at = QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    struct stat st;
-    if (::lstat(FsName::toBytes(at).constData(), &st) == 0 && !S_ISLNK(st.st_mode)) return statfsType(at);
+    const std::optional<struct stat> st = FsLook::at(at);
+    if (st && !S_ISLNK(st->st_mode)) return FsLook::fileSystemType(at);
     while (at != QLatin1String("/")) {
-        const qsizetype slash = at.lastIndexOf(QLatin1Char('/'));
-        if (slash < 0) return 0;
-        at = slash == 0 ? QStringLiteral("/") : at.left(slash);
-        if (const quint32 type = statfsType(at)) return type;
+        at = Path(at).parent().text();
+        if (const quint32 type = FsLook::fileSystemType(at)) return type;
     }
     return 0;
 }

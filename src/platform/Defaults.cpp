@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "Localized.h"
+#include "core/SystemError.h"
 #include "core/fs/RegularFile.h"
 
 namespace {
@@ -99,7 +100,7 @@ Defaults::FileCheck Defaults::checkFile() {
     };
     struct stat st;
     if (::stat(QFile::encodeName(m_path).constData(), &st) != 0) {
-        if (errno != ENOENT) return unreadable(QString::fromLocal8Bit(std::strerror(errno)));
+        if (errno != ENOENT) return unreadable(systemErrorText(errno));
         m_seen.clear();  // a fresh store
         m_readProblem.clear();
         return FileCheck::Usable;
@@ -111,9 +112,7 @@ Defaults::FileCheck Defaults::checkFile() {
     if (!S_ISREG(st.st_mode)) return unreadable(localized("not a file"));
     // Read whole, and only as the regular file it was a moment ago.
     const auto read = RegularFile::read(m_path, std::numeric_limits<qint64>::max());
-    if (!read)
-        return unreadable(errno == EINVAL ? localized("not a file")
-                                          : QString::fromLocal8Bit(std::strerror(errno)));
+    if (!read) return unreadable(errno == EINVAL ? localized("not a file") : systemErrorText(errno));
     const QByteArray bytes = *read;
     // The same parser as the store's own, on a copy: another QSettings on the store's path would
     // share its cache and write its pending values.

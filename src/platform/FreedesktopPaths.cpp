@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "core/fs/FsLook.h"
 #include "core/fs/RegularFile.h"
 
 namespace {
@@ -238,8 +239,8 @@ QStringList FreedesktopPaths::mountedLocalVolumePaths() const {
 }
 
 bool FreedesktopPaths::isOwnedFolder(const QString& path, uint uid) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid;
+    const std::optional<struct stat> st = FsLook::at(path);
+    return st && S_ISDIR(st->st_mode) && st->st_uid == uid;
 }
 
 QStringList FreedesktopPaths::volumeTrashFolders(const QString& volume) const {
@@ -248,9 +249,8 @@ QStringList FreedesktopPaths::volumeTrashFolders(const QString& volume) const {
     const QString id = QString::number(uid());
     // "$topdir/.Trash" is shared: only a real folder with the sticky bit keeps others out of ours.
     const QString shared = top + QStringLiteral("/.Trash");
-    struct stat st;
-    if (::lstat(QFile::encodeName(shared).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-        (st.st_mode & S_ISVTX)) {
+    const std::optional<struct stat> st = FsLook::at(shared);
+    if (st && S_ISDIR(st->st_mode) && (st->st_mode & S_ISVTX)) {
         const QString mine = shared + QLatin1Char('/') + id;
         if (isOwnedFolder(mine, uid())) folders << mine + QStringLiteral("/files");
     }

@@ -19,8 +19,6 @@ class Paths {
     virtual ~Paths() = default;
 
     virtual Layout layout() const = 0;
-    /// Whether folder sizes are measured in-process (else with one du run per folder).
-    bool measuresFoldersInProcess() const { return layout() == Layout::Freedesktop; }
 
     /// The folder the whole layout lives under ("/" on a real account), without a trailing "/".
     QString root() const { return m_root; }

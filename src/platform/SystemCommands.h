@@ -17,9 +17,6 @@ class SystemCommands {
     /// The backup system's own removal; this system has none.
     void backupDelete(const QString& path) const;
 
-    /// A path that no command can mistake for an option ("./-rf" for a relative "-rf").
-    static QString safeArgument(const QString& path);
-
   private:
     std::shared_ptr<Tasks> m_tasks;
 };

@@ -9,6 +9,7 @@
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
+#include "trash/ItemSizes.h"
 #include "trash/TrashStore.h"
 
 namespace {
@@ -28,7 +29,7 @@ bool isEntryName(const QByteArray& name) {
 
 TolvikCleaner::TolvikCleaner(std::shared_ptr<const Paths> paths,
                              std::shared_ptr<const SystemCommands> commands,
-                             std::shared_ptr<const FileUtilities> files, BackupDelete backupDelete)
+                             std::shared_ptr<const ItemSizes> files, BackupDelete backupDelete)
     : m_paths(std::move(paths)),
       m_commands(std::move(commands)),
       m_files(std::move(files)),

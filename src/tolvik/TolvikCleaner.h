@@ -7,7 +7,7 @@
 
 #include "core/fs/FsScope.h"
 
-class FileUtilities;
+class ItemSizes;
 class Paths;
 class SystemCommands;
 class TrashStore;
@@ -41,7 +41,7 @@ class TolvikCleaner {
 
     /// Without `backupDelete`, SystemCommands::backupDelete is used.
     TolvikCleaner(std::shared_ptr<const Paths> paths, std::shared_ptr<const SystemCommands> commands,
-                  std::shared_ptr<const FileUtilities> files, BackupDelete backupDelete = {});
+                  std::shared_ptr<const ItemSizes> files, BackupDelete backupDelete = {});
 
     /// The whole emptying: runs every step in order; blocks until the last command has finished.
     Result run() const;
@@ -56,7 +56,7 @@ class TolvikCleaner {
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const SystemCommands> m_commands;
-    std::shared_ptr<const FileUtilities> m_files;
+    std::shared_ptr<const ItemSizes> m_files;
     BackupDelete m_backupDelete;
     std::shared_ptr<const TrashStore> m_store;
 };

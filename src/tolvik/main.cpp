@@ -10,12 +10,12 @@
 #include "TolvikCleaner.h"
 #include "TolvikExitCode.h"
 #include "TolvikWarning.h"
-#include "core/FileUtilities.h"
 #include "platform/HelperProgram.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "platform/WidgetAlerts.h"
+#include "trash/ItemSizes.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ TolvikCleaner::Result clean(int& argc, char** argv, const TolvikAccount& account
     auto paths = Paths::forAccount(account.loginName(), account.uid());
     auto tasks = std::make_shared<Tasks>();
     const TolvikCleaner cleaner(paths, std::make_shared<SystemCommands>(tasks),
-                                std::make_shared<FileUtilities>(paths, tasks));
+                                std::make_shared<ItemSizes>(paths, tasks));
     const TolvikCleaner::Result result = named.isEmpty() ? cleaner.run() : cleaner.removeNamed(named);
     for (const QString& why : result.refused)
         std::fprintf(stderr, "Tolvik: left alone: %s\n", qUtf8Printable(why));

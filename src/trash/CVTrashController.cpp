@@ -11,7 +11,7 @@
 
 #include "TrashStore.h"
 #include "core/FileUtilities.h"
-#include "core/fs/OpenFolder.h"
+#include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 
 // Where a folder node goes: in front of the first node of its list whose name sorts after it. The
@@ -20,14 +20,6 @@
 // it. The records of a list sort strictly ascending, so the place is found by a binary search over
 // them, and no insertion ever turns an existing non-record into a record. The order is exactly the
 // one a scan from the front gives.
-
-namespace {
-
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-}  // namespace
 
 struct CVTrashController::Impl {
     struct Record {
@@ -139,27 +131,23 @@ struct CVTrashController::Impl {
         return place(owner, parent, parts.last().toString(), path, isFolder, dict);
     }
 
-    /// What the tree shows of one entry of a folder open at `dirFd`; nothing when it is gone or is
-    /// a dangling link. The attributes are read relative to the folder, so no path length limits
-    /// how deep an entry may lie.
+    /// What the tree shows of one entry met by the walk; nothing when it is gone or is a dangling
+    /// link. Everything is read relative to the entry's opened folder, so no path length limits how
+    /// deep an entry may lie.
     struct Description {
         QVariantMap dict;
         bool isFolder = false;
     };
-    std::optional<Description> describe(CVTrashController& owner, const OpenFolder& folder,
-                                        const QByteArray& rawName, const QString& path, const QString& name,
-                                        bool topLevel) {
-        // System calls are most of a build's time, so the entry's own attributes are read once and
-        // give both the dangling-link check and the access text.
-        std::optional<struct stat> st = folder.entry(rawName);
-        if (!st) return std::nullopt;                                              // gone
-        if (S_ISLNK(st->st_mode) && !folder.target(rawName)) return std::nullopt;  // dangling
-        const QString access = FileUtilities::shortPermissionText(st->st_mode);
-        const quint64 bytes = owner.m_size ? owner.m_size(path) : 0;
+    std::optional<Description> describe(CVTrashController& owner, const FsTree::WalkEntry& entry,
+                                        const QString& name, bool topLevel) {
+        // The walk's one look at the entry gives both the dangling-link check and the access text.
+        if (S_ISLNK(entry.st().st_mode) && !entry.target()) return std::nullopt;  // dangling
+        const QString access = FileUtilities::shortPermissionText(entry.st().st_mode);
+        const quint64 bytes = owner.m_size ? owner.m_size(entry.path()) : 0;
         const TrashStore::TreeRow row = owner.m_store->treeRow(name, topLevel, owner.m_origPath);
         // The size measurement may take long; an entry gone meanwhile is skipped. A link to a folder is
         // a leaf: following it could leave the Trash or loop.
-        st = folder.entry(rawName);
+        const std::optional<struct stat> st = entry.lookAgain();
         if (!st) return std::nullopt;
         return Description{
             TrashItemDict::make(row.display, FileUtilities::size_to_unit(bytes), bytes, access, row.putBack),
@@ -183,85 +171,33 @@ void CVTrashController::addTrashTreeList() {
 }
 
 void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
-    // Depth first with an explicit stack, and every folder opened from its parent's descriptor:
-    // neither the thread's stack nor PATH_MAX limits how deep a Trash may go. Only the folder being
-    // listed is open; going back up reopens the parent through "..", checked against the folder it
-    // should be.
-    struct Level {
-        QString path;
-        QByteArray raw;         ///< its name in its parent
-        CVTrashFileNode* node;  ///< where its entries go; null for the first level (placed by path)
-        struct stat id;
-        QList<QByteArray> names;
-        qsizetype next = 0;
-    };
     QString start = folder;
     while (start.size() > 1 && start.endsWith(QLatin1Char('/'))) start.chop(1);
     const bool startIsTrash = start == m_paths->userTrash();
-    std::vector<Level> stack;
-    // Each level is known by its identity, so going back up can tell its folder from another.
-    auto enter = [&stack](const OpenFolder& at, Level&& level) {
-        const std::optional<struct stat> st = at.stat();
-        if (!st) return false;
-        level.id = *st;
-        level.names = at.names();
-        stack.push_back(std::move(level));
-        return true;
-    };
-    auto is = [](const OpenFolder& at, const Level& level) {
-        const std::optional<struct stat> st = at.stat();
-        return st && sameFile(*st, level.id);
-    };
-    // The Trash is reached without following a link at any step, as every other reader does.
-    OpenFolder current = OpenFolder::open(start);
-    if (!current.isOpen() || !enter(current, Level{start, QByteArray(), nullptr, {}, {}})) return;
-
-    // A folder moved away meanwhile: walk down again from the start by name, keeping the levels that
-    // are still where they were. Gives the deepest one, or nothing with no level left.
-    auto reopen = [&]() -> OpenFolder {
-        OpenFolder at = OpenFolder::open(start);
-        if (!is(at, stack.front())) {
-            stack.clear();
-            return {};
-        }
-        for (std::size_t i = 1; i < stack.size(); ++i) {
-            OpenFolder next = at.child(stack[i].raw);
-            if (!is(next, stack[i])) {
-                stack.erase(stack.begin() + static_cast<std::ptrdiff_t>(i), stack.end());
-                return at;
-            }
-            at = std::move(next);
-        }
-        return at;
-    };
-
-    while (!stack.empty()) {
-        Level& level = stack.back();
-        if (level.next == level.names.size()) {
-            stack.pop_back();
-            if (stack.empty()) break;
-            current = current.parent(stack.back().path);
-            if (!is(current, stack.back())) current = reopen();
-            continue;
-        }
-        const QByteArray raw = level.names[level.next++];
-        const QString name = FsName::fromBytes(raw);
-        const QString path = level.path + QLatin1Char('/') + name;
-        const bool topLevel = startIsTrash && stack.size() == 1;
-        const std::optional<Impl::Description> entry =
-            m_impl->describe(*this, current, raw, path, name, topLevel);
-        if (!entry) continue;
-        // The first level is placed by its path (the folder may lie anywhere in the Trash); below it
-        // the parent node is known, so no entry walks the tree from the top.
+    // The Trash is reached without following a link at any step, as every other reader does; the
+    // file layer's walk goes down from it by descriptor, so neither the thread's stack nor PATH_MAX
+    // limits how deep a Trash may go.
+    const OpenFolder opened = OpenFolder::open(start);
+    // The folder node each depth's entries go into; the first level is placed by its path (the
+    // folder may lie anywhere in the Trash), below it the parent node is known, so no entry walks
+    // the tree from the top.
+    std::vector<CVTrashFileNode*> parents;
+    FsTree::walk(opened, [&](const FsTree::WalkEntry& entry) {
+        const std::size_t depth = std::size_t(entry.depth());
+        parents.resize(depth - 1);
+        const QString name = FsName::fromBytes(entry.name());
+        const std::optional<Impl::Description> described =
+            m_impl->describe(*this, entry, name, startIsTrash && depth == 1);
+        if (!described) return false;
         const CVTrashFileNode::Ptr node =
-            stack.size() == 1 ? m_impl->placePath(*this, path, entry->isFolder, entry->dict)
-                              : m_impl->place(*this, level.node, name, path, entry->isFolder, entry->dict);
-        if (!entry->isFolder || !node) continue;
-        // Only the folder being listed is open: neither descriptors nor PATH_MAX limit the depth.
-        OpenFolder down = current.child(raw);
-        if (!down.isOpen()) continue;  // unreadable: the folder's node stays without children
-        if (enter(down, Level{path, raw, node.get(), {}, {}})) current = std::move(down);
-    }
+            depth == 1 ? m_impl->placePath(*this, entry.path(), described->isFolder, described->dict)
+                       : m_impl->place(*this, parents.back(), name, entry.path(), described->isFolder,
+                                       described->dict);
+        if (!described->isFolder || !node) return false;
+        // A folder the walk can't enter (unreadable) keeps its node without children.
+        parents.push_back(node.get());
+        return true;
+    });
 }
 
 void CVTrashController::addFolder(const QString& path, bool isFolder, const QVariantMap& dict) {

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "core/fs/FsLook.h"
 #include "core/fs/OpenFolder.h"
 
 namespace {
@@ -91,7 +92,7 @@ QByteArray DirectorySizes::text() const {
 }
 
 std::optional<qint64> DirectorySizes::infoMtime(const QString& infoFile) {
-    struct stat st;
-    if (::lstat(FsName::toBytes(infoFile).constData(), &st) != 0) return std::nullopt;
-    return qint64(st.st_mtime);
+    const std::optional<struct stat> st = FsLook::at(infoFile);
+    if (!st) return std::nullopt;
+    return qint64(st->st_mtime);
 }

@@ -83,7 +83,7 @@ class FreedesktopListing : public TrashListing {
 std::unique_ptr<TrashListing> FreedesktopTrashStore::beginListing(const QString& folder,
                                                                   const QString& volume,
                                                                   const TrashOrigPaths& origPaths,
-                                                                  const FileUtilities&) const {
+                                                                  const ItemSizes&) const {
     return std::make_unique<FreedesktopListing>(folder, volume, origPaths, *m_paths);
 }
 

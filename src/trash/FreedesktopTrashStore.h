@@ -10,7 +10,7 @@ class FreedesktopTrashStore : public TrashStore {
 
     std::unique_ptr<TrashListing> beginListing(const QString& folder, const QString& volume,
                                                const TrashOrigPaths& origPaths,
-                                               const FileUtilities& files) const override;
+                                               const ItemSizes& files) const override;
     void placeInside(CVTrashFileNode& node, const QString& parentPlace) const override;
     TreeRow treeRow(const QString& name, bool topLevel,
                     const std::function<QString(const QString&)>& origPath) const override;
@@ -25,4 +25,7 @@ class FreedesktopTrashStore : public TrashStore {
                     const FsTree::Options& options) const override;
     void forgetRemoved(const FolderOpener& open, const QString& itemsFolder,
                        const QByteArray& name) const override;
+
+  protected:
+    bool measuresFoldersInProcess() const override { return true; }
 };

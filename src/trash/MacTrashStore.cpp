@@ -2,18 +2,18 @@
 
 #include "CVTrashFileNode.h"
 #include "PutBackReader.h"
-#include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
 #include "core/fs/FsScope.h"
 #include "core/fs/LockedFlags.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
+#include "trash/ItemSizes.h"
 
 namespace {
 
 class MacListing : public TrashListing {
   public:
-    MacListing(QString volume, const TrashOrigPaths& origPaths, const FileUtilities& files)
+    MacListing(QString volume, const TrashOrigPaths& origPaths, const ItemSizes& files)
         : m_volume(std::move(volume)), m_origPaths(origPaths), m_files(files) {}
 
     void place(CVTrashFileNode& node) const override {
@@ -38,14 +38,14 @@ class MacListing : public TrashListing {
   private:
     QString m_volume;
     const TrashOrigPaths& m_origPaths;
-    const FileUtilities& m_files;
+    const ItemSizes& m_files;
 };
 
 }  // namespace
 
 std::unique_ptr<TrashListing> MacTrashStore::beginListing(const QString&, const QString& volume,
                                                           const TrashOrigPaths& origPaths,
-                                                          const FileUtilities& files) const {
+                                                          const ItemSizes& files) const {
     return std::make_unique<MacListing>(volume, origPaths, files);
 }
 

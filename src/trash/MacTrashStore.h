@@ -11,7 +11,7 @@ class MacTrashStore : public TrashStore {
 
     std::unique_ptr<TrashListing> beginListing(const QString& folder, const QString& volume,
                                                const TrashOrigPaths& origPaths,
-                                               const FileUtilities& files) const override;
+                                               const ItemSizes& files) const override;
     void placeInside(CVTrashFileNode& node, const QString& parentPlace) const override;
     TreeRow treeRow(const QString& name, bool topLevel,
                     const std::function<QString(const QString&)>& origPath) const override;

@@ -2,11 +2,13 @@
 
 #include <QByteArrayMatcher>
 #include <QMutexLocker>
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "TrashStore.h"
+#include "core/Path.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
 
@@ -20,10 +22,6 @@ constexpr qsizetype kNameReach = 2 * kMaxNameUnits + 4;
 constexpr qsizetype kFolderReach = 2 * kMaxFolderUnits + 8;
 // Markers are decoded a window at a time so the look-up tables stay small whatever the file size.
 constexpr qsizetype kWindow = qsizetype(1) << 18;
-
-quint32 be32(const uchar* p) {
-    return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
-}
 
 char16_t unitAt(const uchar* p, qsizetype u) {
     return char16_t((p[2 * u] << 8) | p[2 * u + 1]);
@@ -110,7 +108,7 @@ class WindowDecoder {
             if (!u) break;
             c = static_cast<const uchar*>(u) - m_data + 4;
             if (std::memcmp(m_data + c - 4, "ustr", 4) != 0) continue;
-            const quint32 m = be32(m_data + c);
+            const quint32 m = qFromBigEndian<quint32>(m_data + c);
             if (m > kMaxFolderUnits) continue;
             const qsizetype j = c + 4 + 2 * qsizetype(m);
             if (j >= low && j < end) m_folderUnits[size_t(j - low)] = quint16(m + 1);
@@ -148,13 +146,12 @@ QStringList parseRecords(const QByteArray& data) {
 }
 
 QStringList readRecordsFile(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0) return {};
+    if (!path.contains(QLatin1Char('/'))) return {};
     // Far above any real records file; a link to a device or a FIFO in its place is not read.
     constexpr qint64 Cap = 64 * 1024 * 1024;
+    const Path file(path);
     const std::optional<QByteArray> data =
-        OpenFolder::open(slash == 0 ? QStringLiteral("/") : path.left(slash))
-            .readFile(FsName::toBytes(path.mid(slash + 1)), Cap);
+        OpenFolder::open(file.parent().text()).readFile(file.leafBytes(), Cap);
     if (!data || data->isEmpty()) return {};
     return parseRecords(*data);
 }
@@ -261,7 +258,7 @@ QString withoutTrailingSlashes(QString path) {
 QString TrashOrigPaths::lastPathComponent(const QString& path) {
     const QString p = withoutTrailingSlashes(path);
     if (p == QLatin1String("/")) return p;
-    return p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
+    return Path(p).leaf();
 }
 
 QString TrashOrigPaths::deletingLastPathComponent(const QString& path) {

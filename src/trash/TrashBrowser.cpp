@@ -35,10 +35,11 @@
 #include "platform/SystemCommands.h"
 #include "platform/WorkProgress.h"
 #include "platform/Workspace.h"
+#include "trash/ItemSizes.h"
 #include "widgets/ProgressPanel.h"
 #include "widgets/WindowPlacement.h"
 
-TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
+TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
                            std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
                            QObject* parent)
     : QObject(parent),
@@ -155,7 +156,7 @@ void TrashBrowser::updateTotal(const QHash<QString, quint64>& remeasured) {
 }
 
 QHash<QString, quint64> TrashBrowser::measureHolders(const QStringList& paths, const QString& userTrash,
-                                                     const FileUtilities& files, const TrashStore& store) {
+                                                     const ItemSizes& files, const TrashStore& store) {
     QHash<QString, quint64> sizes;
     const QString top = userTrash + QLatin1Char('/');
     for (const QString& path : paths) {
@@ -327,7 +328,7 @@ void TrashBrowser::removeItems(bool securely) {
     };
     const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(m_paths);
     const TrashItemActions actions(m_commands, store);
-    const std::shared_ptr<const FileUtilities> files = m_files;
+    const std::shared_ptr<const ItemSizes> files = m_files;
     const QString userTrash = m_paths->userTrash();
     const bool started = m_actionWorker.start(
         [actions, paths, securely, progress, files, userTrash, store] {
@@ -413,7 +414,7 @@ void TrashBrowser::PutBackAction() {
         bool kept = true;       ///< the moves made are in the journal
         bool replaced = false;  ///< what was in a place went to the Trash: the list needs a scan
     };
-    const std::shared_ptr<const FileUtilities> files = m_files;
+    const std::shared_ptr<const ItemSizes> files = m_files;
     const std::shared_ptr<const Paths> paths = m_paths;
     const bool started = m_actionWorker.start(
         [actions, moves, progress, files, paths, store] {

@@ -11,7 +11,7 @@
 #include "platform/Worker.h"
 
 class Alerts;
-class FileUtilities;
+class ItemSizes;
 class SystemCommands;
 class Paths;
 class PutBackQuestion;
@@ -31,7 +31,7 @@ struct WorkProgress;
 class TrashBrowser : public QObject {
     Q_OBJECT
   public:
-    TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
+    TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
                  std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<Workspace> workspace,
                  QObject* parent = nullptr);
     ~TrashBrowser() override;
@@ -110,10 +110,10 @@ class TrashBrowser : public QObject {
     /// The top-level folders of the user's Trash holding (not being) one of `paths`, measured anew
     /// and their sizes handed to `store`'s cache; called on a worker.
     static QHash<QString, quint64> measureHolders(const QStringList& paths, const QString& userTrash,
-                                                  const FileUtilities& files, const TrashStore& store);
+                                                  const ItemSizes& files, const TrashStore& store);
 
     std::shared_ptr<const Paths> m_paths;
-    std::shared_ptr<const FileUtilities> m_files;
+    std::shared_ptr<const ItemSizes> m_files;
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<Workspace> m_workspace;
     TrashNavigation m_navigation;

@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "DirectorySizes.h"
+#include "core/Path.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
 
@@ -87,8 +88,7 @@ QString trashFolderOf(const QString& itemPath) {
 QString infoFileOf(const QString& itemPath) {
     const QString trash = trashFolderOf(itemPath);
     if (trash.isEmpty()) return QString();
-    return trash + QStringLiteral("/info/") + itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1) +
-           InfoSuffix;
+    return trash + QStringLiteral("/info/") + Path(itemPath).leaf() + InfoSuffix;
 }
 
 QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths) {
@@ -123,7 +123,7 @@ void forgetItem(const QString& itemPath) {
     const QString trash = trashFolderOf(itemPath);
     if (trash.isEmpty()) return;
     const OpenFolder folder = OpenFolder::open(trash);
-    const QByteArray name = FsName::toBytes(itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1));
+    const QByteArray name = Path(itemPath).leafBytes();
     const OpenFolder files = folder.child(QByteArray("files"));
     if (!files.isOpen() || files.has(name)) return;
     folder.child(QByteArray("info")).unlinkEntry(name + InfoSuffix.data());

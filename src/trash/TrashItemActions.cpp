@@ -14,6 +14,8 @@
 #include "TrashJournal.h"
 #include "TrashPut.h"
 #include "TrashStore.h"
+#include "core/Path.h"
+#include "core/fs/FsLook.h"
 #include "core/fs/FsMove.h"
 #include "core/fs/FsScope.h"
 #include "core/fs/OpenFolder.h"
@@ -29,22 +31,13 @@ struct Place {
     QString why;
 };
 
-QString parentOf(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
-}
-
-QByteArray leafOf(const QString& path) {
-    return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
-}
-
 // An item's folder is opened from its Trash folder down without following a link, so a Trash
 // folder swapped for a link never turns an action on the Trash into one on the folder it points
 // to, and a path outside this account's Trash folders is no item at all.
 Place itemPlace(const TrashStore& store, const QString& trashPath) {
     Place place;
-    place.folder = store.folderInTrash(parentOf(trashPath), &place.why);
-    place.name = leafOf(trashPath);
+    place.folder = store.folderInTrash(Path(trashPath).parent().text(), &place.why);
+    place.name = Path(trashPath).leafBytes();
     return place;
 }
 
@@ -70,11 +63,11 @@ void TrashItemActions::deleteItems(
     std::map<QString, QSet<QByteArray>> removed;
     for (qsizetype i = 0; i < trashPaths.size(); ++i) {
         const QString& trashPath = trashPaths[i];
-        const QString parent = parentOf(trashPath);
+        const QString parent = Path(trashPath).parent().text();
         auto it = folders.find(parent);
         if (it == folders.end()) it = folders.emplace(parent, itemPlace(*m_store, trashPath)).first;
         const Place& place = it->second;
-        const QByteArray name = leafOf(trashPath);
+        const QByteArray name = Path(trashPath).leafBytes();
         FsTree::Report report;
         if (place.folder.isOpen())
             report = FsTree::remove(place.folder, name, options);
@@ -106,7 +99,7 @@ QString TrashItemActions::putBackDestination(const QString& trashPath, const QSt
     // A volume's Trash ("<volume>/.Trashes/<id>/<name>") names the volume as the original place.
     const QString volumeTrash = original + QStringLiteral("/.Trashes/");
     if (trashPath.startsWith(volumeTrash) && trashPath.indexOf(QLatin1Char('/'), volumeTrash.size()) > 0)
-        return original + QLatin1Char('/') + trashPath.mid(trashPath.lastIndexOf(QLatin1Char('/')) + 1);
+        return original + QLatin1Char('/') + Path(trashPath).leaf();
     return original;
 }
 
@@ -159,9 +152,7 @@ TrashItemActions::PutBackPlan TrashItemActions::planPutBack(const QList<CVTrashF
     for (qsizetype i = 0; i < plan.moves.size(); ++i) {
         const PutBackMove& move = plan.moves[i];
         if (move.original.isEmpty() || move.original == QLatin1String("--")) continue;
-        struct stat st;
-        if (::lstat(FsName::toBytes(putBackDestination(move.trashPath, move.original)).constData(), &st) == 0)
-            taken << i;
+        if (FsLook::exists(putBackDestination(move.trashPath, move.original))) taken << i;
     }
     std::optional<WhenTaken> forAll;
     for (qsizetype k = 0; k < taken.size(); ++k) {
@@ -185,8 +176,8 @@ TrashItemActions::PutBack TrashItemActions::putBack(const QString& trashPath, co
 }
 
 QString TrashItemActions::keepBothPlace(const QString& place) {
-    const QString folder = parentOf(place);
-    const QString leaf = place.mid(place.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString folder = Path(place).parent().text();
+    const QString leaf = Path(place).leaf();
     // "report.pdf" -> "report 2.pdf"; a leading dot or a long tail is no extension.
     const qsizetype dot = leaf.lastIndexOf(QLatin1Char('.'));
     const bool hasExtension = dot > 0 && leaf.size() - dot <= 8 && !leaf.mid(dot).contains(QLatin1Char(' '));
@@ -196,8 +187,7 @@ QString TrashItemActions::keepBothPlace(const QString& place) {
     for (int n = 2;; ++n) {
         const QString candidate =
             base + QLatin1Char('/') + stem + QLatin1Char(' ') + QString::number(n) + extension;
-        struct stat st;
-        if (::lstat(FsName::toBytes(candidate).constData(), &st) != 0 || n > 100000) return candidate;
+        if (!FsLook::exists(candidate) || n > 100000) return candidate;
     }
 }
 
@@ -225,13 +215,9 @@ TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& m
                      .folder()
                      .readFile(from.name + ".trashinfo", 64 * 1024)
                      .value_or(QByteArray());
-    struct stat there;
-    const auto taken = [](const QString& path) {
-        struct stat st;
-        return ::lstat(FsName::toBytes(path).constData(), &st) == 0;
-    };
+    const auto taken = [](const QString& path) { return FsLook::exists(path); };
     QList<TrashJournal::Move> moves;
-    if (::lstat(FsName::toBytes(done.destination).constData(), &there) == 0) {
+    if (FsLook::exists(done.destination)) {
         switch (move.whenTaken) {
             case WhenTaken::Refuse:
                 done.outcome = PutBack::Taken;
@@ -261,7 +247,7 @@ TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& m
         done.outcome = PutBack::Moved;
         return done;
     }
-    const QString destinationFolder = parentOf(done.destination);
+    const QString destinationFolder = Path(done.destination).parent().text();
     if (!OpenFolder::makeChosen(destinationFolder).isOpen()) {
         if (journal)
             for (const auto& m : moves) journal->add(m);
@@ -276,7 +262,7 @@ TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& m
     // it leaves the Trash, and a copy that fails part-way (a full disk) is removed again. A name
     // taken meanwhile gives Keep Both the next free one.
     for (int attempt = 0; attempt < 20; ++attempt) {
-        const QByteArray toName = leafOf(done.destination);
+        const QByteArray toName = Path(done.destination).leafBytes();
         const FsScope toScope = FsScope::chosen(destinationFolder, {toName}, limits);
         const ScopedFolder& to = toScope.folder();
         if (!to.isOpen() || !from.folder.allows(from.name)) break;

@@ -6,6 +6,7 @@
 #include "TrashPut.h"
 #include "TrashStore.h"
 #include "core/Localized.h"
+#include "core/Path.h"
 #include "core/fs/FsMove.h"
 #include "core/fs/FsScope.h"
 #include "platform/Paths.h"
@@ -14,15 +15,6 @@ namespace {
 
 const QByteArray FileName("last-trash-action");
 const QByteArray Header("corvane trash journal 1");
-
-QString parentOf(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
-}
-
-QByteArray leafOf(const QString& path) {
-    return FsName::toBytes(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
-}
 
 QByteArray field(const QString& text) {
     return FsName::toBytes(text).toPercentEncoding();
@@ -91,28 +83,28 @@ QList<TrashJournal::Undone> TrashJournal::undo(bool dryRun) {
     for (qsizetype i = m_moves.size() - 1; i >= 0; --i) {
         const Move& move = m_moves[i];
         Undone step{move, false, {}, {}};
+        const QString placeFolder = Path(move.place).parent().text();
+        const QByteArray placeName = Path(move.place).leafBytes();
         if (move.way == Move::Way::IntoTrash) {
             // What was trashed comes back where it was, never over what is there now.
             const QString trash = TrashInfo::trashFolderOf(move.trashPath);
-            const ScopedFolder from = store->folderInTrash(parentOf(move.trashPath), &step.why);
-            const QByteArray name = leafOf(move.trashPath);
+            const ScopedFolder from = store->folderInTrash(Path(move.trashPath).parent().text(), &step.why);
+            const QByteArray name = Path(move.trashPath).leafBytes();
             ScopeLimits limits = store->scopeLimits();
             limits.held.clear();
             if (!from.isOpen() || !from.has(name)) {
                 if (step.why.isEmpty()) step.why = localized("it is no longer in the Trash");
-            } else if (OpenFolder::openChosen(parentOf(move.place)).has(leafOf(move.place))) {
+            } else if (OpenFolder::openChosen(placeFolder).has(placeName)) {
                 step.why = localized("something is already at %1").arg(FsName::displayText(move.place));
             } else if (dryRun) {
                 step.done = true;
                 step.nowAt = move.place;
-            } else if (!OpenFolder::makeChosen(parentOf(move.place)).isOpen()) {
-                step.why =
-                    localized("its folder %1 can't be made").arg(FsName::displayText(parentOf(move.place)));
+            } else if (!OpenFolder::makeChosen(placeFolder).isOpen()) {
+                step.why = localized("its folder %1 can't be made").arg(FsName::displayText(placeFolder));
             } else {
-                const FsScope to =
-                    FsScope::chosen(parentOf(move.place), {leafOf(move.place)}, limits, &step.why);
+                const FsScope to = FsScope::chosen(placeFolder, {placeName}, limits, &step.why);
                 const FsMove::Outcome outcome =
-                    to.isValid() ? FsMove::move(from, name, to.folder(), leafOf(move.place), &step.why)
+                    to.isValid() ? FsMove::move(from, name, to.folder(), placeName, &step.why)
                                  : FsMove::Outcome::Failed;
                 step.done = outcome == FsMove::Outcome::Moved;
                 if (outcome == FsMove::Outcome::Taken)
@@ -125,7 +117,7 @@ QList<TrashJournal::Undone> TrashJournal::undo(bool dryRun) {
             }
         } else {
             // What was put back returns to its Trash with the record it had.
-            if (!OpenFolder::openChosen(parentOf(move.place)).has(leafOf(move.place))) {
+            if (!OpenFolder::openChosen(placeFolder).has(placeName)) {
                 step.why = localized("%1 is no longer there").arg(FsName::displayText(move.place));
             } else if (dryRun) {
                 step.done = true;

@@ -4,9 +4,9 @@
 
 #include "TrashScanner.h"
 #include "TrashStore.h"
-#include "core/FileUtilities.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
+#include "trash/ItemSizes.h"
 
 void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
     m_trashItems = items;
@@ -16,7 +16,7 @@ void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
 }
 
 QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& folder,
-                                                         const FileUtilities& files) {
+                                                         const ItemSizes& files) {
     QList<CVTrashFileNode::Ptr> items;
     const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(files.paths());
     const OpenFolder base = OpenFolder::open(folder.theTrashPath);

@@ -1,18 +1,17 @@
 #pragma once
 
-#include "CVTrashFileNode.h"
-
 #include <QList>
-
 #include <memory>
 
-class FileUtilities;
+#include "CVTrashFileNode.h"
+
+class ItemSizes;
 
 /// The trash table's rows and its one level of history: the top level from the last scan, the
 /// folder shown now, and the list it was entered from.
 class TrashNavigation {
-public:
-    explicit TrashNavigation(std::shared_ptr<const FileUtilities> files) : m_files(std::move(files)) {}
+  public:
+    explicit TrashNavigation(std::shared_ptr<const ItemSizes> files) : m_files(std::move(files)) {}
 
     /// A new scan: the top level is `items`, history is emptied, the back button hides.
     void showTopLevel(const QList<CVTrashFileNode::Ptr>& items);
@@ -24,7 +23,7 @@ public:
     void back();
 
     /// The records of a folder's entries, as a folder view shows them.
-    static QList<CVTrashFileNode::Ptr> folderItems(const CVTrashFileNode& folder, const FileUtilities& files);
+    static QList<CVTrashFileNode::Ptr> folderItems(const CVTrashFileNode& folder, const ItemSizes& files);
 
     const QList<CVTrashFileNode::Ptr>& content() const { return *m_content; }
     QList<CVTrashFileNode::Ptr>& trashItemsArray() { return m_trashItems; }
@@ -33,8 +32,8 @@ public:
     /// Removes an item from the top level and from the content (after it was deleted or moved).
     void removeItem(const CVTrashFileNode::Ptr& item);
 
-private:
-    std::shared_ptr<const FileUtilities> m_files;
+  private:
+    std::shared_ptr<const ItemSizes> m_files;
     QList<CVTrashFileNode::Ptr> m_trashItems;
     // The content can be the history list itself (right after a step back), so both are shared.
     std::shared_ptr<QList<CVTrashFileNode::Ptr>> m_content = std::make_shared<QList<CVTrashFileNode::Ptr>>();

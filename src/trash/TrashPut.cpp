@@ -12,6 +12,8 @@
 #include "TrashInfo.h"
 #include "TrashStore.h"
 #include "core/Localized.h"
+#include "core/Path.h"
+#include "core/SystemError.h"
 #include "core/fs/FsMove.h"
 #include "core/fs/FsScope.h"
 #include "core/fs/FsTree.h"
@@ -24,15 +26,6 @@ const QByteArray InfoSuffix(".trashinfo");
 // searched for ever.
 constexpr int MaxNames = 100000;
 
-QString parentOf(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
-}
-
-QString leafOf(const QString& path) {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
 bool holds(const QString& folder, const QString& path) {
     return folder == QLatin1String("/") ? path != folder : path.startsWith(folder + QLatin1Char('/'));
 }
@@ -42,15 +35,11 @@ QString canonical(const QString& path) {
     return real.isEmpty() ? QDir::cleanPath(path) : real;
 }
 
-QString errorText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 /// The top of the file system `folder` lies on: the highest folder above it on the same mount.
 QString mountTopOf(const QString& folder, const FsMount& mount) {
     QString top = folder;
     while (top != QLatin1String("/")) {
-        const QString up = parentOf(top);
+        const QString up = Path(top).parent().text();
         const std::optional<FsMount> there = FsMount::ofPath(FsName::toBytes(up));
         if (!there || !(*there == mount)) break;
         top = up;
@@ -62,7 +51,7 @@ QString mountTopOf(const QString& folder, const FsMount& mount) {
 OpenFolder openOrMake(const OpenFolder& folder, const QByteArray& name, mode_t mode, QString* why) {
     int error = 0;
     if (!folder.makeFolder(name, mode, &error) && error != EEXIST) {
-        if (why) *why = folder.pathOf(name) + QStringLiteral(": ") + errorText(error);
+        if (why) *why = folder.pathOf(name) + QStringLiteral(": ") + systemErrorText(error);
         return {};
     }
     return folder.child(name, why);
@@ -70,10 +59,10 @@ OpenFolder openOrMake(const OpenFolder& folder, const QByteArray& name, mode_t m
 
 /// "$trash" with its "files" and "info" made where missing (0700), each a real folder.
 bool makeTrash(const QString& trash, QString* why) {
-    const QString parent = parentOf(trash);
+    const QString parent = Path(trash).parent().text();
     OpenFolder above = OpenFolder::open(parent, {}, why);
     if (!above.isOpen()) return false;
-    const OpenFolder folder = openOrMake(above, FsName::toBytes(leafOf(trash)), 0700, why);
+    const OpenFolder folder = openOrMake(above, Path(trash).leafBytes(), 0700, why);
     return folder.isOpen() && openOrMake(folder, QByteArray("files"), 0700, why).isOpen() &&
            openOrMake(folder, QByteArray("info"), 0700, why).isOpen();
 }
@@ -197,7 +186,7 @@ static TrashPut::Result moveIn(Source& source, const QByteArray& trashName, cons
             if (error == EEXIST) continue;
             result.outcome = Outcome::Failed;
             result.why = localized("its record can't be written in %1 (%2)")
-                             .arg(FsName::displayText(info.path()), errorText(error));
+                             .arg(FsName::displayText(info.path()), systemErrorText(error));
             return result;
         }
         QString moveWhy;
@@ -242,7 +231,7 @@ std::optional<Source> sourceOf(const QString& path, const ScopeLimits& limits, Q
     source.scope = FsScope::chosenItem(path, limits, why);
     if (!source.scope.isValid()) return std::nullopt;
     const ScopedFolder& folder = source.scope.folder();
-    source.leaf = FsName::toBytes(leafOf(QDir::cleanPath(path)));
+    source.leaf = Path(QDir::cleanPath(path)).leafBytes();
     const std::optional<struct stat> st = folder.folder().entry(source.leaf);
     if (!st) {
         if (missing) *missing = true;
@@ -257,7 +246,7 @@ std::optional<Source> sourceOf(const QString& path, const ScopeLimits& limits, Q
     }
     source.mount = *mount;
     const QString real = folder.folder().realPath();
-    const QString base = real.isEmpty() ? parentOf(QDir::cleanPath(path)) : real;
+    const QString base = real.isEmpty() ? Path(QDir::cleanPath(path)).parent().text() : real;
     source.place =
         (base == QLatin1String("/") ? QString() : base) + QLatin1Char('/') + FsName::fromBytes(source.leaf);
     return source;
@@ -296,7 +285,7 @@ TrashPut::Result TrashPut::put(const QString& path, const Options& options) cons
     }
     result.place = source->place;
     const QString homeTrash = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
-    const QString folder = parentOf(source->place);
+    const QString folder = Path(source->place).parent().text();
     auto knownTop = m_cache->tops.constFind(folder);
     if (knownTop == m_cache->tops.constEnd())
         knownTop = m_cache->tops.insert(folder, mountTopOf(folder, source->mount));
@@ -312,11 +301,11 @@ TrashPut::Result TrashPut::put(const QString& path, const Options& options) cons
 
     // The home Trash takes what lies on the same mount as the folder that holds it.
     if (!m_cache->homeChecked) {
-        if (!options.dryRun) makeUnderHome(m_paths->userHome(), parentOf(homeTrash), &why);
+        if (!options.dryRun) makeUnderHome(m_paths->userHome(), Path(homeTrash).parent().text(), &why);
         QString homeMountAt = homeTrash;
         while (!homeMountAt.isEmpty() && homeMountAt != QLatin1String("/") &&
                !FsMount::ofPath(FsName::toBytes(homeMountAt)))
-            homeMountAt = parentOf(homeMountAt);
+            homeMountAt = Path(homeMountAt).parent().text();
         m_cache->homeMount = FsMount::ofPath(FsName::toBytes(homeMountAt));
         m_cache->homeChecked = !options.dryRun;
     }
@@ -406,8 +395,8 @@ TrashPut::Result TrashPut::putWithRecord(const QString& path, const QString& tra
         return result;
     }
     return moveIn(
-        *source, FsName::toBytes(leafOf(trashPath)), trash, open.files, open.info, [&] { return record; },
-        false, result);
+        *source, Path(trashPath).leafBytes(), trash, open.files, open.info, [&] { return record; }, false,
+        result);
 }
 
 QString TrashPut::notTrashedText(const Result& result) {

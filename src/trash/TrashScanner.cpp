@@ -11,6 +11,7 @@
 #include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
+#include "trash/ItemSizes.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ QDateTime modified(const struct stat& st) {
 
 }  // namespace
 
-TrashScanner::TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
+TrashScanner::TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
                            std::shared_ptr<TrashOrigPaths> origPaths,
                            std::shared_ptr<const Workspace> workspace)
     : m_paths(std::move(paths)),

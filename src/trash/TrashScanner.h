@@ -5,7 +5,7 @@
 
 #include "CVTrashFileNode.h"
 
-class FileUtilities;
+class ItemSizes;
 class OpenFolder;
 struct FsEntry;
 class Paths;
@@ -24,7 +24,7 @@ struct TrashScanResult {
 /// calling thread (a worker); keeps no state between scans.
 class TrashScanner {
   public:
-    TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const FileUtilities> files,
+    TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
                  std::shared_ptr<TrashOrigPaths> origPaths, std::shared_ptr<const Workspace> workspace);
 
     /// Rebuilds the put-back list from the Trash's records, then lists every Trash.
@@ -49,7 +49,7 @@ class TrashScanner {
     void scanFolder(const QString& folder, const QString& volume, TrashScanResult& result) const;
 
     std::shared_ptr<const Paths> m_paths;
-    std::shared_ptr<const FileUtilities> m_files;
+    std::shared_ptr<const ItemSizes> m_files;
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<const Workspace> m_workspace;
     std::shared_ptr<const TrashStore> m_store;

@@ -2,9 +2,12 @@
 
 #include "FreedesktopTrashStore.h"
 #include "MacTrashStore.h"
+#include "core/FileUtilities.h"
+#include "core/fs/FsLook.h"
 #include "core/fs/FsScope.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
+#include "platform/Tasks.h"
 
 std::shared_ptr<const TrashStore> TrashStore::forPaths(std::shared_ptr<const Paths> paths) {
     if (paths && paths->layout() == Paths::Layout::Freedesktop)
@@ -52,4 +55,20 @@ QString TrashStore::volumeOf(const QString& itemPath) const {
             if (itemPath.startsWith(folder + QLatin1Char('/'))) return volume;
     }
     return QString();
+}
+
+std::optional<quint64> TrashStore::sizeAt(const QString& path, Tasks& tasks) const {
+    const std::optional<struct stat> st = FsLook::through(path);
+    if (!st || !S_ISDIR(st->st_mode)) {
+        const std::optional<struct stat> self = FsLook::at(path);
+        if (!self) return std::nullopt;
+        return static_cast<quint64>(self->st_size);
+    }
+    // A name du could not be given is measured in-process too.
+    if (measuresFoldersInProcess() || !FsName::isPlain(path)) return FsLook::allocatedBytes(path);
+    const TaskResult result = tasks.run(
+        QStringLiteral("/usr/bin/du"),
+        {QStringLiteral("-k"), QStringLiteral("-d"), QStringLiteral("0"), QStringLiteral("--"), path});
+    if (!result.finished()) return std::nullopt;
+    return FileUtilities::parseDuOutput(result.standardOutput);
 }

@@ -13,7 +13,8 @@
 struct ScopeLimits;
 class CVTrashFileNode;
 class ScopedFolder;
-class FileUtilities;
+class ItemSizes;
+class Tasks;
 class OpenFolder;
 class Paths;
 class TrashOrigPaths;
@@ -55,7 +56,7 @@ class TrashStore {
     /// Starts listing the items folder `folder` (`volume` empty for the user's own Trash).
     virtual std::unique_ptr<TrashListing> beginListing(const QString& folder, const QString& volume,
                                                        const TrashOrigPaths& origPaths,
-                                                       const FileUtilities& files) const = 0;
+                                                       const ItemSizes& files) const = 0;
     /// Sets the shown name and put-back place of an entry found inside an item whose own put-back
     /// place is `parentPlace` ("--" when unknown).
     virtual void placeInside(CVTrashFileNode& node, const QString& parentPlace) const = 0;
@@ -121,7 +122,16 @@ class TrashStore {
     /// The layout this store works in.
     std::shared_ptr<const Paths> paths() const { return m_paths; }
 
+    /// The size of `path` as this layout measures it: a folder (a link to one followed, as the
+    /// path was given) as du counts it, anything else its own length. A folder is measured by a du
+    /// run started through `tasks` unless the store measures in-process (or du could not be given
+    /// the name). Nothing when it could not be measured.
+    std::optional<quint64> sizeAt(const QString& path, Tasks& tasks) const;
+
   protected:
+    /// Whether folder sizes are measured in-process rather than with one du run per folder.
+    virtual bool measuresFoldersInProcess() const { return false; }
+
     explicit TrashStore(std::shared_ptr<const Paths> paths) : m_paths(std::move(paths)) {}
     std::shared_ptr<const Paths> m_paths;
 };

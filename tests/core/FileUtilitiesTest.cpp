@@ -1,14 +1,12 @@
-#include "support/RecordingTasks.h"
-#include "core/FileUtilities.h"
-#include "platform/Tasks.h"
-#include "support/SandboxBuilder.h"
-#include "support/TempRoot.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "core/FileUtilities.h"
+#include "support/SandboxBuilder.h"
+#include "support/TempRoot.h"
 
 namespace {
 
@@ -74,45 +72,11 @@ TEST(DuOutput, LeadingNumberOfTheRawBytes) {
     EXPECT_EQ(FileUtilities::parseDuOutput("12\t/Users/me/R\xc3\xa9sum\xc3\xa9 folder\n"), 12288u);
     EXPECT_EQ(FileUtilities::parseDuOutput("12\t/bad \xff\xfe bytes\n"), 12288u);
     EXPECT_EQ(FileUtilities::parseDuOutput("\t7\tx"), 7168u);
-    EXPECT_EQ(FileUtilities::parseDuOutput(" 7\tx"), 0u);  // the first piece is the text before the first space
+    EXPECT_EQ(FileUtilities::parseDuOutput(" 7\tx"),
+              0u);  // the first piece is the text before the first space
     EXPECT_EQ(FileUtilities::parseDuOutput("du: cannot read\n"), 0u);
     EXPECT_EQ(FileUtilities::parseDuOutput(""), 0u);
     EXPECT_EQ(FileUtilities::parseDuOutput("99999999999999999999999\t/x"), 0u);  // no such size
-}
-
-TEST(FolderSize, FoldersThroughDuFilesByLength) {
-    TempRoot root;
-    SandboxBuilder s(root.path());
-    auto tasks = std::make_shared<RecordingTasks>();
-    FileUtilities util(nullptr, tasks);
-
-    const QString file = s.writeSizedFile(QStringLiteral("plain.bin"), 12345);
-    EXPECT_EQ(util.fastFolderSizeAtFilePath(file), 12345u);
-    EXPECT_TRUE(tasks->calls().isEmpty());
-
-    const QString accented = s.makeFolder(QStringLiteral("Résumé folder"));
-    s.writeSizedFile(QStringLiteral("Résumé folder/data.bin"), 64 * 1024);
-    const quint64 size = util.fastFolderSizeAtFilePath(accented);
-    EXPECT_GE(size, 64u * 1024u);  // its real size, not 0
-    EXPECT_EQ(size % 1024, 0u);
-    ASSERT_EQ(tasks->calls().size(), 1);
-    EXPECT_EQ(tasks->calls()[0].program, QStringLiteral("/usr/bin/du"));
-    EXPECT_EQ(tasks->calls()[0].arguments, (QStringList{"-k", "-d", "0", "--", accented}));
-
-    EXPECT_EQ(util.fastFolderSizeAtFilePath(root.file(QStringLiteral("missing"))), 0u);
-    // A dangling link is measured as the link itself.
-    const QString dangling = root.file(QStringLiteral("dangling"));
-    ASSERT_TRUE(QFile::link(root.file(QStringLiteral("gone")), dangling));
-    EXPECT_EQ(util.fastFolderSizeAtFilePath(dangling), static_cast<quint64>(root.file(QStringLiteral("gone")).toUtf8().size()));
-}
-
-TEST(FolderSize, TrashSizeMeasuresTheUsersTrash) {
-    TempRoot root;
-    SandboxBuilder s(root.path(), QStringLiteral("me"));
-    s.writeSizedFile(QStringLiteral("Users/me/.Trash/big.bin"), 200 * 1024);
-    auto paths = std::make_shared<MacPaths>(s.paths());
-    FileUtilities util(paths, std::make_shared<Tasks>());
-    EXPECT_GE(util.getTrashFileSize(), 200u * 1024u);
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "platform/FreedesktopPaths.h"
-#include "support/BindMount.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/TestMount.h"
 
 /// A freedesktop home in a fresh root, configured the way a user can get it wrong: everything is
 /// in order until a configuration is applied. "away" stands for what no entry point may touch.
@@ -63,7 +63,7 @@ struct HostileRig {
     QString cwd = home;
     QStringList keep;  ///< entries inside the scope that must stay as they were (protected, foreign)
     QStringList locked;
-    std::unique_ptr<BindMount> mount;  ///< last: unmounted before the folders go
+    std::unique_ptr<TestMount> mount;  ///< last: unmounted before the folders go
 };
 
 using Records = QMap<QByteArray, QByteArray>;

@@ -79,7 +79,7 @@ QString protectedItems(Rig& r) {
 QString bindUnder(Rig& r, const QString& folder) {
     r.b.writeFile(folder + "/inside.txt", "trashed");
     r.b.makeFolder(folder + "/mnt");
-    r.mount = std::make_unique<BindMount>(r.away.file("precious"), folder + "/mnt");
+    r.mount = TestMount::bind(r.away.file("precious"), folder + "/mnt");
     return r.mount->isMounted() ? QString() : r.mount->why();
 }
 

@@ -141,7 +141,7 @@ TEST(HostileConfigurationWindows, TableSecureDeleteStopsAtAMountInsideTheItem) {
     Rig r;
     const QString shared = r.trashItem("Shared", "/home/" + r.login + "/Shared", true);
     r.b.makeFolder(shared + "/mnt");
-    r.mount = std::make_unique<BindMount>(r.away.file("precious"), shared + "/mnt");
+    r.mount = TestMount::bind(r.away.file("precious"), shared + "/mnt");
     if (!r.mount->isMounted()) GTEST_SKIP() << qPrintable(r.mount->why());
     Windows w(r);
     const Unchanged unchanged(r, r.scopePaths(Rig::Trash | Rig::Settings));

@@ -7,12 +7,12 @@
 #include <QDir>
 #include <QFile>
 
-#include "core/FileUtilities.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "tolvik/TolvikCleaner.h"
+#include "trash/ItemSizes.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ struct CleanerFixture {
 
     TolvikCleaner::Result run() {
         const TolvikCleaner cleaner(paths, std::make_shared<SystemCommands>(tasks),
-                                    std::make_shared<FileUtilities>(paths, tasks),
+                                    std::make_shared<ItemSizes>(paths, tasks),
                                     [this](const QString& path) { backupDeleted << path; });
         return cleaner.run();
     }

@@ -10,13 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "tolvik/TolvikCleaner.h"
+#include "trash/ItemSizes.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ struct NamedFixture {
 
     TolvikCleaner cleaner() const {
         return TolvikCleaner(paths, std::make_shared<SystemCommands>(tasks),
-                             std::make_shared<FileUtilities>(paths, tasks), [](const QString&) {});
+                             std::make_shared<ItemSizes>(paths, tasks), [](const QString&) {});
     }
     TolvikCleaner::Result remove(const QStringList& names) const { return cleaner().removeNamed(names); }
     static QStringList left(const QString& folder) { return sortedEntries(folder); }
@@ -220,7 +220,7 @@ TEST(TolvikNamedRemoval, MacVolumeFoldersLeftToTheHelperGoByNameAndOnlyThose) {
     sandbox.writeFile(usb + "/.Trashes/503/theirs.txt", "theirs");
     sandbox.writeFile(paths->userTrash() + "/home.txt", "x");
     const TolvikCleaner cleaner(paths, std::make_shared<SystemCommands>(tasks),
-                                std::make_shared<FileUtilities>(paths, tasks), [](const QString&) {});
+                                std::make_shared<ItemSizes>(paths, tasks), [](const QString&) {});
 
     const TolvikCleaner::Result result =
         cleaner.removeNamed({kept, usb + "/.Trashes/503/theirs.txt", paths->userTrash() + "/home.txt"});

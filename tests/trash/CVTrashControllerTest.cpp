@@ -9,11 +9,11 @@
 #include <QLocale>
 #include <random>
 
-#include "core/FileUtilities.h"
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "trash/CVTrashController.h"
+#include "trash/ItemSizes.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ struct TreeFixture {
 
 TEST(CVTrashControllerTree, FileInFrontFolderWithOwnValuesAndLeafChild) {
     TreeFixture f;
-    auto files = std::make_shared<FileUtilities>(f.paths, std::make_shared<Tasks>());
+    auto files = std::make_shared<ItemSizes>(f.paths, std::make_shared<Tasks>());
     CVTrashController controller(
         f.paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
         [&f](const QString& n) { return f.origins.value(n, QStringLiteral("--")); });

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "core/FileUtilities.h"
 #include "empty/ForceEmptyPass.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
@@ -18,6 +17,7 @@
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "tolvik/TolvikCleaner.h"
+#include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashInfo.h"
 #include "trash/TrashItemActions.h"
@@ -32,7 +32,7 @@ struct LinuxFixture {
     SandboxBuilder sandbox{root.path(), "me"};
     std::shared_ptr<FreedesktopPaths> paths = sandbox.linuxPaths();
     std::shared_ptr<RecordingTasks> tasks = std::make_shared<RecordingTasks>();
-    std::shared_ptr<FileUtilities> files = std::make_shared<FileUtilities>(paths, tasks);
+    std::shared_ptr<ItemSizes> files = std::make_shared<ItemSizes>(paths, tasks);
     std::shared_ptr<SystemCommands> commands = std::make_shared<SystemCommands>(tasks);
     std::shared_ptr<TrashOrigPaths> origPaths = std::make_shared<TrashOrigPaths>();
     QString trash = paths->userTrashFolder();
@@ -256,7 +256,7 @@ TEST(FreedesktopTrash, TolvikEmptiesEveryPartAndNeverFollowsALinkedPart) {
     f.sandbox.trashItem(f.usbTrash, "usb.txt", "usb.txt");
     auto tasks = std::make_shared<Tasks>();
     const TolvikCleaner cleaner(f.paths, std::make_shared<SystemCommands>(tasks),
-                                std::make_shared<FileUtilities>(f.paths, tasks), [](const QString&) {});
+                                std::make_shared<ItemSizes>(f.paths, tasks), [](const QString&) {});
     EXPECT_FALSE(cleaner.run().needsWarning());
     EXPECT_TRUE(f.left(f.trash + "/files").isEmpty());
     EXPECT_EQ(f.left(f.trash + "/info"), QStringList{"coming.txt.trashinfo"});  // its item is on its way

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 
-#include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
 #include "empty/ForceEmptyPass.h"
 #include "erase/SecureEraser.h"
@@ -23,6 +22,7 @@
 #include "support/TempRoot.h"
 #include "support/TestScope.h"
 #include "tolvik/TolvikCleaner.h"
+#include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashInfo.h"
 #include "trash/TrashItemActions.h"
@@ -36,7 +36,7 @@ struct Home {
     SandboxBuilder sandbox;
     std::shared_ptr<Paths> paths;
     std::shared_ptr<Tasks> tasks = std::make_shared<Tasks>();
-    std::shared_ptr<FileUtilities> files;
+    std::shared_ptr<ItemSizes> files;
     std::shared_ptr<SystemCommands> commands = std::make_shared<SystemCommands>(tasks);
     std::shared_ptr<TrashOrigPaths> origPaths = std::make_shared<TrashOrigPaths>();
 
@@ -45,7 +45,7 @@ struct Home {
             paths = std::make_shared<MacPaths>(sandbox.paths());
         else
             paths = sandbox.linuxPaths();
-        files = std::make_shared<FileUtilities>(paths, tasks);
+        files = std::make_shared<ItemSizes>(paths, tasks);
     }
     QString trash() const { return paths->userTrash(); }  // the folder whose entries are the items
     TrashScanResult scan() {

@@ -14,7 +14,7 @@
 #include "platform/Paths.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
-#include "support/TmpfsMount.h"
+#include "support/TestMount.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ struct Interop {
     QString home;
     QString work;  ///< where the items are made
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    std::unique_ptr<TmpfsMount> disk;
+    std::unique_ptr<TestMount> disk;
 
     explicit Interop(bool onAnotherDisk) {
         env.remove("CORVANE_LAYOUT");
@@ -44,7 +44,7 @@ struct Interop {
         } else {
             home = sandbox.makeFolder(root.path() + "/home/" + Paths::currentLoginName());
             work = sandbox.makeFolder(root.path() + "/mnt/usb");
-            disk = std::make_unique<TmpfsMount>(work);
+            disk = TestMount::tmpfs(work);
             sandbox.writeMountTable({"/mnt/usb"});
             env.insert("CORVANE_ROOT", root.path());
         }

@@ -1,6 +1,7 @@
 // Putting items into the Trash, putting them back on the user's terms, and taking either back.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,7 +15,7 @@
 #include "support/ImmutableFile.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
-#include "support/TmpfsMount.h"
+#include "support/TestMount.h"
 #include "trash/TrashInfo.h"
 #include "trash/TrashItemActions.h"
 #include "trash/TrashJournal.h"
@@ -139,8 +140,8 @@ TEST(TrashPut, AnItemOnAnotherDiskGoesToThatDisksTrashOrHomeOnlyWhenAsked) {
     f.file("docs/keep-home.txt");
     const QString usb = f.sandbox.makeFolder(f.root.path() + "/media/me/USB");
     const QString ro = f.sandbox.makeFolder(f.root.path() + "/media/me/RO");
-    TmpfsMount mounted(usb);
-    if (!mounted.isMounted()) GTEST_SKIP() << mounted.why().toStdString();
+    const auto mounted = TestMount::tmpfs(usb);
+    if (!mounted->isMounted()) GTEST_SKIP() << mounted->why().toStdString();
     f.sandbox.writeMountTable({"/media/me/USB", "/media/me/RO"});
     const QString id = QString::number(::getuid());
 
@@ -168,8 +169,8 @@ TEST(TrashPut, AnItemOnAnotherDiskGoesToThatDisksTrashOrHomeOnlyWhenAsked) {
 
     // A read-only disk has no Trash: refused, unless copying home is asked for.
     f.sandbox.writeFile(ro + "/keep.txt", "keep");
-    TmpfsMount readOnly(ro);
-    ASSERT_TRUE(readOnly.isMounted());
+    const auto readOnly = TestMount::tmpfs(ro);
+    ASSERT_TRUE(readOnly->isMounted());
     f.sandbox.writeFile(ro + "/keep.txt", "keep");
     ::mount(nullptr, QFile::encodeName(ro).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
     r = f.put.put(ro + "/keep.txt");

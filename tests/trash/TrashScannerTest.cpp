@@ -4,12 +4,12 @@
 #include <QDir>
 #include <QFile>
 
-#include "core/FileUtilities.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
 #include "support/DSStoreWriter.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashNavigation.h"
 #include "trash/TrashScanner.h"
@@ -20,7 +20,7 @@ struct ScanFixture {
     TempRoot root;
     SandboxBuilder sandbox{root.path(), QStringLiteral("me")};
     std::shared_ptr<MacPaths> paths = std::make_shared<MacPaths>(sandbox.paths());
-    std::shared_ptr<FileUtilities> files = std::make_shared<FileUtilities>(paths, std::make_shared<Tasks>());
+    std::shared_ptr<ItemSizes> files = std::make_shared<ItemSizes>(paths, std::make_shared<Tasks>());
     std::shared_ptr<TrashOrigPaths> origPaths = std::make_shared<TrashOrigPaths>();
     QString trash = paths->userTrash();
 
@@ -125,7 +125,7 @@ class StoppedTasks : public Tasks {
 
 TEST(TrashScanner, AFolderWhoseMeasureWasStoppedShowsNoSizeAndCountsNothing) {
     ScanFixture f;
-    f.files = std::make_shared<FileUtilities>(f.paths, std::make_shared<StoppedTasks>());
+    f.files = std::make_shared<ItemSizes>(f.paths, std::make_shared<StoppedTasks>());
     f.sandbox.writeSizedFile(f.trash + "/Hung/data.bin", 64 * 1024);
     f.sandbox.writeFile(f.trash + "/note.txt", "12345");
     EXPECT_FALSE(f.files->sizeAtFilePath(f.trash + "/Hung").has_value());

@@ -14,7 +14,6 @@ class FsName {
   public:
     FsName() = default;
     explicit FsName(QByteArray raw) : m_raw(std::move(raw)) {}
-    static FsName fromText(QStringView text) { return FsName(toBytes(text)); }
 
     const QByteArray& bytes() const { return m_raw; }
     /// The lossless text form, for paths held as QString.

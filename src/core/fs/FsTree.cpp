@@ -13,6 +13,7 @@
 #include "FsScope.h"
 #include "LockedFlags.h"
 #include "core/Localized.h"
+#include "core/SystemError.h"
 
 namespace {
 
@@ -20,10 +21,6 @@ constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 // Folders deeper than this below the top are held by descriptor only while worked in; going back
 // up re-opens ".." and checks it is the folder that was left.
 constexpr size_t HeldDepth = 32;
-
-QString reason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QString line(const QString& path, const QString& what) {
     return FsName::displayText(path) + QStringLiteral(": ") + what;
@@ -35,6 +32,10 @@ QString mountedHereText() {
 
 /// What one kind of work does at each entry of the walk.
 struct Visitor {
+    /// Any entry below the start, before the rest of the visitor sees it; `depth` is 1 for an entry
+    /// of the folder the walk starts in. A folder is entered only when it returns true.
+    std::function<bool(int fd, const QByteArray& name, const struct stat& st, const QString& path, int depth)>
+        sees;
     /// A non-folder entry of the open folder `fd`.
     std::function<void(int fd, const QByteArray& name, const struct stat& st, const QString& path)> leaf;
     /// A folder just opened (before its entries).
@@ -73,10 +74,23 @@ class Walk {
         if (::fstatat(parent.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return true;
         const QString path = parent.pathOf(name);
         if (!S_ISDIR(st.st_mode)) {
-            m_visitor.leaf(parent.fd(), name, st, path);
+            if (m_visitor.leaf) m_visitor.leaf(parent.fd(), name, st, path);
             return true;
         }
         if (!push(parent.fd(), name, st, path)) return true;
+        return loop(parent.fd());
+    }
+
+    /// Walks everything below the opened `folder` (which is neither visited nor left).
+    bool runInside(const OpenFolder& folder) {
+        const std::optional<struct stat> st = folder.stat();
+        if (!st || !push(folder.fd(), QByteArray("."), *st, folder.path())) return true;
+        m_insideTop = true;
+        return loop(folder.fd());
+    }
+
+  private:
+    bool loop(int topParent) {
         while (!m_stack.empty()) {
             if (m_options.cancel && m_options.cancel->load()) {
                 m_report.cancelled = true;
@@ -88,23 +102,24 @@ class Walk {
                 struct stat cs;
                 if (::fstatat(f.fd, child.constData(), &cs, AT_SYMLINK_NOFOLLOW) != 0) {
                     if (errno != ENOENT)
-                        m_report.problems
-                            << line(f.path + QLatin1Char('/') + FsName::fromBytes(child), reason(errno));
+                        m_report.problems << line(f.path + QLatin1Char('/') + FsName::fromBytes(child),
+                                                  systemErrorText(errno));
                     continue;
                 }
                 const QString childPath = f.path + QLatin1Char('/') + FsName::fromBytes(child);
+                const int depth = int(m_stack.size());
+                if (m_visitor.sees && !m_visitor.sees(f.fd, child, cs, childPath, depth)) continue;
                 if (S_ISDIR(cs.st_mode))
                     push(f.fd, child, cs, childPath);
-                else
+                else if (m_visitor.leaf)
                     m_visitor.leaf(f.fd, child, cs, childPath);
                 continue;
             }
-            if (!pop(parent.fd())) return false;
+            if (!pop(topParent)) return false;
         }
         return true;
     }
 
-  private:
     bool push(int parentFd, const QByteArray& name, const struct stat& st, const QString& path) {
         int fd = ::openat(parentFd, name.constData(), FolderFlags);
         if (fd < 0 && m_visitor.unopenable && m_visitor.unopenable(parentFd, name, st, errno))
@@ -112,7 +127,7 @@ class Walk {
         if (fd < 0) {
             // A link swapped in (ELOOP, ENOTDIR) is not entered; the visitor's leave still gets a
             // chance to remove what is there now only if it is an empty folder.
-            m_report.problems << line(path, reason(errno));
+            m_report.problems << line(path, systemErrorText(errno));
             return false;
         }
         struct stat opened;
@@ -171,7 +186,8 @@ class Walk {
             parentFd = up.fd;
         }
         ::close(done.fd);
-        if (m_visitor.leave) m_visitor.leave(parentFd, done.name, done.path);
+        const bool isStart = m_insideTop && m_stack.empty();
+        if (m_visitor.leave && !isStart) m_visitor.leave(parentFd, done.name, done.path);
         return true;
     }
 
@@ -180,6 +196,7 @@ class Walk {
     FsTree::Report& m_report;
     std::optional<FsMount> m_mount;
     std::vector<Frame> m_stack;
+    bool m_insideTop = false;  ///< the first frame is the start folder itself, not an entry of it
 };
 
 void addTo(std::atomic<quint64>* counter, quint64 by) {
@@ -211,7 +228,7 @@ void unlinkLeaf(int fd, const QByteArray& name, const struct stat& st, const QSt
         }
         error = errno;
     }
-    report.problems << line(path, reason(error));
+    report.problems << line(path, systemErrorText(error));
 }
 
 Visitor removalVisitor(const FsTree::Options& options, FsTree::Report& report) {
@@ -230,7 +247,7 @@ Visitor removalVisitor(const FsTree::Options& options, FsTree::Report& report) {
         }
         // Not empty: what stayed inside is already reported.
         if (errno != ENOTEMPTY && errno != EEXIST && errno != ENOENT)
-            report.problems << line(path, reason(errno));
+            report.problems << line(path, systemErrorText(errno));
     };
     return v;
 }
@@ -251,15 +268,16 @@ quint64 overwriteOpened(int fd, const struct stat& st, const QString& path, cons
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             report.problems << line(
-                path, localized("removed, not overwritten whole: %1").arg(reason(n < 0 ? errno : ENOSPC)));
+                path,
+                localized("removed, not overwritten whole: %1").arg(systemErrorText(n < 0 ? errno : ENOSPC)));
             return quint64(written);
         }
         written += n;
         addTo(options.bytes, quint64(n));
     }
     if (::fsync(fd) != 0) {
-        report.problems << line(
-            path, localized("removed, the overwrite may not have reached the disk: %1").arg(reason(errno)));
+        report.problems << line(path, localized("removed, the overwrite may not have reached the disk: %1")
+                                          .arg(systemErrorText(errno)));
         return quint64(written);
     }
     struct stat after;
@@ -289,7 +307,8 @@ void eraseLeaf(int folder, const QByteArray& name, const struct stat& st, const 
             ::fchmodat(folder, name.constData(), (st.st_mode & 07777) | S_IWUSR, AT_SYMLINK_NOFOLLOW) == 0)
             fd = ::openat(folder, name.constData(), flags);
         if (fd < 0) {
-            report.problems << line(path, localized("removed, not overwritten: %1").arg(reason(errno)));
+            report.problems << line(path,
+                                    localized("removed, not overwritten: %1").arg(systemErrorText(errno)));
         } else {
             struct stat opened;
             if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
@@ -358,6 +377,30 @@ Report erase(const ScopedFolder& scoped, const QByteArray& name, const Options& 
     };
     Walk(visitor, options, report, mount).run(parent, name);
     report.gone = !parent.has(name);
+    return report;
+}
+
+std::optional<struct stat> WalkEntry::target() const {
+    struct stat st;
+    if (::fstatat(m_folder, m_name.constData(), &st, 0) != 0) return std::nullopt;
+    return st;
+}
+
+std::optional<struct stat> WalkEntry::lookAgain() const {
+    struct stat st;
+    if (::fstatat(m_folder, m_name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+    return st;
+}
+
+Report walk(const OpenFolder& folder, const std::function<bool(const WalkEntry&)>& visit,
+            const Options& options) {
+    Report report;
+    if (!folder.isOpen()) return report;
+    Visitor v;
+    v.sees = [&](int fd, const QByteArray& name, const struct stat& st, const QString& path, int depth) {
+        return visit(WalkEntry(fd, name, st, path, depth));
+    };
+    Walk(v, options, report, FsMount::of(folder.fd())).runInside(folder);
     return report;
 }
 

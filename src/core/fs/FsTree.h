@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <atomic>
+#include <functional>
 
 #include "OpenFolder.h"
 
@@ -33,6 +34,43 @@ struct Report {
     quint64 overwritten = 0;  ///< regular files overwritten whole (erase only)
     QStringList problems;     ///< one line per entry that resisted or was not overwritten: "path: what"
 };
+
+/// One entry met by walk(), valid during the visitor's call only. Its attributes are the one lstat
+/// the walk made; anything more is asked relative to its opened folder, never by path.
+class WalkEntry {
+  public:
+    WalkEntry(int folder, const QByteArray& name, const struct stat& st, const QString& path, int depth)
+        : m_folder(folder), m_name(name), m_st(st), m_path(path), m_depth(depth) {}
+
+    const QByteArray& name() const { return m_name; }
+    /// The lossless text of its path.
+    const QString& path() const { return m_path; }
+    const struct stat& st() const { return m_st; }
+    bool isFolder() const { return S_ISDIR(m_st.st_mode); }
+    /// 1 for an entry of the folder the walk started in, 2 for one inside such a folder, and so on.
+    int depth() const { return m_depth; }
+    /// What a link leads to (every link followed); nothing when it leads nowhere.
+    std::optional<struct stat> target() const;
+    /// A fresh lstat, for a visitor that took long over the entry; nothing when it is gone.
+    std::optional<struct stat> lookAgain() const;
+
+  private:
+    int m_folder;
+    const QByteArray& m_name;
+    const struct stat& m_st;
+    const QString& m_path;
+    int m_depth;
+};
+
+/// Walks everything below the opened `folder`, depth first: `visit` sees every entry in the order
+/// its folder lists it, and a folder's own entries follow it at once when `visit` returns true
+/// (false leaves it unentered). The same walk as remove(), erase() and allocatedBytes(): folders are
+/// entered by name from their opened parent, never through a link; a folder swapped after it was
+/// looked at is not entered; a folder with another file system mounted on it is not entered; going
+/// back up where a level was let go checks ".." is the folder left, and stops the walk otherwise.
+/// Folders that could not be entered are in the report's problems.
+Report walk(const OpenFolder& folder, const std::function<bool(const WalkEntry&)>& visit,
+            const Options& options = {});
 
 /// Removes the entry `name` of `parent`: a link as a link, a folder with everything below it. An
 /// entry the scope does not allow is left alone and said so.

@@ -13,6 +13,7 @@
 
 #include "RegularFile.h"
 #include "core/Localized.h"
+#include "core/SystemError.h"
 
 namespace {
 
@@ -36,10 +37,6 @@ bool inSystemPart(const QList<QByteArray>& where, const QByteArray& step) {
 
 void say(QString* why, const QString& text) {
     if (why) *why = text;
-}
-
-QString reason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QList<QByteArray> steps(const QByteArray& path) {
@@ -178,7 +175,7 @@ OpenFolder OpenFolder::open(const QString& path, OwnerRule owners, QString* why)
                 if (fd < 0) return fail(localized("\"/\" can't be opened."));
                 continue;
             }
-            return fail(localized("\"%1\" can't be opened: %2.").arg(here, reason(error)));
+            return fail(localized("\"%1\" can't be opened: %2.").arg(here, systemErrorText(error)));
         }
         ::close(fd);
         fd = next;
@@ -208,7 +205,8 @@ OpenFolder OpenFolder::openChosen(const QString& path, QString* why) {
     const QString& absolute = path;
     const int fd = ::open(FsName::toBytes(absolute).constData(), FolderFlags);
     if (fd < 0) {
-        say(why, localized("\"%1\" can't be opened: %2.").arg(FsName::displayText(absolute), reason(errno)));
+        say(why, localized("\"%1\" can't be opened: %2.")
+                     .arg(FsName::displayText(absolute), systemErrorText(errno)));
         return {};
     }
     return OpenFolder(fd, absolute);
@@ -225,7 +223,7 @@ OpenFolder OpenFolder::child(const QByteArray& name, QString* why) const {
         say(why, error == ELOOP ? localized("\"%1\" is a link; Corvane does not follow it.")
                                       .arg(FsName::displayText(pathOf(name)))
                                 : localized("\"%1\" can't be opened: %2.")
-                                      .arg(FsName::displayText(pathOf(name)), reason(error)));
+                                      .arg(FsName::displayText(pathOf(name)), systemErrorText(error)));
         return {};
     }
     return OpenFolder(fd, pathOf(name));
@@ -259,6 +257,20 @@ OpenFolder OpenFolder::parent(const QString& path) const {
 QString OpenFolder::pathOf(const QByteArray& name) const {
     const QString leaf = FsName::fromBytes(name);
     return m_path.endsWith(QLatin1Char('/')) ? m_path + leaf : m_path + QLatin1Char('/') + leaf;
+}
+
+std::optional<struct statvfs> OpenFolder::fileSystem() const {
+    struct statvfs st;
+    if (!isOpen() || ::fstatvfs(m_fd, &st) != 0) return std::nullopt;
+    return st;
+}
+
+std::optional<struct statx> OpenFolder::times(const QByteArray& name) const {
+    struct statx sx;
+    if (!isOpen() ||
+        ::statx(m_fd, name.constData(), AT_SYMLINK_NOFOLLOW, STATX_BTIME | STATX_MTIME, &sx) != 0)
+        return std::nullopt;
+    return sx;
 }
 
 std::optional<struct stat> OpenFolder::stat() const {

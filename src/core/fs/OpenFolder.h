@@ -1,6 +1,7 @@
 #pragma once
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/types.h>
 
 #include <QList>
@@ -17,7 +18,6 @@ struct FsEntry {
     QString text() const { return FsName::fromBytes(name); }
     bool isFolder() const { return S_ISDIR(st.st_mode); }
     bool isLink() const { return S_ISLNK(st.st_mode); }
-    bool isRegular() const { return S_ISREG(st.st_mode); }
 };
 
 /// Who may own the folders on the way to a folder that must belong to a user: root or the user,
@@ -85,6 +85,8 @@ class OpenFolder {
     QString realPath() const;
     /// The folder's own attributes.
     std::optional<struct stat> stat() const;
+    /// What the file system holding the folder says of its size and free space.
+    std::optional<struct statvfs> fileSystem() const;
 
     /// Every entry but "." and "..", hidden ones included, in the file system's order, with one lstat
     /// each. Entries that vanish while listed are left out. `ok` is false when the folder can't be read.
@@ -98,6 +100,9 @@ class OpenFolder {
     /// stat of what entry `name` leads to, a link followed (for telling a link to a folder from
     /// one to a file); nothing when it leads nowhere.
     std::optional<struct stat> target(const QByteArray& name) const;
+    /// statx of one entry (not following a link) asking for its birth and change times; the mask
+    /// says which the file system gave. Nothing when it is not there.
+    std::optional<struct statx> times(const QByteArray& name) const;
     /// Makes the folder `name` with `mode`; true when this call made it, else `error` (if given)
     /// holds why (EEXIST when something is there already).
     bool makeFolder(const QByteArray& name, mode_t mode, int* error = nullptr) const;

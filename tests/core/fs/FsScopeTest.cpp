@@ -10,10 +10,10 @@
 #include "core/fs/FsMove.h"
 #include "core/fs/FsScope.h"
 #include "core/fs/FsTree.h"
-#include "support/BindMount.h"
 #include "support/HostileFs.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
+#include "support/TestMount.h"
 #include "support/TestScope.h"
 
 namespace {
@@ -169,10 +169,10 @@ TEST(FsTree, RemovingErasingMovingAndMeasuringStopAtAMountPoint) {
     sandbox.writeFile("Item/own.txt", "trash");
     sandbox.makeFolder("Item/mounted");
     sandbox.writeFile("Item/deeper/over.txt", "placeholder");
-    BindMount folderMount(outside.file("volume"), root.file("Item/mounted"));
-    if (!folderMount.isMounted()) GTEST_SKIP() << qPrintable(folderMount.why());
-    BindMount fileMount(single, root.file("Item/deeper/over.txt"));
-    ASSERT_TRUE(fileMount.isMounted()) << qPrintable(fileMount.why());
+    const auto folderMount = TestMount::bind(outside.file("volume"), root.file("Item/mounted"));
+    if (!folderMount->isMounted()) GTEST_SKIP() << qPrintable(folderMount->why());
+    const auto fileMount = TestMount::bind(single, root.file("Item/deeper/over.txt"));
+    ASSERT_TRUE(fileMount->isMounted()) << qPrintable(fileMount->why());
 
     const ScopedFolder parent = testScope(root.path());
     EXPECT_LT(FsTree::allocatedBytes(parent.folder(), "Item").value_or(0), 200u * 1024);
