@@ -18,17 +18,17 @@ TrashAgeing::TrashAgeing(EmptyProtection protection, QString homeTrash)
 
 std::optional<TrashAgeing::Disk> TrashAgeing::diskOf(const QString& folder) {
     const OpenFolder opened = OpenFolder::open(folder);
-    struct statvfs st;
-    if (!opened.isOpen() || ::fstatvfs(opened.fd(), &st) != 0) return std::nullopt;
+    const std::optional<struct statvfs> st = opened.fileSystem();
+    if (!st) return std::nullopt;
     // What this user may still write: the blocks kept for root are no free space of theirs.
-    return Disk{quint64(st.f_blocks) * st.f_frsize, quint64(st.f_bavail) * st.f_frsize};
+    return Disk{quint64(st->f_blocks) * st->f_frsize, quint64(st->f_bavail) * st->f_frsize};
 }
 
 std::optional<quint64> TrashAgeing::deviceOf(const QString& path) {
     const OpenFolder opened = OpenFolder::open(path);
-    struct stat st;
-    if (!opened.isOpen() || ::fstat(opened.fd(), &st) != 0) return std::nullopt;
-    return quint64(st.st_dev);
+    const std::optional<struct stat> st = opened.stat();
+    if (!st) return std::nullopt;
+    return quint64(st->st_dev);
 }
 
 QString TrashAgeing::reasonWord(Reason reason) {
