@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the C++ files changed since the commit in .ci/format-base follow .clang-format, and
-# that nothing in src/ outside src/app includes from src/app, and that only Paths and the Trash stores
-# ask which layout runs.
+# that nothing in src/ outside src/app includes from src/app, that only Paths and the Trash stores
+# ask which layout runs (or how it measures), and the floors of the house (scripts/check-house.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 base=$(cat .ci/format-base 2>/dev/null || true)
@@ -21,9 +21,10 @@ if grep -rn '#include "app/' src --include='*.cpp' --include='*.h' | grep -v '^s
   status=1
 fi
 # Only Paths and the two Trash stores know which layout runs.
-if grep -rnE 'Layout::(Mac|Freedesktop)|[pP]aths(\(\))?(->|\.)layout\(\)' src --include='*.cpp' --include='*.h' |
+if grep -rnE 'Layout::(Mac|Freedesktop)|[pP]aths(\(\))?(->|\.)layout\(\)|measuresFoldersInProcess' src --include='*.cpp' --include='*.h' |
    grep -vE '^src/(platform/(Paths|FreedesktopPaths)\.(h|cpp)|trash/(TrashStore|MacTrashStore|FreedesktopTrashStore)\.(h|cpp)):'; then
   echo "only Paths and the Trash stores may ask which layout runs; ask the TrashStore instead"
   status=1
 fi
+scripts/check-house.sh || status=1
 exit $status
