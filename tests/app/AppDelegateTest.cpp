@@ -210,13 +210,4 @@ TEST(Probe, FullDiskWindowOnlyFromVersion15WhenTheRecordsCannotBeOpened) {
     EXPECT_FALSE(app->fulldiskWindow()->isVisible());
 }
 
-TEST(Timers, TheSixHourTickRunsTheCleanUpHandler) {
-    AppFixture f;
-    auto app = f.launch();
-    int runs = 0;
-    app->setCleanUpHandler([&] { ++runs; });
-    QMetaObject::invokeMethod(app->autoTrashTimer(), "timeout", Qt::DirectConnection);
-    EXPECT_EQ(runs, 1);
-}
-
 }  // namespace
