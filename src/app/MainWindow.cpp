@@ -182,10 +182,6 @@ PRLeftTipButton* MainWindow::addCardButton(const QString& sectionId, const QStri
     return button;
 }
 
-void MainWindow::addStartViewCard(QWidget* card) {
-    m_cardColumn->addWidget(card);
-}
-
 void MainWindow::setLastCleanText(const QString& text) {
     lastCleanLabel->setText(text);
 }

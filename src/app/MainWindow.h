@@ -51,8 +51,6 @@ class MainWindow : public QMainWindow {
 
     /// Sets the start view's line about the last cleaning.
     void setLastCleanText(const QString& text);
-    /// Adds a widget to the start view's card area (below the general settings).
-    void addStartViewCard(QWidget* card);
 
   private:
     void setHeader(const QString& title);
