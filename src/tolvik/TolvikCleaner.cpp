@@ -3,6 +3,7 @@
 #include <QMap>
 
 #include "core/FileUtilities.h"
+#include "core/Path.h"
 #include "core/fs/FsScope.h"
 #include "core/fs/FsTree.h"
 #include "core/fs/LockedFlags.h"
@@ -72,9 +73,8 @@ TolvikCleaner::Result TolvikCleaner::removeNamed(const QStringList& paths) const
     QStringList folders;
     QMap<QString, QList<QByteArray>> names;
     for (const QString& path : paths) {
-        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-        const QString folder = slash > 0 ? path.left(slash) : QString();
-        const QByteArray name = FsName::toBytes(slash >= 0 ? path.mid(slash + 1) : path);
+        const QString folder = Path(path).parent().text();
+        const QByteArray name = Path(path).leafBytes();
         // Compared as written: a path with another spelling of an items folder ("..", "//", a
         // link on the way) is no entry of it.
         if (!isEntryName(name) || !allowed.contains(folder)) {
