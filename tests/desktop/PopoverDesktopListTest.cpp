@@ -231,5 +231,5 @@ TEST(PopoverDesktopList, APicturesRowAndInformationShowItsThumbnail) {
     EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(64, 64)});  // the thumbnail, centred
     PRFileInfoPopViewController info;
     info.InitViewWithFileNode(node);
-    EXPECT_EQ(info.fileImageView->pixmap().size(), QSize(40, 37));
+    EXPECT_EQ(info.findChild<QLabel*>("fileImageView")->pixmap().size(), QSize(40, 37));
 }

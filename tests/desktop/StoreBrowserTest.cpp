@@ -150,9 +150,10 @@ TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
     node->filesizenumber = 2048;
     node->fileSize = "2.05KB";
     r.browser.findChild<PRFileInfoPopViewController*>("fileInfoViewController")->InitViewWithFileNode(node);
-    EXPECT_EQ(
-        r.browser.findChild<PRFileInfoPopViewController*>("fileInfoViewController")->fileSizelab->text(),
-        "2048 bytes (2.05KB)");
+    EXPECT_EQ(r.browser.findChild<PRFileInfoPopViewController*>("fileInfoViewController")
+                  ->findChild<QLabel*>("fileSizelab")
+                  ->text(),
+              "2048 bytes (2.05KB)");
 }
 
 TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
