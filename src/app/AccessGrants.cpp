@@ -39,9 +39,9 @@ bool AccessGrants::storeGrant(const QString& folder) {
 }
 
 void AccessGrants::clickConnectHomeAction() {
-    openHomePanel = m_paths->userTrash();
+    m_openHomePanel = m_paths->userTrash();
     const QString chosen =
-        m_panel ? m_panel->runModal(m_window, {openHomePanel, true, QString()}) : QString();
+        m_panel ? m_panel->runModal(m_window, {m_openHomePanel, true, QString()}) : QString();
     openPanelDidEnd(chosen.isEmpty() ? 0 : 1, chosen);
 }
 
@@ -53,10 +53,10 @@ void AccessGrants::openPanelDidEnd(int returnCode, const QString& folder) {
 }
 
 void AccessGrants::clickStartLocation() {
-    m_window->tidybutton->setImage(Images::named(QStringLiteral("startlocationdownbtn.png")));
-    openHomePanel = m_paths->userDesktop();
+    m_window->setStartLocationPressed(true);
+    m_openHomePanel = m_paths->userDesktop();
     const QString chosen =
-        m_panel ? m_panel->runModal(m_window, {openHomePanel, true, QString()}) : QString();
+        m_panel ? m_panel->runModal(m_window, {m_openHomePanel, true, QString()}) : QString();
     openPanelDidEnd3(chosen.isEmpty() ? 0 : 1, chosen);
 }
 
@@ -64,12 +64,12 @@ void AccessGrants::openPanelDidEnd3(int returnCode, const QString& folder) {
     if (returnCode != 1) return;
     qDebug().noquote() << QStringLiteral("path====%1").arg(folder);
     const QString refused = m_takeStartLocation ? m_takeStartLocation(folder) : QString();
-    m_window->startTidyStatus->setText(refused);
+    m_window->setStartTidyStatus(refused);
     if (!refused.isEmpty()) return;
-    StorelocationPath = folder;  // not written to "PloverlyPath": it lasts for this run
+    m_storelocationPath = folder;  // not written to "PloverlyPath": it lasts for this run
     storeGrant(folder);
-    m_window->tidybutton->setImage(Images::named(QStringLiteral("startlocationnombtn.png")));
-    m_window->tidyNowButton->setEnabled(true);
+    m_window->setStartLocationPressed(false);
+    m_window->setTidyNowEnabled(true);
     Q_EMIT startLocationChosen(folder);
 }
 
@@ -80,8 +80,8 @@ std::optional<QString> AccessGrants::grantedFolder() const {
 }
 
 void AccessGrants::showStartTidyView() {
-    m_window->startTidyStatus->clear();
-    m_window->tidyNowButton->setEnabled(!StorelocationPath.isEmpty());
+    m_window->setStartTidyStatus(QString());
+    m_window->setTidyNowEnabled(!m_storelocationPath.isEmpty());
     showConnectWindow();
     m_window->showStartTidyView();
 }

@@ -53,11 +53,6 @@ class AccessGrants : public QObject {
     /// Shows the connect window's start-tidy view: where the tidied items go, then "Tidy Now".
     void showStartTidyView();
 
-    /// The request of the panel shown last.
-    QString openHomePanel;
-    /// The desktop tidy's start location, for this run only.
-    QString StorelocationPath;
-
   Q_SIGNALS:
     void startLocationChosen(const QString& folder);
 
@@ -71,4 +66,6 @@ class AccessGrants : public QObject {
     QWidget* m_mainWindow = nullptr;
     std::function<void()> m_statusItemSetup;
     std::function<QString(const QString&)> m_takeStartLocation;
+    QString m_openHomePanel;      ///< the request of the panel shown last
+    QString m_storelocationPath;  ///< the desktop tidy's start location, for this run only
 };

@@ -10,10 +10,13 @@
 #include "ButtonDispatcher.h"
 #include "platform/SystemVersion.h"
 #include "trash/CVTrashFileNode.h"
+#include "widgets/ImageButtonGroup.h"
 
 class AutoAgeing;
 class AboutWindow;
 class AccessGrants;
+class AppearanceTick;
+class FileDrop;
 class CookieManager;
 class CookiePane;
 class DeleteProtectWindow;
@@ -142,7 +145,7 @@ class AppDelegate : public QObject {
     void ActClickOpenCookiesAction();
     CookieManager* cookieManager() const { return m_cookies; }
     AccessGrants* accessGrants() const { return m_access; }
-    CookiePane* cookiePane = nullptr;
+    CookiePane* cookiePane() const { return m_cookiePane; }
 
     /// The system version as the four selectors give it (10.0.0 when unknown).
     VersionTriple getSystemVersion() const;
@@ -175,10 +178,11 @@ class AppDelegate : public QObject {
     QPointer<PopoverWindow> thePopover() const;
     StatusItem* statusItem() const { return m_statusItem; }
     QTimer* autoTrashTimer() const { return m_autoTrashTimer; }
-    QTimer* autoTidyTimer() const { return m_autoTidyTimer; }
+    /// The appearance tick's timer, made at launch.
+    QTimer* autoTidyTimer() const;
     /// The protected entries the last forced pass found.
     std::shared_ptr<ProtectedItems> protectedItems() const { return m_protectedItems; }
-    bool isDarkMode() const { return m_isDarkMode; }
+    bool isDarkMode() const;
     /// The minor system version read at start-up.
     int macOsVer() const { return m_macOsVer; }
     /// The desktop tidy's store location (from the settings until the user picks another).
@@ -206,19 +210,24 @@ class AppDelegate : public QObject {
     QList<QPair<QString, QWidget*>> topLevelWindows() const;
 
   protected:
+    /// Closing a managed window hides it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void buildWindows();
+    void buildAutoClean();
+    void buildProtection();
+    void buildTrashBrowser();
+    void connectSettings();
+    void buildAccessGrants();
     void setAccessoryMode();
     void setWindowed(bool windowed);
     void postStillRunning();
     void centerWindow(QWidget* w) const;
     void manageWindow(QWidget* w);
-    bool handleDrop(QEvent* event);
     void buildDispatchRows();
     void buildProgressWindows();
     void buildUpdateCheck();
-    void addUpdateMenuItem();
     void buildCookieSection();
     bool passAccessGate();
 
@@ -248,7 +257,8 @@ class AppDelegate : public QObject {
     /// confirm window).
     std::shared_ptr<ProtectionRules> m_protectionRules;
     std::shared_ptr<ProtectedItems> m_protectedItems;
-    bool m_isDarkMode = false;
+    AppearanceTick* m_appearanceTick = nullptr;
+    FileDrop* m_fileDrop = nullptr;  ///< files dropped on any managed window go to secure erase
     int m_macOsVer = 10;
     DesktopController* m_desktop = nullptr;
     StoreBrowser* m_storeBrowser = nullptr;
@@ -269,8 +279,9 @@ class AppDelegate : public QObject {
     ProgressWindow* m_eraseProgressWindow = nullptr;
     QPointer<PopoverWindow> m_thePopover;
     QTimer* m_autoTrashTimer = nullptr;
-    QTimer* m_autoTidyTimer = nullptr;
     // Cookie manager and folder access.
     CookieManager* m_cookies = nullptr;
     AccessGrants* m_access = nullptr;
+    CookiePane* m_cookiePane = nullptr;
+    ImageButtonGroup m_cookieSources;  ///< the cookie pane's source buttons, one shown pressed
 };

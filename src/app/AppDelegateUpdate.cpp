@@ -1,4 +1,4 @@
-// The application controller's part of the update check: its windows, its menu items and the
+// The application controller's part of the update check: its windows, the Help menu and the
 // menus' action. Kept apart from AppDelegate.cpp so the check can come and go as one piece.
 #include <QAction>
 #include <QMenu>
@@ -6,7 +6,6 @@
 
 #include "AppDelegate.h"
 #include "MainWindow.h"
-#include "StatusItem.h"
 #include "platform/Localized.h"
 #include "update/NoUpdateWindow.h"
 #include "update/PRUpdateController.h"
@@ -32,20 +31,11 @@ void AppDelegate::buildUpdateCheck() {
 
     m_updateWindow = new UpdateWindow(controller, m_services.workspace, UpdateAddress::downloadPage());
     manageWindow(m_updateWindow);
-    manageWindow(m_updateWindow->noUpdateWindow);
-}
-
-void AppDelegate::addUpdateMenuItem() {
-    if (!m_services.updateController) return;
-    // Beside "About Corvane", where people look for it.
-    auto* check = new QAction(localized("Check for Updates…"), m_statusItem->baMenu());
-    check->setObjectName(QStringLiteral("checkforUpdateAction"));
-    m_statusItem->baMenu()->insertAction(m_statusItem->aboutAction, check);
-    connect(check, &QAction::triggered, this, &AppDelegate::CheckforUpdateAction);
+    manageWindow(m_updateWindow->noUpdateWindow());
 }
 
 void AppDelegate::CheckforUpdateAction() {
     if (!m_services.updateController) return;
-    m_services.updateController->checkUpdate = true;
+    m_services.updateController->setCheckUpdate();
     m_services.updateController->checkServerVersion();
 }

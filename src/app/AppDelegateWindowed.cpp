@@ -59,7 +59,7 @@ void AppDelegate::setWindowed(bool windowed) {
         if (visible) m_window->show();
     }
     m_perfereceWindow->setAgentMode(offTaskBar);
-    m_perfereceWindow->hideDockButton->setEnabled(!windowed && !m_accessoryMode);
+    m_perfereceWindow->setHideDockEnabled(!windowed && !m_accessoryMode);
     // The window is the only way in: it shows whenever the tray goes.
     if (windowed) showMainWindow();
 }

@@ -57,42 +57,58 @@ ConnectWindow::ConnectWindow(NotificationCenter* nc, QWidget* parent) : PRCustom
     layout->setContentsMargins(0, 0, 0, 0);
 
     QVBoxLayout* body = nullptr;
-    connectView =
+    m_connectView =
         view("connectView", localized("Allow Corvane into your folders"),
              localized("Choose the folder Corvane may work in (your Trash or your home folder). The "
                        "browser cookie sources are read once a folder is granted."),
              contentView(), &body);
-    connectBtn = imageButton(nc, "connectBtn", "connectnombtn.png", localized("Allow Access"), connectView);
-    body->addWidget(connectBtn, 0, Qt::AlignHCenter);
-    layout->addWidget(connectView);
+    m_connectBtn =
+        imageButton(nc, "connectBtn", "connectnombtn.png", localized("Allow Access"), m_connectView);
+    body->addWidget(m_connectBtn, 0, Qt::AlignHCenter);
+    layout->addWidget(m_connectView);
 
-    startTidyView = view("startTidyView", localized("Where should your Desktop's items go?"),
-                         localized("Tidying moves the items on your Desktop into a folder named "
-                                   "com.Nordquil.ploverly. Choose the folder that holds it: not the Desktop "
-                                   "itself, nor your home folder."),
-                         contentView(), &body);
-    tidybutton =
-        imageButton(nc, "tidybutton", "startlocationnombtn.png", localized("Choose Folder…"), startTidyView);
-    body->addWidget(tidybutton, 0, Qt::AlignHCenter);
-    startTidyStatus = mutedLabel(QString(), startTidyView);
-    startTidyStatus->setObjectName(QStringLiteral("startTidyStatus"));
-    startTidyStatus->setWordWrap(true);
-    startTidyStatus->setAlignment(Qt::AlignHCenter);
-    body->addWidget(startTidyStatus);
-    tidyNowButton = new QPushButton(localized("Tidy Now"), startTidyView);
-    tidyNowButton->setObjectName(QStringLiteral("ClickTidyAction"));
-    tidyNowButton->setEnabled(false);  // until a place for the store folder is chosen
-    body->addWidget(tidyNowButton, 0, Qt::AlignHCenter);
-    layout->addWidget(startTidyView);
-    startTidyView->hide();
+    m_startTidyView =
+        view("startTidyView", localized("Where should your Desktop's items go?"),
+             localized("Tidying moves the items on your Desktop into a folder named "
+                       "com.Nordquil.ploverly. Choose the folder that holds it: not the Desktop "
+                       "itself, nor your home folder."),
+             contentView(), &body);
+    m_tidybutton = imageButton(nc, "tidybutton", "startlocationnombtn.png", localized("Choose Folder…"),
+                               m_startTidyView);
+    body->addWidget(m_tidybutton, 0, Qt::AlignHCenter);
+    m_startTidyStatus = mutedLabel(QString(), m_startTidyView);
+    m_startTidyStatus->setObjectName(QStringLiteral("startTidyStatus"));
+    m_startTidyStatus->setWordWrap(true);
+    m_startTidyStatus->setAlignment(Qt::AlignHCenter);
+    body->addWidget(m_startTidyStatus);
+    m_tidyNowButton = new QPushButton(localized("Tidy Now"), m_startTidyView);
+    m_tidyNowButton->setObjectName(QStringLiteral("ClickTidyAction"));
+    connect(m_tidyNowButton, &QPushButton::clicked, this, &ConnectWindow::tidyNowClicked);
+    m_tidyNowButton->setEnabled(false);  // until a place for the store folder is chosen
+    body->addWidget(m_tidyNowButton, 0, Qt::AlignHCenter);
+    layout->addWidget(m_startTidyView);
+    m_startTidyView->hide();
 }
 
 void ConnectWindow::showConnectView() {
-    startTidyView->hide();
-    connectView->show();
+    m_startTidyView->hide();
+    m_connectView->show();
 }
 
 void ConnectWindow::showStartTidyView() {
-    connectView->hide();
-    startTidyView->show();
+    m_connectView->hide();
+    m_startTidyView->show();
+}
+
+void ConnectWindow::setStartLocationPressed(bool pressed) {
+    m_tidybutton->setImage(
+        Images::named(QLatin1String(pressed ? "startlocationdownbtn.png" : "startlocationnombtn.png")));
+}
+
+void ConnectWindow::setStartTidyStatus(const QString& text) {
+    m_startTidyStatus->setText(text);
+}
+
+void ConnectWindow::setTidyNowEnabled(bool enabled) {
+    m_tidyNowButton->setEnabled(enabled);
 }

@@ -19,10 +19,25 @@ class ConnectWindow : public PRCustomeWindow {
     void showConnectView();
     void showStartTidyView();
 
-    QWidget* connectView = nullptr;
-    QWidget* startTidyView = nullptr;
-    PRLeftTipButton* connectBtn = nullptr;  ///< chooses the Trash folder
-    PRLeftTipButton* tidybutton = nullptr;  ///< chooses the start location
-    QPushButton* tidyNowButton = nullptr;   ///< the first-run tidy (ClickTidyAction)
-    QLabel* startTidyStatus = nullptr;      ///< why a chosen location was not taken
+    /// The image buttons whose presses the owner dispatches: the Trash folder and the start location.
+    PRLeftTipButton* connectButton() const { return m_connectBtn; }
+    PRLeftTipButton* startLocationButton() const { return m_tidybutton; }
+    /// Shows the start-location button pressed while its panel is up.
+    void setStartLocationPressed(bool pressed);
+    /// Why a chosen location was not taken (empty: nothing to say).
+    void setStartTidyStatus(const QString& text);
+    /// "Tidy Now" can be pressed once a start location is known.
+    void setTidyNowEnabled(bool enabled);
+
+  Q_SIGNALS:
+    /// The first-run tidy (ClickTidyAction).
+    void tidyNowClicked();
+
+  private:
+    QWidget* m_connectView = nullptr;
+    QWidget* m_startTidyView = nullptr;
+    PRLeftTipButton* m_connectBtn = nullptr;
+    PRLeftTipButton* m_tidybutton = nullptr;
+    QPushButton* m_tidyNowButton = nullptr;
+    QLabel* m_startTidyStatus = nullptr;
 };

@@ -36,9 +36,9 @@ FullDiskWindow::FullDiskWindow(NotificationCenter* nc, QWidget* parent) : PRCust
     text->setAlignment(Qt::AlignCenter);
     layout->addWidget(text);
     layout->addStretch(1);
-    diskOkbutton = new PRLeftTipButton(nc, localized("OK"), contentView());
-    diskOkbutton->setObjectName(QStringLiteral("diskOkbutton"));
-    diskOkbutton->setLook(PRLeftTipButton::Look::Pill);
-    diskOkbutton->setFixedSize(120, 36);
-    layout->addWidget(diskOkbutton, 0, Qt::AlignHCenter);
+    m_diskOkbutton = new PRLeftTipButton(nc, localized("OK"), contentView());
+    m_diskOkbutton->setObjectName(QStringLiteral("diskOkbutton"));
+    m_diskOkbutton->setLook(PRLeftTipButton::Look::Pill);
+    m_diskOkbutton->setFixedSize(120, 36);
+    layout->addWidget(m_diskOkbutton, 0, Qt::AlignHCenter);
 }

@@ -10,5 +10,9 @@ class FullDiskWindow : public PRCustomeWindow {
     Q_OBJECT
   public:
     explicit FullDiskWindow(NotificationCenter* nc, QWidget* parent = nullptr);
-    PRLeftTipButton* diskOkbutton = nullptr;
+    /// "OK": its press is posted; the owner hides the window.
+    PRLeftTipButton* okButton() const { return m_diskOkbutton; }
+
+  private:
+    PRLeftTipButton* m_diskOkbutton = nullptr;
 };

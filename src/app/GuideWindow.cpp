@@ -70,9 +70,9 @@ GuideWindow::GuideWindow(NotificationCenter* nc, QWidget* parent) : PRCustomeWin
                                      "right-click it for the menu."),
                            contentView()));
     layout->addStretch(1);
-    gotitbutton = new PRLeftTipButton(nc, localized("Got it"), contentView());
-    gotitbutton->setObjectName(QStringLiteral("gotitbutton"));
-    gotitbutton->setLook(PRLeftTipButton::Look::Pill);
-    gotitbutton->setFixedSize(140, 36);
-    layout->addWidget(gotitbutton, 0, Qt::AlignHCenter);
+    m_gotitbutton = new PRLeftTipButton(nc, localized("Got it"), contentView());
+    m_gotitbutton->setObjectName(QStringLiteral("gotitbutton"));
+    m_gotitbutton->setLook(PRLeftTipButton::Look::Pill);
+    m_gotitbutton->setFixedSize(140, 36);
+    layout->addWidget(m_gotitbutton, 0, Qt::AlignHCenter);
 }

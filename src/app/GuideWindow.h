@@ -10,5 +10,9 @@ class GuideWindow : public PRCustomeWindow {
     Q_OBJECT
   public:
     explicit GuideWindow(NotificationCenter* nc, QWidget* parent = nullptr);
-    PRLeftTipButton* gotitbutton = nullptr;
+    /// "Got it": its press is posted; the owner hides the window.
+    PRLeftTipButton* gotItButton() const { return m_gotitbutton; }
+
+  private:
+    PRLeftTipButton* m_gotitbutton = nullptr;
 };

@@ -30,22 +30,33 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     setCentralWidget(central);
+    buildLeftPane(row);
+    buildRightPane(row);
 
-    // Left pane: the mark, the section buttons, the version.
-    leftView = new ImagePanel(QStringLiteral("leftimage.png"), central);
-    leftView->setObjectName(QStringLiteral("leftView"));
+    m_overviewButton = new PRLeftTipButton(m_nc, localized("Overview"), m_leftView);
+    m_overviewButton->setObjectName(QStringLiteral("section_overview"));
+    m_overviewButton->setImage(Images::named(QStringLiteral("section-overview.png")));
+    m_buttonColumn->addWidget(m_overviewButton);
+    m_titles.insert(QLatin1String(kOverview), localized("Overview"));
+    showStartView();
+}
+
+// The mark, the section buttons, the version.
+void MainWindow::buildLeftPane(QHBoxLayout* row) {
+    m_leftView = new ImagePanel(QStringLiteral("leftimage.png"), centralWidget());
+    m_leftView->setObjectName(QStringLiteral("leftView"));
     // As wide as its longest section title needs, in the user's language and font, 200 at least.
-    leftView->setMinimumWidth(200);
-    leftView->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    auto* left = new QVBoxLayout(leftView);
+    m_leftView->setMinimumWidth(200);
+    m_leftView->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* left = new QVBoxLayout(m_leftView);
     left->setContentsMargins(0, 22, 0, 16);
     left->setSpacing(2);
     auto* brand = new QHBoxLayout;
     brand->setContentsMargins(18, 0, 12, 18);
-    auto* mark = new QLabel(leftView);
+    auto* mark = new QLabel(m_leftView);
     mark->setPixmap(Images::named(QStringLiteral("corvane-64.png"))
                         .scaled(34, 34, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    auto* name = new QLabel(QStringLiteral("Corvane"), leftView);
+    auto* name = new QLabel(QStringLiteral("Corvane"), m_leftView);
     QFont nameFont = name->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() + 5);
     nameFont.setBold(true);
@@ -59,17 +70,14 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
     m_buttonColumn->setSpacing(2);
     left->addLayout(m_buttonColumn);
     left->addStretch(1);
-    auto* version = new QLabel(localized("Version %1").arg(QStringLiteral(CORVANE_VERSION)), leftView);
+    auto* version = new QLabel(localized("Version %1").arg(QStringLiteral(CORVANE_VERSION)), m_leftView);
     version->setStyleSheet(QStringLiteral("color: #7f8ba0; padding-left: 18px;"));
     left->addWidget(version);
-    row->addWidget(leftView);
+    row->addWidget(m_leftView);
+}
 
-    // Right pane: a header strip over the start view or the content view.
-    auto* rightColumn = new QWidget(central);
-    auto* rightLayout = new QVBoxLayout(rightColumn);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->setSpacing(0);
-    auto* header = new ImagePanel(QStringLiteral("bottomimage.png"), rightColumn);
+QWidget* MainWindow::buildHeader(QWidget* parent) {
+    auto* header = new ImagePanel(QStringLiteral("bottomimage.png"), parent);
     header->setObjectName(QStringLiteral("headerStrip"));
     header->setFixedHeight(52);
     auto* headerLayout = new QHBoxLayout(header);
@@ -81,21 +89,37 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
     m_headerTitle->setFont(headerFont);
     m_headerTitle->setStyleSheet(QStringLiteral("color: #2b3545;"));
     headerLayout->addWidget(m_headerTitle);
-    rightLayout->addWidget(header);
+    return header;
+}
 
-    rightView = new QStackedWidget(rightColumn);
-    rightView->setObjectName(QStringLiteral("rightView"));
-    rightView->setStyleSheet(
+// A header strip over the start view or the content view.
+void MainWindow::buildRightPane(QHBoxLayout* row) {
+    auto* rightColumn = new QWidget(centralWidget());
+    auto* rightLayout = new QVBoxLayout(rightColumn);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    rightLayout->addWidget(buildHeader(rightColumn));
+
+    m_rightView = new QStackedWidget(rightColumn);
+    m_rightView->setObjectName(QStringLiteral("rightView"));
+    m_rightView->setStyleSheet(
         QStringLiteral("QStackedWidget#rightView { background: %1; }").arg(ThemeColors::pane(this).name()));
-    rightLayout->addWidget(rightView, 1);
+    rightLayout->addWidget(m_rightView, 1);
     row->addWidget(rightColumn, 1);
 
-    // Start view: general settings and one card per section.
-    auto* scroll = new QScrollArea(rightView);
+    m_openView = buildStartView();
+    m_rightView->addWidget(m_openView);
+    m_theConentView = new QStackedWidget(m_rightView);
+    m_theConentView->setObjectName(QStringLiteral("theConentView"));
+    m_rightView->addWidget(m_theConentView);
+}
+
+// General settings and one card per section.
+QWidget* MainWindow::buildStartView() {
+    auto* scroll = new QScrollArea(m_rightView);
     scroll->setObjectName(QStringLiteral("openView"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    openView = scroll;
     auto* startContent = new QWidget(scroll);
     startContent->setObjectName(QStringLiteral("startContent"));
     startContent->setStyleSheet(
@@ -109,16 +133,18 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
     start->addWidget(intro);
 
     auto* general = new Card(localized("General"), startContent);
-    autoLunchBtn = new QCheckBox(localized("Open Corvane at login"), general);
-    autoLunchBtn->setObjectName(QStringLiteral("autoLunchBtn"));
-    autoCleanupSelectBtn =
+    m_autoLunchBtn = new QCheckBox(localized("Open Corvane at login"), general);
+    m_autoLunchBtn->setObjectName(QStringLiteral("autoLunchBtn"));
+    connect(m_autoLunchBtn, &QCheckBox::clicked, this, &MainWindow::autoLoginClicked);
+    m_autoCleanupSelectBtn =
         new QCheckBox(localized("Tidy automatically and follow the dark appearance"), general);
-    autoCleanupSelectBtn->setObjectName(QStringLiteral("autoCleanupSelectBtn"));
-    general->body()->addWidget(autoLunchBtn);
-    general->body()->addWidget(autoCleanupSelectBtn);
-    lastCleanLabel = mutedLabel(QString(), general);
-    lastCleanLabel->setObjectName(QStringLiteral("lastCleanLabel"));
-    general->body()->addWidget(lastCleanLabel);
+    m_autoCleanupSelectBtn->setObjectName(QStringLiteral("autoCleanupSelectBtn"));
+    connect(m_autoCleanupSelectBtn, &QCheckBox::clicked, this, &MainWindow::autoTidyClicked);
+    general->body()->addWidget(m_autoLunchBtn);
+    general->body()->addWidget(m_autoCleanupSelectBtn);
+    m_lastCleanLabel = mutedLabel(QString(), general);
+    m_lastCleanLabel->setObjectName(QStringLiteral("lastCleanLabel"));
+    general->body()->addWidget(m_lastCleanLabel);
     start->addWidget(general);
 
     m_cardColumn = new QVBoxLayout;
@@ -126,36 +152,25 @@ MainWindow::MainWindow(NotificationCenter* nc, QWidget* parent) : QMainWindow(pa
     start->addLayout(m_cardColumn);
     start->addStretch(1);
     scroll->setWidget(startContent);
-    rightView->addWidget(openView);
-
-    theConentView = new QStackedWidget(rightView);
-    theConentView->setObjectName(QStringLiteral("theConentView"));
-    rightView->addWidget(theConentView);
-
-    m_overviewButton = new PRLeftTipButton(m_nc, localized("Overview"), leftView);
-    m_overviewButton->setObjectName(QStringLiteral("section_overview"));
-    m_overviewButton->setImage(Images::named(QStringLiteral("section-overview.png")));
-    m_buttonColumn->addWidget(m_overviewButton);
-    m_titles.insert(QLatin1String(kOverview), localized("Overview"));
-    showStartView();
+    return scroll;
 }
 
 PRLeftTipButton* MainWindow::addSection(const Section& section) {
-    auto* button = new PRLeftTipButton(m_nc, section.title, leftView);
+    auto* button = new PRLeftTipButton(m_nc, section.title, m_leftView);
     button->setObjectName(QStringLiteral("section_") + section.id);
     button->setImage(Images::named(section.icon));
     m_buttonColumn->addWidget(button);
     // An explicit minimum wins over the layout's: keep it wide enough for the longest title, so a
     // narrow window squeezes the content side (which scrolls), never a section's name.
-    leftView->setMinimumWidth(std::max(leftView->minimumWidth(), button->sizeHint().width()));
+    m_leftView->setMinimumWidth(std::max(m_leftView->minimumWidth(), button->sizeHint().width()));
     m_buttons.insert(section.id, button);
     m_titles.insert(section.id, section.title);
     if (section.page) {
-        theConentView->addWidget(section.page);
+        m_theConentView->addWidget(section.page);
         m_pages.insert(section.id, section.page);
     }
 
-    auto* card = new Card(section.title, openView);
+    auto* card = new Card(section.title, m_openView);
     auto* line = new QHBoxLayout;
     line->addWidget(mutedLabel(section.summary, card), 1);
     auto* open = new PRLeftTipButton(m_nc, localized("Open"), card);
@@ -183,7 +198,23 @@ PRLeftTipButton* MainWindow::addCardButton(const QString& sectionId, const QStri
 }
 
 void MainWindow::setLastCleanText(const QString& text) {
-    lastCleanLabel->setText(text);
+    m_lastCleanLabel->setText(text);
+}
+
+bool MainWindow::isAutoLoginOn() const {
+    return m_autoLunchBtn->isChecked();
+}
+
+bool MainWindow::isAutoTidyOn() const {
+    return m_autoCleanupSelectBtn->isChecked();
+}
+
+void MainWindow::setAutoLogin(bool on) {
+    m_autoLunchBtn->setChecked(on);
+}
+
+void MainWindow::setAutoTidy(bool on) {
+    m_autoCleanupSelectBtn->setChecked(on);
 }
 
 void MainWindow::setHeader(const QString& title) {
@@ -198,16 +229,16 @@ void MainWindow::markCurrent(const QString& id) {
 }
 
 void MainWindow::showStartView() {
-    theConentView->hide();
-    rightView->setCurrentWidget(openView);
+    m_theConentView->hide();
+    m_rightView->setCurrentWidget(m_openView);
     markCurrent(QLatin1String(kOverview));
 }
 
 void MainWindow::showSection(const QString& id) {
     QWidget* page = m_pages.value(id);
     if (!page) return;
-    theConentView->setCurrentWidget(page);
-    rightView->setCurrentWidget(theConentView);
-    theConentView->show();
+    m_theConentView->setCurrentWidget(page);
+    m_rightView->setCurrentWidget(m_theConentView);
+    m_theConentView->show();
     markCurrent(id);
 }

@@ -41,22 +41,36 @@ class MainWindow : public QMainWindow {
     /// A button of a card on the start view that opens the section.
     PRLeftTipButton* cardButton(const QString& id) const { return m_cardButtons.value(id); }
 
-    QWidget* leftView = nullptr;
-    QStackedWidget* rightView = nullptr;
-    QWidget* openView = nullptr;                ///< start view
-    QStackedWidget* theConentView = nullptr;    ///< one page per section
-    QCheckBox* autoLunchBtn = nullptr;          ///< open at login
-    QCheckBox* autoCleanupSelectBtn = nullptr;  ///< auto tidy; also gates the appearance tracking
-    QLabel* lastCleanLabel = nullptr;
-
+    /// The general settings' two check boxes: open at login, and auto tidy (which also gates the
+    /// appearance tracking). Setting them sends no click.
+    bool isAutoLoginOn() const;
+    bool isAutoTidyOn() const;
+    void setAutoLogin(bool on);
+    void setAutoTidy(bool on);
     /// Sets the start view's line about the last cleaning.
     void setLastCleanText(const QString& text);
 
+  Q_SIGNALS:
+    /// The user clicked a check box (its new state is read through the accessors above).
+    void autoLoginClicked();
+    void autoTidyClicked();
+
   private:
+    void buildLeftPane(QHBoxLayout* row);
+    QWidget* buildHeader(QWidget* parent);
+    void buildRightPane(QHBoxLayout* row);
+    QWidget* buildStartView();
     void setHeader(const QString& title);
     void markCurrent(const QString& id);
 
     NotificationCenter* m_nc;
+    QWidget* m_leftView = nullptr;
+    QStackedWidget* m_rightView = nullptr;
+    QWidget* m_openView = nullptr;                ///< start view
+    QStackedWidget* m_theConentView = nullptr;    ///< one page per section
+    QCheckBox* m_autoLunchBtn = nullptr;          ///< open at login
+    QCheckBox* m_autoCleanupSelectBtn = nullptr;  ///< auto tidy
+    QLabel* m_lastCleanLabel = nullptr;
     QVBoxLayout* m_buttonColumn = nullptr;
     QVBoxLayout* m_cardColumn = nullptr;
     QLabel* m_headerTitle = nullptr;

@@ -48,23 +48,23 @@ PopoverWindow::PopoverWindow(QWidget* content, QWidget* extra, QWidget* parent)
     }
 
     auto* footer = new QHBoxLayout;
-    openMainButton = new QPushButton(localized("Open Corvane"), this);
-    openMainButton->setObjectName(QStringLiteral("popoverOpenMain"));
-    openMainButton->setDefault(true);
-    quitButton = new QPushButton(localized("Quit"), this);
-    quitButton->setObjectName(QStringLiteral("popoverQuit"));
-    footer->addWidget(openMainButton);
+    m_openMainButton = new QPushButton(localized("Open Corvane"), this);
+    m_openMainButton->setObjectName(QStringLiteral("popoverOpenMain"));
+    m_openMainButton->setDefault(true);
+    m_quitButton = new QPushButton(localized("Quit"), this);
+    m_quitButton->setObjectName(QStringLiteral("popoverQuit"));
+    footer->addWidget(m_openMainButton);
     footer->addStretch(1);
-    footer->addWidget(quitButton);
+    footer->addWidget(m_quitButton);
     layout->addLayout(footer);
     // A translation's pills can be wider than the English ones: widen rather than squeeze them.
     setFixedWidth(std::max(340, layout->minimumSize().width()));
 
-    connect(openMainButton, &QPushButton::clicked, this, [this] {
+    connect(m_openMainButton, &QPushButton::clicked, this, [this] {
         close();
         Q_EMIT openMainWindowRequested();
     });
-    connect(quitButton, &QPushButton::clicked, this, &PopoverWindow::quitRequested);
+    connect(m_quitButton, &QPushButton::clicked, this, &PopoverWindow::quitRequested);
 }
 
 PopoverWindow::~PopoverWindow() {

@@ -18,9 +18,6 @@ class PopoverWindow : public QWidget {
     /// An empty anchor places it at the top right of the primary screen.
     void showRelativeTo(const QRect& anchor);
 
-    QPushButton* openMainButton = nullptr;
-    QPushButton* quitButton = nullptr;
-
   Q_SIGNALS:
     void openMainWindowRequested();
     void quitRequested();
@@ -33,6 +30,8 @@ class PopoverWindow : public QWidget {
 
   private:
     void releaseContent();
+    QPushButton* m_openMainButton = nullptr;
+    QPushButton* m_quitButton = nullptr;
     QPointer<QWidget> m_content;
     QPointer<QWidget> m_extra;
     bool m_closedOnce = false;

@@ -23,19 +23,21 @@ PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* paren
     auto* mode = new Card(localized("Task bar"), this);
     m_modeText = mutedLabel(QString(), mode);
     mode->body()->addWidget(m_modeText);
-    hideDockButton = new QPushButton(localized("Keep Corvane off the task bar"), mode);
-    hideDockButton->setObjectName(QStringLiteral("hideDockButton"));
-    mode->body()->addWidget(hideDockButton, 0, Qt::AlignLeft);
+    m_hideDockButton = new QPushButton(localized("Keep Corvane off the task bar"), mode);
+    m_hideDockButton->setObjectName(QStringLiteral("hideDockButton"));
+    connect(m_hideDockButton, &QPushButton::clicked, this, &PreferencesWindow::hideDockClicked);
+    mode->body()->addWidget(m_hideDockButton, 0, Qt::AlignLeft);
     layout->addWidget(mode);
 
     auto* tidy = new Card(localized("Desktop tidy"), this);
-    StorePathlab = mutedLabel(QString(), tidy);
-    StorePathlab->setObjectName(QStringLiteral("StorePathlab"));
-    StorePathlab->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    tidy->body()->addWidget(StorePathlab);
-    changeStorePathButton = new QPushButton(localized("Change Store Location…"), tidy);
-    changeStorePathButton->setObjectName(QStringLiteral("ChangeStorePathAction"));
-    tidy->body()->addWidget(changeStorePathButton, 0, Qt::AlignLeft);
+    m_storePathlab = mutedLabel(QString(), tidy);
+    m_storePathlab->setObjectName(QStringLiteral("StorePathlab"));
+    m_storePathlab->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tidy->body()->addWidget(m_storePathlab);
+    m_changeStorePathButton = new QPushButton(localized("Change Store Location…"), tidy);
+    m_changeStorePathButton->setObjectName(QStringLiteral("ChangeStorePathAction"));
+    connect(m_changeStorePathButton, &QPushButton::clicked, this, &PreferencesWindow::changeStorePathClicked);
+    tidy->body()->addWidget(m_changeStorePathButton, 0, Qt::AlignLeft);
     layout->addWidget(tidy);
     setStorePath(QString());
 
@@ -49,12 +51,17 @@ PreferencesWindow::PreferencesWindow(const QString& settingsFile, QWidget* paren
 }
 
 void PreferencesWindow::setStorePath(const QString& storeFolder) {
-    StorePathlab->setText(storeFolder.isEmpty() ? localized("No store folder is chosen yet.") : storeFolder);
+    m_storePathlab->setText(storeFolder.isEmpty() ? localized("No store folder is chosen yet.")
+                                                  : storeFolder);
 }
 
 void PreferencesWindow::setAgentMode(bool offTaskBar) {
     m_modeText->setText(
         offTaskBar ? localized("Corvane stays off the task bar; reach it through its icon in the panel.")
                    : localized("Corvane's main window shows in the task bar."));
-    hideDockButton->setEnabled(!offTaskBar);
+    m_hideDockButton->setEnabled(!offTaskBar);
+}
+
+void PreferencesWindow::setHideDockEnabled(bool enabled) {
+    m_hideDockButton->setEnabled(enabled);
 }

@@ -11,14 +11,21 @@ class PreferencesWindow : public QWidget {
   public:
     explicit PreferencesWindow(const QString& settingsFile, QWidget* parent = nullptr);
 
-    QPushButton* hideDockButton = nullptr;         ///< sends HideAppIConDockAction
-    QLabel* StorePathlab = nullptr;                ///< the desktop tidy's store folder
-    QPushButton* changeStorePathButton = nullptr;  ///< sends ChangeStorePathAction
     /// Shows the store folder, or that none is chosen yet.
     void setStorePath(const QString& storeFolder);
     /// Shows whether Corvane runs without a task bar entry.
     void setAgentMode(bool offTaskBar);
+    /// Whether "keep off the task bar" can be pressed (not while it is in force or without a tray).
+    void setHideDockEnabled(bool enabled);
+
+  Q_SIGNALS:
+    /// HideAppIConDockAction and ChangeStorePathAction.
+    void hideDockClicked();
+    void changeStorePathClicked();
 
   private:
     QLabel* m_modeText = nullptr;
+    QPushButton* m_hideDockButton = nullptr;
+    QLabel* m_storePathlab = nullptr;  ///< the desktop tidy's store folder
+    QPushButton* m_changeStorePathButton = nullptr;
 };

@@ -178,7 +178,7 @@ void writeStoreBrowser(AppDelegate& app, const QDir& dir, QStringList& written) 
     for (int i = 0; i < model->rowCount(); ++i) {
         if (model->items()[i].fileNode &&
             model->items()[i].fileNode->fileKindType == QLatin1String("Pictures")) {
-            browser->theBroswerView->setCurrentIndex(model->index(i));
+            browser->selectCell(i);
             break;
         }
     }
@@ -237,9 +237,9 @@ void writeEraseConfirmation(AppDelegate& app, const QDir& dir, QStringList& writ
 void fillUpdateWindows(AppDelegate& app) {
     PRUpdateController* controller = app.services().updateController.get();
     if (!controller || !app.updateWindow()) return;
-    controller->lastestVersion = QStringLiteral("1.2.1");
-    controller->whatsnewString =
-        QStringLiteral("*Faster trash scan on large volumes*Put back keeps the original name*Fixes");
+    controller->setPublished(
+        QStringLiteral("1.2.1"),
+        QStringLiteral("*Faster trash scan on large volumes*Put back keeps the original name*Fixes"));
     app.updateWindow()->fill();
 }
 

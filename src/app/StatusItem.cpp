@@ -7,34 +7,45 @@
 #include "platform/Localized.h"
 #include "widgets/Images.h"
 
-StatusItem::StatusItem(QObject* parent) : QObject(parent) {
+StatusItem::StatusItem(const Commands& commands, QObject* parent) : QObject(parent) {
     m_menu = new QMenu;
     m_menu->setObjectName(QStringLiteral("baMenu"));
-    auto add = [this](const QString& title, const char* name) {
-        QAction* a = m_menu->addAction(title);
-        a->setObjectName(QLatin1String(name));
-        return a;
-    };
-    quickViewAction = add(localized("Quick View"), "quickViewAction");
-    openMainAction = add(localized("Open Corvane"), "openMainAction");
+    addItem(localized("Quick View"), "quickViewAction", commands.quickView);
+    addItem(localized("Open Corvane"), "openMainAction", commands.openMain);
     m_menu->addSeparator();
-    m_featureEnd = m_menu->addSeparator();
-    preferencesAction = add(localized("Preferences…"), "preferencesAction");
-    helpAction = add(localized("Corvane Help"), "helpAction");
-    aboutAction = add(localized("About Corvane"), "aboutAction");
+    // The features, between the way in and the program's own items.
+    addItem(localized("Trash Items…"), "trashItemsAction", commands.trashItems);
+    addItem(localized("Empty Trash"), "emptyTrashAction", commands.emptyTrash);
+    addItem(localized("Secure Erase…"), "secureEraseAction", commands.secureErase);
+    addItem(localized("Protection Rules…"), "protectionRulesAction", commands.protectionRules);
+    addItem(localized("Auto Clean…"), "autoCleanAction", commands.autoClean);
     m_menu->addSeparator();
-    quitAction = add(localized("Quit Corvane"), "quitAction");
+    addItem(localized("Preferences…"), "preferencesAction", commands.preferences);
+    addItem(localized("Corvane Help"), "helpAction", commands.help);
+    // Beside "About Corvane", where people look for it.
+    if (commands.checkForUpdates)
+        addItem(localized("Check for Updates…"), "checkforUpdateAction", commands.checkForUpdates);
+    addItem(localized("About Corvane"), "aboutAction", commands.about);
+    m_menu->addSeparator();
+    addItem(localized("Quit Corvane"), "quitAction", commands.quit);
 
     m_tray = new QSystemTrayIcon(this);
     m_tray->setToolTip(QStringLiteral("Corvane"));
     m_tray->setContextMenu(m_menu);
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger) Q_EMIT clicked();
-    });
+    connect(m_tray, &QSystemTrayIcon::activated, this,
+            [quickView = commands.quickView](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger && quickView) quickView();
+            });
 }
 
 StatusItem::~StatusItem() {
     delete m_menu;
+}
+
+void StatusItem::addItem(const QString& title, const char* objectName, const std::function<void()>& command) {
+    QAction* action = m_menu->addAction(title);
+    action->setObjectName(QLatin1String(objectName));
+    if (command) connect(action, &QAction::triggered, this, [command] { command(); });
 }
 
 void StatusItem::setImage(const QString& fileName) {
@@ -48,13 +59,6 @@ void StatusItem::show() {
 
 void StatusItem::hide() {
     m_tray->hide();
-}
-
-QAction* StatusItem::addFeatureAction(const QString& title, const QString& objectName) {
-    auto* action = new QAction(title, m_menu);
-    action->setObjectName(objectName);
-    m_menu->insertAction(m_featureEnd, action);
-    return action;
 }
 
 QRect StatusItem::geometry() const {

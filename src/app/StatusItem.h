@@ -1,19 +1,26 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
+#include <functional>
 
-class QAction;
 class QMenu;
 class QSystemTrayIcon;
 
-/// The icon in the desktop's panel with its menu `baMenu`. A click on the icon asks for the
-/// popover; the menu opens on the context click.
+/// The icon in the desktop's panel with its menu `baMenu`. A click on the icon runs the quick
+/// view; the menu opens on the context click. Each menu item runs one of the owner's commands.
 class StatusItem : public QObject {
     Q_OBJECT
   public:
-    explicit StatusItem(QObject* parent = nullptr);
+    /// What the icon and the menu items do. An empty `checkForUpdates` leaves its item out (builds
+    /// without the update check).
+    struct Commands {
+        std::function<void()> quickView, openMain;
+        std::function<void()> trashItems, emptyTrash, secureErase, protectionRules, autoClean;
+        std::function<void()> preferences, help, checkForUpdates, about, quit;
+    };
+
+    explicit StatusItem(const Commands& commands, QObject* parent = nullptr);
     ~StatusItem() override;
 
     /// Sets the panel image by file name ("bannerIcon.png" or "darkbannerIcon.png").
@@ -26,25 +33,13 @@ class StatusItem : public QObject {
 
     QMenu* baMenu() const { return m_menu; }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
-    /// Adds a menu item in the feature group (above Preferences), in call order.
-    QAction* addFeatureAction(const QString& title, const QString& objectName);
     /// The icon's place on screen, or an empty rectangle when the desktop does not say.
     QRect geometry() const;
 
-    QAction* openMainAction = nullptr;
-    QAction* quickViewAction = nullptr;
-    QAction* preferencesAction = nullptr;
-    QAction* helpAction = nullptr;
-    QAction* aboutAction = nullptr;
-    QAction* quitAction = nullptr;
-
-  Q_SIGNALS:
-    /// The icon itself was clicked.
-    void clicked();
-
   private:
+    void addItem(const QString& title, const char* objectName, const std::function<void()>& command);
+
     QSystemTrayIcon* m_tray;
     QMenu* m_menu;
-    QAction* m_featureEnd = nullptr;
     QString m_imageName;
 };

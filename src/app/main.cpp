@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 
 #include "AppDelegate.h"
 #include "SingleInstance.h"
@@ -52,16 +53,18 @@ QStringList rawPositional(const QStringList& positional, int argc, char** argv) 
     return exact;
 }
 
-}  // namespace
+// What the command line asked for.
+struct LaunchOptions {
+    bool snapshot = false;  ///< write the pictures into snapshotFolder and quit
+    QString snapshotFolder;
+    bool benchLaunch = false;
+    QString request = QStringLiteral("show");  ///< what a running Corvane is asked to do
+    QStringList files;                         ///< offered for secure erase
+};
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvane"));
-    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Translations::install();
-    DesktopAppearance::applyForcedDarkPalette();
-
+// Parses the command line (help and version end the process here); nullopt with an exit code when
+// the options can't be run.
+std::optional<LaunchOptions> parseOptions(const QApplication& app, int argc, char** argv, int* exitCode) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Corvane: the Trash and clutter utility."));
     parser.addHelpOption();
@@ -85,31 +88,28 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to offer for secure erase."),
                                  QStringLiteral("[files...]"));
     parser.process(app);
-    const bool snapshotMode = parser.isSet(snapshot);
+
+    LaunchOptions options;
+    options.snapshot = parser.isSet(snapshot);
+    options.snapshotFolder = parser.value(snapshot);
     // Snapshots write first-launch settings and scan the Trash: only ever on a sandbox.
     const QString sandbox = qEnvironmentVariable("CORVANE_ROOT");
-    if (snapshotMode && (sandbox.isEmpty() || sandbox == QLatin1String("/"))) {
+    if (options.snapshot && (sandbox.isEmpty() || sandbox == QLatin1String("/"))) {
         std::fprintf(stderr, "Corvane: --snapshot works on a sandbox only; set CORVANE_ROOT to one\n");
-        return 2;
+        *exitCode = 2;
+        return std::nullopt;
     }
-
-    const bool benchMode = parser.isSet(benchLaunch);
-    // Files given on the command line are offered for secure erase.
-    QStringList files;
+    options.benchLaunch = parser.isSet(benchLaunch);
     for (const QString& arg : rawPositional(parser.positionalArguments(), argc, argv))
-        files << QFileInfo(arg).absoluteFilePath();
+        options.files << QFileInfo(arg).absoluteFilePath();
+    if (parser.isSet(quickView)) options.request = QStringLiteral("quick-view");
+    if (parser.isSet(emptyTrash)) options.request = QStringLiteral("empty-trash");
+    if (!options.files.isEmpty()) options.request = QStringLiteral("erase");
+    return options;
+}
 
-    // One Corvane at a time: a later launch hands its request to the running one.
-    SingleInstance instance(SingleInstance::standardSocketPath());
-    QString request = QStringLiteral("show");
-    if (parser.isSet(quickView)) request = QStringLiteral("quick-view");
-    if (parser.isSet(emptyTrash)) request = QStringLiteral("empty-trash");
-    if (!files.isEmpty()) request = QStringLiteral("erase");
-    if (!snapshotMode && !benchMode) {
-        if (instance.sendToRunning(request, files)) return 0;
-        if (!instance.listen()) std::fprintf(stderr, "Corvane: later launches cannot reach this one\n");
-    }
-
+// The desktop's services, or for snapshots ones that open nothing and wait for nobody.
+AppServices makeServices(bool snapshotMode) {
     AppServices services;
     services.defaults = std::make_shared<Defaults>(Defaults::standardFilePath());
     services.paths = Paths::fromEnvironment();
@@ -130,53 +130,80 @@ int main(int argc, char** argv) {
         services.workspace = std::make_shared<NoOpeningWorkspace>(services.paths);
         services.alerts = std::make_shared<UnattendedAlerts>();
         services.authorization = std::make_shared<NoPrivilegedStart>();
+        return services;
+    }
+    services.workspace = std::make_shared<DesktopWorkspace>(services.paths);
+    services.notifications = std::make_shared<DBusDesktopNotifications>();
+    services.authorization = std::make_shared<PkexecAuthorization>();
+    services.alerts = std::make_shared<WidgetAlerts>();
+    services.putBackQuestion = std::make_shared<PutBackQuestionBox>();
+    // CORVANE_TRAY=none|available overrides what the desktop says.
+    const QByteArray tray = qgetenv("CORVANE_TRAY");
+    if (tray == "none" || tray == "available") {
+        const bool forced = tray == "available";
+        services.trayAvailable = [forced] { return forced; };
     } else {
-        services.workspace = std::make_shared<DesktopWorkspace>(services.paths);
-        services.notifications = std::make_shared<DBusDesktopNotifications>();
-        services.authorization = std::make_shared<PkexecAuthorization>();
-        services.alerts = std::make_shared<WidgetAlerts>();
-        services.putBackQuestion = std::make_shared<PutBackQuestionBox>();
-        // CORVANE_TRAY=none|available overrides what the desktop says.
-        const QByteArray tray = qgetenv("CORVANE_TRAY");
-        if (tray == "none" || tray == "available") {
-            const bool forced = tray == "available";
-            services.trayAvailable = [forced] { return forced; };
-        } else {
-            services.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
-        }
+        services.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    }
+    return services;
+}
+
+// Once the event loop runs the icon and the window have had their first showing: the time, then quit.
+void printLaunchTimeOnceShown(AppDelegate& controller) {
+    QTimer::singleShot(0, &controller, [&controller] {
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        const bool shown = controller.statusItem() && controller.statusItem()->trayIcon()->isVisible();
+        std::printf("%lld %s\n", static_cast<long long>(now.tv_sec) * 1000000LL + now.tv_nsec / 1000,
+                    shown ? "tray" : "window");
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    });
+}
+
+// The snapshot mode: every window as a picture in `folder`, the files' names on standard output.
+int writeSnapshots(AppDelegate& controller, const QString& folder) {
+    QString error;
+    const QStringList files = SnapshotWriter::writeAll(controller, folder, &error);
+    for (const QString& f : files) std::printf("%s\n", qUtf8Printable(f));
+    if (!files.isEmpty()) return 0;
+    std::fprintf(stderr, "Corvane: %s\n", qUtf8Printable(error));
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvane"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install();
+    DesktopAppearance::applyForcedDarkPalette();
+
+    int exitCode = 0;
+    const std::optional<LaunchOptions> options = parseOptions(app, argc, argv, &exitCode);
+    if (!options) return exitCode;
+    const bool snapshotMode = options->snapshot;
+
+    // One Corvane at a time: a later launch hands its request to the running one.
+    SingleInstance instance(SingleInstance::standardSocketPath());
+    if (!snapshotMode && !options->benchLaunch) {
+        if (instance.sendToRunning(options->request, options->files)) return 0;
+        if (!instance.listen()) std::fprintf(stderr, "Corvane: later launches cannot reach this one\n");
     }
 
-    AppDelegate controller(services);
+    AppDelegate controller(makeServices(snapshotMode));
     controller.awakeFromNib();
     controller.applicationDidFinishLaunching();
     controller.showMainWindow();
     QObject::connect(&instance, &SingleInstance::requested, &controller, &AppDelegate::handleLaunchRequest);
 
-    if (request != QLatin1String("show") && !snapshotMode)
-        QTimer::singleShot(0, &controller,
-                           [&controller, request, files] { controller.handleLaunchRequest(request, files); });
-    if (benchMode) {
-        // Once the event loop runs the icon and the window have had their first showing.
-        QTimer::singleShot(0, &controller, [&controller] {
-            timespec now{};
-            ::clock_gettime(CLOCK_REALTIME, &now);
-            const bool shown = controller.statusItem() && controller.statusItem()->trayIcon()->isVisible();
-            std::printf("%lld %s\n", static_cast<long long>(now.tv_sec) * 1000000LL + now.tv_nsec / 1000,
-                        shown ? "tray" : "window");
-            std::fflush(stdout);
-            QCoreApplication::quit();
+    if (snapshotMode) return writeSnapshots(controller, options->snapshotFolder);
+    if (options->request != QLatin1String("show"))
+        QTimer::singleShot(0, &controller, [&controller, request = options->request, files = options->files] {
+            controller.handleLaunchRequest(request, files);
         });
-    }
-
-    if (snapshotMode) {
-        QString error;
-        const QStringList files = SnapshotWriter::writeAll(controller, parser.value(snapshot), &error);
-        for (const QString& f : files) std::printf("%s\n", qUtf8Printable(f));
-        if (files.isEmpty()) {
-            std::fprintf(stderr, "Corvane: %s\n", qUtf8Printable(error));
-            return 1;
-        }
-        return 0;
-    }
+    if (options->benchLaunch) printLaunchTimeOnceShown(controller);
     return app.exec();
 }

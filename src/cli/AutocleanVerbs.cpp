@@ -6,6 +6,7 @@
 #include "autoclean/AgeingRules.h"
 #include "autoclean/AutoCleanPolicy.h"
 #include "autoclean/AutoCleanTimer.h"
+#include "autoclean/LaunchDefaults.h"
 #include "autoclean/StoredAutoCleanConditions.h"
 #include "core/FileUtilities.h"
 #include "core/SettingsKeys.h"
@@ -165,11 +166,7 @@ int check(CliContext& ctx) {
     Defaults& d = *ctx.defaults;
     auto clock = std::make_shared<Clock>();
     // The values the program's start writes when absent, so a timer-only setup behaves the same.
-    if (!d.hasValue(SettingsKeys::LastCleanDate)) d.setDate(SettingsKeys::LastCleanDate, clock->now());
-    if (!d.hasValue(SettingsKeys::TrashStorage))
-        d.setUnsigned(SettingsKeys::TrashStorage, SettingsKeys::DefaultTrashStorage);
-    if (!d.hasValue(SettingsKeys::BShowWarning)) d.setString(SettingsKeys::BShowWarning, SettingsKeys::YES);
-    d.synchronize();
+    LaunchDefaults::write(d, clock->now());
 
     const StoredAutoCleanConditions conditions(ctx.defaults);
     AutoCleanPolicy policy(ctx.defaults, ctx.alerts, clock, std::make_shared<DBusDesktopNotifications>());

@@ -29,7 +29,7 @@ int check(CliContext& ctx) {
     controller.checkServerVersion();
     loop.exec();
 
-    out << "installed: " << escaped(controller.currentVersion) << '\n';
+    out << "installed: " << escaped(controller.currentVersion()) << '\n';
     if (outcome == PRUpdateController::Outcome::Failed ||
         outcome == PRUpdateController::Outcome::NoDocument) {
         out.flush();
@@ -39,13 +39,13 @@ int check(CliContext& ctx) {
             << '\n';
         return CliExit::Failed;
     }
-    out << "published: " << escaped(controller.lastestVersion) << '\n';
+    out << "published: " << escaped(controller.lastestVersion()) << '\n';
     if (outcome == PRUpdateController::Outcome::NotNewer) {
         out << "up to date\n";
         return CliExit::Ok;
     }
     out << "a newer version is available: " << UpdateAddress::downloadPage().toString() << '\n';
-    const QStringList changes = controller.whatsnewString.split(QLatin1Char('*'), Qt::SkipEmptyParts);
+    const QStringList changes = controller.whatsnewString().split(QLatin1Char('*'), Qt::SkipEmptyParts);
     if (!changes.isEmpty()) out << "what's new:\n";
     for (const QString& line : changes) out << "  " << escaped(line.trimmed()) << '\n';
     return CliExit::UpdateAvailable;

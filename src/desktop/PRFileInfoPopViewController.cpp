@@ -52,34 +52,34 @@ QImage textPreview(const QString& path, const QSize& size) {
 PRFileInfoPopViewController::PRFileInfoPopViewController(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fileInfoViewController"));
     auto* layout = new QVBoxLayout(this);
-    previewImageView = new QLabel(this);
-    previewImageView->setObjectName(QStringLiteral("previewImageView"));
-    previewImageView->setAlignment(Qt::AlignCenter);
-    previewImageView->setMinimumSize(200, 150);
+    m_previewImageView = new QLabel(this);
+    m_previewImageView->setObjectName(QStringLiteral("previewImageView"));
+    m_previewImageView->setAlignment(Qt::AlignCenter);
+    m_previewImageView->setMinimumSize(200, 150);
     // The preview never widens the view; it is drawn to fit the room there is.
-    previewImageView->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    previewImageView->installEventFilter(this);
-    layout->addWidget(previewImageView, 1);
+    m_previewImageView->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_previewImageView->installEventFilter(this);
+    layout->addWidget(m_previewImageView, 1);
     auto* header = new QHBoxLayout;
-    fileImageView = new QLabel(this);
-    fileImageView->setObjectName(QStringLiteral("fileImageView"));
-    fileImageView->setFixedSize(40, 40);
-    fileNamelab = valueLabel(this, "fileNamelab");
-    QFont bold = fileNamelab->font();
+    m_fileImageView = new QLabel(this);
+    m_fileImageView->setObjectName(QStringLiteral("fileImageView"));
+    m_fileImageView->setFixedSize(40, 40);
+    m_fileNamelab = valueLabel(this, "fileNamelab");
+    QFont bold = m_fileNamelab->font();
     bold.setBold(true);
-    fileNamelab->setFont(bold);
-    header->addWidget(fileImageView);
-    header->addWidget(fileNamelab, 1);
+    m_fileNamelab->setFont(bold);
+    header->addWidget(m_fileImageView);
+    header->addWidget(m_fileNamelab, 1);
     layout->addLayout(header);
     auto* form = new QFormLayout;
-    fileSizelab = valueLabel(this, "fileSizelab");
-    filePathlab = valueLabel(this, "filePathlab");
-    fileCreateDatelab = valueLabel(this, "fileCreateDatelab");
-    fileModiDatelab = valueLabel(this, "fileModiDatelab");
-    form->addRow(localized("Size:"), fileSizelab);
-    form->addRow(localized("Where:"), filePathlab);
-    form->addRow(localized("Created:"), fileCreateDatelab);
-    form->addRow(localized("Modified:"), fileModiDatelab);
+    m_fileSizelab = valueLabel(this, "fileSizelab");
+    m_filePathlab = valueLabel(this, "filePathlab");
+    m_fileCreateDatelab = valueLabel(this, "fileCreateDatelab");
+    m_fileModiDatelab = valueLabel(this, "fileModiDatelab");
+    form->addRow(localized("Size:"), m_fileSizelab);
+    form->addRow(localized("Where:"), m_filePathlab);
+    form->addRow(localized("Created:"), m_fileCreateDatelab);
+    form->addRow(localized("Modified:"), m_fileModiDatelab);
     layout->addLayout(form);
     m_revealButton = new QPushButton(localized("Show in Folder"), this);
     m_revealButton->setObjectName(QStringLiteral("ActShowInFinder"));
@@ -116,19 +116,19 @@ QImage PRFileInfoPopViewController::iconPreview(const QString& path) {
 
 void PRFileInfoPopViewController::InitViewWithFileNode(const NQFileNode::Ptr& node) {
     if (!node) return;
-    fileNamelab->setText(FsName::displayText(node->fileName));
+    m_fileNamelab->setText(FsName::displayText(node->fileName));
     static QFileIconProvider icons;
     // A picture's thumbnail once made (fileIcon), else the icon of its type.
     const QImage thumbnail = node->fileIcon.value<QImage>();
-    fileImageView->setPixmap(thumbnail.isNull()
-                                 ? icons.icon(QFileInfo(node->fullFilePath)).pixmap(40, 40)
-                                 : QPixmap::fromImage(thumbnail.scaled(QSize(40, 40), Qt::KeepAspectRatio,
-                                                                       Qt::SmoothTransformation)));
-    fileSizelab->setText(QStringLiteral("%1 bytes (%2)").arg(node->filesizenumber).arg(node->fileSize));
+    m_fileImageView->setPixmap(thumbnail.isNull()
+                                   ? icons.icon(QFileInfo(node->fullFilePath)).pixmap(40, 40)
+                                   : QPixmap::fromImage(thumbnail.scaled(QSize(40, 40), Qt::KeepAspectRatio,
+                                                                         Qt::SmoothTransformation)));
+    m_fileSizelab->setText(QStringLiteral("%1 bytes (%2)").arg(node->filesizenumber).arg(node->fileSize));
     m_path = node->fullFilePath;
-    filePathlab->setText(FsName::displayText(node->fullFilePath));
-    fileModiDatelab->setText(node->fileModifyDate);
-    fileCreateDatelab->setText(node->fileCreateDate);
+    m_filePathlab->setText(FsName::displayText(node->fullFilePath));
+    m_fileModiDatelab->setText(node->fileModifyDate);
+    m_fileCreateDatelab->setText(node->fileCreateDate);
     QImage preview;
     if (node->fileKindType == QLatin1String(FileKinds::Pictures)) {
         RegularFile::Stream file(node->fullFilePath);
@@ -156,15 +156,15 @@ void PRFileInfoPopViewController::showPreview(const QPixmap& preview) {
 
 void PRFileInfoPopViewController::fitPreview() {
     if (m_preview.isNull()) return;
-    const QSize room = previewImageView->contentsRect().size();
+    const QSize room = m_previewImageView->contentsRect().size();
     const bool fits = m_preview.width() <= room.width() && m_preview.height() <= room.height();
-    previewImageView->setPixmap(fits || room.isEmpty()
-                                    ? m_preview
-                                    : m_preview.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_previewImageView->setPixmap(
+        fits || room.isEmpty() ? m_preview
+                               : m_preview.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 bool PRFileInfoPopViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == previewImageView && event->type() == QEvent::Resize) fitPreview();
+    if (watched == m_previewImageView && event->type() == QEvent::Resize) fitPreview();
     return QWidget::eventFilter(watched, event);
 }
 

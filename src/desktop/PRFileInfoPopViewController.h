@@ -30,14 +30,6 @@ class PRFileInfoPopViewController : public QWidget {
     /// The preview shown now, at its own size (the view draws it smaller when it has less room).
     QPixmap preview() const { return m_preview; }
 
-    QLabel* fileNamelab = nullptr;
-    QLabel* fileSizelab = nullptr;
-    QLabel* filePathlab = nullptr;
-    QLabel* fileCreateDatelab = nullptr;
-    QLabel* fileModiDatelab = nullptr;
-    QLabel* fileImageView = nullptr;
-    QLabel* previewImageView = nullptr;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,6 +38,13 @@ class PRFileInfoPopViewController : public QWidget {
     void showPreview(const QPixmap& preview);
     void fitPreview();
 
+    QLabel* m_fileNamelab = nullptr;
+    QLabel* m_fileSizelab = nullptr;
+    QLabel* m_filePathlab = nullptr;
+    QLabel* m_fileCreateDatelab = nullptr;
+    QLabel* m_fileModiDatelab = nullptr;
+    QLabel* m_fileImageView = nullptr;
+    QLabel* m_previewImageView = nullptr;
     QPushButton* m_revealButton = nullptr;
     QString m_path;
     QPixmap m_preview;

@@ -27,6 +27,7 @@
 #include "platform/Localized.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Workspace.h"
+#include "widgets/ImageButtonRow.h"
 #include "widgets/Images.h"
 
 namespace {
@@ -121,101 +122,10 @@ PopoverDesktopList::PopoverDesktopList(DesktopController* controller, Notificati
     setObjectName(QStringLiteral("popoverDesktopList"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-
-    auto* kinds = new QHBoxLayout;
-    kinds->setSpacing(4);
-    const struct {
-        NQLeftButton** button;
-        const char* name;
-        const char* title;
-        const char* pressed;
-        const char* normal;
-        const char* list;
-    } categories[] = {
-        {&allBtn, "allBtn", QT_TRANSLATE_NOOP("Corvane", "All"), "alldownbbtn.png", "allnombbtn.png",
-         "All Content"},
-        {&imageBtn, "imageBtn", QT_TRANSLATE_NOOP("Corvane", "Pictures"), "imagedownbtn.png",
-         "imagenombtn.png", "Pictures"},
-        {&docuBtn, "docuBtn", QT_TRANSLATE_NOOP("Corvane", "Documents"), "docdownbtn.png", "docnombtn.png",
-         "Documents"},
-        {&zipBtn, "zipBtn", QT_TRANSLATE_NOOP("Corvane", "Archives"), "zipdownbtn.png", "zipnombtn.png",
-         "Archives"},
-        {&folderBtn, "folderBtn", QT_TRANSLATE_NOOP("Corvane", "Folders"), "folderdownbtn.png",
-         "foldernombtn.png", "Folders"},
-        {&otherBtn, "otherBtn", QT_TRANSLATE_NOOP("Corvane", "Other"), "otherdownbbtn.png",
-         "othernombbtn.png", "Other"},
-    };
-    for (const auto& c : categories) {
-        *c.button = new NQLeftButton(m_nc, localized(c.title), NQLeftButton::TypeNames, this);
-        (*c.button)->setObjectName(QLatin1String(c.name));
-        (*c.button)->setToolTip(localized(c.title));
-        (*c.button)->setImage(Images::named(QLatin1String(c.normal)));
-        kinds->addWidget(*c.button);
-        m_categories.append({*c.button, c.pressed, c.normal, QLatin1String(c.list)});
-    }
-    layout->addLayout(kinds);
-
-    auto* search = new QHBoxLayout;
-    thepBtn = new QComboBox(this);
-    thepBtn->setObjectName(QStringLiteral("thepBtn"));
-    for (const char* title :
-         {QT_TRANSLATE_NOOP("Corvane", "All Content"), QT_TRANSLATE_NOOP("Corvane", "Folders"),
-          QT_TRANSLATE_NOOP("Corvane", "Pictures"), QT_TRANSLATE_NOOP("Corvane", "Documents"),
-          QT_TRANSLATE_NOOP("Corvane", "Videos"), QT_TRANSLATE_NOOP("Corvane", "Audios"),
-          QT_TRANSLATE_NOOP("Corvane", "Other")})
-        thepBtn->addItem(localized(title), QLatin1String(title));
-    connect(thepBtn, &QComboBox::activated, this, &PopoverDesktopList::SelectItemAction);
-    thesearchField = new QLineEdit(this);
-    thesearchField->setObjectName(QStringLiteral("thesearchField"));
-    thesearchField->setPlaceholderText(localized("Search"));
-    thesearchField->setClearButtonEnabled(true);
-    connect(thesearchField, &QLineEdit::textChanged, this, &PopoverDesktopList::controlTextDidChange);
-    search->addWidget(thepBtn);
-    search->addWidget(thesearchField, 1);
-    layout->addLayout(search);
-
-    theTableView = new QListView(this);
-    theTableView->setObjectName(QStringLiteral("theTableView"));
-    theTableView->setModel(m_model);
-    theTableView->setIconSize(QSize(32, 32));
-    theTableView->setMinimumHeight(150);
-    theTableView->setDragEnabled(true);
-    theTableView->setAcceptDrops(true);
-    theTableView->setDropIndicatorShown(true);
-    theTableView->setDragDropMode(QAbstractItemView::DragDrop);
-    theTableView->setDefaultDropAction(Qt::MoveAction);
-    theTableView->setContextMenuPolicy(Qt::CustomContextMenu);
-    theTableView->setStyleSheet(QStringLiteral("QListView { background: transparent; }"));
-    connect(m_model, &DesktopListModel::moveRequested, this, &PopoverDesktopList::reArrange);
-    connect(theTableView, &QListView::doubleClicked, this, [this] { doubleclickAction(); });
-    connect(theTableView, &QListView::customContextMenuRequested, this, &PopoverDesktopList::contextMenu);
-    connect(theTableView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (const NQFileNode::Ptr* node = rowAt(current.row())) initFileInfoPoper(*node);
-            });
-    layout->addWidget(theTableView, 1);
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("desktopStatus"));
-    m_status->setWordWrap(true);
-    m_status->hide();
-    layout->addWidget(m_status);
-
-    auto* actions = new QHBoxLayout;
-    tidyBtn = new NQLeftButton(m_nc, localized("Tidy"), NQLeftButton::TypeNames, this);
-    tidyBtn->setObjectName(QStringLiteral("tidyBtn"));
-    tidyBtn->setImage(Images::named(QStringLiteral("tidydownbtn.png")));
-    refreshBtn = new NQLeftButton(m_nc, localized("Refresh"), NQLeftButton::TypeNames, this);
-    refreshBtn->setObjectName(QStringLiteral("refreshBtn"));
-    refreshBtn->setImage(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(22, 22));
-    setBtn = new NQLeftButton(m_nc, localized("Settings"), NQLeftButton::TypeNames, this);
-    setBtn->setObjectName(QStringLiteral("setBtn"));
-    setBtn->setImage(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(22, 22));
-    for (NQLeftButton* b : {refreshBtn, setBtn}) b->setToolTip(b->text());
-    actions->addWidget(tidyBtn);
-    actions->addStretch(1);
-    actions->addWidget(refreshBtn);
-    actions->addWidget(setBtn);
-    layout->addLayout(actions);
+    buildCategories(layout);
+    buildSearch(layout);
+    buildList(layout);
+    buildActions(layout);
 
     m_nc->addObserver(
         this, QLatin1String(NQLeftButton::TypeNames.down),
@@ -230,6 +140,108 @@ PopoverDesktopList::PopoverDesktopList(DesktopController* controller, Notificati
                         ? localized("The Desktop is tidy.")
                         : localized("Left on the Desktop: %1").arg(left.join(QStringLiteral("; "))));
             });
+}
+
+// One image button per kind of item.
+void PopoverDesktopList::buildCategories(QVBoxLayout* layout) {
+    m_categories = new ImageButtonRow(QStringLiteral("popoverCategories"), this);
+    m_categories->setSpacing(4);
+    const struct {
+        const char* name;
+        const char* title;
+        const char* pressed;
+        const char* normal;
+        const char* list;
+    } categories[] = {
+        {"allBtn", QT_TRANSLATE_NOOP("Corvane", "All"), "alldownbbtn.png", "allnombbtn.png", "All Content"},
+        {"imageBtn", QT_TRANSLATE_NOOP("Corvane", "Pictures"), "imagedownbtn.png", "imagenombtn.png",
+         "Pictures"},
+        {"docuBtn", QT_TRANSLATE_NOOP("Corvane", "Documents"), "docdownbtn.png", "docnombtn.png",
+         "Documents"},
+        {"zipBtn", QT_TRANSLATE_NOOP("Corvane", "Archives"), "zipdownbtn.png", "zipnombtn.png", "Archives"},
+        {"folderBtn", QT_TRANSLATE_NOOP("Corvane", "Folders"), "folderdownbtn.png", "foldernombtn.png",
+         "Folders"},
+        {"otherBtn", QT_TRANSLATE_NOOP("Corvane", "Other"), "otherdownbbtn.png", "othernombbtn.png", "Other"},
+    };
+    for (const auto& c : categories) {
+        auto* b = new NQLeftButton(m_nc, localized(c.title), NQLeftButton::TypeNames);
+        b->setObjectName(QLatin1String(c.name));
+        b->setToolTip(localized(c.title));
+        m_categories->add(b, QLatin1String(c.pressed), QLatin1String(c.normal));
+        m_categoryLists << QLatin1String(c.list);
+    }
+    layout->addWidget(m_categories);
+}
+
+// The pop-up of lists and the search field.
+void PopoverDesktopList::buildSearch(QVBoxLayout* layout) {
+    auto* search = new QHBoxLayout;
+    m_thepBtn = new QComboBox(this);
+    m_thepBtn->setObjectName(QStringLiteral("thepBtn"));
+    for (const char* title :
+         {QT_TRANSLATE_NOOP("Corvane", "All Content"), QT_TRANSLATE_NOOP("Corvane", "Folders"),
+          QT_TRANSLATE_NOOP("Corvane", "Pictures"), QT_TRANSLATE_NOOP("Corvane", "Documents"),
+          QT_TRANSLATE_NOOP("Corvane", "Videos"), QT_TRANSLATE_NOOP("Corvane", "Audios"),
+          QT_TRANSLATE_NOOP("Corvane", "Other")})
+        m_thepBtn->addItem(localized(title), QLatin1String(title));
+    connect(m_thepBtn, &QComboBox::activated, this, &PopoverDesktopList::SelectItemAction);
+    m_thesearchField = new QLineEdit(this);
+    m_thesearchField->setObjectName(QStringLiteral("thesearchField"));
+    m_thesearchField->setPlaceholderText(localized("Search"));
+    m_thesearchField->setClearButtonEnabled(true);
+    connect(m_thesearchField, &QLineEdit::textChanged, this, &PopoverDesktopList::controlTextDidChange);
+    search->addWidget(m_thepBtn);
+    search->addWidget(m_thesearchField, 1);
+    layout->addLayout(search);
+}
+
+// The reorderable list and the line under it.
+void PopoverDesktopList::buildList(QVBoxLayout* layout) {
+    m_theTableView = new QListView(this);
+    m_theTableView->setObjectName(QStringLiteral("theTableView"));
+    m_theTableView->setModel(m_model);
+    m_theTableView->setIconSize(QSize(32, 32));
+    m_theTableView->setMinimumHeight(150);
+    m_theTableView->setDragEnabled(true);
+    m_theTableView->setAcceptDrops(true);
+    m_theTableView->setDropIndicatorShown(true);
+    m_theTableView->setDragDropMode(QAbstractItemView::DragDrop);
+    m_theTableView->setDefaultDropAction(Qt::MoveAction);
+    m_theTableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_theTableView->setStyleSheet(QStringLiteral("QListView { background: transparent; }"));
+    connect(m_model, &DesktopListModel::moveRequested, this, &PopoverDesktopList::reArrange);
+    connect(m_theTableView, &QListView::doubleClicked, this, [this] { doubleclickAction(); });
+    connect(m_theTableView, &QListView::customContextMenuRequested, this, &PopoverDesktopList::contextMenu);
+    connect(m_theTableView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (const NQFileNode::Ptr* node = rowAt(current.row())) initFileInfoPoper(*node);
+            });
+    layout->addWidget(m_theTableView, 1);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("desktopStatus"));
+    m_status->setWordWrap(true);
+    m_status->hide();
+    layout->addWidget(m_status);
+}
+
+// Tidy, refresh and settings.
+void PopoverDesktopList::buildActions(QVBoxLayout* layout) {
+    auto* actions = new QHBoxLayout;
+    m_tidyBtn = new NQLeftButton(m_nc, localized("Tidy"), NQLeftButton::TypeNames, this);
+    m_tidyBtn->setObjectName(QStringLiteral("tidyBtn"));
+    m_tidyBtn->setImage(Images::named(QStringLiteral("tidydownbtn.png")));
+    m_refreshBtn = new NQLeftButton(m_nc, localized("Refresh"), NQLeftButton::TypeNames, this);
+    m_refreshBtn->setObjectName(QStringLiteral("refreshBtn"));
+    m_refreshBtn->setImage(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(22, 22));
+    m_setBtn = new NQLeftButton(m_nc, localized("Settings"), NQLeftButton::TypeNames, this);
+    m_setBtn->setObjectName(QStringLiteral("setBtn"));
+    m_setBtn->setImage(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(22, 22));
+    for (NQLeftButton* b : {m_refreshBtn, m_setBtn}) b->setToolTip(b->text());
+    actions->addWidget(m_tidyBtn);
+    actions->addStretch(1);
+    actions->addWidget(m_refreshBtn);
+    actions->addWidget(m_setBtn);
+    layout->addLayout(actions);
 }
 
 QString PopoverDesktopList::statusText() const {
@@ -249,7 +261,7 @@ void PopoverDesktopList::followCatalogue() {
     QSet<QString> known;
     for (const NQFileNode::Ptr& node : std::as_const(m_backupArray)) known.insert(node->fullFilePath);
     m_backupArray = source;
-    const QString text = thesearchField->text();
+    const QString text = m_thesearchField->text();
     if (!text.isEmpty()) {
         controlTextDidChange(text);  // searched again from the new full list
         return;
@@ -286,16 +298,13 @@ void PopoverDesktopList::SetTableControllerArray(const QList<NQFileNode::Ptr>& l
 }
 
 void PopoverDesktopList::PBypeButtonMouseDownHandle(QObject* button) {
-    for (int i = 0; i < m_categories.size(); ++i) {
-        if (m_categories[i].button != button) continue;
-        for (int j = 0; j < m_categories.size(); ++j)
-            m_categories[j].button->setImage(
-                Images::named(QLatin1String(j == i ? m_categories[j].pressed : m_categories[j].normal)));
-        SetTableControllerArray(m_controller->catalogue().showDesktopArray(m_categories[i].title));
+    if (const int i = m_categories->indexOf(button); i >= 0) {
+        m_categories->select(i);
+        SetTableControllerArray(m_controller->catalogue().showDesktopArray(m_categoryLists[i]));
         return;
     }
-    if (button == tidyBtn) {
-        tidyBtn->setImage(Images::named(QStringLiteral("tidynombtn.png")));
+    if (button == m_tidyBtn) {
+        m_tidyBtn->setImage(Images::named(QStringLiteral("tidynombtn.png")));
         QString why;
         if (m_controller->StorelocationPath().isEmpty()) {
             // Nothing is tidied into an unknown place: the location is asked for first.
@@ -306,24 +315,24 @@ void PopoverDesktopList::PBypeButtonMouseDownHandle(QObject* button) {
         } else {
             say(why);
         }
-        tidyBtn->setImage(Images::named(QStringLiteral("tidydownbtn.png")));
-    } else if (button == refreshBtn) {
+        m_tidyBtn->setImage(Images::named(QStringLiteral("tidydownbtn.png")));
+    } else if (button == m_refreshBtn) {
         QString why;
         const bool tidying = m_controller->isTidying();
         m_controller->FreshCurrentDeskTop(&why);
         if (!tidying) SetTableControllerArray(m_controller->catalogue().getDesktopAllArray());
         say(why);
-    } else if (button == setBtn) {
+    } else if (button == m_setBtn) {
         if (m_showPreferences) m_showPreferences();
     }
 }
 
 QString PopoverDesktopList::SelectTitle() const {
-    return thepBtn->currentData().toString();
+    return m_thepBtn->currentData().toString();
 }
 
 void PopoverDesktopList::SelectItemAction(int index) {
-    thepBtn->setCurrentIndex(index);
+    m_thepBtn->setCurrentIndex(index);
     const QString title = SelectTitle();
     // "Audios" has no list of its own: the rows stay as they are.
     if (title != QLatin1String("Audios"))
@@ -358,11 +367,11 @@ void PopoverDesktopList::controlTextDidChange(const QString& text) {
 }
 
 void PopoverDesktopList::doubleclickAction() {
-    ClickOpenFileAct(theTableView->currentIndex().row());
+    ClickOpenFileAct(m_theTableView->currentIndex().row());
 }
 
 void PopoverDesktopList::CopyAction() {
-    const NQFileNode::Ptr* node = rowAt(theTableView->currentIndex().row());
+    const NQFileNode::Ptr* node = rowAt(m_theTableView->currentIndex().row());
     if (node) QGuiApplication::clipboard()->setText((*node)->fullFilePath);
 }
 
@@ -416,7 +425,7 @@ void PopoverDesktopList::ClickTrashFileAct(int row) {
 }
 
 void PopoverDesktopList::contextMenu(const QPoint& at) {
-    const int row = theTableView->indexAt(at).row();
+    const int row = m_theTableView->indexAt(at).row();
     if (!rowAt(row)) return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("desktopListMenu"));
@@ -428,7 +437,7 @@ void PopoverDesktopList::contextMenu(const QPoint& at) {
     menu.addAction(localized("Move to Trash"), this, [this, row] { ClickTrashFileAct(row); })
         ->setObjectName(QStringLiteral("moveToTrashAction"));
     menu.addAction(localized("Delete for Good"), this, [this, row] { ClickDeleteFileAct(row); });
-    menu.exec(theTableView->viewport()->mapToGlobal(at));
+    menu.exec(m_theTableView->viewport()->mapToGlobal(at));
 }
 
 void PopoverDesktopList::initFileInfoPoper(const NQFileNode::Ptr& node) {
@@ -437,14 +446,14 @@ void PopoverDesktopList::initFileInfoPoper(const NQFileNode::Ptr& node) {
         m_infoPopover = new QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
         m_infoPopover->setObjectName(QStringLiteral("theFileInfoPopver"));
         auto* layout = new QVBoxLayout(m_infoPopover);
-        fileInfoViewController = new PRFileInfoPopViewController(m_infoPopover);
-        fileInfoViewController->setReveal([this](const QString& path) {
+        m_fileInfoViewController = new PRFileInfoPopViewController(m_infoPopover);
+        m_fileInfoViewController->setReveal([this](const QString& path) {
             if (m_workspace) m_workspace->selectFile(path, Path(path).parent().text());
         });
-        layout->addWidget(fileInfoViewController);
+        layout->addWidget(m_fileInfoViewController);
         m_infoPopover->resize(320, 420);
     }
-    fileInfoViewController->InitViewWithFileNode(node);
+    m_fileInfoViewController->InitViewWithFileNode(node);
     if (!isVisible()) return;
     const QPoint corner = mapToGlobal(QPoint(0, 0));
     m_infoPopover->move(qMax(0, corner.x() - m_infoPopover->width() - 12), corner.y());

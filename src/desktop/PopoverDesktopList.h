@@ -9,6 +9,7 @@
 
 class Alerts;
 class DesktopController;
+class ImageButtonRow;
 class NQLeftButton;
 class NotificationCenter;
 class PRFileInfoPopViewController;
@@ -16,6 +17,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QVBoxLayout;
 class ThumbnailLoader;
 class Workspace;
 
@@ -81,14 +83,6 @@ class PopoverDesktopList : public QWidget {
     /// The line under the list that says what a tidy or a refresh did, or why it did nothing.
     QString statusText() const;
 
-    QListView* theTableView = nullptr;
-    QLineEdit* thesearchField = nullptr;
-    QComboBox* thepBtn = nullptr;
-    NQLeftButton *allBtn = nullptr, *imageBtn = nullptr, *docuBtn = nullptr, *zipBtn = nullptr,
-                 *folderBtn = nullptr, *otherBtn = nullptr, *tidyBtn = nullptr, *refreshBtn = nullptr,
-                 *setBtn = nullptr;
-    PRFileInfoPopViewController* fileInfoViewController = nullptr;
-
   Q_SIGNALS:
     /// The tidy button was pressed while no store location is known: the location is asked first.
     void storeLocationWanted();
@@ -97,12 +91,10 @@ class PopoverDesktopList : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    struct Category {
-        NQLeftButton* button;
-        const char* pressed;
-        const char* normal;
-        QString title;  ///< the pop-up title of its list
-    };
+    void buildCategories(QVBoxLayout* layout);
+    void buildSearch(QVBoxLayout* layout);
+    void buildList(QVBoxLayout* layout);
+    void buildActions(QVBoxLayout* layout);
     void PBypeButtonMouseDownHandle(QObject* button);
     void followCatalogue();
     void say(const QString& text);
@@ -119,7 +111,15 @@ class PopoverDesktopList : public QWidget {
     QList<NQFileNode::Ptr> m_backupArray;
     QString m_shownTitle = QStringLiteral("All Content");  ///< the catalogue list the rows come from
     QLabel* m_status = nullptr;
-    QList<Category> m_categories;
+    ImageButtonRow* m_categories = nullptr;
+    QStringList m_categoryLists;  ///< the pop-up title of each category button's list
+    QListView* m_theTableView = nullptr;
+    QLineEdit* m_thesearchField = nullptr;
+    QComboBox* m_thepBtn = nullptr;
+    NQLeftButton* m_tidyBtn = nullptr;
+    NQLeftButton* m_refreshBtn = nullptr;
+    NQLeftButton* m_setBtn = nullptr;
+    PRFileInfoPopViewController* m_fileInfoViewController = nullptr;
     int m_searchGeneration = 0;
     QWidget* m_infoPopover = nullptr;
     std::function<void()> m_showPreferences;

@@ -22,6 +22,7 @@
 #include "platform/Localized.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Workspace.h"
+#include "widgets/ImageButtonRow.h"
 #include "widgets/Images.h"
 #include "widgets/ProgressPanel.h"
 
@@ -40,87 +41,9 @@ StoreBrowser::StoreBrowser(DesktopController* controller, NotificationCenter* nc
                                                  start);
     };
     auto* layout = new QVBoxLayout(this);
-
-    auto* top = new QHBoxLayout;
-    StorePathlab = new QLabel(this);
-    StorePathlab->setObjectName(QStringLiteral("StorePathlab"));
-    StorePathlab->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    top->addWidget(StorePathlab, 1);
-    auto button = [this, top](const QString& text, const char* name, auto slot) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        connect(b, &QPushButton::clicked, this, slot);
-        top->addWidget(b);
-        return b;
-    };
-    button(localized("Choose Folder…"), "ChangeStorePathAction", [this] { ChangeStorePathAction(); });
-    button(localized("Refresh"), "FreshCurrentDeskTop", [this] { FreshCurrentDeskTop(); });
-    button(localized("Tidy Desktop Now"), "ClickTidyNowAct", [this] { ClickTidyNowAct(); });
-    layout->addLayout(top);
-
-    auto* kinds = new QHBoxLayout;
-    m_back = new QPushButton(localized("‹ Back"), this);
-    m_back->setObjectName(QStringLiteral("ClickBackAction"));
-    connect(m_back, &QPushButton::clicked, this, &StoreBrowser::ClickBackAction);
-    kinds->addWidget(m_back);
-    const struct {
-        NQLeftButton** button;
-        const char* name;
-        const char* title;
-        const char* pressed;
-        const char* normal;
-        void (StoreBrowser::*show)();
-    } categories[] = {
-        {&currentDesktopBtn, "currentDesktopBtn", QT_TRANSLATE_NOOP("Corvane", "All"),
-         "currentBigDesktopdown.png", "currentBigDesktopnom.png", &StoreBrowser::selectAllDesktop},
-        {&pictureBtn, "pictureBtn", QT_TRANSLATE_NOOP("Corvane", "Pictures"), "picbigDown.png",
-         "picbignom.png", &StoreBrowser::selectPictures},
-        {&documentBtn, "documentBtn", QT_TRANSLATE_NOOP("Corvane", "Documents"), "docbigdown.png",
-         "docbignom.png", &StoreBrowser::selectDocuments},
-        {&archiveBtn, "archiveBtn", QT_TRANSLATE_NOOP("Corvane", "Archives"), "archbigdown.png",
-         "archbignom.png", &StoreBrowser::selectArchives},
-        {&folerBtn, "folerBtn", QT_TRANSLATE_NOOP("Corvane", "Folders"), "folderbigdown.png",
-         "folderbignom.png", &StoreBrowser::selectFolders},
-        {&otherBtn, "otherBtn", QT_TRANSLATE_NOOP("Corvane", "Other"), "othebigdown.png", "otherbignom.png",
-         &StoreBrowser::selectOthers},
-    };
-    for (const auto& c : categories) {
-        *c.button = new NQLeftButton(m_nc, localized(c.title), NQLeftButton::LeftNames, this);
-        (*c.button)->setObjectName(QLatin1String(c.name));
-        (*c.button)->setImage(Images::named(QLatin1String(c.normal)));
-        kinds->addWidget(*c.button);
-        m_categories.append({*c.button, c.pressed, c.normal, c.show});
-    }
-    kinds->addStretch(1);
-    layout->addLayout(kinds);
-
-    auto* split = new QSplitter(this);
-    theBroswerView = new QListView(split);
-    theBroswerView->setObjectName(QStringLiteral("theBroswerView"));
-    theBroswerView->setViewMode(QListView::IconMode);
-    theBroswerView->setIconSize(QSize(64, 64));
-    // Cells of 85 by 85 with 30 between them.
-    theBroswerView->setGridSize(QSize(85 + 30, 85 + 30));
-    theBroswerView->setTextElideMode(Qt::ElideMiddle);
-    theBroswerView->setResizeMode(QListView::Adjust);
-    theBroswerView->setMovement(QListView::Static);
-    theBroswerView->setWordWrap(true);
-    theBroswerView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    theBroswerView->setContextMenuPolicy(Qt::CustomContextMenu);
-    theBroswerView->setModel(m_model);
-    connect(theBroswerView, &QListView::doubleClicked, this,
-            [this](const QModelIndex& index) { imageBrowserCellWasDoubleClicked(index.row()); });
-    connect(theBroswerView, &QListView::customContextMenuRequested, this, &StoreBrowser::contextMenu);
-    connect(theBroswerView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &StoreBrowser::selectionChanged);
-    fileInfoViewController = new PRFileInfoPopViewController(split);
-    fileInfoViewController->setReveal([this](const QString& path) {
-        if (m_workspace) m_workspace->selectFile(path, Path(path).parent().text());
-    });
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
-    layout->addWidget(split, 1);
-
+    buildStoreBar(layout);
+    buildCategories(layout);
+    buildBrowser(layout);
     m_progress = new ProgressPanel(this);
     layout->addWidget(m_progress);
     m_status = new QLabel(this);
@@ -138,6 +61,99 @@ StoreBrowser::StoreBrowser(DesktopController* controller, NotificationCenter* nc
     pressCategory(0);
 }
 
+// Where the store is, and the location, refresh and tidy buttons.
+void StoreBrowser::buildStoreBar(QVBoxLayout* layout) {
+    auto* top = new QHBoxLayout;
+    m_storePathlab = new QLabel(this);
+    m_storePathlab->setObjectName(QStringLiteral("StorePathlab"));
+    m_storePathlab->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    top->addWidget(m_storePathlab, 1);
+    auto button = [this, top](const QString& text, const char* name, auto slot) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, slot);
+        top->addWidget(b);
+        return b;
+    };
+    button(localized("Choose Folder…"), "ChangeStorePathAction", [this] { ChangeStorePathAction(); });
+    button(localized("Refresh"), "FreshCurrentDeskTop", [this] { FreshCurrentDeskTop(); });
+    button(localized("Tidy Desktop Now"), "ClickTidyNowAct", [this] { ClickTidyNowAct(); });
+    layout->addLayout(top);
+}
+
+// The back button and one image button per kind of item.
+void StoreBrowser::buildCategories(QVBoxLayout* layout) {
+    auto* kinds = new QHBoxLayout;
+    m_back = new QPushButton(localized("‹ Back"), this);
+    m_back->setObjectName(QStringLiteral("ClickBackAction"));
+    connect(m_back, &QPushButton::clicked, this, &StoreBrowser::ClickBackAction);
+    kinds->addWidget(m_back);
+    const struct {
+        const char* name;
+        const char* title;
+        const char* pressed;
+        const char* normal;
+        void (StoreBrowser::*show)();
+    } categories[] = {
+        {"currentDesktopBtn", QT_TRANSLATE_NOOP("Corvane", "All"), "currentBigDesktopdown.png",
+         "currentBigDesktopnom.png", &StoreBrowser::selectAllDesktop},
+        {"pictureBtn", QT_TRANSLATE_NOOP("Corvane", "Pictures"), "picbigDown.png", "picbignom.png",
+         &StoreBrowser::selectPictures},
+        {"documentBtn", QT_TRANSLATE_NOOP("Corvane", "Documents"), "docbigdown.png", "docbignom.png",
+         &StoreBrowser::selectDocuments},
+        {"archiveBtn", QT_TRANSLATE_NOOP("Corvane", "Archives"), "archbigdown.png", "archbignom.png",
+         &StoreBrowser::selectArchives},
+        {"folerBtn", QT_TRANSLATE_NOOP("Corvane", "Folders"), "folderbigdown.png", "folderbignom.png",
+         &StoreBrowser::selectFolders},
+        {"otherBtn", QT_TRANSLATE_NOOP("Corvane", "Other"), "othebigdown.png", "otherbignom.png",
+         &StoreBrowser::selectOthers},
+    };
+    m_categories = new ImageButtonRow(QStringLiteral("storeCategories"), this);
+    for (const auto& c : categories) {
+        auto* b = new NQLeftButton(m_nc, localized(c.title), NQLeftButton::LeftNames);
+        b->setObjectName(QLatin1String(c.name));
+        m_categories->add(b, QLatin1String(c.pressed), QLatin1String(c.normal));
+        m_categoryLists.append(c.show);
+    }
+    kinds->addWidget(m_categories);
+    kinds->addStretch(1);
+    layout->addLayout(kinds);
+}
+
+// The grid of thumbnails beside the selected item's information.
+void StoreBrowser::buildBrowser(QVBoxLayout* layout) {
+    auto* split = new QSplitter(this);
+    m_theBroswerView = new QListView(split);
+    m_theBroswerView->setObjectName(QStringLiteral("theBroswerView"));
+    m_theBroswerView->setViewMode(QListView::IconMode);
+    m_theBroswerView->setIconSize(QSize(64, 64));
+    // Cells of 85 by 85 with 30 between them.
+    m_theBroswerView->setGridSize(QSize(85 + 30, 85 + 30));
+    m_theBroswerView->setTextElideMode(Qt::ElideMiddle);
+    m_theBroswerView->setResizeMode(QListView::Adjust);
+    m_theBroswerView->setMovement(QListView::Static);
+    m_theBroswerView->setWordWrap(true);
+    m_theBroswerView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_theBroswerView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_theBroswerView->setModel(m_model);
+    connect(m_theBroswerView, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { imageBrowserCellWasDoubleClicked(index.row()); });
+    connect(m_theBroswerView, &QListView::customContextMenuRequested, this, &StoreBrowser::contextMenu);
+    connect(m_theBroswerView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &StoreBrowser::selectionChanged);
+    m_fileInfoViewController = new PRFileInfoPopViewController(split);
+    m_fileInfoViewController->setReveal([this](const QString& path) {
+        if (m_workspace) m_workspace->selectFile(path, Path(path).parent().text());
+    });
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    layout->addWidget(split, 1);
+}
+
+void StoreBrowser::selectCell(int row) {
+    m_theBroswerView->setCurrentIndex(m_model->index(row));
+}
+
 StoreBrowser::~StoreBrowser() {
     m_nc->removeObserver(this);
 }
@@ -145,10 +161,10 @@ StoreBrowser::~StoreBrowser() {
 void StoreBrowser::updateStoreLabel() {
     QString why;
     const QString store = m_controller->storeFolder(&why);
-    StorePathlab->setText(store.isEmpty() ? m_controller->StorelocationPath().isEmpty()
-                                                ? localized("No store folder chosen yet.")
-                                                : why
-                                          : FsName::displayText(store));
+    m_storePathlab->setText(store.isEmpty() ? m_controller->StorelocationPath().isEmpty()
+                                                  ? localized("No store folder chosen yet.")
+                                                  : why
+                                            : FsName::displayText(store));
     m_back->setEnabled(!m_parentArray.isEmpty());
 }
 
@@ -167,7 +183,7 @@ void StoreBrowser::followCatalogue() {
     // The category level follows the catalogue, shown or waiting under opened folders, so no cell
     // keeps a record the catalogue has let go of.
     if (m_parentArray.isEmpty()) {
-        (this->*m_categories[m_category].show)();
+        (this->*m_categoryLists[m_category])();
         return;
     }
     const QList<NQFileNode::Ptr>* lists[] = {&m_controller->catalogue().getDesktopAllArray(),
@@ -200,15 +216,13 @@ void StoreBrowser::selectOthers() {
 
 void StoreBrowser::pressCategory(int index) {
     m_category = index;
-    for (int i = 0; i < m_categories.size(); ++i)
-        m_categories[i].button->setImage(
-            Images::named(QLatin1String(i == index ? m_categories[i].pressed : m_categories[i].normal)));
-    (this->*m_categories[index].show)();
+    m_categories->select(index);
+    (this->*m_categoryLists[index])();
 }
 
 void StoreBrowser::NQLeftButtonMouseDownDownHandle(QObject* button) {
-    for (int i = 0; i < m_categories.size(); ++i)
-        if (m_categories[i].button == button) pressCategory(i);
+    const int index = m_categories->indexOf(button);
+    if (index >= 0) pressCategory(index);
 }
 
 void StoreBrowser::imageBrowserCellWasDoubleClicked(int index) {
@@ -303,12 +317,12 @@ void StoreBrowser::showPage() {
 }
 
 void StoreBrowser::selectionChanged() {
-    const IKImageItem* cell = m_model->itemAt(theBroswerView->currentIndex().row());
-    if (cell) fileInfoViewController->InitViewWithFileNode(cell->fileNode);
+    const IKImageItem* cell = m_model->itemAt(m_theBroswerView->currentIndex().row());
+    if (cell) m_fileInfoViewController->InitViewWithFileNode(cell->fileNode);
 }
 
 void StoreBrowser::contextMenu(const QPoint& at) {
-    const IKImageItem* cell = m_model->itemAt(theBroswerView->indexAt(at).row());
+    const IKImageItem* cell = m_model->itemAt(m_theBroswerView->indexAt(at).row());
     if (!cell || !cell->fileNode) return;
     const NQFileNode::Ptr node = cell->fileNode;
     QMenu menu(this);
@@ -338,5 +352,5 @@ void StoreBrowser::contextMenu(const QPoint& at) {
             m_controller->deleteOrSay(node, m_alerts.get());
         });
     }
-    menu.exec(theBroswerView->viewport()->mapToGlobal(at));
+    menu.exec(m_theBroswerView->viewport()->mapToGlobal(at));
 }

@@ -9,6 +9,7 @@
 
 class Alerts;
 class DesktopController;
+class ImageButtonRow;
 class NQLeftButton;
 class NotificationCenter;
 class PRFileInfoPopViewController;
@@ -16,6 +17,7 @@ class ProgressPanel;
 class QLabel;
 class QListView;
 class QPushButton;
+class QVBoxLayout;
 class Workspace;
 
 /// The store browser: the stored Desktop items as a grid of thumbnails, one kind at a time, with
@@ -51,27 +53,18 @@ class StoreBrowser : public QWidget {
     void showPage();
 
     StoreBrowserModel* model() const { return m_model; }
-    QListView* theBroswerView = nullptr;
-    QLabel* StorePathlab = nullptr;
-    PRFileInfoPopViewController* fileInfoViewController = nullptr;
-    NQLeftButton* currentDesktopBtn = nullptr;
-    NQLeftButton* pictureBtn = nullptr;
-    NQLeftButton* documentBtn = nullptr;
-    NQLeftButton* archiveBtn = nullptr;
-    NQLeftButton* folerBtn = nullptr;
-    NQLeftButton* otherBtn = nullptr;
+    /// The grid's selected cell (the snapshot mode picks one to show its information).
+    void selectCell(int row);
+    /// How many folders deep the grid shows (0: a category's list).
     int parentLevels() const { return int(m_parentArray.size()); }
 
   private:
-    struct Category {
-        NQLeftButton* button;
-        const char* pressed;
-        const char* normal;
-        void (StoreBrowser::*show)();
-    };
     static QList<IKImageItem> cellsOf(const QList<NQFileNode::Ptr>& list);
     void showList(const QList<NQFileNode::Ptr>& list);
     void followCatalogue();
+    void buildStoreBar(QVBoxLayout* layout);
+    void buildCategories(QVBoxLayout* layout);
+    void buildBrowser(QVBoxLayout* layout);
     void NQLeftButtonMouseDownDownHandle(QObject* button);
     void pressCategory(int index);
     void updateStoreLabel();
@@ -85,7 +78,11 @@ class StoreBrowser : public QWidget {
     std::shared_ptr<Alerts> m_alerts;
     StoreBrowserModel* m_model;
     QList<QList<IKImageItem>> m_parentArray;
-    QList<Category> m_categories;
+    QList<void (StoreBrowser::*)()> m_categoryLists;  ///< what each category button shows
+    ImageButtonRow* m_categories = nullptr;
+    QListView* m_theBroswerView = nullptr;
+    QLabel* m_storePathlab = nullptr;
+    PRFileInfoPopViewController* m_fileInfoViewController = nullptr;
     int m_category = 0;
     bool m_catalogued = false;
     QPushButton* m_back = nullptr;

@@ -42,6 +42,24 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(16, 12, 16, 12);
     layout->setSpacing(10);
 
+    buildBar(layout);
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("trashTabs"));
+    buildItemsTab();
+    buildTreeTab();
+    layout->addWidget(tabs, 1);
+
+    actionPanel = new ProgressPanel(this);
+    layout->addWidget(actionPanel);
+
+    trashStoragelab = new QLabel(this);
+    trashStoragelab->setObjectName(QStringLiteral("trashStoragelab"));
+    trashStoragelab->setStyleSheet(ThemeColors::css(ThemeColors::text(trashStoragelab)));
+    layout->addWidget(trashStoragelab);
+}
+
+// Back, where the table is, the busy spinner, undo and check.
+void TrashWindow::buildBar(QVBoxLayout* layout) {
     auto* bar = new QHBoxLayout;
     backBtn = new QToolButton(this);
     backBtn->setObjectName(QStringLiteral("backBtn"));
@@ -69,9 +87,10 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     bar->addWidget(undoButton);
     bar->addWidget(checkTrashButton);
     layout->addLayout(bar);
+}
 
-    tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("trashTabs"));
+// The filter over the table of every Trash.
+void TrashWindow::buildItemsTab() {
     auto* itemsPage = new QWidget(tabs);
     auto* itemsLayout = new QVBoxLayout(itemsPage);
     itemsLayout->setContentsMargins(0, 8, 0, 0);
@@ -99,7 +118,10 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     TableTextStyle::apply(theTableView);
     itemsLayout->addWidget(theTableView, 1);
     tabs->addTab(itemsPage, localized("Items"));
+}
 
+// The tree of the user's Trash, built on request.
+void TrashWindow::buildTreeTab() {
     auto* treePage = new QWidget(tabs);
     auto* treeLayout = new QVBoxLayout(treePage);
     treeLayout->setContentsMargins(0, 8, 0, 0);
@@ -122,13 +144,4 @@ TrashWindow::TrashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     TableTextStyle::apply(theOutlineView);
     treeLayout->addWidget(theOutlineView, 1);
     tabs->addTab(treePage, localized("Tree"));
-    layout->addWidget(tabs, 1);
-
-    actionPanel = new ProgressPanel(this);
-    layout->addWidget(actionPanel);
-
-    trashStoragelab = new QLabel(this);
-    trashStoragelab->setObjectName(QStringLiteral("trashStoragelab"));
-    trashStoragelab->setStyleSheet(ThemeColors::css(ThemeColors::text(trashStoragelab)));
-    layout->addWidget(trashStoragelab);
 }

@@ -11,6 +11,7 @@ class QTabWidget;
 class QTableView;
 class QToolButton;
 class QTreeView;
+class QVBoxLayout;
 
 /// The trash window: the table of every Trash with folder navigation, and the tree of the user's
 /// Trash in a second tab. Widgets only; TrashBrowser does the work.
@@ -33,4 +34,9 @@ class TrashWindow : public QWidget {
     QLabel* locationLabel = nullptr;
     QLabel* treeStatusLabel = nullptr;
     ProgressPanel* actionPanel = nullptr;  ///< delete, secure delete and put back while they run
+
+  private:
+    void buildBar(QVBoxLayout* layout);
+    void buildItemsTab();
+    void buildTreeTab();
 };

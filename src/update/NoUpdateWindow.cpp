@@ -35,18 +35,19 @@ NoUpdateWindow::NoUpdateWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     title->setFont(f);
     title->setStyleSheet(ThemeColors::css(ThemeColors::heading(title)));
     column->addWidget(title);
-    messageLabel = mutedLabel(QString(), this);
-    messageLabel->setObjectName(QStringLiteral("noUpdateMessage"));
-    messageLabel->setWordWrap(true);
-    column->addWidget(messageLabel);
+    m_messageLabel = mutedLabel(QString(), this);
+    m_messageLabel->setObjectName(QStringLiteral("noUpdateMessage"));
+    m_messageLabel->setWordWrap(true);
+    column->addWidget(m_messageLabel);
     column->addStretch(1);
-    okButton = new QPushButton(localized("OK"), this);
-    okButton->setObjectName(QStringLiteral("ClickOkAction"));
-    okButton->setDefault(true);
-    column->addWidget(okButton, 0, Qt::AlignRight);
+    m_okButton = new QPushButton(localized("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("ClickOkAction"));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &NoUpdateWindow::okClicked);
+    column->addWidget(m_okButton, 0, Qt::AlignRight);
     layout->addLayout(column, 1);
 }
 
 void NoUpdateWindow::setCurrentVersion(const QString& version) {
-    messageLabel->setText(localized("Corvane %1 is the newest version available.").arg(version));
+    m_messageLabel->setText(localized("Corvane %1 is the newest version available.").arg(version));
 }

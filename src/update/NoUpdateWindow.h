@@ -13,6 +13,10 @@ class NoUpdateWindow : public QWidget {
     /// Names the version in use.
     void setCurrentVersion(const QString& version);
 
-    QLabel* messageLabel = nullptr;
-    QPushButton* okButton = nullptr;
+  Q_SIGNALS:
+    void okClicked();
+
+  private:
+    QLabel* m_messageLabel = nullptr;
+    QPushButton* m_okButton = nullptr;
 };

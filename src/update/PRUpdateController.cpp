@@ -75,7 +75,7 @@ bool PRUpdateController::isChecking() const {
 }
 
 void PRUpdateController::hidUpdateWindow() {
-    currentVersion = m_bundleVersion;
+    m_currentVersion = m_bundleVersion;
     Q_EMIT updateWindowHideRequested();
 }
 
@@ -163,24 +163,24 @@ void PRUpdateController::connectionDidFinishLoading(QNetworkReply* reply) {
     if (reply != m_connect) return;
     // Read in memory: the body never touches the disk.
     const QVariantMap document = PropertyList::readDictionary(m_receivedData);
-    lastestVersion = stringValue(document, "lastestVersion");
-    whatsnewString = stringValue(document, "WhatsNew");
+    m_lastestVersion = stringValue(document, "lastestVersion");
+    m_whatsnewString = stringValue(document, "WhatsNew");
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     release();
 
-    if (CompareOneString(lastestVersion, currentVersion)) {
+    if (CompareOneString(m_lastestVersion, m_currentVersion)) {
         Q_EMIT updateWindowRequested();
         Q_EMIT checkFinished(Outcome::Newer);
         return;
     }
-    if (lastestVersion.isNull()) {
+    if (m_lastestVersion.isNull()) {
         m_problem = document.isEmpty() && status.toInt() >= 400
                         ? localized("the server answered with HTTP status %1").arg(status.toInt())
                     : document.isEmpty() ? localized("the answer is not a version document")
                                          : localized("the version document has no \"lastestVersion\"");
     }
-    if (checkUpdate) Q_EMIT noUpdateWindowRequested();
-    Q_EMIT checkFinished(lastestVersion.isNull() ? Outcome::NoDocument : Outcome::NotNewer);
+    if (m_checkUpdate) Q_EMIT noUpdateWindowRequested();
+    Q_EMIT checkFinished(m_lastestVersion.isNull() ? Outcome::NoDocument : Outcome::NotNewer);
 }
 
 void PRUpdateController::release() {
@@ -207,13 +207,13 @@ bool PRUpdateController::CompareOneString(const QString& a, const QString& b) {
 }
 
 QString PRUpdateController::newVersionText() const {
-    return localized("Corvane %1 is available.").arg(lastestVersion);
+    return localized("Corvane %1 is available.").arg(m_lastestVersion);
 }
 
 QString PRUpdateController::currentVersionText() const {
-    return localized("You are using %1 version. Would you like to download it now?").arg(currentVersion);
+    return localized("You are using %1 version. Would you like to download it now?").arg(m_currentVersion);
 }
 
 QString PRUpdateController::whatsNewText() const {
-    return QString(whatsnewString).replace(QLatin1Char('*'), QLatin1Char('\r'));
+    return QString(m_whatsnewString).replace(QLatin1Char('*'), QLatin1Char('\r'));
 }

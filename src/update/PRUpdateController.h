@@ -57,11 +57,19 @@ class PRUpdateController : public QObject {
     /// How long a request may take before it counts as failed (30 s).
     void setTimeLimit(int ms) { m_timeLimitMs = ms; }
 
-    QString currentVersion;
-    QString lastestVersion;
-    QString whatsnewString;
-    /// YES once the user has asked for a check; never set back.
-    bool checkUpdate = false;
+    /// The program's version, taken by hidUpdateWindow.
+    QString currentVersion() const { return m_currentVersion; }
+    /// What the last version document said (empty before one was read).
+    QString lastestVersion() const { return m_lastestVersion; }
+    QString whatsnewString() const { return m_whatsnewString; }
+    /// Shows a published version without asking anyone (the snapshot mode's pictures).
+    void setPublished(const QString& version, const QString& whatsNew) {
+        m_lastestVersion = version;
+        m_whatsnewString = whatsNew;
+    }
+    /// Once the user has asked for a check, a check that finds nothing newer says so; never set back.
+    void setCheckUpdate() { m_checkUpdate = true; }
+    bool checkUpdate() const { return m_checkUpdate; }
 
     /// The version document is small; anything larger is not one.
     static constexpr qsizetype MaxDocumentSize = 1024 * 1024;
@@ -91,4 +99,8 @@ class PRUpdateController : public QObject {
     int m_timeLimitMs = 30000;
     QString m_problem;
     QString m_abortReason;
+    QString m_currentVersion;
+    QString m_lastestVersion;
+    QString m_whatsnewString;
+    bool m_checkUpdate = false;
 };

@@ -62,54 +62,54 @@ UpdateWindow::UpdateWindow(PRUpdateController* controller, std::shared_ptr<Works
     body->addWidget(appIcon(72, this), 0, Qt::AlignTop);
     auto* column = new QVBoxLayout;
     column->setSpacing(6);
-    newversionlab = new QLabel(this);
-    newversionlab->setObjectName(QStringLiteral("newversionlab"));
-    QFont f = newversionlab->font();
+    m_newversionlab = new QLabel(this);
+    m_newversionlab->setObjectName(QStringLiteral("newversionlab"));
+    QFont f = m_newversionlab->font();
     f.setPointSizeF(f.pointSizeF() + 3);
     f.setBold(true);
-    newversionlab->setFont(f);
-    newversionlab->setStyleSheet(ThemeColors::css(ThemeColors::heading(newversionlab)));
-    column->addWidget(newversionlab);
-    currentversionlab = mutedLabel(QString(), this);
-    currentversionlab->setObjectName(QStringLiteral("currentversionlab"));
-    currentversionlab->setWordWrap(true);
-    column->addWidget(currentversionlab);
+    m_newversionlab->setFont(f);
+    m_newversionlab->setStyleSheet(ThemeColors::css(ThemeColors::heading(m_newversionlab)));
+    column->addWidget(m_newversionlab);
+    m_currentversionlab = mutedLabel(QString(), this);
+    m_currentversionlab->setObjectName(QStringLiteral("currentversionlab"));
+    m_currentversionlab->setWordWrap(true);
+    column->addWidget(m_currentversionlab);
     column->addSpacing(6);
     auto* whatsNewTitle = new QLabel(localized("What's new:"), this);
     QFont bold = whatsNewTitle->font();
     bold.setBold(true);
     whatsNewTitle->setFont(bold);
     column->addWidget(whatsNewTitle);
-    whatsnewContentView = new QPlainTextEdit(this);
-    whatsnewContentView->setObjectName(QStringLiteral("whatsnewContentView"));
-    whatsnewContentView->setReadOnly(true);
-    column->addWidget(whatsnewContentView, 1);
+    m_whatsnewContentView = new QPlainTextEdit(this);
+    m_whatsnewContentView->setObjectName(QStringLiteral("whatsnewContentView"));
+    m_whatsnewContentView->setReadOnly(true);
+    column->addWidget(m_whatsnewContentView, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    notNowButton = new QPushButton(localized("Not Now"), this);
-    notNowButton->setObjectName(QStringLiteral("ClickNotNowAction"));
-    goDownloadButton = new QPushButton(localized("Download"), this);
-    goDownloadButton->setObjectName(QStringLiteral("ClickGoDownloadAction"));
-    goDownloadButton->setDefault(true);
-    buttons->addWidget(notNowButton);
-    buttons->addWidget(goDownloadButton);
+    m_notNowButton = new QPushButton(localized("Not Now"), this);
+    m_notNowButton->setObjectName(QStringLiteral("ClickNotNowAction"));
+    m_goDownloadButton = new QPushButton(localized("Download"), this);
+    m_goDownloadButton->setObjectName(QStringLiteral("ClickGoDownloadAction"));
+    m_goDownloadButton->setDefault(true);
+    buttons->addWidget(m_notNowButton);
+    buttons->addWidget(m_goDownloadButton);
     column->addLayout(buttons);
     body->addLayout(column, 1);
     outer->addLayout(body, 1);
-    bottomImageView = new QLabel(this);
-    bottomImageView->setObjectName(QStringLiteral("bottomImageView"));
-    bottomImageView->setPixmap(Images::named(QStringLiteral("mainBottomImage.png")));
-    bottomImageView->setScaledContents(true);
+    m_bottomImageView = new QLabel(this);
+    m_bottomImageView->setObjectName(QStringLiteral("bottomImageView"));
+    m_bottomImageView->setPixmap(Images::named(QStringLiteral("mainBottomImage.png")));
+    m_bottomImageView->setScaledContents(true);
     // Scaled to the window, so the image's own width must not widen it.
-    bottomImageView->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    bottomImageView->setFixedHeight(24);
-    outer->addWidget(bottomImageView);
+    m_bottomImageView->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_bottomImageView->setFixedHeight(24);
+    outer->addWidget(m_bottomImageView);
 
-    connect(notNowButton, &QPushButton::clicked, this, &UpdateWindow::ClickNotNowAction);
-    connect(goDownloadButton, &QPushButton::clicked, this, &UpdateWindow::ClickGoDownloadAction);
+    connect(m_notNowButton, &QPushButton::clicked, this, &UpdateWindow::ClickNotNowAction);
+    connect(m_goDownloadButton, &QPushButton::clicked, this, &UpdateWindow::ClickGoDownloadAction);
 
-    noUpdateWindow = new NoUpdateWindow;
-    connect(noUpdateWindow->okButton, &QPushButton::clicked, this, &UpdateWindow::ClickOkAction);
+    m_noUpdateWindow = new NoUpdateWindow;
+    connect(m_noUpdateWindow, &NoUpdateWindow::okClicked, this, &UpdateWindow::ClickOkAction);
 
     connect(m_controller, &PRUpdateController::updateWindowHideRequested, this, &QWidget::hide);
     connect(m_controller, &PRUpdateController::updateWindowRequested, this, &UpdateWindow::showUpdate);
@@ -117,14 +117,14 @@ UpdateWindow::UpdateWindow(PRUpdateController* controller, std::shared_ptr<Works
 }
 
 UpdateWindow::~UpdateWindow() {
-    delete noUpdateWindow;
+    delete m_noUpdateWindow;
 }
 
 void UpdateWindow::fill() {
-    newversionlab->setText(m_controller->newVersionText());
-    currentversionlab->setText(m_controller->currentVersionText());
-    whatsnewContentView->setPlainText(m_controller->whatsNewText());
-    noUpdateWindow->setCurrentVersion(m_controller->currentVersion);
+    m_newversionlab->setText(m_controller->newVersionText());
+    m_currentversionlab->setText(m_controller->currentVersionText());
+    m_whatsnewContentView->setPlainText(m_controller->whatsNewText());
+    m_noUpdateWindow->setCurrentVersion(m_controller->currentVersion());
 }
 
 void UpdateWindow::showUpdate() {
@@ -134,7 +134,7 @@ void UpdateWindow::showUpdate() {
 
 void UpdateWindow::showNoUpdate() {
     fill();
-    bringToFront(noUpdateWindow);
+    bringToFront(m_noUpdateWindow);
 }
 
 void UpdateWindow::ClickNotNowAction() {
@@ -146,5 +146,5 @@ void UpdateWindow::ClickGoDownloadAction() {
 }
 
 void UpdateWindow::ClickOkAction() {
-    noUpdateWindow->hide();
+    m_noUpdateWindow->hide();
 }

@@ -32,16 +32,18 @@ class UpdateWindow : public QWidget {
     void ClickGoDownloadAction();
     void ClickOkAction();
 
-    QLabel* newversionlab = nullptr;
-    QLabel* currentversionlab = nullptr;
-    QPlainTextEdit* whatsnewContentView = nullptr;
-    QLabel* bottomImageView = nullptr;
-    QPushButton* notNowButton = nullptr;
-    QPushButton* goDownloadButton = nullptr;
-    NoUpdateWindow* noUpdateWindow = nullptr;
+    /// The window that says nothing is newer (the owner manages it as one of its windows).
+    NoUpdateWindow* noUpdateWindow() const { return m_noUpdateWindow; }
 
   private:
     PRUpdateController* m_controller;
+    QLabel* m_newversionlab = nullptr;
+    QLabel* m_currentversionlab = nullptr;
+    QPlainTextEdit* m_whatsnewContentView = nullptr;
+    QLabel* m_bottomImageView = nullptr;
+    QPushButton* m_notNowButton = nullptr;
+    QPushButton* m_goDownloadButton = nullptr;
+    NoUpdateWindow* m_noUpdateWindow = nullptr;
     std::shared_ptr<Workspace> m_workspace;
     QUrl m_downloadPage;
 };

@@ -37,9 +37,6 @@ class PRLeftTipButton : public QAbstractButton {
     }
     bool isCurrent() const { return m_current; }
 
-    int btnType = 0;        ///< a free tag; nothing reads it
-    QRect currentViewRect;  ///< nothing reads it
-
     QSize sizeHint() const override;
 
   protected:

@@ -15,31 +15,31 @@ ProgressPanel::ProgressPanel(QWidget* parent) : QWidget(parent), m_timer(new QTi
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    label = new QLabel(this);
-    label->setObjectName(QStringLiteral("actionProgressLabel"));
-    label->setStyleSheet(ThemeColors::css(ThemeColors::text(label)));
-    bar = new QProgressBar(this);
-    bar->setObjectName(QStringLiteral("actionProgress"));
-    bar->setTextVisible(false);
-    bar->setFixedWidth(220);
-    cancelButton = new QPushButton(localized("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cancelActionButton"));
-    cancelButton->setAutoDefault(false);
-    layout->addWidget(label, 1);
-    layout->addWidget(bar);
-    layout->addWidget(cancelButton);
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("actionProgressLabel"));
+    m_label->setStyleSheet(ThemeColors::css(ThemeColors::text(m_label)));
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("actionProgress"));
+    m_bar->setTextVisible(false);
+    m_bar->setFixedWidth(220);
+    m_cancelButton = new QPushButton(localized("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelActionButton"));
+    m_cancelButton->setAutoDefault(false);
+    layout->addWidget(m_label, 1);
+    layout->addWidget(m_bar);
+    layout->addWidget(m_cancelButton);
     hide();
 
     m_timer->setInterval(100);
     connect(m_timer, &QTimer::timeout, this, &ProgressPanel::refresh);
-    connect(cancelButton, &QPushButton::clicked, this, &ProgressPanel::cancel);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ProgressPanel::cancel);
 }
 
 void ProgressPanel::track(std::shared_ptr<WorkProgress> progress, const QString& what, bool cancellable) {
     m_progress = std::move(progress);
     m_what = what;
-    cancelButton->setVisible(cancellable);
-    cancelButton->setEnabled(cancellable);
+    m_cancelButton->setVisible(cancellable);
+    m_cancelButton->setEnabled(cancellable);
     refresh();
     show();
     m_timer->start();
@@ -56,14 +56,14 @@ void ProgressPanel::refresh() {
     // Without any total the range 0…0 makes a busy bar.
     const auto [value, maximum] =
         WorkProgress::bar(m_progress->done, m_progress->total, m_progress->bytes, m_progress->bytesTotal);
-    bar->setRange(0, maximum);
-    bar->setValue(value);
-    label->setText(m_progress->text(m_what));
+    m_bar->setRange(0, maximum);
+    m_bar->setValue(value);
+    m_label->setText(m_progress->text(m_what));
 }
 
 void ProgressPanel::cancel() {
     if (!m_progress) return;
     m_progress->cancel = true;
-    cancelButton->setEnabled(false);
+    m_cancelButton->setEnabled(false);
     refresh();
 }

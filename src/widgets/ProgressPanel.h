@@ -26,12 +26,12 @@ class ProgressPanel : public QWidget {
     /// Reads the counters now (a timer does it while tracking).
     void refresh();
 
-    QProgressBar* bar = nullptr;          ///< "actionProgress"
-    QLabel* label = nullptr;              ///< "actionProgressLabel"
-    QPushButton* cancelButton = nullptr;  ///< "cancelActionButton"
-
   private:
     void cancel();
+
+    QProgressBar* m_bar = nullptr;          ///< "actionProgress"
+    QLabel* m_label = nullptr;              ///< "actionProgressLabel"
+    QPushButton* m_cancelButton = nullptr;  ///< "cancelActionButton"
 
     std::shared_ptr<WorkProgress> m_progress;
     QString m_what;

@@ -24,15 +24,15 @@ ProgressWindow::ProgressWindow(const QString& objectName, const QString& title, 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(10);
-    headingLabel = new QLabel(this);
-    headingLabel->setObjectName(QStringLiteral("progressHeading"));
-    QFont f = headingLabel->font();
+    m_headingLabel = new QLabel(this);
+    m_headingLabel->setObjectName(QStringLiteral("progressHeading"));
+    QFont f = m_headingLabel->font();
     f.setBold(true);
-    headingLabel->setFont(f);
-    headingLabel->setStyleSheet(ThemeColors::css(ThemeColors::heading(headingLabel)));
-    panel = new ProgressPanel(this);
-    layout->addWidget(headingLabel);
-    layout->addWidget(panel);
+    m_headingLabel->setFont(f);
+    m_headingLabel->setStyleSheet(ThemeColors::css(ThemeColors::heading(m_headingLabel)));
+    m_panel = new ProgressPanel(this);
+    layout->addWidget(m_headingLabel);
+    layout->addWidget(m_panel);
     resize(520, sizeHint().height());
 
     m_delay->setSingleShot(true);
@@ -42,19 +42,19 @@ ProgressWindow::ProgressWindow(const QString& objectName, const QString& title, 
 
 void ProgressWindow::begin(std::shared_ptr<WorkProgress> progress, const QString& heading,
                            const QString& what, bool cancellable) {
-    headingLabel->setText(heading);
-    panel->track(std::move(progress), what, cancellable);
+    m_headingLabel->setText(heading);
+    m_panel->track(std::move(progress), what, cancellable);
     m_delay->start();
 }
 
 void ProgressWindow::end() {
     m_delay->stop();
-    panel->finish();
+    m_panel->finish();
     hide();
 }
 
 void ProgressWindow::showNow() {
-    if (!panel->isTracking()) return;
+    if (!m_panel->isTracking()) return;
     m_delay->stop();
     if (!isVisible()) {
         WindowPlacement::centerOnScreen(this);

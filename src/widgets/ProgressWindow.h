@@ -24,9 +24,8 @@ class ProgressWindow : public QWidget {
     /// Shows the window now instead of after the delay.
     void showNow();
 
-    QLabel* headingLabel = nullptr;
-    ProgressPanel* panel = nullptr;
-
   private:
+    QLabel* m_headingLabel = nullptr;
+    ProgressPanel* m_panel = nullptr;
     QTimer* m_delay;
 };

@@ -81,8 +81,8 @@ TEST(Launch, StoredSettingsDriveTheCheckBoxesAndTheTaskBarMode) {
         set("LaunchAsAgentApp", c.agent);
         AppDelegate app(f.services());
         app.awakeFromNib();
-        EXPECT_EQ(app.window()->autoLunchBtn->isChecked(), c.loginOn);
-        EXPECT_EQ(app.window()->autoCleanupSelectBtn->isChecked(), c.tidyOn);
+        EXPECT_EQ(app.window()->findChild<QCheckBox*>("autoLunchBtn")->isChecked(), c.loginOn);
+        EXPECT_EQ(app.window()->findChild<QCheckBox*>("autoCleanupSelectBtn")->isChecked(), c.tidyOn);
         EXPECT_EQ(app.isAccessoryMode(), c.accessory);
     }
 }
@@ -92,13 +92,13 @@ TEST(Appearance, TheTickFollowsTheAppearanceOnlyWhileAutoTidyIsOn) {
     auto app = f.launch();
     EXPECT_EQ(app->statusItem()->imageName(), QStringLiteral("bannerIcon.png"));
 
-    app->window()->autoCleanupSelectBtn->setChecked(false);
+    app->window()->findChild<QCheckBox*>("autoCleanupSelectBtn")->setChecked(false);
     f.appearance->setStyle("Dark");
     app->BMakeModeTimer_hander();
     EXPECT_EQ(app->statusItem()->imageName(), QStringLiteral("bannerIcon.png"));
     EXPECT_FALSE(app->isDarkMode());
 
-    app->window()->autoCleanupSelectBtn->setChecked(true);
+    app->window()->findChild<QCheckBox*>("autoCleanupSelectBtn")->setChecked(true);
     app->BMakeModeTimer_hander();
     EXPECT_EQ(app->statusItem()->imageName(), QStringLiteral("darkbannerIcon.png"));
     EXPECT_TRUE(app->isDarkMode());
@@ -118,10 +118,10 @@ TEST(Appearance, TheTickFollowsTheAppearanceOnlyWhileAutoTidyIsOn) {
 TEST(Actions, LoginCheckBoxAddsOrRemovesTheEntryAndStoresTheKey) {
     AppFixture f;
     auto app = f.launch();
-    QTest::mouseClick(app->window()->autoLunchBtn, Qt::LeftButton);
+    QTest::mouseClick(app->window()->findChild<QCheckBox*>("autoLunchBtn"), Qt::LeftButton);
     EXPECT_EQ(f.defaults()->stringForKey("BAutoLogin"), QStringLiteral("YES"));
     EXPECT_EQ(f.loginItems->entriesForProgram().size(), 1);
-    QTest::mouseClick(app->window()->autoLunchBtn, Qt::LeftButton);
+    QTest::mouseClick(app->window()->findChild<QCheckBox*>("autoLunchBtn"), Qt::LeftButton);
     EXPECT_EQ(f.defaults()->stringForKey("BAutoLogin"), QStringLiteral("NO"));
     EXPECT_TRUE(f.loginItems->entriesForProgram().isEmpty());
     // Written to disk, not just kept in memory.

@@ -65,7 +65,7 @@ TEST(Dispatch, GuideAndAccessButtonsHideTheirWindowsThroughTheNotification) {
     AppFixture f;
     auto app = f.launch();
     ASSERT_TRUE(app->guideWindow()->isVisible());
-    QTest::mouseClick(app->guideWindow()->gotitbutton, Qt::LeftButton);
+    QTest::mouseClick(app->guideWindow()->findChild<PRLeftTipButton*>("gotitbutton"), Qt::LeftButton);
     EXPECT_FALSE(app->guideWindow()->isVisible());
 
     PRLeftTipButton stray(app->nc(), QStringLiteral("stray"));
@@ -106,12 +106,12 @@ TEST(MainWindow, ASectionIsOneCallAndItsButtonShowsItThroughTheDispatcher) {
                                    QStringLiteral("section-trash.png"), QStringLiteral("A page."), page});
     app->dispatcher().addRow({button, {}, [&] { app->window()->showSection(QStringLiteral("demo")); }, {}});
     app->showMainWindow();
-    EXPECT_FALSE(app->window()->theConentView->isVisible());
+    EXPECT_FALSE(app->window()->findChild<QWidget*>("theConentView")->isVisible());
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(page->isVisible());
     EXPECT_TRUE(button->isCurrent());
     QTest::mouseClick(app->window()->overviewButton(), Qt::LeftButton);
-    EXPECT_TRUE(app->window()->openView->isVisible());
+    EXPECT_TRUE(app->window()->findChild<QWidget*>("openView")->isVisible());
     EXPECT_FALSE(page->isVisible());
 }
 

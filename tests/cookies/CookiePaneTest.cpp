@@ -24,7 +24,7 @@ namespace {
 struct CookieApp : AppFixture {
     CookieApp() { sandbox.buildDemo(); }
     std::unique_ptr<AppDelegate> app = launch();
-    CookiePane* pane() const { return app->cookiePane; }
+    CookiePane* pane() const { return app->cookiePane(); }
     int rows() const { return pane()->dataController->rowCount(); }
     bool press(PRLeftTipButton* b) {
         QTest::mouseClick(b, Qt::LeftButton);
@@ -38,12 +38,12 @@ TEST(CookiePane, TheGateAsksForAFolderOnceAndTheGrantOpensTheSources) {
     ConnectWindow* connect = f.app->accessGrants()->connectWindow();
     ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
     EXPECT_TRUE(connect->isVisible());
-    EXPECT_TRUE(connect->connectView->isVisible());
+    EXPECT_TRUE(connect->findChild<QWidget*>("connectView")->isVisible());
     EXPECT_EQ(f.rows(), 0);
     EXPECT_EQ(f.pane()->body->currentWidget(), f.pane()->openView);
 
     // Cancelled: the window stays, nothing is stored.
-    ASSERT_TRUE(f.press(connect->connectBtn));
+    ASSERT_TRUE(f.press(connect->findChild<PRLeftTipButton*>("connectBtn")));
     EXPECT_TRUE(connect->isVisible());
     EXPECT_FALSE(f.defaults()->hasValue(SettingsKeys::ZelmarkData));
     ASSERT_EQ(f.openPanel->asked().size(), 1);
@@ -51,7 +51,7 @@ TEST(CookiePane, TheGateAsksForAFolderOnceAndTheGrantOpensTheSources) {
     EXPECT_EQ(f.openPanel->asked()[0].startFolder, f.paths->userTrash());
 
     f.openPanel->setNextFileName(f.home());
-    ASSERT_TRUE(f.press(connect->connectBtn));
+    ASSERT_TRUE(f.press(connect->findChild<PRLeftTipButton*>("connectBtn")));
     EXPECT_FALSE(connect->isVisible());
     EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::AutoTrashData), f.home());
     EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::ZelmarkData), f.home());
@@ -72,7 +72,7 @@ TEST(CookiePane, TheGateAsksForAFolderOnceAndTheGrantOpensTheSources) {
     // (The Desktop itself can't hold the store folder: a tidy empties it.)
     const QString location = f.paths->documentsFolder();
     f.openPanel->setNextFileName(location);
-    ASSERT_TRUE(f.press(connect->tidybutton));
+    ASSERT_TRUE(f.press(connect->findChild<PRLeftTipButton*>("tidybutton")));
     EXPECT_EQ(f.defaults()->stringForKey(SettingsKeys::AutoTrashData), location);
     EXPECT_EQ(f.app->StorelocationPath(), location);
     EXPECT_FALSE(f.defaults()->stringForKey(SettingsKeys::PloverlyPath) == location);
@@ -153,7 +153,7 @@ TEST(CookiePane, FreedesktopHomeReadsItsBrowsersAndOpensABinaryFileByPanel) {
     app->awakeFromNib();
     app->applicationDidFinishLaunching();
     f.defaults()->setString(SettingsKeys::ZelmarkData, linux->userHome());
-    CookiePane* pane = app->cookiePane;
+    CookiePane* pane = app->cookiePane();
     auto press = [&](PRLeftTipButton* b) {
         QTest::mouseClick(b, Qt::LeftButton);
         return waitUntil([&] { return !app->cookieManager()->isBusy(); });

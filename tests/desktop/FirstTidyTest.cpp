@@ -23,31 +23,32 @@ TEST(FirstTidy, ThePopoverAsksWhereTheItemsGoThenTidyNowTidies) {
     auto app = f.launch();
     const QString home = f.paths->userHome(), desktop = f.paths->userDesktop();
     ConnectWindow* connect = app->accessGrants()->connectWindow();
-    QTest::mouseClick(app->desktopList()->tidyBtn, Qt::LeftButton);
+    QTest::mouseClick(app->desktopList()->findChild<NQLeftButton*>("tidyBtn"), Qt::LeftButton);
     ASSERT_TRUE(connect->isVisible());
-    EXPECT_TRUE(connect->startTidyView->isVisibleTo(connect));
-    EXPECT_FALSE(connect->connectView->isVisibleTo(connect));
-    EXPECT_FALSE(connect->tidyNowButton->isEnabled());
+    EXPECT_TRUE(connect->findChild<QWidget*>("startTidyView")->isVisibleTo(connect));
+    EXPECT_FALSE(connect->findChild<QWidget*>("connectView")->isVisibleTo(connect));
+    EXPECT_FALSE(connect->findChild<QPushButton*>("ClickTidyAction")->isEnabled());
     QStringList texts;
-    for (const QLabel* label : connect->startTidyView->findChildren<QLabel*>()) texts << label->text();
+    for (const QLabel* label : connect->findChild<QWidget*>("startTidyView")->findChildren<QLabel*>())
+        texts << label->text();
     EXPECT_TRUE(texts.join(' ').contains("com.Nordquil.ploverly")) << qPrintable(texts.join('|'));
 
     // The Desktop itself is refused, and nothing is taken or stored.
     f.openPanel->setNextFileName(desktop);
-    QTest::mouseClick(connect->tidybutton, Qt::LeftButton);
-    EXPECT_FALSE(connect->startTidyStatus->text().isEmpty());
-    EXPECT_FALSE(connect->tidyNowButton->isEnabled());
+    QTest::mouseClick(connect->findChild<PRLeftTipButton*>("tidybutton"), Qt::LeftButton);
+    EXPECT_FALSE(connect->findChild<QLabel*>("startTidyStatus")->text().isEmpty());
+    EXPECT_FALSE(connect->findChild<QPushButton*>("ClickTidyAction")->isEnabled());
     EXPECT_TRUE(app->StorelocationPath().isEmpty());
 
     f.sandbox.makeFolder(home + "/Tidy");
     f.openPanel->setNextFileName(home + "/Tidy");
-    QTest::mouseClick(connect->tidybutton, Qt::LeftButton);
-    EXPECT_TRUE(connect->startTidyStatus->text().isEmpty());
-    ASSERT_TRUE(connect->tidyNowButton->isEnabled());
+    QTest::mouseClick(connect->findChild<PRLeftTipButton*>("tidybutton"), Qt::LeftButton);
+    EXPECT_TRUE(connect->findChild<QLabel*>("startTidyStatus")->text().isEmpty());
+    ASSERT_TRUE(connect->findChild<QPushButton*>("ClickTidyAction")->isEnabled());
     EXPECT_EQ(app->StorelocationPath(), home + "/Tidy");
 
     QSignalSpy ended(app->desktopController(), &DesktopController::RefreshFinishTableViewMainThreadHandle);
-    QTest::mouseClick(connect->tidyNowButton, Qt::LeftButton);
+    QTest::mouseClick(connect->findChild<QPushButton*>("ClickTidyAction"), Qt::LeftButton);
     EXPECT_FALSE(connect->isVisible());
     ASSERT_TRUE(ended.wait(10000));
     EXPECT_FALSE(app->desktopController()->catalogue().getDesktopAllArray().isEmpty());

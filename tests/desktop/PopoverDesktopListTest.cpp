@@ -50,7 +50,7 @@ struct ListRig {
         return names;
     }
     void type(const QString& text) {
-        list.thesearchField->setText(text);
+        list.findChild<QLineEdit*>("thesearchField")->setText(text);
         QCoreApplication::processEvents();
     }
 };
@@ -96,9 +96,14 @@ TEST(PopoverDesktopList, DraggingMovesOneRowWithinTheShownListOnly) {
     } moves[] = {{0, 2, {1, 0, 2, 3, 4}}, {3, 1, {0, 3, 1, 2, 4}}};
     for (const auto& m : moves) {
         r.list.SetTableControllerArray(r.list.backupArray());
-        auto* data = r.list.theTableView->model()->mimeData({r.list.theTableView->model()->index(m.from, 0)});
+        auto* data =
+            r.list.findChild<QListView*>("theTableView")
+                ->model()
+                ->mimeData({r.list.findChild<QListView*>("theTableView")->model()->index(m.from, 0)});
         EXPECT_TRUE(data->hasFormat("MyDataType"));
-        r.list.theTableView->model()->dropMimeData(data, Qt::MoveAction, m.to, 0, {});
+        r.list.findChild<QListView*>("theTableView")
+            ->model()
+            ->dropMimeData(data, Qt::MoveAction, m.to, 0, {});
         delete data;
         QStringList expected;
         for (int i : m.order) expected << base[i];
@@ -113,17 +118,19 @@ TEST(PopoverDesktopList, DraggingMovesOneRowWithinTheShownListOnly) {
 
 TEST(PopoverDesktopList, PopUpAndButtonsChooseListsAndRefreshKeepsTheButtonPressed) {
     ListRig r({"a.png", "b.txt", "c.zip"});
-    r.list.SelectItemAction(r.list.thepBtn->findData("Pictures"));
+    r.list.SelectItemAction(r.list.findChild<QComboBox*>("thepBtn")->findData("Pictures"));
     EXPECT_EQ(r.shown(), QStringList{"a.png"});
-    r.list.SelectItemAction(r.list.thepBtn->findData("Audios"));  // no list: unchanged
+    r.list.SelectItemAction(
+        r.list.findChild<QComboBox*>("thepBtn")->findData("Audios"));  // no list: unchanged
     EXPECT_EQ(r.shown(), QStringList{"a.png"});
-    r.list.SelectItemAction(r.list.thepBtn->findData("Videos"));  // always empty
+    r.list.SelectItemAction(r.list.findChild<QComboBox*>("thepBtn")->findData("Videos"));  // always empty
     EXPECT_TRUE(r.shown().isEmpty());
-    QTest::mouseClick(r.list.zipBtn, Qt::LeftButton);
+    QTest::mouseClick(r.list.findChild<NQLeftButton*>("zipBtn"), Qt::LeftButton);
     EXPECT_EQ(r.shown(), QStringList{"c.zip"});
-    QTest::mouseClick(r.list.refreshBtn, Qt::LeftButton);
+    QTest::mouseClick(r.list.findChild<NQLeftButton*>("refreshBtn"), Qt::LeftButton);
     EXPECT_EQ(r.shown().size(), 3);
-    EXPECT_EQ(r.list.zipBtn->image().toImage(), Images::named("zipdownbtn.png").toImage());
+    EXPECT_EQ(r.list.findChild<NQLeftButton*>("zipBtn")->image().toImage(),
+              Images::named("zipdownbtn.png").toImage());
     r.list.ClickOpenFileAct(0);
     r.list.ClickShowInFinderAct(0);
     EXPECT_EQ(r.workspace->openedFiles().size(), 1);
@@ -182,7 +189,7 @@ TEST(PopoverDesktopList, WithoutAStoreLocationOrADesktopNothingIsListedOrMovedAn
     sandbox.writeFile(start + "/Documents/keep.txt", "canary");
     const QString started = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(start));
-    QTest::mouseClick(list.refreshBtn, Qt::LeftButton);
+    QTest::mouseClick(list.findChild<NQLeftButton*>("refreshBtn"), Qt::LeftButton);
     QDir::setCurrent(started);
     EXPECT_TRUE(list.tableArray().isEmpty());
     EXPECT_EQ(list.statusText(), "No store location is chosen yet.");
@@ -190,14 +197,14 @@ TEST(PopoverDesktopList, WithoutAStoreLocationOrADesktopNothingIsListedOrMovedAn
     QSignalSpy asked(&list, &PopoverDesktopList::storeLocationWanted);
     const QString desktop = paths->userDesktop();
     const QByteArray before = HostileFs::treeDigest(desktop) + HostileFs::treeDigest(start);
-    QTest::mouseClick(list.tidyBtn, Qt::LeftButton);
+    QTest::mouseClick(list.findChild<NQLeftButton*>("tidyBtn"), Qt::LeftButton);
     EXPECT_EQ(asked.size(), 1);
     EXPECT_FALSE(controller.isTidying());
 
     ASSERT_EQ(controller.ChangeStorePath(paths->userHome() + "/Tidy"),
               DesktopController::LocationChange::Stored);
     sandbox.writeFile(paths->userHome() + "/.config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/\"\n");
-    QTest::mouseClick(list.tidyBtn, Qt::LeftButton);
+    QTest::mouseClick(list.findChild<NQLeftButton*>("tidyBtn"), Qt::LeftButton);
     EXPECT_FALSE(controller.isTidying());
     EXPECT_TRUE(list.statusText().contains("no Desktop folder to tidy")) << qPrintable(list.statusText());
     sandbox.writeFile(paths->userHome() + "/.config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n");
@@ -215,7 +222,7 @@ TEST(PopoverDesktopList, APicturesRowAndInformationShowItsThumbnail) {
     r.list.SetTableControllerArray(r.controller.catalogue().getDesktopAllArray());
     const int row = int(r.shown().indexOf("photo.bmp"));
     ASSERT_GE(row, 0);
-    QAbstractItemModel* model = r.list.theTableView->model();
+    QAbstractItemModel* model = r.list.findChild<QListView*>("theTableView")->model();
     const NQFileNode::Ptr node = r.list.tableArray()[row];
     model->data(model->index(row, 0), Qt::DecorationRole);  // as drawn
     EXPECT_TRUE(waitUntil([&] { return !node->fileIcon.value<QImage>().isNull(); }));
@@ -224,5 +231,5 @@ TEST(PopoverDesktopList, APicturesRowAndInformationShowItsThumbnail) {
     EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(64, 64)});  // the thumbnail, centred
     PRFileInfoPopViewController info;
     info.InitViewWithFileNode(node);
-    EXPECT_EQ(info.fileImageView->pixmap().size(), QSize(40, 37));
+    EXPECT_EQ(info.findChild<QLabel*>("fileImageView")->pixmap().size(), QSize(40, 37));
 }

@@ -68,15 +68,16 @@ TEST(StoreBrowser, AsksForALocationFirstThenTidiesAndShowsEachKind) {
     r.tidy();
     EXPECT_EQ(Defaults(r.root.file("config/Corvane/Corvane.conf")).stringForKey("PloverlyPath"),
               r.paths->userHome() + "/Tidy");
-    EXPECT_TRUE(r.browser.StorePathlab->text().endsWith("Tidy/com.Nordquil.ploverly"));
+    EXPECT_TRUE(r.browser.findChild<QLabel*>("StorePathlab")->text().endsWith("Tidy/com.Nordquil.ploverly"));
 
-    QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("pictureBtn"), Qt::LeftButton);
     EXPECT_EQ(r.shown(),
               QStringList({"Broken photo.jpg", "Logo.svg", "Portrait.bmp", "Sky.ppm", "Sunset.bmp"}));
-    EXPECT_EQ(r.browser.pictureBtn->image().cacheKey(), Images::named("picbigDown.png").cacheKey());
-    QTest::mouseClick(r.browser.archiveBtn, Qt::LeftButton);
+    EXPECT_EQ(r.browser.findChild<NQLeftButton*>("pictureBtn")->image().cacheKey(),
+              Images::named("picbigDown.png").cacheKey());
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("archiveBtn"), Qt::LeftButton);
     EXPECT_EQ(r.shown(), QStringList{"Backup.zip"});
-    QTest::mouseClick(r.browser.otherBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("otherBtn"), Qt::LeftButton);
     EXPECT_EQ(r.shown(), QStringList{"song.mp3"});  // videos and sounds are "Other"
 }
 
@@ -84,7 +85,7 @@ TEST(StoreBrowser, FoldersOpenInPlaceAndBackClimbsTheStackEvenAfterACategoryChan
     BrowserRig r;
     r.chosen << r.paths->userHome() + "/Tidy";
     r.tidy();
-    QTest::mouseClick(r.browser.folerBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("folerBtn"), Qt::LeftButton);
     ASSERT_EQ(r.shown(), QStringList{"Projects"});
     r.browser.imageBrowserCellWasDoubleClicked(0);
     EXPECT_EQ(r.shown(), QStringList({"Mockups", "plan.txt"}));
@@ -92,7 +93,8 @@ TEST(StoreBrowser, FoldersOpenInPlaceAndBackClimbsTheStackEvenAfterACategoryChan
     const int mockups = cells[0].fileName == "Mockups" ? 0 : 1;
     r.browser.imageBrowserCellWasDoubleClicked(mockups);
     EXPECT_EQ(r.shown(), QStringList{"screen.bmp"});
-    QTest::mouseClick(r.browser.documentBtn, Qt::LeftButton);  // the stack is kept
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("documentBtn"),
+                      Qt::LeftButton);  // the stack is kept
     r.browser.ClickBackAction();
     EXPECT_EQ(r.shown(), QStringList({"Mockups", "plan.txt"}));
     r.browser.ClickBackAction();
@@ -101,7 +103,7 @@ TEST(StoreBrowser, FoldersOpenInPlaceAndBackClimbsTheStackEvenAfterACategoryChan
     EXPECT_EQ(r.shown(), QStringList{"Projects"});
     r.browser.imageBrowserCellWasDoubleClicked(0);
     r.browser.ClickBackAction();
-    QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("pictureBtn"), Qt::LeftButton);
     const int broken = [&] {
         for (int i = 0; i < r.browser.model()->rowCount(); ++i)
             if (r.browser.model()->items()[i].fileName == "Sunset.bmp") return i;
@@ -119,7 +121,7 @@ TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
     // A FIFO named like a picture must never block a decoder (nor the preview) for ever.
     ASSERT_EQ(::mkfifo(QFile::encodeName(r.controller.storeFolder() + "/pipe.png").constData(), 0644), 0);
     r.browser.FreshCurrentDeskTop();
-    QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("pictureBtn"), Qt::LeftButton);
     StoreBrowserModel* model = r.browser.model();
     for (int i = 0; i < model->rowCount(); ++i) model->data(model->index(i), Qt::DecorationRole);  // as drawn
     auto sizeOf = [&](const QString& name) {
@@ -137,7 +139,8 @@ TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
     EXPECT_EQ(sizeOf("pipe.png"), QSize());
     for (const IKImageItem& cell : model->items())
         if (cell.fileName == "pipe.png")
-            r.browser.fileInfoViewController->InitViewWithFileNode(cell.fileNode);
+            r.browser.findChild<PRFileInfoPopViewController*>("fileInfoViewController")
+                ->InitViewWithFileNode(cell.fileNode);
 
     const struct {
         QSize full, preview;
@@ -146,15 +149,18 @@ TEST(StoreBrowser, ThumbnailsArriveForPicturesAndBrokenOnesKeepTheirIcon) {
     auto node = NQFileNode::create();
     node->filesizenumber = 2048;
     node->fileSize = "2.05KB";
-    r.browser.fileInfoViewController->InitViewWithFileNode(node);
-    EXPECT_EQ(r.browser.fileInfoViewController->fileSizelab->text(), "2048 bytes (2.05KB)");
+    r.browser.findChild<PRFileInfoPopViewController*>("fileInfoViewController")->InitViewWithFileNode(node);
+    EXPECT_EQ(r.browser.findChild<PRFileInfoPopViewController*>("fileInfoViewController")
+                  ->findChild<QLabel*>("fileSizelab")
+                  ->text(),
+              "2048 bytes (2.05KB)");
 }
 
 TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
     BrowserRig r;
     r.chosen << r.paths->userHome() + "/Tidy";
     r.tidy();
-    QTest::mouseClick(r.browser.currentDesktopBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("currentDesktopBtn"), Qt::LeftButton);
     const int shownBefore = r.browser.model()->rowCount();
     ASSERT_GT(shownBefore, 0);
     StoreBrowserModel* model = r.browser.model();
@@ -201,7 +207,7 @@ TEST(StoreBrowser, AStoreFolderDeletedWhileShownIsReportedNeverCrashes) {
     }
 
     r.browser.FreshCurrentDeskTop();
-    QTest::mouseClick(r.browser.currentDesktopBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("currentDesktopBtn"), Qt::LeftButton);
     EXPECT_EQ(model->rowCount(), 0);
     EXPECT_EQ(status->text(), "The store folder is missing; the next tidy makes it again.");
 }
@@ -231,7 +237,7 @@ TEST(StoreBrowser, AThumbnailBelongsToTheFileItWasMadeOfNotToItsName) {
         return v.typeId() == QMetaType::QPixmap ? v.value<QPixmap>().size() : QSize();
     };
     r.browser.FreshCurrentDeskTop();
-    QTest::mouseClick(r.browser.pictureBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("pictureBtn"), Qt::LeftButton);
     QSignalSpy answered(model, &QAbstractItemModel::dataChanged);
     sizeOf("mend.png");
     waitUntil([&] { return sizeOf("swap.bmp").isValid(); });
@@ -268,7 +274,7 @@ TEST(StoreBrowser, RefusesALocationInsideTheDesktopAndATidyOfTheHome) {
     ASSERT_EQ(r.alerts->asked().size(), 1);
     EXPECT_TRUE(r.alerts->asked()[0].informativeText.contains("inside the Desktop"));
     EXPECT_FALSE(r.defaults->hasValue("PloverlyPath"));
-    EXPECT_EQ(r.browser.StorePathlab->text(), "No store folder chosen yet.");
+    EXPECT_EQ(r.browser.findChild<QLabel*>("StorePathlab")->text(), "No store folder chosen yet.");
 
     r.chosen << home + "/Tidy";
     ASSERT_TRUE(r.browser.ChangeStorePathAction());
@@ -285,7 +291,8 @@ TEST(StoreBrowser, TheInformationViewPreviewsOtherFilesLargeWithA270IconForTheRe
     const QString folder = r.paths->userHome() + "/Files";
     r.sandbox.writeFile(folder + "/notes.txt", QByteArray("a line of notes\n").repeated(40));
     r.sandbox.writeFile(folder + "/song.mp3", "ID3");
-    PRFileInfoPopViewController* info = r.browser.fileInfoViewController;
+    PRFileInfoPopViewController* info =
+        r.browser.findChild<PRFileInfoPopViewController*>("fileInfoViewController");
     const struct {
         const char* name;
         QSize preview;
@@ -303,7 +310,7 @@ TEST(StoreBrowser, AStoredFolderThatCanNotBeReadOpensAsAnEmptyLevel) {
     r.tidy();
     const QString locked = r.controller.storeFolder() + "/Projects";
     ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
-    QTest::mouseClick(r.browser.folerBtn, Qt::LeftButton);
+    QTest::mouseClick(r.browser.findChild<NQLeftButton*>("folerBtn"), Qt::LeftButton);
     ASSERT_EQ(r.shown(), QStringList{"Projects"});
     r.browser.imageBrowserCellWasDoubleClicked(0);
     EXPECT_EQ(r.browser.parentLevels(), 1);

@@ -98,16 +98,16 @@ TEST(SecureErase, TheProgressWindowFollowsAnEraseAndItsCancelStopsIt) {
     f.alerts->setNextAnswers({Alerts::Default});
     app->application_openFiles(chosen);
     ProgressWindow* progress = app->eraseProgressWindow();
-    ASSERT_TRUE(progress->panel->isTracking());
-    EXPECT_EQ(progress->panel->bar->maximum(), 3);
+    ASSERT_TRUE(progress->findChild<ProgressPanel*>("actionProgressPanel")->isTracking());
+    EXPECT_EQ(progress->findChild<QProgressBar*>("actionProgress")->maximum(), 3);
     f.alerts->setNextAnswers({Alerts::Default});
     app->application_openFiles({chosen.first()});  // one erase at a time: not even asked
     EXPECT_EQ(f.alerts->asked().size(), 1);
-    QTest::mouseClick(progress->panel->cancelButton, Qt::LeftButton);
+    QTest::mouseClick(progress->findChild<QPushButton*>("cancelActionButton"), Qt::LeftButton);
     ASSERT_TRUE(done.wait(120000));
     EXPECT_TRUE(QFile::exists(chosen.last()));  // stopped before the last one
     EXPECT_FALSE(progress->isVisible());
-    EXPECT_FALSE(progress->panel->isTracking());
+    EXPECT_FALSE(progress->findChild<ProgressPanel*>("actionProgressPanel")->isTracking());
     EXPECT_FALSE(app->eraseController()->isRunning());
 }
 

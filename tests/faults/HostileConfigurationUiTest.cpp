@@ -194,10 +194,10 @@ TEST(HostileConfigurationWindows, PopoverWithoutAStoreLocationTouchesNothingInTh
     const InFolder in(r.home);  // started from a menu or at login
     Popover p(r);
     const Unchanged unchanged(r, r.scopePaths(Rig::Settings));
-    press(p.list.refreshBtn);
+    press(p.list.findChild<NQLeftButton*>("refreshBtn"));
     const int rows = int(p.list.tableArray().size());
     for (int row = rows - 1; row >= 0; --row) p.list.ClickDeleteFileAct(row);  // "Delete for Good"
-    press(p.list.tidyBtn);
+    press(p.list.findChild<NQLeftButton*>("tidyBtn"));
     ASSERT_TRUE(waitUntil([&] { return !p.controller.isTidying(); }, 30000));
     EXPECT_EQ(rows, 0) << "the working folder was listed as the store";
     unchanged.check();
@@ -209,7 +209,7 @@ TEST(HostileConfigurationWindows, PopoverTidyOfADesktopThatIsTheHomeMovesNothing
     Popover p(r);
     const Unchanged unchanged(r, r.scopePaths(Rig::Settings | Rig::Store));
     QSignalSpy ended(&p.controller, &DesktopController::RefreshFinishTableViewMainThreadHandle);
-    press(p.list.tidyBtn);
+    press(p.list.findChild<NQLeftButton*>("tidyBtn"));
     if (p.controller.isTidying()) {
         ASSERT_TRUE(ended.wait(30000));
     }
@@ -221,14 +221,14 @@ TEST(HostileConfigurationWindows, RefreshDuringATidyListsEachStoredItemOnce) {
     for (int i = 0; i < 40; ++i) r.b.writeFile(r.home + QStringLiteral("/Desktop/item%1.txt").arg(i), "x");
     Popover p(r);
     QSignalSpy ended(&p.controller, &DesktopController::RefreshFinishTableViewMainThreadHandle);
-    press(p.list.tidyBtn);
+    press(p.list.findChild<NQLeftButton*>("tidyBtn"));
     ASSERT_TRUE(p.controller.isTidying());
     // The refresh comes once the items are in the store, before the tidy has handed back.
     const QDir desktop(r.home + "/Desktop");
     const QDeadlineTimer deadline(30000);
     while (!desktop.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot) && !deadline.hasExpired())
         QThread::yieldCurrentThread();
-    press(p.list.refreshBtn);
+    press(p.list.findChild<NQLeftButton*>("refreshBtn"));
     ASSERT_TRUE(ended.wait(30000));
     QSet<QString> paths;
     QStringList twice, gone;

@@ -29,7 +29,7 @@ Check runCheck(PRUpdateController& c, bool manual) {
         ++result.finished;
     });
     c.hidUpdateWindow();
-    if (manual) c.checkUpdate = true;
+    if (manual) c.setCheckUpdate();
     c.checkServerVersion();
     EXPECT_TRUE(waitUntil([&] { return result.finished > 0; }));
     EXPECT_FALSE(c.isChecking());       // nothing is left that could answer later
@@ -94,7 +94,7 @@ TEST(UpdateCheck, WhatTheServerAnswersDecidesTheWindow) {
         EXPECT_EQ(got.finished, 1);
         EXPECT_EQ(got.updateWindows, c.updateWindows);
         EXPECT_EQ(got.noUpdateWindows, c.noUpdateWindows);
-        EXPECT_EQ(controller.lastestVersion, QLatin1String(c.latest));
+        EXPECT_EQ(controller.lastestVersion(), QLatin1String(c.latest));
         EXPECT_FALSE(controller.isChecking());
         EXPECT_TRUE(controller.receivedData().isEmpty());
     }
@@ -239,7 +239,7 @@ TEST(UpdateCheck, ASecondCheckDropsTheFirstWhole) {
     QCoreApplication::processEvents();
     ASSERT_EQ(finished.size(), 1);
     EXPECT_EQ(finished.first(), Outcome::Newer);
-    EXPECT_EQ(controller.whatsnewString, QStringLiteral("second"));
+    EXPECT_EQ(controller.whatsnewString(), QStringLiteral("second"));
 }
 
 TEST(UpdateCheck, WithoutAnAddressNothingIsAsked) {

@@ -68,26 +68,26 @@ TEST(UpdateWindows, SameVersionIsSilentAtLaunchAndSaidOnEveryCheckAfterTheFirstR
     auto app = f.launchWithCheck();
     ASSERT_TRUE(f.settled(1));
     ASSERT_NE(app->updateWindow(), nullptr);
-    NoUpdateWindow* none = app->updateWindow()->noUpdateWindow;
+    NoUpdateWindow* none = app->updateWindow()->noUpdateWindow();
     EXPECT_FALSE(app->updateWindow()->isVisible());
     EXPECT_FALSE(none->isVisible());
-    EXPECT_FALSE(f.controller->checkUpdate);
+    EXPECT_FALSE(f.controller->checkUpdate());
 
     // The tray menu's check.
     QAction* trayCheck = actionNamed(app->statusItem()->baMenu(), "checkforUpdateAction");
     ASSERT_NE(trayCheck, nullptr);
     trayCheck->trigger();
     ASSERT_TRUE(waitUntil([&] { return none->isVisible(); }));
-    EXPECT_TRUE(f.controller->checkUpdate);
+    EXPECT_TRUE(f.controller->checkUpdate());
     EXPECT_FALSE(app->updateWindow()->isVisible());
-    EXPECT_TRUE(none->messageLabel->text().contains(QLatin1String("1.0.3")));
-    QTest::mouseClick(none->okButton, Qt::LeftButton);
+    EXPECT_TRUE(none->findChild<QLabel*>("noUpdateMessage")->text().contains(QLatin1String("1.0.3")));
+    QTest::mouseClick(none->findChild<QPushButton*>("ClickOkAction"), Qt::LeftButton);
     EXPECT_FALSE(none->isVisible());
 
     // From now on any check that finds nothing newer says so, also one the program starts itself.
     f.controller->checkServerVersion();
     ASSERT_TRUE(waitUntil([&] { return none->isVisible(); }));
-    EXPECT_TRUE(f.controller->checkUpdate);
+    EXPECT_TRUE(f.controller->checkUpdate());
     none->hide();
 
     // The main window's Help menu runs the same check.
@@ -104,19 +104,20 @@ TEST(UpdateWindows, ANewerVersionShowsBothVersionsAndTheChangesAndLeadsToTheDown
     UpdateWindow* w = app->updateWindow();
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(waitUntil([&] { return w->isVisible(); }));
-    EXPECT_FALSE(w->noUpdateWindow->isVisible());
-    EXPECT_EQ(w->newversionlab->text(), QStringLiteral("Corvane 1.0.4 is available."));
-    EXPECT_EQ(w->currentversionlab->text(),
+    EXPECT_FALSE(w->noUpdateWindow()->isVisible());
+    EXPECT_EQ(w->findChild<QLabel*>("newversionlab")->text(), QStringLiteral("Corvane 1.0.4 is available."));
+    EXPECT_EQ(w->findChild<QLabel*>("currentversionlab")->text(),
               QStringLiteral("You are using 1.0.3 version. Would you like to download it now?"));
-    EXPECT_EQ(lines(w->whatsnewContentView), (QStringList{"", "Faster scan", "Fixes"}));
-    EXPECT_FALSE(w->bottomImageView->pixmap().isNull());
+    EXPECT_EQ(lines(w->findChild<QPlainTextEdit*>("whatsnewContentView")),
+              (QStringList{"", "Faster scan", "Fixes"}));
+    EXPECT_FALSE(w->findChild<QLabel*>("bottomImageView")->pixmap().isNull());
 
     const qsizetype opened = f.workspace->openedURLs().size();  // the first launch's product page
-    QTest::mouseClick(w->goDownloadButton, Qt::LeftButton);
+    QTest::mouseClick(w->findChild<QPushButton*>("ClickGoDownloadAction"), Qt::LeftButton);
     ASSERT_EQ(f.workspace->openedURLs().size(), opened + 1);
     EXPECT_EQ(f.workspace->openedURLs().last(), UpdateAddress::downloadPage());
     EXPECT_TRUE(w->isVisible());  // the window stays until the user is done with it
-    QTest::mouseClick(w->notNowButton, Qt::LeftButton);
+    QTest::mouseClick(w->findChild<QPushButton*>("ClickNotNowAction"), Qt::LeftButton);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(f.workspace->openedURLs().size(), opened + 1);
 }

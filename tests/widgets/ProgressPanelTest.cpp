@@ -41,10 +41,11 @@ TEST(ProgressPanel, FollowsTheWorkersFilesAndBytes) {
         });
         worker.join();
         const QString expected = QString::fromUtf8(c.label);
-        EXPECT_TRUE(waitUntil([&] { return panel.label->text() == expected; }))
-            << qPrintable(panel.label->text());
-        EXPECT_EQ(panel.bar->value(), c.value) << c.label;
-        EXPECT_EQ(panel.bar->maximum(), c.maximum) << c.label;
+        EXPECT_TRUE(waitUntil([&] {
+            return panel.findChild<QLabel*>("actionProgressLabel")->text() == expected;
+        })) << qPrintable(panel.findChild<QLabel*>("actionProgressLabel")->text());
+        EXPECT_EQ(panel.findChild<QProgressBar*>("actionProgress")->value(), c.value) << c.label;
+        EXPECT_EQ(panel.findChild<QProgressBar*>("actionProgress")->maximum(), c.maximum) << c.label;
         panel.finish();
     }
     QLocale::setDefault(QLocale::c());
