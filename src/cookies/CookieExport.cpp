@@ -2,17 +2,25 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <algorithm>
 
+#include "CookieSites.h"
 #include "core/fs/FsName.h"
 #include "core/fs/OpenFolder.h"
+#include "platform/Localized.h"
 
 namespace {
 QString orNull(const QString& text) {
     return text.isNull() ? QStringLiteral("(null)") : text;
 }
-bool carriable(const QString& field) {
-    return !field.contains(QLatin1Char('\t')) && !field.contains(QLatin1Char('\n')) &&
-           !field.contains(QLatin1Char('\r'));
+template <typename Text>
+bool carriable(const Text& field) {
+    return !field.contains('\t') && !field.contains('\n') && !field.contains('\r');
+}
+QJsonValue orNullJson(const QString& text) {
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
 }  // namespace
 
@@ -35,13 +43,19 @@ bool PRRtfController::writeRtfInPath(const QString& folder, const QString&) {
 
 namespace CookieExport {
 
-QByteArray netscapeText(const CookieList& cookies, int* leftOut) {
+QByteArray netscapeText(const CookieList& cookies, int* leftOut, int* partitioned) {
     QByteArray out("# Netscape HTTP Cookie File\n\n");
     int skipped = 0;
+    int inPartitions = 0;
     for (const PRCookFileNode& c : cookies) {
         const QString host = c.fileHost;
+        if (c.isPartitioned()) {
+            ++inPartitions;
+            continue;
+        }
+        const QByteArray value = c.wireValue();
         if (c.undecryptable || host.isEmpty() || !carriable(host) || !carriable(c.fileName) ||
-            !carriable(c.filePath) || !carriable(c.fileValue)) {
+            !carriable(c.filePath) || !carriable(value)) {
             ++skipped;
             continue;
         }
@@ -55,12 +69,51 @@ QByteArray netscapeText(const CookieList& cookies, int* leftOut) {
         line += '\t';
         line += c.fileName.toUtf8();
         line += '\t';
-        line += c.fileValue.toUtf8();
+        line += value;
         line += '\n';
         out += line;
     }
     if (leftOut) *leftOut = skipped;
+    if (partitioned) *partitioned = inPartitions;
     return out;
+}
+
+QJsonObject jsonOf(const PRCookFileNode& c) {
+    QJsonObject o{{"host", c.fileHost},
+                  {"name", c.fileName},
+                  {"path", c.filePath},
+                  {"value", c.fileValue},
+                  {"secure", c.isSecure()},
+                  {"httpOnly", c.httpOnly},
+                  {"encrypted", c.undecryptable},
+                  {"sameSite", orNullJson(c.sameSite)},
+                  {"partition", orNullJson(c.partition)}};
+    o.insert(QStringLiteral("expires"), c.expiryUnix ? QJsonValue(double(*c.expiryUnix)) : QJsonValue());
+    if (!c.valueBytes.isEmpty())
+        o.insert(QStringLiteral("valueBytes"), QString::fromLatin1(c.valueBytes.toBase64()));
+    return o;
+}
+
+QByteArray jsonText(const CookieList& cookies, const QStringList& keepList) {
+    QJsonArray rows;
+    for (const PRCookFileNode& c : cookies) {
+        QJsonObject o = jsonOf(c);
+        o.insert(QStringLiteral("site"), CookieSites::siteOf(c.fileHost));
+        o.insert(QStringLiteral("kept"), CookieSites::isKept(c.fileHost, keepList));
+        rows.append(o);
+    }
+    return QJsonDocument(rows).toJson(QJsonDocument::Indented);
+}
+
+QString nothingToExport(const CookieList& cookies) {
+    const bool none =
+        !cookies.isEmpty() && std::all_of(cookies.cbegin(), cookies.cend(),
+                                          [](const PRCookFileNode& c) { return c.undecryptable; });
+    return none ? localized(
+                      "None of the %1 cookies could be decrypted (their key is not available); nothing "
+                      "was exported.")
+                      .arg(cookies.size())
+                : QString();
 }
 
 bool writePrivateFile(const QString& path, const QByteArray& data) {

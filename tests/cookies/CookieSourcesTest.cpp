@@ -120,17 +120,17 @@ TEST(CookieManager, ChosenFilesByKindAndTheOpenedFilesList) {
     ASSERT_TRUE(f.manager.openChosenFile(firefox));
     ASSERT_TRUE(f.settle());
     EXPECT_EQ(f.manager.shown().size(), demoFirefoxCookies().size());
-    EXPECT_TRUE(f.manager.bFireFoxCookie);
+    EXPECT_TRUE(f.manager.isFireFoxCookie());
     EXPECT_EQ(f.manager.shownSource().kind, CookieManager::Source::Kind::Firefox);
 
     ASSERT_TRUE(f.manager.openChosenFile(binary));
     ASSERT_TRUE(f.settle());
-    EXPECT_TRUE(f.manager.binaryCookie);
-    EXPECT_EQ(f.manager.newCookieArray.size(), demoBinaryCookies().size());
+    EXPECT_TRUE(f.manager.isBinaryCookie());
+    EXPECT_EQ(f.manager.opened().size(), demoBinaryCookies().size());
     f.manager.ScanChromeCookieFile();
     ASSERT_TRUE(f.settle());
     EXPECT_EQ(f.manager.shown().size(), demoChromeCookies().size());
-    EXPECT_EQ(f.manager.newCookieArray.size(), demoBinaryCookies().size());  // a source scan leaves the list
+    EXPECT_EQ(f.manager.opened().size(), demoBinaryCookies().size());  // a source scan leaves the list
     f.manager.showOpenedFiles();
     EXPECT_EQ(f.manager.shown().size(), demoBinaryCookies().size());
     EXPECT_EQ(f.manager.shownSource().path, binary);
@@ -140,7 +140,7 @@ TEST(CookieManager, ChosenFilesByKindAndTheOpenedFilesList) {
     const QString text = f.write("Documents/notes.txt", "hello, not a cookie file at all");
     EXPECT_FALSE(f.manager.openChosenFile(text));
     EXPECT_TRUE(f.manager.shown().isEmpty());
-    EXPECT_FALSE(f.manager.bOpenCookie);
+    EXPECT_FALSE(f.manager.isOpeningFile());
     ASSERT_EQ(f.alerts->asked().size(), 1);
     f.alerts->clear();
     // A database of another kind: decided by its tables, said once, an empty table.
