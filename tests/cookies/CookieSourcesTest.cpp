@@ -223,4 +223,33 @@ TEST(CookieManager, ExportsWriteRevealAndCountWhatWasLeftOut) {
     EXPECT_EQ(f.alerts->asked()[0].message, "1 cookie left out of the export.");
 }
 
+TEST(CookieManager, WhatCanNotBeReadOrExportedIsSaid) {
+    ManagerFixture f;
+    // A profile profiles.ini places outside the home: said in one alert, not an empty table alone.
+    const QString firefox = f.paths->firefoxProfileFolders().first();
+    f.sandbox.writeFile(firefox + "/profiles.ini", "[Profile0]\nIsRelative=0\nPath=/etc\nDefault=1\n");
+    f.manager.ScanFireFoxCookieFile();
+    ASSERT_TRUE(f.settle());
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_TRUE(f.alerts->asked()[0].message.contains("outside your home folder"));
+    EXPECT_TRUE(f.manager.shown().isEmpty());
+
+    // Every value undecryptable: no file, and the alert says why.
+    f.alerts->clear();
+    const QString chrome = f.root.file("Cookies");
+    QList<ChromeCookie> rows(2);
+    for (auto& r : rows) r.encrypted = ChromeCookie::Encrypted::V11;
+    ASSERT_TRUE(writeChromeDatabase(chrome, rows));
+    ASSERT_TRUE(f.manager.openChosenFile(chrome));
+    ASSERT_TRUE(f.settle());
+    for (const bool netscape : {true, false}) {
+        netscape ? f.manager.exportNetscape() : f.manager.exportJson();
+        ASSERT_TRUE(f.settle());
+        EXPECT_TRUE(f.manager.lastExport().isEmpty());
+    }
+    ASSERT_EQ(f.alerts->asked().size(), 2);
+    EXPECT_TRUE(f.alerts->asked()[0].informativeText.startsWith("None of the 2 cookies could be decrypted"));
+    EXPECT_FALSE(QFile::exists(f.paths->cookieExportFolder() + "/cookies.txt"));
+}
+
 }  // namespace
