@@ -309,6 +309,7 @@ void AppDelegate::buildCookieSection() {
     QObject::connect(connect->tidyNowButton, &QPushButton::clicked, this, &AppDelegate::ClickTidyAction);
 
     m_cookies = new CookieManager(m_services.paths, m_services.alerts, m_services.workspace, this);
+    m_cookies->setDefaults(m_services.defaults);
     cookiePane = new CookiePane(m_cookies, m_nc.get());
     PRLeftTipButton* section = m_window->addSection(
         {QStringLiteral("cookies"), localized("Cookies"), QStringLiteral("section-cookies.png"),
