@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "CliContext.h"
 #include "cookies/CookieRemoval.h"
@@ -32,7 +33,11 @@ struct Source {
 /// false for anything else, or when --source is missing.
 bool parse(const CliArguments& args, const QString& verb, const QStringList& flags, Request& r,
            CliContext& ctx);
-/// The source's cookies; false with the reason on standard error when there is nothing to read.
+/// Hands each cookie of the source to `each`, a database's as its rows are read (millions are never
+/// held); false with the reason on standard error when there is nothing to read.
+bool forEach(const Request& r, CliContext& ctx, Source& source,
+             const std::function<void(PRCookFileNode&&)>& each);
+/// The source's cookies, kept in a list.
 bool read(const Request& r, CliContext& ctx, Source& source, CookieList& cookies);
 /// The source --source names (a browser or a file), without reading it.
 Source resolve(const QString& source, CliContext& ctx, QString* refused = nullptr);

@@ -1,6 +1,7 @@
 // cookies: the browsers' cookies without windows: list, export (text or cookies.txt), remove.
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
 
 #include "CookieCli.h"
 #include "cookies/BinaryCookieReader.h"
@@ -84,7 +85,8 @@ Source resolve(const QString& source, CliContext& ctx, QString* refused) {
     return {false, Store::Binary, info.absoluteFilePath()};
 }
 
-bool read(const Request& r, CliContext& ctx, Source& source, CookieList& cookies) {
+bool forEach(const Request& r, CliContext& ctx, Source& source,
+             const std::function<void(PRCookFileNode&&)>& each) {
     QString refused;
     source = resolve(r.source, ctx, &refused);
     if (source.path.isEmpty()) {
@@ -101,18 +103,20 @@ bool read(const Request& r, CliContext& ctx, Source& source, CookieList& cookies
     QString problem;
     if (source.store == CookieRemoval::Store::Binary) {
         auto result = BinaryCookieReader::ReadCookBinaryFileWithPath(source.path);
-        cookies = std::move(result.cookies);
+        for (PRCookFileNode& c : result.cookies) each(std::move(c));
         problem = result.problem;
     } else {
-        auto result = CookieDatabase::read(source.path);
-        cookies = std::move(result.cookies);
-        problem = result.problem;
+        problem = CookieDatabase::readEach(source.path, each).problem;
     }
     if (!problem.isEmpty()) {
         *ctx.err << "corvane-cli: " << problem << '\n';
         return false;
     }
     return true;
+}
+
+bool read(const Request& r, CliContext& ctx, Source& source, CookieList& cookies) {
+    return forEach(r, ctx, source, [&cookies](PRCookFileNode&& c) { cookies.append(std::move(c)); });
 }
 
 }  // namespace CookieCli
@@ -126,26 +130,40 @@ QStringList storedKeepList(const CliContext& ctx) {
     return ctx.defaults ? CookieSites::keepList(*ctx.defaults) : QStringList();
 }
 
+// Whether --site and --name pick a cookie (`sites` already made sites).
+bool picked(const PRCookFileNode& c, const QStringList& sites, const QString& name) {
+    return (name.isEmpty() || c.fileName == name) &&
+           (sites.isEmpty() || CookieSites::isKept(c.fileHost, sites));
+}
+
+// Lines (or JSON objects) as the rows are read: a million cookies are never held at once.
 int list(const CliArguments& args, CliContext& ctx) {
     Request r;
     if (!parse(args, QStringLiteral("cookies list"), {"--source", "--json", "--site", "--name"}, r, ctx))
         return CliExit::Usage;
+    QStringList sites;
+    for (const QString& s : std::as_const(r.sites)) sites << CookieSites::siteOf(s);
+    const QStringList keepList = storedKeepList(ctx);
+    QTextStream& out = *ctx.out;
+    qint64 written = 0;
     Source source;
-    CookieList cookies;
-    if (!read(r, ctx, source, cookies)) return CliExit::Failed;
-    cookies = CookieSites::pick(cookies, r.sites, r.name);
-    if (r.json) {
-        *ctx.out << QString::fromUtf8(CookieExport::jsonText(cookies, storedKeepList(ctx)));
-        return CliExit::Ok;
-    }
-    // The first columns as they always were; SameSite and the partition after the value.
-    for (const PRCookFileNode& c : std::as_const(cookies))
-        *ctx.out << escaped(c.fileHost) << '\t' << escaped(c.fileName) << '\t' << escaped(c.filePath) << '\t'
-                 << c.secureValue << '\t'
-                 << (c.expiredDate.isNull() ? QStringLiteral("session") : c.expiredDate) << '\t'
-                 << escaped(c.fileValue) << '\t' << (c.sameSite.isEmpty() ? QStringLiteral("-") : c.sameSite)
-                 << '\t' << (c.partition.isEmpty() ? QStringLiteral("-") : escaped(c.partition)) << '\n';
-    return CliExit::Ok;
+    const bool ok = forEach(r, ctx, source, [&](PRCookFileNode&& c) {
+        if (!picked(c, sites, r.name)) return;
+        if (r.json) {
+            out << (written == 0 ? "[\n" : ",\n")
+                << QString::fromUtf8(QJsonDocument(CookieExport::jsonRow(c, keepList)).toJson().trimmed());
+        } else {
+            // The first columns as they always were; SameSite and the partition after the value.
+            out << escaped(c.fileHost) << '\t' << escaped(c.fileName) << '\t' << escaped(c.filePath) << '\t'
+                << c.secureValue << '\t'
+                << (c.expiredDate.isNull() ? QStringLiteral("session") : c.expiredDate) << '\t'
+                << escaped(c.fileValue) << '\t' << (c.sameSite.isEmpty() ? QStringLiteral("-") : c.sameSite)
+                << '\t' << (c.partition.isEmpty() ? QStringLiteral("-") : escaped(c.partition)) << '\n';
+        }
+        ++written;
+    });
+    if (r.json && (ok || written > 0)) out << (written == 0 ? "[]\n" : "\n]\n");
+    return ok ? CliExit::Ok : CliExit::Failed;
 }
 
 QString defaultName(const Request& r) {

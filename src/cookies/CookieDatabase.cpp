@@ -204,7 +204,7 @@ QByteArrayView bytesAt(sqlite3_stmt* st, int column) {
     return text ? QByteArrayView(text, sqlite3_column_bytes(st, column)) : QByteArrayView();
 }
 
-void readChrome(sqlite3* db, const QString& path, Result& result) {
+void readChrome(sqlite3* db, const QString& path, Result& result, const Sink& keep) {
     const QSet<QString> have = columns(db, "cookies");
     if (!have.contains(QStringLiteral("host_key")) || !have.contains(QStringLiteral("name"))) {
         result.problem = localized("\"%1\" has a cookie table Corvane does not know.").arg(path);
@@ -250,7 +250,7 @@ void readChrome(sqlite3* db, const QString& path, Result& result) {
         } else if (sqlite3_column_type(st, 7) != SQLITE_NULL && sqlite3_column_bytes(st, 7) > 0) {
             setValue(node, bytesAt(st, 7));  // stored unencrypted (older browsers, or no key ring)
         }
-        result.cookies.append(std::move(node));
+        keep(std::move(node));
     });
 }
 
@@ -271,7 +271,7 @@ QString firefoxPartition(QByteArrayView attributes) {
     return QString();
 }
 
-void readFirefox(sqlite3* db, const QString& path, Result& result) {
+void readFirefox(sqlite3* db, const QString& path, Result& result, const Sink& keep) {
     const QSet<QString> have = columns(db, "moz_cookies");
     if (!have.contains(QStringLiteral("name")) ||
         !(have.contains(QStringLiteral("baseDomain")) || have.contains(QStringLiteral("host")))) {
@@ -302,11 +302,11 @@ void readFirefox(sqlite3* db, const QString& path, Result& result) {
         node.rowId = sqlite3_column_int64(st, 7);
         node.partition = firefoxPartition(bytesAt(st, 8));
         node.sameSite = chromeSameSite(sqlite3_column_int(st, 9));  // the same numbers: 0, 1, 2
-        result.cookies.append(std::move(node));
+        keep(std::move(node));
     });
 }
 
-Result readAs(const QString& path, Kind wanted) {
+Result readAs(const QString& path, Kind wanted, const Sink& each = {}) {
     Result result;
     if (path.isEmpty()) return result;
     Connection c;
@@ -318,10 +318,12 @@ Result readAs(const QString& path, Kind wanted) {
         result.problem = localized("\"%1\" holds no cookies of this browser.").arg(path);
         return result;
     }
+    const Sink keep =
+        each ? each : Sink([&result](PRCookFileNode&& c) { result.cookies.append(std::move(c)); });
     if (result.kind == Kind::Chrome)
-        readChrome(c.db, path, result);
+        readChrome(c.db, path, result, keep);
     else if (result.kind == Kind::Firefox)
-        readFirefox(c.db, path, result);
+        readFirefox(c.db, path, result, keep);
     else
         result.problem = localized("\"%1\" is a database, but not a browser's cookie database.").arg(path);
     return result;
@@ -352,6 +354,10 @@ Result ReadFirefoxCookDatabaseFileWithPath(const QString& path) {
 
 Result read(const QString& path) {
     return readAs(path, Kind::Unknown);
+}
+
+Result readEach(const QString& path, const Sink& each) {
+    return readAs(path, Kind::Unknown, each);
 }
 
 }  // namespace CookieDatabase

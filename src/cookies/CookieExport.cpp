@@ -94,14 +94,16 @@ QJsonObject jsonOf(const PRCookFileNode& c) {
     return o;
 }
 
+QJsonObject jsonRow(const PRCookFileNode& c, const QStringList& keepList) {
+    QJsonObject o = jsonOf(c);
+    o.insert(QStringLiteral("site"), CookieSites::siteOf(c.fileHost));
+    o.insert(QStringLiteral("kept"), CookieSites::isKept(c.fileHost, keepList));
+    return o;
+}
+
 QByteArray jsonText(const CookieList& cookies, const QStringList& keepList) {
     QJsonArray rows;
-    for (const PRCookFileNode& c : cookies) {
-        QJsonObject o = jsonOf(c);
-        o.insert(QStringLiteral("site"), CookieSites::siteOf(c.fileHost));
-        o.insert(QStringLiteral("kept"), CookieSites::isKept(c.fileHost, keepList));
-        rows.append(o);
-    }
+    for (const PRCookFileNode& c : cookies) rows.append(jsonRow(c, keepList));
     return QJsonDocument(rows).toJson(QJsonDocument::Indented);
 }
 

@@ -41,7 +41,9 @@ QByteArray netscapeText(const CookieList& cookies, int* leftOut = nullptr, int* 
 /// sameSite and partition (null when none), and valueBytes (base64) for a value that is not text.
 QJsonObject jsonOf(const PRCookFileNode& cookie);
 
-/// The cookies as a JSON array of `jsonOf` objects, each with its "site" and whether it is "kept".
+/// `jsonOf` with the cookie's "site" and whether it is "kept".
+QJsonObject jsonRow(const PRCookFileNode& cookie, const QStringList& keepList);
+/// The cookies as a JSON array of `jsonRow` objects.
 QByteArray jsonText(const CookieList& cookies, const QStringList& keepList);
 
 /// Why an export of `cookies` would carry no value at all (there are cookies, and not one of them

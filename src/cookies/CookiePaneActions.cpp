@@ -37,6 +37,11 @@ void CookiePane::ScanFinishOnMainThread() {
     dataController->setKeepList(keepList);
     dataController->setCookies(m_manager->shown());
     m_siteModel->setCookies(m_manager->shown(), keepList);
+    // The partition column only where some cookie has one: the value keeps its room.
+    const CookieList& shown = m_manager->shown();
+    dataTableView->setColumnHidden(CookieTableModel::Partition,
+                                   std::none_of(shown.cbegin(), shown.cend(),
+                                                [](const PRCookFileNode& c) { return c.isPartitioned(); }));
     dataTableView->clearSelection();
     dataTableView->scrollToTop();
     body->setCurrentWidget(m_sitesToggle->isChecked() ? static_cast<QWidget*>(m_sitesView) : dataTableView);
