@@ -249,7 +249,7 @@ void fillUpdateWindows(AppDelegate& app) {
 void writeCookieSites(AppDelegate& app, const QDir& dir, QStringList& written) {
     CookieManager* cookies = app.cookieManager();
     CookiePane* pane = app.cookiePane;
-    if (!pane || cookies->shown().size() < 8) return;
+    if (!pane) return;
     const bool wasKept = cookies->keepList().contains(QStringLiteral("news.example"));
     cookies->setKept({QStringLiteral("news.example")}, true);
     pane->showSites(true);
@@ -258,7 +258,9 @@ void writeCookieSites(AppDelegate& app, const QDir& dir, QStringList& written) {
     if (save(app.window(), sites)) written << sites;
     pane->showSites(false);
     QString kept;
-    const QString question = cookies->removalQuestion({0, 1, 2, 3, 4, 5, 6, 7}, &kept);
+    QList<int> rows;  // the first two sites of the demo (every cookie shown, in a smaller home)
+    for (int row = 0; row < std::min<qsizetype>(8, cookies->shown().size()); ++row) rows << row;
+    const QString question = cookies->removalQuestion(rows, &kept);
     std::unique_ptr<QMessageBox> box(
         WidgetAlerts::buildBox({question, localized(" Remove "), localized(" Cancel "), kept}));
     box->show();
