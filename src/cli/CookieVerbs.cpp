@@ -12,6 +12,7 @@
 #include "cookies/CookieSources.h"
 #include "core/fs/FsName.h"
 #include "core/fs/OpenFolder.h"
+#include "core/fs/StreamedFile.h"
 #include "platform/Defaults.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
@@ -187,6 +188,37 @@ void sayLeftOut(CliContext& ctx, int leftOut, int partitioned) {
                  << '\n';
 }
 
+// One format's pieces, written to the file as the rows are read.
+struct ExportWriter {
+    const Request& r;
+    const QStringList& keepList;
+    StreamedFile& file;
+    qint64 written = 0;
+    qint64 undecryptable = 0;
+    int leftOut = 0;
+    int partitioned = 0;
+
+    void begin() {
+        if (r.netscape) file.write(CookieExport::NetscapeHeader);
+    }
+    void add(const PRCookFileNode& c) {
+        ++written;
+        if (c.undecryptable) ++undecryptable;
+        if (r.netscape) {
+            file.write(CookieExport::netscapeLine(c, &leftOut, &partitioned));
+        } else if (r.json) {
+            file.write(written == 1 ? "[\n" : ",\n");
+            file.write(QJsonDocument(CookieExport::jsonRow(c, keepList)).toJson().trimmed());
+        } else {
+            file.write(PRRtfController::lineFor(c).toUtf8());
+            file.write("\n\n");
+        }
+    }
+    void end() {
+        if (r.json) file.write(written == 0 ? "[]\n" : "\n]\n");
+    }
+};
+
 int exportCookies(const CliArguments& args, CliContext& ctx) {
     Request r;
     if (!parse(args, QStringLiteral("cookies export"),
@@ -197,37 +229,34 @@ int exportCookies(const CliArguments& args, CliContext& ctx) {
                  << '\n';
         return CliExit::Usage;
     }
+    const QString exportFolder = ctx.paths->cookieExportFolder();
+    const QString target = !r.to.isEmpty() ? QFileInfo(r.to).absoluteFilePath()
+                                           : exportFolder + QLatin1Char('/') + defaultName(r);
+    if (r.to.isEmpty()) QDir().mkpath(exportFolder);
+    // Written as the rows are read, into a new file that replaces the target only when whole.
+    const OpenFolder folder = OpenFolder::openChosen(QFileInfo(target).absolutePath());
+    StreamedFile file(folder, FsName::toBytes(QFileInfo(target).fileName()), 0600);
+    QStringList sites;
+    for (const QString& s : std::as_const(r.sites)) sites << CookieSites::siteOf(s);
+    const QStringList keepList = storedKeepList(ctx);
+    ExportWriter writer{r, keepList, file};
+    writer.begin();
     Source source;
-    CookieList cookies;
-    if (!read(r, ctx, source, cookies)) return CliExit::Failed;
-    cookies = CookieSites::pick(cookies, r.sites, r.name);
-    if (const QString none = CookieExport::nothingToExport(cookies); !none.isEmpty()) {
-        *ctx.err << "corvane-cli: " << none << '\n';
+    if (!forEach(r, ctx, source, [&](PRCookFileNode&& c) {
+            if (picked(c, sites, r.name)) writer.add(c);
+        }))
+        return CliExit::Failed;
+    writer.end();
+    if (writer.written > 0 && writer.undecryptable == writer.written) {
+        *ctx.err << "corvane-cli: " << CookieExport::nothingDecrypted(writer.written) << '\n';
         return CliExit::Failed;
     }
-    QByteArray data;
-    int leftOut = 0;
-    int partitioned = 0;
-    if (r.netscape) {
-        data = CookieExport::netscapeText(cookies, &leftOut, &partitioned);
-    } else if (r.json) {
-        data = CookieExport::jsonText(cookies, storedKeepList(ctx));
-    } else {
-        PRRtfController builder;
-        for (const PRCookFileNode& c : std::as_const(cookies))
-            builder.addRtfContent(PRRtfController::lineFor(c));
-        data = builder.strRtfContent.toUtf8();
-    }
-    const QString folder = ctx.paths->cookieExportFolder();
-    const QString target =
-        !r.to.isEmpty() ? QFileInfo(r.to).absoluteFilePath() : folder + QLatin1Char('/') + defaultName(r);
-    if (r.to.isEmpty()) QDir().mkpath(folder);
-    if (!CookieExport::writePrivateFile(target, data)) {
+    if (!file.commit()) {
         *ctx.err << "corvane-cli: " << localized("\"%1\" could not be written").arg(escaped(target)) << '\n';
         return CliExit::Failed;
     }
     *ctx.out << escaped(target) << '\n';
-    sayLeftOut(ctx, leftOut, partitioned);
+    sayLeftOut(ctx, writer.leftOut, writer.partitioned);
     return CliExit::Ok;
 }
 

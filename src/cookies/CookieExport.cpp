@@ -43,36 +43,38 @@ bool PRRtfController::writeRtfInPath(const QString& folder, const QString&) {
 
 namespace CookieExport {
 
+QByteArray netscapeLine(const PRCookFileNode& c, int* leftOut, int* partitioned) {
+    const QString& host = c.fileHost;
+    if (c.isPartitioned()) {
+        ++*partitioned;
+        return QByteArray();
+    }
+    const QByteArray value = c.wireValue();
+    if (c.undecryptable || host.isEmpty() || !carriable(host) || !carriable(c.fileName) ||
+        !carriable(c.filePath) || !carriable(value)) {
+        ++*leftOut;
+        return QByteArray();
+    }
+    QByteArray line;
+    if (c.httpOnly) line += "#HttpOnly_";
+    line += host.toUtf8();
+    line += host.startsWith(QLatin1Char('.')) ? "\tTRUE\t" : "\tFALSE\t";
+    line += c.filePath.isEmpty() ? QByteArray("/") : c.filePath.toUtf8();
+    line += c.isSecure() ? "\tTRUE\t" : "\tFALSE\t";
+    line += QByteArray::number(c.expiryUnix.value_or(0));
+    line += '\t';
+    line += c.fileName.toUtf8();
+    line += '\t';
+    line += value;
+    line += '\n';
+    return line;
+}
+
 QByteArray netscapeText(const CookieList& cookies, int* leftOut, int* partitioned) {
-    QByteArray out("# Netscape HTTP Cookie File\n\n");
+    QByteArray out(NetscapeHeader);
     int skipped = 0;
     int inPartitions = 0;
-    for (const PRCookFileNode& c : cookies) {
-        const QString host = c.fileHost;
-        if (c.isPartitioned()) {
-            ++inPartitions;
-            continue;
-        }
-        const QByteArray value = c.wireValue();
-        if (c.undecryptable || host.isEmpty() || !carriable(host) || !carriable(c.fileName) ||
-            !carriable(c.filePath) || !carriable(value)) {
-            ++skipped;
-            continue;
-        }
-        QByteArray line;
-        if (c.httpOnly) line += "#HttpOnly_";
-        line += host.toUtf8();
-        line += host.startsWith(QLatin1Char('.')) ? "\tTRUE\t" : "\tFALSE\t";
-        line += c.filePath.isEmpty() ? QByteArray("/") : c.filePath.toUtf8();
-        line += c.isSecure() ? "\tTRUE\t" : "\tFALSE\t";
-        line += QByteArray::number(c.expiryUnix.value_or(0));
-        line += '\t';
-        line += c.fileName.toUtf8();
-        line += '\t';
-        line += value;
-        line += '\n';
-        out += line;
-    }
+    for (const PRCookFileNode& c : cookies) out += netscapeLine(c, &skipped, &inPartitions);
     if (leftOut) *leftOut = skipped;
     if (partitioned) *partitioned = inPartitions;
     return out;
@@ -107,15 +109,18 @@ QByteArray jsonText(const CookieList& cookies, const QStringList& keepList) {
     return QJsonDocument(rows).toJson(QJsonDocument::Indented);
 }
 
+QString nothingDecrypted(qint64 count) {
+    return localized(
+               "None of the %1 cookies could be decrypted (their key is not available); nothing was "
+               "exported.")
+        .arg(count);
+}
+
 QString nothingToExport(const CookieList& cookies) {
     const bool none =
         !cookies.isEmpty() && std::all_of(cookies.cbegin(), cookies.cend(),
                                           [](const PRCookFileNode& c) { return c.undecryptable; });
-    return none ? localized(
-                      "None of the %1 cookies could be decrypted (their key is not available); nothing "
-                      "was exported.")
-                      .arg(cookies.size())
-                : QString();
+    return none ? nothingDecrypted(cookies.size()) : QString();
 }
 
 bool writePrivateFile(const QString& path, const QByteArray& data) {
