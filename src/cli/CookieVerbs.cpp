@@ -151,8 +151,7 @@ int list(const CliArguments& args, CliContext& ctx) {
     const bool ok = forEach(r, ctx, source, [&](PRCookFileNode&& c) {
         if (!picked(c, sites, r.name)) return;
         if (r.json) {
-            out << (written == 0 ? "[\n" : ",\n")
-                << QString::fromUtf8(QJsonDocument(CookieExport::jsonRow(c, keepList)).toJson().trimmed());
+            out << (written == 0 ? "[\n" : ",\n") << QString::fromUtf8(CookieExport::jsonLine(c, keepList));
         } else {
             // The first columns as they always were; SameSite and the partition after the value.
             out << escaped(c.fileHost) << '\t' << escaped(c.fileName) << '\t' << escaped(c.filePath) << '\t'
@@ -208,7 +207,7 @@ struct ExportWriter {
             file.write(CookieExport::netscapeLine(c, &leftOut, &partitioned));
         } else if (r.json) {
             file.write(written == 1 ? "[\n" : ",\n");
-            file.write(QJsonDocument(CookieExport::jsonRow(c, keepList)).toJson().trimmed());
+            file.write(CookieExport::jsonLine(c, keepList));
         } else {
             file.write(PRRtfController::lineFor(c).toUtf8());
             file.write("\n\n");

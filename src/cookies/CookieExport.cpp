@@ -103,6 +103,67 @@ QJsonObject jsonRow(const PRCookFileNode& c, const QStringList& keepList) {
     return o;
 }
 
+namespace {
+
+// A JSON string: quotes, backslashes and control characters escaped, the rest as UTF-8.
+void jsonString(QByteArray& out, const QString& text) {
+    static const char digits[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            out += "\\u00";
+            out += digits[u >> 4];
+            out += digits[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void jsonField(QByteArray& out, const char* key, const QString& text, bool nullWhenEmpty = false) {
+    out += out.size() > 1 ? ", \"" : "\"";
+    out += key;
+    out += "\": ";
+    if (nullWhenEmpty && text.isEmpty())
+        out += "null";
+    else
+        jsonString(out, text);
+}
+
+void jsonFlag(QByteArray& out, const char* key, bool value) {
+    out += ", \"";
+    out += key;
+    out += value ? "\": true" : "\": false";
+}
+
+}  // namespace
+
+QByteArray jsonLine(const PRCookFileNode& c, const QStringList& keepList) {
+    QByteArray out("{");
+    out.reserve(256);
+    jsonField(out, "host", c.fileHost);
+    jsonField(out, "name", c.fileName);
+    jsonField(out, "path", c.filePath);
+    jsonField(out, "value", c.fileValue);
+    if (!c.valueBytes.isEmpty()) jsonField(out, "valueBytes", QString::fromLatin1(c.valueBytes.toBase64()));
+    jsonFlag(out, "secure", c.isSecure());
+    jsonFlag(out, "httpOnly", c.httpOnly);
+    jsonFlag(out, "encrypted", c.undecryptable);
+    out += c.expiryUnix ? ", \"expires\": " + QByteArray::number(*c.expiryUnix)
+                        : QByteArray(", \"expires\": null");
+    jsonField(out, "sameSite", c.sameSite, true);
+    jsonField(out, "partition", c.partition, true);
+    jsonField(out, "site", CookieSites::siteOf(c.fileHost));
+    jsonFlag(out, "kept", CookieSites::isKept(c.fileHost, keepList));
+    out += '}';
+    return out;
+}
+
 QByteArray jsonText(const CookieList& cookies, const QStringList& keepList) {
     QJsonArray rows;
     for (const PRCookFileNode& c : cookies) rows.append(jsonRow(c, keepList));

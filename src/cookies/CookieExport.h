@@ -47,6 +47,8 @@ QJsonObject jsonOf(const PRCookFileNode& cookie);
 
 /// `jsonOf` with the cookie's "site" and whether it is "kept".
 QJsonObject jsonRow(const PRCookFileNode& cookie, const QStringList& keepList);
+/// The same object as one line of JSON text, written without a document per row (for millions).
+QByteArray jsonLine(const PRCookFileNode& cookie, const QStringList& keepList);
 /// The cookies as a JSON array of `jsonRow` objects.
 QByteArray jsonText(const CookieList& cookies, const QStringList& keepList);
 

@@ -193,4 +193,32 @@ TEST(CookieValues, AnExportOfOnlyUndecryptableValuesIsRefused) {
         EXPECT_EQ(!CookieExport::nothingToExport(c.cookies).isEmpty(), c.refused) << c.cookies.size();
 }
 
+TEST(CookieValues, AJsonLineSaysWhatTheJsonObjectSays) {
+    PRCookFileNode plain;
+    plain.fileHost = ".www.news.example.co.uk";
+    plain.fileName = "sid";
+    plain.fileValue = "v";
+    plain.expiryUnix = 1830000000;
+    PRCookFileNode tricky = plain;
+    tricky.fileName = QString::fromUtf8("quote\" back\\ tab\t nl\n \x01 é 😀");
+    tricky.fileValue = "\\xff";
+    tricky.valueBytes = QByteArray("\xff", 1);
+    tricky.sameSite = "Lax";
+    tricky.partition = "https://top.example";
+    tricky.httpOnly = true;
+    tricky.secureValue = "YES";
+    tricky.expiryUnix.reset();
+    PRCookFileNode empty;
+    empty.undecryptable = true;
+    for (const PRCookFileNode& c : {plain, tricky, empty}) {
+        for (const QStringList& keep : {QStringList(), QStringList{"example.co.uk"}}) {
+            QJsonParseError error;
+            const QJsonDocument line = QJsonDocument::fromJson(CookieExport::jsonLine(c, keep), &error);
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << CookieExport::jsonLine(c, keep).constData();
+            EXPECT_EQ(line.object(), CookieExport::jsonRow(c, keep))
+                << CookieExport::jsonLine(c, keep).constData();
+        }
+    }
+}
+
 }  // namespace
