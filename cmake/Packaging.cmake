@@ -38,7 +38,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://corvane.app/")
-# The shared libraries (Qt 6, libsqlite3, libcrypto, ...) come from dpkg-shlibdeps; what is started
+# The shared libraries (Qt 6, libsqlite3, libcrypto, libpsl, ...) come from dpkg-shlibdeps; what is started
 # or loaded rather than linked is named here: pkexec for Tolvik, the Qt platform plugins.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "pkexec")

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6dbus6 libgl-dev
           libgtest-dev libgmock-dev fonts-dejavu-core coreutils clang-format
-          libsqlite3-dev libssl-dev libsecret-1-dev qt6-l10n-tools
+          libsqlite3-dev libssl-dev libsecret-1-dev libpsl-dev qt6-l10n-tools
           dpkg-dev desktop-file-utils appstream
           clang libclang-rt-14-dev libtsan2
           trash-cli)  # the Trash tests check that other programs see what Corvane trashed, and the other way

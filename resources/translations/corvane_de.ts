@@ -1931,5 +1931,149 @@
             <source>a number of GB</source>
             <translation>eine Anzahl GB</translation>
         </message>
+        <message>
+            <source>the keep-list is empty: nothing would be spared</source>
+            <translation>die Liste der behaltenen Websites ist leer: nichts würde verschont</translation>
+        </message>
+        <message>
+            <source>(--force removes them anyway)</source>
+            <translation>(--force entfernt sie trotzdem)</translation>
+        </message>
+        <message>
+            <source>cookies keep needs add HOST, remove HOST or list</source>
+            <translation>cookies keep erwartet add HOST, remove HOST oder list</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not a host name</source>
+            <translation>„%1“ ist kein Hostname</translation>
+        </message>
+        <message>
+            <source>%1 partitioned cookie(s) left out: cookies.txt has no place for the partition</source>
+            <translation>%1 partitionierte(s) Cookie(s) ausgelassen: cookies.txt hat keinen Platz für die Partition</translation>
+        </message>
+        <message>
+            <source>cookies export: --json and --netscape exclude each other</source>
+            <translation>cookies export: --json und --netscape schließen einander aus</translation>
+        </message>
+        <message>
+            <source>cookies needs list, export, remove or keep</source>
+            <translation>cookies erwartet list, export, remove oder keep</translation>
+        </message>
+        <message>
+            <source>None of the %1 cookies could be decrypted (their key is not available); nothing was exported.</source>
+            <translation>Keines der %1 Cookies konnte entschlüsselt werden (ihr Schlüssel ist nicht verfügbar); es wurde nichts exportiert.</translation>
+        </message>
+        <message>
+            <source>The keep-list could not be saved.</source>
+            <translation>Die Liste der behaltenen Websites konnte nicht gespeichert werden.</translation>
+        </message>
+        <message>
+            <source>The settings file could not be written.</source>
+            <translation>Die Einstellungsdatei konnte nicht geschrieben werden.</translation>
+        </message>
+        <message>
+            <source>Close the browser first to be sure they are gone.</source>
+            <translation>Schließen Sie zuerst den Browser, damit sie sicher entfernt sind.</translation>
+        </message>
+        <message>
+            <source>Nothing was removed.</source>
+            <translation>Es wurde nichts entfernt.</translation>
+        </message>
+        <message>
+            <source>Every cookie chosen belongs to a kept site.</source>
+            <translation>Jedes gewählte Cookie gehört zu einer behaltenen Website.</translation>
+        </message>
+        <message>
+            <source>%1 of them are partitioned (kept for one top-level site), which cookies.txt can't say.</source>
+            <translation>%1 davon sind partitioniert (für eine einzige Website oberster Ebene gespeichert), was cookies.txt nicht ausdrücken kann.</translation>
+        </message>
+        <message>
+            <source>Kept</source>
+            <translation>Behalten</translation>
+        </message>
+        <message>
+            <source>By Site</source>
+            <translation>Nach Website</translation>
+        </message>
+        <message>
+            <source>All sites</source>
+            <translation>Alle Websites</translation>
+        </message>
+        <message>
+            <source>Kept sites</source>
+            <translation>Behaltene Websites</translation>
+        </message>
+        <message>
+            <source>Sites not kept</source>
+            <translation>Nicht behaltene Websites</translation>
+        </message>
+        <message>
+            <source>Select All of This Site</source>
+            <translation>Alles dieser Website auswählen</translation>
+        </message>
+        <message>
+            <source>Keep Site</source>
+            <translation>Website behalten</translation>
+        </message>
+        <message>
+            <source>Export as JSON</source>
+            <translation>Als JSON exportieren</translation>
+        </message>
+        <message>
+            <source>Remove Selected</source>
+            <translation>Auswahl entfernen</translation>
+        </message>
+        <message>
+            <source>Don't Keep Site</source>
+            <translation>Website nicht mehr behalten</translation>
+        </message>
+        <message>
+            <source>Remove %1 Selected</source>
+            <translation>%1 ausgewählte entfernen</translation>
+        </message>
+        <message>
+            <source>%1 is running. A running browser keeps its cookies in memory and writes them back, so the removed cookies would come back: close it first.</source>
+            <translation>%1 läuft. Ein laufender Browser hält seine Cookies im Speicher und schreibt sie zurück, sodass die entfernten Cookies wiederkämen: Schließen Sie ihn zuerst.</translation>
+        </message>
+        <message>
+            <source>(no host)</source>
+            <translation>(kein Host)</translation>
+        </message>
+        <message>
+            <source>%1 on %2</source>
+            <translation>%1 auf %2</translation>
+        </message>
+        <message>
+            <source>Site</source>
+            <translation>Website</translation>
+        </message>
+        <message>
+            <source>Latest expiry</source>
+            <translation>Späteste Ablaufzeit</translation>
+        </message>
+        <message>
+            <source>Remove %1 cookie(s) of %2 site(s)?</source>
+            <translation>%1 Cookie(s) von %2 Website(s) entfernen?</translation>
+        </message>
+        <message>
+            <source>%1 cookie(s) of kept sites stay.</source>
+            <translation>%1 Cookie(s) behaltener Websites bleiben.</translation>
+        </message>
+        <message>
+            <source>Not text: bytes that are not UTF-8 are shown as \xNN, a backslash as \\.</source>
+            <translation>Kein Text: Bytes, die kein UTF-8 sind, werden als \xNN gezeigt, ein Backslash als \\.</translation>
+        </message>
+        <message>
+            <source>Sent only when the page's top-level site is %1.</source>
+            <translation>Nur gesendet, wenn die Website oberster Ebene der Seite %1 ist.</translation>
+        </message>
+        <message>
+            <source>SameSite</source>
+            <translation>SameSite</translation>
+        </message>
+        <message>
+            <source>Partition</source>
+            <translation>Partition</translation>
+        </message>
     </context>
 </TS>

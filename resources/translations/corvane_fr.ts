@@ -1931,5 +1931,149 @@
             <source>a number of GB</source>
             <translation>un nombre de Go</translation>
         </message>
+        <message>
+            <source>the keep-list is empty: nothing would be spared</source>
+            <translation>la liste des sites conservés est vide : rien ne serait épargné</translation>
+        </message>
+        <message>
+            <source>(--force removes them anyway)</source>
+            <translation>(--force les supprime quand même)</translation>
+        </message>
+        <message>
+            <source>cookies keep needs add HOST, remove HOST or list</source>
+            <translation>cookies keep attend add HÔTE, remove HÔTE ou list</translation>
+        </message>
+        <message>
+            <source>&quot;%1&quot; is not a host name</source>
+            <translation>« %1 » n’est pas un nom d’hôte</translation>
+        </message>
+        <message>
+            <source>%1 partitioned cookie(s) left out: cookies.txt has no place for the partition</source>
+            <translation>%1 cookie(s) partitionné(s) omis : cookies.txt n’a pas de place pour la partition</translation>
+        </message>
+        <message>
+            <source>cookies export: --json and --netscape exclude each other</source>
+            <translation>cookies export : --json et --netscape s’excluent</translation>
+        </message>
+        <message>
+            <source>cookies needs list, export, remove or keep</source>
+            <translation>cookies attend list, export, remove ou keep</translation>
+        </message>
+        <message>
+            <source>None of the %1 cookies could be decrypted (their key is not available); nothing was exported.</source>
+            <translation>Aucun des %1 cookies n’a pu être déchiffré (leur clé n’est pas disponible) ; rien n’a été exporté.</translation>
+        </message>
+        <message>
+            <source>The keep-list could not be saved.</source>
+            <translation>La liste des sites conservés n’a pas pu être enregistrée.</translation>
+        </message>
+        <message>
+            <source>The settings file could not be written.</source>
+            <translation>Le fichier de réglages n’a pas pu être écrit.</translation>
+        </message>
+        <message>
+            <source>Close the browser first to be sure they are gone.</source>
+            <translation>Fermez d’abord le navigateur pour être sûr qu’ils disparaissent.</translation>
+        </message>
+        <message>
+            <source>Nothing was removed.</source>
+            <translation>Rien n’a été supprimé.</translation>
+        </message>
+        <message>
+            <source>Every cookie chosen belongs to a kept site.</source>
+            <translation>Chaque cookie choisi appartient à un site conservé.</translation>
+        </message>
+        <message>
+            <source>%1 of them are partitioned (kept for one top-level site), which cookies.txt can't say.</source>
+            <translation>%1 d’entre eux sont partitionnés (gardés pour un seul site de premier niveau), ce que cookies.txt ne sait pas dire.</translation>
+        </message>
+        <message>
+            <source>Kept</source>
+            <translation>Conservé</translation>
+        </message>
+        <message>
+            <source>By Site</source>
+            <translation>Par site</translation>
+        </message>
+        <message>
+            <source>All sites</source>
+            <translation>Tous les sites</translation>
+        </message>
+        <message>
+            <source>Kept sites</source>
+            <translation>Sites conservés</translation>
+        </message>
+        <message>
+            <source>Sites not kept</source>
+            <translation>Sites non conservés</translation>
+        </message>
+        <message>
+            <source>Select All of This Site</source>
+            <translation>Tout sélectionner de ce site</translation>
+        </message>
+        <message>
+            <source>Keep Site</source>
+            <translation>Conserver le site</translation>
+        </message>
+        <message>
+            <source>Export as JSON</source>
+            <translation>Exporter en JSON</translation>
+        </message>
+        <message>
+            <source>Remove Selected</source>
+            <translation>Supprimer la sélection</translation>
+        </message>
+        <message>
+            <source>Don't Keep Site</source>
+            <translation>Ne plus conserver le site</translation>
+        </message>
+        <message>
+            <source>Remove %1 Selected</source>
+            <translation>Supprimer les %1 sélectionnés</translation>
+        </message>
+        <message>
+            <source>%1 is running. A running browser keeps its cookies in memory and writes them back, so the removed cookies would come back: close it first.</source>
+            <translation>%1 est ouvert. Un navigateur ouvert garde ses cookies en mémoire et les réécrit, les cookies supprimés reviendraient donc : fermez-le d’abord.</translation>
+        </message>
+        <message>
+            <source>(no host)</source>
+            <translation>(pas d’hôte)</translation>
+        </message>
+        <message>
+            <source>%1 on %2</source>
+            <translation>%1 sur %2</translation>
+        </message>
+        <message>
+            <source>Site</source>
+            <translation>Site</translation>
+        </message>
+        <message>
+            <source>Latest expiry</source>
+            <translation>Dernière expiration</translation>
+        </message>
+        <message>
+            <source>Remove %1 cookie(s) of %2 site(s)?</source>
+            <translation>Supprimer %1 cookie(s) de %2 site(s) ?</translation>
+        </message>
+        <message>
+            <source>%1 cookie(s) of kept sites stay.</source>
+            <translation>%1 cookie(s) de sites conservés restent.</translation>
+        </message>
+        <message>
+            <source>Not text: bytes that are not UTF-8 are shown as \xNN, a backslash as \\.</source>
+            <translation>Pas du texte : les octets qui ne sont pas de l’UTF-8 sont montrés comme \xNN, une barre oblique inverse comme \\.</translation>
+        </message>
+        <message>
+            <source>Sent only when the page's top-level site is %1.</source>
+            <translation>Envoyé seulement quand le site de premier niveau de la page est %1.</translation>
+        </message>
+        <message>
+            <source>SameSite</source>
+            <translation>SameSite</translation>
+        </message>
+        <message>
+            <source>Partition</source>
+            <translation>Partition</translation>
+        </message>
     </context>
 </TS>

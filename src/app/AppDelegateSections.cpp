@@ -64,6 +64,7 @@ void AppDelegate::buildAccessGrants() {
 void AppDelegate::buildCookieSection() {
     buildAccessGrants();
     m_cookies = new CookieManager(m_services.paths, m_services.alerts, m_services.workspace, this);
+    m_cookies->setDefaults(m_services.defaults);
     m_cookiePane = new CookiePane(m_cookies, m_nc.get());
     CapabilitySections::cookies(m_cookiePane, [this] {
         m_window->showSection(QStringLiteral("cookies"));

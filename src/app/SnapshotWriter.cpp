@@ -26,6 +26,7 @@
 #include "PopoverWindow.h"
 #include "StatusItem.h"
 #include "cookies/CookieManager.h"
+#include "cookies/CookiePane.h"
 #include "desktop/DesktopController.h"
 #include "desktop/StoreBrowser.h"
 #include "erase/SecureEraser.h"
@@ -243,6 +244,32 @@ void fillUpdateWindows(AppDelegate& app) {
     app.updateWindow()->fill();
 }
 
+// The cookies grouped by site, one site kept, and the question a removal of two sites' cookies asks
+// (one of them kept). The keep mark is taken off again: the sandbox's settings stay as they were.
+void writeCookieSites(AppDelegate& app, const QDir& dir, QStringList& written) {
+    CookieManager* cookies = app.cookieManager();
+    CookiePane* pane = app.cookiePane;
+    if (!pane) return;
+    const bool wasKept = cookies->keepList().contains(QStringLiteral("news.example"));
+    cookies->setKept({QStringLiteral("news.example")}, true);
+    pane->showSites(true);
+    settle();
+    const QString sites = dir.filePath(QStringLiteral("window-cookie-sites.png"));
+    if (save(app.window(), sites)) written << sites;
+    pane->showSites(false);
+    QString kept;
+    QList<int> rows;  // the first two sites of the demo (every cookie shown, in a smaller home)
+    for (int row = 0; row < std::min<qsizetype>(8, cookies->shown().size()); ++row) rows << row;
+    const QString question = cookies->removalQuestion(rows, &kept);
+    std::unique_ptr<QMessageBox> box(
+        WidgetAlerts::buildBox({question, localized(" Remove "), localized(" Cancel "), kept}));
+    box->show();
+    settle();
+    const QString confirmation = dir.filePath(QStringLiteral("cookieRemovalConfirmation.png"));
+    if (save(box.get(), confirmation)) written << confirmation;
+    if (!wasKept) cookies->setKept({QStringLiteral("news.example")}, false);
+}
+
 // The cookie pane with the sandbox's Chrome cookies in its table (read past the access gate, which
 // would show the connect window; that window has its own picture).
 void writeCookiePane(AppDelegate& app, const QDir& dir, QStringList& written) {
@@ -255,6 +282,7 @@ void writeCookiePane(AppDelegate& app, const QDir& dir, QStringList& written) {
     settle();
     const QString path = dir.filePath(QStringLiteral("window-cookies.png"));
     if (save(app.window(), path)) written << path;
+    writeCookieSites(app, dir, written);
     app.window()->showStartView();
     app.window()->hide();
 }

@@ -45,7 +45,9 @@ bool readRecord(const uchar* s, qint64 size, qint64 start, PRCookFileNode& node)
     node.fileHost = CookieText::GetStringFormChar(c + h, m - h);
     node.fileName = CookieText::GetStringFormChar(c + m, p - m);
     node.filePath = CookieText::GetStringFormChar(c + p, v - p);
-    node.fileValue = CookieText::GetStringFormChar(c + v, size - v);
+    const void* nul = std::memchr(c + v, 0, size_t(size - v));
+    node.fileValue = CookieText::valueText(
+        QByteArrayView(c + v, nul ? static_cast<const char*>(nul) - (c + v) : size - v), &node.valueBytes);
     node.expiryUnix = CookieText::fromReferenceDate(le64double(s + 40));
     if (node.expiryUnix)
         node.expiredDate = CookieText::GetNSStringDate(CookieText::GetDateTime(*node.expiryUnix));

@@ -2,6 +2,8 @@
 
 #include <openssl/evp.h>
 
+#include <cstring>
+
 #include "SafeStorage.h"
 
 namespace {
@@ -47,19 +49,21 @@ void ChromeDecryptor::askSecretService() const {
             if (void* context = newContext(keyFor(*password))) m_v11 << context;
 }
 
-std::optional<QByteArray> ChromeDecryptor::decrypt(const QByteArray& encrypted, int metaVersion) const {
+std::optional<QByteArray> ChromeDecryptor::decrypt(const QByteArray& encrypted, int metaVersion,
+                                                   QByteArrayView host) const {
     const QByteArrayView body = QByteArrayView(encrypted).sliced(std::min<qsizetype>(3, encrypted.size()));
-    if (encrypted.startsWith("v10")) return decryptWith(m_v10, body, metaVersion);
+    if (encrypted.startsWith("v10")) return decryptWith(m_v10, body, metaVersion, host);
     if (!encrypted.startsWith("v11")) return std::nullopt;
     if (!m_asked) askSecretService();
-    // Chrome's and Chromium's passwords may both be stored; the padding tells which key fits.
+    // Chrome's and Chromium's passwords may both be stored; the padding (and the host's hash) tells
+    // which key fits.
     for (void* context : m_v11)
-        if (auto plain = decryptWith(context, body, metaVersion)) return plain;
+        if (auto plain = decryptWith(context, body, metaVersion, host)) return plain;
     return std::nullopt;
 }
 
-std::optional<QByteArray> ChromeDecryptor::decryptWith(void* context, QByteArrayView body,
-                                                       int metaVersion) const {
+std::optional<QByteArray> ChromeDecryptor::decryptWith(void* context, QByteArrayView body, int metaVersion,
+                                                       QByteArrayView host) const {
     auto* ctx = static_cast<EVP_CIPHER_CTX*>(context);
     if (!ctx || body.isEmpty() || body.size() % 16 != 0) return std::nullopt;
     static const unsigned char iv[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
@@ -75,7 +79,12 @@ std::optional<QByteArray> ChromeDecryptor::decryptWith(void* context, QByteArray
         return std::nullopt;  // the padding did not check out: another key made these bytes
     plain.truncate(written + last);
     if (metaVersion >= kHostHashFromVersion) {
-        if (plain.size() < kHostHashLength) return std::nullopt;
+        unsigned char digest[EVP_MAX_MD_SIZE];
+        unsigned int length = 0;
+        if (plain.size() < kHostHashLength ||
+            EVP_Digest(host.data(), size_t(host.size()), digest, &length, EVP_sha256(), nullptr) != 1 ||
+            int(length) != kHostHashLength || std::memcmp(plain.constData(), digest, kHostHashLength) != 0)
+            return std::nullopt;  // garbage that happened to end in valid padding
         plain.remove(0, kHostHashLength);
     }
     return plain;

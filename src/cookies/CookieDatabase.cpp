@@ -181,20 +181,45 @@ void setExpiry(PRCookFileNode& node, std::optional<qint64> unix) {
     node.expiredDate = CookieText::GetNSStringDate(CookieText::GetDateTime(*unix));
 }
 
-void readChrome(sqlite3* db, const QString& path, Result& result) {
+// Chrome: -1 unspecified, 0 no restriction, 1 lax, 2 strict.
+QString chromeSameSite(int value) {
+    switch (value) {
+        case 0:
+            return QStringLiteral("None");
+        case 1:
+            return QStringLiteral("Lax");
+        case 2:
+            return QStringLiteral("Strict");
+    }
+    return QString();
+}
+
+// The value's column: text, or the bytes shown escaped and kept raw when they are not text.
+void setValue(PRCookFileNode& node, QByteArrayView bytes) {
+    node.fileValue = CookieText::valueText(bytes, &node.valueBytes);
+}
+
+QByteArrayView bytesAt(sqlite3_stmt* st, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(st, column)) : QByteArrayView();
+}
+
+void readChrome(sqlite3* db, const QString& path, Result& result, const Sink& keep) {
     const QSet<QString> have = columns(db, "cookies");
     if (!have.contains(QStringLiteral("host_key")) || !have.contains(QStringLiteral("name"))) {
         result.problem = localized("\"%1\" has a cookie table Corvane does not know.").arg(path);
         return;
     }
     // The columns the schema has, in the order host, name, path, expiry, secure, has-expiry,
-    // encrypted value; then the plain value and the HttpOnly flag for the export.
+    // encrypted value; then the plain value and the HttpOnly flag for the export; then the row,
+    // the partition and SameSite.
     const QString sql =
-        QStringLiteral("SELECT host_key, name, %1, %2, %3, %4, %5, %6, %7 FROM cookies")
+        QStringLiteral("SELECT host_key, name, %1, %2, %3, %4, %5, %6, %7, rowid, %8, %9 FROM cookies")
             .arg(firstOf(have, {"path"}, "''"), firstOf(have, {"expires_utc"}, "0"),
                  firstOf(have, {"is_secure", "secure"}, "0"), firstOf(have, {"has_expires"}, "1"),
                  firstOf(have, {"encrypted_value"}, "NULL"), firstOf(have, {"value"}, "NULL"),
-                 firstOf(have, {"is_httponly", "httponly"}, "0"));
+                 firstOf(have, {"is_httponly", "httponly"}, "0"), firstOf(have, {"top_frame_site_key"}, "''"),
+                 firstOf(have, {"samesite"}, "-1"));
     const int metaVersion = tables(db).contains(QStringLiteral("meta"))
                                 ? int(singleNumber(db, "SELECT value FROM meta WHERE key='version'"))
                                 : 0;
@@ -208,35 +233,59 @@ void readChrome(sqlite3* db, const QString& path, Result& result) {
         if (node.hasExpired) setExpiry(node, CookieText::fromChromeTime(sqlite3_column_int64(st, 3)));
         if (sqlite3_column_int(st, 4) == 1) node.secureValue = QStringLiteral("YES");
         node.httpOnly = sqlite3_column_int(st, 8) == 1;
+        node.rowId = sqlite3_column_int64(st, 9);
+        node.partition = textAt(st, 10);
+        node.sameSite = chromeSameSite(sqlite3_column_int(st, 11));
         const auto* blob = static_cast<const char*>(sqlite3_column_blob(st, 6));
         const int length = sqlite3_column_bytes(st, 6);
         if (blob && length > 0) {
             const QByteArray encrypted = QByteArray::fromRawData(blob, length);
-            if (const auto plain = decryptor.decrypt(encrypted, metaVersion)) {
-                node.fileValue = CookieText::GetStringFormChar(*plain);
+            if (const auto plain = decryptor.decrypt(encrypted, metaVersion, bytesAt(st, 0))) {
+                setValue(node, *plain);
             } else {
                 node.fileValue = CookieText::dataDescription(encrypted);
                 node.undecryptable = true;
                 ++result.undecryptable;
             }
-        } else {
-            node.fileValue = textAt(st, 7);  // stored unencrypted (older browsers, or no key ring)
+        } else if (sqlite3_column_type(st, 7) != SQLITE_NULL && sqlite3_column_bytes(st, 7) > 0) {
+            setValue(node, bytesAt(st, 7));  // stored unencrypted (older browsers, or no key ring)
         }
-        result.cookies.append(std::move(node));
+        keep(std::move(node));
     });
 }
 
-void readFirefox(sqlite3* db, const QString& path, Result& result) {
+// Firefox's origin attributes ("^partitionKey=%28https%2Cexample.com%29&..."): the partition as
+// the top-level site's origin, "https://example.com".
+QString firefoxPartition(QByteArrayView attributes) {
+    if (!attributes.startsWith('^')) return QString();
+    for (const QByteArray& pair : attributes.sliced(1).toByteArray().split('&')) {
+        if (!pair.startsWith("partitionKey=")) continue;
+        QByteArray key = QByteArray::fromPercentEncoding(pair.mid(13));
+        if (key.startsWith('(') && key.endsWith(')')) {
+            const QList<QByteArray> parts = key.mid(1, key.size() - 2).split(',');
+            if (parts.size() >= 2)
+                key = parts[0] + "://" + parts[1] + (parts.size() > 2 ? ":" + parts[2] : QByteArray());
+        }
+        return QString::fromUtf8(key);
+    }
+    return QString();
+}
+
+void readFirefox(sqlite3* db, const QString& path, Result& result, const Sink& keep) {
     const QSet<QString> have = columns(db, "moz_cookies");
     if (!have.contains(QStringLiteral("name")) ||
         !(have.contains(QStringLiteral("baseDomain")) || have.contains(QStringLiteral("host")))) {
         result.problem = localized("\"%1\" has a cookie table Corvane does not know.").arg(path);
         return;
     }
-    const QString sql = QStringLiteral("SELECT %1, name, %2, %3, %4, %5, %6 FROM moz_cookies")
-                            .arg(firstOf(have, {"baseDomain", "host"}, "NULL"), firstOf(have, {"path"}, "''"),
-                                 firstOf(have, {"expiry"}, "0"), firstOf(have, {"isSecure"}, "0"),
-                                 firstOf(have, {"value"}, "NULL"), firstOf(have, {"isHttpOnly"}, "0"));
+    // The cookie's own host: the base domain of old schemas would send a host's cookies to its
+    // parent domain only.
+    const QString sql =
+        QStringLiteral("SELECT %1, name, %2, %3, %4, %5, %6, rowid, %7, %8 FROM moz_cookies")
+            .arg(firstOf(have, {"host", "baseDomain"}, "NULL"), firstOf(have, {"path"}, "''"),
+                 firstOf(have, {"expiry"}, "0"), firstOf(have, {"isSecure"}, "0"),
+                 firstOf(have, {"value"}, "NULL"), firstOf(have, {"isHttpOnly"}, "0"),
+                 firstOf(have, {"originAttributes"}, "''"), firstOf(have, {"sameSite"}, "-1"));
     // From schema 16 on, the expiry is kept in milliseconds.
     const bool milliseconds = singleNumber(db, "PRAGMA user_version") >= 16;
     eachRow(db, sql, path, result, [&](sqlite3_stmt* st) {
@@ -247,13 +296,17 @@ void readFirefox(sqlite3* db, const QString& path, Result& result) {
         const qint64 expiry = sqlite3_column_int64(st, 3);
         if (expiry > 0) setExpiry(node, milliseconds ? expiry / 1000 : expiry);
         if (sqlite3_column_int(st, 4) == 1) node.secureValue = QStringLiteral("YES");
-        node.fileValue = textAt(st, 5);
+        if (sqlite3_column_type(st, 5) != SQLITE_NULL && sqlite3_column_bytes(st, 5) > 0)
+            setValue(node, bytesAt(st, 5));
         node.httpOnly = sqlite3_column_int(st, 6) == 1;
-        result.cookies.append(std::move(node));
+        node.rowId = sqlite3_column_int64(st, 7);
+        node.partition = firefoxPartition(bytesAt(st, 8));
+        node.sameSite = chromeSameSite(sqlite3_column_int(st, 9));  // the same numbers: 0, 1, 2
+        keep(std::move(node));
     });
 }
 
-Result readAs(const QString& path, Kind wanted) {
+Result readAs(const QString& path, Kind wanted, const Sink& each = {}) {
     Result result;
     if (path.isEmpty()) return result;
     Connection c;
@@ -265,10 +318,12 @@ Result readAs(const QString& path, Kind wanted) {
         result.problem = localized("\"%1\" holds no cookies of this browser.").arg(path);
         return result;
     }
+    const Sink keep =
+        each ? each : Sink([&result](PRCookFileNode&& c) { result.cookies.append(std::move(c)); });
     if (result.kind == Kind::Chrome)
-        readChrome(c.db, path, result);
+        readChrome(c.db, path, result, keep);
     else if (result.kind == Kind::Firefox)
-        readFirefox(c.db, path, result);
+        readFirefox(c.db, path, result, keep);
     else
         result.problem = localized("\"%1\" is a database, but not a browser's cookie database.").arg(path);
     return result;
@@ -299,6 +354,10 @@ Result ReadFirefoxCookDatabaseFileWithPath(const QString& path) {
 
 Result read(const QString& path) {
     return readAs(path, Kind::Unknown);
+}
+
+Result readEach(const QString& path, const Sink& each) {
+    return readAs(path, Kind::Unknown, each);
 }
 
 }  // namespace CookieDatabase

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "PRCookFileNode.h"
 
@@ -37,5 +38,9 @@ Result ReadCookDatabaseFileWithPath(const QString& path);
 Result ReadFirefoxCookDatabaseFileWithPath(const QString& path);
 /// The reader the tables call for.
 Result read(const QString& path);
+/// Reads as read() does, but hands each cookie to `each` as it is read instead of keeping it in
+/// the result: a store of millions of rows is never held whole.
+using Sink = std::function<void(PRCookFileNode&&)>;
+Result readEach(const QString& path, const Sink& each);
 
 }  // namespace CookieDatabase

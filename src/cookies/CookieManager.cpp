@@ -6,10 +6,12 @@
 #include "BinaryCookieReader.h"
 #include "CookieExport.h"
 #include "CookieRemoval.h"
+#include "CookieSites.h"
 #include "CookieSources.h"
 #include "core/fs/FsName.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Alerts.h"
+#include "platform/Defaults.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
@@ -17,32 +19,6 @@
 namespace {
 
 const QByteArray kBinaryMagic("cook");
-
-// The process names (as the kernel shortens them) of each browser.
-QStringList processNames(CookieManager::Source::Kind kind) {
-    switch (kind) {
-        case CookieManager::Source::Kind::Chrome:
-            return {QStringLiteral("chrome"), QStringLiteral("chromium"), QStringLiteral("chromium-browse")};
-        case CookieManager::Source::Kind::Firefox:
-            return {QStringLiteral("firefox"), QStringLiteral("firefox-esr"), QStringLiteral("firefox-bin")};
-        case CookieManager::Source::Kind::Binary:
-            return {QStringLiteral("Safari")};
-        case CookieManager::Source::Kind::None:
-            break;
-    }
-    return {};
-}
-
-QString browserName(CookieManager::Source::Kind kind) {
-    switch (kind) {
-        case CookieManager::Source::Kind::Chrome:
-            return localized("Chrome");
-        case CookieManager::Source::Kind::Firefox:
-            return localized("Firefox");
-        default:
-            return localized("Safari");
-    }
-}
 
 }  // namespace
 
@@ -56,6 +32,27 @@ CookieManager::CookieManager(std::shared_ptr<Paths> paths, std::shared_ptr<Alert
 
 CookieManager::~CookieManager() {
     m_worker.close();
+}
+
+void CookieManager::setDefaults(std::shared_ptr<Defaults> defaults) {
+    m_defaults = std::move(defaults);
+}
+
+QStringList CookieManager::keepList() const {
+    return m_defaults ? CookieSites::keepList(*m_defaults) : QStringList();
+}
+
+void CookieManager::setKept(const QStringList& hosts, bool kept) {
+    if (!m_defaults) return;
+    bool changed = false;
+    for (const QString& host : hosts)
+        changed =
+            (kept ? CookieSites::keep(*m_defaults, host) : CookieSites::unkeep(*m_defaults, host)) || changed;
+    if (!changed) return;
+    if (!m_defaults->synchronize())
+        say(localized("The keep-list could not be saved."),
+            localized("The settings file could not be written."));
+    Q_EMIT keepListChanged();
 }
 
 QString CookieManager::exportFolder() const {
@@ -90,24 +87,28 @@ CookieManager::ScanResult CookieManager::scan(Source source) {
     return r;
 }
 
-void CookieManager::startScan(Source source, bool tellProblems) {
+void CookieManager::startScan(Source source, bool tellProblems, const QString& problem) {
     const bool started = m_worker.start(
-        [source] { return scan(source); },
+        [source, problem] {
+            ScanResult r = scan(source);
+            if (!problem.isEmpty()) r.problem = problem;
+            return r;
+        },
         [this, tellProblems](ScanResult result) { finishScan(std::move(result), tellProblems); });
     if (started) Q_EMIT busyChanged(true);
 }
 
 void CookieManager::finishScan(ScanResult result, bool tellProblems) {
-    cookArray = result.cookies;
-    binaryCookie = result.source.kind == Source::Kind::Binary;
-    bFireFoxCookie = result.source.kind == Source::Kind::Firefox;
-    currentScanFilePath = result.source.path;
-    if (bOpenCookie) {
-        newCookieArray += cookArray;
+    m_cookArray = result.cookies;
+    m_binaryCookie = result.source.kind == Source::Kind::Binary;
+    m_bFireFoxCookie = result.source.kind == Source::Kind::Firefox;
+    m_currentScanFilePath = result.source.path;
+    if (m_bOpenCookie) {
+        m_newCookieArray += m_cookArray;
         m_openedSource = result.source;
-        bOpenCookie = false;
+        m_bOpenCookie = false;
     }
-    show(cookArray, result.source);
+    show(m_cookArray, result.source);
     Q_EMIT busyChanged(false);
     Q_EMIT ScanFinishOnMainThread();
     // A source the user named by choosing it gets its one message; a browser's own source that is
@@ -131,8 +132,10 @@ void CookieManager::ScanChromeCookieFile() {
 void CookieManager::ScanFireFoxCookieFile() {
     QString refused;
     const QString file = CookieSources::firefoxCookieFile(*m_paths, &refused);
+    // A profile found but not read is said, not shown as an empty table without a word.
     if (file.isEmpty() && !refused.isEmpty()) qInfo().noquote() << refused;
-    startScan({Source::Kind::Firefox, file}, false);
+    startScan({Source::Kind::Firefox, file}, file.isEmpty() && !refused.isEmpty(),
+              file.isEmpty() ? refused : QString());
 }
 
 bool CookieManager::CheckFilePathISCookie(const QString& path) {
@@ -153,7 +156,7 @@ bool CookieManager::CheckFilePathISCookie(const QString& path) {
         startScan({Source::Kind::None, path}, true);
         return true;
     }
-    bOpenCookie = false;
+    m_bOpenCookie = false;
     show({}, {});
     Q_EMIT ScanFinishOnMainThread();
     say(localized("\"%1\" is not a cookie file.").arg(path),
@@ -167,112 +170,13 @@ bool CookieManager::openChosenFile(const QString& path) {
         qInfo("cookie work already running; request ignored");
         return false;
     }
-    bOpenCookie = true;
-    newCookieArray.clear();
+    m_bOpenCookie = true;
+    m_newCookieArray.clear();
     m_openedSource = {};
     return CheckFilePathISCookie(path);
 }
 
 void CookieManager::showOpenedFiles() {
-    show(newCookieArray, m_openedSource);
+    show(m_newCookieArray, m_openedSource);
     Q_EMIT ScanFinishOnMainThread();
-}
-
-bool CookieManager::browserRunning(Source::Kind kind) const {
-    if (!m_workspace) return false;
-    const QStringList running = m_workspace->launchedApplications();
-    for (const QString& name : processNames(kind))
-        if (running.contains(name)) return true;
-    return false;
-}
-
-void CookieManager::ActRemoveCookieData() {
-    if (isBusy()) {
-        qInfo("cookie work already running; request ignored");
-        return;
-    }
-    const Source source = m_shownSource;
-    if (source.kind == Source::Kind::None || source.path.isEmpty()) {
-        show({}, {});
-        cookArray.clear();
-        Q_EMIT RemoveFinishOnMainThread(false);
-        return;
-    }
-    if (browserRunning(source.kind) &&
-        m_alerts->runModal({localized("%1 is running.").arg(browserName(source.kind)), localized(" Remove "),
-                            localized(" Cancel "),
-                            localized("A running browser may write its cookies back when it closes. Close it "
-                                      "first to be sure they are gone.")}) != Alerts::Default)
-        return;
-    const bool started = m_worker.start(
-        [source] {
-            if (source.kind == Source::Kind::Binary)
-                return CookieRemoval::replaceBinaryFile(source.path, CookieRemoval::sampleCookies());
-            return CookieRemoval::removeDatabaseCookies(source.path, source.kind == Source::Kind::Firefox
-                                                                         ? CookieDatabase::Kind::Firefox
-                                                                         : CookieDatabase::Kind::Chrome);
-        },
-        [this, source](CookieRemoval::Result result) {
-            Q_EMIT busyChanged(false);
-            const bool removed = result.outcome == CookieRemoval::Outcome::Removed ||
-                                 result.outcome == CookieRemoval::Outcome::NothingThere;
-            if (removed) {
-                // Only now is the table emptied: the rows are gone from the file.
-                cookArray.clear();
-                if (m_openedSource.path == source.path) newCookieArray.clear();
-                show({}, source);
-            }
-            Q_EMIT RemoveFinishOnMainThread(removed);
-            if (!removed) say(localized("The cookies were not removed."), result.problem);
-        });
-    if (started) Q_EMIT busyChanged(true);
-}
-
-void CookieManager::writeExport(const QString& path, QByteArray data, int leftOut, bool netscape) {
-    const bool started = m_worker.start(
-        [path, data = std::move(data)] {
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            return CookieExport::writePrivateFile(path, data);
-        },
-        [this, path, leftOut, netscape](bool written) {
-            m_lastExport = written ? path : QString();
-            Q_EMIT busyChanged(false);
-            Q_EMIT ExportFinishOnMainThread(written);
-            if (!written) {
-                say(localized("The cookies could not be exported."),
-                    localized("\"%1\" could not be written.").arg(path));
-                return;
-            }
-            if (m_workspace) m_workspace->selectFile(path, QFileInfo(path).absolutePath());
-            if (netscape && leftOut > 0)
-                say(leftOut == 1 ? localized("1 cookie left out of the export.")
-                                 : localized("%1 cookies left out of the export.").arg(leftOut),
-                    localized(
-                        "Their values are encrypted with a key Corvane could not use, or hold characters a "
-                        "cookies.txt file can't carry."));
-        });
-    if (started) Q_EMIT busyChanged(true);
-}
-
-void CookieManager::ActExportCookieData() {
-    if (isBusy()) {
-        qInfo("cookie work already running; request ignored");
-        return;
-    }
-    PRRtfController builder;
-    for (const PRCookFileNode& cookie : std::as_const(m_shown))
-        builder.addRtfContent(PRRtfController::lineFor(cookie));
-    writeExport(exportFolder() + QLatin1Char('/') + QLatin1String(CookieExport::FileName),
-                builder.strRtfContent.toUtf8(), 0, false);
-}
-
-void CookieManager::exportNetscape(const QString& target) {
-    if (isBusy()) {
-        qInfo("cookie work already running; request ignored");
-        return;
-    }
-    int leftOut = 0;
-    QByteArray text = CookieExport::netscapeText(m_shown, &leftOut);
-    writeExport(target.isEmpty() ? exportFolder() + QStringLiteral("/cookies.txt") : target, std::move(text),
-                leftOut, true);
 }

@@ -1,5 +1,6 @@
 #include "CookiePane.h"
 
+#include <QComboBox>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -9,9 +10,11 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "CookieManager.h"
+#include "CookieSiteModel.h"
 #include "CookieTableModel.h"
 #include "platform/Localized.h"
 #include "widgets/Images.h"
@@ -49,7 +52,21 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 14, 20, 14);
     layout->setSpacing(10);
+    buildSources(nc, layout);
+    sourceLabel = mutedLabel(QString(), this);
+    sourceLabel->setObjectName(QStringLiteral("cookieSourceLabel"));
+    layout->addWidget(sourceLabel);
+    body = new QStackedWidget(this);
+    buildIntro();
+    buildTable();
+    buildSitesView();
+    buildChoiceBar(layout);
+    layout->addWidget(body, 1);
+    buildActions(layout);
+    connectActions();
+}
 
+void CookiePane::buildSources(NotificationCenter* nc, QVBoxLayout* layout) {
     auto* sources = new QHBoxLayout;
     sources->setSpacing(8);
     openCookieBtn =
@@ -74,12 +91,9 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
     theProgressor->hide();
     sources->addWidget(theProgressor);
     layout->addLayout(sources);
+}
 
-    sourceLabel = mutedLabel(QString(), this);
-    sourceLabel->setObjectName(QStringLiteral("cookieSourceLabel"));
-    layout->addWidget(sourceLabel);
-
-    body = new QStackedWidget(this);
+void CookiePane::buildIntro() {
     openView = new QWidget(body);
     openView->setObjectName(QStringLiteral("cookieOpenView"));
     auto* intro = new QVBoxLayout(openView);
@@ -91,7 +105,9 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
     intro->addWidget(words);
     intro->addStretch(1);
     body->addWidget(openView);
+}
 
+void CookiePane::buildTable() {
     dataController = new CookieTableModel(this);
     dataTableView = new QTableView(body);
     dataTableView->setTabKeyNavigation(false);  // arrows move between rows; Tab leaves the table
@@ -101,6 +117,7 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
     dataTableView->horizontalHeader()->setSortIndicatorShown(true);
     dataTableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // reading order at first
     dataTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dataTableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     dataTableView->setShowGrid(false);
     dataTableView->setAlternatingRowColors(true);
     dataTableView->setWordWrap(false);
@@ -114,50 +131,97 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
     // the value takes the rest.
     const QFontMetrics fm(TableTextStyle::font());
     const auto width = [&fm](const QString& sample) { return fm.horizontalAdvance(sample) + 16; };
-    dataTableView->setColumnWidth(CookieTableModel::Website, width(QStringLiteral(".news.example")));
-    dataTableView->setColumnWidth(CookieTableModel::Name, width(QStringLiteral("session_id")));
-    dataTableView->setColumnWidth(CookieTableModel::Path, width(QStringLiteral("/account")));
-    dataTableView->setColumnWidth(CookieTableModel::Secure, width(localized("Secure")));
-    dataTableView->setColumnWidth(CookieTableModel::Expires, width(QStringLiteral("00-00-0000 00:00")));
+    const std::pair<int, QString> widths[] = {
+        {CookieTableModel::Website, QStringLiteral(".news.example")},
+        {CookieTableModel::Name, QStringLiteral("session_id")},
+        {CookieTableModel::Path, QStringLiteral("/account")},
+        {CookieTableModel::Secure, localized("Secure")},
+        {CookieTableModel::Expires, QStringLiteral("00-00-0000 00:00")},
+        {CookieTableModel::SameSite, QStringLiteral("Strict ")},
+        {CookieTableModel::Partition, QStringLiteral("https://example")},
+        {CookieTableModel::Kept, localized("Kept")}};
+    for (const auto& [column, sample] : widths) dataTableView->setColumnWidth(column, width(sample));
     body->addWidget(dataTableView);
-    layout->addWidget(body, 1);
+}
 
+void CookiePane::buildSitesView() {
+    m_siteModel = new CookieSiteModel(this);
+    m_sitesView = new QTreeView(body);
+    m_sitesView->setObjectName(QStringLiteral("cookieSitesView"));
+    m_sitesView->setModel(m_siteModel);
+    m_sitesView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_sitesView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_sitesView->setAlternatingRowColors(true);
+    m_sitesView->setUniformRowHeights(true);
+    TableTextStyle::apply(m_sitesView);
+    const QFontMetrics fm(TableTextStyle::font());
+    m_sitesView->setColumnWidth(CookieSiteModel::SiteOrCookie,
+                                fm.horizontalAdvance(QStringLiteral("x")) * 40);
+    m_sitesView->setColumnWidth(CookieSiteModel::Count, fm.horizontalAdvance(localized("Cookies")) + 24);
+    m_sitesView->setColumnWidth(CookieSiteModel::LatestExpiry,
+                                fm.horizontalAdvance(QStringLiteral("00-00-0000 00:00")) + 24);
+    body->addWidget(m_sitesView);
+}
+
+// Above the cookies: how they are shown and which, and what to do with the chosen ones' sites.
+void CookiePane::buildChoiceBar(QVBoxLayout* layout) {
+    auto* bar = new QHBoxLayout;
+    m_sitesToggle = actionButton(localized("By Site"), "cookieSitesToggle", this);
+    m_sitesToggle->setCheckable(true);
+    m_keepFilter = new QComboBox(this);
+    m_keepFilter->setObjectName(QStringLiteral("cookieKeepFilter"));
+    m_keepFilter->addItems({localized("All sites"), localized("Kept sites"), localized("Sites not kept")});
+    m_keepFilter->setEnabled(false);
+    m_selectSiteButton = actionButton(localized("Select All of This Site"), "selectSiteButton", this);
+    m_keepButton = actionButton(localized("Keep Site"), "keepSiteButton", this);
+    bar->addWidget(m_sitesToggle);
+    bar->addWidget(m_keepFilter);
+    bar->addStretch(1);
+    bar->addWidget(m_selectSiteButton);
+    bar->addWidget(m_keepButton);
+    layout->addLayout(bar);
+}
+
+void CookiePane::buildActions(QVBoxLayout* layout) {
     auto* actions = new QHBoxLayout;
     exportButton = actionButton(localized("Export"), "exportCookieButton", this);
     netscapeButton = actionButton(localized("Export as cookies.txt"), "exportNetscapeButton", this);
+    m_jsonButton = actionButton(localized("Export as JSON"), "exportJsonButton", this);
+    m_removeSelectedButton = actionButton(localized("Remove Selected"), "removeSelectedButton", this);
     removeButton = actionButton(localized("Remove All Cookies"), "removeCookieButton", this);
     actions->addWidget(exportButton);
     actions->addWidget(netscapeButton);
+    actions->addWidget(m_jsonButton);
     actions->addStretch(1);
+    actions->addWidget(m_removeSelectedButton);
     actions->addWidget(removeButton);
     layout->addLayout(actions);
+}
 
-    connect(exportButton, &QPushButton::clicked, m_manager, [this] { m_manager->ActExportCookieData(); });
-    connect(netscapeButton, &QPushButton::clicked, m_manager, [this] { m_manager->exportNetscape(); });
+void CookiePane::connectActions() {
+    // Exports take the chosen cookies, or all shown when none are chosen.
+    connect(exportButton, &QPushButton::clicked, m_manager,
+            [this] { m_manager->ActExportCookieData(selectedRecords()); });
+    connect(netscapeButton, &QPushButton::clicked, m_manager,
+            [this] { m_manager->exportNetscape(QString(), selectedRecords()); });
+    connect(m_jsonButton, &QPushButton::clicked, m_manager,
+            [this] { m_manager->exportJson(QString(), selectedRecords()); });
     connect(removeButton, &QPushButton::clicked, m_manager, [this] { m_manager->ActRemoveCookieData(); });
+    connect(m_removeSelectedButton, &QPushButton::clicked, m_manager,
+            [this] { m_manager->removeRows(selectedRecords()); });
+    connect(m_sitesToggle, &QPushButton::toggled, this, &CookiePane::showSites);
+    connect(m_keepFilter, &QComboBox::currentIndexChanged, this,
+            [this](int index) { dataController->setFilter(static_cast<CookieTableModel::Filter>(index)); });
+    connect(m_selectSiteButton, &QPushButton::clicked, this, &CookiePane::selectSites);
+    connect(m_keepButton, &QPushButton::clicked, this, &CookiePane::toggleKeep);
+    connect(dataTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CookiePane::selectionChanged);
+    connect(m_sitesView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CookiePane::selectionChanged);
+    connect(m_manager, &CookieManager::keepListChanged, this, &CookiePane::keepListChanged);
     connect(m_manager, &CookieManager::busyChanged, this, &CookiePane::setBusy);
     connect(m_manager, &CookieManager::ScanFinishOnMainThread, this, &CookiePane::ScanFinishOnMainThread);
     connect(m_manager, &CookieManager::RemoveFinishOnMainThread, this, [this](bool removed) {
         if (removed) ScanFinishOnMainThread();
     });
-}
-
-void CookiePane::setBusy(bool busy) {
-    theProgressor->setVisible(busy);
-    for (QPushButton* b : {exportButton, netscapeButton, removeButton})
-        b->setEnabled(!busy && body->currentWidget() == dataTableView);
-}
-
-void CookiePane::ScanFinishOnMainThread() {
-    dataTableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    dataController->setCookies(m_manager->shown());
-    dataTableView->clearSelection();
-    dataTableView->scrollToTop();
-    body->setCurrentWidget(dataTableView);
-    const auto source = m_manager->shownSource();
-    const int n = int(m_manager->shown().size());
-    const QString count = n == 1 ? localized("1 cookie") : localized("%1 cookies").arg(n);
-    sourceLabel->setText(
-        source.path.isEmpty() ? count : localized("%1 in %2").arg(count, QFileInfo(source.path).filePath()));
-    setBusy(m_manager->isBusy());
 }

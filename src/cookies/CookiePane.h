@@ -1,20 +1,27 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class CookieManager;
+class CookieSiteModel;
 class CookieTableModel;
 class NotificationCenter;
 class PRLeftTipButton;
+class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QTableView;
+class QTreeView;
+class QVBoxLayout;
 
 /// The cookie manager's page of the main window: the source buttons (their presses go to the
-/// controller's dispatcher), the table of the shown cookies, export and removal. Before a first scan
-/// the page shows a short introduction instead of the table.
+/// controller's dispatcher), the shown cookies as a table or grouped by site, the keep-list (a
+/// column, a filter and a button that marks the chosen sites), export and removal of the chosen
+/// cookies or of all. Before a first scan the page shows a short introduction instead of the table.
 class CookiePane : public QWidget {
     Q_OBJECT
   public:
@@ -22,7 +29,13 @@ class CookiePane : public QWidget {
 
     /// `ScanFinishOnMainThread`: shows the manager's records, in reading order, nothing selected.
     void ScanFinishOnMainThread();
+    /// The chosen cookies, as indexes into the manager's shown records (table rows, or whole sites
+    /// and single cookies in the sites view).
+    QList<int> selectedRecords() const;
+    /// Shows the sites view (true) or the table.
+    void showSites(bool sites);
 
+    // The dispatcher's rows and the window's tests reach these.
     PRLeftTipButton* openCookieBtn = nullptr;
     PRLeftTipButton* safariCookieBtn = nullptr;
     PRLeftTipButton* chromeCookieBtn = nullptr;
@@ -39,7 +52,27 @@ class CookiePane : public QWidget {
     QPushButton* removeButton = nullptr;
 
   private:
+    void buildSources(NotificationCenter* nc, QVBoxLayout* layout);
+    void buildIntro();
+    void buildTable();
+    void buildSitesView();
+    void buildChoiceBar(QVBoxLayout* layout);
+    void buildActions(QVBoxLayout* layout);
+    void connectActions();
     void setBusy(bool busy);
+    void selectSites();
+    void toggleKeep();
+    void keepListChanged();
+    void selectionChanged();
+    QStringList selectedHosts() const;
 
     CookieManager* m_manager;
+    QTreeView* m_sitesView = nullptr;
+    CookieSiteModel* m_siteModel = nullptr;
+    QPushButton* m_sitesToggle = nullptr;
+    QComboBox* m_keepFilter = nullptr;
+    QPushButton* m_selectSiteButton = nullptr;
+    QPushButton* m_keepButton = nullptr;
+    QPushButton* m_jsonButton = nullptr;
+    QPushButton* m_removeSelectedButton = nullptr;
 };

@@ -3,14 +3,47 @@
 #include <algorithm>
 #include <numeric>
 
+#include "CookieSites.h"
 #include "platform/Localized.h"
 
 void CookieTableModel::setCookies(CookieList cookies) {
     beginResetModel();
     m_cookies = std::move(cookies);
-    m_order.resize(m_cookies.size());
-    std::iota(m_order.begin(), m_order.end(), 0);
+    m_sortColumn = -1;
+    refresh();
     endResetModel();
+}
+
+void CookieTableModel::setKeepList(const QStringList& keepList) {
+    beginResetModel();
+    m_keepList = keepList;
+    refresh();
+    endResetModel();
+}
+
+void CookieTableModel::setFilter(Filter filter) {
+    if (filter == m_filter) return;
+    beginResetModel();
+    m_filter = filter;
+    refresh();
+    endResetModel();
+}
+
+// The kept flags, the rows the filter lets through, and the order the last sort gave them.
+void CookieTableModel::refresh() {
+    m_kept.fill(false, m_cookies.size());
+    if (!m_keepList.isEmpty())
+        for (qsizetype i = 0; i < m_cookies.size(); ++i)
+            m_kept[i] = CookieSites::isKept(m_cookies[i].fileHost, m_keepList);
+    rebuildOrder();
+    if (m_sortColumn >= 0) sortOrder(m_sortColumn, m_sortOrder);
+}
+
+void CookieTableModel::rebuildOrder() {
+    m_order.clear();
+    m_order.reserve(m_cookies.size());
+    for (int i = 0; i < m_cookies.size(); ++i)
+        if (m_filter == Filter::All || m_kept[i] == (m_filter == Filter::Kept)) m_order << i;
 }
 
 int CookieTableModel::rowCount(const QModelIndex& parent) const {
@@ -26,8 +59,13 @@ QVariant CookieTableModel::data(const QModelIndex& index, int role) const {
     const PRCookFileNode& c = cookieAt(index.row());
     if (role == Qt::ToolTipRole && index.column() == Value && c.undecryptable)
         return localized("Encrypted with a key Corvane could not use; shown as its bytes.");
+    if (role == Qt::ToolTipRole && index.column() == Value && !c.valueBytes.isEmpty())
+        return localized("Not text: bytes that are not UTF-8 are shown as \\xNN, a backslash as \\\\.");
+    if (role == Qt::ToolTipRole && index.column() == Partition && c.isPartitioned())
+        return localized("Sent only when the page's top-level site is %1.").arg(c.partition);
     if (role != Qt::DisplayRole) return {};
     if (index.column() == Expires) return c.expiredDate.isNull() ? localized("Session") : c.expiredDate;
+    if (index.column() == Kept) return m_kept[m_order[index.row()]] ? localized("Kept") : QString();
     return textOf(c, index.column());
 }
 
@@ -41,6 +79,10 @@ const QString& CookieTableModel::textOf(const PRCookFileNode& c, int column) {
             return c.fileValue;
         case Secure:
             return c.secureValue;
+        case SameSite:
+            return c.sameSite;
+        case Partition:
+            return c.partition;
         default:
             return c.fileHost;
     }
@@ -61,16 +103,40 @@ QVariant CookieTableModel::headerData(int section, Qt::Orientation orientation, 
             return localized("Secure");
         case Expires:
             return localized("Expires");
+        case SameSite:
+            return localized("SameSite");
+        case Partition:
+            return localized("Partition");
+        case Kept:
+            return localized("Kept");
     }
     return {};
 }
 
 void CookieTableModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= ColumnCount) return;
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<int> oldRecords;
+    for (const QModelIndex& i : before) oldRecords << m_order[i.row()];
+    sortOrder(column, order);
+    if (!before.isEmpty()) {
+        QList<int> rowOf(m_cookies.size(), -1);
+        for (int row = 0; row < m_order.size(); ++row) rowOf[m_order[row]] = row;
+        QModelIndexList after;
+        for (int k = 0; k < before.size(); ++k) after << index(rowOf[oldRecords[k]], before[k].column());
+        changePersistentIndexList(before, after);
+    }
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void CookieTableModel::sortOrder(int column, Qt::SortOrder order) {
+    m_sortColumn = column;
+    m_sortOrder = order;
     const CookieList& all = m_cookies;
     // Texts are compared without regard to case through keys folded once, not on every comparison.
     QList<QString> keys;
-    if (column != Expires) {
+    if (column != Expires && column != Kept) {
         keys.reserve(all.size());
         for (const PRCookFileNode& c : all) {
             const QString& t = textOf(c, column);
@@ -80,26 +146,13 @@ void CookieTableModel::sort(int column, Qt::SortOrder order) {
         }
     }
     auto less = [&](int a, int b) {
-        if (column == Expires) {
-            // Session cookies (no expiry) sort before every date.
-            return all[a].expiryUnix.value_or(-1) < all[b].expiryUnix.value_or(-1);
-        }
+        // Session cookies (no expiry) sort before every date.
+        if (column == Expires) return all[a].expiryUnix.value_or(-1) < all[b].expiryUnix.value_or(-1);
+        if (column == Kept) return m_kept[a] < m_kept[b];
         return keys[a] < keys[b];
     };
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    QList<int> oldRecords;
-    for (const QModelIndex& i : before) oldRecords << m_order[i.row()];
     if (order == Qt::AscendingOrder)
         std::stable_sort(m_order.begin(), m_order.end(), less);
     else
         std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) { return less(b, a); });
-    if (!before.isEmpty()) {
-        QList<int> rowOf(m_order.size());
-        for (int row = 0; row < m_order.size(); ++row) rowOf[m_order[row]] = row;
-        QModelIndexList after;
-        for (int k = 0; k < before.size(); ++k) after << index(rowOf[oldRecords[k]], before[k].column());
-        changePersistentIndexList(before, after);
-    }
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

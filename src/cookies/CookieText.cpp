@@ -61,6 +61,40 @@ QString GetStringFormChar(const QByteArray& bytes) {
     return GetStringFormChar(bytes.constData(), bytes.size());
 }
 
+QString valueText(QByteArrayView bytes, QByteArray* raw) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype n = bytes.size();
+    if (!std::memchr(p, 0, size_t(n)) && validUtf8(p, n)) {
+        if (raw) raw->clear();
+        return QString::fromUtf8(bytes);
+    }
+    if (raw) *raw = bytes.toByteArray();
+    static const char digits[] = "0123456789abcdef";
+    QByteArray shown;
+    shown.reserve(n * 2);
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        const int length = c < 0x80             ? 1
+                           : (c & 0xe0) == 0xc0 ? 2
+                           : (c & 0xf0) == 0xe0 ? 3
+                           : (c & 0xf8) == 0xf0 ? 4
+                                                : 0;
+        if (c == '\\') {
+            shown += "\\\\";
+        } else if (c != 0 && length > 0 && i + length <= n && validUtf8(p + i, length)) {
+            shown.append(bytes.data() + i, length);
+            i += length;
+            continue;
+        } else {
+            shown += "\\x";
+            shown += digits[c >> 4];
+            shown += digits[c & 15];
+        }
+        ++i;
+    }
+    return QString::fromUtf8(shown);
+}
+
 namespace {
 
 qint64 floorDiv(qint64 a, qint64 b) {

@@ -12,6 +12,11 @@ namespace CookieText {
 QString GetStringFormChar(const char* bytes, qsizetype maxLength);
 QString GetStringFormChar(const QByteArray& bytes);
 
+/// A cookie value (a server may send any octets): the text when the bytes are UTF-8 without a NUL,
+/// `raw` left empty; otherwise the bytes shown losslessly (UTF-8 sequences as they are, a backslash
+/// doubled, every other byte as "\xNN") and `raw` set to them.
+QString valueText(QByteArrayView bytes, QByteArray* raw);
+
 /// "MM-dd-yyyy HH:mm" of a time in seconds since 1970 UTC, in the local time zone; a year before
 /// 1990 is shown 31 years later. Nothing when the time can't be broken down.
 std::optional<QString> GetDateTime(qint64 unixSeconds, int fileType = 0);

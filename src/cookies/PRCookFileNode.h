@@ -25,7 +25,20 @@ struct PRCookFileNode {
     std::optional<qint64> expiryUnix;  ///< seconds since 1970 UTC; none for a session cookie
     bool undecryptable = false;        ///< the value shown is the description of encrypted bytes
 
+    /// The value's bytes when they are not UTF-8 text; `fileValue` then shows them escaped
+    /// ("\\xff", a backslash doubled). Empty for a value that is text.
+    QByteArray valueBytes;
+    /// The top-level site a partitioned cookie belongs to (empty: an ordinary, first-party cookie).
+    QString partition;
+    /// "None", "Lax" or "Strict"; empty when the source says nothing.
+    QString sameSite;
+    /// The database row, to remove exactly this cookie (-1 for the binary file).
+    qint64 rowId = -1;
+
     bool isSecure() const { return secureValue == QLatin1String("YES"); }
+    bool isPartitioned() const { return !partition.isEmpty(); }
+    /// The value as a cookies.txt line carries it: its own bytes.
+    QByteArray wireValue() const { return valueBytes.isEmpty() ? fileValue.toUtf8() : valueBytes; }
 };
 
 // Moved by memory copy when a list grows: every member is.

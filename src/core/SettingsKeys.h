@@ -29,6 +29,8 @@ inline constexpr QLatin1StringView BAutoTrashShare{"BAutoTrashShare"};
 inline constexpr QLatin1StringView AutoTrashSharePercent{"AutoTrashSharePercent"};
 inline constexpr QLatin1StringView BAutoTrashKeepFree{"BAutoTrashKeepFree"};
 inline constexpr QLatin1StringView AutoTrashKeepFreeGB{"AutoTrashKeepFreeGB"};
+// The sites whose cookies every removal spares (host names, lower case, no leading dot).
+inline constexpr QLatin1StringView CookieKeepList{"CookieKeepList"};
 
 inline constexpr QLatin1StringView YES{"YES"};
 inline constexpr QLatin1StringView NO{"NO"};

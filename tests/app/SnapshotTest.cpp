@@ -26,7 +26,9 @@ const char* const kPictures[] = {"window",
                                  "UpdateWindow",
                                  "noUpdateWindow",
                                  "connectWindow",
-                                 "window-cookies"};
+                                 "window-cookies",
+                                 "window-cookie-sites",
+                                 "cookieRemovalConfirmation"};
 
 // The program itself, started as a reviewer would: offscreen, on a sandbox, with a fresh store.
 void writeSnapshots(const TempRoot& root, const QString& layout, const QString& out) {

@@ -107,12 +107,12 @@ TEST(ChromeDatabase, HostHashIsDroppedOnlyFromVersion24) {
     ChromeDecryptor decryptor;
     const QByteArray withHash = encryptV10("secret", ".host.test", 24);
     const QByteArray without = encryptV10("secret", ".host.test", 23);
-    EXPECT_EQ(decryptor.decrypt(withHash, 24), QByteArray("secret"));
-    EXPECT_EQ(decryptor.decrypt(without, 23), QByteArray("secret"));
-    EXPECT_NE(decryptor.decrypt(withHash, 23), QByteArray("secret"));
+    EXPECT_EQ(decryptor.decrypt(withHash, 24, ".host.test"), QByteArray("secret"));
+    EXPECT_EQ(decryptor.decrypt(without, 23, ".host.test"), QByteArray("secret"));
+    EXPECT_NE(decryptor.decrypt(withHash, 23, ".host.test"), QByteArray("secret"));
     EXPECT_FALSE(
-        decryptor.decrypt(QByteArray("v10") + QByteArray(15, 'x'), 24).has_value());  // not whole blocks
-    EXPECT_FALSE(decryptor.decrypt(encryptV10("", "h", 23), 24).has_value());         // shorter than the hash
+        decryptor.decrypt(QByteArray("v10") + QByteArray(15, 'x'), 24, "h").has_value());  // not whole blocks
+    EXPECT_FALSE(decryptor.decrypt(encryptV10("", "h", 23), 24, "h").has_value());  // shorter than the hash
 }
 
 TEST(ChromeDatabase, V11ValuesDecryptWithTheSecretServicePasswordOfTheirBrowser) {
@@ -174,7 +174,7 @@ TEST(FirefoxDatabase, WithAndWithoutBaseDomainInSecondsAndMilliseconds) {
         FirefoxSchema schema;
         qint64 stored;
         const char* host;
-    } cases[] = {{{true, 10}, 1830000000, "example.org"},
+    } cases[] = {{{true, 10}, 1830000000, ".example.org"},  // the row's own host, not its base domain
                  {{false, 15}, 1830000000, ".example.org"},
                  {{false, 16}, 1830000000000LL, ".example.org"}};
     for (const auto& c : cases) {

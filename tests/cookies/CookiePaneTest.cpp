@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTreeView>
 
 #include "app/AccessGrants.h"
 #include "app/ConnectWindow.h"
@@ -119,6 +122,75 @@ TEST(CookiePane, OpenedFilesListSortingAndRemoval) {
     QTest::mouseClick(f.pane()->exportButton, Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
     EXPECT_EQ(f.app->cookieManager()->lastExport(), f.paths->cookieExportFolder() + "/cookiedata.txt");
+}
+
+template <typename T>
+T* named(QWidget* in, const char* name) {
+    T* w = in->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+TEST(CookiePane, ChosenSitesAreKeptOrRemovedAndTheSitesViewGroupsThem) {
+    CookieApp f;
+    f.defaults()->setString(SettingsKeys::ZelmarkData, f.home());
+    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    QTableView* table = f.pane()->dataTableView;
+    auto* selectSite = named<QPushButton>(f.pane(), "selectSiteButton");
+    auto* keep = named<QPushButton>(f.pane(), "keepSiteButton");
+    auto* removeSelected = named<QPushButton>(f.pane(), "removeSelectedButton");
+    auto* filter = named<QComboBox>(f.pane(), "cookieKeepFilter");
+    auto* toggle = named<QPushButton>(f.pane(), "cookieSitesToggle");
+    auto* sites = named<QTreeView>(f.pane(), "cookieSitesView");
+    EXPECT_FALSE(removeSelected->isEnabled());
+
+    // One cookie of news.example, then all of that site, kept.
+    table->selectRow(1);
+    EXPECT_TRUE(removeSelected->isEnabled());
+    QTest::mouseClick(selectSite, Qt::LeftButton);
+    EXPECT_EQ(f.pane()->selectedRecords(), QList<int>({0, 1, 2, 3}));
+    QTest::mouseClick(keep, Qt::LeftButton);
+    EXPECT_EQ(f.app->cookieManager()->keepList(), QStringList{"news.example"});
+    EXPECT_EQ(f.defaults()->stringArrayForKey(SettingsKeys::CookieKeepList), QStringList{"news.example"});
+    const int all = f.rows();
+    for (const auto& [index, rows] :
+         std::initializer_list<std::pair<int, int>>{{1, 4}, {2, all - 4}, {0, all}}) {
+        filter->setCurrentIndex(index);
+        EXPECT_EQ(f.rows(), rows) << index;
+    }
+    EXPECT_EQ(f.pane()->dataController->index(0, CookieTableModel::Kept).data().toString(), "Kept");
+
+    // news.example and shop.example chosen: shop's four go, news's four stay, the question says so.
+    table->selectionModel()->select(
+        QItemSelection(f.pane()->dataController->index(0, 0), f.pane()->dataController->index(7, 0)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    f.alerts->clear();
+    QTest::mouseClick(removeSelected, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_EQ(f.alerts->asked()[0].message, "Remove 4 cookie(s) of 1 site(s)?");
+    EXPECT_EQ(f.alerts->asked()[0].informativeText, "4 cookie(s) of kept sites stay.");
+    EXPECT_EQ(f.rows(), all - 4);
+
+    // The sites view: one row per site, the kept one marked; a site's row stands for its cookies.
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_EQ(f.pane()->body->currentWidget(), sites);
+    ASSERT_EQ(sites->model()->rowCount(), 7);
+    EXPECT_EQ(sites->model()->index(4, 0).data().toString(), "news.example");
+    EXPECT_EQ(sites->model()->index(4, 3).data().toString(), "Kept");
+    EXPECT_EQ(sites->model()->rowCount(sites->model()->index(4, 0)), 4);
+    sites->selectionModel()->select(sites->model()->index(0, 0),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(f.pane()->selectedRecords().size(), 4);
+
+    // "Remove All Cookies" spares the kept site, after saying so.
+    f.alerts->clear();
+    QTest::mouseClick(f.pane()->removeButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_EQ(f.alerts->asked()[0].informativeText, "4 cookie(s) of kept sites stay.");
+    EXPECT_EQ(f.app->cookieManager()->shown().size(), 4);
+    EXPECT_EQ(sites->model()->rowCount(), 1);
 }
 
 TEST(CookiePane, RowsATriggerKeptStayListedAndTheAlertSaysSo) {

@@ -120,17 +120,17 @@ TEST(CookieManager, ChosenFilesByKindAndTheOpenedFilesList) {
     ASSERT_TRUE(f.manager.openChosenFile(firefox));
     ASSERT_TRUE(f.settle());
     EXPECT_EQ(f.manager.shown().size(), demoFirefoxCookies().size());
-    EXPECT_TRUE(f.manager.bFireFoxCookie);
+    EXPECT_TRUE(f.manager.isFireFoxCookie());
     EXPECT_EQ(f.manager.shownSource().kind, CookieManager::Source::Kind::Firefox);
 
     ASSERT_TRUE(f.manager.openChosenFile(binary));
     ASSERT_TRUE(f.settle());
-    EXPECT_TRUE(f.manager.binaryCookie);
-    EXPECT_EQ(f.manager.newCookieArray.size(), demoBinaryCookies().size());
+    EXPECT_TRUE(f.manager.isBinaryCookie());
+    EXPECT_EQ(f.manager.opened().size(), demoBinaryCookies().size());
     f.manager.ScanChromeCookieFile();
     ASSERT_TRUE(f.settle());
     EXPECT_EQ(f.manager.shown().size(), demoChromeCookies().size());
-    EXPECT_EQ(f.manager.newCookieArray.size(), demoBinaryCookies().size());  // a source scan leaves the list
+    EXPECT_EQ(f.manager.opened().size(), demoBinaryCookies().size());  // a source scan leaves the list
     f.manager.showOpenedFiles();
     EXPECT_EQ(f.manager.shown().size(), demoBinaryCookies().size());
     EXPECT_EQ(f.manager.shownSource().path, binary);
@@ -140,7 +140,7 @@ TEST(CookieManager, ChosenFilesByKindAndTheOpenedFilesList) {
     const QString text = f.write("Documents/notes.txt", "hello, not a cookie file at all");
     EXPECT_FALSE(f.manager.openChosenFile(text));
     EXPECT_TRUE(f.manager.shown().isEmpty());
-    EXPECT_FALSE(f.manager.bOpenCookie);
+    EXPECT_FALSE(f.manager.isOpeningFile());
     ASSERT_EQ(f.alerts->asked().size(), 1);
     f.alerts->clear();
     // A database of another kind: decided by its tables, said once, an empty table.
@@ -221,6 +221,35 @@ TEST(CookieManager, ExportsWriteRevealAndCountWhatWasLeftOut) {
     ASSERT_TRUE(f.settle());
     ASSERT_EQ(f.alerts->asked().size(), 1);
     EXPECT_EQ(f.alerts->asked()[0].message, "1 cookie left out of the export.");
+}
+
+TEST(CookieManager, WhatCanNotBeReadOrExportedIsSaid) {
+    ManagerFixture f;
+    // A profile profiles.ini places outside the home: said in one alert, not an empty table alone.
+    const QString firefox = f.paths->firefoxProfileFolders().first();
+    f.sandbox.writeFile(firefox + "/profiles.ini", "[Profile0]\nIsRelative=0\nPath=/etc\nDefault=1\n");
+    f.manager.ScanFireFoxCookieFile();
+    ASSERT_TRUE(f.settle());
+    ASSERT_EQ(f.alerts->asked().size(), 1);
+    EXPECT_TRUE(f.alerts->asked()[0].message.contains("outside your home folder"));
+    EXPECT_TRUE(f.manager.shown().isEmpty());
+
+    // Every value undecryptable: no file, and the alert says why.
+    f.alerts->clear();
+    const QString chrome = f.root.file("Cookies");
+    QList<ChromeCookie> rows(2);
+    for (auto& r : rows) r.encrypted = ChromeCookie::Encrypted::V11;
+    ASSERT_TRUE(writeChromeDatabase(chrome, rows));
+    ASSERT_TRUE(f.manager.openChosenFile(chrome));
+    ASSERT_TRUE(f.settle());
+    for (const bool netscape : {true, false}) {
+        netscape ? f.manager.exportNetscape() : f.manager.exportJson();
+        ASSERT_TRUE(f.settle());
+        EXPECT_TRUE(f.manager.lastExport().isEmpty());
+    }
+    ASSERT_EQ(f.alerts->asked().size(), 2);
+    EXPECT_TRUE(f.alerts->asked()[0].informativeText.startsWith("None of the 2 cookies could be decrypted"));
+    EXPECT_FALSE(QFile::exists(f.paths->cookieExportFolder() + "/cookies.txt"));
 }
 
 }  // namespace

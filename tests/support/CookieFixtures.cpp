@@ -155,7 +155,8 @@ bool writeChromeDatabase(const QString& path, const QList<ChromeCookie>& cookies
     const QByteArray insert = QByteArray(
                                   "INSERT INTO cookies(creation_utc, host_key, name, value, encrypted_value, "
                                   "path, expires_utc, ") +
-                              secure + ", " + httpOnly + ", has_expires) VALUES(?,?,?,?,?,?,?,?,?,?)";
+                              secure + ", " + httpOnly +
+                              ", has_expires, top_frame_site_key, samesite) VALUES(?,?,?,?,?,?,?,?,?,?,?,?)";
     ok = ok && sqlite3_prepare_v2(db, insert.constData(), -1, &st, nullptr) == SQLITE_OK;
     qint64 created = 13300000000000000LL;
     for (const ChromeCookie& c : cookies) {
@@ -189,6 +190,8 @@ bool writeChromeDatabase(const QString& path, const QList<ChromeCookie>& cookies
         sqlite3_bind_int(st, 8, c.secure ? 1 : 0);
         sqlite3_bind_int(st, 9, c.httpOnly ? 1 : 0);
         sqlite3_bind_int(st, 10, c.hasExpires ? 1 : 0);
+        bindBytes(st, 11, c.topFrameSiteKey);
+        sqlite3_bind_int(st, 12, c.sameSite);
         ok = sqlite3_step(st) == SQLITE_DONE;
         sqlite3_reset(st);
     }
@@ -230,9 +233,9 @@ bool writeFirefoxDatabase(const QString& path, const QList<FirefoxCookie>& cooki
     sqlite3_stmt* st = nullptr;
     const QByteArray insert =
         schema.baseDomain ? "INSERT INTO moz_cookies(name, value, host, path, expiry, isSecure, isHttpOnly, "
-                            "baseDomain) VALUES(?,?,?,?,?,?,?,?)"
-                          : "INSERT INTO moz_cookies(name, value, host, path, expiry, isSecure, isHttpOnly) "
-                            "VALUES(?,?,?,?,?,?,?)";
+                            "originAttributes, sameSite, baseDomain) VALUES(?,?,?,?,?,?,?,?,?,?)"
+                          : "INSERT INTO moz_cookies(name, value, host, path, expiry, isSecure, isHttpOnly, "
+                            "originAttributes, sameSite) VALUES(?,?,?,?,?,?,?,?,?)";
     ok = ok && sqlite3_prepare_v2(db, insert.constData(), -1, &st, nullptr) == SQLITE_OK;
     for (const FirefoxCookie& c : cookies) {
         if (!ok) break;
@@ -243,9 +246,11 @@ bool writeFirefoxDatabase(const QString& path, const QList<FirefoxCookie>& cooki
         sqlite3_bind_int64(st, 5, c.expiry);
         sqlite3_bind_int(st, 6, c.secure ? 1 : 0);
         sqlite3_bind_int(st, 7, c.httpOnly ? 1 : 0);
+        bindBytes(st, 8, c.originAttributes);
+        sqlite3_bind_int(st, 9, c.sameSite);
         if (schema.baseDomain) {
             const QByteArray base = c.host.startsWith('.') ? c.host.mid(1) : c.host;
-            bindBytes(st, 8, base);
+            bindBytes(st, 10, c.baseDomain.value_or(base));
         }
         ok = sqlite3_step(st) == SQLITE_DONE;
         sqlite3_reset(st);

@@ -41,6 +41,8 @@ struct ChromeCookie {
     bool hasExpires = true;
     bool secure = false;
     bool httpOnly = false;
+    QByteArray topFrameSiteKey;  ///< the partition ("https://top.example"); empty: not partitioned
+    int sameSite = -1;           ///< -1 unspecified, 0 none, 1 lax, 2 strict
     /// V11 is undecryptable bytes; V11Keyring encrypted with kKeyringPassword.
     enum class Encrypted { V10, None, Garbage, V11, V11Keyring } encrypted = Encrypted::V10;
 };
@@ -62,6 +64,9 @@ struct FirefoxCookie {
     qint64 expiry = 0;  ///< as stored: seconds, or milliseconds from user_version 16
     bool secure = false;
     bool httpOnly = false;
+    QByteArray originAttributes;  ///< "^partitionKey=%28https%2Ctop.example%29" for a partitioned one
+    int sameSite = 0;             ///< 0 none, 1 lax, 2 strict
+    std::optional<QByteArray> baseDomain;  ///< with FirefoxSchema::baseDomain; default: the host undotted
 };
 struct FirefoxSchema {
     bool baseDomain = false;  ///< the column dropped in 2020
