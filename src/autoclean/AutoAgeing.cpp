@@ -45,11 +45,12 @@ bool AutoAgeing::start(const AgeingRules& rules) {
         [=] {
             // A put-back list of its own: the scan rebuilds it, and the location rules read it.
             auto origPaths = std::make_shared<TrashOrigPaths>();
-            const TrashScanResult scanned = TrashScanner(paths, files, origPaths, workspace).scan();
+            const QList<CVTrashFileNode::Ptr> items =
+                TrashAgeing::itemsFor(rules, TrashScanner(paths, files, origPaths, workspace));
             TrashAgeing ageing(
                 ProtectionFactory::forEmptying(ProtectionFactory::fromSettings(defaults, origPaths), {}),
                 paths->userTrash());
-            const TrashAgeing::Plan plan = ageing.plan(scanned.items, rules, Clock().now());
+            const TrashAgeing::Plan plan = ageing.plan(items, rules, Clock().now());
             for (const QString& note : plan.notes) qCInfo(lcAgeing).noquote() << note;
             const TrashAgeing::Outcome outcome =
                 ageing.run(plan, TrashItemActions(commands, TrashStore::forPaths(paths)));

@@ -9,6 +9,7 @@
 #include "core/fs/OpenFolder.h"
 #include "platform/Localized.h"
 #include "trash/TrashItemActions.h"
+#include "trash/TrashScanner.h"
 
 TrashAgeing::TrashAgeing(EmptyProtection protection, QString homeTrash)
     : m_protection(std::move(protection)),
@@ -29,6 +30,12 @@ std::optional<quint64> TrashAgeing::deviceOf(const QString& path) {
     const std::optional<struct stat> st = opened.stat();
     if (!st) return std::nullopt;
     return quint64(st->st_dev);
+}
+
+QList<CVTrashFileNode::Ptr> TrashAgeing::itemsFor(const AgeingRules& rules, const TrashScanner& scanner) {
+    if (!rules.maxSharePercent.on && !rules.keepFreeGB.on)
+        if (std::optional<TrashScanResult> dated = scanner.scanDated()) return std::move(dated->items);
+    return scanner.scan().items;
 }
 
 QString TrashAgeing::reasonWord(Reason reason) {

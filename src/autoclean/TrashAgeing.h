@@ -13,6 +13,7 @@
 #include "trash/CVTrashFileNode.h"
 
 class TrashItemActions;
+class TrashScanner;
 
 /// Picks the Trash items that the ageing rules remove, from one scan, and removes them one by one.
 /// An item is picked only with a known deletion date and never when the protection keeps it. The
@@ -66,6 +67,10 @@ class TrashAgeing {
     /// removed.
     Outcome run(const Plan& plan, const TrashItemActions& actions, bool dryRun = false,
                 const EachItem& each = {}) const;
+
+    /// The items `rules` need to see, from `scanner`: the age rule alone needs only names, places and
+    /// dates, read from the records; the share and free-space rules need sizes, so a full scan.
+    static QList<CVTrashFileNode::Ptr> itemsFor(const AgeingRules& rules, const TrashScanner& scanner);
 
     /// The real disk of `folder`, opened without following a link.
     static std::optional<Disk> diskOf(const QString& folder);

@@ -58,9 +58,9 @@ int ageTrash(CliContext& ctx, const AgeingRules& rules, const AgeingRun& how, in
     // The scan rebuilds the put-back list, which the location rules read.
     TrashScanner scanner(ctx.paths, ctx.files, origPaths, workspace);
     scanner.setReadOnly(how.dryRun);
-    const TrashScanResult scanned = scanner.scan();
+    const QList<CVTrashFileNode::Ptr> items = TrashAgeing::itemsFor(rules, scanner);
     TrashAgeing ageing(emptyingProtection(ctx, origPaths), ctx.paths->userTrash());
-    const TrashAgeing::Plan plan = ageing.plan(scanned.items, rules, Clock().now());
+    const TrashAgeing::Plan plan = ageing.plan(items, rules, Clock().now());
     for (const QString& note : plan.notes) *ctx.err << "corvane-cli: " << note << '\n';
     if (how.ask && !how.dryRun && !plan.picks.isEmpty()) {
         const int answer = ctx.alerts->runModal(

@@ -72,7 +72,8 @@ QStringList ForceEmptyPass::emptyUserTrash() {
     options.cancel = m_hooks.cancel;
     options.files = m_hooks.files;
     options.bytes = m_hooks.bytes;
-    for (const QByteArray& name : trash.folder().names()) {
+    // In the order of the inode numbers, as rm -rf does with a big folder: fewer blocks written.
+    for (const QByteArray& name : trash.folder().namesByInode()) {
         if (cancelled()) break;
         if (keepRecords && m_store->isRecordsEntry(name))
             continue;  // the put-back records of protected items

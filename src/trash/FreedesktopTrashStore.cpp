@@ -112,6 +112,20 @@ void FreedesktopTrashStore::readPutBack(TrashOrigPaths& list) const {
     list.replaceNamed(std::move(places), std::move(dates));
 }
 
+std::optional<QHash<QString, TrashStore::DatedRecord>> FreedesktopTrashStore::datedRecords(
+    const QString& folder, const QString& volume) const {
+    const QString trash = TrashInfo::trashFolderOfFiles(folder);
+    QHash<QString, DatedRecord> dated;
+    if (trash.isEmpty()) return dated;
+    // A volume's records are relative to the volume, the home Trash's to the folder above it.
+    const QString top = volume.isEmpty() ? TrashOrigPaths::deletingLastPathComponent(trash) : volume;
+    const QHash<QString, TrashInfo::Record> records = TrashInfo::readRecords(trash, top, *m_paths);
+    dated.reserve(records.size());
+    for (auto it = records.cbegin(); it != records.cend(); ++it)
+        dated.insert(it.key(), {it->path, it->deletionDate});
+    return dated;
+}
+
 void FreedesktopTrashStore::forgetItem(const QString& itemPath) const {
     TrashInfo::forgetItem(itemPath);
 }
@@ -159,7 +173,7 @@ void FreedesktopTrashStore::emptyWhole(const FolderOpener& open, const QString& 
     // Without its items nothing here can be told to be an orphan: the records and the cache stay.
     if (!files.isOpen()) return;
     const ScopedFolder info = open(folder + QStringLiteral("/info"));
-    const QList<QByteArray> items = files.folder().names();
+    const QList<QByteArray> items = files.folder().namesByInode();
     LockedFlags::clear(files.folder().fd());
     for (const QByteArray& name : items) FsTree::remove(files, name, options);
     const QList<QByteArray> leftNames = files.folder().names();
@@ -167,7 +181,7 @@ void FreedesktopTrashStore::emptyWhole(const FolderOpener& open, const QString& 
     const QSet<QByteArray> removed = QSet<QByteArray>(items.cbegin(), items.cend()).subtract(left);
     if (info.isOpen()) {
         LockedFlags::clear(info.folder().fd());
-        for (const QByteArray& name : info.folder().names()) {
+        for (const QByteArray& name : info.folder().namesByInode()) {
             // An info file stays while its item does, and while its item may still be on its way.
             if (name.endsWith(InfoSuffix) && (left.contains(name.chopped(InfoSuffix.size())) ||
                                               !TrashInfo::orphanMayGo(info.folder(), name, removed)))

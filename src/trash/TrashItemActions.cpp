@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <cerrno>
 #include <map>
+#include <vector>
 
 #include "CVTrashFileNode.h"
 #include "TrashInfo.h"
@@ -59,26 +62,42 @@ FsTree::Report TrashItemActions::deleteItem(const QString& trashPath, const FsTr
 void TrashItemActions::deleteItems(
     const QStringList& trashPaths, const FsTree::Options& options,
     const std::function<void(qsizetype index, const FsTree::Report& report)>& each) const {
-    std::map<QString, Place> folders;
-    std::map<QString, QSet<QByteArray>> removed;
-    for (qsizetype i = 0; i < trashPaths.size(); ++i) {
-        const QString& trashPath = trashPaths[i];
-        const QString parent = Path(trashPath).parent().text();
-        auto it = folders.find(parent);
-        if (it == folders.end()) it = folders.emplace(parent, itemPlace(*m_store, trashPath)).first;
-        const Place& place = it->second;
-        const QByteArray name = Path(trashPath).leafBytes();
-        FsTree::Report report;
-        if (place.folder.isOpen())
-            report = FsTree::remove(place.folder, name, options);
-        else
-            report.problems << FsName::displayText(trashPath) + QStringLiteral(": ") +
-                                   localized("its folder can't be opened") + QStringLiteral(" (") +
-                                   place.why + QStringLiteral(")");
-        if (report.gone) removed[parent].insert(name);
-        if (each) each(i, report);
+    // The items by folder, each folder's in the order of their inode numbers, as rm -rf removes a
+    // big folder: the inode tables are then written in sequence, not all over (on ext4, 50,000
+    // items in hash order dirty several times the blocks and take longer).
+    std::map<QString, std::vector<qsizetype>> byFolder;
+    for (qsizetype i = 0; i < trashPaths.size(); ++i) byFolder[Path(trashPaths[i]).parent().text()].push_back(i);
+    std::vector<FsTree::Report> reports(size_t(trashPaths.size()));
+    for (auto& [parent, indexes] : byFolder) {
+        const Place place = itemPlace(*m_store, trashPaths[indexes.front()]);
+        QSet<QByteArray> removed;
+        if (place.folder.isOpen() && indexes.size() > 1) {
+            QHash<QByteArray, qsizetype> rank;
+            const QList<QByteArray> ordered = place.folder.folder().namesByInode();
+            rank.reserve(ordered.size());
+            for (qsizetype r = 0; r < ordered.size(); ++r) rank.insert(ordered[r], r);
+            std::vector<std::pair<qsizetype, qsizetype>> keyed;  // rank, index
+            keyed.reserve(indexes.size());
+            for (qsizetype i : indexes) keyed.emplace_back(rank.value(Path(trashPaths[i]).leafBytes(), -1), i);
+            std::stable_sort(keyed.begin(), keyed.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+            for (size_t k = 0; k < keyed.size(); ++k) indexes[k] = keyed[k].second;
+        }
+        for (qsizetype i : indexes) {
+            FsTree::Report& report = reports[size_t(i)];
+            const QByteArray name = Path(trashPaths[i]).leafBytes();
+            if (place.folder.isOpen())
+                report = FsTree::remove(place.folder, name, options);
+            else
+                report.problems << FsName::displayText(trashPaths[i]) + QStringLiteral(": ") +
+                                       localized("its folder can't be opened") + QStringLiteral(" (") +
+                                       place.why + QStringLiteral(")");
+            if (report.gone) removed.insert(name);
+        }
+        if (!removed.isEmpty()) m_store->tidyAfterEmptying(parent, removed);
     }
-    for (const auto& [folder, names] : removed) m_store->tidyAfterEmptying(folder, names);
+    if (each)
+        for (qsizetype i = 0; i < trashPaths.size(); ++i) each(i, reports[size_t(i)]);
 }
 
 FsTree::Report TrashItemActions::secureDeleteItem(const QString& trashPath,

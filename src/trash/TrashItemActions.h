@@ -73,9 +73,10 @@ class TrashItemActions {
     /// Removes the item (a link as a link, a folder with all below it); its info file goes once the
     /// item is gone. The report's `gone` says whether anything is left.
     FsTree::Report deleteItem(const QString& trashPath, const FsTree::Options& options = {}) const;
-    /// deleteItem() of many items, each Trash folder opened once and the records of what went dropped
-    /// in one sweep per folder at the end (with those of items long gone, as an emptying does).
-    /// `each` is told every item's report, in order, as it goes. For thousands of items.
+    /// deleteItem() of many items, each Trash folder opened once, its items removed in the order of
+    /// their inode numbers and the records of what went dropped in one sweep per folder (with those
+    /// of items long gone, as an emptying does). `each` is then told every item's report, in the
+    /// order of `trashPaths`. For thousands of items.
     void deleteItems(const QStringList& trashPaths, const FsTree::Options& options,
                      const std::function<void(qsizetype index, const FsTree::Report& report)>& each) const;
     /// The item's regular files overwritten, then the item removed; its info file goes with it.

@@ -15,6 +15,8 @@
 
 namespace {
 
+constexpr qsizetype ScanBatch = 512;
+
 QDateTime modified(const struct stat& st) {
     return QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000,
                                           Qt::UTC);
@@ -78,18 +80,75 @@ TrashScanResult TrashScanner::scan() const {
 
 TrashScanResult TrashScanner::ScanUserTrashItems() const {
     TrashScanResult result;
-    scanFolder(m_paths->userTrash(), QString(), result);
-    for (const QString& volume : scannedVolumes())
-        for (const QString& folder : m_paths->volumeTrashFolders(volume)) scanFolder(folder, volume, result);
+    result.trashFileSize =
+        scanEachItem([&result](const CVTrashFileNode::Ptr& item) { result.items.append(item); });
     return result;
 }
 
-void TrashScanner::scanFolder(const QString& folder, const QString& volume, TrashScanResult& result) const {
-    const bool onVolume = !volume.isEmpty();
+quint64 TrashScanner::scanEach(const EachItem& each) const {
+    m_store->readPutBack(*m_origPaths);
+    return scanEachItem(each);
+}
+
+quint64 TrashScanner::scanEachItem(const EachItem& each) const {
+    quint64 total = 0;
+    scanFolder(m_paths->userTrash(), QString(), each, total);
+    for (const QString& volume : scannedVolumes())
+        for (const QString& folder : m_paths->volumeTrashFolders(volume))
+            scanFolder(folder, volume, each, total);
+    return total;
+}
+
+std::optional<TrashScanResult> TrashScanner::scanDated() const {
+    TrashScanResult result;
+    auto scanOne = [&](const QString& folder, const QString& volume) {
+        const auto records = m_store->datedRecords(folder, volume);
+        if (!records) return false;
+        const OpenFolder items = openItems(folder, volume);
+        if (volume.isEmpty()) {
+            // The location rules read the home Trash's places from the put-back list.
+            QHash<QString, QString> places;
+            QHash<QString, QDateTime> dates;
+            for (auto it = records->cbegin(); it != records->cend(); ++it) {
+                places.insert(it.key(), it->place);
+                if (it->when.isValid()) dates.insert(it.key(), it->when);
+            }
+            m_origPaths->replaceNamed(std::move(places), std::move(dates));
+        }
+        if (!items.isOpen()) return true;
+        const QList<QByteArray> names = items.names();
+        result.items.reserve(result.items.size() + names.size());
+        for (const QByteArray& name : names) {
+            auto node = CVTrashFileNode::create();
+            node->theFileName = FsName::fromBytes(name);
+            node->theTrashPath = items.pathOf(name);
+            node->theFileSize = QStringLiteral("--");
+            node->theVolume = volume;
+            const auto record = records->constFind(node->theFileName);
+            node->theOrignalpath = record == records->cend() ? QStringLiteral("--") : record->place;
+            if (record != records->cend()) node->deletionDate = record->when;
+            result.items.append(std::move(node));
+        }
+        return true;
+    };
+    if (!scanOne(m_paths->userTrash(), QString())) return std::nullopt;
+    for (const QString& volume : scannedVolumes())
+        for (const QString& folder : m_paths->volumeTrashFolders(volume))
+            if (!scanOne(folder, volume)) return std::nullopt;
+    return result;
+}
+
+OpenFolder TrashScanner::openItems(const QString& folder, const QString& volume) const {
     // A volume's Trash must be the user's own all the way down; the home Trash only may not be
     // reached through a link.
-    const OpenFolder items =
-        OpenFolder::open(folder, onVolume ? OwnerRule::ownedBy(m_paths->uid()) : OwnerRule::none());
+    return OpenFolder::open(folder,
+                            volume.isEmpty() ? OwnerRule::none() : OwnerRule::ownedBy(m_paths->uid()));
+}
+
+void TrashScanner::scanFolder(const QString& folder, const QString& volume, const EachItem& each,
+                              quint64& total) const {
+    const bool onVolume = !volume.isEmpty();
+    const OpenFolder items = openItems(folder, volume);
     if (!items.isOpen()) return;
     const std::unique_ptr<TrashListing> listing =
         m_store->beginListing(folder, volume, *m_origPaths, *m_files);
@@ -99,27 +158,6 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
         QByteArray name;
         bool measured = false;
     };
-    QList<Pending> toMeasure;
-    QList<CVTrashFileNode::Ptr> found;
-
-    for (const FsEntry& entry : items.entries()) {
-        CVTrashFileNode::Ptr node = nodeFor(items, entry);
-        if (!node) continue;
-        if (!node->bFile && !onVolume) {
-            // Folders on volumes are not measured; the others are measured below unless cached.
-            folders.insert(node->theFileName);
-            if (const std::optional<quint64> known = listing->knownSize(entry.name)) {
-                node->filesize = *known;
-                node->theFileSize = FileUtilities::size_to_unit(*known);
-            } else {
-                toMeasure.append({node, entry.name});
-            }
-        }
-        listing->place(*node);
-        node->theVolume = volume;
-        found.append(node);
-    }
-
     // A size that could not be measured (du stopped at its time limit, an unreadable folder) shows
     // as "--" and is not kept in the cache.
     auto measure = [&](Pending& p) {
@@ -128,16 +166,43 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, Tras
         p.node->filesize = bytes.value_or(0);
         p.node->theFileSize = bytes ? FileUtilities::size_to_unit(*bytes) : QStringLiteral("--");
     };
-    if (listing->measuresInParallel() && toMeasure.size() > 1)
-        QtConcurrent::blockingMap(toMeasure, measure);
-    else
-        for (Pending& p : toMeasure) measure(p);
-    if (!m_readOnly)
-        for (const Pending& p : std::as_const(toMeasure))
-            if (p.measured) listing->remember(p.name, p.node->filesize);
-
-    for (const CVTrashFileNode::Ptr& node : std::as_const(found))
-        if (!onVolume) result.trashFileSize += node->filesize;
-    result.items += found;
+    // Records go out a batch at a time, each batch's folders measured together (on every core):
+    // a Trash of any size is listed in the memory of one batch, in the file system's order.
+    const QList<QByteArray> names = items.names();
+    for (qsizetype from = 0; from < names.size(); from += ScanBatch) {
+        QList<Pending> toMeasure;
+        QList<CVTrashFileNode::Ptr> found;
+        found.reserve(std::min<qsizetype>(ScanBatch, names.size() - from));
+        for (qsizetype i = from; i < std::min(from + ScanBatch, names.size()); ++i) {
+            const std::optional<struct stat> st = items.entry(names[i]);
+            if (!st) continue;  // gone since the folder was read
+            CVTrashFileNode::Ptr node = nodeFor(items, FsEntry{names[i], *st});
+            if (!node) continue;
+            if (!node->bFile && !onVolume) {
+                // Folders on volumes are not measured; the others are measured below unless cached.
+                folders.insert(node->theFileName);
+                if (const std::optional<quint64> known = listing->knownSize(names[i])) {
+                    node->filesize = *known;
+                    node->theFileSize = FileUtilities::size_to_unit(*known);
+                } else {
+                    toMeasure.append({node, names[i]});
+                }
+            }
+            listing->place(*node);
+            node->theVolume = volume;
+            found.append(std::move(node));
+        }
+        if (listing->measuresInParallel() && toMeasure.size() > 1)
+            QtConcurrent::blockingMap(toMeasure, measure);
+        else
+            for (Pending& p : toMeasure) measure(p);
+        if (!m_readOnly)
+            for (const Pending& p : std::as_const(toMeasure))
+                if (p.measured) listing->remember(p.name, p.node->filesize);
+        for (const CVTrashFileNode::Ptr& node : std::as_const(found)) {
+            if (!onVolume) total += node->filesize;
+            each(node);
+        }
+    }
     if (!m_readOnly) listing->finish(folders);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QList>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "CVTrashFileNode.h"
 
@@ -31,6 +33,15 @@ class TrashScanner {
     TrashScanResult scan() const;
     /// Lists every Trash with the put-back list as it is.
     TrashScanResult ScanUserTrashItems() const;
+    using EachItem = std::function<void(const CVTrashFileNode::Ptr& item)>;
+    /// scan() that hands each record to `each` as soon as it is made, in the same order, and keeps
+    /// none: a listing of any size in bounded memory. Returns the user's own Trash's size.
+    quint64 scanEach(const EachItem& each) const;
+    /// Lists every Trash from its records alone, for ageing: each item with its name, path, put-back
+    /// place and deletion date, nothing measured and no entry looked at (an item is listed whatever
+    /// it is, a link whose target is gone included). Rebuilds the put-back list as scan() does.
+    /// Nothing when the layout keeps no deletion dates; scan() is needed then.
+    std::optional<TrashScanResult> scanDated() const;
     /// A scan that writes nothing: the folder-size cache is read but neither updated nor saved
     /// (a dry run must leave the Trash folders exactly as they were).
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
@@ -46,7 +57,9 @@ class TrashScanner {
     static CVTrashFileNode::Ptr nodeFor(const OpenFolder& folder, const FsEntry& entry);
 
   private:
-    void scanFolder(const QString& folder, const QString& volume, TrashScanResult& result) const;
+    quint64 scanEachItem(const EachItem& each) const;
+    void scanFolder(const QString& folder, const QString& volume, const EachItem& each, quint64& total) const;
+    OpenFolder openItems(const QString& folder, const QString& volume) const;
 
     std::shared_ptr<const Paths> m_paths;
     std::shared_ptr<const ItemSizes> m_files;

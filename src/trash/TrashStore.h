@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -71,6 +73,19 @@ class TrashStore {
 
     /// Reads the user's Trash records afresh into `list`, replacing it in one step.
     virtual void readPutBack(TrashOrigPaths& list) const = 0;
+    /// What a record says of one item.
+    struct DatedRecord {
+        QString place;   ///< where it would be put back
+        QDateTime when;  ///< when it was deleted; invalid when not recorded
+    };
+    /// The record of each item of items folder `folder` (`volume` empty for the user's own Trash),
+    /// by item name, read from the records alone; nothing when this layout keeps no deletion dates.
+    virtual std::optional<QHash<QString, DatedRecord>> datedRecords(const QString& folder,
+                                                                    const QString& volume) const {
+        Q_UNUSED(folder);
+        Q_UNUSED(volume);
+        return std::nullopt;
+    }
     /// After an item has left its Trash (removed or put back): drops its record.
     virtual void forgetItem(const QString& itemPath) const = 0;
     /// After something inside top-level folder item `itemPath` left it: the folder now measures

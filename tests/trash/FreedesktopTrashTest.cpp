@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <numeric>
 
+#include "core/fs/OpenFolder.h"
 #include "empty/ForceEmptyPass.h"
 #include "platform/SystemCommands.h"
 #include "platform/Tasks.h"
@@ -86,6 +89,87 @@ TEST(FreedesktopTrash, ScanListsItemsWithTheirInfoFilesOnTheHomeAndOnVolumes) {
     EXPECT_EQ(f.named(r, "slides.pdf")->theOrignalpath, f.usb + "/talks/slides.pdf");
     EXPECT_EQ(f.named(r, "abs.txt")->theOrignalpath, f.usb + "/abs.txt");
     EXPECT_EQ(f.named(r, "slides.pdf")->theTrashPath, f.usbTrash + "/files/slides.pdf");
+}
+
+TEST(FreedesktopTrash, TheDatedScanAndTheStreamedScanAgreeWithTheFullScan) {
+    LinuxFixture f;
+    const QDateTime when(QDate(2026, 3, 4), QTime(5, 6, 7));
+    f.sandbox.trashItem(f.trash, "report.pdf", "/home/me/Documents/report.pdf", "x", false, when);
+    f.sandbox.trashItem(f.trash, "Project", "/home/me/Project", "x", true, when.addDays(-9));
+    f.sandbox.trashItem(f.trash, "undated.txt", "/home/me/undated.txt", "x", false, QDateTime());
+    f.sandbox.writeFile(f.trash + "/files/no-record.txt", "x");
+    f.sandbox.writeFile(f.trash + "/info/orphan.txt.trashinfo",
+                        TrashInfo::format("/home/me/orphan.txt", when));
+    f.sandbox.trashItem(f.usbTrash, "slides.pdf", "talks/slides.pdf", "x", false, when.addDays(-1));
+    auto fields = [](const QList<CVTrashFileNode::Ptr>& items, bool full) {
+        QStringList rows;
+        for (const auto& i : items)
+            rows << QStringList{i->theFileName,
+                                i->theTrashPath,
+                                i->theOrignalpath,
+                                i->theVolume,
+                                i->deletionDate.toString(Qt::ISODate),
+                                full ? i->theFileSize + ' ' + i->theFilePermission : QString()}
+                        .join('|');
+        return rows;
+    };
+    const TrashScanResult full = f.scan();
+    TrashScanner scanner(f.paths, f.files, f.origPaths, std::make_shared<Workspace>(f.paths));
+    // Streamed: the same records in the same order, and the same total.
+    QList<CVTrashFileNode::Ptr> streamed;
+    EXPECT_EQ(scanner.scanEach([&](const CVTrashFileNode::Ptr& i) { streamed << i; }), full.trashFileSize);
+    EXPECT_EQ(fields(streamed, true), fields(full.items, true));
+    // From the records alone: the same items, places and dates, and a fresh put-back list.
+    f.origPaths->replaceNamed({});
+    const std::optional<TrashScanResult> dated = scanner.scanDated();
+    ASSERT_TRUE(dated);
+    QStringList expected = fields(full.items, false);
+    QStringList got = fields(dated->items, false);
+    expected.sort();
+    got.sort();
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(f.origPaths->deletionDateOf("Project"), when.addDays(-9));
+    EXPECT_EQ(f.origPaths->getOrigFilePath("report.pdf"), f.sandbox.root() + "/home/me/Documents/report.pdf");
+    // The mac layout keeps no dates: its callers scan in full.
+    auto mac = std::make_shared<MacPaths>(f.sandbox.paths());
+    EXPECT_FALSE(TrashScanner(mac, f.files, f.origPaths, nullptr).scanDated());
+}
+
+TEST(FreedesktopTrash, ManyItemsGoInInodeOrderAndAreReportedInTheCallersOrder) {
+    LinuxFixture f;
+    QStringList paths;
+    for (int i = 0; i < 12; ++i)
+        paths << f.sandbox.trashItem(f.trash, QString("item %1").arg(i), "/home/me/" + QString::number(i),
+                                     "x", i % 4 == 0);
+    paths << f.usbTrash + "/files/elsewhere";  // its folder is missing
+    paths << f.trash + "/files/never there";
+    f.sandbox.trashItem(f.trash, "kept", "/home/me/kept");
+    std::reverse(paths.begin(), paths.end());
+
+    const OpenFolder files = OpenFolder::open(f.trash + "/files");
+    const QList<QByteArray> byInode = files.namesByInode();
+    QList<QByteArray> names = files.names();
+    QList<QByteArray> sorted = byInode;
+    std::sort(names.begin(), names.end());
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, names);
+    for (qsizetype i = 1; i < byInode.size(); ++i)
+        EXPECT_LT(files.entry(byInode[i - 1])->st_ino, files.entry(byInode[i])->st_ino);
+
+    const TrashItemActions actions(f.commands, TrashStore::forPaths(f.paths));
+    QList<qsizetype> told;
+    QList<bool> gone;
+    actions.deleteItems(paths, {}, [&](qsizetype i, const FsTree::Report& report) {
+        told << i;
+        gone << report.gone;
+    });
+    QList<qsizetype> inOrder(paths.size());
+    std::iota(inOrder.begin(), inOrder.end(), 0);
+    EXPECT_EQ(told, inOrder);
+    EXPECT_EQ(gone.count(false), 1);  // the item whose folder is missing
+    EXPECT_FALSE(gone[1]);
+    EXPECT_EQ(LinuxFixture::left(f.trash + "/files"), QStringList{"kept"});
+    EXPECT_EQ(LinuxFixture::left(f.trash + "/info"), QStringList{"kept.trashinfo"});
 }
 
 TEST(FreedesktopTrash, InsideAFolderDottedNamesStayWholeAndKeepTheirPlace) {

@@ -33,6 +33,28 @@ TEST(TrashInfo, ParsesPathAndBothDateForms) {
     EXPECT_FALSE(r->deletionDate.isValid());
 }
 
+TEST(TrashInfo, DatesOfEitherFormReadAsWrittenAndImpossibleOnesAsMissing) {
+    const QDateTime leap(QDate(2024, 2, 29), QTime(23, 59, 59));
+    const struct {
+        const char* text;
+        QDateTime expected;  // invalid: no date
+    } cases[] = {
+        {"2024-02-29T23:59:59", leap},    {"20240229T235959", leap},
+        {"  2024-02-29T23:59:59 ", leap}, {"0001-01-01T00:00:00", QDateTime(QDate(1, 1, 1), QTime(0, 0))},
+        {"2023-02-29T12:00:00", {}},  // no such day: never rolled over into March
+        {"2024-13-01T12:00:00", {}},      {"2024-02-29T24:00:00", {}},
+        {"2024-02-29T23:60:00", {}},      {"2024-02-29 23:59:59", {}},
+        {"2024-02-29T23:59:5x", {}},      {"2024/02/29T23:59:59", {}},
+        {"20240229T2359599", {}},         {"", {}},
+    };
+    for (const auto& c : cases) {
+        const auto r = TrashInfo::parse(QByteArray("[Trash Info]\nPath=/a\nDeletionDate=") + c.text + "\n");
+        ASSERT_TRUE(r) << c.text;
+        EXPECT_EQ(r->deletionDate.isValid(), c.expected.isValid()) << c.text;
+        if (c.expected.isValid()) EXPECT_EQ(r->deletionDate, c.expected) << c.text;
+    }
+}
+
 TEST(TrashInfo, RecordsThatCannotBeTrustedAreRejected) {
     EXPECT_FALSE(TrashInfo::parse("Path=/no/group\n"));
     EXPECT_FALSE(TrashInfo::parse("[Trash Info]\nDeletionDate=2004-08-31T22:32:08\n"));

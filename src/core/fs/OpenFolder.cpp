@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "RegularFile.h"
 #include "core/Localized.h"
@@ -298,6 +300,33 @@ QList<QByteArray> OpenFolder::namesAt(int folder, bool* ok) {
     }
     const bool complete = errno == 0;
     ::closedir(dir);
+    if (ok) *ok = complete;
+    return out;
+}
+
+QList<QByteArray> OpenFolder::namesByInode(bool* ok) const {
+    if (ok) *ok = false;
+    if (!isOpen()) return {};
+    const int fd = ::openat(m_fd, ".", FolderFlags);
+    if (fd < 0) return {};
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return {};
+    }
+    std::vector<std::pair<ino_t, QByteArray>> found;
+    errno = 0;
+    while (const dirent* e = ::readdir(dir)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        found.emplace_back(e->d_ino, QByteArray(n));
+    }
+    const bool complete = errno == 0;
+    ::closedir(dir);
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<QByteArray> out;
+    out.reserve(qsizetype(found.size()));
+    for (auto& [inode, name] : found) out << std::move(name);
     if (ok) *ok = complete;
     return out;
 }

@@ -95,6 +95,9 @@ class OpenFolder {
     QList<QByteArray> names(bool* ok = nullptr) const;
     /// The raw names of the folder open at descriptor `folder`.
     static QList<QByteArray> namesAt(int folder, bool* ok = nullptr);
+    /// names() in the order of their inode numbers: removing or looking at many entries in that
+    /// order reads and writes the file system's inode tables in sequence instead of all over.
+    QList<QByteArray> namesByInode(bool* ok = nullptr) const;
     /// lstat of one entry; nothing when it is not there (or can't be seen).
     std::optional<struct stat> entry(const QByteArray& name) const;
     /// stat of what entry `name` leads to, a link followed (for telling a link to a folder from
