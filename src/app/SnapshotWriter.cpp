@@ -248,7 +248,7 @@ void fillUpdateWindows(AppDelegate& app) {
 // (one of them kept). The keep mark is taken off again: the sandbox's settings stay as they were.
 void writeCookieSites(AppDelegate& app, const QDir& dir, QStringList& written) {
     CookieManager* cookies = app.cookieManager();
-    CookiePane* pane = app.cookiePane;
+    CookiePane* pane = app.cookiePane();
     if (!pane) return;
     const bool wasKept = cookies->keepList().contains(QStringLiteral("news.example"));
     cookies->setKept({QStringLiteral("news.example")}, true);

@@ -66,7 +66,8 @@ void TrashItemActions::deleteItems(
     // big folder: the inode tables are then written in sequence, not all over (on ext4, 50,000
     // items in hash order dirty several times the blocks and take longer).
     std::map<QString, std::vector<qsizetype>> byFolder;
-    for (qsizetype i = 0; i < trashPaths.size(); ++i) byFolder[Path(trashPaths[i]).parent().text()].push_back(i);
+    for (qsizetype i = 0; i < trashPaths.size(); ++i)
+        byFolder[Path(trashPaths[i]).parent().text()].push_back(i);
     std::vector<FsTree::Report> reports(size_t(trashPaths.size()));
     for (auto& [parent, indexes] : byFolder) {
         const Place place = itemPlace(*m_store, trashPaths[indexes.front()]);
@@ -78,7 +79,8 @@ void TrashItemActions::deleteItems(
             for (qsizetype r = 0; r < ordered.size(); ++r) rank.insert(ordered[r], r);
             std::vector<std::pair<qsizetype, qsizetype>> keyed;  // rank, index
             keyed.reserve(indexes.size());
-            for (qsizetype i : indexes) keyed.emplace_back(rank.value(Path(trashPaths[i]).leafBytes(), -1), i);
+            for (qsizetype i : indexes)
+                keyed.emplace_back(rank.value(Path(trashPaths[i]).leafBytes(), -1), i);
             std::stable_sort(keyed.begin(), keyed.end(),
                              [](const auto& a, const auto& b) { return a.first < b.first; });
             for (size_t k = 0; k < keyed.size(); ++k) indexes[k] = keyed[k].second;
