@@ -13,6 +13,7 @@ import sys
 import time
 import urllib.parse
 from datetime import datetime, timedelta
+from trashfill import write_item
 
 cli, work = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 count = int(sys.argv[3]) if len(sys.argv) > 3 else 3000
@@ -48,14 +49,7 @@ def build(root):
         if i % 20 == 0:
             name = f"folder-{i:05d}"
         item = f"{trash}/files/{name}"
-        if i % 20 == 0:
-            os.mkdir(item)
-            for k in range(3):
-                with open(f"{item}/part-{k}.bin", "wb") as f:
-                    f.write(b"x" * (1000 * (k + 1)))
-        else:
-            with open(item, "wb") as f:
-                f.write(b"y" * (i % 4096))
+        write_item(item, i)
         original = f"/home/{login}/{folders[i % len(folders)]}/{name}"
         originals.append(original)
         when = (base + timedelta(minutes=i)).strftime("%Y-%m-%dT%H:%M:%S")

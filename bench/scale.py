@@ -16,6 +16,7 @@ import sys
 import tempfile
 import time
 import urllib.parse
+from trashfill import write_item
 
 cli = os.path.abspath(sys.argv[1])
 count = int(sys.argv[2]) if len(sys.argv) > 2 else 20000
@@ -32,14 +33,7 @@ def build(root):
     for i in range(count):
         name = f"folder-{i:06d}" if i % 20 == 0 else (f"report {i} (100% final).txt" if i % 10 == 3 else f"file-{i:06d}.txt")
         item = f"{trash}/files/{name}"
-        if i % 20 == 0:
-            os.mkdir(item)
-            for k in range(3):
-                with open(f"{item}/part-{k}.bin", "wb") as f:
-                    f.write(b"x" * (1000 * (k + 1)))
-        else:
-            with open(item, "wb") as f:
-                f.write(b"y" * (i % 4096))
+        write_item(item, i)
         original = urllib.parse.quote(f"/home/{login}/Documents/{name}", safe="/")
         with open(f"{trash}/info/{name}.trashinfo", "w") as f:
             f.write(f"[Trash Info]\nPath={original}\nDeletionDate=2026-11-20T09:30:00\n")
