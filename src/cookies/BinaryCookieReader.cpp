@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <cstring>
 
 #include "CookieText.h"
@@ -16,10 +17,10 @@ constexpr qint64 kRecordHeader = 56;
 constexpr qint64 kPageHeader = 8;  // page tag and cookie count, before the offset table
 
 quint32 be32(const uchar* p) {
-    return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
+    return qFromBigEndian<quint32>(p);
 }
 quint32 le32(const uchar* p) {
-    return (quint32(p[3]) << 24) | (quint32(p[2]) << 16) | (quint32(p[1]) << 8) | quint32(p[0]);
+    return qFromLittleEndian<quint32>(p);
 }
 double le64double(const uchar* p) {
     quint64 bits = 0;

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QtEndian>
 
 #include "BinaryCookieReader.h"
 
@@ -9,14 +10,17 @@ namespace BinaryCookieRewrite {
 namespace {
 
 quint32 be32(const QByteArray& data, qint64 at) {
-    const auto* p = reinterpret_cast<const uchar*>(data.constData() + at);
-    return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
+    return qFromBigEndian<quint32>(data.constData() + at);
 }
 void putBe32(QByteArray& out, quint32 v) {
-    for (int i = 3; i >= 0; --i) out.append(char((v >> (8 * i)) & 0xff));
+    char bytes[4];
+    qToBigEndian(v, bytes);
+    out.append(bytes, 4);
 }
 void putLe32(QByteArray& out, quint32 v) {
-    for (int i = 0; i < 4; ++i) out.append(char((v >> (8 * i)) & 0xff));
+    char bytes[4];
+    qToLittleEndian(v, bytes);
+    out.append(bytes, 4);
 }
 
 bool same(const PRCookFileNode& a, const PRCookFileNode& b) {
