@@ -36,20 +36,25 @@ TEST(StreamedFile, ReplacesTheTargetWholeOrNotAtAll) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
         old.write("old");
         old.close();
-        if (c.linkAtTarget)
+        if (c.linkAtTarget) {
             ASSERT_EQ(
                 ::symlink(QFile::encodeName(elsewhere).constData(), QFile::encodeName(target).constData()),
                 0);
+        }
         {
             const OpenFolder folder = OpenFolder::openChosen(root.path());
             StreamedFile file(folder, "out.txt", 0600);
             ASSERT_TRUE(file.isOpen());
             for (int i = 0; i < 200; ++i) EXPECT_TRUE(file.write(QByteArray(1000, 'x')));  // past the buffer
             EXPECT_TRUE(file.write("end"));
-            if (c.commit) EXPECT_TRUE(file.commit());
+            if (c.commit) {
+                EXPECT_TRUE(file.commit());
+            }
         }
         EXPECT_EQ(contents(target), c.expected);
-        if (c.linkAtTarget) EXPECT_EQ(contents(elsewhere), "old");  // not written through
+        if (c.linkAtTarget) {
+            EXPECT_EQ(contents(elsewhere), "old");  // not written through
+        }
         struct stat st;
         ASSERT_EQ(::lstat(QFile::encodeName(target).constData(), &st), 0);
         EXPECT_EQ(c.commit ? int(st.st_mode & 0777) : -1, c.commit ? 0600 : -1);

@@ -51,7 +51,9 @@ TEST(TrashInfo, DatesOfEitherFormReadAsWrittenAndImpossibleOnesAsMissing) {
         const auto r = TrashInfo::parse(QByteArray("[Trash Info]\nPath=/a\nDeletionDate=") + c.text + "\n");
         ASSERT_TRUE(r) << c.text;
         EXPECT_EQ(r->deletionDate.isValid(), c.expected.isValid()) << c.text;
-        if (c.expected.isValid()) EXPECT_EQ(r->deletionDate, c.expected) << c.text;
+        if (c.expected.isValid()) {
+            EXPECT_EQ(r->deletionDate, c.expected) << c.text;
+        }
     }
 }
 
