@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the house's floors from the sources alone (no build): only the file layer in src/core/fs
 # makes raw file-system calls, and every #include between folders of src/ follows an allowed edge
-# (the list below, also in the README's design section); the allowed edges have no cycle.
+# (the list below, also in the README's design section); the allowed edges have no cycle; no
+# function of src/ is longer than 80 lines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 status=0
@@ -69,4 +70,5 @@ if ! tsort <<<"$pairs" >/dev/null 2>&1; then
   echo "the allowed edges between folders make a cycle"
   status=1
 fi
+python3 scripts/check-function-length.py 80 || status=1
 exit $status

@@ -50,116 +50,157 @@ QString TrashAgeing::reasonWord(Reason reason) {
     return QString();
 }
 
+namespace {
+
+using Reason = TrashAgeing::Reason;
+
+// The dated items, oldest deletion first, and what the rules picked of them. Equal dates go in
+// path order so a plan never depends on the order the file system listed them in. Each date is
+// turned into a number once: comparing local times converts them at every comparison.
+class Candidates {
+  public:
+    Candidates(const QList<CVTrashFileNode::Ptr>& items, const EmptyProtection& protection)
+        : m_protection(protection) {
+        m_dated.reserve(items.size());
+        for (const auto& item : items)
+            if (item && item->deletionDate.isValid())
+                m_dated.append(
+                    {item->deletionDate.toMSecsSinceEpoch(), item, false, Reason::Age, std::nullopt});
+        std::sort(m_dated.begin(), m_dated.end(), [](const Dated& a, const Dated& b) {
+            return a.when != b.when ? a.when < b.when : a.item->theTrashPath < b.item->theTrashPath;
+        });
+    }
+    qsizetype size() const { return m_dated.size(); }
+    qint64 when(qsizetype i) const { return m_dated[i].when; }
+    const CVTrashFileNode& item(qsizetype i) const { return *m_dated[i].item; }
+    bool isPicked(qsizetype i) const { return m_dated[i].picked; }
+    void pick(qsizetype i, Reason reason) {
+        m_dated[i].picked = true;
+        m_dated[i].reason = reason;
+    }
+    // Asked once per item, and only about items a rule reaches: the protected rows listed after
+    // the pass are those the rules would have removed.
+    bool isProtected(qsizetype i) {
+        Dated& d = m_dated[i];
+        if (!d.kept) d.kept = m_protection.isProtected(d.item->theTrashPath);
+        return *d.kept;
+    }
+    QList<TrashAgeing::Pick> picks() const {
+        QList<TrashAgeing::Pick> picks;
+        for (const Dated& d : m_dated)
+            if (d.picked) picks << TrashAgeing::Pick{d.item, d.reason};
+        return picks;
+    }
+
+  private:
+    struct Dated {
+        qint64 when = 0;
+        CVTrashFileNode::Ptr item;
+        bool picked = false;
+        Reason reason = Reason::Age;
+        std::optional<bool> kept;
+    };
+    const EmptyProtection& m_protection;
+    QList<Dated> m_dated;
+};
+
+void pickByAge(Candidates& candidates, int days, const QDateTime& now) {
+    const qint64 cutoff = now.addDays(-qint64(days)).toMSecsSinceEpoch();
+    for (qsizetype i = 0; i < candidates.size(); ++i) {
+        if (candidates.when(i) >= cutoff) break;  // sorted: the rest are younger
+        if (!candidates.isProtected(i)) candidates.pick(i, Reason::Age);
+    }
+}
+
+// Whether an item is on the disk of the home Trash; each volume's device is asked once.
+class HomeDisk {
+  public:
+    HomeDisk(quint64 device, const TrashAgeing::DeviceOf& deviceOf)
+        : m_device(device), m_deviceOf(deviceOf) {}
+    bool holds(const CVTrashFileNode& item) {
+        if (item.theVolume.isEmpty()) return true;
+        auto it = m_volumes.constFind(item.theVolume);
+        if (it == m_volumes.cend()) {
+            const std::optional<quint64> device = m_deviceOf(item.theVolume);
+            it = m_volumes.insert(item.theVolume, device && *device == m_device);
+        }
+        return *it;
+    }
+
+  private:
+    quint64 m_device;
+    const TrashAgeing::DeviceOf& m_deviceOf;
+    QHash<QString, bool> m_volumes;
+};
+
+// One walk, oldest first, serves both disk rules: the share first, then the floor. Only items on
+// the home Trash's disk count: removing an item of another disk frees nothing there.
+void pickForDisk(Candidates& candidates, const QList<CVTrashFileNode::Ptr>& items, const AgeingRules& rules,
+                 const TrashAgeing::Disk& disk, HomeDisk& home, QStringList& notes) {
+    quint64 trashTotal = 0;
+    for (const auto& item : items)
+        if (item && home.holds(*item)) trashTotal += item->filesize;
+    quint64 freed = 0;
+    for (qsizetype i = 0; i < candidates.size(); ++i)
+        if (candidates.isPicked(i) && home.holds(candidates.item(i))) freed += candidates.item(i).filesize;
+    qsizetype next = 0;
+    auto pickNext = [&](Reason reason) {
+        for (; next < candidates.size(); ++next) {
+            if (candidates.isPicked(next) || !home.holds(candidates.item(next)) ||
+                candidates.isProtected(next))
+                continue;
+            freed += candidates.item(next).filesize;
+            candidates.pick(next++, reason);
+            return true;
+        }
+        return false;
+    };
+    if (rules.maxSharePercent.on) {
+        const quint64 limit = disk.size / 100 * quint64(rules.maxSharePercent.value) +
+                              disk.size % 100 * quint64(rules.maxSharePercent.value) / 100;
+        while (trashTotal - std::min(freed, trashTotal) > limit) {
+            if (!pickNext(Reason::Share)) {
+                notes << localized(
+                             "the Trash stays above %1% of its disk: what is left is "
+                             "protected, undated or on another disk")
+                             .arg(rules.maxSharePercent.value);
+                break;
+            }
+        }
+    }
+    if (rules.keepFreeGB.on) {
+        const quint64 floor = quint64(rules.keepFreeGB.value) * AgeingRules::BytesPerGB;
+        while (disk.free + freed < floor) {
+            if (!pickNext(Reason::FreeSpace)) {
+                notes << localized("less than %1 GB stays free even without the Trash's old items")
+                             .arg(rules.keepFreeGB.value);
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace
+
 TrashAgeing::Plan TrashAgeing::plan(const QList<CVTrashFileNode::Ptr>& items, const AgeingRules& rules,
                                     const QDateTime& now) const {
     m_protection.beginPass();
     Plan plan;
-    // Only dated items take part, oldest deletion first; equal dates in path order so a plan
-    // never depends on the order the file system listed them in. Each date is turned into a
-    // number once: comparing local times converts them at every comparison.
-    struct Dated {
-        qint64 when;
-        CVTrashFileNode::Ptr item;
-    };
-    QList<Dated> sorted;
-    sorted.reserve(items.size());
-    for (const auto& item : items)
-        if (item && item->deletionDate.isValid())
-            sorted.append({item->deletionDate.toMSecsSinceEpoch(), item});
-    std::sort(sorted.begin(), sorted.end(), [](const Dated& a, const Dated& b) {
-        return a.when != b.when ? a.when < b.when : a.item->theTrashPath < b.item->theTrashPath;
-    });
-    QList<CVTrashFileNode::Ptr> dated;
-    dated.reserve(sorted.size());
-    for (const Dated& d : std::as_const(sorted)) dated << d.item;
-    // Asked once per item, and only about items a rule reaches: the protected rows listed after
-    // the pass are those the rules would have removed.
-    QHash<const CVTrashFileNode*, bool> protectedItems;
-    auto isProtected = [&](const CVTrashFileNode::Ptr& item) {
-        auto it = protectedItems.constFind(item.get());
-        if (it == protectedItems.cend())
-            it = protectedItems.insert(item.get(), m_protection.isProtected(item->theTrashPath));
-        return *it;
-    };
-    QList<bool> picked(dated.size(), false);
-    QList<Reason> reasons(dated.size(), Reason::Age);
-    auto pick = [&](qsizetype i, Reason reason) {
-        picked[i] = true;
-        reasons[i] = reason;
-    };
-
-    if (rules.olderThanDays.on) {
-        const qint64 cutoff = now.addDays(-qint64(rules.olderThanDays.value)).toMSecsSinceEpoch();
-        for (qsizetype i = 0; i < dated.size(); ++i) {
-            if (sorted[i].when >= cutoff) break;  // sorted: the rest are younger
-            if (!isProtected(dated[i])) pick(i, Reason::Age);
-        }
-    }
-
+    Candidates candidates(items, m_protection);
+    if (rules.olderThanDays.on) pickByAge(candidates, rules.olderThanDays.value, now);
     if (rules.maxSharePercent.on || rules.keepFreeGB.on) {
-        const std::optional<Disk> measured = m_diskOf ? m_diskOf(m_homeTrash) : std::nullopt;
+        const std::optional<Disk> disk = m_diskOf ? m_diskOf(m_homeTrash) : std::nullopt;
         const std::optional<quint64> homeDevice = m_deviceOf ? m_deviceOf(m_homeTrash) : std::nullopt;
-        if (!measured || !homeDevice) {
+        if (!disk || !homeDevice) {
             plan.notes << localized(
                 "the disk of the Trash could not be measured; the size and free-space "
                 "rules were not applied");
         } else {
-            const Disk disk = measured.value_or(Disk{});
-            QHash<QString, bool> volumeOnHomeDisk;
-            auto onHomeDisk = [&](const CVTrashFileNode::Ptr& item) {
-                if (item->theVolume.isEmpty()) return true;
-                auto it = volumeOnHomeDisk.constFind(item->theVolume);
-                if (it == volumeOnHomeDisk.cend()) {
-                    const std::optional<quint64> device = m_deviceOf(item->theVolume);
-                    it = volumeOnHomeDisk.insert(item->theVolume, device && *device == *homeDevice);
-                }
-                return *it;
-            };
-            quint64 trashTotal = 0;
-            for (const auto& item : items)
-                if (item && onHomeDisk(item)) trashTotal += item->filesize;
-            quint64 freed = 0;
-            for (qsizetype i = 0; i < dated.size(); ++i)
-                if (picked[i] && onHomeDisk(dated[i])) freed += dated[i]->filesize;
-            // One walk, oldest first, serves both rules: the share first, then the floor.
-            qsizetype next = 0;
-            auto pickNext = [&](Reason reason) {
-                for (; next < dated.size(); ++next) {
-                    if (picked[next] || !onHomeDisk(dated[next]) || isProtected(dated[next])) continue;
-                    freed += dated[next]->filesize;
-                    pick(next++, reason);
-                    return true;
-                }
-                return false;
-            };
-            if (rules.maxSharePercent.on) {
-                const quint64 limit = disk.size / 100 * quint64(rules.maxSharePercent.value) +
-                                      disk.size % 100 * quint64(rules.maxSharePercent.value) / 100;
-                while (trashTotal - std::min(freed, trashTotal) > limit) {
-                    if (!pickNext(Reason::Share)) {
-                        plan.notes << localized(
-                                          "the Trash stays above %1% of its disk: what is left is "
-                                          "protected, undated or on another disk")
-                                          .arg(rules.maxSharePercent.value);
-                        break;
-                    }
-                }
-            }
-            if (rules.keepFreeGB.on) {
-                const quint64 floor = quint64(rules.keepFreeGB.value) * AgeingRules::BytesPerGB;
-                while (disk.free + freed < floor) {
-                    if (!pickNext(Reason::FreeSpace)) {
-                        plan.notes << localized(
-                                          "less than %1 GB stays free even without the Trash's old items")
-                                          .arg(rules.keepFreeGB.value);
-                        break;
-                    }
-                }
-            }
+            HomeDisk home(*homeDevice, m_deviceOf);
+            pickForDisk(candidates, items, rules, *disk, home, plan.notes);
         }
     }
-    for (qsizetype i = 0; i < dated.size(); ++i)
-        if (picked[i]) plan.picks << Pick{dated[i], reasons[i]};
+    plan.picks = candidates.picks();
     return plan;
 }
 

@@ -212,6 +212,74 @@ QString TrashItemActions::keepBothPlace(const QString& place) {
     }
 }
 
+namespace {
+
+using PutBack = TrashItemActions::PutBack;
+using WhenTaken = TrashItemActions::WhenTaken;
+
+// Whether the put back goes on when its place is taken, making room as the user chose.
+bool makeRoom(const TrashStore& store, WhenTaken whenTaken, bool dryRun, TrashItemActions::PutBackDone& done,
+              QList<TrashJournal::Move>& moves) {
+    switch (whenTaken) {
+        case WhenTaken::Refuse:
+            done.outcome = PutBack::Taken;
+            return false;
+        case WhenTaken::Skip:
+            done.outcome = PutBack::Skipped;
+            return false;
+        case WhenTaken::KeepBoth:
+            done.destination = TrashItemActions::keepBothPlace(done.destination);
+            return true;
+        case WhenTaken::Replace: {
+            // What is there now goes to the Trash first: nothing is destroyed.
+            const TrashPut::Result replaced = TrashPut(store.paths()).put(done.destination, {false, dryRun});
+            if (replaced.outcome != TrashPut::Outcome::Trashed) {
+                done.outcome = PutBack::Failed;
+                return false;
+            }
+            done.replacedTo = replaced.trashPath;
+            moves.append(
+                {TrashJournal::Move::Way::IntoTrash, replaced.place, replaced.trashPath, replaced.record});
+            return true;
+        }
+    }
+    return false;
+}
+
+void moveOut(const TrashStore& store, const TrashItemActions::PutBackMove& move, const Place& from,
+             const QByteArray& record, const FsMove::Progress& progress, TrashItemActions::PutBackDone& done,
+             QList<TrashJournal::Move>& moves) {
+    // The original place is the user's own: links on the way there are followed as they mean. It
+    // may be no place Corvane keeps (a Trash folder, the home itself, a disk's top).
+    ScopeLimits limits = store.scopeLimits();
+    // Nothing is there yet, so it can't be the home or hold the Desktop; it may not be in a Trash.
+    limits.held.clear();
+    // Never over what is there; across file systems the item is copied whole and checked before
+    // it leaves the Trash, and a copy that fails part-way (a full disk) is removed again. A name
+    // taken meanwhile gives Keep Both the next free one.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const QByteArray toName = Path(done.destination).leafBytes();
+        const FsScope toScope = FsScope::chosen(Path(done.destination).parent().text(), {toName}, limits);
+        const ScopedFolder& to = toScope.folder();
+        if (!to.isOpen() || !from.folder.allows(from.name)) break;
+        const FsMove::Outcome outcome = FsMove::move(from.folder, from.name, to, toName, nullptr, progress);
+        if (outcome == FsMove::Outcome::Taken && move.whenTaken == WhenTaken::KeepBoth &&
+            FsLook::exists(done.destination)) {
+            done.destination = TrashItemActions::keepBothPlace(done.destination);
+            continue;
+        }
+        if (outcome == FsMove::Outcome::Taken) done.outcome = PutBack::Taken;
+        if (outcome == FsMove::Outcome::Moved) {
+            store.forgetItem(move.trashPath);
+            done.outcome = PutBack::Moved;
+            moves.append({TrashJournal::Move::Way::OutOfTrash, done.destination, move.trashPath, record});
+        }
+        break;  // Failed, or Copied: part of it stays in the Trash, with its record
+    }
+}
+
+}  // namespace
+
 TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& move, TrashJournal* journal,
                                                             bool dryRun,
                                                             const FsMove::Progress& progress) const {
@@ -236,71 +304,15 @@ TrashItemActions::PutBackDone TrashItemActions::putBackMove(const PutBackMove& m
                      .folder()
                      .readFile(from.name + ".trashinfo", 64 * 1024)
                      .value_or(QByteArray());
-    const auto taken = [](const QString& path) { return FsLook::exists(path); };
     QList<TrashJournal::Move> moves;
-    if (FsLook::exists(done.destination)) {
-        switch (move.whenTaken) {
-            case WhenTaken::Refuse:
-                done.outcome = PutBack::Taken;
-                return done;
-            case WhenTaken::Skip:
-                done.outcome = PutBack::Skipped;
-                return done;
-            case WhenTaken::KeepBoth:
-                done.destination = keepBothPlace(done.destination);
-                break;
-            case WhenTaken::Replace: {
-                // What is there now goes to the Trash first: nothing is destroyed.
-                const TrashPut::Result replaced =
-                    TrashPut(m_store->paths()).put(done.destination, {false, dryRun});
-                if (replaced.outcome != TrashPut::Outcome::Trashed) {
-                    done.outcome = PutBack::Failed;
-                    return done;
-                }
-                done.replacedTo = replaced.trashPath;
-                moves.append({TrashJournal::Move::Way::IntoTrash, replaced.place, replaced.trashPath,
-                              replaced.record});
-                break;
-            }
-        }
-    }
+    if (FsLook::exists(done.destination) && !makeRoom(*m_store, move.whenTaken, dryRun, done, moves))
+        return done;
     if (dryRun) {
         done.outcome = PutBack::Moved;
         return done;
     }
-    const QString destinationFolder = Path(done.destination).parent().text();
-    if (!OpenFolder::makeChosen(destinationFolder).isOpen()) {
-        if (journal)
-            for (const auto& m : moves) journal->add(m);
-        return done;
-    }
-    // The original place is the user's own: links on the way there are followed as they mean. It
-    // may be no place Corvane keeps (a Trash folder, the home itself, a disk's top).
-    ScopeLimits limits = m_store->scopeLimits();
-    // Nothing is there yet, so it can't be the home or hold the Desktop; it may not be in a Trash.
-    limits.held.clear();
-    // Never over what is there; across file systems the item is copied whole and checked before
-    // it leaves the Trash, and a copy that fails part-way (a full disk) is removed again. A name
-    // taken meanwhile gives Keep Both the next free one.
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        const QByteArray toName = Path(done.destination).leafBytes();
-        const FsScope toScope = FsScope::chosen(destinationFolder, {toName}, limits);
-        const ScopedFolder& to = toScope.folder();
-        if (!to.isOpen() || !from.folder.allows(from.name)) break;
-        const FsMove::Outcome outcome = FsMove::move(from.folder, from.name, to, toName, nullptr, progress);
-        if (outcome == FsMove::Outcome::Taken && move.whenTaken == WhenTaken::KeepBoth &&
-            taken(done.destination)) {
-            done.destination = keepBothPlace(done.destination);
-            continue;
-        }
-        if (outcome == FsMove::Outcome::Taken) done.outcome = PutBack::Taken;
-        if (outcome == FsMove::Outcome::Moved) {
-            m_store->forgetItem(trashPath);
-            done.outcome = PutBack::Moved;
-            moves.append({TrashJournal::Move::Way::OutOfTrash, done.destination, trashPath, record});
-        }
-        break;  // Failed, or Copied: part of it stays in the Trash, with its record
-    }
+    if (OpenFolder::makeChosen(Path(done.destination).parent().text()).isOpen())
+        moveOut(*m_store, move, from, record, progress, done, moves);
     if (journal)
         for (const auto& m : moves) journal->add(m);
     return done;
