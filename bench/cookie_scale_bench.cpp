@@ -67,6 +67,7 @@ Run run(const std::vector<QByteArray>& args) {
     argv.push_back(nullptr);
     QElapsedTimer timer;
     timer.start();
+    std::fflush(stdout);  // or the child would print what is buffered again
     const pid_t pid = fork();
     if (pid == 0) {
         if (FILE* null = std::freopen("/dev/null", "w", stdout)) (void)null;

@@ -41,12 +41,20 @@ QString normalized(const QString& host) {
 }
 
 QString siteOf(const QString& host) {
+    // A store of a million cookies has a few thousand hosts: each is placed once per thread.
+    thread_local QHash<QString, QString> known;
+    if (auto it = known.constFind(host); it != known.cend()) return *it;
     const QString h = normalized(host);
-    if (h.isEmpty() || !QHostAddress(h).isNull()) return h;
-    const psl_ctx_t* list = suffixList();
-    const QByteArray utf8 = h.toUtf8();
-    const char* site = list ? psl_registrable_domain(list, utf8.constData()) : nullptr;
-    return site ? QString::fromUtf8(site) : h;
+    QString site = h;
+    if (!h.isEmpty() && QHostAddress(h).isNull()) {
+        const psl_ctx_t* list = suffixList();
+        const QByteArray utf8 = h.toUtf8();
+        if (const char* registrable = list ? psl_registrable_domain(list, utf8.constData()) : nullptr)
+            site = QString::fromUtf8(registrable);
+    }
+    if (known.size() >= 50000) known.clear();
+    known.insert(host, site);
+    return site;
 }
 
 bool isKept(const QString& host, const QStringList& keepList) {
