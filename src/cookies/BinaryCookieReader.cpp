@@ -23,8 +23,7 @@ quint32 le32(const uchar* p) {
     return qFromLittleEndian<quint32>(p);
 }
 double le64double(const uchar* p) {
-    quint64 bits = 0;
-    for (int i = 7; i >= 0; --i) bits = (bits << 8) | p[i];
+    const quint64 bits = qFromLittleEndian<quint64>(p);
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;

@@ -88,14 +88,9 @@ QStringList CookiePane::selectedHosts() const {
 void CookiePane::selectSites() {
     QSet<QString> sites;
     for (const QString& host : selectedHosts()) sites.insert(CookieSites::siteOf(host));
-    QHash<QString, bool> hostInSites;  // each host asked of the suffix list once
     QItemSelection selection;
     for (int row = 0; row < dataController->rowCount(); ++row) {
-        const QString& host = dataController->cookieAt(row).fileHost;
-        auto it = hostInSites.constFind(host);
-        if (it == hostInSites.cend())
-            it = hostInSites.insert(host, sites.contains(CookieSites::siteOf(host)));
-        if (*it)
+        if (sites.contains(CookieSites::siteOf(dataController->cookieAt(row).fileHost)))
             selection.select(dataController->index(row, 0),
                              dataController->index(row, CookieTableModel::ColumnCount - 1));
     }

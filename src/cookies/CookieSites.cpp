@@ -94,17 +94,15 @@ bool unkeep(Defaults& defaults, const QString& host) {
 }
 
 QList<Site> group(const CookieList& cookies, const QStringList& keepList) {
-    QHash<QString, QString> siteOfHost;  // a site per host, asked of the list once
     QHash<QString, int> index;
     QList<Site> sites;
     for (int row = 0; row < cookies.size(); ++row) {
         const PRCookFileNode& c = cookies[row];
-        auto known = siteOfHost.constFind(c.fileHost);
-        if (known == siteOfHost.cend()) known = siteOfHost.insert(c.fileHost, siteOf(c.fileHost));
-        auto at = index.constFind(*known);
+        const QString name = siteOf(c.fileHost);
+        auto at = index.constFind(name);
         if (at == index.cend()) {
-            at = index.insert(*known, int(sites.size()));
-            sites.append({*known, {}, std::nullopt, false});
+            at = index.insert(name, int(sites.size()));
+            sites.append({name, {}, std::nullopt, false});
         }
         Site& site = sites[*at];
         site.rows << row;

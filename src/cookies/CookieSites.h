@@ -19,6 +19,7 @@ QString normalized(const QString& host);
 
 /// The registrable domain of `host` ("www.news.example.co.uk" gives "example.co.uk"); a host the
 /// list can't place (an IP address, "localhost", a bare public suffix) is its own site.
+/// Each host is placed once per thread, so callers may ask row by row.
 QString siteOf(const QString& host);
 
 /// Whether `host` is kept: a keep-list entry is the host itself or one of its parent domains.
