@@ -64,8 +64,7 @@ class Candidates {
         m_dated.reserve(items.size());
         for (const auto& item : items)
             if (item && item->deletionDate.isValid())
-                m_dated.append(
-                    {item->deletionDate.toMSecsSinceEpoch(), item, false, Reason::Age, std::nullopt});
+                m_dated.append({item->deletionDate.toMSecsSinceEpoch(), item, std::nullopt, std::nullopt});
         std::sort(m_dated.begin(), m_dated.end(), [](const Dated& a, const Dated& b) {
             return a.when != b.when ? a.when < b.when : a.item->theTrashPath < b.item->theTrashPath;
         });
@@ -73,11 +72,8 @@ class Candidates {
     qsizetype size() const { return m_dated.size(); }
     qint64 when(qsizetype i) const { return m_dated[i].when; }
     const CVTrashFileNode& item(qsizetype i) const { return *m_dated[i].item; }
-    bool isPicked(qsizetype i) const { return m_dated[i].picked; }
-    void pick(qsizetype i, Reason reason) {
-        m_dated[i].picked = true;
-        m_dated[i].reason = reason;
-    }
+    bool isPicked(qsizetype i) const { return m_dated[i].picked.has_value(); }
+    void pick(qsizetype i, Reason reason) { m_dated[i].picked = reason; }
     // Asked once per item, and only about items a rule reaches: the protected rows listed after
     // the pass are those the rules would have removed.
     bool isProtected(qsizetype i) {
@@ -88,7 +84,7 @@ class Candidates {
     QList<TrashAgeing::Pick> picks() const {
         QList<TrashAgeing::Pick> picks;
         for (const Dated& d : m_dated)
-            if (d.picked) picks << TrashAgeing::Pick{d.item, d.reason};
+            if (d.picked) picks << TrashAgeing::Pick{d.item, *d.picked};
         return picks;
     }
 
@@ -96,8 +92,7 @@ class Candidates {
     struct Dated {
         qint64 when = 0;
         CVTrashFileNode::Ptr item;
-        bool picked = false;
-        Reason reason = Reason::Age;
+        std::optional<Reason> picked;  ///< and why
         std::optional<bool> kept;
     };
     const EmptyProtection& m_protection;
