@@ -1,5 +1,7 @@
 // The application controller's main-window sections: each capability's section as it describes
 // itself, and the cookie section with the folder access gate its browser sources pass.
+#include <tuple>
+
 #include "AccessGrants.h"
 #include "AppDelegate.h"
 #include "CapabilitySections.h"
@@ -71,18 +73,16 @@ void AppDelegate::buildCookieSection() {
     }).add(*m_window, m_dispatcher);
     // Each source button shows itself pressed and the others not; the open panel's choice joins the
     // opened files, which then show pressed.
-    CookiePane* p = m_cookiePane;
+    using Source = CookiePane::Source;
     const int open = 0, newer = 4;
-    m_cookieSources.add(p->openCookieBtn, QStringLiteral("opencooikedown.png"),
-                        QStringLiteral("opencookienom.png"));
-    m_cookieSources.add(p->safariCookieBtn, QStringLiteral("safaricookiedown.png"),
-                        QStringLiteral("Safaricookienom.png"));
-    m_cookieSources.add(p->chromeCookieBtn, QStringLiteral("chromecookiedown.png"),
-                        QStringLiteral("chromecookienom.png"));
-    m_cookieSources.add(p->firefoxCookieBtn, QStringLiteral("firefoxcookiedown.png"),
-                        QStringLiteral("firefoxcookienom.png"));
-    m_cookieSources.add(p->newCookieBtn, QStringLiteral("newcookiedown.png"),
-                        QStringLiteral("newcookienom.png"));
+    const std::tuple<Source, const char*, const char*> sources[] = {
+        {Source::OpenFile, "opencooikedown.png", "opencookienom.png"},
+        {Source::BinaryFile, "safaricookiedown.png", "Safaricookienom.png"},
+        {Source::Chrome, "chromecookiedown.png", "chromecookienom.png"},
+        {Source::Firefox, "firefoxcookiedown.png", "firefoxcookienom.png"},
+        {Source::OpenedFiles, "newcookiedown.png", "newcookienom.png"}};
+    for (const auto& [source, down, normal] : sources)
+        m_cookieSources.add(m_cookiePane->sourceButton(source), QLatin1String(down), QLatin1String(normal));
     const std::function<void()> actions[] = {
         [this, newer] {
             ActClickOpenCookiesAction();
@@ -131,5 +131,5 @@ void AppDelegate::ActClickOpenCookiesAction() {
         m_window, {m_services.paths->documentsFolder(), false, localized("Open a cookie file")});
     if (chosen.isEmpty()) return;  // cancelled: the opened-files list stays as it was
     m_cookies->openChosenFile(chosen);
-    m_cookiePane->newCookieBtn->show();
+    m_cookiePane->showOpenedFilesButton();
 }

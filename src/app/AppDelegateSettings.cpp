@@ -71,7 +71,7 @@ void AppDelegate::ClickPloverlyOnLogin() {
         d.setString(SettingsKeys::BAutoLogin, SettingsKeys::NO);
     }
     d.synchronize();
-    m_thePopViewController->autoLunchBtn->setChecked(on);
+    m_thePopViewController->setAutoLogin(on);
 }
 
 void AppDelegate::ClickAutoTidyDesktop() {

@@ -6,17 +6,11 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLayout>
-#include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTableView>
 #include <QThread>
 #include <QTimer>
-#include <QTreeView>
 #include <QWidget>
 #include <algorithm>
 
@@ -44,7 +38,6 @@
 #include "trash/TrashWindow.h"
 #include "update/PRUpdateController.h"
 #include "update/UpdateWindow.h"
-#include "widgets/ProgressPanel.h"
 #include "widgets/ProgressWindow.h"
 
 namespace {
@@ -85,11 +78,11 @@ void actAndWait(TrashBrowser& browser, Action action) {
 void writeTrashWindowStates(TrashBrowser& browser, const QDir& dir, QStringList& written) {
     TrashWindow* w = browser.window();
     TrashTableModel* model = browser.tableModel();
-    w->filterField->setText(QStringLiteral("notes"));
+    w->setFilterText(QStringLiteral("notes"));
     settle();
     QString path = dir.filePath(w->objectName() + QStringLiteral("-filter.png"));
     if (save(w, path)) written << path;
-    w->filterField->clear();
+    w->setFilterText(QString());
     settle();
 
     // The first item whose original place is taken, as the question names it.
@@ -112,10 +105,10 @@ void writeTrashWindowStates(TrashBrowser& browser, const QDir& dir, QStringList&
         if (!item->theVolume.isEmpty() || item->theOrignalpath == QLatin1String("--") ||
             QFileInfo::exists(place) || QFileInfo(place).isSymLink())
             continue;
-        w->theTableView->clearSelection();
+        w->clearSelection();
         browser.setClickedRow(row);
         actAndWait(browser, &TrashBrowser::PutBackAction);
-        if (w->undoButton->isEnabled()) {
+        if (w->isUndoEnabled()) {
             path = dir.filePath(w->objectName() + QStringLiteral("-undo.png"));
             if (save(w, path)) written << path;
             actAndWait(browser, &TrashBrowser::UndoAction);
@@ -132,13 +125,10 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     if (browser->isScanning()) waitFor(browser, &TrashBrowser::scanFinished);
     settle();
     TrashWindow* w = browser->window();
-    w->tabs->setCurrentIndex(0);
+    w->showTab(TrashWindow::Tab::Items);
     settle();
     // A sandbox root makes every original place long; the picture should show them whole.
-    const int pathWidth = w->theTableView->columnWidth(TrashTableModel::Path);
-    w->theTableView->resizeColumnToContents(TrashTableModel::Path);
-    w->resize(w->width() + std::max(0, w->theTableView->columnWidth(TrashTableModel::Path) - pathWidth),
-              w->height());
+    w->widenForPaths();
     settle();
     QString path = dir.filePath(w->objectName() + QStringLiteral(".png"));
     if (save(w, path)) written << path;
@@ -147,19 +137,19 @@ void writeTrashWindow(AppDelegate& app, const QDir& dir, QStringList& written) {
     auto progress = std::make_shared<WorkProgress>();
     progress->total = 120;
     progress->done = 37;
-    w->actionPanel->track(progress, localized("Deleting"), true);
+    w->showProgress(progress, localized("Deleting"), true);
     settle();
     path = dir.filePath(w->objectName() + QStringLiteral("-progress.png"));
     if (save(w, path)) written << path;
-    w->actionPanel->finish();
+    w->finishProgress();
     browser->buildTree();
     if (browser->isBuildingTree()) waitFor(browser, &TrashBrowser::treeBuilt);
-    w->tabs->setCurrentIndex(1);
-    w->theOutlineView->expandAll();
+    w->showTab(TrashWindow::Tab::Tree);
+    w->expandTree();
     settle();
     path = dir.filePath(w->objectName() + QStringLiteral("-tree.png"));
     if (save(w, path)) written << path;
-    w->tabs->setCurrentIndex(0);
+    w->showTab(TrashWindow::Tab::Items);
     w->hide();
 }
 

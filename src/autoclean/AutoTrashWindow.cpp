@@ -26,11 +26,11 @@ AutoTrashWindow::AutoTrashWindow(QWidget* view, QWidget* parent) : QWidget(paren
                                this);
     intro->setObjectName(QStringLiteral("autoTrashIntro"));
     m_layout->addWidget(intro);
-    borrowedNote = mutedLabel(localized("These settings are open in the Corvane panel popover."), this);
-    borrowedNote->setObjectName(QStringLiteral("borrowedNote"));
-    borrowedNote->setAlignment(Qt::AlignCenter);
-    borrowedNote->setMinimumHeight(80);
-    m_layout->addWidget(borrowedNote);
+    m_borrowedNote = mutedLabel(localized("These settings are open in the Corvane panel popover."), this);
+    m_borrowedNote->setObjectName(QStringLiteral("borrowedNote"));
+    m_borrowedNote->setAlignment(Qt::AlignCenter);
+    m_borrowedNote->setMinimumHeight(80);
+    m_layout->addWidget(m_borrowedNote);
     m_layout->addStretch(1);
 
     if (m_view) m_view->installEventFilter(this);
@@ -81,5 +81,5 @@ bool AutoTrashWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AutoTrashWindow::updateNote() {
-    if (borrowedNote) borrowedNote->setVisible(!hostsView());
+    if (m_borrowedNote) m_borrowedNote->setVisible(!hostsView());
 }

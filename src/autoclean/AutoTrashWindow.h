@@ -11,7 +11,7 @@ class QVBoxLayout;
 /// the view back through reclaim() once the popover has handed it back.
 class AutoTrashWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit AutoTrashWindow(QWidget* view, QWidget* parent = nullptr);
 
     /// Takes the view back while the window shows and nobody else holds it (call when the popover
@@ -22,16 +22,15 @@ public:
     /// Whether the view is in this window now.
     bool hostsView() const;
 
-    QLabel* borrowedNote = nullptr;
-
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void take();
     void updateNote();
 
     QPointer<QWidget> m_view;
+    QLabel* m_borrowedNote = nullptr;  ///< says where the settings are while the popover has them
     QVBoxLayout* m_layout = nullptr;
 };

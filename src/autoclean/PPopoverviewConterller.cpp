@@ -56,32 +56,38 @@ PPopoverviewConterller::PPopoverviewConterller(std::shared_ptr<Defaults> default
     layout->addWidget(buildOptionsCard());
     layout->addWidget(buildLastCleanBox());
 
-    connect(cleanTimeCheckBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::CheckAutoTrashTimeAction);
-    connect(theTimeBtn, &QComboBox::activated, this, &PPopoverviewConterller::ChangeTheTrashTime);
-    connect(cleanStorageCheckBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::CheckTheStorageAction);
+    connect(m_cleanTimeCheckBtn, &QCheckBox::clicked, this,
+            &PPopoverviewConterller::CheckAutoTrashTimeAction);
+    connect(m_theTimeBtn, &QComboBox::activated, this, &PPopoverviewConterller::ChangeTheTrashTime);
+    connect(m_cleanStorageCheckBtn, &QCheckBox::clicked, this,
+            &PPopoverviewConterller::CheckTheStorageAction);
     // Stored once the slider is let go (or moved by key); while dragging only the label follows.
-    connect(storageSlider, &QSlider::valueChanged, this, &PPopoverviewConterller::TragTheStorageAction);
+    connect(m_storageSlider, &QSlider::valueChanged, this, &PPopoverviewConterller::TragTheStorageAction);
     // A press that ends where it began changes no value: nothing is stored, and the label the drag
     // may have changed shows the stored threshold again.
-    connect(storageSlider, &QSlider::sliderPressed, this, [this] { m_labelBeforeDrag = storagelab->text(); });
-    connect(storageSlider, &QSlider::sliderReleased, this, [this] {
-        if (storageSlider->sliderPosition() == storageSlider->value()) storagelab->setText(m_labelBeforeDrag);
+    connect(m_storageSlider, &QSlider::sliderPressed, this,
+            [this] { m_labelBeforeDrag = m_storagelab->text(); });
+    connect(m_storageSlider, &QSlider::sliderReleased, this, [this] {
+        if (m_storageSlider->sliderPosition() == m_storageSlider->value())
+            m_storagelab->setText(m_labelBeforeDrag);
     });
-    connect(storageSlider, &QSlider::sliderMoved, this, [this](int position) {
-        storagelab->setText(QLatin1Char(' ') +
-                            size_to_unit(std::max(thresholdForPosition(position, storageSlider->maximum()),
-                                                  LowestThreshold)));
+    connect(m_storageSlider, &QSlider::sliderMoved, this, [this](int position) {
+        m_storagelab->setText(
+            QLatin1Char(' ') +
+            size_to_unit(
+                std::max(thresholdForPosition(position, m_storageSlider->maximum()), LowestThreshold)));
     });
-    connect(showwarningCheckBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::CheckShowWarningAction);
-    for (QCheckBox* box : {ageCheckBtn, shareCheckBtn, keepFreeCheckBtn})
+    connect(m_showwarningCheckBtn, &QCheckBox::clicked, this,
+            &PPopoverviewConterller::CheckShowWarningAction);
+    for (QCheckBox* box : {m_ageCheckBtn, m_shareCheckBtn, m_keepFreeCheckBtn})
         connect(box, &QCheckBox::clicked, this, [this] {
             storeAgeingRules();
             updateEnabledControls();
         });
     // Typed numbers are stored once editing ends, arrows and wheel at once.
-    for (QSpinBox* spin : {ageDaysSpin, sharePercentSpin, keepFreeSpin})
+    for (QSpinBox* spin : {m_ageDaysSpin, m_sharePercentSpin, m_keepFreeSpin})
         connect(spin, &QSpinBox::valueChanged, this, &PPopoverviewConterller::storeAgeingRules);
-    connect(autoLunchBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::ClickAutoTrashOnLogin);
+    connect(m_autoLunchBtn, &QCheckBox::clicked, this, &PPopoverviewConterller::ClickAutoTrashOnLogin);
 
     viewDidLoad();
 }
@@ -95,42 +101,42 @@ QWidget* PPopoverviewConterller::buildAutoCleanCard() {
     card->setObjectName(QStringLiteral("autoCleanCard"));
 
     auto* timeRow = new QHBoxLayout;
-    cleanTimeCheckBtn = checkBox(localized("On a schedule"), "cleanTimeCheckBtn", card);
+    m_cleanTimeCheckBtn = checkBox(localized("On a schedule"), "cleanTimeCheckBtn", card);
     auto* every = new QLabel(localized("Every"), card);
     every->setStyleSheet(ThemeColors::css(ThemeColors::muted(every)));
-    theTimeBtn = new QComboBox(card);
-    theTimeBtn->setObjectName(QStringLiteral("theTimeBtn"));
-    theTimeBtn->setMinimumWidth(110);
-    every->setBuddy(theTimeBtn);
-    timeRow->addWidget(cleanTimeCheckBtn);
+    m_theTimeBtn = new QComboBox(card);
+    m_theTimeBtn->setObjectName(QStringLiteral("theTimeBtn"));
+    m_theTimeBtn->setMinimumWidth(110);
+    every->setBuddy(m_theTimeBtn);
+    timeRow->addWidget(m_cleanTimeCheckBtn);
     timeRow->addStretch(1);
     timeRow->addWidget(every);
-    timeRow->addWidget(theTimeBtn);
+    timeRow->addWidget(m_theTimeBtn);
     card->body()->addLayout(timeRow);
 
     auto* sizeRow = new QHBoxLayout;
-    cleanStorageCheckBtn = checkBox(localized("When the Trash reaches"), "cleanStorageCheckBtn", card);
-    storagelab = new QLabel(QLatin1Char(' ') + size_to_unit(SettingsKeys::DefaultTrashStorage), card);
-    storagelab->setObjectName(QStringLiteral("storagelab"));
-    QFont bold = storagelab->font();
+    m_cleanStorageCheckBtn = checkBox(localized("When the Trash reaches"), "cleanStorageCheckBtn", card);
+    m_storagelab = new QLabel(QLatin1Char(' ') + size_to_unit(SettingsKeys::DefaultTrashStorage), card);
+    m_storagelab->setObjectName(QStringLiteral("storagelab"));
+    QFont bold = m_storagelab->font();
     bold.setBold(true);
-    storagelab->setFont(bold);
-    storagelab->setStyleSheet(
+    m_storagelab->setFont(bold);
+    m_storagelab->setStyleSheet(
         QStringLiteral("QLabel { color: #2fb5a5; } QLabel:disabled { color: #9aa5b5; }"));
-    sizeRow->addWidget(cleanStorageCheckBtn);
+    sizeRow->addWidget(m_cleanStorageCheckBtn);
     sizeRow->addStretch(1);
-    sizeRow->addWidget(storagelab);
+    sizeRow->addWidget(m_storagelab);
     card->body()->addLayout(sizeRow);
 
-    storageSlider = new QSlider(Qt::Horizontal, card);
-    storageSlider->setObjectName(QStringLiteral("storageSlider"));
-    storageSlider->setRange(0, 100);
-    storageSlider->setPageStep(5);
-    storageSlider->setTracking(false);
-    storageSlider->setStyleSheet(QLatin1String(kSliderStyle));
-    storageSlider->setValue(5);  // the threshold stored at first launch
-    storageSlider->setAccessibleName(localized("Trash size that starts emptying"));
-    card->body()->addWidget(storageSlider);
+    m_storageSlider = new QSlider(Qt::Horizontal, card);
+    m_storageSlider->setObjectName(QStringLiteral("storageSlider"));
+    m_storageSlider->setRange(0, 100);
+    m_storageSlider->setPageStep(5);
+    m_storageSlider->setTracking(false);
+    m_storageSlider->setStyleSheet(QLatin1String(kSliderStyle));
+    m_storageSlider->setValue(5);  // the threshold stored at first launch
+    m_storageSlider->setAccessibleName(localized("Trash size that starts emptying"));
+    card->body()->addWidget(m_storageSlider);
 
     auto* scale = new QHBoxLayout;
     QLabel* low = mutedLabel(size_to_unit(LowestThreshold), card);
@@ -167,27 +173,27 @@ void PPopoverviewConterller::addAgeingRows(Card* card) {
         line->addWidget(spin);
         card->body()->addLayout(line);
     };
-    row(localized("Deleted more than"), "ageCheckBtn", ageCheckBtn, "ageDaysSpin", ageDaysSpin,
+    row(localized("Deleted more than"), "ageCheckBtn", m_ageCheckBtn, "ageDaysSpin", m_ageDaysSpin,
         AgeingRules::MaxDays, localized(" days ago"),
         localized("Remove items deleted more than this many days ago"));
-    row(localized("Trash larger than"), "shareCheckBtn", shareCheckBtn, "sharePercentSpin", sharePercentSpin,
-        AgeingRules::MaxShare, localized("% of disk"),
+    row(localized("Trash larger than"), "shareCheckBtn", m_shareCheckBtn, "sharePercentSpin",
+        m_sharePercentSpin, AgeingRules::MaxShare, localized("% of disk"),
         localized("Largest share of the disk the Trash may take"));
-    row(localized("Keep at least"), "keepFreeCheckBtn", keepFreeCheckBtn, "keepFreeSpin", keepFreeSpin,
+    row(localized("Keep at least"), "keepFreeCheckBtn", m_keepFreeCheckBtn, "keepFreeSpin", m_keepFreeSpin,
         AgeingRules::MaxFreeGB, localized(" GB free"),
         localized("Free space to keep on the disk of the Trash"));
-    for (QWidget* w : {static_cast<QWidget*>(ageCheckBtn), static_cast<QWidget*>(shareCheckBtn),
-                       static_cast<QWidget*>(keepFreeCheckBtn)})
+    for (QWidget* w : {static_cast<QWidget*>(m_ageCheckBtn), static_cast<QWidget*>(m_shareCheckBtn),
+                       static_cast<QWidget*>(m_keepFreeCheckBtn)})
         w->setToolTip(localized("The oldest deletions go first; protected items always stay."));
 }
 
 QWidget* PPopoverviewConterller::buildOptionsCard() {
     auto* card = new Card(QString(), m_view);
     card->setObjectName(QStringLiteral("autoCleanOptionsCard"));
-    showwarningCheckBtn = checkBox(localized("Ask before emptying"), "showwarningCheckBtn", card);
-    autoLunchBtn = checkBox(localized("Open Corvane at login"), "autoLunchBtn", card);
-    card->body()->addWidget(showwarningCheckBtn);
-    card->body()->addWidget(autoLunchBtn);
+    m_showwarningCheckBtn = checkBox(localized("Ask before emptying"), "showwarningCheckBtn", card);
+    m_autoLunchBtn = checkBox(localized("Open Corvane at login"), "autoLunchBtn", card);
+    card->body()->addWidget(m_showwarningCheckBtn);
+    card->body()->addWidget(m_autoLunchBtn);
     return card;
 }
 
@@ -201,40 +207,40 @@ QWidget* PPopoverviewConterller::buildLastCleanBox() {
             .arg(ThemeColors::card(box).name(), ThemeColors::cardBorder(box).name()));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(14, 10, 14, 10);
-    lastCleanupInfolab = new QLabel(localized("Last cleaned"), box);
-    lastCleanupInfolab->setObjectName(QStringLiteral("lastCleanupInfolab"));
-    lastCleanupInfolab->setStyleSheet(ThemeColors::css(ThemeColors::muted(box)) +
-                                      QStringLiteral(" border: none;"));
-    lastCleanupSizelab = new QLabel(localized("Nothing emptied yet"), box);
-    lastCleanupSizelab->setObjectName(QStringLiteral("lastCleanupSizelab"));
-    QFont big = lastCleanupSizelab->font();
+    m_lastCleanupInfolab = new QLabel(localized("Last cleaned"), box);
+    m_lastCleanupInfolab->setObjectName(QStringLiteral("lastCleanupInfolab"));
+    m_lastCleanupInfolab->setStyleSheet(ThemeColors::css(ThemeColors::muted(box)) +
+                                        QStringLiteral(" border: none;"));
+    m_lastCleanupSizelab = new QLabel(localized("Nothing emptied yet"), box);
+    m_lastCleanupSizelab->setObjectName(QStringLiteral("lastCleanupSizelab"));
+    QFont big = m_lastCleanupSizelab->font();
     big.setPointSizeF(big.pointSizeF() + 4);
     big.setBold(true);
-    lastCleanupSizelab->setFont(big);
-    lastCleanupSizelab->setStyleSheet(ThemeColors::css(ThemeColors::heading(box)) +
-                                      QStringLiteral(" border: none;"));
-    lastCleanupDatelab = new QLabel(box);
-    lastCleanupDatelab->setObjectName(QStringLiteral("lastCleanupDatelab"));
-    lastCleanupDatelab->setStyleSheet(ThemeColors::css(ThemeColors::muted(box)) +
-                                      QStringLiteral(" border: none;"));
-    grid->addWidget(lastCleanupInfolab, 0, 0);
-    grid->addWidget(lastCleanupDatelab, 0, 1, Qt::AlignRight);
-    grid->addWidget(lastCleanupSizelab, 1, 0, 1, 2);
+    m_lastCleanupSizelab->setFont(big);
+    m_lastCleanupSizelab->setStyleSheet(ThemeColors::css(ThemeColors::heading(box)) +
+                                        QStringLiteral(" border: none;"));
+    m_lastCleanupDatelab = new QLabel(box);
+    m_lastCleanupDatelab->setObjectName(QStringLiteral("lastCleanupDatelab"));
+    m_lastCleanupDatelab->setStyleSheet(ThemeColors::css(ThemeColors::muted(box)) +
+                                        QStringLiteral(" border: none;"));
+    grid->addWidget(m_lastCleanupInfolab, 0, 0);
+    grid->addWidget(m_lastCleanupDatelab, 0, 1, Qt::AlignRight);
+    grid->addWidget(m_lastCleanupSizelab, 1, 0, 1, 2);
     return box;
 }
 
 void PPopoverviewConterller::viewDidLoad() {
     {
-        const QSignalBlocker block(theTimeBtn);
-        theTimeBtn->clear();
+        const QSignalBlocker block(m_theTimeBtn);
+        m_theTimeBtn->clear();
         for (const QString& title : AutoCleanPolicy::periodTitles())
-            theTimeBtn->addItem(localized(title.toUtf8().constData()), title);
-        theTimeBtn->setCurrentIndex(theTimeBtn->findData(AutoCleanPolicy::defaultPeriodTitle()));
+            m_theTimeBtn->addItem(localized(title.toUtf8().constData()), title);
+        m_theTimeBtn->setCurrentIndex(m_theTimeBtn->findData(AutoCleanPolicy::defaultPeriodTitle()));
     }
     // Hidden until a last clean is shown; an empty box would be a blank frame.
-    lastCleanupInfolab->hide();
-    lastCleanupSizelab->hide();
-    lastCleanupDatelab->hide();
+    m_lastCleanupInfolab->hide();
+    m_lastCleanupSizelab->hide();
+    m_lastCleanupDatelab->hide();
     m_lastCleanBox->hide();
     readConfigfileInfo();
 }
@@ -244,29 +250,30 @@ void PPopoverviewConterller::readConfigfileInfo() {
         return m_defaults ? m_defaults->stringForKey(key) : QString();
     };
     // Login: on only for "YES".
-    autoLunchBtn->setChecked(text(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
+    m_autoLunchBtn->setChecked(text(SettingsKeys::BAutoLogin) == SettingsKeys::YES);
     // Period: a stored title selects itself; anything else leaves the selection.
-    const int stored = theTimeBtn->findData(text(SettingsKeys::CleanTimeF));
-    if (stored >= 0 && !text(SettingsKeys::CleanTimeF).isNull()) theTimeBtn->setCurrentIndex(stored);
+    const int stored = m_theTimeBtn->findData(text(SettingsKeys::CleanTimeF));
+    if (stored >= 0 && !text(SettingsKeys::CleanTimeF).isNull()) m_theTimeBtn->setCurrentIndex(stored);
     // Size: label and slider follow a stored threshold only while the condition is on.
     if (text(SettingsKeys::BAutoTrashStorage) == SettingsKeys::YES) {
-        cleanStorageCheckBtn->setChecked(true);
+        m_cleanStorageCheckBtn->setChecked(true);
         if (const quint64 threshold = storedThreshold()) {
-            storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
-            const QSignalBlocker block(storageSlider);  // loading must not store a new threshold
-            storageSlider->setValue(threshold < 3000000000ULL ? 15 : 100);
+            m_storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
+            const QSignalBlocker block(m_storageSlider);  // loading must not store a new threshold
+            m_storageSlider->setValue(threshold < 3000000000ULL ? 15 : 100);
         }
     } else {
-        cleanStorageCheckBtn->setChecked(false);
+        m_cleanStorageCheckBtn->setChecked(false);
     }
     // Warning: off only for "NO".
-    showwarningCheckBtn->setChecked(text(SettingsKeys::BShowWarning) != SettingsKeys::NO);
+    m_showwarningCheckBtn->setChecked(text(SettingsKeys::BShowWarning) != SettingsKeys::NO);
     // Time: off only for "NO".
-    cleanTimeCheckBtn->setChecked(text(SettingsKeys::AutoTrashTime) != SettingsKeys::NO);
+    m_cleanTimeCheckBtn->setChecked(text(SettingsKeys::AutoTrashTime) != SettingsKeys::NO);
     // Ageing: loading must not store what it loads.
     const AgeingRules rules = m_defaults ? AgeingRules::stored(*m_defaults) : AgeingRules();
-    const std::pair<QCheckBox*, QSpinBox*> controls[] = {
-        {ageCheckBtn, ageDaysSpin}, {shareCheckBtn, sharePercentSpin}, {keepFreeCheckBtn, keepFreeSpin}};
+    const std::pair<QCheckBox*, QSpinBox*> controls[] = {{m_ageCheckBtn, m_ageDaysSpin},
+                                                         {m_shareCheckBtn, m_sharePercentSpin},
+                                                         {m_keepFreeCheckBtn, m_keepFreeSpin}};
     const AgeingRules::Rule values[] = {rules.olderThanDays, rules.maxSharePercent, rules.keepFreeGB};
     for (int i = 0; i < 3; ++i) {
         const QSignalBlocker block(controls[i].second);
@@ -284,19 +291,19 @@ quint64 PPopoverviewConterller::storedThreshold() const {
 }
 
 void PPopoverviewConterller::updateEnabledControls() {
-    theTimeBtn->setEnabled(isOn(cleanTimeCheckBtn));
-    storageSlider->setEnabled(isOn(cleanStorageCheckBtn));
-    storagelab->setEnabled(isOn(cleanStorageCheckBtn));
-    ageDaysSpin->setEnabled(isOn(ageCheckBtn));
-    sharePercentSpin->setEnabled(isOn(shareCheckBtn));
-    keepFreeSpin->setEnabled(isOn(keepFreeCheckBtn));
+    m_theTimeBtn->setEnabled(isOn(m_cleanTimeCheckBtn));
+    m_storageSlider->setEnabled(isOn(m_cleanStorageCheckBtn));
+    m_storagelab->setEnabled(isOn(m_cleanStorageCheckBtn));
+    m_ageDaysSpin->setEnabled(isOn(m_ageCheckBtn));
+    m_sharePercentSpin->setEnabled(isOn(m_shareCheckBtn));
+    m_keepFreeSpin->setEnabled(isOn(m_keepFreeCheckBtn));
 }
 
 AgeingRules PPopoverviewConterller::ageingRules() const {
     AgeingRules rules;
-    rules.olderThanDays = {isOn(ageCheckBtn), ageDaysSpin->value()};
-    rules.maxSharePercent = {isOn(shareCheckBtn), sharePercentSpin->value()};
-    rules.keepFreeGB = {isOn(keepFreeCheckBtn), keepFreeSpin->value()};
+    rules.olderThanDays = {isOn(m_ageCheckBtn), m_ageDaysSpin->value()};
+    rules.maxSharePercent = {isOn(m_shareCheckBtn), m_sharePercentSpin->value()};
+    rules.keepFreeGB = {isOn(m_keepFreeCheckBtn), m_keepFreeSpin->value()};
     return rules;
 }
 
@@ -313,28 +320,29 @@ void PPopoverviewConterller::write(const QString& key, const QString& value) {
 }
 
 void PPopoverviewConterller::ChangeTheTrashTime() {
-    const QString title = theTimeBtn->currentData().toString();
+    const QString title = m_theTimeBtn->currentData().toString();
     if (AutoCleanPolicy::periodTitles().contains(title)) write(SettingsKeys::CleanTimeF, title);
 }
 
 void PPopoverviewConterller::CheckAutoTrashTimeAction() {
-    write(SettingsKeys::AutoTrashTime, isOn(cleanTimeCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
+    write(SettingsKeys::AutoTrashTime, isOn(m_cleanTimeCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
     updateEnabledControls();
 }
 
 void PPopoverviewConterller::CheckTheStorageAction() {
-    write(SettingsKeys::BAutoTrashStorage, isOn(cleanStorageCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
+    write(SettingsKeys::BAutoTrashStorage,
+          isOn(m_cleanStorageCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
     // Loaded with the box off, the label still shows the built-in default; turned on, it shows the
     // threshold that counts. The slider stays where the user left it.
-    if (isOn(cleanStorageCheckBtn)) {
+    if (isOn(m_cleanStorageCheckBtn)) {
         if (const quint64 threshold = storedThreshold())
-            storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
+            m_storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
     }
     updateEnabledControls();
 }
 
 void PPopoverviewConterller::CheckShowWarningAction() {
-    write(SettingsKeys::BShowWarning, isOn(showwarningCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
+    write(SettingsKeys::BShowWarning, isOn(m_showwarningCheckBtn) ? SettingsKeys::YES : SettingsKeys::NO);
 }
 
 quint64 PPopoverviewConterller::thresholdForPosition(int value, int maximum) {
@@ -357,8 +365,8 @@ quint64 PPopoverviewConterller::thresholdForPosition(int value, int maximum) {
 void PPopoverviewConterller::TragTheStorageAction() {
     // The low end stores the lowest threshold, so the label never shows a value that isn't stored.
     const quint64 threshold =
-        std::max(thresholdForPosition(storageSlider->value(), storageSlider->maximum()), LowestThreshold);
-    storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
+        std::max(thresholdForPosition(m_storageSlider->value(), m_storageSlider->maximum()), LowestThreshold);
+    m_storagelab->setText(QLatin1Char(' ') + size_to_unit(threshold));
     if (!m_defaults) return;
     m_defaults->setUnsigned(SettingsKeys::TrashStorage, threshold);
     m_defaults->synchronize();
@@ -373,7 +381,7 @@ void PPopoverviewConterller::deleteAutoTrashAppFromLoginItem() {
 }
 
 void PPopoverviewConterller::ClickAutoTrashOnLogin() {
-    const bool on = isOn(autoLunchBtn);
+    const bool on = isOn(m_autoLunchBtn);
     if (on)
         addAutoTrashAppAsLoginItem();
     else
@@ -382,25 +390,29 @@ void PPopoverviewConterller::ClickAutoTrashOnLogin() {
     Q_EMIT autoLoginChanged(on);
 }
 
+void PPopoverviewConterller::setAutoLogin(bool on) {
+    m_autoLunchBtn->setChecked(on);
+}
+
 void PPopoverviewConterller::ShowLastCleanUpInfo(const QString& size, const QString& date) {
     m_lastCleanBox->show();
-    lastCleanupInfolab->show();
-    lastCleanupSizelab->show();
-    lastCleanupDatelab->show();
-    if (!size.isNull()) lastCleanupSizelab->setText(size);
-    if (!date.isNull()) lastCleanupDatelab->setText(date);
+    m_lastCleanupInfolab->show();
+    m_lastCleanupSizelab->show();
+    m_lastCleanupDatelab->show();
+    if (!size.isNull()) m_lastCleanupSizelab->setText(size);
+    if (!date.isNull()) m_lastCleanupDatelab->setText(date);
 }
 
 bool PPopoverviewConterller::BCheckDate() const {
-    return isOn(cleanTimeCheckBtn);
+    return isOn(m_cleanTimeCheckBtn);
 }
 
 bool PPopoverviewConterller::BCheckStorage() const {
-    return isOn(cleanStorageCheckBtn);
+    return isOn(m_cleanStorageCheckBtn);
 }
 
 QString PPopoverviewConterller::getTimeFrequency() const {
-    return theTimeBtn->currentData().toString();
+    return m_theTimeBtn->currentData().toString();
 }
 
 QString PPopoverviewConterller::size_to_unit(quint64 bytes) {

@@ -46,6 +46,9 @@ class PPopoverviewConterller : public QObject, public AutoCleanConditions {
     void addAutoTrashAppAsLoginItem();
     void deleteAutoTrashAppFromLoginItem();
 
+    /// Sets the login box as the main window's box shows it; no click, so nothing is stored.
+    void setAutoLogin(bool on);
+
     /// Shows the last clean; a null text leaves that label as it was.
     void ShowLastCleanUpInfo(const QString& size, const QString& date);
 
@@ -61,24 +64,6 @@ class PPopoverviewConterller : public QObject, public AutoCleanConditions {
     static quint64 thresholdForPosition(int value, int maximum);
     /// The smallest threshold the slider stores.
     static constexpr quint64 LowestThreshold = 100000000ULL;
-
-    QCheckBox* cleanTimeCheckBtn = nullptr;
-    QComboBox* theTimeBtn = nullptr;
-    QCheckBox* cleanStorageCheckBtn = nullptr;
-    QSlider* storageSlider = nullptr;
-    QLabel* storagelab = nullptr;
-    QCheckBox* showwarningCheckBtn = nullptr;
-    QCheckBox* autoLunchBtn = nullptr;
-    QLabel* lastCleanupInfolab = nullptr;
-    QLabel* lastCleanupSizelab = nullptr;
-    QLabel* lastCleanupDatelab = nullptr;
-    // Ageing: each rule a box and its number; both are stored as soon as they change.
-    QCheckBox* ageCheckBtn = nullptr;
-    QSpinBox* ageDaysSpin = nullptr;
-    QCheckBox* shareCheckBtn = nullptr;
-    QSpinBox* sharePercentSpin = nullptr;
-    QCheckBox* keepFreeCheckBtn = nullptr;
-    QSpinBox* keepFreeSpin = nullptr;
 
   Q_SIGNALS:
     /// The login box was clicked (the main window's box shows the same setting).
@@ -102,4 +87,22 @@ class PPopoverviewConterller : public QObject, public AutoCleanConditions {
     QPointer<QWidget> m_view;
     QWidget* m_lastCleanBox = nullptr;
     QString m_labelBeforeDrag;
+
+    QCheckBox* m_cleanTimeCheckBtn = nullptr;
+    QComboBox* m_theTimeBtn = nullptr;
+    QCheckBox* m_cleanStorageCheckBtn = nullptr;
+    QSlider* m_storageSlider = nullptr;
+    QLabel* m_storagelab = nullptr;
+    QCheckBox* m_showwarningCheckBtn = nullptr;
+    QCheckBox* m_autoLunchBtn = nullptr;
+    QLabel* m_lastCleanupInfolab = nullptr;
+    QLabel* m_lastCleanupSizelab = nullptr;
+    QLabel* m_lastCleanupDatelab = nullptr;
+    // Ageing: each rule a box and its number; both are stored as soon as they change.
+    QCheckBox* m_ageCheckBtn = nullptr;
+    QSpinBox* m_ageDaysSpin = nullptr;
+    QCheckBox* m_shareCheckBtn = nullptr;
+    QSpinBox* m_sharePercentSpin = nullptr;
+    QCheckBox* m_keepFreeCheckBtn = nullptr;
+    QSpinBox* m_keepFreeSpin = nullptr;
 };

@@ -24,8 +24,8 @@
 
 namespace {
 
-PRLeftTipButton* sourceButton(NotificationCenter* nc, const char* name, const char* image, const QString& tip,
-                              QWidget* parent) {
+PRLeftTipButton* makeSourceButton(NotificationCenter* nc, const char* name, const char* image,
+                                  const QString& tip, QWidget* parent) {
     auto* b = new PRLeftTipButton(nc, QString(), parent);
     b->setObjectName(QLatin1String(name));
     b->setLook(PRLeftTipButton::Look::Image);
@@ -53,80 +53,103 @@ CookiePane::CookiePane(CookieManager* manager, NotificationCenter* nc, QWidget* 
     layout->setContentsMargins(20, 14, 20, 14);
     layout->setSpacing(10);
     buildSources(nc, layout);
-    sourceLabel = mutedLabel(QString(), this);
-    sourceLabel->setObjectName(QStringLiteral("cookieSourceLabel"));
-    layout->addWidget(sourceLabel);
-    body = new QStackedWidget(this);
+    m_sourceLabel = mutedLabel(QString(), this);
+    m_sourceLabel->setObjectName(QStringLiteral("cookieSourceLabel"));
+    layout->addWidget(m_sourceLabel);
+    m_body = new QStackedWidget(this);
+    m_body->setObjectName(QStringLiteral("cookieBody"));
     buildIntro();
     buildTable();
     buildSitesView();
     buildChoiceBar(layout);
-    layout->addWidget(body, 1);
+    layout->addWidget(m_body, 1);
     buildActions(layout);
     connectActions();
+}
+
+PRLeftTipButton* CookiePane::sourceButton(Source source) const {
+    switch (source) {
+        case Source::OpenFile:
+            return m_openCookieBtn;
+        case Source::BinaryFile:
+            return m_safariCookieBtn;
+        case Source::Chrome:
+            return m_chromeCookieBtn;
+        case Source::Firefox:
+            return m_firefoxCookieBtn;
+        case Source::OpenedFiles:
+            return m_newCookieBtn;
+    }
+    return nullptr;
+}
+
+void CookiePane::showOpenedFilesButton() {
+    m_newCookieBtn->show();
 }
 
 void CookiePane::buildSources(NotificationCenter* nc, QVBoxLayout* layout) {
     auto* sources = new QHBoxLayout;
     sources->setSpacing(8);
-    openCookieBtn =
-        sourceButton(nc, "openCookieBtn", "opencookienom.png", localized("Open a cookie file…"), this);
-    safariCookieBtn =
-        sourceButton(nc, "safariCookieBtn", "Safaricookienom.png", localized("Binary cookie file"), this);
-    chromeCookieBtn =
-        sourceButton(nc, "chromeCookieBtn", "chromecookienom.png", localized("Chrome and Chromium"), this);
-    firefoxCookieBtn =
-        sourceButton(nc, "firefoxCookieBtn", "firefoxcookienom.png", localized("Firefox"), this);
-    newCookieBtn =
-        sourceButton(nc, "newCookieBtn", "newcookienom.png", localized("The files you opened"), this);
-    newCookieBtn->hide();
-    for (auto* b : {openCookieBtn, safariCookieBtn, chromeCookieBtn, firefoxCookieBtn, newCookieBtn})
+    m_openCookieBtn =
+        makeSourceButton(nc, "openCookieBtn", "opencookienom.png", localized("Open a cookie file…"), this);
+    m_safariCookieBtn =
+        makeSourceButton(nc, "safariCookieBtn", "Safaricookienom.png", localized("Binary cookie file"), this);
+    m_chromeCookieBtn = makeSourceButton(nc, "chromeCookieBtn", "chromecookienom.png",
+                                         localized("Chrome and Chromium"), this);
+    m_firefoxCookieBtn =
+        makeSourceButton(nc, "firefoxCookieBtn", "firefoxcookienom.png", localized("Firefox"), this);
+    m_newCookieBtn =
+        makeSourceButton(nc, "newCookieBtn", "newcookienom.png", localized("The files you opened"), this);
+    m_newCookieBtn->hide();
+    for (auto* b :
+         {m_openCookieBtn, m_safariCookieBtn, m_chromeCookieBtn, m_firefoxCookieBtn, m_newCookieBtn})
         sources->addWidget(b);
     sources->addStretch(1);
-    theProgressor = new QProgressBar(this);
-    theProgressor->setObjectName(QStringLiteral("theProgressor"));
-    theProgressor->setRange(0, 0);
-    theProgressor->setTextVisible(false);
-    theProgressor->setFixedSize(90, 8);
-    theProgressor->hide();
-    sources->addWidget(theProgressor);
+    m_theProgressor = new QProgressBar(this);
+    m_theProgressor->setObjectName(QStringLiteral("theProgressor"));
+    m_theProgressor->setRange(0, 0);
+    m_theProgressor->setTextVisible(false);
+    m_theProgressor->setFixedSize(90, 8);
+    m_theProgressor->hide();
+    sources->addWidget(m_theProgressor);
     layout->addLayout(sources);
 }
 
 void CookiePane::buildIntro() {
-    openView = new QWidget(body);
-    openView->setObjectName(QStringLiteral("cookieOpenView"));
-    auto* intro = new QVBoxLayout(openView);
+    m_openView = new QWidget(m_body);
+    m_openView->setObjectName(QStringLiteral("cookieOpenView"));
+    auto* intro = new QVBoxLayout(m_openView);
     auto* words =
         mutedLabel(localized("Pick a browser above to see the cookies it keeps, or open a cookie file. "
                              "You can export them as text or as a cookies.txt file, and remove them."),
-                   openView);
+                   m_openView);
     words->setWordWrap(true);
     intro->addWidget(words);
     intro->addStretch(1);
-    body->addWidget(openView);
+    m_body->addWidget(m_openView);
 }
 
 void CookiePane::buildTable() {
-    dataController = new CookieTableModel(this);
-    dataTableView = new QTableView(body);
-    dataTableView->setTabKeyNavigation(false);  // arrows move between rows; Tab leaves the table
-    dataTableView->setObjectName(QStringLiteral("dataTableView"));
-    dataTableView->setModel(dataController);
-    dataTableView->setSortingEnabled(true);
-    dataTableView->horizontalHeader()->setSortIndicatorShown(true);
-    dataTableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // reading order at first
-    dataTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    dataTableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    dataTableView->setShowGrid(false);
-    dataTableView->setAlternatingRowColors(true);
-    dataTableView->setWordWrap(false);
-    dataTableView->verticalHeader()->hide();
-    dataTableView->verticalHeader()->setDefaultSectionSize(24);
-    dataTableView->horizontalHeader()->setHighlightSections(false);
-    dataTableView->horizontalHeader()->setStretchLastSection(false);
-    dataTableView->horizontalHeader()->setSectionResizeMode(CookieTableModel::Value, QHeaderView::Stretch);
-    TableTextStyle::apply(dataTableView);
+    m_dataController = new CookieTableModel(this);
+    m_dataController->setObjectName(QStringLiteral("cookieTableModel"));
+    m_dataTableView = new QTableView(m_body);
+    m_dataTableView->setTabKeyNavigation(false);  // arrows move between rows; Tab leaves the table
+    m_dataTableView->setObjectName(QStringLiteral("dataTableView"));
+    m_dataTableView->setModel(m_dataController);
+    m_dataTableView->setSortingEnabled(true);
+    m_dataTableView->horizontalHeader()->setSortIndicatorShown(true);
+    m_dataTableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // reading order at first
+    m_dataTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_dataTableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_dataTableView->setShowGrid(false);
+    m_dataTableView->setAlternatingRowColors(true);
+    m_dataTableView->setWordWrap(false);
+    m_dataTableView->verticalHeader()->hide();
+    m_dataTableView->verticalHeader()->setDefaultSectionSize(24);
+    m_dataTableView->horizontalHeader()->setHighlightSections(false);
+    m_dataTableView->horizontalHeader()->setStretchLastSection(false);
+    m_dataTableView->horizontalHeader()->setSectionResizeMode(CookieTableModel::Value, QHeaderView::Stretch);
+    TableTextStyle::apply(m_dataTableView);
     // Widths from the text they hold, so a date is never cut (measuring 100,000 rows would be slow);
     // the value takes the rest.
     const QFontMetrics fm(TableTextStyle::font());
@@ -140,13 +163,13 @@ void CookiePane::buildTable() {
         {CookieTableModel::SameSite, QStringLiteral("Strict ")},
         {CookieTableModel::Partition, QStringLiteral("https://example")},
         {CookieTableModel::Kept, localized("Kept")}};
-    for (const auto& [column, sample] : widths) dataTableView->setColumnWidth(column, width(sample));
-    body->addWidget(dataTableView);
+    for (const auto& [column, sample] : widths) m_dataTableView->setColumnWidth(column, width(sample));
+    m_body->addWidget(m_dataTableView);
 }
 
 void CookiePane::buildSitesView() {
     m_siteModel = new CookieSiteModel(this);
-    m_sitesView = new QTreeView(body);
+    m_sitesView = new QTreeView(m_body);
     m_sitesView->setObjectName(QStringLiteral("cookieSitesView"));
     m_sitesView->setModel(m_siteModel);
     m_sitesView->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -160,7 +183,7 @@ void CookiePane::buildSitesView() {
     m_sitesView->setColumnWidth(CookieSiteModel::Count, fm.horizontalAdvance(localized("Cookies")) + 24);
     m_sitesView->setColumnWidth(CookieSiteModel::LatestExpiry,
                                 fm.horizontalAdvance(QStringLiteral("00-00-0000 00:00")) + 24);
-    body->addWidget(m_sitesView);
+    m_body->addWidget(m_sitesView);
 }
 
 // Above the cookies: how they are shown and which, and what to do with the chosen ones' sites.
@@ -184,37 +207,37 @@ void CookiePane::buildChoiceBar(QVBoxLayout* layout) {
 
 void CookiePane::buildActions(QVBoxLayout* layout) {
     auto* actions = new QHBoxLayout;
-    exportButton = actionButton(localized("Export"), "exportCookieButton", this);
-    netscapeButton = actionButton(localized("Export as cookies.txt"), "exportNetscapeButton", this);
+    m_exportButton = actionButton(localized("Export"), "exportCookieButton", this);
+    m_netscapeButton = actionButton(localized("Export as cookies.txt"), "exportNetscapeButton", this);
     m_jsonButton = actionButton(localized("Export as JSON"), "exportJsonButton", this);
     m_removeSelectedButton = actionButton(localized("Remove Selected"), "removeSelectedButton", this);
-    removeButton = actionButton(localized("Remove All Cookies"), "removeCookieButton", this);
-    actions->addWidget(exportButton);
-    actions->addWidget(netscapeButton);
+    m_removeButton = actionButton(localized("Remove All Cookies"), "removeCookieButton", this);
+    actions->addWidget(m_exportButton);
+    actions->addWidget(m_netscapeButton);
     actions->addWidget(m_jsonButton);
     actions->addStretch(1);
     actions->addWidget(m_removeSelectedButton);
-    actions->addWidget(removeButton);
+    actions->addWidget(m_removeButton);
     layout->addLayout(actions);
 }
 
 void CookiePane::connectActions() {
     // Exports take the chosen cookies, or all shown when none are chosen.
-    connect(exportButton, &QPushButton::clicked, m_manager,
+    connect(m_exportButton, &QPushButton::clicked, m_manager,
             [this] { m_manager->ActExportCookieData(selectedRecords()); });
-    connect(netscapeButton, &QPushButton::clicked, m_manager,
+    connect(m_netscapeButton, &QPushButton::clicked, m_manager,
             [this] { m_manager->exportNetscape(QString(), selectedRecords()); });
     connect(m_jsonButton, &QPushButton::clicked, m_manager,
             [this] { m_manager->exportJson(QString(), selectedRecords()); });
-    connect(removeButton, &QPushButton::clicked, m_manager, [this] { m_manager->ActRemoveCookieData(); });
+    connect(m_removeButton, &QPushButton::clicked, m_manager, [this] { m_manager->ActRemoveCookieData(); });
     connect(m_removeSelectedButton, &QPushButton::clicked, m_manager,
             [this] { m_manager->removeRows(selectedRecords()); });
     connect(m_sitesToggle, &QPushButton::toggled, this, &CookiePane::showSites);
     connect(m_keepFilter, &QComboBox::currentIndexChanged, this,
-            [this](int index) { dataController->setFilter(static_cast<CookieTableModel::Filter>(index)); });
+            [this](int index) { m_dataController->setFilter(static_cast<CookieTableModel::Filter>(index)); });
     connect(m_selectSiteButton, &QPushButton::clicked, this, &CookiePane::selectSites);
     connect(m_keepButton, &QPushButton::clicked, this, &CookiePane::toggleKeep);
-    connect(dataTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(m_dataTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CookiePane::selectionChanged);
     connect(m_sitesView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CookiePane::selectionChanged);

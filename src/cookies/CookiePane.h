@@ -35,21 +35,12 @@ class CookiePane : public QWidget {
     /// Shows the sites view (true) or the table.
     void showSites(bool sites);
 
-    // The dispatcher's rows and the window's tests reach these.
-    PRLeftTipButton* openCookieBtn = nullptr;
-    PRLeftTipButton* safariCookieBtn = nullptr;
-    PRLeftTipButton* chromeCookieBtn = nullptr;
-    PRLeftTipButton* firefoxCookieBtn = nullptr;
-    PRLeftTipButton* newCookieBtn = nullptr;  ///< the opened-files list; hidden until a file is chosen
-    QProgressBar* theProgressor = nullptr;
-    QStackedWidget* body = nullptr;
-    QWidget* openView = nullptr;  ///< shown before the first scan
-    QTableView* dataTableView = nullptr;
-    CookieTableModel* dataController = nullptr;
-    QLabel* sourceLabel = nullptr;
-    QPushButton* exportButton = nullptr;
-    QPushButton* netscapeButton = nullptr;
-    QPushButton* removeButton = nullptr;
+    /// The source buttons, in the order the app's dispatcher lists them.
+    enum class Source { OpenFile, BinaryFile, Chrome, Firefox, OpenedFiles };
+    /// A source button; its presses go to the app's dispatcher, which says what they do.
+    PRLeftTipButton* sourceButton(Source source) const;
+    /// Shows the button of the opened-files list (hidden until a file is chosen).
+    void showOpenedFilesButton();
 
   private:
     void buildSources(NotificationCenter* nc, QVBoxLayout* layout);
@@ -67,6 +58,20 @@ class CookiePane : public QWidget {
     QStringList selectedHosts() const;
 
     CookieManager* m_manager;
+    PRLeftTipButton* m_openCookieBtn = nullptr;
+    PRLeftTipButton* m_safariCookieBtn = nullptr;
+    PRLeftTipButton* m_chromeCookieBtn = nullptr;
+    PRLeftTipButton* m_firefoxCookieBtn = nullptr;
+    PRLeftTipButton* m_newCookieBtn = nullptr;  ///< the opened-files list; hidden until a file is chosen
+    QProgressBar* m_theProgressor = nullptr;
+    QStackedWidget* m_body = nullptr;
+    QWidget* m_openView = nullptr;  ///< shown before the first scan
+    QTableView* m_dataTableView = nullptr;
+    CookieTableModel* m_dataController = nullptr;
+    QLabel* m_sourceLabel = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    QPushButton* m_netscapeButton = nullptr;
+    QPushButton* m_removeButton = nullptr;
     QTreeView* m_sitesView = nullptr;
     CookieSiteModel* m_siteModel = nullptr;
     QPushButton* m_sitesToggle = nullptr;

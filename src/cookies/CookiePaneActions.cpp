@@ -20,49 +20,50 @@
 #include "platform/Localized.h"
 
 void CookiePane::setBusy(bool busy) {
-    theProgressor->setVisible(busy);
-    const bool listed = body->currentWidget() != openView;
+    m_theProgressor->setVisible(busy);
+    const bool listed = m_body->currentWidget() != m_openView;
     const bool chosen = listed && !selectedRecords().isEmpty();
-    for (QPushButton* b : {exportButton, netscapeButton, m_jsonButton, removeButton})
+    for (QPushButton* b : {m_exportButton, m_netscapeButton, m_jsonButton, m_removeButton})
         b->setEnabled(!busy && listed);
     for (QPushButton* b : {m_removeSelectedButton, m_keepButton}) b->setEnabled(!busy && chosen);
-    m_selectSiteButton->setEnabled(!busy && chosen && body->currentWidget() == dataTableView);
+    m_selectSiteButton->setEnabled(!busy && chosen && m_body->currentWidget() == m_dataTableView);
     m_sitesToggle->setEnabled(!busy && listed);
-    m_keepFilter->setEnabled(!busy && listed && body->currentWidget() == dataTableView);
+    m_keepFilter->setEnabled(!busy && listed && m_body->currentWidget() == m_dataTableView);
 }
 
 void CookiePane::ScanFinishOnMainThread() {
-    dataTableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_dataTableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     const QStringList keepList = m_manager->keepList();
-    dataController->setKeepList(keepList);
-    dataController->setCookies(m_manager->shown());
+    m_dataController->setKeepList(keepList);
+    m_dataController->setCookies(m_manager->shown());
     m_siteModel->setCookies(m_manager->shown(), keepList);
     // The partition column only where some cookie has one: the value keeps its room.
     const CookieList& shown = m_manager->shown();
-    dataTableView->setColumnHidden(CookieTableModel::Partition,
-                                   std::none_of(shown.cbegin(), shown.cend(),
-                                                [](const PRCookFileNode& c) { return c.isPartitioned(); }));
-    dataTableView->clearSelection();
-    dataTableView->scrollToTop();
-    body->setCurrentWidget(m_sitesToggle->isChecked() ? static_cast<QWidget*>(m_sitesView) : dataTableView);
+    m_dataTableView->setColumnHidden(CookieTableModel::Partition,
+                                     std::none_of(shown.cbegin(), shown.cend(),
+                                                  [](const PRCookFileNode& c) { return c.isPartitioned(); }));
+    m_dataTableView->clearSelection();
+    m_dataTableView->scrollToTop();
+    m_body->setCurrentWidget(m_sitesToggle->isChecked() ? static_cast<QWidget*>(m_sitesView)
+                                                        : m_dataTableView);
     const auto source = m_manager->shownSource();
     const int n = int(m_manager->shown().size());
     const QString count = n == 1 ? localized("1 cookie") : localized("%1 cookies").arg(n);
-    sourceLabel->setText(
+    m_sourceLabel->setText(
         source.path.isEmpty() ? count : localized("%1 in %2").arg(count, QFileInfo(source.path).filePath()));
     selectionChanged();
 }
 
 void CookiePane::showSites(bool sites) {
     if (m_sitesToggle->isChecked() != sites) m_sitesToggle->setChecked(sites);  // comes back here
-    if (body->currentWidget() == openView) return;
-    body->setCurrentWidget(sites ? static_cast<QWidget*>(m_sitesView) : dataTableView);
+    if (m_body->currentWidget() == m_openView) return;
+    m_body->setCurrentWidget(sites ? static_cast<QWidget*>(m_sitesView) : m_dataTableView);
     selectionChanged();
 }
 
 QList<int> CookiePane::selectedRecords() const {
     QList<int> records;
-    if (body->currentWidget() == m_sitesView) {
+    if (m_body->currentWidget() == m_sitesView) {
         QSet<int> seen;  // a site and one of its cookies both chosen: the cookie once
         for (const QModelIndex& i : m_sitesView->selectionModel()->selectedRows())
             for (int record : m_siteModel->recordsOf(i))
@@ -72,9 +73,9 @@ QList<int> CookiePane::selectedRecords() const {
                 }
         return records;
     }
-    if (body->currentWidget() != dataTableView) return records;
-    for (const QModelIndex& i : dataTableView->selectionModel()->selectedRows())
-        records << dataController->recordAt(i.row());
+    if (m_body->currentWidget() != m_dataTableView) return records;
+    for (const QModelIndex& i : m_dataTableView->selectionModel()->selectedRows())
+        records << m_dataController->recordAt(i.row());
     return records;
 }
 
@@ -89,12 +90,12 @@ void CookiePane::selectSites() {
     QSet<QString> sites;
     for (const QString& host : selectedHosts()) sites.insert(CookieSites::siteOf(host));
     QItemSelection selection;
-    for (int row = 0; row < dataController->rowCount(); ++row) {
-        if (sites.contains(CookieSites::siteOf(dataController->cookieAt(row).fileHost)))
-            selection.select(dataController->index(row, 0),
-                             dataController->index(row, CookieTableModel::ColumnCount - 1));
+    for (int row = 0; row < m_dataController->rowCount(); ++row) {
+        if (sites.contains(CookieSites::siteOf(m_dataController->cookieAt(row).fileHost)))
+            selection.select(m_dataController->index(row, 0),
+                             m_dataController->index(row, CookieTableModel::ColumnCount - 1));
     }
-    dataTableView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_dataTableView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void CookiePane::toggleKeep() {
@@ -107,7 +108,7 @@ void CookiePane::toggleKeep() {
 
 void CookiePane::keepListChanged() {
     const QStringList keepList = m_manager->keepList();
-    dataController->setKeepList(keepList);
+    m_dataController->setKeepList(keepList);
     m_siteModel->setKeepList(keepList);
     selectionChanged();
 }

@@ -21,7 +21,7 @@
 PPopoverWindowConterller::PPopoverWindowConterller(std::shared_ptr<ProtectionRules> rules,
                                                    NotificationCenter* center,
                                                    std::shared_ptr<const Paths> paths, QObject* parent)
-    : QObject(parent), m_rules(std::move(rules)), nc(center), m_paths(std::move(paths)) {
+    : QObject(parent), m_rules(std::move(rules)), m_nc(center), m_paths(std::move(paths)) {
     m_chooseFolder = [](QWidget* parentWindow, const QString& start) {
         return QFileDialog::getExistingDirectory(parentWindow, localized("Choose a Folder to Protect"),
                                                  start);
@@ -34,23 +34,24 @@ PPopoverWindowConterller::PPopoverWindowConterller(std::shared_ptr<ProtectionRul
     layout->setSpacing(12);
     layout->addWidget(buildListCard(
         localized("File Formats"), localized("Items with these extensions, such as psd or key."),
-        &theFileFormatTableView, "theFileFormatTableView", &addFileFormatBtn, localized("+ Format"),
-        "addFileFormatBtn", &subFileFormatBtn, localized("\u2212 Format"), "subFileFormatBtn"));
-    layout->addWidget(buildListCard(
-        localized("Locations"), localized("Items deleted from these folders or below."),
-        &theFileLocationTableView, "theFileLocationTableView", &addFileLocationBtn, localized("+ Location"),
-        "addFileLocationBtn", &subFileLocationBtn, localized("\u2212 Location"), "subFileLocationBtn"));
+        &m_theFileFormatTableView, "theFileFormatTableView", &m_addFileFormatBtn, localized("+ Format"),
+        "addFileFormatBtn", &m_subFileFormatBtn, localized("\u2212 Format"), "subFileFormatBtn"));
+    layout->addWidget(
+        buildListCard(localized("Locations"), localized("Items deleted from these folders or below."),
+                      &m_theFileLocationTableView, "theFileLocationTableView", &m_addFileLocationBtn,
+                      localized("+ Location"), "addFileLocationBtn", &m_subFileLocationBtn,
+                      localized("\u2212 Location"), "subFileLocationBtn"));
     buildAddValueWindow();
 
-    if (nc)
-        nc->addObserver(
+    if (m_nc)
+        m_nc->addObserver(
             this, QLatin1String(PRLeftTipButton::MouseDown),
             [this](const NotificationCenter::Notification& n) { PRLeftButtonMouseDownHandle(n.object); });
     viewDidLoad();
 }
 
 PPopoverWindowConterller::~PPopoverWindowConterller() {
-    if (nc) nc->removeObserver(this);
+    if (m_nc) m_nc->removeObserver(this);
     delete m_view.data();
 }
 
@@ -68,8 +69,8 @@ QWidget* PPopoverWindowConterller::buildListCard(const QString& title, const QSt
     card->body()->addWidget(*list, 1);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    *add = new PRLeftTipButton(nc, addTitle, card);
-    *remove = new PRLeftTipButton(nc, removeTitle, card);
+    *add = new PRLeftTipButton(m_nc, addTitle, card);
+    *remove = new PRLeftTipButton(m_nc, removeTitle, card);
     for (auto [button, name] : {std::pair{*add, addName}, std::pair{*remove, removeName}}) {
         button->setObjectName(QLatin1String(name));
         button->setLook(PRLeftTipButton::Look::Pill);
@@ -82,36 +83,36 @@ QWidget* PPopoverWindowConterller::buildListCard(const QString& title, const QSt
 }
 
 void PPopoverWindowConterller::buildAddValueWindow() {
-    addValueWindow = new QWidget(m_view, Qt::Dialog);
-    addValueWindow->setObjectName(QStringLiteral("addValueWindow"));
-    addValueWindow->setWindowModality(Qt::WindowModal);
-    auto* layout = new QVBoxLayout(addValueWindow);
+    m_addValueWindow = new QWidget(m_view, Qt::Dialog);
+    m_addValueWindow->setObjectName(QStringLiteral("addValueWindow"));
+    m_addValueWindow->setWindowModality(Qt::WindowModal);
+    auto* layout = new QVBoxLayout(m_addValueWindow);
     layout->setContentsMargins(18, 16, 18, 16);
     layout->setSpacing(10);
-    layout->addWidget(mutedLabel(localized("Type a file name extension, such as psd."), addValueWindow));
-    valuelab = new QLineEdit(addValueWindow);
-    valuelab->setObjectName(QStringLiteral("valuelab"));
-    valuelab->setMinimumWidth(260);
-    layout->addWidget(valuelab);
+    layout->addWidget(mutedLabel(localized("Type a file name extension, such as psd."), m_addValueWindow));
+    m_valuelab = new QLineEdit(m_addValueWindow);
+    m_valuelab->setObjectName(QStringLiteral("valuelab"));
+    m_valuelab->setMinimumWidth(260);
+    layout->addWidget(m_valuelab);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* cancel = new QPushButton(localized("Cancel"), addValueWindow);
+    auto* cancel = new QPushButton(localized("Cancel"), m_addValueWindow);
     cancel->setObjectName(QStringLiteral("cancelValueButton"));
-    addValueButton = new QPushButton(localized("Add"), addValueWindow);
-    addValueButton->setObjectName(QStringLiteral("addValueButton"));
-    addValueButton->setDefault(true);
-    addValueButton->setEnabled(false);
+    m_addValueButton = new QPushButton(localized("Add"), m_addValueWindow);
+    m_addValueButton->setObjectName(QStringLiteral("addValueButton"));
+    m_addValueButton->setDefault(true);
+    m_addValueButton->setEnabled(false);
     buttons->addWidget(cancel);
-    buttons->addWidget(addValueButton);
+    buttons->addWidget(m_addValueButton);
     layout->addLayout(buttons);
 
     // An empty format is never added, so the button waits for something to add.
-    connect(valuelab, &QLineEdit::textChanged, this, [this](const QString& text) {
-        addValueButton->setEnabled(!ProtectionRules::normalizedFormat(text).isEmpty());
+    connect(m_valuelab, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_addValueButton->setEnabled(!ProtectionRules::normalizedFormat(text).isEmpty());
     });
-    connect(valuelab, &QLineEdit::returnPressed, this, &PPopoverWindowConterller::AddValueAction);
-    connect(addValueButton, &QPushButton::clicked, this, &PPopoverWindowConterller::AddValueAction);
-    connect(cancel, &QPushButton::clicked, addValueWindow, &QWidget::hide);
+    connect(m_valuelab, &QLineEdit::returnPressed, this, &PPopoverWindowConterller::AddValueAction);
+    connect(m_addValueButton, &QPushButton::clicked, this, &PPopoverWindowConterller::AddValueAction);
+    connect(cancel, &QPushButton::clicked, m_addValueWindow, &QWidget::hide);
 }
 
 void PPopoverWindowConterller::viewDidLoad() {
@@ -120,10 +121,10 @@ void PPopoverWindowConterller::viewDidLoad() {
 }
 
 void PPopoverWindowConterller::reloadData() {
-    theFileFormatTableView->clear();
-    theFileFormatTableView->addItems(m_rules->getFileFormatDataArray());
-    theFileLocationTableView->clear();
-    theFileLocationTableView->addItems(m_rules->getLocationDataArray());
+    m_theFileFormatTableView->clear();
+    m_theFileFormatTableView->addItems(m_rules->getFileFormatDataArray());
+    m_theFileLocationTableView->clear();
+    m_theFileLocationTableView->addItems(m_rules->getLocationDataArray());
 }
 
 int PPopoverWindowConterller::selectedRow(const QListWidget* list) {
@@ -133,29 +134,29 @@ int PPopoverWindowConterller::selectedRow(const QListWidget* list) {
 
 void PPopoverWindowConterller::PRLeftButtonMouseDownHandle(QObject* object) {
     if (!object) return;
-    if (object == addFileFormatBtn)
+    if (object == m_addFileFormatBtn)
         AddFileFormatAction();
-    else if (object == subFileFormatBtn)
+    else if (object == m_subFileFormatBtn)
         SubFileFormatAction();
-    else if (object == addFileLocationBtn)
+    else if (object == m_addFileLocationBtn)
         AddFilLocationAction();
-    else if (object == subFileLocationBtn)
+    else if (object == m_subFileLocationBtn)
         SubFilLocationAction();
 }
 
 void PPopoverWindowConterller::AddFileFormatAction() {
-    addValueWindow->setWindowTitle(localized("Add Protection File Format"));
-    valuelab->clear();
-    addValueWindow->adjustSize();
+    m_addValueWindow->setWindowTitle(localized("Add Protection File Format"));
+    m_valuelab->clear();
+    m_addValueWindow->adjustSize();
     const QWidget* over = m_view->window();
-    const QRect area = over && over->isVisible()  ? over->frameGeometry()
-                       : addValueWindow->screen() ? addValueWindow->screen()->availableGeometry()
-                                                  : QRect();
-    WindowPlacement::centerOver(addValueWindow, area);
-    addValueWindow->show();
-    addValueWindow->raise();
-    addValueWindow->activateWindow();
-    valuelab->setFocus();
+    const QRect area = over && over->isVisible()    ? over->frameGeometry()
+                       : m_addValueWindow->screen() ? m_addValueWindow->screen()->availableGeometry()
+                                                    : QRect();
+    WindowPlacement::centerOver(m_addValueWindow, area);
+    m_addValueWindow->show();
+    m_addValueWindow->raise();
+    m_addValueWindow->activateWindow();
+    m_valuelab->setFocus();
 }
 
 void PPopoverWindowConterller::tellIfNotSaved() {
@@ -166,15 +167,15 @@ void PPopoverWindowConterller::tellIfNotSaved() {
 }
 
 bool PPopoverWindowConterller::AddValueAction() {
-    if (!m_rules->addFileFormat(valuelab->text())) return false;
+    if (!m_rules->addFileFormat(m_valuelab->text())) return false;
     reloadData();
-    addValueWindow->hide();
+    m_addValueWindow->hide();
     tellIfNotSaved();
     return true;
 }
 
 void PPopoverWindowConterller::SubFileFormatAction() {
-    m_rules->removeFileFormatAt(selectedRow(theFileFormatTableView));
+    m_rules->removeFileFormatAt(selectedRow(m_theFileFormatTableView));
     reloadData();
     tellIfNotSaved();
 }
@@ -198,7 +199,7 @@ void PPopoverWindowConterller::openPanelDidEnd5(const QString& chosenFolder, int
 }
 
 void PPopoverWindowConterller::SubFilLocationAction() {
-    m_rules->removeLocationAt(selectedRow(theFileLocationTableView));
+    m_rules->removeLocationAt(selectedRow(m_theFileLocationTableView));
     reloadData();
     tellIfNotSaved();
 }

@@ -59,16 +59,6 @@ class PPopoverWindowConterller : public QObject {
     void openPanelDidEnd5(const QString& chosenFolder, int returnCode);
     void SubFilLocationAction();
 
-    QListWidget* theFileFormatTableView = nullptr;
-    QListWidget* theFileLocationTableView = nullptr;
-    PRLeftTipButton* addFileFormatBtn = nullptr;
-    PRLeftTipButton* subFileFormatBtn = nullptr;
-    PRLeftTipButton* addFileLocationBtn = nullptr;
-    PRLeftTipButton* subFileLocationBtn = nullptr;
-    QWidget* addValueWindow = nullptr;
-    QLineEdit* valuelab = nullptr;
-    QPushButton* addValueButton = nullptr;
-
   private:
     QWidget* buildListCard(const QString& title, const QString& note, QListWidget** list,
                            const char* listName, PRLeftTipButton** add, const QString& addTitle,
@@ -80,9 +70,18 @@ class PPopoverWindowConterller : public QObject {
     void tellIfNotSaved();
 
     std::shared_ptr<ProtectionRules> m_rules;
-    NotificationCenter* nc;
+    NotificationCenter* m_nc;
     std::shared_ptr<const Paths> m_paths;
     FolderChooser m_chooseFolder;
     std::shared_ptr<Alerts> m_alerts;
     QPointer<QWidget> m_view;
+    QListWidget* m_theFileFormatTableView = nullptr;
+    QListWidget* m_theFileLocationTableView = nullptr;
+    PRLeftTipButton* m_addFileFormatBtn = nullptr;
+    PRLeftTipButton* m_subFileFormatBtn = nullptr;
+    PRLeftTipButton* m_addFileLocationBtn = nullptr;
+    PRLeftTipButton* m_subFileLocationBtn = nullptr;
+    QWidget* m_addValueWindow = nullptr;
+    QLineEdit* m_valuelab = nullptr;
+    QPushButton* m_addValueButton = nullptr;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "trash/CVTrashFileNode.h"
-
 #include <QWidget>
+
+#include "trash/CVTrashFileNode.h"
 
 class NotificationCenter;
 class QCheckBox;
@@ -14,7 +14,7 @@ class Workspace;
 /// and a button that reveals the item in the file manager.
 class PSTableCellView : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* CheckNotification = "RightFileCheckActNotification";
     static constexpr int IconBox = 32;
 
@@ -22,21 +22,23 @@ public:
                     QWidget* parent = nullptr);
 
     /// Flips the item's mark and posts "RightFileCheckActNotification" with this row as object
-    /// (the item is `fileNode`).
+    /// (the item is fileNode()).
     void CheckTheFileAction();
     void FindFileAction();
     /// Sets the check box from the item's mark.
     void refreshMark();
 
-    const CVTrashFileNode::Ptr fileNode;
-    QLabel* imageView = nullptr;
-    QLabel* textField = nullptr;
-    QLabel* origFullPath = nullptr;
-    QLabel* mDatelab = nullptr;
-    QCheckBox* checkBox = nullptr;
-    QToolButton* findButton = nullptr;
+    /// The item the row shows.
+    const CVTrashFileNode::Ptr& fileNode() const { return m_fileNode; }
 
-private:
-    NotificationCenter* nc;
+  private:
+    const CVTrashFileNode::Ptr m_fileNode;
+    NotificationCenter* m_nc;
     Workspace* m_workspace;
+    QLabel* m_imageView = nullptr;
+    QLabel* m_textField = nullptr;
+    QLabel* m_origFullPath = nullptr;
+    QLabel* m_mDatelab = nullptr;
+    QCheckBox* m_checkBox = nullptr;
+    QToolButton* m_findButton = nullptr;
 };

@@ -27,7 +27,7 @@ ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shar
                                            std::shared_ptr<const SystemCommands> commands,
                                            std::shared_ptr<const TrashStore> store, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      nc(center),
+      m_nc(center),
       m_workspace(std::move(workspace)),
       m_alerts(std::move(alerts)),
       m_commands(std::move(commands)),
@@ -51,37 +51,37 @@ ProtectConfirmWindow::ProtectConfirmWindow(NotificationCenter* center, std::shar
     intro->setObjectName(QStringLiteral("confirmIntro"));
     layout->addWidget(intro);
 
-    selectAllCheckBox = new QCheckBox(localized("Select All"), this);
-    selectAllCheckBox->setObjectName(QStringLiteral("selectAllCheckBox"));
-    layout->addWidget(selectAllCheckBox, 0, Qt::AlignLeft);  // no click target across the empty width
+    m_selectAllCheckBox = new QCheckBox(localized("Select All"), this);
+    m_selectAllCheckBox->setObjectName(QStringLiteral("selectAllCheckBox"));
+    layout->addWidget(m_selectAllCheckBox, 0, Qt::AlignLeft);  // no click target across the empty width
 
-    protectTableView = new QListWidget(this);
-    protectTableView->setObjectName(QStringLiteral("protectTableView"));
-    protectTableView->setSelectionMode(QAbstractItemView::NoSelection);
-    protectTableView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    protectTableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    layout->addWidget(protectTableView, 1);
-    emptyNote = mutedLabel(localized("No protected items are listed."), this);
-    emptyNote->setObjectName(QStringLiteral("emptyNote"));
-    emptyNote->setAlignment(Qt::AlignCenter);
-    layout->addWidget(emptyNote);
+    m_protectTableView = new QListWidget(this);
+    m_protectTableView->setObjectName(QStringLiteral("protectTableView"));
+    m_protectTableView->setSelectionMode(QAbstractItemView::NoSelection);
+    m_protectTableView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_protectTableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(m_protectTableView, 1);
+    m_emptyNote = mutedLabel(localized("No protected items are listed."), this);
+    m_emptyNote->setObjectName(QStringLiteral("emptyNote"));
+    m_emptyNote->setAlignment(Qt::AlignCenter);
+    layout->addWidget(m_emptyNote);
 
-    actionPanel = new ProgressPanel(this);
-    layout->addWidget(actionPanel);
+    m_actionPanel = new ProgressPanel(this);
+    layout->addWidget(m_actionPanel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    deleteButton = new QPushButton(localized("Delete Immediately"), this);
-    deleteButton->setObjectName(QStringLiteral("deleteProtectItemButton"));
-    putBackButton = new QPushButton(localized("Put Back"), this);
-    putBackButton->setObjectName(QStringLiteral("putBackProtectItemButton"));
-    buttons->addWidget(deleteButton);
-    buttons->addWidget(putBackButton);
+    m_deleteButton = new QPushButton(localized("Delete Immediately"), this);
+    m_deleteButton->setObjectName(QStringLiteral("deleteProtectItemButton"));
+    m_putBackButton = new QPushButton(localized("Put Back"), this);
+    m_putBackButton->setObjectName(QStringLiteral("putBackProtectItemButton"));
+    buttons->addWidget(m_deleteButton);
+    buttons->addWidget(m_putBackButton);
     layout->addLayout(buttons);
 
-    connect(selectAllCheckBox, &QCheckBox::clicked, this, &ProtectConfirmWindow::SelectProtectItems);
-    connect(deleteButton, &QPushButton::clicked, this, &ProtectConfirmWindow::DeleteProtectItem);
-    connect(putBackButton, &QPushButton::clicked, this, &ProtectConfirmWindow::PutBackProtectItem);
+    connect(m_selectAllCheckBox, &QCheckBox::clicked, this, &ProtectConfirmWindow::SelectProtectItems);
+    connect(m_deleteButton, &QPushButton::clicked, this, &ProtectConfirmWindow::DeleteProtectItem);
+    connect(m_putBackButton, &QPushButton::clicked, this, &ProtectConfirmWindow::PutBackProtectItem);
     reloadData();
 }
 
@@ -99,31 +99,31 @@ void ProtectConfirmWindow::NeeDeleteConfirmWarning(const QList<CVTrashFileNode::
 }
 
 void ProtectConfirmWindow::reloadData() {
-    protectTableView->clear();
+    m_protectTableView->clear();
     for (const CVTrashFileNode::Ptr& node : std::as_const(m_content)) {
-        auto* row = new QListWidgetItem(protectTableView);
-        auto* cell = new PSTableCellView(node, nc, m_workspace.get());
+        auto* row = new QListWidgetItem(m_protectTableView);
+        auto* cell = new PSTableCellView(node, m_nc, m_workspace.get());
         row->setSizeHint(cell->sizeHint());
-        protectTableView->setItemWidget(row, cell);
+        m_protectTableView->setItemWidget(row, cell);
     }
-    emptyNote->setVisible(m_content.isEmpty());
+    m_emptyNote->setVisible(m_content.isEmpty());
     updateButtons();
 }
 
 void ProtectConfirmWindow::updateButtons() {
     // They rest while an action runs.
     const bool usable = !m_content.isEmpty() && !m_worker.isRunning();
-    deleteButton->setEnabled(usable);
-    putBackButton->setEnabled(usable);
-    selectAllCheckBox->setEnabled(usable);
+    m_deleteButton->setEnabled(usable);
+    m_putBackButton->setEnabled(usable);
+    m_selectAllCheckBox->setEnabled(usable);
 }
 
 PSTableCellView* ProtectConfirmWindow::cellAt(int row) const {
-    return qobject_cast<PSTableCellView*>(protectTableView->itemWidget(protectTableView->item(row)));
+    return qobject_cast<PSTableCellView*>(m_protectTableView->itemWidget(m_protectTableView->item(row)));
 }
 
 void ProtectConfirmWindow::SelectProtectItems() {
-    const bool on = selectAllCheckBox->isChecked();
+    const bool on = m_selectAllCheckBox->isChecked();
     for (const CVTrashFileNode::Ptr& node : std::as_const(m_content)) node->bSelected = on;
     reloadData();
 }
@@ -137,12 +137,12 @@ QList<CVTrashFileNode::Ptr> ProtectConfirmWindow::markedItems() const {
 
 void ProtectConfirmWindow::beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what,
                                        bool cancellable) {
-    actionPanel->track(progress, what, cancellable);
+    m_actionPanel->track(progress, what, cancellable);
     updateButtons();
 }
 
 void ProtectConfirmWindow::endAction(const QList<CVTrashFileNode::Ptr>& gone) {
-    actionPanel->finish();
+    m_actionPanel->finish();
     // A new pass may have replaced the rows meanwhile: only what left the Trash leaves the list.
     m_content.removeIf([&gone](const CVTrashFileNode::Ptr& node) { return gone.contains(node); });
     reloadData();

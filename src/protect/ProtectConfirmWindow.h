@@ -51,13 +51,6 @@ class ProtectConfirmWindow : public QWidget {
     void reloadData();
     bool isActing() const { return m_worker.isRunning(); }
 
-    QListWidget* protectTableView = nullptr;
-    QCheckBox* selectAllCheckBox = nullptr;
-    QPushButton* deleteButton = nullptr;
-    QPushButton* putBackButton = nullptr;
-    QLabel* emptyNote = nullptr;
-    ProgressPanel* actionPanel = nullptr;
-
   Q_SIGNALS:
     /// A delete or put back is over and the list shows what is left.
     void actionFinished();
@@ -69,7 +62,7 @@ class ProtectConfirmWindow : public QWidget {
     /// Drops `gone` from the list (whatever else changed meanwhile) and ends the action.
     void endAction(const QList<CVTrashFileNode::Ptr>& gone);
 
-    NotificationCenter* nc;
+    NotificationCenter* m_nc;
     std::shared_ptr<Workspace> m_workspace;
     std::shared_ptr<Alerts> m_alerts;
     std::shared_ptr<const SystemCommands> m_commands;
@@ -77,4 +70,11 @@ class ProtectConfirmWindow : public QWidget {
     std::shared_ptr<PutBackQuestion> m_question;
     QList<CVTrashFileNode::Ptr> m_content;
     Worker m_worker;
+
+    QListWidget* m_protectTableView = nullptr;
+    QCheckBox* m_selectAllCheckBox = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_putBackButton = nullptr;
+    QLabel* m_emptyNote = nullptr;
+    ProgressPanel* m_actionPanel = nullptr;
 };

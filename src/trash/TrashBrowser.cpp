@@ -1,18 +1,7 @@
 #include "TrashBrowser.h"
 
-#include <QApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QTableView>
-#include <QToolButton>
-#include <QTreeView>
 #include <optional>
 
 #include "CVTrashController.h"
@@ -36,7 +25,6 @@
 #include "platform/WorkProgress.h"
 #include "platform/Workspace.h"
 #include "trash/ItemSizes.h"
-#include "widgets/ProgressPanel.h"
 #include "widgets/WindowPlacement.h"
 
 TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
@@ -55,22 +43,9 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
     m_window = new TrashWindow;
     m_table = new TrashTableModel(this);
     m_tree = new TrashTreeModel(this);
-    m_window->theTableView->setModel(m_table);
-    m_window->theOutlineView->setModel(m_tree);
-    QHeaderView* header = m_window->theTableView->horizontalHeader();
-    header->setSectionResizeMode(TrashTableModel::Name, QHeaderView::Stretch);
-    header->resizeSection(TrashTableModel::Size, 104);
-    header->resizeSection(TrashTableModel::Permisson, 120);
-    header->resizeSection(TrashTableModel::Path, 280);
-    header->resizeSection(TrashTableModel::Date, 170);
-    header->resizeSection(TrashTableModel::Deleted, 175);
-    // The list's own order until a header is clicked.
-    header->setSortIndicator(-1, Qt::AscendingOrder);
-    m_window->theTableView->setSortingEnabled(true);
-    m_window->theOutlineView->header()->resizeSection(TrashTreeModel::Name, 320);
+    m_window->setModels(m_table, m_tree);
 
-    m_menu = new QMenu(m_window->theTableView);
-    m_menu->setObjectName(QStringLiteral("trashContextMenu"));
+    m_menu = m_window->contextMenu();
     QAction* open = m_menu->addAction(localized("Open"));
     open->setObjectName(QStringLiteral("openMenuAction"));
     QAction* reveal = m_menu->addAction(localized("Show in File Manager"));
@@ -79,15 +54,14 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
     connect(open, &QAction::triggered, this, &TrashBrowser::OpenMenuAction);
     connect(reveal, &QAction::triggered, this, &TrashBrowser::ShowinFinderAction);
 
-    connect(m_window->checkTrashButton, &QPushButton::clicked, this, &TrashBrowser::ScanUserTrashFile);
-    connect(m_window->undoButton, &QPushButton::clicked, this, &TrashBrowser::UndoAction);
-    connect(m_window->filterField, &QLineEdit::textChanged, this,
+    connect(m_window, &TrashWindow::checkTrashClicked, this, &TrashBrowser::ScanUserTrashFile);
+    connect(m_window, &TrashWindow::undoClicked, this, &TrashBrowser::UndoAction);
+    connect(m_window, &TrashWindow::filterChanged, this,
             [this](const QString& text) { m_table->setFilterText(text); });
-    connect(m_window->backBtn, &QToolButton::clicked, this, &TrashBrowser::clickBackViewAction);
-    connect(m_window->buildTreeButton, &QPushButton::clicked, this, &TrashBrowser::buildTree);
-    connect(m_window->theTableView, &QTableView::doubleClicked, this, [this] { doubleclickAction(); });
-    connect(m_window->theTableView, &QWidget::customContextMenuRequested, this,
-            &TrashBrowser::showContextMenu);
+    connect(m_window, &TrashWindow::backClicked, this, &TrashBrowser::clickBackViewAction);
+    connect(m_window, &TrashWindow::buildTreeClicked, this, &TrashBrowser::buildTree);
+    connect(m_window, &TrashWindow::rowDoubleClicked, this, [this] { doubleclickAction(); });
+    connect(m_window, &TrashWindow::rowMenuRequested, this, &TrashBrowser::showContextMenu);
 }
 
 TrashBrowser::~TrashBrowser() {
@@ -115,8 +89,7 @@ void TrashBrowser::ScanUserTrashFile() {
     }
     m_window->raise();
     m_window->activateWindow();
-    m_window->theIndProcesser->show();
-    m_window->checkTrashButton->setEnabled(false);
+    m_window->setScanning(true);
     m_navigation.showTopLevel({});
     m_trashFileSize = 0;
     reloadTable();
@@ -124,13 +97,11 @@ void TrashBrowser::ScanUserTrashFile() {
 
 void TrashBrowser::ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items,
                                                          quint64 size) {
-    m_window->theIndProcesser->hide();
-    m_window->checkTrashButton->setEnabled(true);
+    m_window->setScanning(false);
     m_navigation.showTopLevel(items);
     m_trashFileSize = size;
     reloadTable();
-    m_window->trashStoragelab->setText(
-        localized("Trash Storage - - %1").arg(FileUtilities::size_to_unit(m_trashFileSize)));
+    m_window->setTotal(m_trashFileSize);
     updateUndo();
 }
 
@@ -151,8 +122,7 @@ void TrashBrowser::updateTotal(const QHash<QString, quint64>& remeasured) {
         total += item->filesize;
     }
     m_trashFileSize = total;
-    m_window->trashStoragelab->setText(
-        localized("Trash Storage - - %1").arg(FileUtilities::size_to_unit(m_trashFileSize)));
+    m_window->setTotal(m_trashFileSize);
 }
 
 QHash<QString, quint64> TrashBrowser::measureHolders(const QStringList& paths, const QString& userTrash,
@@ -174,18 +144,13 @@ QHash<QString, quint64> TrashBrowser::measureHolders(const QStringList& paths, c
 }
 
 void TrashBrowser::reloadTable() {
-    m_window->theTableView->clearSelection();
+    m_window->clearSelection();
     m_table->setItems(m_navigation.content());
-    m_window->backBtn->setVisible(m_navigation.backVisible());
-    m_window->locationLabel->setText(m_navigation.backVisible() ? localized("Inside a folder of the Trash")
-                                                                : localized("Everything in your Trash"));
+    m_window->setInsideFolder(m_navigation.backVisible());
 }
 
 void TrashBrowser::doubleclickAction() {
-    const QModelIndexList rows = m_window->theTableView->selectionModel()->selectedRows();
-    const QModelIndex current = m_window->theTableView->currentIndex();
-    const int row = current.isValid() ? current.row() : (rows.isEmpty() ? -1 : rows.first().row());
-    const CVTrashFileNode::Ptr item = m_table->itemAt(row);
+    const CVTrashFileNode::Ptr item = m_table->itemAt(m_window->currentRow());
     if (!item || item->bFile) return;
     if (m_navigation.enterFolder(item)) reloadTable();
 }
@@ -225,11 +190,11 @@ QList<CVTrashFileNode::Ptr> TrashBrowser::itemsForAction() const {
     const int clickedRow = this->clickedRow();
     const CVTrashFileNode::Ptr clicked = m_table->itemAt(clickedRow);
     if (!clicked) return {};
-    const QModelIndexList selected = m_window->theTableView->selectionModel()->selectedRows();
+    const QList<int> selected = m_window->selectedRows();
     if (selected.size() < 2) return {clicked};
     QList<int> rows{clickedRow};
-    for (const QModelIndex& index : selected)
-        if (!rows.contains(index.row())) rows << index.row();
+    for (int row : selected)
+        if (!rows.contains(row)) rows << row;
     std::sort(rows.begin(), rows.end());
     QList<CVTrashFileNode::Ptr> items;
     for (int row : rows)
@@ -244,11 +209,10 @@ QAction* TrashBrowser::addMenuAction(const QString& title, const QString& object
     return action;
 }
 
-void TrashBrowser::showContextMenu(const QPoint& pos) {
-    const QModelIndex index = m_window->theTableView->indexAt(pos);
-    setClickedRow(index.isValid() ? index.row() : -1);
+void TrashBrowser::showContextMenu(int row, const QPoint& globalPos) {
+    setClickedRow(row);
     if (!m_clickedItem) return;
-    m_menu->popup(m_window->theTableView->viewport()->mapToGlobal(pos));
+    m_menu->popup(globalPos);
 }
 
 void TrashBrowser::buildTree() {
@@ -271,17 +235,11 @@ void TrashBrowser::buildTree() {
         },
         [this](Tree tree) {
             m_tree->setContent(std::move(tree.content));
-            m_window->treeProgress->hide();
-            m_window->buildTreeButton->setEnabled(true);
-            m_window->treeStatusLabel->setText(tree.count == 1
-                                                   ? localized("1 item in the Trash.")
-                                                   : localized("%1 items in the Trash.").arg(tree.count));
+            m_window->setTreeBuilt(tree.count);
             Q_EMIT treeBuilt();
         });
     if (!started) return;
-    m_window->treeProgress->show();
-    m_window->buildTreeButton->setEnabled(false);
-    m_window->treeStatusLabel->setText(localized("Measuring every folder of the Trash…"));
+    m_window->setTreeBuilding();
 }
 
 void TrashBrowser::setRemoval(std::shared_ptr<const SystemCommands> commands, std::shared_ptr<Alerts> alerts,
@@ -301,12 +259,12 @@ void TrashBrowser::setRemoval(std::shared_ptr<const SystemCommands> commands, st
 void TrashBrowser::beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what,
                                bool cancellable) {
     for (QAction* action : std::as_const(m_itemActions)) action->setEnabled(false);
-    m_window->undoButton->setEnabled(false);
-    m_window->actionPanel->track(progress, what, cancellable);
+    m_window->setUndoEnabled(false);
+    m_window->showProgress(progress, what, cancellable);
 }
 
 void TrashBrowser::endAction() {
-    m_window->actionPanel->finish();
+    m_window->finishProgress();
     for (QAction* action : std::as_const(m_itemActions)) action->setEnabled(true);
     updateUndo();
 }
@@ -462,7 +420,7 @@ void TrashBrowser::PutBackAction() {
 
 void TrashBrowser::updateUndo() {
     const bool idle = !m_actionWorker.isRunning();
-    m_window->undoButton->setEnabled(idle && !TrashJournal(m_paths).lastAction().isEmpty());
+    m_window->setUndoEnabled(idle && !TrashJournal(m_paths).lastAction().isEmpty());
 }
 
 void TrashBrowser::UndoAction() {

@@ -100,7 +100,7 @@ class TrashBrowser : public QObject {
 
   private:
     void ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size);
-    void showContextMenu(const QPoint& pos);
+    void showContextMenu(int row, const QPoint& globalPos);
     void removeItems(bool securely);
     void beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what, bool cancellable);
     void endAction();

@@ -33,8 +33,10 @@ TEST(Launch, FirstStartWritesDefaultsOpensTheGuideAndTheProductPageOnce) {
         EXPECT_TRUE(app->guideWindow()->isVisible());
         EXPECT_EQ(f.workspace->openedURLs().size(), 1);
         // The popover got no size and today's date.
-        EXPECT_EQ(app->thePopViewController()->lastCleanupDatelab->text(), QStringLiteral("(2026-12-06)"));
-        EXPECT_FALSE(app->thePopViewController()->lastCleanupSizelab->isHidden());
+        EXPECT_EQ(app->thePopViewController()->view()->findChild<QLabel*>("lastCleanupDatelab")->text(),
+                  QStringLiteral("(2026-12-06)"));
+        EXPECT_FALSE(
+            app->thePopViewController()->view()->findChild<QLabel*>("lastCleanupSizelab")->isHidden());
         // Launching scans nothing and runs no command.
         EXPECT_TRUE(f.tasks->calls().isEmpty());
         EXPECT_EQ(app->autoTrashTimer()->interval(), 21600 * 1000);
@@ -56,7 +58,8 @@ TEST(Launch, FirstStartWritesDefaultsOpensTheGuideAndTheProductPageOnce) {
     EXPECT_EQ(f.defaults()->dateForKey("LastCleanDate"), first);
     EXPECT_EQ(f.defaults()->unsignedForKey("TrashStorage"), 7u);
     EXPECT_EQ(f.defaults()->stringForKey("BShowWarning"), QStringLiteral("NO"));
-    EXPECT_EQ(app->thePopViewController()->lastCleanupSizelab->text(), QStringLiteral("12.35MB"));
+    EXPECT_EQ(app->thePopViewController()->view()->findChild<QLabel*>("lastCleanupSizelab")->text(),
+              QStringLiteral("12.35MB"));
 }
 
 TEST(Launch, StoredSettingsDriveTheCheckBoxesAndTheTaskBarMode) {

@@ -108,7 +108,7 @@ TEST(AgeingPanel, ThePolicysCheckHandsThePanelsRulesOnOnlyWhenNoEmptyingStarted)
         {"no rule on", false, 0, false, false, 0},
     };
     for (const Case& c : cases) {
-        panel.cleanStorageCheckBtn->setChecked(c.sizeOn);
+        panel.view()->findChild<QCheckBox*>("cleanStorageCheckBtn")->setChecked(c.sizeOn);
         if (box->isChecked() != c.ageingOn)
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
         AutoCleanPolicy policy(r.defaults, nullptr,

@@ -41,6 +41,12 @@ struct PanelRig {
     Defaults onDisk() const { return Defaults(file); }
 };
 
+// A control of the panel's view, found by its name.
+template <typename T>
+T* control(const PPopoverviewConterller& panel, const char* name) {
+    return panel.view()->findChild<T*>(QLatin1String(name));
+}
+
 QStringList comboData(const QComboBox* combo) {
     QStringList data;
     for (int i = 0; i < combo->count(); ++i) data << combo->itemData(i).toString();
@@ -50,13 +56,13 @@ QStringList comboData(const QComboBox* combo) {
 TEST(AutoCleanPanel, LoadingWithNoSettingsShowsTheDefaults) {
     PanelRig r;
     auto p = r.panel();
-    EXPECT_TRUE(p->cleanTimeCheckBtn->isChecked());
-    EXPECT_EQ(p->theTimeBtn->currentText(), QStringLiteral("Monthly"));
-    EXPECT_EQ(comboData(p->theTimeBtn), AutoCleanPolicy::periodTitles());
-    EXPECT_FALSE(p->cleanStorageCheckBtn->isChecked());
-    EXPECT_TRUE(p->showwarningCheckBtn->isChecked());
-    EXPECT_FALSE(p->autoLunchBtn->isChecked());
-    EXPECT_TRUE(p->lastCleanupSizelab->isHidden());
+    EXPECT_TRUE(control<QCheckBox>(*p, "cleanTimeCheckBtn")->isChecked());
+    EXPECT_EQ(control<QComboBox>(*p, "theTimeBtn")->currentText(), QStringLiteral("Monthly"));
+    EXPECT_EQ(comboData(control<QComboBox>(*p, "theTimeBtn")), AutoCleanPolicy::periodTitles());
+    EXPECT_FALSE(control<QCheckBox>(*p, "cleanStorageCheckBtn")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(*p, "showwarningCheckBtn")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(*p, "autoLunchBtn")->isChecked());
+    EXPECT_TRUE(control<QLabel>(*p, "lastCleanupSizelab")->isHidden());
     EXPECT_TRUE(p->BCheckDate());
     EXPECT_FALSE(p->BCheckStorage());
     EXPECT_EQ(p->getTimeFrequency(), QStringLiteral("Monthly"));
@@ -92,9 +98,10 @@ TEST(AutoCleanPanel, AStoredThresholdSetsLabelAndSliderOnlyWhileTheSizeCondition
         if (c.threshold.isValid()) r.defaults->setObject("TrashStorage", c.threshold);
         auto p = r.panel();
         const QString what = c.on.toString() + ' ' + c.threshold.toString();
-        EXPECT_EQ(p->cleanStorageCheckBtn->isChecked(), c.boxOn) << qPrintable(what);
-        EXPECT_EQ(p->storagelab->text(), QString::fromLatin1(c.label)) << qPrintable(what);
-        EXPECT_EQ(p->storageSlider->value(), c.position) << qPrintable(what);
+        EXPECT_EQ(control<QCheckBox>(*p, "cleanStorageCheckBtn")->isChecked(), c.boxOn) << qPrintable(what);
+        EXPECT_EQ(control<QLabel>(*p, "storagelab")->text(), QString::fromLatin1(c.label))
+            << qPrintable(what);
+        EXPECT_EQ(control<QSlider>(*p, "storageSlider")->value(), c.position) << qPrintable(what);
         // Moving the slider into place must not have stored the position's own threshold.
         EXPECT_EQ(r.defaults->objectForKey("TrashStorage"), c.threshold) << qPrintable(what);
     }
@@ -108,24 +115,24 @@ TEST(AutoCleanPanel, StoredPeriodLoginWarningAndTimeKeysAreReadAsStored) {
     r.defaults->setString("AutoTrashTime", "NO");
     auto p = r.panel();
     EXPECT_EQ(p->getTimeFrequency(), QStringLiteral("Monthly"));
-    EXPECT_FALSE(p->autoLunchBtn->isChecked());
-    EXPECT_TRUE(p->showwarningCheckBtn->isChecked());  // only exact "NO" turns it off
-    EXPECT_FALSE(p->cleanTimeCheckBtn->isChecked());
-    EXPECT_FALSE(p->theTimeBtn->isEnabled());
+    EXPECT_FALSE(control<QCheckBox>(*p, "autoLunchBtn")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(*p, "showwarningCheckBtn")->isChecked());  // only exact "NO" turns it off
+    EXPECT_FALSE(control<QCheckBox>(*p, "cleanTimeCheckBtn")->isChecked());
+    EXPECT_FALSE(control<QComboBox>(*p, "theTimeBtn")->isEnabled());
 
     r.defaults->setString("CleanTimeF", "3 Days");
     r.defaults->setString("BAutoLogin", "YES");
     r.defaults->setString("BShowWarning", "NO");
     p->readConfigfileInfo();
     EXPECT_EQ(p->getTimeFrequency(), QStringLiteral("3 Days"));
-    EXPECT_TRUE(p->autoLunchBtn->isChecked());
-    EXPECT_FALSE(p->showwarningCheckBtn->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(*p, "autoLunchBtn")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(*p, "showwarningCheckBtn")->isChecked());
     // Loading again starts from "Monthly" and drops the last clean until it is shown again.
     p->ShowLastCleanUpInfo("1.00KB", "(2026-12-06)");
     r.defaults->setString("CleanTimeF", "Fortnightly");
     p->viewDidLoad();
     EXPECT_EQ(p->getTimeFrequency(), QStringLiteral("Monthly"));
-    EXPECT_TRUE(p->lastCleanupSizelab->isHidden());
+    EXPECT_TRUE(control<QLabel>(*p, "lastCleanupSizelab")->isHidden());
 }
 
 TEST(AutoCleanPanel, SliderPositionsStoreThePiecewiseThresholdAndTheLabelAgrees) {
@@ -144,19 +151,19 @@ TEST(AutoCleanPanel, SliderPositionsStoreThePiecewiseThresholdAndTheLabelAgrees)
     for (const Case& c : cases) {
         // Start elsewhere, so the move really changes the value.
         {
-            const QSignalBlocker block(p->storageSlider);
-            p->storageSlider->setValue(c.position == 50 ? 60 : 50);
+            const QSignalBlocker block(control<QSlider>(*p, "storageSlider"));
+            control<QSlider>(*p, "storageSlider")->setValue(c.position == 50 ? 60 : 50);
         }
-        p->storageSlider->setValue(c.position);
+        control<QSlider>(*p, "storageSlider")->setValue(c.position);
         EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), c.stored) << c.position;
-        EXPECT_EQ(p->storagelab->text(), QString::fromLatin1(c.label)) << c.position;
+        EXPECT_EQ(control<QLabel>(*p, "storagelab")->text(), QString::fromLatin1(c.label)) << c.position;
     }
     // By keyboard, as a user moves it.
-    p->cleanStorageCheckBtn->setChecked(true);
+    control<QCheckBox>(*p, "cleanStorageCheckBtn")->setChecked(true);
     p->CheckTheStorageAction();
-    QTest::keyClick(p->storageSlider, Qt::Key_End);
+    QTest::keyClick(control<QSlider>(*p, "storageSlider"), Qt::Key_End);
     EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), 99999997952ULL);
-    QTest::keyClick(p->storageSlider, Qt::Key_Home);
+    QTest::keyClick(control<QSlider>(*p, "storageSlider"), Qt::Key_Home);
     EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), 100000000u);
 }
 
@@ -177,10 +184,11 @@ TEST(AutoCleanPanel, TurningTheSizeBoxOnShowsTheStoredThreshold) {
         auto p = r.panel();
         p->view()->show();
         const QString what = c.threshold.toString();
-        ASSERT_EQ(p->storagelab->text(), QStringLiteral(" 500.0MB")) << qPrintable(what);
-        QTest::mouseClick(p->cleanStorageCheckBtn, Qt::LeftButton);
+        ASSERT_EQ(control<QLabel>(*p, "storagelab")->text(), QStringLiteral(" 500.0MB")) << qPrintable(what);
+        QTest::mouseClick(control<QCheckBox>(*p, "cleanStorageCheckBtn"), Qt::LeftButton);
         ASSERT_TRUE(p->BCheckStorage());
-        EXPECT_EQ(p->storagelab->text(), QString::fromLatin1(c.label)) << qPrintable(what);
+        EXPECT_EQ(control<QLabel>(*p, "storagelab")->text(), QString::fromLatin1(c.label))
+            << qPrintable(what);
         bool present = false;
         const quint64 stored = r.onDisk().unsignedForKey("TrashStorage", &present);
         EXPECT_EQ(present, c.threshold.isValid()) << qPrintable(what);  // showing stores nothing
@@ -212,9 +220,9 @@ TEST(AutoCleanPanel, PressingTheKnobWithoutMovingItChangesNothing) {
     auto p = r.panel();
     p->view()->resize(320, p->view()->sizeHint().height());
     p->view()->show();
-    QSlider* slider = p->storageSlider;
+    QSlider* slider = control<QSlider>(*p, "storageSlider");
     ASSERT_EQ(slider->value(), 15);  // 1,500,000,000 at that position, not what is stored
-    ASSERT_EQ(p->storagelab->text(), QStringLiteral(" 2.0GB"));
+    ASSERT_EQ(control<QLabel>(*p, "storagelab")->text(), QStringLiteral(" 2.0GB"));
 
     QSignalSpy pressed(slider, &QSlider::sliderPressed);
     const QPoint knob = knobCenter(slider);
@@ -222,16 +230,16 @@ TEST(AutoCleanPanel, PressingTheKnobWithoutMovingItChangesNothing) {
     QTest::mouseRelease(slider, Qt::LeftButton, {}, knob);
     ASSERT_EQ(pressed.size(), 1);  // the press met the knob
     EXPECT_EQ(slider->value(), 15);
-    EXPECT_EQ(p->storagelab->text(), QStringLiteral(" 2.0GB"));
+    EXPECT_EQ(control<QLabel>(*p, "storagelab")->text(), QStringLiteral(" 2.0GB"));
     EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), 2000000000u);
 
     // Dragged away and back: the label follows, then shows the stored threshold again.
     slider->setSliderDown(true);
     slider->setSliderPosition(60);
-    EXPECT_NE(p->storagelab->text(), QStringLiteral(" 2.0GB"));
+    EXPECT_NE(control<QLabel>(*p, "storagelab")->text(), QStringLiteral(" 2.0GB"));
     slider->setSliderPosition(15);
     slider->setSliderDown(false);
-    EXPECT_EQ(p->storagelab->text(), QStringLiteral(" 2.0GB"));
+    EXPECT_EQ(control<QLabel>(*p, "storagelab")->text(), QStringLiteral(" 2.0GB"));
     EXPECT_EQ(r.onDisk().unsignedForKey("TrashStorage"), 2000000000u);
 }
 
@@ -240,28 +248,28 @@ TEST(AutoCleanPanel, EachControlWritesItsKeyToDiskAndThePolicySeesTheLiveState) 
     auto p = r.panel();
     p->view()->show();
 
-    QTest::mouseClick(p->cleanTimeCheckBtn, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(*p, "cleanTimeCheckBtn"), Qt::LeftButton);
     EXPECT_EQ(r.onDisk().stringForKey("AutoTrashTime"), QStringLiteral("NO"));
     EXPECT_FALSE(p->BCheckDate());
-    EXPECT_FALSE(p->theTimeBtn->isEnabled());
-    QTest::mouseClick(p->cleanTimeCheckBtn, Qt::LeftButton);
+    EXPECT_FALSE(control<QComboBox>(*p, "theTimeBtn")->isEnabled());
+    QTest::mouseClick(control<QCheckBox>(*p, "cleanTimeCheckBtn"), Qt::LeftButton);
     EXPECT_EQ(r.onDisk().stringForKey("AutoTrashTime"), QStringLiteral("YES"));
 
-    QTest::mouseClick(p->cleanStorageCheckBtn, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(*p, "cleanStorageCheckBtn"), Qt::LeftButton);
     EXPECT_EQ(r.onDisk().stringForKey("BAutoTrashStorage"), QStringLiteral("YES"));
     EXPECT_TRUE(p->BCheckStorage());
-    EXPECT_TRUE(p->storageSlider->isEnabled());
+    EXPECT_TRUE(control<QSlider>(*p, "storageSlider")->isEnabled());
 
-    QTest::mouseClick(p->showwarningCheckBtn, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(*p, "showwarningCheckBtn"), Qt::LeftButton);
     EXPECT_EQ(r.onDisk().stringForKey("BShowWarning"), QStringLiteral("NO"));
 
-    p->theTimeBtn->setFocus();
-    QTest::keyClick(p->theTimeBtn, Qt::Key_Down);  // "Monthly" → "Two Months"
+    control<QComboBox>(*p, "theTimeBtn")->setFocus();
+    QTest::keyClick(control<QComboBox>(*p, "theTimeBtn"), Qt::Key_Down);  // "Monthly" → "Two Months"
     EXPECT_EQ(r.onDisk().stringForKey("CleanTimeF"), QStringLiteral("Two Months"));
     EXPECT_EQ(p->getTimeFrequency(), QStringLiteral("Two Months"));
 
     // A mixed state counts as off.
-    p->cleanTimeCheckBtn->setCheckState(Qt::PartiallyChecked);
+    control<QCheckBox>(*p, "cleanTimeCheckBtn")->setCheckState(Qt::PartiallyChecked);
     EXPECT_FALSE(p->BCheckDate());
 }
 
@@ -270,10 +278,10 @@ TEST(AutoCleanPanel, LoginBoxAddsAndRemovesTheLoginItemAndTellsTheMainWindow) {
     auto p = r.panel();
     p->view()->show();
     QSignalSpy changed(p.get(), &PPopoverviewConterller::autoLoginChanged);
-    QTest::mouseClick(p->autoLunchBtn, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(*p, "autoLunchBtn"), Qt::LeftButton);
     EXPECT_EQ(r.onDisk().stringForKey("BAutoLogin"), QStringLiteral("YES"));
     EXPECT_EQ(r.loginItems->entriesForProgram().size(), 1);
-    QTest::mouseClick(p->autoLunchBtn, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(*p, "autoLunchBtn"), Qt::LeftButton);
     EXPECT_EQ(r.onDisk().stringForKey("BAutoLogin"), QStringLiteral("NO"));
     EXPECT_TRUE(r.loginItems->entriesForProgram().isEmpty());
     ASSERT_EQ(changed.size(), 2);
@@ -302,20 +310,20 @@ TEST(AutoCleanPanel, ACleanByThePolicyShowsTheSizeBeforeEmptyingAndTheDate) {
 
     policy.CleanUpTimer_hander();
     EXPECT_EQ(alerts->asked().size(), 1);
-    EXPECT_FALSE(p->lastCleanupSizelab->isHidden());
-    EXPECT_EQ(p->lastCleanupSizelab->text(), QStringLiteral("12.35MB"));
-    EXPECT_EQ(p->lastCleanupDatelab->text(), QStringLiteral("(2026-12-06)"));
+    EXPECT_FALSE(control<QLabel>(*p, "lastCleanupSizelab")->isHidden());
+    EXPECT_EQ(control<QLabel>(*p, "lastCleanupSizelab")->text(), QStringLiteral("12.35MB"));
+    EXPECT_EQ(control<QLabel>(*p, "lastCleanupDatelab")->text(), QStringLiteral("(2026-12-06)"));
     EXPECT_EQ(notes->posted().size(), 1);
 
     // The size box switched off in the panel: the next tick leaves the Trash alone.
     trash = 5000;
-    QTest::mouseClick(p->cleanStorageCheckBtn, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(*p, "cleanStorageCheckBtn"), Qt::LeftButton);
     policy.CleanUpTimer_hander();
     EXPECT_EQ(alerts->asked().size(), 1);
     // A null text leaves its label as it was.
     p->ShowLastCleanUpInfo(QString(), QStringLiteral("(2027-01-01)"));
-    EXPECT_EQ(p->lastCleanupSizelab->text(), QStringLiteral("12.35MB"));
-    EXPECT_EQ(p->lastCleanupDatelab->text(), QStringLiteral("(2027-01-01)"));
+    EXPECT_EQ(control<QLabel>(*p, "lastCleanupSizelab")->text(), QStringLiteral("12.35MB"));
+    EXPECT_EQ(control<QLabel>(*p, "lastCleanupDatelab")->text(), QStringLiteral("(2027-01-01)"));
 }
 
 TEST(AutoTrashWindow, HostsTheViewWhileThePopoverDoesNotAndTakesItBack) {
@@ -332,7 +340,7 @@ TEST(AutoTrashWindow, HostsTheViewWhileThePopoverDoesNotAndTakesItBack) {
     window.toggle();
     ASSERT_TRUE(window.isVisible());
     EXPECT_TRUE(window.hostsView());
-    EXPECT_TRUE(window.borrowedNote->isHidden());
+    EXPECT_TRUE(window.findChild<QLabel*>("borrowedNote")->isHidden());
     EXPECT_TRUE(p->view()->isVisible());
 
     // The popover borrows it: the window says where the settings are.
@@ -340,7 +348,7 @@ TEST(AutoTrashWindow, HostsTheViewWhileThePopoverDoesNotAndTakesItBack) {
     popover->showRelativeTo(QRect());
     EXPECT_EQ(p->view()->parentWidget(), popover.data());
     EXPECT_FALSE(window.hostsView());
-    EXPECT_FALSE(window.borrowedNote->isHidden());
+    EXPECT_FALSE(window.findChild<QLabel*>("borrowedNote")->isHidden());
     // The panel fits the popover's width.
     EXPECT_LE(popover->width(), 340);
     EXPECT_LE(p->view()->minimumSizeHint().width(), 340 - 28);
@@ -350,7 +358,7 @@ TEST(AutoTrashWindow, HostsTheViewWhileThePopoverDoesNotAndTakesItBack) {
     EXPECT_EQ(p->view()->parentWidget(), nullptr);
     window.reclaim();
     EXPECT_TRUE(window.hostsView());
-    EXPECT_TRUE(window.borrowedNote->isHidden());
+    EXPECT_TRUE(window.findChild<QLabel*>("borrowedNote")->isHidden());
 
     window.toggle();
     EXPECT_FALSE(window.isVisible());

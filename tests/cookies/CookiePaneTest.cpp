@@ -24,11 +24,24 @@
 
 namespace {
 
+template <typename T>
+T* named(QObject* in, const char* name) {
+    T* w = in->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
 struct CookieApp : AppFixture {
     CookieApp() { sandbox.buildDemo(); }
     std::unique_ptr<AppDelegate> app = launch();
     CookiePane* pane() const { return app->cookiePane(); }
-    int rows() const { return pane()->dataController->rowCount(); }
+    CookieTableModel* model() const { return named<CookieTableModel>(pane(), "cookieTableModel"); }
+    int rows() const { return model()->rowCount(); }
+    // A source button, a view or an action button of the pane.
+    template <typename T = PRLeftTipButton>
+    T* part(const char* name) const {
+        return named<T>(pane(), name);
+    }
     bool press(PRLeftTipButton* b) {
         QTest::mouseClick(b, Qt::LeftButton);
         return waitUntil([&] { return !app->cookieManager()->isBusy(); });
@@ -39,11 +52,11 @@ struct CookieApp : AppFixture {
 TEST(CookiePane, TheGateAsksForAFolderOnceAndTheGrantOpensTheSources) {
     CookieApp f;
     ConnectWindow* connect = f.app->accessGrants()->connectWindow();
-    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    ASSERT_TRUE(f.press(f.part("chromeCookieBtn")));
     EXPECT_TRUE(connect->isVisible());
     EXPECT_TRUE(connect->findChild<QWidget*>("connectView")->isVisible());
     EXPECT_EQ(f.rows(), 0);
-    EXPECT_EQ(f.pane()->body->currentWidget(), f.pane()->openView);
+    EXPECT_EQ(f.part<QStackedWidget>("cookieBody")->currentWidget(), f.part<QWidget>("cookieOpenView"));
 
     // Cancelled: the window stays, nothing is stored.
     ASSERT_TRUE(f.press(connect->findChild<PRLeftTipButton*>("connectBtn")));
@@ -61,12 +74,12 @@ TEST(CookiePane, TheGateAsksForAFolderOnceAndTheGrantOpensTheSources) {
     EXPECT_EQ(f.app->findChildren<StatusItem*>().size(), 1);  // set up again, still one icon
 
     for (const auto& [button, expected] : std::initializer_list<std::pair<PRLeftTipButton*, int>>{
-             {f.pane()->chromeCookieBtn, int(CookieFixtures::demoChromeCookies().size())},
-             {f.pane()->firefoxCookieBtn, int(CookieFixtures::demoFirefoxCookies().size())},
-             {f.pane()->safariCookieBtn, int(CookieFixtures::demoBinaryCookies().size())}}) {
+             {f.part("chromeCookieBtn"), int(CookieFixtures::demoChromeCookies().size())},
+             {f.part("firefoxCookieBtn"), int(CookieFixtures::demoFirefoxCookies().size())},
+             {f.part("safariCookieBtn"), int(CookieFixtures::demoBinaryCookies().size())}}) {
         ASSERT_TRUE(f.press(button));
         EXPECT_EQ(f.rows(), expected) << qPrintable(button->objectName());
-        EXPECT_EQ(f.pane()->body->currentWidget(), f.pane()->dataTableView);
+        EXPECT_EQ(f.part<QStackedWidget>("cookieBody")->currentWidget(), f.part<QTableView>("dataTableView"));
         EXPECT_FALSE(connect->isVisible());
     }
     EXPECT_TRUE(f.alerts->asked().isEmpty());
@@ -86,56 +99,49 @@ TEST(CookiePane, OpenedFilesListSortingAndRemoval) {
     f.defaults()->setString(SettingsKeys::ZelmarkData, f.home());
     const QString chosen = f.paths->documentsFolder() + "/Cookies.binarycookies";
     // Cancelled: nothing changes, the opened-files button stays hidden.
-    ASSERT_TRUE(f.press(f.pane()->openCookieBtn));
-    EXPECT_FALSE(f.pane()->newCookieBtn->isVisibleTo(f.pane()));
+    ASSERT_TRUE(f.press(f.part("openCookieBtn")));
+    EXPECT_FALSE(f.part("newCookieBtn")->isVisibleTo(f.pane()));
     f.openPanel->setNextFileName(chosen);
-    ASSERT_TRUE(f.press(f.pane()->openCookieBtn));
-    EXPECT_TRUE(f.pane()->newCookieBtn->isVisibleTo(f.pane()));
+    ASSERT_TRUE(f.press(f.part("openCookieBtn")));
+    EXPECT_TRUE(f.part("newCookieBtn")->isVisibleTo(f.pane()));
     const int binaryRows = int(CookieFixtures::demoBinaryCookies().size());
     EXPECT_EQ(f.rows(), binaryRows);
-    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    ASSERT_TRUE(f.press(f.part("chromeCookieBtn")));
     EXPECT_EQ(f.app->cookieManager()->shownSource().kind, CookieManager::Source::Kind::Chrome);
-    ASSERT_TRUE(f.press(f.pane()->newCookieBtn));
+    ASSERT_TRUE(f.press(f.part("newCookieBtn")));
     EXPECT_EQ(f.rows(), binaryRows);
     EXPECT_EQ(f.app->cookieManager()->shownSource().path, chosen);
-    EXPECT_EQ(f.pane()->dataController->cookieAt(0).fileName, "session_id");
+    EXPECT_EQ(f.model()->cookieAt(0).fileName, "session_id");
 
     // Sorting by a column header, then the expiry by time with session cookies first.
-    CookieTableModel* model = f.pane()->dataController;
-    f.pane()->dataTableView->sortByColumn(CookieTableModel::Name, Qt::AscendingOrder);
+    CookieTableModel* model = f.model();
+    f.part<QTableView>("dataTableView")->sortByColumn(CookieTableModel::Name, Qt::AscendingOrder);
     for (int row = 1; row < model->rowCount(); ++row)
         EXPECT_LE(
             model->cookieAt(row - 1).fileName.compare(model->cookieAt(row).fileName, Qt::CaseInsensitive), 0);
-    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
-    f.pane()->dataTableView->sortByColumn(CookieTableModel::Expires, Qt::DescendingOrder);
+    ASSERT_TRUE(f.press(f.part("chromeCookieBtn")));
+    f.part<QTableView>("dataTableView")->sortByColumn(CookieTableModel::Expires, Qt::DescendingOrder);
     EXPECT_FALSE(model->cookieAt(model->rowCount() - 1).expiryUnix.has_value());
     EXPECT_GT(*model->cookieAt(0).expiryUnix, *model->cookieAt(1).expiryUnix);
 
     // Removal of the Chrome source: the database is emptied, then the table.
-    QTest::mouseClick(f.pane()->removeButton, Qt::LeftButton);
+    QTest::mouseClick(f.part<QPushButton>("removeCookieButton"), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
     EXPECT_EQ(f.rows(), 0);
-    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    ASSERT_TRUE(f.press(f.part("chromeCookieBtn")));
     EXPECT_EQ(f.rows(), 0);
-    ASSERT_TRUE(f.press(f.pane()->newCookieBtn));
+    ASSERT_TRUE(f.press(f.part("newCookieBtn")));
     EXPECT_EQ(f.rows(), binaryRows);  // the opened file was another source
-    QTest::mouseClick(f.pane()->exportButton, Qt::LeftButton);
+    QTest::mouseClick(f.part<QPushButton>("exportCookieButton"), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
     EXPECT_EQ(f.app->cookieManager()->lastExport(), f.paths->cookieExportFolder() + "/cookiedata.txt");
-}
-
-template <typename T>
-T* named(QWidget* in, const char* name) {
-    T* w = in->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
 }
 
 TEST(CookiePane, ChosenSitesAreKeptOrRemovedAndTheSitesViewGroupsThem) {
     CookieApp f;
     f.defaults()->setString(SettingsKeys::ZelmarkData, f.home());
-    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
-    QTableView* table = f.pane()->dataTableView;
+    ASSERT_TRUE(f.press(f.part("chromeCookieBtn")));
+    QTableView* table = f.part<QTableView>("dataTableView");
     auto* selectSite = named<QPushButton>(f.pane(), "selectSiteButton");
     auto* keep = named<QPushButton>(f.pane(), "keepSiteButton");
     auto* removeSelected = named<QPushButton>(f.pane(), "removeSelectedButton");
@@ -158,12 +164,11 @@ TEST(CookiePane, ChosenSitesAreKeptOrRemovedAndTheSitesViewGroupsThem) {
         filter->setCurrentIndex(index);
         EXPECT_EQ(f.rows(), rows) << index;
     }
-    EXPECT_EQ(f.pane()->dataController->index(0, CookieTableModel::Kept).data().toString(), "Kept");
+    EXPECT_EQ(f.model()->index(0, CookieTableModel::Kept).data().toString(), "Kept");
 
     // news.example and shop.example chosen: shop's four go, news's four stay, the question says so.
-    table->selectionModel()->select(
-        QItemSelection(f.pane()->dataController->index(0, 0), f.pane()->dataController->index(7, 0)),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    table->selectionModel()->select(QItemSelection(f.model()->index(0, 0), f.model()->index(7, 0)),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     f.alerts->clear();
     QTest::mouseClick(removeSelected, Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
@@ -174,7 +179,7 @@ TEST(CookiePane, ChosenSitesAreKeptOrRemovedAndTheSitesViewGroupsThem) {
 
     // The sites view: one row per site, the kept one marked; a site's row stands for its cookies.
     QTest::mouseClick(toggle, Qt::LeftButton);
-    EXPECT_EQ(f.pane()->body->currentWidget(), sites);
+    EXPECT_EQ(f.part<QStackedWidget>("cookieBody")->currentWidget(), sites);
     ASSERT_EQ(sites->model()->rowCount(), 7);
     EXPECT_EQ(sites->model()->index(4, 0).data().toString(), "news.example");
     EXPECT_EQ(sites->model()->index(4, 3).data().toString(), "Kept");
@@ -185,7 +190,7 @@ TEST(CookiePane, ChosenSitesAreKeptOrRemovedAndTheSitesViewGroupsThem) {
 
     // "Remove All Cookies" spares the kept site, after saying so.
     f.alerts->clear();
-    QTest::mouseClick(f.pane()->removeButton, Qt::LeftButton);
+    QTest::mouseClick(f.part<QPushButton>("removeCookieButton"), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
     ASSERT_EQ(f.alerts->asked().size(), 1);
     EXPECT_EQ(f.alerts->asked()[0].informativeText, "4 cookie(s) of kept sites stay.");
@@ -196,13 +201,13 @@ TEST(CookiePane, ChosenSitesAreKeptOrRemovedAndTheSitesViewGroupsThem) {
 TEST(CookiePane, RowsATriggerKeptStayListedAndTheAlertSaysSo) {
     CookieApp f;
     f.defaults()->setString(SettingsKeys::ZelmarkData, f.home());
-    ASSERT_TRUE(f.press(f.pane()->chromeCookieBtn));
+    ASSERT_TRUE(f.press(f.part("chromeCookieBtn")));
     const int before = f.rows();
     ASSERT_GT(before, 0);
     const QString database = f.app->cookieManager()->shownSource().path;
     ASSERT_TRUE(CookieFixtures::addDeleteTrigger(database, "cookies", "SELECT RAISE(IGNORE)"));
     f.alerts->clear();
-    QTest::mouseClick(f.pane()->removeButton, Qt::LeftButton);
+    QTest::mouseClick(f.part<QPushButton>("removeCookieButton"), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return !f.app->cookieManager()->isBusy(); }));
     EXPECT_EQ(f.rows(), before);
     ASSERT_EQ(f.alerts->asked().size(), 1);
@@ -230,22 +235,23 @@ TEST(CookiePane, FreedesktopHomeReadsItsBrowsersAndOpensABinaryFileByPanel) {
         QTest::mouseClick(b, Qt::LeftButton);
         return waitUntil([&] { return !app->cookieManager()->isBusy(); });
     };
-    ASSERT_TRUE(press(pane->chromeCookieBtn));
+    ASSERT_TRUE(press(named<PRLeftTipButton>(pane, "chromeCookieBtn")));
     EXPECT_TRUE(app->cookieManager()->shownSource().path.endsWith("google-chrome/Default/Network/Cookies"));
-    EXPECT_EQ(pane->dataController->rowCount(), CookieFixtures::demoChromeCookies().size());
-    ASSERT_TRUE(press(pane->firefoxCookieBtn));
+    EXPECT_EQ(named<CookieTableModel>(pane, "cookieTableModel")->rowCount(),
+              CookieFixtures::demoChromeCookies().size());
+    ASSERT_TRUE(press(named<PRLeftTipButton>(pane, "firefoxCookieBtn")));
     EXPECT_TRUE(
         app->cookieManager()->shownSource().path.endsWith("Profiles/k3x9.default-release/cookies.sqlite"));
 
     // No binary cookie file belongs to this layout: its button asks for one.
     f.openPanel->setNextFileName(linux->documentsFolder() + "/Cookies.binarycookies");
-    ASSERT_TRUE(press(pane->safariCookieBtn));
+    ASSERT_TRUE(press(named<PRLeftTipButton>(pane, "safariCookieBtn")));
     ASSERT_EQ(f.openPanel->asked().size(), 1);
     EXPECT_FALSE(f.openPanel->asked()[0].chooseFolders);
     EXPECT_EQ(f.openPanel->asked()[0].startFolder, linux->documentsFolder());
     EXPECT_EQ(app->cookieManager()->shownSource().kind, CookieManager::Source::Kind::Binary);
-    EXPECT_TRUE(pane->newCookieBtn->isVisibleTo(pane));
-    QTest::mouseClick(pane->netscapeButton, Qt::LeftButton);
+    EXPECT_TRUE(named<PRLeftTipButton>(pane, "newCookieBtn")->isVisibleTo(pane));
+    QTest::mouseClick(named<QPushButton>(pane, "exportNetscapeButton"), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return !app->cookieManager()->isBusy(); }));
     EXPECT_EQ(app->cookieManager()->lastExport(),
               linux->userHome() + "/Downloads/com.Nordquil.Zelmark/cookies.txt");

@@ -87,7 +87,13 @@ struct ConfirmRig {
         click(w);
         ASSERT_TRUE(finished.wait(30000));
     }
-    void mark(int row) { click(window->cellAt(row)->checkBox); }
+    /// A widget of the window, or of the row `row` when one is given, found by its name.
+    template <typename T>
+    T* part(const char* name, int row = -1) const {
+        const QWidget* in = row < 0 ? static_cast<QWidget*>(window.get()) : window->cellAt(row);
+        return in->findChild<T*>(QLatin1String(name));
+    }
+    void mark(int row) { click(part<QCheckBox>("checkBox", row)); }
 };
 
 TEST(ProtectConfirmWindow, RowsShowIconNameSourceAndDateAndTheirButtonsAct) {
@@ -107,12 +113,16 @@ TEST(ProtectConfirmWindow, RowsShowIconNameSourceAndDateAndTheirButtonsAct) {
     PSTableCellView* loose = r.window->cellAt(0);
     PSTableCellView* cell = r.window->cellAt(1);
     ASSERT_TRUE(cell && loose);
-    EXPECT_EQ(cell->textField->text(), "wide.png");
-    EXPECT_EQ(cell->origFullPath->text(), "Source Path: " + r.underRoot("Users/me/Desktop/wide.png"));
-    EXPECT_EQ(loose->origFullPath->text(), "Source Path: --");
-    EXPECT_EQ(cell->mDatelab->text(), "2024-03-05 07:08:09");
-    EXPECT_EQ(cell->imageView->pixmap().deviceIndependentSize().toSize(), QSize(32, 16));
-    EXPECT_FALSE(loose->imageView->pixmap().isNull());  // the file type's icon, whatever the theme draws
+    EXPECT_EQ(cell->findChild<QLabel*>("textField")->text(), "wide.png");
+    EXPECT_EQ(cell->findChild<QLabel*>("origFullPath")->text(),
+              "Source Path: " + r.underRoot("Users/me/Desktop/wide.png"));
+    EXPECT_EQ(loose->findChild<QLabel*>("origFullPath")->text(), "Source Path: --");
+    EXPECT_EQ(cell->findChild<QLabel*>("mDatelab")->text(), "2024-03-05 07:08:09");
+    EXPECT_EQ(cell->findChild<QLabel*>("imageView")->pixmap().deviceIndependentSize().toSize(),
+              QSize(32, 16));
+    EXPECT_FALSE(loose->findChild<QLabel*>("imageView")
+                     ->pixmap()
+                     .isNull());  // the file type's icon, whatever the theme draws
     EXPECT_EQ(ItemIcon::scaledIntoBox(QSize(50, 100), 32), QSize(16, 32));
     EXPECT_EQ(ItemIcon::scaledIntoBox(QSize(4000, 10), 32), QSize(32, 1));
     EXPECT_EQ(ItemIcon::scaledIntoBox(QSize(0, 0), 32), QSize(32, 32));
@@ -123,15 +133,15 @@ TEST(ProtectConfirmWindow, RowsShowIconNameSourceAndDateAndTheirButtonsAct) {
     r.nc.addObserver(&observer, PSTableCellView::CheckNotification,
                      [&](const NotificationCenter::Notification& n) { posted << n.object; });
     for (bool expected : {true, false, true}) {
-        r.click(cell->checkBox);
-        EXPECT_EQ(cell->fileNode->bSelected, expected);
-        EXPECT_EQ(cell->checkBox->isChecked(), expected);
+        r.click(cell->findChild<QCheckBox*>("checkBox"));
+        EXPECT_EQ(cell->fileNode()->bSelected, expected);
+        EXPECT_EQ(cell->findChild<QCheckBox*>("checkBox")->isChecked(), expected);
     }
     EXPECT_EQ(posted, (QList<QObject*>{cell, cell, cell}));
-    EXPECT_EQ(cell->fileNode, r.window->content()[1]);
-    EXPECT_FALSE(loose->fileNode->bSelected);
+    EXPECT_EQ(cell->fileNode(), r.window->content()[1]);
+    EXPECT_FALSE(loose->fileNode()->bSelected);
 
-    r.click(cell->findButton);
+    r.click(cell->findChild<QToolButton*>("findButton"));
     EXPECT_EQ(r.workspace->revealedFiles(), QStringList{r.inTrash("wide.png")});
     EXPECT_TRUE(r.alerts->asked().isEmpty());
 }
@@ -148,22 +158,22 @@ TEST(ProtectConfirmWindow, DeleteRemovesTheMarkedEntriesAndNothingElse) {
     ASSERT_EQ(r.listedNames(), (QStringList{"-rf.psd", "Album.psd", "a.psd", "b.psd"}));
 
     // Select all, then unmark one: only the marked go.
-    r.click(r.window->selectAllCheckBox);
-    for (int row = 0; row < 4; ++row) EXPECT_TRUE(r.window->cellAt(row)->checkBox->isChecked()) << row;
+    r.click(r.part<QCheckBox>("selectAllCheckBox"));
+    for (int row = 0; row < 4; ++row) EXPECT_TRUE(r.part<QCheckBox>("checkBox", row)->isChecked()) << row;
     r.mark(3);
-    r.clickAndWait(r.window->deleteButton);
+    r.clickAndWait(r.part<QPushButton>("deleteProtectItemButton"));
     EXPECT_EQ(r.listedNames(), QStringList{"b.psd"});
     for (const char* gone : {"-rf.psd", "Album.psd", "a.psd"})
         EXPECT_FALSE(QFile::exists(r.inTrash(gone))) << gone;
     EXPECT_TRUE(QFile::exists(r.inTrash("b.psd")));
 
-    r.click(r.window->selectAllCheckBox);  // off
-    r.click(r.window->selectAllCheckBox);  // on again: the remaining row
-    r.clickAndWait(r.window->deleteButton);
+    r.click(r.part<QCheckBox>("selectAllCheckBox"));  // off
+    r.click(r.part<QCheckBox>("selectAllCheckBox"));  // on again: the remaining row
+    r.clickAndWait(r.part<QPushButton>("deleteProtectItemButton"));
     EXPECT_TRUE(r.listedNames().isEmpty());
     EXPECT_FALSE(QFile::exists(r.inTrash("b.psd")));
     EXPECT_TRUE(r.window->isVisible());  // an empty list leaves the window open
-    EXPECT_FALSE(r.window->deleteButton->isEnabled());
+    EXPECT_FALSE(r.part<QPushButton>("deleteProtectItemButton")->isEnabled());
 
     EXPECT_EQ(contentOf(r.inTrash("plain.txt")), "kept");
     EXPECT_EQ(contentOf(outside), "outside");
@@ -180,14 +190,15 @@ TEST(ProtectConfirmWindow, PutBackRecreatesMissingFoldersButNeverReplacesAndAler
     r.showProtected();
     ASSERT_EQ(r.listedNames(), (QStringList{"report.psd", "taken.psd", "unknown.psd", "unmarked.psd"}));
 
-    r.click(r.window->putBackButton);  // nothing marked: nothing moves, nothing is asked
+    r.click(
+        r.part<QPushButton>("putBackProtectItemButton"));  // nothing marked: nothing moves, nothing is asked
     EXPECT_EQ(r.window->content().size(), 4);
     EXPECT_TRUE(r.alerts->asked().isEmpty());
 
     r.mark(0);
     r.mark(1);
     r.mark(2);
-    r.clickAndWait(r.window->putBackButton);
+    r.clickAndWait(r.part<QPushButton>("putBackProtectItemButton"));
     EXPECT_EQ(contentOf(r.underRoot("Users/me/Work/2024/Q1/report.psd")), "report");
     EXPECT_FALSE(QFile::exists(r.inTrash("report.psd")));
     EXPECT_EQ(contentOf(r.inTrash("taken.psd")), "from the trash");

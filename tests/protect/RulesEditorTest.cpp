@@ -58,6 +58,30 @@ struct EditorRig {
         window.reset();  // the window holds the editor's view
         editor.reset();
     }
+    /// The editor's widgets, found by their names.
+    struct Parts {
+        QListWidget* theFileFormatTableView;
+        QListWidget* theFileLocationTableView;
+        PRLeftTipButton* addFileFormatBtn;
+        PRLeftTipButton* subFileFormatBtn;
+        PRLeftTipButton* addFileLocationBtn;
+        PRLeftTipButton* subFileLocationBtn;
+        QWidget* addValueWindow;
+        QLineEdit* valuelab;
+        QPushButton* addValueButton;
+    };
+    Parts parts() const {
+        const QWidget* v = editor->view();
+        return {v->findChild<QListWidget*>("theFileFormatTableView"),
+                v->findChild<QListWidget*>("theFileLocationTableView"),
+                v->findChild<PRLeftTipButton*>("addFileFormatBtn"),
+                v->findChild<PRLeftTipButton*>("subFileFormatBtn"),
+                v->findChild<PRLeftTipButton*>("addFileLocationBtn"),
+                v->findChild<PRLeftTipButton*>("subFileLocationBtn"),
+                v->findChild<QWidget*>("addValueWindow"),
+                v->findChild<QLineEdit*>("valuelab"),
+                v->findChild<QPushButton*>("addValueButton")};
+    }
     void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
     QStringList stored(const char* key) const {
         return Defaults(settings).stringArrayForKey(QLatin1String(key));
@@ -72,34 +96,34 @@ struct EditorRig {
 TEST(ProtectRulesEditor, OpensWithTheStoredListsOrEmptyOnesAndEveryControlNamed) {
     EditorRig fresh;
     fresh.open();
-    EXPECT_EQ(fresh.editor->theFileFormatTableView->count(), 0);
-    EXPECT_EQ(fresh.editor->theFileLocationTableView->count(), 0);
+    EXPECT_EQ(fresh.parts().theFileFormatTableView->count(), 0);
+    EXPECT_EQ(fresh.parts().theFileLocationTableView->count(), 0);
     EXPECT_EQ(fresh.window->windowTitle(), "Protection Rules");
     EXPECT_TRUE(fresh.window->isVisible());
     for (const char* name : {"theFileFormatTableView", "theFileLocationTableView", "addFileFormatBtn",
                              "subFileFormatBtn", "addFileLocationBtn", "subFileLocationBtn"})
         EXPECT_NE(fresh.window->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
     for (const char* name : {"valuelab", "addValueButton", "cancelValueButton"})
-        EXPECT_NE(fresh.editor->addValueWindow->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
+        EXPECT_NE(fresh.parts().addValueWindow->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
     fresh.window->toggle();
     EXPECT_FALSE(fresh.window->isVisible());
     // Shown again, it lists what the command line stored meanwhile.
     fresh.storeBehindItsBack("FileFormatData", {"key"});
     fresh.window->toggle();
-    EXPECT_EQ(rowsOf(fresh.editor->theFileFormatTableView), QStringList{"key"});
+    EXPECT_EQ(rowsOf(fresh.parts().theFileFormatTableView), QStringList{"key"});
 
     EditorRig stored;
     stored.storeBehindItsBack("FileFormatData", {"psd", "key"});
     stored.storeBehindItsBack("FileLocationData", {"/Users/me/Projects"});
     stored.open();
-    EXPECT_EQ(rowsOf(stored.editor->theFileFormatTableView), (QStringList{"psd", "key"}));
-    EXPECT_EQ(rowsOf(stored.editor->theFileLocationTableView), QStringList{"/Users/me/Projects"});
+    EXPECT_EQ(rowsOf(stored.parts().theFileFormatTableView), (QStringList{"psd", "key"}));
+    EXPECT_EQ(rowsOf(stored.parts().theFileLocationTableView), QStringList{"/Users/me/Projects"});
 }
 
 TEST(ProtectRulesEditor, FormatsAreTypedInTheAddWindowCleanedStoredAtOnceAndKeptTwice) {
     EditorRig r;
     r.open();
-    PPopoverWindowConterller& e = *r.editor;
+    const EditorRig::Parts e = r.parts();
     r.press(e.addFileFormatBtn);
     ASSERT_TRUE(e.addValueWindow->isVisible());
     EXPECT_EQ(e.addValueWindow->windowTitle(), "Add Protection File Format");
@@ -124,7 +148,7 @@ TEST(ProtectRulesEditor, FormatsAreTypedInTheAddWindowCleanedStoredAtOnceAndKept
     r.press(e.addFileFormatBtn);
     QTest::keyClicks(e.valuelab, " . ");
     EXPECT_FALSE(e.addValueButton->isEnabled());
-    EXPECT_FALSE(e.AddValueAction());
+    EXPECT_FALSE(r.editor->AddValueAction());
     EXPECT_TRUE(e.addValueWindow->isVisible());
     EXPECT_EQ(e.theFileFormatTableView->count(), 2);
 }
@@ -133,7 +157,7 @@ TEST(ProtectRulesEditor, RemovingTakesTheSelectedRowAndRewritesTheListEvenWithNo
     EditorRig r;
     r.storeBehindItsBack("FileFormatData", {"psd", "psd", "key"});
     r.open();
-    PPopoverWindowConterller& e = *r.editor;
+    const EditorRig::Parts e = r.parts();
     r.storeBehindItsBack("FileFormatData", {"changed elsewhere"});
     r.press(e.subFileFormatBtn);
     EXPECT_EQ(r.stored("FileFormatData"), (QStringList{"psd", "psd", "key"}));
@@ -154,7 +178,7 @@ TEST(ProtectRulesEditor, RemovingTakesTheSelectedRowAndRewritesTheListEvenWithNo
 TEST(ProtectRulesEditor, LocationsComeFromTheFolderPanelStartingInTheHomeFolder) {
     EditorRig r;
     r.open();
-    PPopoverWindowConterller& e = *r.editor;
+    const EditorRig::Parts e = r.parts();
     const QString projects = r.sandbox.makeFolder("Users/me/Projects");
     r.nextFolder = projects;
     r.press(e.addFileLocationBtn);
@@ -180,7 +204,7 @@ TEST(ProtectRulesEditor, AnEditThatCouldNotBeSavedIsSaidNotDroppedSilently) {
     EditorRig r;
     r.storeBehindItsBack("FileFormatData", {"psd"});
     r.open();
-    PPopoverWindowConterller& e = *r.editor;
+    const EditorRig::Parts e = r.parts();
     // Something else now stands where the settings file was: no write can reach it.
     ASSERT_TRUE(QFile::remove(r.settings));
     ASSERT_TRUE(QDir().mkdir(r.settings));

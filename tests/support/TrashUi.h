@@ -42,7 +42,7 @@ inline void actAndWait(AppDelegate& app, Action action) {
 }
 
 inline void selectRows(AppDelegate& app, const QStringList& names) {
-    QTableView* table = app.trashBrowser()->window()->theTableView;
+    QTableView* table = app.trashBrowser()->window()->findChild<QTableView*>("theTableView");
     for (const QString& n : names)
         table->selectionModel()->select(app.trashBrowser()->tableModel()->index(rowOf(app, n), 0),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);

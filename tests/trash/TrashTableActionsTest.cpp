@@ -36,7 +36,7 @@ TEST(TrashTableActions, DeleteRemovesTheSelectionAndTheClickedRowAndNothingElse)
         f.sandbox.writeFile(trash + "/" + n, n);
     auto app = f.launch();
     scan(*app);
-    QTableView* table = app->trashBrowser()->window()->theTableView;
+    QTableView* table = app->trashBrowser()->window()->findChild<QTableView*>("theTableView");
     auto* model = app->trashBrowser()->tableModel();
     for (const char* n : {"one", "two", "three"})
         table->selectionModel()->select(model->index(rowOf(*app, n), 0),
@@ -56,7 +56,7 @@ TEST(TrashTableActions, EachSelectedItemIsCheckedAndWhatResistedStaysWithOnePerm
     HostileFs::setImmutable(trash + "/locked-b", true);
     auto app = f.launch();
     scan(*app);
-    QTableView* table = app->trashBrowser()->window()->theTableView;
+    QTableView* table = app->trashBrowser()->window()->findChild<QTableView*>("theTableView");
     auto* model = app->trashBrowser()->tableModel();
     for (const char* n : {"one", "locked-a", "locked-b"})
         table->selectionModel()->select(model->index(rowOf(*app, n), 0),
@@ -127,7 +127,7 @@ TEST(TrashTableActions, PutBackNeverReplacesAndNamesWhatStayed) {
     ASSERT_TRUE(records.write(f.paths->trashRecordsFile()));
     auto app = f.launch();
     scan(*app);
-    QTableView* table = app->trashBrowser()->window()->theTableView;
+    QTableView* table = app->trashBrowser()->window()->findChild<QTableView*>("theTableView");
     auto* model = app->trashBrowser()->tableModel();
     for (const char* n : {"free.txt", "taken.txt", "unknown.txt"})
         table->selectionModel()->select(model->index(rowOf(*app, n), 0),
@@ -262,7 +262,7 @@ TEST(TrashTableActions, CancelStopsBetweenItemsAndWhatIsLeftStaysListedWithoutAn
     for (const QString& folder : folders)  // listed exactly when still in the Trash
         EXPECT_EQ(rowOf(*app, folder) >= 0, left.contains(folder)) << folder.toStdString();
     EXPECT_TRUE(f.alerts->asked().isEmpty());  // stopped by the user: no permission alert
-    EXPECT_FALSE(browser->window()->actionPanel->isVisible());
+    EXPECT_FALSE(browser->window()->findChild<ProgressPanel*>("actionProgressPanel")->isVisible());
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ struct LinuxApp {
     TrashTableModel* model() const { return browser()->tableModel(); }
     void scan() {
         QSignalSpy done(browser(), &TrashBrowser::scanFinished);
-        QTest::mouseClick(window()->checkTrashButton, Qt::LeftButton);
+        QTest::mouseClick(window()->findChild<QPushButton*>("checkTrashButton"), Qt::LeftButton);
         ASSERT_TRUE(done.wait(30000));
     }
     int row(const QString& name) const {
@@ -77,7 +77,7 @@ struct LinuxApp {
         ASSERT_TRUE(finished.wait(60000));
     }
     void putBack(const QStringList& names) {
-        QTableView* table = window()->theTableView;
+        QTableView* table = window()->findChild<QTableView*>("theTableView");
         table->clearSelection();
         for (const QString& n : names)
             table->selectionModel()->select(model()->index(row(n), 0),
@@ -179,9 +179,10 @@ TEST(TrashWindowPowers, ActionsReachOnlyWhatTheFilterShows) {
     a.scan();
     ASSERT_EQ(a.model()->rowCount(), 4);
     a.browser()->setClickedRow(a.row("gamma.txt"));  // clicked, then filtered out
-    QTest::keyClicks(a.window()->filterField, QStringLiteral("ALP"));
-    EXPECT_EQ(a.window()->filterField->objectName(), QStringLiteral("trashFilterField"));
-    EXPECT_EQ(a.window()->filterField->placeholderText(), QStringLiteral("Filter"));
+    auto* filter = a.window()->findChild<QLineEdit*>("trashFilterField");
+    QTest::keyClicks(filter, QStringLiteral("ALP"));
+    EXPECT_EQ(filter->objectName(), QStringLiteral("trashFilterField"));
+    EXPECT_EQ(filter->placeholderText(), QStringLiteral("Filter"));
     QStringList shown = a.shown();
     shown.sort();
     EXPECT_EQ(shown, (QStringList{"alpha.txt", "alpine.txt"}));
@@ -189,7 +190,7 @@ TEST(TrashWindowPowers, ActionsReachOnlyWhatTheFilterShows) {
     EXPECT_TRUE(a.browser()->itemsForAction().isEmpty());
 
     // Select all reaches the shown rows only; the action removes them and nothing hidden.
-    QTableView* table = a.window()->theTableView;
+    QTableView* table = a.window()->findChild<QTableView*>("theTableView");
     table->setFocus();
     QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(table->selectionModel()->selectedRows().size(), 2);
@@ -198,7 +199,7 @@ TEST(TrashWindowPowers, ActionsReachOnlyWhatTheFilterShows) {
     a.act(&TrashBrowser::DeleteTrashItemAction);
     EXPECT_EQ(TrashUi::namesIn(a.trash + "/files"), (QStringList{"beta.txt", "gamma.txt"}));
     EXPECT_TRUE(a.shown().isEmpty());
-    a.window()->filterField->clear();
+    filter->clear();
     shown = a.shown();
     shown.sort();
     EXPECT_EQ(shown, (QStringList{"beta.txt", "gamma.txt"}));
@@ -213,7 +214,7 @@ TEST(TrashWindowPowers, TheTotalFollowsEveryDeleteAndMatchesAFreshScan) {
     a.f.sandbox.writeFile(folder + "/more.bin", QByteArray(40000, 'm'));
     a.launch();
     a.scan();
-    QLabel* total = a.window()->trashStoragelab;
+    QLabel* total = a.window()->findChild<QLabel*>("trashStoragelab");
     auto expectFreshScanAgrees = [&](const char* step) {
         const QString after = total->text();
         const quint64 bytes = a.browser()->trashFileSize();
@@ -230,7 +231,7 @@ TEST(TrashWindowPowers, TheTotalFollowsEveryDeleteAndMatchesAFreshScan) {
     expectFreshScanAgrees("top-level delete");
 
     // Inside a folder: the folder holding what left is measured again.
-    a.window()->theTableView->setCurrentIndex(a.model()->index(a.row("Box"), 0));
+    a.window()->findChild<QTableView*>("theTableView")->setCurrentIndex(a.model()->index(a.row("Box"), 0));
     a.browser()->doubleclickAction();
     ASSERT_GE(a.row("more.bin"), 0);
     const quint64 withMore = a.browser()->trashFileSize();
@@ -330,9 +331,11 @@ TEST(TrashWindowPowers, PutBackFollowsTheAnswersAndUndoBringsEverythingBack) {
     a.launch();
     a.scan();
     // By name, so the questions come in a known order: keep, replace, skip.
-    a.window()->theTableView->sortByColumn(TrashTableModel::Name, Qt::AscendingOrder);
+    a.window()
+        ->findChild<QTableView*>("theTableView")
+        ->sortByColumn(TrashTableModel::Name, Qt::AscendingOrder);
     ASSERT_EQ(a.shown(), (QStringList{"free.txt", "keep.txt", "replace.txt", "skip.txt"}));
-    QPushButton* undo = a.window()->undoButton;
+    QPushButton* undo = a.window()->findChild<QPushButton*>("trashUndoButton");
     EXPECT_EQ(undo->objectName(), QStringLiteral("trashUndoButton"));
     EXPECT_FALSE(undo->isEnabled());
 
@@ -384,12 +387,12 @@ TEST(TrashWindowPowers, UndoSaysWhatCouldNotBeUndoneAndKeepsIt) {
     a.launch();
     a.scan();
     a.putBack({"one.txt", "two.txt"});
-    ASSERT_TRUE(a.window()->undoButton->isEnabled());
+    ASSERT_TRUE(a.window()->findChild<QPushButton*>("trashUndoButton")->isEnabled());
     // The way back of one move is gone: it was removed meanwhile.
     ASSERT_TRUE(QFile::remove(docs + "/two.txt"));
     a.f.alerts->clear();
     QSignalSpy finished(a.browser(), &TrashBrowser::actionFinished);
-    QTest::mouseClick(a.window()->undoButton, Qt::LeftButton);
+    QTest::mouseClick(a.window()->findChild<QPushButton*>("trashUndoButton"), Qt::LeftButton);
     ASSERT_TRUE(finished.wait(60000));
     EXPECT_TRUE(QFile::exists(a.trash + "/files/one.txt"));
     ASSERT_EQ(a.f.alerts->asked().size(), 1);

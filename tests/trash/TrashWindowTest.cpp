@@ -36,11 +36,14 @@ TEST(TrashWindow, ScanFillsTheTableAndTheLabelOnTheMainThread) {
     auto app = f.launch();
     TrashBrowser* browser = app->trashBrowser();
     TrashWindow* w = browser->window();
-    EXPECT_TRUE(w->backBtn->isHidden());
-    EXPECT_TRUE(w->theIndProcesser->isHidden());
+    auto* back = w->findChild<QToolButton*>("backBtn");
+    auto* spinner = w->findChild<QProgressBar*>("theIndProcesser");
+    auto* table = w->findChild<QTableView*>("theTableView");
+    EXPECT_TRUE(back->isHidden());
+    EXPECT_TRUE(spinner->isHidden());
 
     QSignalSpy done(browser, &TrashBrowser::scanFinished);
-    QTest::mouseClick(w->checkTrashButton, Qt::LeftButton);
+    QTest::mouseClick(w->findChild<QPushButton*>("checkTrashButton"), Qt::LeftButton);
     EXPECT_TRUE(w->isVisible());
     ASSERT_TRUE(browser->isScanning());
     {
@@ -53,7 +56,7 @@ TEST(TrashWindow, ScanFillsTheTableAndTheLabelOnTheMainThread) {
     // Nothing is left running once the first scan is handed back, so no second one can follow.
     EXPECT_FALSE(browser->isScanning());
     EXPECT_EQ(done.count(), 1);
-    EXPECT_TRUE(w->theIndProcesser->isHidden());
+    EXPECT_TRUE(spinner->isHidden());
 
     TrashTableModel* model = browser->tableModel();
     ASSERT_EQ(model->rowCount(), 3);  // report.pdf, Photos, DS_Store
@@ -65,18 +68,19 @@ TEST(TrashWindow, ScanFillsTheTableAndTheLabelOnTheMainThread) {
               f.root.path() + "/Users/me/Desktop/report.pdf");
     EXPECT_FALSE(
         model->data(model->index(report, TrashTableModel::Name), Qt::DecorationRole).value<QIcon>().isNull());
-    EXPECT_TRUE(w->trashStoragelab->text().startsWith(QLatin1String("Trash Storage - - ")));
+    EXPECT_TRUE(
+        w->findChild<QLabel*>("trashStoragelab")->text().startsWith(QLatin1String("Trash Storage - - ")));
     EXPECT_EQ(TrashTableModel::columnIdentifier(TrashTableModel::Permisson), QStringLiteral("Permisson"));
 
     // Double-click a folder: enter it; the back button appears; back returns to the top level.
     const int photos = rowNamed(model, "Photos");
-    w->theTableView->selectRow(photos);
-    w->theTableView->setCurrentIndex(model->index(photos, 0));
+    table->selectRow(photos);
+    table->setCurrentIndex(model->index(photos, 0));
     app->doubleclickAction();
     ASSERT_EQ(model->rowCount(), 1);
     EXPECT_EQ(model->itemAt(0)->theFileName, QStringLiteral("a.jpg"));
-    EXPECT_FALSE(w->backBtn->isHidden());
-    w->theTableView->setCurrentIndex(model->index(0, 0));
+    EXPECT_FALSE(back->isHidden());
+    table->setCurrentIndex(model->index(0, 0));
     app->doubleclickAction();  // a file: nothing
     EXPECT_EQ(model->rowCount(), 1);
     browser->setClickedRow(0);
@@ -84,10 +88,10 @@ TEST(TrashWindow, ScanFillsTheTableAndTheLabelOnTheMainThread) {
     EXPECT_EQ(f.workspace->openedFiles(), QStringList{trash + "/Photos/a.jpg"});
     app->ShowinFinderAction();
     EXPECT_EQ(f.workspace->revealedFiles(), QStringList{trash + "/Photos/a.jpg"});
-    QTest::mouseClick(w->backBtn, Qt::LeftButton);
-    QTest::mouseClick(w->backBtn, Qt::LeftButton);
+    QTest::mouseClick(back, Qt::LeftButton);
+    QTest::mouseClick(back, Qt::LeftButton);
     EXPECT_EQ(model->rowCount(), 3);
-    EXPECT_TRUE(w->backBtn->isHidden());
+    EXPECT_TRUE(back->isHidden());
 }
 
 TEST(TrashWindow, ActionsWorkOnTheSelectionPlusTheClickedRow) {
@@ -99,7 +103,7 @@ TEST(TrashWindow, ActionsWorkOnTheSelectionPlusTheClickedRow) {
     QSignalSpy done(browser, &TrashBrowser::scanFinished);
     browser->ScanUserTrashFile();
     ASSERT_TRUE(done.wait(30000));
-    QTableView* table = browser->window()->theTableView;
+    QTableView* table = browser->window()->findChild<QTableView*>("theTableView");
     browser->setClickedRow(4);
     EXPECT_EQ(browser->itemsForAction().size(), 1);  // nothing selected: the clicked row alone
     table->selectRow(0);
@@ -135,7 +139,7 @@ TEST(TrashWindow, TreeTabBuildsOffTheMainThread) {
     auto app = f.launch();
     TrashBrowser* browser = app->trashBrowser();
     QSignalSpy built(browser, &TrashBrowser::treeBuilt);
-    QTest::mouseClick(browser->window()->buildTreeButton, Qt::LeftButton);
+    QTest::mouseClick(browser->window()->findChild<QPushButton*>("buildTreeButton"), Qt::LeftButton);
     ASSERT_TRUE(built.wait(30000));
     TrashTreeModel* tree = browser->treeModel();
     ASSERT_EQ(tree->rowCount(), 2);
