@@ -86,6 +86,8 @@ Run run(const std::vector<QByteArray>& args) {
 int main(int argc, char** argv) {
     const int rows = argc > 1 ? std::atoi(argv[1]) : 1000000;
     QTemporaryDir dir;
+    // CORVANE_BENCH_KEEP=1 leaves the folder behind, for a profiler run on the same database.
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("CORVANE_BENCH_KEEP"));
     const QString db = dir.filePath(QStringLiteral("cookies.sqlite"));
     QElapsedTimer built;
     built.start();
@@ -93,7 +95,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cookie_scale_bench: the database could not be built\n");
         return 1;
     }
-    std::printf("%d cookies written in %.1f s\n", rows, built.nsecsElapsed() / 1e9);
+    std::printf("%d cookies written in %.1f s to %s\n", rows, built.nsecsElapsed() / 1e9, qPrintable(db));
     const QByteArray cli = CORVANE_CLI_PATH;
     const QByteArray source = QFile::encodeName(db);
     const QByteArray out = QFile::encodeName(dir.filePath(QStringLiteral("out")));

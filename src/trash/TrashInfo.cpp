@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSet>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include "DirectorySizes.h"
 #include "core/Path.h"
@@ -12,7 +13,18 @@ namespace {
 
 const QLatin1String InfoSuffix(".trashinfo");
 
-bool wellEscaped(const QByteArray& value) {
+// Below this many records, starting the other threads costs more than it saves.
+constexpr qsizetype ParallelFrom = 256;
+
+template <typename T, typename F>
+QList<std::invoke_result_t<F, const T&>> sequentially(const QList<T>& in, const F& f) {
+    QList<std::invoke_result_t<F, const T&>> out;
+    out.reserve(in.size());
+    for (const T& x : in) out.append(f(x));
+    return out;
+}
+
+bool wellEscaped(QByteArrayView value) {
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] != '%') continue;
         if (i + 2 >= value.size() || !isxdigit(uchar(value[i + 1])) || !isxdigit(uchar(value[i + 2])))
@@ -57,13 +69,21 @@ std::optional<QDateTime> quickDate(const QByteArray& text) {
     return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
 }
 
-QDateTime parseDate(const QByteArray& value) {
-    const QByteArray trimmed = value.trimmed();
+QDateTime parseDate(QByteArrayView value) {
+    const QByteArray trimmed = value.trimmed().toByteArray();
     if (const std::optional<QDateTime> quick = quickDate(trimmed)) return *quick;
     const QString text = QString::fromLatin1(trimmed);
     QDateTime date = QDateTime::fromString(text, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     if (!date.isValid()) date = QDateTime::fromString(text, QStringLiteral("yyyyMMddTHHmmss"));
     return date;
+}
+
+// QDir::cleanPath, skipped for the usual path that has nothing to clean.
+QString cleaned(const QString& path) {
+    const bool clean = !path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1String("/.")) &&
+                       !path.contains(QLatin1String("//")) && !path.contains(QLatin1String("/./")) &&
+                       !path.contains(QLatin1String("/..")) && path.startsWith(QLatin1Char('/'));
+    return clean ? path : QDir::cleanPath(path);
 }
 
 }  // namespace
@@ -73,9 +93,13 @@ namespace TrashInfo {
 std::optional<Record> parse(const QByteArray& text, bool withDate) {
     bool inGroup = false;
     bool sawGroup = false;
-    std::optional<QByteArray> path;
-    std::optional<QByteArray> date;
-    for (QByteArray line : text.split('\n')) {
+    std::optional<QByteArrayView> path;
+    std::optional<QByteArrayView> date;
+    // Read through views of the text: a big Trash has this many records to parse.
+    for (QByteArrayView rest(text); !rest.isEmpty();) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
         if (line.endsWith('\r')) line.chop(1);
         if (line.startsWith('[')) {
             inGroup = line.trimmed() == "[Trash Info]";
@@ -84,12 +108,12 @@ std::optional<Record> parse(const QByteArray& text, bool withDate) {
         }
         if (!inGroup) continue;
         if (line.startsWith("Path=") && !path)
-            path = line.mid(5);
+            path = line.sliced(5);
         else if (line.startsWith("DeletionDate=") && !date)
-            date = line.mid(13);
+            date = line.sliced(13);
     }
     if (!sawGroup || !path || path->isEmpty() || !wellEscaped(*path)) return std::nullopt;
-    const std::optional<QString> decoded = pathText(QByteArray::fromPercentEncoding(*path));
+    const std::optional<QString> decoded = pathText(QByteArray::fromPercentEncoding(path->toByteArray()));
     if (!decoded || decoded->isEmpty()) return std::nullopt;
     for (const QStringView step : QStringView(*decoded).split(QLatin1Char('/')))
         if (step == QLatin1String("..")) return std::nullopt;
@@ -123,23 +147,31 @@ QString infoFileOf(const QString& itemPath) {
 }
 
 QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths) {
-    QHash<QString, Record> records;
     const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
     const QByteArray suffix = QByteArray(InfoSuffix.data(), InfoSuffix.size());
-    for (const QByteArray& fileName : info.names()) {
-        if (!fileName.endsWith(suffix) || fileName.size() == suffix.size()) continue;
+    using Named = std::optional<std::pair<QString, Record>>;
+    const auto readOne = [&](const QByteArray& fileName) -> Named {
+        if (!fileName.endsWith(suffix) || fileName.size() == suffix.size()) return std::nullopt;
         // An info file is a few lines; a huge one is not ours to read whole, and a FIFO or a link
         // in its place is not read at all.
         const std::optional<QByteArray> text = info.readFile(fileName, 64 * 1024);
-        if (!text) continue;
+        if (!text) return std::nullopt;
         std::optional<Record> record = parse(*text);
-        if (!record) continue;
+        if (!record) return std::nullopt;
         const QString original = record->path.startsWith(QLatin1Char('/'))
                                      ? paths.inRoot(record->path)
                                      : topFolder + QLatin1Char('/') + record->path;
-        record->path = QDir::cleanPath(original);
-        records.insert(FsName::fromBytes(fileName.chopped(suffix.size())), *record);
-    }
+        record->path = cleaned(original);
+        return std::pair{FsName::fromBytes(fileName.chopped(suffix.size())), std::move(*record)};
+    };
+    // One open and one read per record is most of what listing a big Trash costs: every core reads.
+    const QList<QByteArray> names = info.names();
+    const QList<Named> read = names.size() < ParallelFrom ? sequentially(names, readOne)
+                                                          : QtConcurrent::blockingMapped<QList<Named>>(names, readOne);
+    QHash<QString, Record> records;
+    records.reserve(read.size());
+    for (const Named& named : read)
+        if (named) records.insert(named->first, named->second);
     return records;
 }
 

@@ -64,6 +64,19 @@ CVTrashFileNode::Ptr TrashScanner::nodeFor(const OpenFolder& folder, const FsEnt
     return node;
 }
 
+QList<CVTrashFileNode::Ptr> TrashScanner::nodesFor(const OpenFolder& folder, const QList<QByteArray>& names) {
+    const auto nodeOf = [&folder](const QByteArray& name) -> CVTrashFileNode::Ptr {
+        const std::optional<struct stat> st = folder.entry(name);
+        return st ? nodeFor(folder, FsEntry{name, *st}) : nullptr;
+    };
+    // One lstat per item is most of a listing's own work: both cores look.
+    if (names.size() >= 64) return QtConcurrent::blockingMapped<QList<CVTrashFileNode::Ptr>>(names, nodeOf);
+    QList<CVTrashFileNode::Ptr> nodes;
+    nodes.reserve(names.size());
+    for (const QByteArray& name : names) nodes.append(nodeOf(name));
+    return nodes;
+}
+
 QStringList TrashScanner::scannedVolumes() const {
     QStringList volumes;
     const QStringList all =
@@ -173,19 +186,19 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
         QList<Pending> toMeasure;
         QList<CVTrashFileNode::Ptr> found;
         found.reserve(std::min<qsizetype>(ScanBatch, names.size() - from));
-        for (qsizetype i = from; i < std::min(from + ScanBatch, names.size()); ++i) {
-            const std::optional<struct stat> st = items.entry(names[i]);
-            if (!st) continue;  // gone since the folder was read
-            CVTrashFileNode::Ptr node = nodeFor(items, FsEntry{names[i], *st});
-            if (!node) continue;
+        const QList<QByteArray> batch = names.mid(from, ScanBatch);
+        const QList<CVTrashFileNode::Ptr> nodes = nodesFor(items, batch);
+        for (qsizetype i = 0; i < batch.size(); ++i) {
+            CVTrashFileNode::Ptr node = nodes[i];
+            if (!node) continue;  // gone since the folder was read, or a link to nothing
             if (!node->bFile && !onVolume) {
                 // Folders on volumes are not measured; the others are measured below unless cached.
                 folders.insert(node->theFileName);
-                if (const std::optional<quint64> known = listing->knownSize(names[i])) {
+                if (const std::optional<quint64> known = listing->knownSize(batch[i])) {
                     node->filesize = *known;
                     node->theFileSize = FileUtilities::size_to_unit(*known);
                 } else {
-                    toMeasure.append({node, names[i]});
+                    toMeasure.append({node, batch[i]});
                 }
             }
             listing->place(*node);

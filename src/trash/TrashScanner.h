@@ -55,6 +55,8 @@ class TrashScanner {
     /// length as its size, "--" for a folder (the caller measures folders). A link counts as what
     /// it leads to (and keeps its own `mode`); a link whose target is gone gives no record.
     static CVTrashFileNode::Ptr nodeFor(const OpenFolder& folder, const FsEntry& entry);
+    /// nodeFor of each name, in the same order; nullptr where an entry is gone or leads nowhere.
+    static QList<CVTrashFileNode::Ptr> nodesFor(const OpenFolder& folder, const QList<QByteArray>& names);
 
   private:
     quint64 scanEachItem(const EachItem& each) const;

@@ -1,5 +1,7 @@
 #include "FsName.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t StrayBase = 0xDC00;  // a stray byte b is held as U+DC00 + b (b >= 0x80)
@@ -40,6 +42,8 @@ int validSequence(const uchar* p, qsizetype left, char32_t* out) {
 }  // namespace
 
 QString FsName::fromBytes(QByteArrayView raw) {
+    if (std::all_of(raw.cbegin(), raw.cend(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(raw);  // the usual name: ASCII is the same in every reading
     QString text;
     text.reserve(raw.size());
     const uchar* p = reinterpret_cast<const uchar*>(raw.data());

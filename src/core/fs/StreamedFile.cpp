@@ -40,7 +40,7 @@ bool StreamedFile::flush() {
         else
             done += n;
     }
-    m_buffer.clear();
+    m_buffer.resize(0);  // keeps the chunk allocated: clear() would free it and regrow it every time
     return m_ok;
 }
 
