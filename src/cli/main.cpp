@@ -62,7 +62,8 @@ bool onlyOptions(const CliArguments& args, const QStringList& allowed, const QSt
 QString escaped(const QString& text) {
     // Most names need nothing: a listing of a big Trash calls this a few times per item.
     const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c == QLatin1Char('\\') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+        return c == QLatin1Char('\\') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+               c == QLatin1Char('\r');
     });
     if (plain && FsName::isPlain(text)) return text;
     QString out = text;

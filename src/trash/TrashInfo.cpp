@@ -166,8 +166,9 @@ QHash<QString, Record> readRecords(const QString& trash, const QString& topFolde
     };
     // One open and one read per record is most of what listing a big Trash costs: every core reads.
     const QList<QByteArray> names = info.names();
-    const QList<Named> read = names.size() < ParallelFrom ? sequentially(names, readOne)
-                                                          : QtConcurrent::blockingMapped<QList<Named>>(names, readOne);
+    const QList<Named> read = names.size() < ParallelFrom
+                                  ? sequentially(names, readOne)
+                                  : QtConcurrent::blockingMapped<QList<Named>>(names, readOne);
     QHash<QString, Record> records;
     records.reserve(read.size());
     for (const Named& named : read)

@@ -110,10 +110,12 @@ TEST(TrashInfo, ReadFolderResolvesAbsoluteUnderTheRootAndRelativeAgainstTheTop) 
     f.sandbox.writeFile(f.trash + "/files/no-info.txt", "x");
     f.sandbox.writeFile(f.trash + "/info/broken.txt.trashinfo", "[Trash Info]\nPath=/x/../y\n");
     f.sandbox.writeFile(f.trash + "/info/not-an-info-file", "[Trash Info]\nPath=/z\n");
-    f.sandbox.writeFile(f.trash + "/info/untidy.txt.trashinfo", "[Trash Info]\nPath=/home/me//Docs/./u.txt/\n");
+    f.sandbox.writeFile(f.trash + "/info/untidy.txt.trashinfo",
+                        "[Trash Info]\nPath=/home/me//Docs/./u.txt/\n");
     f.sandbox.writeFile(f.trash + "/info/dots.txt.trashinfo", "[Trash Info]\nPath=./notes/.hidden\n");
     // Enough records that they are read on several threads: the result is the same.
-    for (int i = 0; i < 300; ++i) f.sandbox.trashItem(f.trash, QString("n%1").arg(i), QString("/n/%1").arg(i));
+    for (int i = 0; i < 300; ++i)
+        f.sandbox.trashItem(f.trash, QString("n%1").arg(i), QString("/n/%1").arg(i));
     const auto found = TrashInfo::readFolder(f.trash, "/top", *f.paths);
     EXPECT_EQ(found.value("a.txt"), f.sandbox.root() + "/home/me/Documents/a.txt");
     EXPECT_EQ(found.value("a.2.txt"), f.sandbox.root() + "/home/me/Desktop/a.txt");
