@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-
 #include <algorithm>
 
 /// The shortest of `runs` timings of `f`, in seconds: the least disturbed by the rest of the machine.

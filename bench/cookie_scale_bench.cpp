@@ -2,9 +2,6 @@
 // built in a temporary folder: listing and exporting in each format, the time and the peak memory
 // of each run against the targets (3 s, 300 MB).
 #include <sqlite3.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -12,6 +9,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <vector>
+
+#include "ChildRun.h"
 
 namespace {
 
@@ -54,33 +53,6 @@ bool buildDatabase(const QString& path, int rows) {
     return ok;
 }
 
-struct Run {
-    double seconds = 0;
-    double peakMb = 0;
-    int status = -1;
-};
-
-// One corvane-cli run, its output to /dev/null; the peak memory is the child's own (wait4).
-Run run(const std::vector<QByteArray>& args) {
-    std::vector<char*> argv;
-    for (const QByteArray& a : args) argv.push_back(const_cast<char*>(a.constData()));
-    argv.push_back(nullptr);
-    QElapsedTimer timer;
-    timer.start();
-    std::fflush(stdout);  // or the child would print what is buffered again
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (FILE* null = std::freopen("/dev/null", "w", stdout)) (void)null;
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    struct rusage usage {};
-    wait4(pid, &status, 0, &usage);
-    return {timer.nsecsElapsed() / 1e9, usage.ru_maxrss / 1024.0,
-            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -114,7 +86,7 @@ int main(int argc, char** argv) {
     };
     std::printf("| %-28s | %9s | %9s | target         |\n", "run", "time", "peak");
     for (const Case& c : cases) {
-        const Run r = run(c.args);
+        const ChildRun r = ChildRun::of(c.args);
         std::printf("| %-28s | %7.2f s | %6.0f MB | 3 s, 300 MB %s|\n", c.what, r.seconds, r.peakMb,
                     r.status != 0 ? "(FAILED) " : (r.seconds < 3 && r.peakMb < 300 ? "met " : "MISSED "));
     }

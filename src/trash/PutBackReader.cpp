@@ -121,39 +121,67 @@ class WindowDecoder {
     std::vector<quint16> m_folderUnits;
 };
 
+constexpr qsizetype MarkerSize = 8;
+
+bool hasMagic(QByteArrayView data) {
+    return data.size() >= 8 && std::memcmp(data.data() + 4, "Bud1", 4) == 0;
+}
+
+// Decodes the markers of `data` that start in [from, to).
+void decodeMarkers(QByteArrayView data, qsizetype from, qsizetype to, QStringList& entries) {
+    static const QByteArrayMatcher marker(QByteArrayLiteral("ptbNustr"));
+    WindowDecoder decoder(reinterpret_cast<const uchar*>(data.data()), data.size());
+    std::vector<qsizetype> markers;
+    qsizetype i = marker.indexIn(data, from);
+    while (i >= 0 && i < to) {
+        // Windows start at a marker, so stretches without markers cost only the matcher's scan.
+        const qsizetype begin = i;
+        const qsizetype end = std::min(data.size(), begin + kWindow);
+        markers.clear();
+        for (; i >= 0 && i < end && i < to; i = marker.indexIn(data, i + 1)) markers.push_back(i);
+        decoder.decode(markers, begin, end, entries);
+    }
+}
+
 }  // namespace
 
 namespace PutBackReader {
 
 QStringList parseRecords(const QByteArray& data) {
     QStringList entries;
-    const qsizetype n = data.size();
-    if (n < 8 || std::memcmp(data.constData() + 4, "Bud1", 4) != 0) return entries;
-
-    const QByteArrayMatcher marker(QByteArrayLiteral("ptbNustr"));
-    WindowDecoder decoder(reinterpret_cast<const uchar*>(data.constData()), n);
-    std::vector<qsizetype> markers;
-    qsizetype i = marker.indexIn(data, 0);
-    while (i >= 0) {
-        // Windows start at a marker, so stretches without markers cost only the matcher's scan.
-        const qsizetype begin = i;
-        const qsizetype end = std::min(n, begin + kWindow);
-        markers.clear();
-        for (; i >= 0 && i < end; i = marker.indexIn(data, i + 1)) markers.push_back(i);
-        decoder.decode(markers, begin, end, entries);
-    }
+    if (hasMagic(data)) decodeMarkers(data, 0, data.size(), entries);
     return entries;
 }
 
-QStringList readRecordsFile(const QString& path) {
+QStringList readRecordsFile(const QString& path, qsizetype chunk) {
     if (!path.contains(QLatin1Char('/'))) return {};
     // Far above any real records file; a link to a device or a FIFO in its place is not read.
     constexpr qint64 Cap = 64 * 1024 * 1024;
     const Path file(path);
-    const std::optional<QByteArray> data =
-        OpenFolder::open(file.parent().text()).readFile(file.leafBytes(), Cap);
-    if (!data || data->isEmpty()) return {};
-    return parseRecords(*data);
+    // The file goes through a window: the markers whole in it are decoded, and only as much of it
+    // is kept as a record can reach back from the next marker.
+    constexpr qsizetype Reach = kNameReach + kFolderReach + 16;
+    QByteArray window;
+    qsizetype decodedTo = 0;  // in `window`: the markers starting before it are done
+    bool checked = false;
+    QStringList entries;
+    const auto take = [&](QByteArrayView piece) {
+        window.append(piece);
+        if (!checked) {
+            if (window.size() < 8) return true;
+            if (!hasMagic(window)) return false;
+            checked = true;
+        }
+        const qsizetype whole = window.size() - MarkerSize + 1;
+        decodeMarkers(window, decodedTo, whole, entries);
+        const qsizetype drop = std::max<qsizetype>(0, whole - Reach);
+        window.remove(0, drop);
+        decodedTo = whole - drop;
+        return true;
+    };
+    const bool read =
+        OpenFolder::open(file.parent().text()).readFileInChunks(file.leafBytes(), Cap, chunk, take);
+    return read && checked ? entries : QStringList();
 }
 
 }  // namespace PutBackReader
@@ -167,8 +195,13 @@ void TrashOrigPaths::clear() {
 }
 
 void TrashOrigPaths::indexFrom(qsizetype from) {
+    m_firstByName.reserve(m_firstByName.size() + m_entries.size() - from);
     for (qsizetype i = from; i < m_entries.size(); ++i) {
-        const QString name = lastPathComponent(m_entries[i]);
+        // The reader's entries end in their name; the general split is only for the odd one.
+        const QString& entry = m_entries[i];
+        const qsizetype slash = entry.lastIndexOf(QLatin1Char('/'));
+        const QString name =
+            slash >= 0 && slash < entry.size() - 1 ? entry.sliced(slash + 1) : lastPathComponent(entry);
         if (!m_firstByName.contains(name)) m_firstByName.insert(name, i);
     }
 }

@@ -23,8 +23,9 @@ namespace PutBackReader {
 /// bytes 4 to 7 are "Bud1".
 QStringList parseRecords(const QByteArray& data);
 
-/// parseRecords() of the file at `path`; nothing when it can't be opened or is empty.
-QStringList readRecordsFile(const QString& path);
+/// parseRecords() of the file at `path`, read `chunk` bytes at a time so that a large file is
+/// never held whole; nothing when it can't be opened or is empty.
+QStringList readRecordsFile(const QString& path, qsizetype chunk = 1 << 20);
 
 }  // namespace PutBackReader
 

@@ -375,6 +375,11 @@ std::optional<QByteArray> OpenFolder::readFile(const QByteArray& name, qint64 ca
     return RegularFile::readAt(m_fd, name, true, cap);
 }
 
+bool OpenFolder::readFileInChunks(const QByteArray& name, qint64 cap, qint64 chunk,
+                                  const std::function<bool(QByteArrayView)>& each) const {
+    return isOpen() && RegularFile::readChunksAt(m_fd, name, cap, chunk, each);
+}
+
 bool OpenFolder::writeFileReplacing(const QByteArray& name, const QByteArray& data, mode_t mode) const {
     if (!isOpen() || name.isEmpty() || name.contains('/')) return false;
     QByteArray temp;

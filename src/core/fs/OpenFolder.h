@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "FsName.h"
@@ -115,6 +116,10 @@ class OpenFolder {
     /// Reads a regular file of this folder (never a link, a FIFO or a device), at most `cap` bytes.
     /// Nothing when it is missing or is not a regular file.
     std::optional<QByteArray> readFile(const QByteArray& name, qint64 cap) const;
+    /// The same file read `chunk` bytes at a time (RegularFile::readChunksAt), for a reader that
+    /// needs no more than a window of it.
+    bool readFileInChunks(const QByteArray& name, qint64 cap, qint64 chunk,
+                          const std::function<bool(QByteArrayView)>& each) const;
     /// Replaces (or creates) `name` with `data` through a new file and a rename, never writing
     /// through a link. False when it could not be written whole; the old file then stays.
     bool writeFileReplacing(const QByteArray& name, const QByteArray& data, mode_t mode = 0644) const;

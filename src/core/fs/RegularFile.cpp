@@ -78,6 +78,30 @@ std::optional<QByteArray> readAt(int folder, const QByteArray& name, bool noFoll
     return readOpened(fd, st, cap);
 }
 
+bool readChunksAt(int folder, const QByteArray& name, qint64 cap, qint64 chunk,
+                  const std::function<bool(QByteArrayView)>& each) {
+    struct stat st {};
+    const int fd = openChecked(folder, name, true, st);
+    if (fd < 0) return false;
+    QByteArray buffer(qMax<qint64>(1, chunk), Qt::Uninitialized);
+    qint64 done = 0;
+    bool ok = true;
+    while (ok && done < cap) {
+        const ssize_t n = ::read(fd, buffer.data(), size_t(qMin<qint64>(buffer.size(), cap - done)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        done += n;
+        if (!each(QByteArrayView(buffer.constData(), n))) break;
+    }
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return ok;
+}
+
 Stream::Stream(const QString& path) : m_fd(openAt(AT_FDCWD, FsName::toBytes(path), false)) {
     if (m_fd >= 0) m_file.open(m_fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <functional>
 #include <optional>
 
 /// Files opened for reading only when they are regular files. A FIFO or a device planted where a
@@ -19,6 +20,12 @@ int openAt(int folder, const QByteArray& name, bool noFollow);
 std::optional<QByteArray> readAndClose(int fd, qint64 cap);
 /// openAt() and readAndClose() in one, with one look at the file's attributes.
 std::optional<QByteArray> readAt(int folder, const QByteArray& name, bool noFollow, qint64 cap);
+
+/// Reads at most `cap` bytes of `name` (never through a link) `chunk` bytes at a time, handing each
+/// piece to `each` as it comes, so a large file is never held whole; `each` returning false stops
+/// the reading. False when the file could not be opened or a read failed.
+bool readChunksAt(int folder, const QByteArray& name, qint64 cap, qint64 chunk,
+                  const std::function<bool(QByteArrayView)>& each);
 
 /// A file at a path the user or the system named (links followed), open for a streamed reader such
 /// as a picture decoder. The descriptor is opened and closed here, never by Qt, so the thread
