@@ -101,14 +101,13 @@ TrashStore::TreeRow FreedesktopTrashStore::treeRow(
 
 void FreedesktopTrashStore::readPutBack(TrashOrigPaths& list) const {
     const QString trash = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
-    const QHash<QString, TrashInfo::Record> records =
-        TrashInfo::readRecords(trash, TrashOrigPaths::deletingLastPathComponent(trash), *m_paths);
     QHash<QString, QString> places;
     QHash<QString, QDateTime> dates;
-    for (auto it = records.cbegin(); it != records.cend(); ++it) {
-        places.insert(it.key(), it->path);
-        if (it->deletionDate.isValid()) dates.insert(it.key(), it->deletionDate);
-    }
+    TrashInfo::eachRecord(trash, TrashOrigPaths::deletingLastPathComponent(trash), *m_paths,
+                          [&](const QString& name, const TrashInfo::Record& record) {
+                              places.insert(name, record.path);
+                              if (record.deletionDate.isValid()) dates.insert(name, record.deletionDate);
+                          });
     list.replaceNamed(std::move(places), std::move(dates));
 }
 

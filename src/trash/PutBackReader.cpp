@@ -221,9 +221,8 @@ void TrashOrigPaths::replace(QStringList entries) {
 }
 
 void TrashOrigPaths::replaceNamed(QHash<QString, QString> named, QHash<QString, QDateTime> dates) {
-    QStringList entries = named.values();
     QMutexLocker locker(&m_lock);
-    m_entries = std::move(entries);
+    m_entries.clear();  // the named places are the entries; a list of them too would double a big Trash's
     m_named = std::move(named);
     m_dates = std::move(dates);
     m_firstByName.clear();
@@ -271,12 +270,12 @@ QDateTime TrashOrigPaths::deletionDateOf(const QString& name) const {
 
 QStringList TrashOrigPaths::entries() const {
     QMutexLocker locker(&m_lock);
-    return m_entries;
+    return m_named.values() + m_entries;
 }
 
 bool TrashOrigPaths::isEmpty() const {
     QMutexLocker locker(&m_lock);
-    return m_entries.isEmpty();
+    return m_named.isEmpty() && m_entries.isEmpty();
 }
 
 namespace {

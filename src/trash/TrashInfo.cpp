@@ -15,6 +15,7 @@ const QLatin1String InfoSuffix(".trashinfo");
 
 // Below this many records, starting the other threads costs more than it saves.
 constexpr qsizetype ParallelFrom = 256;
+constexpr qsizetype ReadSlice = 4096;
 
 template <typename T, typename F>
 QList<std::invoke_result_t<F, const T&>> sequentially(const QList<T>& in, const F& f) {
@@ -146,7 +147,8 @@ QString infoFileOf(const QString& itemPath) {
     return trash + QStringLiteral("/info/") + Path(itemPath).leaf() + InfoSuffix;
 }
 
-QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths) {
+void eachRecord(const QString& trash, const QString& topFolder, const Paths& paths,
+                const std::function<void(const QString&, const Record&)>& each) {
     const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
     const QByteArray suffix = QByteArray(InfoSuffix.data(), InfoSuffix.size());
     using Named = std::optional<std::pair<QString, Record>>;
@@ -164,15 +166,21 @@ QHash<QString, Record> readRecords(const QString& trash, const QString& topFolde
         record->path = cleaned(original);
         return std::pair{FsName::fromBytes(fileName.chopped(suffix.size())), std::move(*record)};
     };
-    // One open and one read per record is most of what listing a big Trash costs: every core reads.
-    const QList<QByteArray> names = info.names();
-    const QList<Named> read = names.size() < ParallelFrom
-                                  ? sequentially(names, readOne)
-                                  : QtConcurrent::blockingMapped<QList<Named>>(names, readOne);
+    // One open and one read per record is most of what listing a big Trash costs: every core reads,
+    // a slice of names at a time so that neither all names nor all records wait at once.
+    info.namesInSlices(ReadSlice, [&](QList<QByteArray>&& slice) {
+        const QList<Named> read = slice.size() < ParallelFrom
+                                      ? sequentially(slice, readOne)
+                                      : QtConcurrent::blockingMapped<QList<Named>>(slice, readOne);
+        for (const Named& named : read)
+            if (named) each(named->first, named->second);
+    });
+}
+
+QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths) {
     QHash<QString, Record> records;
-    records.reserve(read.size());
-    for (const Named& named : read)
-        if (named) records.insert(named->first, named->second);
+    eachRecord(trash, topFolder, paths,
+               [&](const QString& name, const Record& r) { records.insert(name, r); });
     return records;
 }
 

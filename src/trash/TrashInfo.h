@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class OpenFolder;
@@ -43,6 +44,10 @@ QString infoFileOf(const QString& itemPath);
 QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths);
 /// The same, with each item's deletion date: the records by item name, their paths resolved.
 QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths);
+/// The records readRecords() finds, handed over one by one as they are read (a big Trash's
+/// records need not be held in a second table).
+void eachRecord(const QString& trash, const QString& topFolder, const Paths& paths,
+                const std::function<void(const QString&, const Record&)>& each);
 
 /// After an item has left "files/" (removed or put back): removes its info file. Nothing happens
 /// while the item is still there or for a path outside a "files/" folder.

@@ -179,14 +179,13 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
         p.node->filesize = bytes.value_or(0);
         p.node->theFileSize = bytes ? FileUtilities::size_to_unit(*bytes) : QStringLiteral("--");
     };
-    // Records go out a batch at a time, each batch's folders measured together (on every core):
-    // a Trash of any size is listed in the memory of one batch, in the file system's order.
-    const QList<QByteArray> names = items.names();
-    for (qsizetype from = 0; from < names.size(); from += ScanBatch) {
+    // Records go out a batch at a time as the folder is read, each batch's folders measured together
+    // (on every core): a Trash of any size is listed in the memory of one batch, in the file
+    // system's order.
+    items.namesInSlices(ScanBatch, [&](QList<QByteArray>&& batch) {
         QList<Pending> toMeasure;
         QList<CVTrashFileNode::Ptr> found;
-        found.reserve(std::min<qsizetype>(ScanBatch, names.size() - from));
-        const QList<QByteArray> batch = names.mid(from, ScanBatch);
+        found.reserve(batch.size());
         const QList<CVTrashFileNode::Ptr> nodes = nodesFor(items, batch);
         for (qsizetype i = 0; i < batch.size(); ++i) {
             CVTrashFileNode::Ptr node = nodes[i];
@@ -216,6 +215,6 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
             if (!onVolume) total += node->filesize;
             each(node);
         }
-    }
+    });
     if (!m_readOnly) listing->finish(folders);
 }

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
+#include <utility>
 #include <vector>
 
 #include "RegularFile.h"
@@ -283,25 +285,42 @@ std::optional<struct stat> OpenFolder::stat() const {
 
 QList<QByteArray> OpenFolder::namesAt(int folder, bool* ok) {
     QList<QByteArray> out;
-    if (ok) *ok = false;
+    const bool complete = namesAtInSlices(folder, std::numeric_limits<qsizetype>::max(),
+                                          [&out](QList<QByteArray>&& slice) { out = std::move(slice); });
+    if (ok) *ok = complete;
+    return out;
+}
+
+bool OpenFolder::namesAtInSlices(int folder, qsizetype sliceSize,
+                                 const std::function<void(QList<QByteArray>&&)>& each) {
     // A descriptor of its own, so reading never moves the held one.
     const int fd = ::openat(folder, ".", FolderFlags);
-    if (fd < 0) return out;
+    if (fd < 0) return false;
     DIR* dir = ::fdopendir(fd);
     if (!dir) {
         ::close(fd);
-        return out;
+        return false;
     }
+    QList<QByteArray> slice;
     errno = 0;
     while (const dirent* e = ::readdir(dir)) {
         const char* n = e->d_name;
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
-        out << QByteArray(n);
+        slice << QByteArray(n);
+        if (slice.size() < sliceSize) continue;
+        const int error = errno;  // the caller's work must not pass for a failed read
+        each(std::exchange(slice, {}));
+        errno = error;
     }
     const bool complete = errno == 0;
     ::closedir(dir);
-    if (ok) *ok = complete;
-    return out;
+    each(std::move(slice));
+    return complete;
+}
+
+bool OpenFolder::namesInSlices(qsizetype sliceSize,
+                               const std::function<void(QList<QByteArray>&&)>& each) const {
+    return isOpen() && namesAtInSlices(m_fd, sliceSize, each);
 }
 
 QList<QByteArray> OpenFolder::namesByInode(bool* ok) const {

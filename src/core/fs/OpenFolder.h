@@ -96,6 +96,12 @@ class OpenFolder {
     QList<QByteArray> names(bool* ok = nullptr) const;
     /// The raw names of the folder open at descriptor `folder`.
     static QList<QByteArray> namesAt(int folder, bool* ok = nullptr);
+    /// The raw names read `sliceSize` at a time, each slice handed to `each` as soon as it is full
+    /// (and the rest at the end, possibly empty), so a huge folder's names are never all held.
+    /// False when the folder can't be read (some slices may have come).
+    bool namesInSlices(qsizetype sliceSize, const std::function<void(QList<QByteArray>&&)>& each) const;
+    static bool namesAtInSlices(int folder, qsizetype sliceSize,
+                                const std::function<void(QList<QByteArray>&&)>& each);
     /// names() in the order of their inode numbers: removing or looking at many entries in that
     /// order reads and writes the file system's inode tables in sequence instead of all over.
     QList<QByteArray> namesByInode(bool* ok = nullptr) const;

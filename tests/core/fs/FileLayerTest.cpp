@@ -125,8 +125,27 @@ TEST(OpenFolder, RecordReadsTakeRegularFilesOnlyAndStopAtTheCap) {
     const OpenFolder records = OpenFolder::open(root.file("records"));
     EXPECT_EQ(records.readFile("plain", 64).value_or("<none>"), "0123456789");
     EXPECT_EQ(records.readFile("plain", 4).value_or("<none>"), "0123");
-    for (const char* refused : {"fifo", "to-fifo", "to-zero", "to-plain", "missing"})
+    for (const char* refused : {"fifo", "to-fifo", "to-zero", "to-plain", "missing"}) {
         EXPECT_FALSE(records.readFile(refused, 64).has_value()) << refused;
+        EXPECT_FALSE(records.readFileInChunks(refused, 64, 3, [](QByteArrayView) { return true; }))
+            << refused;
+    }
+    // Read in pieces: the same bytes up to the cap, and the reader may stop early.
+    QByteArray pieces;
+    EXPECT_TRUE(records.readFileInChunks("plain", 8, 3, [&](QByteArrayView p) { return pieces += p, true; }));
+    EXPECT_EQ(pieces, "01234567");
+    pieces.clear();
+    EXPECT_TRUE(
+        records.readFileInChunks("plain", 64, 4, [&](QByteArrayView p) { return (pieces += p).size() < 4; }));
+    EXPECT_EQ(pieces, "0123");
+    // Names in slices: every name once, no slice over its size.
+    QList<QByteArray> named;
+    EXPECT_TRUE(records.namesInSlices(2, [&](QList<QByteArray>&& slice) {
+        EXPECT_LE(slice.size(), 2);
+        named += slice;
+    }));
+    std::sort(named.begin(), named.end());
+    EXPECT_EQ(named, QList<QByteArray>({"fifo", "plain", "to-fifo", "to-plain", "to-zero"}));
     // By path (a file the user named): a link to a regular file is followed, nothing else is read.
     const QString at = root.file("records/");
     EXPECT_EQ(RegularFile::read(at + "to-plain", 64).value_or("<none>"), "0123456789");
