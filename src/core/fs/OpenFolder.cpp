@@ -465,6 +465,6 @@ bool OpenFolder::createFile(const QByteArray& name, const QByteArray& data, mode
 
 bool OpenFolder::unlinkEntry(const QByteArray& name) const {
     if (!isOpen() || name.isEmpty()) return false;
-    ::unlinkat(m_fd, name.constData(), 0);
-    return !has(name);
+    // Removed, or already gone (someone else removed it first): either way it is not there.
+    return ::unlinkat(m_fd, name.constData(), 0) == 0 || !has(name);
 }
