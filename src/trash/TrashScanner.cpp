@@ -94,16 +94,22 @@ TrashScanResult TrashScanner::scan() const {
 TrashScanResult TrashScanner::ScanUserTrashItems() const {
     TrashScanResult result;
     result.trashFileSize =
-        scanEachItem([&result](const CVTrashFileNode::Ptr& item) { result.items.append(item); });
+        scanEachBatch([&result](const QList<CVTrashFileNode::Ptr>& batch) { result.items.append(batch); });
     return result;
 }
 
 quint64 TrashScanner::scanEach(const EachItem& each) const {
-    m_store->readPutBack(*m_origPaths);
-    return scanEachItem(each);
+    return scanBatches([&each](const QList<CVTrashFileNode::Ptr>& batch) {
+        for (const CVTrashFileNode::Ptr& item : batch) each(item);
+    });
 }
 
-quint64 TrashScanner::scanEachItem(const EachItem& each) const {
+quint64 TrashScanner::scanBatches(const EachBatch& each) const {
+    m_store->readPutBack(*m_origPaths);
+    return scanEachBatch(each);
+}
+
+quint64 TrashScanner::scanEachBatch(const EachBatch& each) const {
     quint64 total = 0;
     scanFolder(m_paths->userTrash(), QString(), each, total);
     for (const QString& volume : scannedVolumes())
@@ -158,9 +164,10 @@ OpenFolder TrashScanner::openItems(const QString& folder, const QString& volume)
                             volume.isEmpty() ? OwnerRule::none() : OwnerRule::ownedBy(m_paths->uid()));
 }
 
-void TrashScanner::scanFolder(const QString& folder, const QString& volume, const EachItem& each,
+void TrashScanner::scanFolder(const QString& folder, const QString& volume, const EachBatch& each,
                               quint64& total) const {
     const bool onVolume = !volume.isEmpty();
+    if (stopped()) return;
     const OpenFolder items = openItems(folder, volume);
     if (!items.isOpen()) return;
     const std::unique_ptr<TrashListing> listing =
@@ -183,6 +190,7 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
     // a Trash of any size is listed in the memory of one batch, in the file system's order.
     const QList<QByteArray> names = items.names();
     for (qsizetype from = 0; from < names.size(); from += ScanBatch) {
+        if (stopped()) return;
         QList<Pending> toMeasure;
         QList<CVTrashFileNode::Ptr> found;
         found.reserve(std::min<qsizetype>(ScanBatch, names.size() - from));
@@ -212,10 +220,10 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
         if (!m_readOnly)
             for (const Pending& p : std::as_const(toMeasure))
                 if (p.measured) listing->remember(p.name, p.node->filesize);
-        for (const CVTrashFileNode::Ptr& node : std::as_const(found)) {
-            if (!onVolume) total += node->filesize;
-            each(node);
-        }
+        if (found.isEmpty()) continue;
+        if (!onVolume)
+            for (const CVTrashFileNode::Ptr& node : std::as_const(found)) total += node->filesize;
+        each(found);
     }
     if (!m_readOnly) listing->finish(folders);
 }

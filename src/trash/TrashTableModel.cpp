@@ -22,6 +22,22 @@ void TrashTableModel::setItems(const QList<CVTrashFileNode::Ptr>& items) {
     endResetModel();
 }
 
+void TrashTableModel::appendItems(const QList<CVTrashFileNode::Ptr>& batch) {
+    m_items.append(batch);
+    QList<CVTrashFileNode::Ptr> shown;
+    for (const CVTrashFileNode::Ptr& item : batch)
+        if (matches(*item, m_filter)) shown << item;
+    if (shown.isEmpty()) return;
+    const int first = int(m_shown.size());
+    beginInsertRows({}, first, first + int(shown.size()) - 1);
+    m_shown.append(shown);
+    endInsertRows();
+}
+
+void TrashTableModel::sortAppended() {
+    if (m_sortColumn >= 0) sort(m_sortColumn, m_sortOrder);
+}
+
 void TrashTableModel::setFilterText(const QString& text) {
     if (text == m_filter) return;
     beginResetModel();

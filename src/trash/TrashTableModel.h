@@ -21,6 +21,11 @@ class TrashTableModel : public QAbstractTableModel {
     /// Every record of the list shown (filtered out or not).
     void setItems(const QList<CVTrashFileNode::Ptr>& items);
     const QList<CVTrashFileNode::Ptr>& items() const { return m_items; }
+    /// Adds records after those of the list: the ones that pass the filter become new rows at the
+    /// end, in the order given, even when the rows are sorted (sortAppended() puts them in place).
+    void appendItems(const QList<CVTrashFileNode::Ptr>& batch);
+    /// Puts the rows in the chosen order after appendItems(); the selection follows its records.
+    void sortAppended();
     /// The record shown at `row`; null outside the rows shown.
     CVTrashFileNode::Ptr itemAt(int row) const;
     /// The row showing `item`; -1 when it is not shown.
