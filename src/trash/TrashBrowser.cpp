@@ -124,8 +124,11 @@ void TrashBrowser::addScanBatch(const QList<CVTrashFileNode::Ptr>& batch) {
 
 void TrashBrowser::ScanUserTrashFileThreaderToMainThread() {
     m_window->setScanning(false);
-    // The rows are all in; they take the order the view is sorted by.
+    // The rows are all in; they take the order the view is sorted by. The lists that batches were
+    // appended to share one storage again.
     m_table->sortAppended();
+    m_navigation.shareTopLevel();
+    m_table->shareItems(m_navigation.content());
     updateTotal();
     updateUndo();
 }

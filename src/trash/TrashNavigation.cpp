@@ -55,6 +55,11 @@ bool TrashNavigation::appendTopLevel(const QList<CVTrashFileNode::Ptr>& batch) {
     return append(m_liveTop, batch);
 }
 
+void TrashNavigation::shareTopLevel() {
+    const List live = m_liveTop.lock();
+    if (live && *live == m_trashItems) *live = m_trashItems;
+}
+
 void TrashNavigation::back() {
     const bool wasHistory = m_content == m_last;
     if (wasHistory) {

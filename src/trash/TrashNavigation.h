@@ -41,6 +41,9 @@ class TrashNavigation {
     /// Adds a scan's batch to the top level, and to the top-level list shown or kept as history.
     /// True when the top level is shown now.
     bool appendTopLevel(const QList<CVTrashFileNode::Ptr>& batch);
+    /// After the last batch: the top-level list shown shares its storage with the top level again
+    /// when it holds the same records (appending gave each list its own).
+    void shareTopLevel();
     QList<CVTrashFileNode::Ptr>& trashItemsArray() { return m_trashItems; }
     const QList<CVTrashFileNode::Ptr>& lastItemsArray() const { return *m_last; }
     bool backVisible() const { return m_backVisible; }

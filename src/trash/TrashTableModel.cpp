@@ -38,6 +38,10 @@ void TrashTableModel::sortAppended() {
     if (m_sortColumn >= 0) sort(m_sortColumn, m_sortOrder);
 }
 
+void TrashTableModel::shareItems(const QList<CVTrashFileNode::Ptr>& items) {
+    if (items == m_items) m_items = items;
+}
+
 void TrashTableModel::setFilterText(const QString& text) {
     if (text == m_filter) return;
     beginResetModel();

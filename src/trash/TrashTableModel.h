@@ -26,6 +26,9 @@ class TrashTableModel : public QAbstractTableModel {
     void appendItems(const QList<CVTrashFileNode::Ptr>& batch);
     /// Puts the rows in the chosen order after appendItems(); the selection follows its records.
     void sortAppended();
+    /// Takes `items` as the list when it holds the same records as the list now (to share its
+    /// storage); nothing changes otherwise. No row changes either way.
+    void shareItems(const QList<CVTrashFileNode::Ptr>& items);
     /// The record shown at `row`; null outside the rows shown.
     CVTrashFileNode::Ptr itemAt(int row) const;
     /// The row showing `item`; -1 when it is not shown.
