@@ -162,8 +162,10 @@ int main(int argc, char** argv) {
         if (!done.wait(600000)) std::fprintf(stderr, "the scan did not end\n");
         const double end = watch.clock.nsecsElapsed() / 1e9;
         watch.ticker.stop();
+        const double atEnd = peakMB();
         row("Trash: first rows painted", watch.firstPaint, "s", "under 1 s");
         row("Trash: scan's end", end, "s", "");
+        row("Trash: peak memory at the scan's end", atEnd, "MB", "under 200 MB");
         row("Trash: longest main-thread turn while scanning", watch.longestBusy * 1000, "ms", "");
         row("Trash: rows", w.browser->tableModel()->rowCount(), "", "");
         row("Trash: slowest page while scrolling through", scrollThrough(w.table) * 1000, "ms", "");

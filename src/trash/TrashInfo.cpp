@@ -146,10 +146,14 @@ QString infoFileOf(const QString& itemPath) {
     return trash + QStringLiteral("/info/") + Path(itemPath).leaf() + InfoSuffix;
 }
 
-QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths) {
-    const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
+namespace {
+
+using Named = std::optional<std::pair<QString, Record>>;
+
+// The info files `fileNames` of `info`, read on every core when there are many.
+QHash<QString, Record> readInfoFiles(const OpenFolder& info, const QList<QByteArray>& fileNames,
+                                     const QString& topFolder, const Paths& paths) {
     const QByteArray suffix = QByteArray(InfoSuffix.data(), InfoSuffix.size());
-    using Named = std::optional<std::pair<QString, Record>>;
     const auto readOne = [&](const QByteArray& fileName) -> Named {
         if (!fileName.endsWith(suffix) || fileName.size() == suffix.size()) return std::nullopt;
         // An info file is a few lines; a huge one is not ours to read whole, and a FIFO or a link
@@ -165,15 +169,31 @@ QHash<QString, Record> readRecords(const QString& trash, const QString& topFolde
         return std::pair{FsName::fromBytes(fileName.chopped(suffix.size())), std::move(*record)};
     };
     // One open and one read per record is most of what listing a big Trash costs: every core reads.
-    const QList<QByteArray> names = info.names();
-    const QList<Named> read = names.size() < ParallelFrom
-                                  ? sequentially(names, readOne)
-                                  : QtConcurrent::blockingMapped<QList<Named>>(names, readOne);
+    const QList<Named> read = fileNames.size() < ParallelFrom
+                                  ? sequentially(fileNames, readOne)
+                                  : QtConcurrent::blockingMapped<QList<Named>>(fileNames, readOne);
     QHash<QString, Record> records;
     records.reserve(read.size());
     for (const Named& named : read)
         if (named) records.insert(named->first, named->second);
     return records;
+}
+
+}  // namespace
+
+QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths) {
+    const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
+    return readInfoFiles(info, info.names(), topFolder, paths);
+}
+
+QHash<QString, Record> readRecordsOf(const QString& trash, const QList<QByteArray>& items,
+                                     const QString& topFolder, const Paths& paths) {
+    const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
+    QList<QByteArray> fileNames;
+    fileNames.reserve(items.size());
+    for (const QByteArray& item : items)
+        if (!item.isEmpty()) fileNames << item + QByteArray(InfoSuffix.data(), InfoSuffix.size());
+    return readInfoFiles(info, fileNames, topFolder, paths);
 }
 
 QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths) {

@@ -43,6 +43,9 @@ QString infoFileOf(const QString& itemPath);
 QHash<QString, QString> readFolder(const QString& trash, const QString& topFolder, const Paths& paths);
 /// The same, with each item's deletion date: the records by item name, their paths resolved.
 QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths);
+/// readRecords() for the items named `items` (their raw names) alone: each one's own info file.
+QHash<QString, Record> readRecordsOf(const QString& trash, const QList<QByteArray>& items,
+                                     const QString& topFolder, const Paths& paths);
 
 /// After an item has left "files/" (removed or put back): removes its info file. Nothing happens
 /// while the item is still there or for a path outside a "files/" folder.

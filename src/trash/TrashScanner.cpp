@@ -22,6 +22,17 @@ QDateTime modified(const struct stat& st) {
                                           Qt::UTC);
 }
 
+// Most entries share a handful of modes: records of one mode share one text.
+QString permissionText(mode_t mode) {
+    thread_local QHash<mode_t, QString> texts;
+    auto it = texts.constFind(mode);
+    if (it == texts.constEnd()) {
+        if (texts.size() > 256) texts.clear();
+        it = texts.insert(mode, FileUtilities::longPermissionText(mode));
+    }
+    return *it;
+}
+
 }  // namespace
 
 TrashScanner::TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
@@ -51,7 +62,7 @@ CVTrashFileNode::Ptr TrashScanner::nodeFor(const OpenFolder& folder, const FsEnt
     node->theTrashPath = folder.pathOf(entry.name);
     node->theFileName = entry.text();
     node->lastModifiedDate = modified(entry.st);
-    node->theFilePermission = FileUtilities::longPermissionText(entry.st.st_mode);
+    node->theFilePermission = permissionText(entry.st.st_mode);
     node->mode = entry.st.st_mode;
     // A link to a folder is shown as a folder but is never entered or measured through (see `mode`).
     node->bFile = !isFolder;
@@ -105,13 +116,21 @@ quint64 TrashScanner::scanEach(const EachItem& each) const {
 }
 
 quint64 TrashScanner::scanBatches(const EachBatch& each) const {
-    m_store->readPutBack(*m_origPaths);
-    return scanEachBatch(each);
+    if (!m_store->readsPutBackInParts()) {
+        m_store->readPutBack(*m_origPaths);
+        return scanEachBatch(each);
+    }
+    // Each batch's records are read with it, so the first rows need not wait for every record;
+    // the list others read is replaced once, when the scan has read them all.
+    TrashOrigPaths fresh;
+    const quint64 total = scanEachBatch(each, &fresh);
+    if (!stopped()) m_origPaths->replaceNamedWith(fresh);
+    return total;
 }
 
-quint64 TrashScanner::scanEachBatch(const EachBatch& each) const {
+quint64 TrashScanner::scanEachBatch(const EachBatch& each, TrashOrigPaths* readInParts) const {
     quint64 total = 0;
-    scanFolder(m_paths->userTrash(), QString(), each, total);
+    scanFolder(m_paths->userTrash(), QString(), each, total, readInParts);
     for (const QString& volume : scannedVolumes())
         for (const QString& folder : m_paths->volumeTrashFolders(volume))
             scanFolder(folder, volume, each, total);
@@ -157,6 +176,19 @@ std::optional<TrashScanResult> TrashScanner::scanDated() const {
     return result;
 }
 
+void TrashScanner::addPutBack(TrashOrigPaths& list, const QList<QByteArray>& items) const {
+    const auto records = m_store->putBackOf(items);
+    if (!records) return;
+    QHash<QString, QString> places;
+    QHash<QString, QDateTime> dates;
+    places.reserve(records->size());
+    for (auto it = records->cbegin(); it != records->cend(); ++it) {
+        places.insert(it.key(), it->place);
+        if (it->when.isValid()) dates.insert(it.key(), it->when);
+    }
+    list.addNamed(places, dates);
+}
+
 OpenFolder TrashScanner::openItems(const QString& folder, const QString& volume) const {
     // A volume's Trash must be the user's own all the way down; the home Trash only may not be
     // reached through a link.
@@ -165,13 +197,13 @@ OpenFolder TrashScanner::openItems(const QString& folder, const QString& volume)
 }
 
 void TrashScanner::scanFolder(const QString& folder, const QString& volume, const EachBatch& each,
-                              quint64& total) const {
+                              quint64& total, TrashOrigPaths* readInParts) const {
     const bool onVolume = !volume.isEmpty();
     if (stopped()) return;
     const OpenFolder items = openItems(folder, volume);
     if (!items.isOpen()) return;
     const std::unique_ptr<TrashListing> listing =
-        m_store->beginListing(folder, volume, *m_origPaths, *m_files);
+        m_store->beginListing(folder, volume, readInParts ? *readInParts : *m_origPaths, *m_files);
     QSet<QString> folders;
     struct Pending {
         CVTrashFileNode::Ptr node;
@@ -195,6 +227,7 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
         QList<CVTrashFileNode::Ptr> found;
         found.reserve(std::min<qsizetype>(ScanBatch, names.size() - from));
         const QList<QByteArray> batch = names.mid(from, ScanBatch);
+        if (readInParts) addPutBack(*readInParts, batch);
         const QList<CVTrashFileNode::Ptr> nodes = nodesFor(items, batch);
         for (qsizetype i = 0; i < batch.size(); ++i) {
             CVTrashFileNode::Ptr node = nodes[i];

@@ -66,9 +66,11 @@ class TrashScanner {
     static QList<CVTrashFileNode::Ptr> nodesFor(const OpenFolder& folder, const QList<QByteArray>& names);
 
   private:
-    quint64 scanEachBatch(const EachBatch& each) const;
-    void scanFolder(const QString& folder, const QString& volume, const EachBatch& each,
-                    quint64& total) const;
+    /// `readInParts`: the user's Trash's put-back records are read into it a batch at a time.
+    quint64 scanEachBatch(const EachBatch& each, TrashOrigPaths* readInParts = nullptr) const;
+    void scanFolder(const QString& folder, const QString& volume, const EachBatch& each, quint64& total,
+                    TrashOrigPaths* readInParts = nullptr) const;
+    void addPutBack(TrashOrigPaths& list, const QList<QByteArray>& items) const;
     bool stopped() const { return m_stop && m_stop->load(); }
     OpenFolder openItems(const QString& folder, const QString& volume) const;
 

@@ -187,9 +187,10 @@ QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
         }
     }
     if (role == Qt::DecorationRole && index.column() == Name) {
-        auto it = m_icons.constFind(item->theTrashPath);
-        if (it == m_icons.constEnd()) it = m_icons.insert(item->theTrashPath, iconFor(item->theTrashPath));
-        return it.value();
+        if (const QIcon* icon = m_icons.object(item->theTrashPath)) return *icon;
+        const QIcon icon = iconFor(item->theTrashPath);
+        m_icons.insert(item->theTrashPath, new QIcon(icon));
+        return icon;
     }
     if (role == Qt::TextAlignmentRole && index.column() == Size)
         return int(Qt::AlignRight | Qt::AlignVCenter);

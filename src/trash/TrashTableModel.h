@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QHash>
+#include <QCache>
 #include <QIcon>
 
 #include "CVTrashFileNode.h"
@@ -71,5 +71,6 @@ class TrashTableModel : public QAbstractTableModel {
     QString m_filter;
     int m_sortColumn = -1;  ///< -1: the order of the list
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    mutable QHash<QString, QIcon> m_icons;
+    /// Icons of the rows painted lately: scrolling through a long list keeps only so many.
+    mutable QCache<QString, QIcon> m_icons{4096};
 };
