@@ -111,6 +111,18 @@ void FreedesktopTrashStore::readPutBack(TrashOrigPaths& list) const {
     list.replaceNamed(std::move(places), std::move(dates));
 }
 
+std::optional<QHash<QString, TrashStore::DatedRecord>> FreedesktopTrashStore::putBackOf(
+    const QList<QByteArray>& items) const {
+    const QString trash = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
+    const QHash<QString, TrashInfo::Record> records =
+        TrashInfo::readRecordsOf(trash, items, TrashOrigPaths::deletingLastPathComponent(trash), *m_paths);
+    QHash<QString, DatedRecord> dated;
+    dated.reserve(records.size());
+    for (auto it = records.cbegin(); it != records.cend(); ++it)
+        dated.insert(it.key(), {it->path, it->deletionDate});
+    return dated;
+}
+
 std::optional<QHash<QString, TrashStore::DatedRecord>> FreedesktopTrashStore::datedRecords(
     const QString& folder, const QString& volume) const {
     const QString trash = TrashInfo::trashFolderOfFiles(folder);

@@ -15,6 +15,8 @@ class FreedesktopTrashStore : public TrashStore {
     TreeRow treeRow(const QString& name, bool topLevel,
                     const std::function<QString(const QString&)>& origPath) const override;
     void readPutBack(TrashOrigPaths& list) const override;
+    std::optional<QHash<QString, DatedRecord>> putBackOf(const QList<QByteArray>& items) const override;
+    bool readsPutBackInParts() const override { return true; }
     std::optional<QHash<QString, DatedRecord>> datedRecords(const QString& folder,
                                                             const QString& volume) const override;
     void forgetItem(const QString& itemPath) const override;

@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "TrashStore.h"
@@ -226,6 +227,25 @@ void TrashOrigPaths::replaceNamed(QHash<QString, QString> named, QHash<QString, 
     m_named = std::move(named);
     m_dates = std::move(dates);
     m_firstByName.clear();
+}
+
+void TrashOrigPaths::addNamed(const QHash<QString, QString>& named, const QHash<QString, QDateTime>& dates) {
+    QMutexLocker locker(&m_lock);
+    m_named.insert(named);
+    m_dates.insert(dates);
+}
+
+void TrashOrigPaths::replaceNamedWith(TrashOrigPaths& other) {
+    QHash<QString, QString> named;
+    QHash<QString, QDateTime> dates;
+    {
+        QMutexLocker locker(&other.m_lock);
+        named = std::exchange(other.m_named, {});
+        dates = std::exchange(other.m_dates, {});
+        other.m_entries.clear();
+        other.m_firstByName.clear();
+    }
+    replaceNamed(std::move(named), std::move(dates));
 }
 
 void TrashOrigPaths::ScanUserTrashDSStoreFilePath(const Paths& paths) {

@@ -45,6 +45,10 @@ class TrashOrigPaths {
     void replace(QStringList entries);
     /// Replaces the list with records found by item name (info files), with their deletion dates.
     void replaceNamed(QHash<QString, QString> named, QHash<QString, QDateTime> dates = {});
+    /// Adds records found by item name to those kept (a list read in parts).
+    void addNamed(const QHash<QString, QString>& named, const QHash<QString, QDateTime>& dates);
+    /// replaceNamed() with the named records of `other`, which is left empty.
+    void replaceNamedWith(TrashOrigPaths& other);
     /// Appends entries that are already absolute paths of the layout.
     void append(const QStringList& entries);
 

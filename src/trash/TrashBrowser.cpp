@@ -7,6 +7,7 @@
 #include "CVTrashController.h"
 #include "PutBackQuestion.h"
 #include "PutBackReader.h"
+#include "TrashFolderListing.h"
 #include "TrashItemActions.h"
 #include "TrashJournal.h"
 #include "TrashScanner.h"
@@ -39,7 +40,8 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
       m_scanWorker(this, QStringLiteral("A trash scan is already running; the request is ignored.")),
       m_treeWorker(this, QStringLiteral("The trash tree is already being built; the request is ignored.")),
       m_actionWorker(this,
-                     QStringLiteral("An action on Trash items is already running; the request is ignored.")) {
+                     QStringLiteral("An action on Trash items is already running; the request is ignored.")),
+      m_folderWorker(this) {
     m_window = new TrashWindow;
     m_table = new TrashTableModel(this);
     m_tree = new TrashTreeModel(this);
@@ -67,21 +69,37 @@ TrashBrowser::TrashBrowser(std::shared_ptr<const Paths> paths, std::shared_ptr<c
 TrashBrowser::~TrashBrowser() {
     // A worker may be waiting for the main thread: the workers serve events until they end, and no
     // hand-back reaches the window after this.
+    m_stop->store(true);
+    m_folderWorker.close();
     m_scanWorker.close();
     m_treeWorker.close();
     m_actionWorker.close();
     delete m_window;
 }
 
+namespace {
+
+// The first entries of a folder show at once; the rest follow from a worker in parts this size.
+constexpr qsizetype FolderPart = 512;
+
+}  // namespace
+
 void TrashBrowser::ScanUserTrashFile() {
-    const TrashScanner scanner(m_paths, m_files, m_origPaths, m_workspace);
-    // The hand-back is queued for this thread, so it always comes after the set-up below.
-    const bool started =
-        m_scanWorker.start([scanner] { return scanner.scan(); },
-                           [this](const TrashScanResult& result) {
-                               ScanUserTrashFileThreaderToMainThread(result.items, result.trashFileSize);
-                               Q_EMIT scanFinished();
-                           });
+    TrashScanner scanner(m_paths, m_files, m_origPaths, m_workspace);
+    scanner.setStop(m_stop);
+    // Batches and the hand-back are queued for this thread, so they come after the set-up below,
+    // and every batch before the hand-back (one thread posts them all, in order).
+    const bool started = m_scanWorker.start(
+        [this, scanner] {
+            return scanner.scanBatches([this](const QList<CVTrashFileNode::Ptr>& batch) {
+                QMetaObject::invokeMethod(
+                    this, [this, batch] { addScanBatch(batch); }, Qt::QueuedConnection);
+            });
+        },
+        [this](quint64) {
+            ScanUserTrashFileThreaderToMainThread();
+            Q_EMIT scanFinished();
+        });
     if (!started) return;
     if (!m_window->isVisible()) {
         WindowPlacement::centerOnScreen(m_window);
@@ -90,19 +108,60 @@ void TrashBrowser::ScanUserTrashFile() {
     m_window->raise();
     m_window->activateWindow();
     m_window->setScanning(true);
+    // A rescan starts from an empty list: the rows shown before are not added to.
     m_navigation.showTopLevel({});
     m_trashFileSize = 0;
     reloadTable();
 }
 
-void TrashBrowser::ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items,
-                                                         quint64 size) {
-    m_window->setScanning(false);
-    m_navigation.showTopLevel(items);
-    m_trashFileSize = size;
-    reloadTable();
+void TrashBrowser::addScanBatch(const QList<CVTrashFileNode::Ptr>& batch) {
+    if (m_stop->load()) return;
+    if (m_navigation.appendTopLevel(batch)) m_table->appendItems(batch);
+    for (const CVTrashFileNode::Ptr& item : batch)
+        if (item->theVolume.isEmpty()) m_trashFileSize += item->filesize;
     m_window->setTotal(m_trashFileSize);
+}
+
+void TrashBrowser::ScanUserTrashFileThreaderToMainThread() {
+    m_window->setScanning(false);
+    // The rows are all in; they take the order the view is sorted by. The lists that batches were
+    // appended to share one storage again.
+    m_table->sortAppended();
+    m_navigation.shareTopLevel();
+    m_table->shareItems(m_navigation.content());
+    updateTotal();
     updateUndo();
+}
+
+void TrashBrowser::enterFolder(const CVTrashFileNode::Ptr& item) {
+    if (!TrashNavigation::canEnter(item)) return;
+    auto listing = std::make_shared<TrashFolderListing>(*item, TrashStore::forPaths(m_paths));
+    m_navigation.showFolder(listing->next(FolderPart));
+    reloadTable();
+    if (!listing->atEnd()) listRest(std::move(listing));
+}
+
+void TrashBrowser::listRest(std::shared_ptr<TrashFolderListing> listing) {
+    const std::weak_ptr<QList<CVTrashFileNode::Ptr>> target = m_navigation.contentList();
+    const std::shared_ptr<const std::atomic_bool> stop = m_stop;
+    m_folderWorker.start(
+        [this, listing, target, stop] {
+            // Once the folder is neither shown nor kept to go back to, its list is gone: stop.
+            while (!listing->atEnd() && !stop->load() && !target.expired()) {
+                const QList<CVTrashFileNode::Ptr> part = listing->next(FolderPart);
+                if (part.isEmpty()) continue;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, target, part] {
+                        if (!m_stop->load() && m_navigation.append(target, part)) m_table->appendItems(part);
+                    },
+                    Qt::QueuedConnection);
+            }
+        },
+        [this, target] {
+            if (target.lock() == m_navigation.contentList()) m_table->sortAppended();
+            Q_EMIT folderListed();
+        });
 }
 
 void TrashBrowser::rescanIfShown() {
@@ -152,7 +211,7 @@ void TrashBrowser::reloadTable() {
 void TrashBrowser::doubleclickAction() {
     const CVTrashFileNode::Ptr item = m_table->itemAt(m_window->currentRow());
     if (!item || item->bFile) return;
-    if (m_navigation.enterFolder(item)) reloadTable();
+    enterFolder(item);
 }
 
 void TrashBrowser::OpenMenuAction() {
@@ -162,7 +221,7 @@ void TrashBrowser::OpenMenuAction() {
         m_workspace->openFile(item->theTrashPath);
         return;
     }
-    if (m_navigation.enterFolder(item)) reloadTable();
+    enterFolder(item);
 }
 
 void TrashBrowser::clickBackViewAction() {

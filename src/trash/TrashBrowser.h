@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,7 @@ class QAction;
 class QMenu;
 class TrashOrigPaths;
 class TrashStore;
+class TrashFolderListing;
 class TrashTableModel;
 class TrashTreeModel;
 class TrashWindow;
@@ -43,11 +45,14 @@ class TrashBrowser : public QObject {
     QMenu* contextMenu() const { return m_menu; }
     quint64 trashFileSize() const { return m_trashFileSize; }
     bool isScanning() const { return m_scanWorker.isRunning(); }
+    /// A folder entered is still being listed (its first rows are shown).
+    bool isListingFolder() const { return m_folderWorker.isRunning(); }
     bool isBuildingTree() const { return m_treeWorker.isRunning(); }
     /// A delete, secure delete or put back is running.
     bool isActing() const { return m_actionWorker.isRunning(); }
 
-    /// Shows the window and starts a scan; ignored (and logged) while one runs.
+    /// Shows the window and starts a scan; ignored (and logged) while one runs. Rows come as the
+    /// scan finds them; scanFinished() follows the last.
     void ScanUserTrashFile();
     void doubleclickAction();
     void OpenMenuAction();
@@ -94,12 +99,19 @@ class TrashBrowser : public QObject {
 
   Q_SIGNALS:
     void scanFinished();
+    /// The last rows of a folder listed a part at a time were added (or it is no longer shown).
+    void folderListed();
     void treeBuilt();
     /// A delete, secure delete or put back is over and the table shows what is left.
     void actionFinished();
 
   private:
-    void ScanUserTrashFileThreaderToMainThread(const QList<CVTrashFileNode::Ptr>& items, quint64 size);
+    void ScanUserTrashFileThreaderToMainThread();
+    /// A scan's batch: new rows while the top level is shown, and the total so far.
+    void addScanBatch(const QList<CVTrashFileNode::Ptr>& batch);
+    /// Shows the folder `item` with its first entries, the others following from a worker.
+    void enterFolder(const CVTrashFileNode::Ptr& item);
+    void listRest(std::shared_ptr<TrashFolderListing> listing);
     void showContextMenu(int row, const QPoint& globalPos);
     void removeItems(bool securely);
     void beginAction(const std::shared_ptr<WorkProgress>& progress, const QString& what, bool cancellable);
@@ -132,4 +144,7 @@ class TrashBrowser : public QObject {
     Worker m_scanWorker;
     Worker m_treeWorker;
     Worker m_actionWorker;
+    Worker m_folderWorker;  ///< folders entered; one left is no longer listed
+    /// Set when the browser goes: a scan or listing still running stops at its next batch.
+    std::shared_ptr<std::atomic_bool> m_stop = std::make_shared<std::atomic_bool>(false);
 };

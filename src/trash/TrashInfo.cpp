@@ -147,11 +147,15 @@ QString infoFileOf(const QString& itemPath) {
     return trash + QStringLiteral("/info/") + Path(itemPath).leaf() + InfoSuffix;
 }
 
-void eachRecord(const QString& trash, const QString& topFolder, const Paths& paths,
-                const std::function<void(const QString&, const Record&)>& each) {
-    const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
+namespace {
+
+using Named = std::optional<std::pair<QString, Record>>;
+using EachRecord = std::function<void(const QString&, const Record&)>;
+
+// The info files `fileNames` of `info`, read on every core when there are many, handed to `each`.
+void readInfoFiles(const OpenFolder& info, const QList<QByteArray>& fileNames, const QString& topFolder,
+                   const Paths& paths, const EachRecord& each) {
     const QByteArray suffix = QByteArray(InfoSuffix.data(), InfoSuffix.size());
-    using Named = std::optional<std::pair<QString, Record>>;
     const auto readOne = [&](const QByteArray& fileName) -> Named {
         if (!fileName.endsWith(suffix) || fileName.size() == suffix.size()) return std::nullopt;
         // An info file is a few lines; a huge one is not ours to read whole, and a FIFO or a link
@@ -166,21 +170,41 @@ void eachRecord(const QString& trash, const QString& topFolder, const Paths& pat
         record->path = cleaned(original);
         return std::pair{FsName::fromBytes(fileName.chopped(suffix.size())), std::move(*record)};
     };
-    // One open and one read per record is most of what listing a big Trash costs: every core reads,
-    // a slice of names at a time so that neither all names nor all records wait at once.
-    info.namesInSlices(ReadSlice, [&](QList<QByteArray>&& slice) {
-        const QList<Named> read = slice.size() < ParallelFrom
-                                      ? sequentially(slice, readOne)
-                                      : QtConcurrent::blockingMapped<QList<Named>>(slice, readOne);
-        for (const Named& named : read)
-            if (named) each(named->first, named->second);
-    });
+    // One open and one read per record is most of what listing a big Trash costs: every core reads.
+    const QList<Named> read = fileNames.size() < ParallelFrom
+                                  ? sequentially(fileNames, readOne)
+                                  : QtConcurrent::blockingMapped<QList<Named>>(fileNames, readOne);
+    for (const Named& named : read)
+        if (named) each(named->first, named->second);
+}
+
+}  // namespace
+
+void eachRecord(const QString& trash, const QString& topFolder, const Paths& paths, const EachRecord& each) {
+    const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
+    // A slice of names at a time, so that neither all names nor all records wait at once.
+    info.namesInSlices(
+        ReadSlice, [&](QList<QByteArray>&& slice) { readInfoFiles(info, slice, topFolder, paths, each); });
 }
 
 QHash<QString, Record> readRecords(const QString& trash, const QString& topFolder, const Paths& paths) {
     QHash<QString, Record> records;
     eachRecord(trash, topFolder, paths,
                [&](const QString& name, const Record& r) { records.insert(name, r); });
+    return records;
+}
+
+QHash<QString, Record> readRecordsOf(const QString& trash, const QList<QByteArray>& items,
+                                     const QString& topFolder, const Paths& paths) {
+    const OpenFolder info = OpenFolder::open(trash).child(QByteArray("info"));
+    QList<QByteArray> fileNames;
+    fileNames.reserve(items.size());
+    for (const QByteArray& item : items)
+        if (!item.isEmpty()) fileNames << item + QByteArray(InfoSuffix.data(), InfoSuffix.size());
+    QHash<QString, Record> records;
+    records.reserve(fileNames.size());
+    readInfoFiles(info, fileNames, topFolder, paths,
+                  [&](const QString& name, const Record& r) { records.insert(name, r); });
     return records;
 }
 

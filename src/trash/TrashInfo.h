@@ -48,6 +48,9 @@ QHash<QString, Record> readRecords(const QString& trash, const QString& topFolde
 /// records need not be held in a second table).
 void eachRecord(const QString& trash, const QString& topFolder, const Paths& paths,
                 const std::function<void(const QString&, const Record&)>& each);
+/// readRecords() for the items named `items` (their raw names) alone: each one's own info file.
+QHash<QString, Record> readRecordsOf(const QString& trash, const QList<QByteArray>& items,
+                                     const QString& topFolder, const Paths& paths);
 
 /// After an item has left "files/" (removed or put back): removes its info file. Nothing happens
 /// while the item is still there or for a path outside a "files/" folder.

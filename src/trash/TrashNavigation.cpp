@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "TrashScanner.h"
+#include "TrashFolderListing.h"
 #include "TrashStore.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
@@ -12,42 +12,68 @@ void TrashNavigation::showTopLevel(const QList<CVTrashFileNode::Ptr>& items) {
     m_trashItems = items;
     m_last = std::make_shared<QList<CVTrashFileNode::Ptr>>();
     m_content = std::make_shared<QList<CVTrashFileNode::Ptr>>(m_trashItems);
+    m_liveTop = m_content;
     m_backVisible = false;
 }
 
 QList<CVTrashFileNode::Ptr> TrashNavigation::folderItems(const CVTrashFileNode& folder,
                                                          const ItemSizes& files) {
+    TrashFolderListing listing(folder, TrashStore::forPaths(files.paths()));
     QList<CVTrashFileNode::Ptr> items;
-    const std::shared_ptr<const TrashStore> store = TrashStore::forPaths(files.paths());
-    const OpenFolder base = OpenFolder::open(folder.theTrashPath);
-    for (const FsEntry& entry : base.entries()) {
-        CVTrashFileNode::Ptr node = TrashScanner::nodeFor(base, entry);
-        if (!node) continue;
-        store->placeInside(*node, folder.theOrignalpath);
-        node->theVolume = folder.theVolume;
-        items.append(node);
-    }
+    while (!listing.atEnd()) items.append(listing.next(4096));
     return items;
 }
 
-bool TrashNavigation::enterFolder(const CVTrashFileNode::Ptr& folder) {
+bool TrashNavigation::canEnter(const CVTrashFileNode::Ptr& folder) {
     // A link is an item, never a way in: what it points to lies outside the Trash.
-    if (!folder || folder->bFile || S_ISLNK(folder->mode)) return false;
-    QList<CVTrashFileNode::Ptr> items = folderItems(*folder, *m_files);
-    m_last = std::make_shared<QList<CVTrashFileNode::Ptr>>(*m_content);
+    return folder && !folder->bFile && !S_ISLNK(folder->mode);
+}
+
+bool TrashNavigation::enterFolder(const CVTrashFileNode::Ptr& folder) {
+    if (!canEnter(folder)) return false;
+    showFolder(folderItems(*folder, *m_files));
+    return true;
+}
+
+void TrashNavigation::showFolder(QList<CVTrashFileNode::Ptr> items) {
+    // The list left is kept itself, not copied: what is still being added to it reaches it there.
+    m_last = m_content;
     m_content = std::make_shared<QList<CVTrashFileNode::Ptr>>(std::move(items));
     m_backVisible = true;
-    return true;
+}
+
+bool TrashNavigation::append(const std::weak_ptr<QList<CVTrashFileNode::Ptr>>& target,
+                             const QList<CVTrashFileNode::Ptr>& batch) {
+    const List list = target.lock();
+    if (!list) return false;
+    list->append(batch);
+    return list == m_content;
+}
+
+bool TrashNavigation::appendTopLevel(const QList<CVTrashFileNode::Ptr>& batch) {
+    m_trashItems.append(batch);
+    return append(m_liveTop, batch);
+}
+
+void TrashNavigation::shareTopLevel() {
+    const List live = m_liveTop.lock();
+    if (live && *live == m_trashItems) *live = m_trashItems;
 }
 
 void TrashNavigation::back() {
     const bool wasHistory = m_content == m_last;
     if (wasHistory) {
         m_content = std::make_shared<QList<CVTrashFileNode::Ptr>>(m_trashItems);
+        m_liveTop = m_content;
         m_backVisible = false;
         return;
     }
-    m_content = m_last->isEmpty() ? std::make_shared<QList<CVTrashFileNode::Ptr>>(m_trashItems) : m_last;
+    if (m_last->isEmpty()) {
+        m_content = std::make_shared<QList<CVTrashFileNode::Ptr>>(m_trashItems);
+        m_liveTop = m_content;
+        return;
+    }
+    m_content = m_last;
 }
 
 void TrashNavigation::removeItem(const CVTrashFileNode::Ptr& item) {

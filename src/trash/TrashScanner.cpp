@@ -22,6 +22,17 @@ QDateTime modified(const struct stat& st) {
                                           Qt::UTC);
 }
 
+// Most entries share a handful of modes: records of one mode share one text.
+QString permissionText(mode_t mode) {
+    thread_local QHash<mode_t, QString> texts;
+    auto it = texts.constFind(mode);
+    if (it == texts.constEnd()) {
+        if (texts.size() > 256) texts.clear();
+        it = texts.insert(mode, FileUtilities::longPermissionText(mode));
+    }
+    return *it;
+}
+
 }  // namespace
 
 TrashScanner::TrashScanner(std::shared_ptr<const Paths> paths, std::shared_ptr<const ItemSizes> files,
@@ -51,7 +62,7 @@ CVTrashFileNode::Ptr TrashScanner::nodeFor(const OpenFolder& folder, const FsEnt
     node->theTrashPath = folder.pathOf(entry.name);
     node->theFileName = entry.text();
     node->lastModifiedDate = modified(entry.st);
-    node->theFilePermission = FileUtilities::longPermissionText(entry.st.st_mode);
+    node->theFilePermission = permissionText(entry.st.st_mode);
     node->mode = entry.st.st_mode;
     // A link to a folder is shown as a folder but is never entered or measured through (see `mode`).
     node->bFile = !isFolder;
@@ -94,18 +105,32 @@ TrashScanResult TrashScanner::scan() const {
 TrashScanResult TrashScanner::ScanUserTrashItems() const {
     TrashScanResult result;
     result.trashFileSize =
-        scanEachItem([&result](const CVTrashFileNode::Ptr& item) { result.items.append(item); });
+        scanEachBatch([&result](const QList<CVTrashFileNode::Ptr>& batch) { result.items.append(batch); });
     return result;
 }
 
 quint64 TrashScanner::scanEach(const EachItem& each) const {
-    m_store->readPutBack(*m_origPaths);
-    return scanEachItem(each);
+    return scanBatches([&each](const QList<CVTrashFileNode::Ptr>& batch) {
+        for (const CVTrashFileNode::Ptr& item : batch) each(item);
+    });
 }
 
-quint64 TrashScanner::scanEachItem(const EachItem& each) const {
+quint64 TrashScanner::scanBatches(const EachBatch& each) const {
+    if (!m_store->readsPutBackInParts()) {
+        m_store->readPutBack(*m_origPaths);
+        return scanEachBatch(each);
+    }
+    // Each batch's records are read with it, so the first rows need not wait for every record;
+    // the list others read is replaced once, when the scan has read them all.
+    TrashOrigPaths fresh;
+    const quint64 total = scanEachBatch(each, &fresh);
+    if (!stopped()) m_origPaths->replaceNamedWith(fresh);
+    return total;
+}
+
+quint64 TrashScanner::scanEachBatch(const EachBatch& each, TrashOrigPaths* readInParts) const {
     quint64 total = 0;
-    scanFolder(m_paths->userTrash(), QString(), each, total);
+    scanFolder(m_paths->userTrash(), QString(), each, total, readInParts);
     for (const QString& volume : scannedVolumes())
         for (const QString& folder : m_paths->volumeTrashFolders(volume))
             scanFolder(folder, volume, each, total);
@@ -151,6 +176,19 @@ std::optional<TrashScanResult> TrashScanner::scanDated() const {
     return result;
 }
 
+void TrashScanner::addPutBack(TrashOrigPaths& list, const QList<QByteArray>& items) const {
+    const auto records = m_store->putBackOf(items);
+    if (!records) return;
+    QHash<QString, QString> places;
+    QHash<QString, QDateTime> dates;
+    places.reserve(records->size());
+    for (auto it = records->cbegin(); it != records->cend(); ++it) {
+        places.insert(it.key(), it->place);
+        if (it->when.isValid()) dates.insert(it.key(), it->when);
+    }
+    list.addNamed(places, dates);
+}
+
 OpenFolder TrashScanner::openItems(const QString& folder, const QString& volume) const {
     // A volume's Trash must be the user's own all the way down; the home Trash only may not be
     // reached through a link.
@@ -158,13 +196,14 @@ OpenFolder TrashScanner::openItems(const QString& folder, const QString& volume)
                             volume.isEmpty() ? OwnerRule::none() : OwnerRule::ownedBy(m_paths->uid()));
 }
 
-void TrashScanner::scanFolder(const QString& folder, const QString& volume, const EachItem& each,
-                              quint64& total) const {
+void TrashScanner::scanFolder(const QString& folder, const QString& volume, const EachBatch& each,
+                              quint64& total, TrashOrigPaths* readInParts) const {
     const bool onVolume = !volume.isEmpty();
+    if (stopped()) return;
     const OpenFolder items = openItems(folder, volume);
     if (!items.isOpen()) return;
     const std::unique_ptr<TrashListing> listing =
-        m_store->beginListing(folder, volume, *m_origPaths, *m_files);
+        m_store->beginListing(folder, volume, readInParts ? *readInParts : *m_origPaths, *m_files);
     QSet<QString> folders;
     struct Pending {
         CVTrashFileNode::Ptr node;
@@ -182,10 +221,13 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
     // Records go out a batch at a time as the folder is read, each batch's folders measured together
     // (on every core): a Trash of any size is listed in the memory of one batch, in the file
     // system's order.
+    bool stoppedEarly = false;
     items.namesInSlices(ScanBatch, [&](QList<QByteArray>&& batch) {
+        if (stoppedEarly || (stoppedEarly = stopped())) return;  // the rest of the names only
         QList<Pending> toMeasure;
         QList<CVTrashFileNode::Ptr> found;
         found.reserve(batch.size());
+        if (readInParts) addPutBack(*readInParts, batch);
         const QList<CVTrashFileNode::Ptr> nodes = nodesFor(items, batch);
         for (qsizetype i = 0; i < batch.size(); ++i) {
             CVTrashFileNode::Ptr node = nodes[i];
@@ -211,10 +253,11 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
         if (!m_readOnly)
             for (const Pending& p : std::as_const(toMeasure))
                 if (p.measured) listing->remember(p.name, p.node->filesize);
-        for (const CVTrashFileNode::Ptr& node : std::as_const(found)) {
-            if (!onVolume) total += node->filesize;
-            each(node);
-        }
+        if (found.isEmpty()) return;
+        if (!onVolume)
+            for (const CVTrashFileNode::Ptr& node : std::as_const(found)) total += node->filesize;
+        each(found);
     });
-    if (!m_readOnly) listing->finish(folders);
+    // A stopped scan leaves the size cache as it was: it saw only some of the folders.
+    if (!m_readOnly && !stoppedEarly) listing->finish(folders);
 }

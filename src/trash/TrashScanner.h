@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,6 +38,12 @@ class TrashScanner {
     /// scan() that hands each record to `each` as soon as it is made, in the same order, and keeps
     /// none: a listing of any size in bounded memory. Returns the user's own Trash's size.
     quint64 scanEach(const EachItem& each) const;
+    using EachBatch = std::function<void(const QList<CVTrashFileNode::Ptr>& batch)>;
+    /// scanEach() a batch of records at a time (a few hundred, never empty), as they are measured.
+    quint64 scanBatches(const EachBatch& each) const;
+    /// Once `stop` is set the scan hands out no more batches and writes no size cache (what it
+    /// left unseen would look gone). Checked between batches, from the scanning thread.
+    void setStop(std::shared_ptr<const std::atomic_bool> stop) { m_stop = std::move(stop); }
     /// Lists every Trash from its records alone, for ageing: each item with its name, path, put-back
     /// place and deletion date, nothing measured and no entry looked at (an item is listed whatever
     /// it is, a link whose target is gone included). Rebuilds the put-back list as scan() does.
@@ -59,8 +66,12 @@ class TrashScanner {
     static QList<CVTrashFileNode::Ptr> nodesFor(const OpenFolder& folder, const QList<QByteArray>& names);
 
   private:
-    quint64 scanEachItem(const EachItem& each) const;
-    void scanFolder(const QString& folder, const QString& volume, const EachItem& each, quint64& total) const;
+    /// `readInParts`: the user's Trash's put-back records are read into it a batch at a time.
+    quint64 scanEachBatch(const EachBatch& each, TrashOrigPaths* readInParts = nullptr) const;
+    void scanFolder(const QString& folder, const QString& volume, const EachBatch& each, quint64& total,
+                    TrashOrigPaths* readInParts = nullptr) const;
+    void addPutBack(TrashOrigPaths& list, const QList<QByteArray>& items) const;
+    bool stopped() const { return m_stop && m_stop->load(); }
     OpenFolder openItems(const QString& folder, const QString& volume) const;
 
     std::shared_ptr<const Paths> m_paths;
@@ -68,5 +79,6 @@ class TrashScanner {
     std::shared_ptr<TrashOrigPaths> m_origPaths;
     std::shared_ptr<const Workspace> m_workspace;
     std::shared_ptr<const TrashStore> m_store;
+    std::shared_ptr<const std::atomic_bool> m_stop;
     bool m_readOnly = false;
 };

@@ -78,6 +78,15 @@ class TrashStore {
         QString place;   ///< where it would be put back
         QDateTime when;  ///< when it was deleted; invalid when not recorded
     };
+    /// The put-back records of the user's own Trash items `items` (raw names), each read from its
+    /// own record: readPutBack() in parts, for a listing that hands out rows before every record is
+    /// read. Nothing when this layout keeps all records in one file (readPutBack() reads them then).
+    virtual std::optional<QHash<QString, DatedRecord>> putBackOf(const QList<QByteArray>& items) const {
+        Q_UNUSED(items);
+        return std::nullopt;
+    }
+    /// Whether putBackOf() gives records.
+    virtual bool readsPutBackInParts() const { return false; }
     /// The record of each item of items folder `folder` (`volume` empty for the user's own Trash),
     /// by item name, read from the records alone; nothing when this layout keeps no deletion dates.
     virtual std::optional<QHash<QString, DatedRecord>> datedRecords(const QString& folder,

@@ -22,6 +22,26 @@ void TrashTableModel::setItems(const QList<CVTrashFileNode::Ptr>& items) {
     endResetModel();
 }
 
+void TrashTableModel::appendItems(const QList<CVTrashFileNode::Ptr>& batch) {
+    m_items.append(batch);
+    QList<CVTrashFileNode::Ptr> shown;
+    for (const CVTrashFileNode::Ptr& item : batch)
+        if (matches(*item, m_filter)) shown << item;
+    if (shown.isEmpty()) return;
+    const int first = int(m_shown.size());
+    beginInsertRows({}, first, first + int(shown.size()) - 1);
+    m_shown.append(shown);
+    endInsertRows();
+}
+
+void TrashTableModel::sortAppended() {
+    if (m_sortColumn >= 0) sort(m_sortColumn, m_sortOrder);
+}
+
+void TrashTableModel::shareItems(const QList<CVTrashFileNode::Ptr>& items) {
+    if (items == m_items) m_items = items;
+}
+
 void TrashTableModel::setFilterText(const QString& text) {
     if (text == m_filter) return;
     beginResetModel();
@@ -167,9 +187,10 @@ QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
         }
     }
     if (role == Qt::DecorationRole && index.column() == Name) {
-        auto it = m_icons.constFind(item->theTrashPath);
-        if (it == m_icons.constEnd()) it = m_icons.insert(item->theTrashPath, iconFor(item->theTrashPath));
-        return it.value();
+        if (const QIcon* icon = m_icons.object(item->theTrashPath)) return *icon;
+        const QIcon icon = iconFor(item->theTrashPath);
+        m_icons.insert(item->theTrashPath, new QIcon(icon));
+        return icon;
     }
     if (role == Qt::TextAlignmentRole && index.column() == Size)
         return int(Qt::AlignRight | Qt::AlignVCenter);

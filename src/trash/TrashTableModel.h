@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QHash>
+#include <QCache>
 #include <QIcon>
 
 #include "CVTrashFileNode.h"
@@ -21,6 +21,14 @@ class TrashTableModel : public QAbstractTableModel {
     /// Every record of the list shown (filtered out or not).
     void setItems(const QList<CVTrashFileNode::Ptr>& items);
     const QList<CVTrashFileNode::Ptr>& items() const { return m_items; }
+    /// Adds records after those of the list: the ones that pass the filter become new rows at the
+    /// end, in the order given, even when the rows are sorted (sortAppended() puts them in place).
+    void appendItems(const QList<CVTrashFileNode::Ptr>& batch);
+    /// Puts the rows in the chosen order after appendItems(); the selection follows its records.
+    void sortAppended();
+    /// Takes `items` as the list when it holds the same records as the list now (to share its
+    /// storage); nothing changes otherwise. No row changes either way.
+    void shareItems(const QList<CVTrashFileNode::Ptr>& items);
     /// The record shown at `row`; null outside the rows shown.
     CVTrashFileNode::Ptr itemAt(int row) const;
     /// The row showing `item`; -1 when it is not shown.
@@ -63,5 +71,6 @@ class TrashTableModel : public QAbstractTableModel {
     QString m_filter;
     int m_sortColumn = -1;  ///< -1: the order of the list
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    mutable QHash<QString, QIcon> m_icons;
+    /// Icons of the rows painted lately: scrolling through a long list keeps only so many.
+    mutable QCache<QString, QIcon> m_icons{4096};
 };

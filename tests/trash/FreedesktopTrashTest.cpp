@@ -360,4 +360,66 @@ TEST(FreedesktopTrash, TolvikEmptiesEveryPartAndNeverFollowsALinkedPart) {
     EXPECT_TRUE(f.left(f.usbTrash + "/files").isEmpty());
 }
 
+TEST(FreedesktopTrash, BatchesReadTheirOwnRecordsAndTheListIsWholeOnlyAtTheEnd) {
+    LinuxFixture f;
+    const QDateTime when(QDate(2026, 3, 4), QTime(5, 6, 7));
+    // Several batches, each read on every core; every 7th item without its record.
+    for (int i = 0; i < 1100; ++i) {
+        const QString name = QStringLiteral("item %1").arg(i);
+        if (i % 7 == 0)
+            f.sandbox.writeFile(f.trash + "/files/" + name, "x");
+        else
+            f.sandbox.trashItem(f.trash, name, "/home/me/" + name, "x", i % 50 == 0, when.addSecs(i));
+    }
+    f.sandbox.writeFile(f.trash + "/info/orphan.txt.trashinfo",
+                        TrashInfo::format("/home/me/orphan.txt", when));
+    auto rows = [](const QList<CVTrashFileNode::Ptr>& items) {
+        QStringList out;
+        for (const auto& i : items)
+            out << i->theFileName + '|' + i->theOrignalpath + '|' + i->deletionDate.toString(Qt::ISODate) +
+                       '|' + i->theFileSize;
+        return out;
+    };
+    const TrashScanResult full = f.scan();
+    QStringList places;
+    for (const auto& i : full.items) places << f.origPaths->getOrigFilePath(i->theFileName);
+
+    auto stop = std::make_shared<std::atomic_bool>(false);
+    TrashScanner scanner(f.paths, f.files, f.origPaths, std::make_shared<Workspace>(f.paths));
+    scanner.setStop(stop);
+    f.origPaths->replaceNamed({{"stale", "/home/me/stale"}});
+    QList<CVTrashFileNode::Ptr> streamed;
+    int batches = 0;
+    EXPECT_EQ(scanner.scanBatches([&](const QList<CVTrashFileNode::Ptr>& batch) {
+        // The shared list is replaced only once every record is read.
+        EXPECT_EQ(f.origPaths->getOrigFilePath("stale"), "/home/me/stale");
+        streamed << batch;
+        ++batches;
+    }),
+              full.trashFileSize);
+    EXPECT_GE(batches, 3);
+    EXPECT_EQ(rows(streamed), rows(full.items));
+    QStringList after;
+    for (const auto& i : full.items) after << f.origPaths->getOrigFilePath(i->theFileName);
+    EXPECT_EQ(after, places);
+    EXPECT_EQ(f.origPaths->getOrigFilePath("stale"), "--");
+
+    // Stopped after its first batch: no more batches, the list and the size cache as they were.
+    auto cacheText = [&] {
+        QFile c(f.trash + "/directorysizes");
+        return c.open(QIODevice::ReadOnly) ? c.readAll() : QByteArray();
+    };
+    const QByteArray cache = cacheText();
+    ASSERT_FALSE(cache.isEmpty());
+    f.origPaths->replaceNamed({{"stale", "/home/me/stale"}});
+    batches = 0;
+    scanner.scanBatches([&](const QList<CVTrashFileNode::Ptr>&) {
+        ++batches;
+        stop->store(true);
+    });
+    EXPECT_EQ(batches, 1);
+    EXPECT_EQ(f.origPaths->getOrigFilePath("stale"), "/home/me/stale");
+    EXPECT_EQ(cacheText(), cache);
+}
+
 }  // namespace
