@@ -21,6 +21,7 @@
 #include "erase/SecureEraser.h"
 #include "platform/Alerts.h"
 #include "platform/Localized.h"
+#include "platform/MainThread.h"
 #include "platform/Paths.h"
 #include "platform/SystemCommands.h"
 #include "platform/WorkProgress.h"
@@ -90,10 +91,13 @@ void TrashBrowser::ScanUserTrashFile() {
     // Batches and the hand-back are queued for this thread, so they come after the set-up below,
     // and every batch before the hand-back (one thread posts them all, in order).
     const bool started = m_scanWorker.start(
-        [this, scanner] {
-            return scanner.scanBatches([this](const QList<CVTrashFileNode::Ptr>& batch) {
-                QMetaObject::invokeMethod(
-                    this, [this, batch] { addScanBatch(batch); }, Qt::QueuedConnection);
+        [this, scanner, stop = std::shared_ptr<const std::atomic_bool>(m_stop)] {
+            return scanner.scanBatches([this, stop](const QList<CVTrashFileNode::Ptr>& batch) {
+                // Through the main thread's own queue, which the thread sanitizer sees; the stop
+                // flag, set when this browser goes, is read on the main thread before `this` is.
+                MainThread::post([this, stop, batch] {
+                    if (!stop->load()) addScanBatch(batch);
+                });
             });
         },
         [this](quint64) {
@@ -150,12 +154,9 @@ void TrashBrowser::listRest(std::shared_ptr<TrashFolderListing> listing) {
             while (!listing->atEnd() && !stop->load() && !target.expired()) {
                 const QList<CVTrashFileNode::Ptr> part = listing->next(FolderPart);
                 if (part.isEmpty()) continue;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, target, part] {
-                        if (!m_stop->load() && m_navigation.append(target, part)) m_table->appendItems(part);
-                    },
-                    Qt::QueuedConnection);
+                MainThread::post([this, stop, target, part] {
+                    if (!stop->load() && m_navigation.append(target, part)) m_table->appendItems(part);
+                });
             }
         },
         [this, target] {

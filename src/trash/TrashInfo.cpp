@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QSet>
-#include <QtConcurrent/QtConcurrentMap>
 
 #include "DirectorySizes.h"
+#include "core/ParallelMap.h"
 #include "core/Path.h"
 #include "core/fs/OpenFolder.h"
 #include "platform/Paths.h"
@@ -16,14 +16,6 @@ const QLatin1String InfoSuffix(".trashinfo");
 // Below this many records, starting the other threads costs more than it saves.
 constexpr qsizetype ParallelFrom = 256;
 constexpr qsizetype ReadSlice = 4096;
-
-template <typename T, typename F>
-QList<std::invoke_result_t<F, const T&>> sequentially(const QList<T>& in, const F& f) {
-    QList<std::invoke_result_t<F, const T&>> out;
-    out.reserve(in.size());
-    for (const T& x : in) out.append(f(x));
-    return out;
-}
 
 bool wellEscaped(QByteArrayView value) {
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -171,9 +163,7 @@ void readInfoFiles(const OpenFolder& info, const QList<QByteArray>& fileNames, c
         return std::pair{FsName::fromBytes(fileName.chopped(suffix.size())), std::move(*record)};
     };
     // One open and one read per record is most of what listing a big Trash costs: every core reads.
-    const QList<Named> read = fileNames.size() < ParallelFrom
-                                  ? sequentially(fileNames, readOne)
-                                  : QtConcurrent::blockingMapped<QList<Named>>(fileNames, readOne);
+    const QList<Named> read = mappedInOrder(fileNames, readOne, ParallelFrom);
     for (const Named& named : read)
         if (named) each(named->first, named->second);
 }

@@ -3,11 +3,12 @@
 #include <fcntl.h>
 
 #include <QSet>
-#include <QtConcurrent/QtConcurrentMap>
+#include <limits>
 
 #include "PutBackReader.h"
 #include "TrashStore.h"
 #include "core/FileUtilities.h"
+#include "core/ParallelMap.h"
 #include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
@@ -81,11 +82,7 @@ QList<CVTrashFileNode::Ptr> TrashScanner::nodesFor(const OpenFolder& folder, con
         return st ? nodeFor(folder, FsEntry{name, *st}) : nullptr;
     };
     // One lstat per item is most of a listing's own work: both cores look.
-    if (names.size() >= 64) return QtConcurrent::blockingMapped<QList<CVTrashFileNode::Ptr>>(names, nodeOf);
-    QList<CVTrashFileNode::Ptr> nodes;
-    nodes.reserve(names.size());
-    for (const QByteArray& name : names) nodes.append(nodeOf(name));
-    return nodes;
+    return mappedInOrder(names, nodeOf, 64);
 }
 
 QStringList TrashScanner::scannedVolumes() const {
@@ -246,10 +243,10 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
             node->theVolume = volume;
             found.append(std::move(node));
         }
-        if (listing->measuresInParallel() && toMeasure.size() > 1)
-            QtConcurrent::blockingMap(toMeasure, measure);
-        else
-            for (Pending& p : toMeasure) measure(p);
+        Pending* pending = toMeasure.data();
+        forEachIndex(
+            toMeasure.size(), [&](qsizetype i) { measure(pending[i]); },
+            listing->measuresInParallel() ? 2 : std::numeric_limits<qsizetype>::max());
         if (!m_readOnly)
             for (const Pending& p : std::as_const(toMeasure))
                 if (p.measured) listing->remember(p.name, p.node->filesize);
