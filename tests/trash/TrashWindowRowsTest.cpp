@@ -47,11 +47,19 @@ struct RowsFixture {
     }
 };
 
-TEST(TrashWindowRows, RowsArriveInBatchesBeforeTheEndAndARescanReplacesThem) {
+// The program launched on the fixture, its Trash browser and table.
+struct LaunchedRows {
     RowsFixture r;
-    auto app = r.f.launch();
+    std::unique_ptr<AppDelegate> app = r.f.launch();
     TrashBrowser* browser = app->trashBrowser();
     TrashTableModel* model = browser->tableModel();
+};
+
+TEST(TrashWindowRows, RowsArriveInBatchesBeforeTheEndAndARescanReplacesThem) {
+    LaunchedRows l;
+    auto& r = l.r;
+    TrashBrowser* browser = l.browser;
+    TrashTableModel* model = l.model;
     QSignalSpy done(browser, &TrashBrowser::scanFinished);
     QSignalSpy resets(model, &QAbstractItemModel::modelReset);
     QSignalSpy inserts(model, &QAbstractItemModel::rowsInserted);
@@ -86,10 +94,10 @@ TEST(TrashWindowRows, RowsArriveInBatchesBeforeTheEndAndARescanReplacesThem) {
 }
 
 TEST(TrashWindowRows, ABigFolderShowsItsFirstEntriesAtOnceAndTheRestFollow) {
-    RowsFixture r;
-    auto app = r.f.launch();
-    TrashBrowser* browser = app->trashBrowser();
-    TrashTableModel* model = browser->tableModel();
+    LaunchedRows l;
+    auto& r = l.r;
+    TrashBrowser* browser = l.browser;
+    TrashTableModel* model = l.model;
     QSignalSpy done(browser, &TrashBrowser::scanFinished);
     browser->ScanUserTrashFile();
     ASSERT_TRUE(done.wait(60000));
