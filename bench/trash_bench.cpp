@@ -10,6 +10,7 @@
 #include "platform/Workspace.h"
 #include "support/DSStoreWriter.h"
 #include "support/SandboxBuilder.h"
+#include "core/fs/FsTree.h"
 #include "trash/CVTrashController.h"
 #include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     int nodes = 0;
     const double tree = bestSeconds(3, [&] {
         CVTrashController controller(
-            paths, [](const QString&) { return quint64(0); },
+            paths, [](const FsTree::WalkEntry&) { return quint64(0); },
             [&](const QString& name) { return origPaths->getOrigFilePath(name); });
         controller.addTrashTreeList();
         nodes = controller.nodeCount();

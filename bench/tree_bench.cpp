@@ -11,6 +11,7 @@
 
 #include "BestOf.h"
 #include "support/SandboxBuilder.h"
+#include "core/fs/FsTree.h"
 #include "trash/CVTrashController.h"
 
 int main(int argc, char** argv) {
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
         origins.insert(folder, QStringLiteral("/Users/me/Projects/") + folder);
         origins.insert(file, QStringLiteral("/Users/me/Documents/") + file);
     }
-    const auto noSize = [](const QString&) { return quint64(0); };
+    const auto noSize = [](const FsTree::WalkEntry&) { return quint64(0); };
     const auto origPath = [&origins](const QString& name) {
         return origins.value(name, QStringLiteral("--"));
     };

@@ -5,13 +5,14 @@
 #include "CliContext.h"
 #include "core/FileUtilities.h"
 #include "core/JsonArrayWriter.h"
+#include "core/fs/FsTree.h"
 #include "platform/Localized.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
-#include "trash/CVTrashController.h"
 #include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"
 #include "trash/TrashScanner.h"
+#include "trash/TrashTreeItems.h"
 
 namespace {
 
@@ -73,13 +74,20 @@ int listVerb(const CliArguments& args, CliContext& ctx) {
     return CliExit::Ok;
 }
 
-/// Pre-order, with an explicit stack: a Trash thousands of folders deep prints like a shallow one.
-void printTree(QTextStream& out, const QList<CVTrashFileNode::Ptr>& top) {
+void printLine(QTextStream& out, const CVTrashFileNode& node, qsizetype depth) {
+    out << QString(depth * 2, QLatin1Char(' ')) << escaped(node.theFileName) << (node.isLeaf ? "" : "/")
+        << '\t' << node.theFileSize << '\t' << orDash(node.theFilePermission) << '\t'
+        << (node.theOrignalpath.isEmpty() ? QStringLiteral("--") : escaped(node.theOrignalpath)) << '\n';
+}
+
+/// Pre-order, with an explicit stack: an item thousands of folders deep prints like a shallow one.
+void printItem(QTextStream& out, const CVTrashFileNode& item) {
     struct Level {
         const QList<CVTrashFileNode::Ptr>* nodes;
         qsizetype next;
     };
-    std::vector<Level> stack{{&top, 0}};
+    printLine(out, item, 0);
+    std::vector<Level> stack{{&item.children(), 0}};
     while (!stack.empty()) {
         Level& level = stack.back();
         if (level.next == level.nodes->size()) {
@@ -87,10 +95,7 @@ void printTree(QTextStream& out, const QList<CVTrashFileNode::Ptr>& top) {
             continue;
         }
         const CVTrashFileNode& node = *level.nodes->at(level.next++);
-        const qsizetype depth = static_cast<qsizetype>(stack.size()) - 1;
-        out << QString(depth * 2, QLatin1Char(' ')) << escaped(node.theFileName) << (node.isLeaf ? "" : "/")
-            << '\t' << node.theFileSize << '\t' << orDash(node.theFilePermission) << '\t'
-            << (node.theOrignalpath.isEmpty() ? QStringLiteral("--") : escaped(node.theOrignalpath)) << '\n';
+        printLine(out, node, static_cast<qsizetype>(stack.size()));
         if (!node.children().isEmpty()) stack.push_back({&node.children(), 0});
     }
 }
@@ -103,11 +108,11 @@ int treeVerb(const CliArguments& args, CliContext& ctx) {
     auto origPaths = std::make_shared<TrashOrigPaths>();
     origPaths->rebuild(*ctx.paths);
     auto files = ctx.files;
-    CVTrashController controller(
-        ctx.paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
+    const TrashTreeItems items(
+        ctx.paths, [files](const FsTree::WalkEntry& entry) { return files->sizeOfEntry(entry); },
         [origPaths](const QString& name) { return origPaths->getOrigFilePath(name); });
-    controller.addTrashTreeList();
-    printTree(*ctx.out, controller.content());
+    // Each item is printed as soon as it is built: nothing holds the whole tree.
+    items.each([&ctx](const CVTrashFileNode& item) { printItem(*ctx.out, item); });
     return CliExit::Ok;
 }
 

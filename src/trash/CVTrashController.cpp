@@ -143,7 +143,7 @@ struct CVTrashController::Impl {
         // The walk's one look at the entry gives both the dangling-link check and the access text.
         if (S_ISLNK(entry.st().st_mode) && !entry.target()) return std::nullopt;  // dangling
         const QString access = FileUtilities::shortPermissionText(entry.st().st_mode);
-        const quint64 bytes = owner.m_size ? owner.m_size(entry.path()) : 0;
+        const quint64 bytes = owner.m_size ? owner.m_size(entry) : 0;
         const TrashStore::TreeRow row = owner.m_store->treeRow(name, topLevel, owner.m_origPath);
         // The size measurement may take long; an entry gone meanwhile is skipped. A link to a folder is
         // a leaf: following it could leave the Trash or loop.
@@ -152,6 +152,33 @@ struct CVTrashController::Impl {
         return Description{
             TrashItemDict::make(row.display, FileUtilities::size_to_unit(bytes), bytes, access, row.putBack),
             S_ISDIR(st->st_mode)};
+    }
+
+    /// Places an entry of the first depth (the walk's start may lie anywhere in the Trash).
+    using PlaceFirst =
+        std::function<CVTrashFileNode::Ptr(const FsTree::WalkEntry&, const QString&, const Description&)>;
+
+    /// The walk's visitor that describes and places each entry. Below the first depth the parent
+    /// node is known, so no entry walks the tree from the top. `parents` outlives the walk.
+    std::function<bool(const FsTree::WalkEntry&)> placing(CVTrashController& owner, bool firstAreItems,
+                                                          PlaceFirst placeFirst,
+                                                          std::vector<CVTrashFileNode*>& parents) {
+        return [this, &owner, firstAreItems, placeFirst = std::move(placeFirst),
+                &parents](const FsTree::WalkEntry& entry) {
+            const std::size_t depth = std::size_t(entry.depth());
+            parents.resize(depth - 1);
+            const QString name = FsName::fromBytes(entry.name());
+            const std::optional<Description> described =
+                describe(owner, entry, name, firstAreItems && depth == 1);
+            if (!described) return false;
+            const CVTrashFileNode::Ptr node = depth == 1 ? placeFirst(entry, name, *described)
+                                                         : place(owner, parents.back(), name, entry.path(),
+                                                                 described->isFolder, described->dict);
+            if (!described->isFolder || !node) return false;
+            // A folder the walk can't enter (unreadable) keeps its node without children.
+            parents.push_back(node.get());
+            return true;
+        };
     }
 };
 
@@ -173,31 +200,38 @@ void CVTrashController::addTrashTreeList() {
 void CVTrashController::EraseFileDirectoryPath(const QString& folder) {
     QString start = folder;
     while (start.size() > 1 && start.endsWith(QLatin1Char('/'))) start.chop(1);
-    const bool startIsTrash = start == m_paths->userTrash();
     // The Trash is reached without following a link at any step, as every other reader does; the
     // file layer's walk goes down from it by descriptor, so neither the thread's stack nor PATH_MAX
     // limits how deep a Trash may go.
     const OpenFolder opened = OpenFolder::open(start);
-    // The folder node each depth's entries go into; the first level is placed by its path (the
-    // folder may lie anywhere in the Trash), below it the parent node is known, so no entry walks
-    // the tree from the top.
     std::vector<CVTrashFileNode*> parents;
-    FsTree::walk(opened, [&](const FsTree::WalkEntry& entry) {
-        const std::size_t depth = std::size_t(entry.depth());
-        parents.resize(depth - 1);
-        const QString name = FsName::fromBytes(entry.name());
-        const std::optional<Impl::Description> described =
-            m_impl->describe(*this, entry, name, startIsTrash && depth == 1);
-        if (!described) return false;
-        const CVTrashFileNode::Ptr node =
-            depth == 1 ? m_impl->placePath(*this, entry.path(), described->isFolder, described->dict)
-                       : m_impl->place(*this, parents.back(), name, entry.path(), described->isFolder,
-                                       described->dict);
-        if (!described->isFolder || !node) return false;
-        // A folder the walk can't enter (unreadable) keeps its node without children.
-        parents.push_back(node.get());
-        return true;
-    });
+    FsTree::walk(
+        opened,
+        m_impl->placing(
+            *this, start == m_paths->userTrash(),
+            [this](const FsTree::WalkEntry& entry, const QString&, const Impl::Description& described) {
+                return m_impl->placePath(*this, entry.path(), described.isFolder, described.dict);
+            },
+            parents));
+}
+
+CVTrashFileNode::Ptr CVTrashController::buildItem(const OpenFolder& trash, const QByteArray& name) {
+    CVTrashFileNode::Ptr item;
+    std::vector<CVTrashFileNode*> parents;
+    FsTree::walkEntry(trash, name,
+                      m_impl->placing(
+                          *this, true,
+                          [&item](const FsTree::WalkEntry& entry, const QString& shown,
+                                  const Impl::Description& described) {
+                              item = CVTrashFileNode::create();
+                              Impl::fill(*item, shown, entry.path(), described.isFolder, described.dict);
+                              return item;
+                          },
+                          parents));
+    // The lists' state is kept by node; none of these nodes is placed again.
+    m_fileDic.clear();
+    m_impl->lists.clear();
+    return item;
 }
 
 void CVTrashController::addFolder(const QString& path, bool isFolder, const QVariantMap& dict) {

@@ -9,6 +9,10 @@
 
 #include "CVTrashFileNode.h"
 
+namespace FsTree {
+class WalkEntry;
+}
+class OpenFolder;
 class Paths;
 class TrashStore;
 
@@ -20,15 +24,18 @@ class TrashStore;
 /// worker as long as nothing else touches the controller meanwhile.
 class CVTrashController {
   public:
-    /// The size measurement (bytes for a path) and the put-back lookup (path for a display name)
-    /// the description of an entry uses.
-    using SizeFunction = std::function<quint64(const QString& path)>;
+    /// The size measurement (bytes for an entry met by the walk) and the put-back lookup (path for a
+    /// display name) the description of an entry uses.
+    using SizeFunction = std::function<quint64(const FsTree::WalkEntry& entry)>;
     using OrigPathFunction = std::function<QString(const QString& name)>;
 
     CVTrashController(std::shared_ptr<const Paths> paths, SizeFunction size, OrigPathFunction origPath);
 
     /// Builds the tree from the user's Trash folder (replacing what was there).
     void addTrashTreeList();
+    /// The node of the Trash's entry `name` (of the opened Trash folder `trash`) with everything
+    /// below it, built apart from content(); null when the entry is gone or is a dangling link.
+    CVTrashFileNode::Ptr buildItem(const OpenFolder& trash, const QByteArray& name);
     /// Describes and places every entry below `folder`, depth first (pre-order).
     void EraseFileDirectoryPath(const QString& folder);
     /// Places one entry: `path` is its full path, `isFolder` whether it is a directory, `dict` its

@@ -10,6 +10,10 @@ std::optional<quint64> ItemSizes::sizeAtFilePath(const QString& path) const {
     return m_store->sizeAt(path, *m_tasks);
 }
 
+quint64 ItemSizes::sizeOfEntry(const FsTree::WalkEntry& entry) const {
+    return m_store->sizeOf(entry, *m_tasks).value_or(0);
+}
+
 quint64 ItemSizes::getTrashFileSize() const {
     return fastFolderSizeAtFilePath(m_paths->userTrash());
 }

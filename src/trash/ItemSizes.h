@@ -4,6 +4,9 @@
 #include <memory>
 #include <optional>
 
+namespace FsTree {
+class WalkEntry;
+}
 class Paths;
 class Tasks;
 class TrashStore;
@@ -21,6 +24,8 @@ class ItemSizes {
     std::optional<quint64> sizeAtFilePath(const QString& path) const;
     /// The same with 0 for a size that could not be measured, for callers that need a number.
     quint64 fastFolderSizeAtFilePath(const QString& path) const { return sizeAtFilePath(path).value_or(0); }
+    /// The same for an entry met by a walk; 0 when it could not be measured.
+    quint64 sizeOfEntry(const FsTree::WalkEntry& entry) const;
     /// The size of the user's Trash folder.
     quint64 getTrashFileSize() const;
     /// The layout these sizes are measured in.

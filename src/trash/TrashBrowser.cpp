@@ -17,6 +17,7 @@
 #include "TrashWindow.h"
 #include "core/FileUtilities.h"
 #include "core/fs/FsName.h"
+#include "core/fs/FsTree.h"
 #include "erase/OverwriteReach.h"
 #include "erase/SecureEraser.h"
 #include "platform/Alerts.h"
@@ -287,7 +288,7 @@ void TrashBrowser::buildTree() {
         [files, origPaths, paths] {
             origPaths->rebuild(*paths);
             CVTrashController controller(
-                paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
+                paths, [files](const FsTree::WalkEntry& entry) { return files->sizeOfEntry(entry); },
                 [origPaths](const QString& name) { return origPaths->getOrigFilePath(name); });
             controller.addTrashTreeList();
             const int count = controller.nodeCount();

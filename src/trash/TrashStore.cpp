@@ -1,5 +1,7 @@
 #include "TrashStore.h"
 
+#include <sys/stat.h>
+
 #include "FreedesktopTrashStore.h"
 #include "MacTrashStore.h"
 #include "core/FileUtilities.h"
@@ -55,6 +57,14 @@ QString TrashStore::volumeOf(const QString& itemPath) const {
             if (itemPath.startsWith(folder + QLatin1Char('/'))) return volume;
     }
     return QString();
+}
+
+std::optional<quint64> TrashStore::sizeOf(const FsTree::WalkEntry& entry, Tasks& tasks) const {
+    const mode_t mode = entry.st().st_mode;
+    // A link is measured where it leads, which only its path says.
+    if (S_ISLNK(mode) || (S_ISDIR(mode) && !measuresFoldersInProcess())) return sizeAt(entry.path(), tasks);
+    if (S_ISDIR(mode)) return entry.allocatedBytes();
+    return static_cast<quint64>(entry.st().st_size);
 }
 
 std::optional<quint64> TrashStore::sizeAt(const QString& path, Tasks& tasks) const {

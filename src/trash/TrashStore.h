@@ -151,6 +151,9 @@ class TrashStore {
     /// run started through `tasks` unless the store measures in-process (or du could not be given
     /// the name). Nothing when it could not be measured.
     std::optional<quint64> sizeAt(const QString& path, Tasks& tasks) const;
+    /// The same for an entry met by a walk, measured from its opened folder where the path is not
+    /// needed: a file's length is the walk's own look at it.
+    std::optional<quint64> sizeOf(const FsTree::WalkEntry& entry, Tasks& tasks) const;
 
   protected:
     /// Whether folder sizes are measured in-process rather than with one du run per folder.

@@ -6,14 +6,19 @@
 #include <QCollator>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+#include <QSet>
 #include <random>
 
+#include "core/fs/FsTree.h"
 #include "platform/Tasks.h"
 #include "support/SandboxBuilder.h"
 #include "support/TempRoot.h"
 #include "trash/CVTrashController.h"
 #include "trash/ItemSizes.h"
+#include "trash/TrashTreeItems.h"
+#include "trash/TrashTreeOrder.h"
 
 namespace {
 
@@ -36,7 +41,8 @@ struct TreeFixture {
     QHash<QString, quint64> sizes;
     std::function<void(const QString&)> whileMeasuring;
     CVTrashController controller{paths,
-                                 [this](const QString& p) {
+                                 [this](const FsTree::WalkEntry& entry) {
+                                     const QString& p = entry.path();
                                      if (whileMeasuring) whileMeasuring(p);
                                      return sizes.value(p, quint64(p.size()));
                                  },
@@ -63,7 +69,7 @@ TEST(CVTrashControllerTree, FileInFrontFolderWithOwnValuesAndLeafChild) {
     TreeFixture f;
     auto files = std::make_shared<ItemSizes>(f.paths, std::make_shared<Tasks>());
     CVTrashController controller(
-        f.paths, [files](const QString& p) { return files->fastFolderSizeAtFilePath(p); },
+        f.paths, [files](const FsTree::WalkEntry& entry) { return files->sizeOfEntry(entry); },
         [&f](const QString& n) { return f.origins.value(n, QStringLiteral("--")); });
     f.sandbox.writeFile(f.trash + "/a.txt", "hello");
     f.sandbox.writeSizedFile(f.trash + "/F/b.txt", 20000);
@@ -146,7 +152,7 @@ TEST(CVTrashControllerTree, FreedesktopItemsKeepDottedNamesAndOnlyTopLevelItemsH
     f.sandbox.writeFile(files + "/Dir/notes.txt", "n");
     f.origins = {{".bashrc.old", "/home/me/.bashrc.old"}, {"Dir", "/home/me/Dir"}, {"notes.txt", "/wrong"}};
     CVTrashController controller(
-        linux, [](const QString&) { return quint64(1); },
+        linux, [](const FsTree::WalkEntry&) { return quint64(1); },
         [&f](const QString& n) { return f.origins.value(n, QStringLiteral("--")); });
     controller.addTrashTreeList();
     ASSERT_EQ(controller.content().size(), 2);
@@ -483,7 +489,72 @@ TEST(CVTrashControllerOrder, MatchesTheScanFromTheFrontOnRandomTrees) {
         flatten(controller.content(), 0, actual);
         ASSERT_EQ(actual, expected) << "round " << round;
         ASSERT_EQ(controller.nodeCount(), expected.size());
+
+        // Each level ordered on its own from the names in the order they were first met.
+        QHash<QString, std::vector<std::pair<QString, bool>>> levels;
+        QSet<QString> met;
+        for (const Entry& e : entries) {
+            const QStringList parts = e.relative.split('/');
+            for (qsizetype k = 0; k < parts.size(); ++k) {
+                // A folder met again is the same folder; a file of the same name is another entry.
+                const bool folder = k + 1 < parts.size() || e.folder;
+                const QString path = parts.mid(0, k + 1).join('/');
+                if (folder && met.contains(path)) continue;
+                if (folder) met.insert(path);
+                levels[parts.mid(0, k).join('/')].push_back({parts[k], folder});
+            }
+        }
+        for (auto level = levels.cbegin(); level != levels.cend(); ++level) {
+            const RefNode* node = &reference;
+            for (const QString& step : level.key().split('/', Qt::SkipEmptyParts))
+                for (const auto& k : node->children)
+                    if (k->folder && k->name == step) node = k.get();
+            TrashTreeOrder order(level.key().isEmpty());
+            for (std::size_t i = 0; i < level.value().size(); ++i)
+                order.add(qsizetype(i), level.value()[i].first, level.value()[i].second);
+            QStringList ordered, referenced;
+            for (const qsizetype i : order.order()) ordered << level.value()[std::size_t(i)].first;
+            for (const auto& k : node->children) referenced << k->name;
+            ASSERT_EQ(ordered, referenced) << "round " << round << " level " << qPrintable(level.key());
+        }
     }
+}
+
+QStringList described(const CVTrashFileNode& node, int depth) {
+    QStringList out{QStringLiteral("%1%2|%3|%4|%5|%6")
+                        .arg(QString(depth, ' '), node.theFileName, node.theFileSize, node.theFilePermission,
+                             node.theOrignalpath, node.theTrashPath)};
+    for (const auto& child : node.children()) out << described(*child, depth + 1);
+    return out;
+}
+
+TEST(CVTrashControllerTree, ItemsOneAtATimeAreTheWholeTreeInItsOrder) {
+    TreeFixture f;
+    std::mt19937 rng(7);
+    std::vector<Entry> entries;
+    while (entries.size() < 150) randomEntries(rng, QString(), 0, entries);
+    for (const Entry& e : entries) {
+        const QString path = f.trash + "/" + e.relative;
+        if (e.folder)
+            f.sandbox.makeFolder(path);
+        else if (!QFileInfo(path).isDir())
+            f.sandbox.writeFile(path, e.relative.toUtf8());
+        f.origins.insert(e.relative.section('/', 0, 0), "/home/me/" + e.relative);
+    }
+    ASSERT_TRUE(QFile::link(f.trash + "/" + entries.front().relative, f.trash + "/link"));
+    ASSERT_TRUE(QFile::link(f.root.path() + "/gone", f.trash + "/dangling"));
+
+    f.controller.addTrashTreeList();
+    QStringList whole;
+    for (const auto& item : f.controller.content()) whole << described(*item, 0);
+    QStringList streamed;
+    TrashTreeItems(
+        f.paths,
+        [&f](const FsTree::WalkEntry& entry) { return f.sizes.value(entry.path(), entry.path().size()); },
+        [&f](const QString& n) { return f.origins.value(n, QStringLiteral("--")); })
+        .each([&](const CVTrashFileNode& item) { streamed << described(item, 0); });
+    EXPECT_GT(whole.size(), 150);
+    EXPECT_EQ(streamed, whole);
 }
 
 }  // namespace

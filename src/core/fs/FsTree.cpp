@@ -70,15 +70,34 @@ class Walk {
 
     /// Walks the entry `name` of `parent`. False when the walk had to stop (a folder moved away).
     bool run(const OpenFolder& parent, const QByteArray& name) {
+        return run(parent.fd(), name, parent.pathOf(name));
+    }
+
+    /// The same for the entry `name` of the open folder `parent`, whose path is `path`.
+    bool run(int parent, const QByteArray& name, const QString& path) {
         struct stat st;
-        if (::fstatat(parent.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return true;
-        const QString path = parent.pathOf(name);
+        if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return true;
         if (!S_ISDIR(st.st_mode)) {
-            if (m_visitor.leaf) m_visitor.leaf(parent.fd(), name, st, path);
+            if (m_visitor.leaf) m_visitor.leaf(parent, name, st, path);
             return true;
         }
-        if (!push(parent.fd(), name, st, path)) return true;
-        return loop(parent.fd());
+        if (!push(parent, name, st, path)) return true;
+        return loop(parent);
+    }
+
+    /// Walks the entry `name` of `parent`, which the visitor sees first, at depth 1.
+    void runEntry(const OpenFolder& parent, const QByteArray& name) {
+        struct stat st;
+        if (::fstatat(parent.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return;
+        const QString path = parent.pathOf(name);
+        if (m_visitor.sees && !m_visitor.sees(parent.fd(), name, st, path, 1)) return;
+        if (!S_ISDIR(st.st_mode)) {
+            if (m_visitor.leaf) m_visitor.leaf(parent.fd(), name, st, path);
+            return;
+        }
+        m_depthBase = 1;
+        m_mount = FsMount::of(parent.fd());  // only a folder's walk needs it
+        if (push(parent.fd(), name, st, path)) loop(parent.fd());
     }
 
     /// Walks everything below the opened `folder` (which is neither visited nor left).
@@ -107,7 +126,7 @@ class Walk {
                     continue;
                 }
                 const QString childPath = f.path + QLatin1Char('/') + FsName::fromBytes(child);
-                const int depth = int(m_stack.size());
+                const int depth = int(m_stack.size()) + m_depthBase;
                 if (m_visitor.sees && !m_visitor.sees(f.fd, child, cs, childPath, depth)) continue;
                 if (S_ISDIR(cs.st_mode))
                     push(f.fd, child, cs, childPath);
@@ -197,6 +216,7 @@ class Walk {
     std::optional<FsMount> m_mount;
     std::vector<Frame> m_stack;
     bool m_insideTop = false;  ///< the first frame is the start folder itself, not an entry of it
+    int m_depthBase = 0;       ///< depth of the first frame's own entry (runEntry: it was seen at 1)
 };
 
 void addTo(std::atomic<quint64>* counter, quint64 by) {
@@ -380,6 +400,33 @@ Report erase(const ScopedFolder& scoped, const QByteArray& name, const Options& 
     return report;
 }
 
+namespace {
+
+/// allocatedBytes() of the entry `name` of the open folder `parent`.
+quint64 allocatedBytesAt(int parent, const QByteArray& name, const QString& path) {
+    quint64 blocks = 0;
+    QSet<QPair<quint64, quint64>> linked;
+    auto count = [&](const struct stat& st) {
+        if (!S_ISDIR(st.st_mode) && st.st_nlink > 1) {
+            const QPair<quint64, quint64> key(st.st_dev, st.st_ino);
+            if (linked.contains(key)) return;
+            linked.insert(key);
+        }
+        blocks += quint64(st.st_blocks);
+    };
+    FsTree::Report report;
+    FsTree::Options options;
+    Visitor v;
+    v.leaf = [&](int, const QByteArray&, const struct stat& st, const QString&) { count(st); };
+    v.enter = [&](int, const struct stat& st, const QString&) { count(st); };
+    // What another file system mounted below holds is not this entry's to count.
+    Walk(v, options, report, FsMount::of(parent)).run(parent, name, path);
+    // du rounds the total up to whole kilobytes.
+    return (blocks + 1) / 2 * 1024;
+}
+
+}  // namespace
+
 std::optional<struct stat> WalkEntry::target() const {
     struct stat st;
     if (::fstatat(m_folder, m_name.constData(), &st, 0) != 0) return std::nullopt;
@@ -390,6 +437,11 @@ std::optional<struct stat> WalkEntry::lookAgain() const {
     struct stat st;
     if (::fstatat(m_folder, m_name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
     return st;
+}
+
+std::optional<quint64> WalkEntry::allocatedBytes() const {
+    if (!lookAgain()) return std::nullopt;
+    return allocatedBytesAt(m_folder, m_name, m_path);
 }
 
 Report walk(const OpenFolder& folder, const std::function<bool(const WalkEntry&)>& visit,
@@ -404,27 +456,21 @@ Report walk(const OpenFolder& folder, const std::function<bool(const WalkEntry&)
     return report;
 }
 
+Report walkEntry(const OpenFolder& parent, const QByteArray& name,
+                 const std::function<bool(const WalkEntry&)>& visit, const Options& options) {
+    Report report;
+    if (!parent.isOpen()) return report;
+    Visitor v;
+    v.sees = [&](int fd, const QByteArray& entry, const struct stat& st, const QString& path, int depth) {
+        return visit(WalkEntry(fd, entry, st, path, depth));
+    };
+    Walk(v, options, report, std::nullopt).runEntry(parent, name);
+    return report;
+}
+
 std::optional<quint64> allocatedBytes(const OpenFolder& parent, const QByteArray& name) {
     if (!parent.isOpen() || !parent.has(name)) return std::nullopt;
-    quint64 blocks = 0;
-    QSet<QPair<quint64, quint64>> linked;
-    auto count = [&](const struct stat& st) {
-        if (!S_ISDIR(st.st_mode) && st.st_nlink > 1) {
-            const QPair<quint64, quint64> key(st.st_dev, st.st_ino);
-            if (linked.contains(key)) return;
-            linked.insert(key);
-        }
-        blocks += quint64(st.st_blocks);
-    };
-    Report report;
-    Options options;
-    Visitor v;
-    v.leaf = [&](int, const QByteArray&, const struct stat& st, const QString&) { count(st); };
-    v.enter = [&](int, const struct stat& st, const QString&) { count(st); };
-    // What another file system mounted below holds is not this entry's to count.
-    Walk(v, options, report, FsMount::of(parent.fd())).run(parent, name);
-    // du rounds the total up to whole kilobytes.
-    return (blocks + 1) / 2 * 1024;
+    return allocatedBytesAt(parent.fd(), name, parent.pathOf(name));
 }
 
 }  // namespace FsTree

@@ -53,6 +53,8 @@ class WalkEntry {
     std::optional<struct stat> target() const;
     /// A fresh lstat, for a visitor that took long over the entry; nothing when it is gone.
     std::optional<struct stat> lookAgain() const;
+    /// What allocatedBytes() says of this entry, measured from its opened folder.
+    std::optional<quint64> allocatedBytes() const;
 
   private:
     int m_folder;
@@ -71,6 +73,11 @@ class WalkEntry {
 /// Folders that could not be entered are in the report's problems.
 Report walk(const OpenFolder& folder, const std::function<bool(const WalkEntry&)>& visit,
             const Options& options = {});
+
+/// The same walk for the one entry `name` of `parent`: `visit` sees the entry itself first (depth 1)
+/// and, when it returns true for a folder, everything below it (depth 2 and on).
+Report walkEntry(const OpenFolder& parent, const QByteArray& name,
+                 const std::function<bool(const WalkEntry&)>& visit, const Options& options = {});
 
 /// Removes the entry `name` of `parent`: a link as a link, a folder with everything below it. An
 /// entry the scope does not allow is left alone and said so.
