@@ -6,11 +6,11 @@
 #include <cstdio>
 
 #include "BestOf.h"
+#include "core/fs/FsTree.h"
 #include "platform/Tasks.h"
 #include "platform/Workspace.h"
 #include "support/DSStoreWriter.h"
 #include "support/SandboxBuilder.h"
-#include "core/fs/FsTree.h"
 #include "trash/CVTrashController.h"
 #include "trash/ItemSizes.h"
 #include "trash/PutBackReader.h"

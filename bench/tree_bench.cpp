@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "BestOf.h"
-#include "support/SandboxBuilder.h"
 #include "core/fs/FsTree.h"
+#include "support/SandboxBuilder.h"
 #include "trash/CVTrashController.h"
 
 int main(int argc, char** argv) {
