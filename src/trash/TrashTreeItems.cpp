@@ -1,5 +1,6 @@
 #include "TrashTreeItems.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -38,26 +39,30 @@ struct TopNames {
     }
 };
 
-/// Reads the Trash's own level and orders it from names and kinds alone (one lstat each, on every
-/// core); returns the indexes into `names` in their place.
+/// Reads the Trash's own level and orders it from names and kinds alone: the kind the listing
+/// gives, an lstat only where the file system does not say and a look through each link (a dangling
+/// one is not shown). Returns the indexes into `names` in their place.
 std::vector<qsizetype> orderedLevel(const OpenFolder& trash, TopNames& names) {
     TrashTreeOrder order(true);
-    trash.namesInSlices(BatchSize * 4, [&](QList<QByteArray>&& slice) {
-        enum Kind : char { Gone, File, Folder };
-        std::vector<Kind> kinds(std::size_t(slice.size()), Gone);
+    trash.kindsInSlices(BatchSize * 4, [&](QList<QByteArray>&& slice, std::vector<unsigned char>&& kinds) {
         forEachIndex(
             slice.size(),
             [&](qsizetype i) {
-                const std::optional<struct stat> st = trash.entry(slice[i]);
-                // A dangling link is not shown.
-                if (!st || (S_ISLNK(st->st_mode) && !trash.target(slice[i]))) return;
-                kinds[std::size_t(i)] = S_ISDIR(st->st_mode) ? Folder : File;
+                unsigned char& kind = kinds[std::size_t(i)];
+                if (kind == DT_UNKNOWN) {
+                    const std::optional<struct stat> st = trash.entry(slice[i]);
+                    kind = !st                    ? DT_WHT
+                           : S_ISDIR(st->st_mode) ? DT_DIR
+                           : S_ISLNK(st->st_mode) ? DT_LNK
+                                                  : DT_REG;
+                }
+                if (kind == DT_LNK && !trash.target(slice[i])) kind = DT_WHT;
             },
             256);
         for (qsizetype i = 0; i < slice.size(); ++i) {
-            if (kinds[std::size_t(i)] == Gone) continue;
-            order.add(qsizetype(names.starts.size()), FsName::fromBytes(slice[i]),
-                      kinds[std::size_t(i)] == Folder);
+            const unsigned char kind = kinds[std::size_t(i)];
+            if (kind == DT_WHT) continue;  // gone, or a dangling link
+            order.add(qsizetype(names.starts.size()), FsName::fromBytes(slice[i]), kind == DT_DIR);
             names.append(slice[i]);
         }
     });

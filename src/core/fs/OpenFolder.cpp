@@ -293,6 +293,14 @@ QList<QByteArray> OpenFolder::namesAt(int folder, bool* ok) {
 
 bool OpenFolder::namesAtInSlices(int folder, qsizetype sliceSize,
                                  const std::function<void(QList<QByteArray>&&)>& each) {
+    return kindsAtInSlices(
+        folder, sliceSize,
+        [&each](QList<QByteArray>&& names, std::vector<unsigned char>&&) { each(std::move(names)); });
+}
+
+bool OpenFolder::kindsAtInSlices(
+    int folder, qsizetype sliceSize,
+    const std::function<void(QList<QByteArray>&&, std::vector<unsigned char>&&)>& each) {
     // A descriptor of its own, so reading never moves the held one.
     const int fd = ::openat(folder, ".", FolderFlags);
     if (fd < 0) return false;
@@ -302,25 +310,33 @@ bool OpenFolder::namesAtInSlices(int folder, qsizetype sliceSize,
         return false;
     }
     QList<QByteArray> slice;
+    std::vector<unsigned char> kinds;
     errno = 0;
     while (const dirent* e = ::readdir(dir)) {
         const char* n = e->d_name;
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
         slice << QByteArray(n);
+        kinds.push_back(e->d_type);
         if (slice.size() < sliceSize) continue;
         const int error = errno;  // the caller's work must not pass for a failed read
-        each(std::exchange(slice, {}));
+        each(std::exchange(slice, {}), std::exchange(kinds, {}));
         errno = error;
     }
     const bool complete = errno == 0;
     ::closedir(dir);
-    each(std::move(slice));
+    each(std::move(slice), std::move(kinds));
     return complete;
 }
 
 bool OpenFolder::namesInSlices(qsizetype sliceSize,
                                const std::function<void(QList<QByteArray>&&)>& each) const {
     return isOpen() && namesAtInSlices(m_fd, sliceSize, each);
+}
+
+bool OpenFolder::kindsInSlices(
+    qsizetype sliceSize,
+    const std::function<void(QList<QByteArray>&&, std::vector<unsigned char>&&)>& each) const {
+    return isOpen() && kindsAtInSlices(m_fd, sliceSize, each);
 }
 
 QList<QByteArray> OpenFolder::namesByInode(bool* ok) const {

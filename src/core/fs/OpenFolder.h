@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "FsName.h"
 
@@ -102,6 +103,14 @@ class OpenFolder {
     bool namesInSlices(qsizetype sliceSize, const std::function<void(QList<QByteArray>&&)>& each) const;
     static bool namesAtInSlices(int folder, qsizetype sliceSize,
                                 const std::function<void(QList<QByteArray>&&)>& each);
+    /// namesInSlices() with each name's kind as the listing gives it (a dirent's d_type: DT_DIR,
+    /// DT_LNK, ...; DT_UNKNOWN where the file system does not say), which costs no lstat.
+    bool kindsInSlices(
+        qsizetype sliceSize,
+        const std::function<void(QList<QByteArray>&&, std::vector<unsigned char>&&)>& each) const;
+    static bool kindsAtInSlices(
+        int folder, qsizetype sliceSize,
+        const std::function<void(QList<QByteArray>&&, std::vector<unsigned char>&&)>& each);
     /// names() in the order of their inode numbers: removing or looking at many entries in that
     /// order reads and writes the file system's inode tables in sequence instead of all over.
     QList<QByteArray> namesByInode(bool* ok = nullptr) const;
