@@ -67,6 +67,7 @@ void TrashOrigPaths::ScanUserTrashDSStoreFilePath(const Paths& paths) {
         found.append(paths.onStartupVolume(entry.toString()));
     });
     if (!read || found.isEmpty()) return;
+    found.squeeze();
     QMutexLocker locker(&m_lock);
     if (m_entries.isEmpty())
         std::swap(m_entries, found);
