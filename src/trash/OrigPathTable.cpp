@@ -42,8 +42,9 @@ void OrigPathTable::append(QStringView path) {
 }
 
 void OrigPathTable::append(const OrigPathTable& other) {
-    m_spans.reserve(m_spans.size() + other.size());
-    for (qsizetype i = 0; i < other.size(); ++i) append(other.at(i));
+    const qsizetype count = other.size();  // `other` may be this table
+    m_spans.reserve(m_spans.size() + count);
+    for (qsizetype i = 0; i < count; ++i) append(other.at(i));
 }
 
 void OrigPathTable::clear() {
