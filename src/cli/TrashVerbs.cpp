@@ -123,7 +123,7 @@ int putbackVerb(const CliArguments& args, CliContext& ctx) {
     }
     TrashOrigPaths origPaths;
     origPaths.rebuild(*ctx.paths);
-    for (const QString& entry : origPaths.entries()) *ctx.out << escaped(entry) << '\n';
+    origPaths.forEachEntry([&ctx](const QString& entry) { *ctx.out << escaped(entry) << '\n'; });
     return CliExit::Ok;
 }
 

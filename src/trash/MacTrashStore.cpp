@@ -73,8 +73,12 @@ TrashStore::TreeRow MacTrashStore::treeRow(const QString& name, bool,
 }
 
 void MacTrashStore::readPutBack(TrashOrigPaths& list) const {
-    QStringList fresh = PutBackReader::readRecordsFile(m_paths->trashRecordsFile());
-    for (QString& entry : fresh) entry = m_paths->onStartupVolume(entry);
+    // Each entry goes straight into the table: a big Trash's records never stand as a list of strings.
+    OrigPathTable fresh;
+    const bool read = PutBackReader::scanRecordsFile(m_paths->trashRecordsFile(), [&](QStringView entry) {
+        fresh.append(m_paths->onStartupVolume(entry.toString()));
+    });
+    if (!read) fresh.clear();
     list.replace(std::move(fresh));
 }
 

@@ -1,17 +1,13 @@
 #include "PutBackReader.h"
 
 #include <QByteArrayMatcher>
-#include <QMutexLocker>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
-#include <utility>
 #include <vector>
 
-#include "TrashStore.h"
 #include "core/Path.h"
 #include "core/fs/OpenFolder.h"
-#include "platform/Paths.h"
 
 namespace {
 
@@ -41,14 +37,17 @@ bool isCleanUtf16Be(const uchar* p, qsizetype units) {
     return !expectLow;
 }
 
-/// "/" + folder + "/" + name, each "/" only where missing; built in one allocation because a file
-/// packed with records turns allocation into most of the reading time.
-QString entryOf(const uchar* folder, qsizetype folderUnits, const uchar* name, qsizetype nameUnits) {
+using Take = std::function<void(QStringView)>;
+
+/// "/" + folder + "/" + name, each "/" only where missing, written into `entry`; one buffer serves
+/// every record because a file packed with records turns allocation into most of the reading time.
+QStringView entryOf(QString& entry, const uchar* folder, qsizetype folderUnits, const uchar* name,
+                    qsizetype nameUnits) {
     const char16_t slash = u'/';
     const char16_t first = folderUnits > 0 ? unitAt(folder, 0) : unitAt(name, 0);
     const bool lead = first != slash;
     const bool between = folderUnits > 0 && unitAt(folder, folderUnits - 1) != slash;
-    QString entry(qsizetype(lead) + folderUnits + qsizetype(between) + nameUnits, Qt::Uninitialized);
+    entry.resize(qsizetype(lead) + folderUnits + qsizetype(between) + nameUnits);
     QChar* out = entry.data();
     if (lead) *out++ = QChar(slash);
     for (qsizetype u = 0; u < folderUnits; ++u) *out++ = QChar(unitAt(folder, u));
@@ -67,7 +66,7 @@ class WindowDecoder {
   public:
     WindowDecoder(const uchar* data, qsizetype size) : m_data(data), m_size(size) {}
 
-    void decode(const std::vector<qsizetype>& markers, qsizetype begin, qsizetype end, QStringList& entries) {
+    void decode(const std::vector<qsizetype>& markers, qsizetype begin, qsizetype end, const Take& take) {
         fillNameCounts(begin, end);
         const qsizetype recordLow = std::max<qsizetype>(0, begin - kNameReach);
         fillFolderCounts(recordLow, end);
@@ -81,7 +80,7 @@ class WindowDecoder {
             const uchar* folder = m_data + j - 2 * m;
             // k >= 1, so a name is never empty.
             if (!isCleanUtf16Be(name, k) || !isCleanUtf16Be(folder, m)) continue;
-            entries << entryOf(folder, m, name, k);
+            take(entryOf(m_entry, folder, m, name, k));
         }
     }
 
@@ -120,6 +119,7 @@ class WindowDecoder {
     qsizetype m_size;
     std::vector<quint16> m_nameUnits;
     std::vector<quint16> m_folderUnits;
+    QString m_entry;
 };
 
 constexpr qsizetype MarkerSize = 8;
@@ -129,7 +129,7 @@ bool hasMagic(QByteArrayView data) {
 }
 
 // Decodes the markers of `data` that start in [from, to).
-void decodeMarkers(QByteArrayView data, qsizetype from, qsizetype to, QStringList& entries) {
+void decodeMarkers(QByteArrayView data, qsizetype from, qsizetype to, const Take& take) {
     static const QByteArrayMatcher marker(QByteArrayLiteral("ptbNustr"));
     WindowDecoder decoder(reinterpret_cast<const uchar*>(data.data()), data.size());
     std::vector<qsizetype> markers;
@@ -140,7 +140,7 @@ void decodeMarkers(QByteArrayView data, qsizetype from, qsizetype to, QStringLis
         const qsizetype end = std::min(data.size(), begin + kWindow);
         markers.clear();
         for (; i >= 0 && i < end && i < to; i = marker.indexIn(data, i + 1)) markers.push_back(i);
-        decoder.decode(markers, begin, end, entries);
+        decoder.decode(markers, begin, end, take);
     }
 }
 
@@ -150,12 +150,20 @@ namespace PutBackReader {
 
 QStringList parseRecords(const QByteArray& data) {
     QStringList entries;
-    if (hasMagic(data)) decodeMarkers(data, 0, data.size(), entries);
+    if (hasMagic(data))
+        decodeMarkers(data, 0, data.size(), [&entries](QStringView e) { entries << e.toString(); });
     return entries;
 }
 
 QStringList readRecordsFile(const QString& path, qsizetype chunk) {
-    if (!path.contains(QLatin1Char('/'))) return {};
+    QStringList entries;
+    const bool read = scanRecordsFile(
+        path, [&entries](QStringView e) { entries << e.toString(); }, chunk);
+    return read ? entries : QStringList();
+}
+
+bool scanRecordsFile(const QString& path, const std::function<void(QStringView)>& take, qsizetype chunk) {
+    if (!path.contains(QLatin1Char('/'))) return false;
     // Far above any real records file; a link to a device or a FIFO in its place is not read.
     constexpr qint64 Cap = 64 * 1024 * 1024;
     const Path file(path);
@@ -165,8 +173,7 @@ QStringList readRecordsFile(const QString& path, qsizetype chunk) {
     QByteArray window;
     qsizetype decodedTo = 0;  // in `window`: the markers starting before it are done
     bool checked = false;
-    QStringList entries;
-    const auto take = [&](QByteArrayView piece) {
+    const auto add = [&](QByteArrayView piece) {
         window.append(piece);
         if (!checked) {
             if (window.size() < 8) return true;
@@ -174,150 +181,15 @@ QStringList readRecordsFile(const QString& path, qsizetype chunk) {
             checked = true;
         }
         const qsizetype whole = window.size() - MarkerSize + 1;
-        decodeMarkers(window, decodedTo, whole, entries);
+        decodeMarkers(window, decodedTo, whole, take);
         const qsizetype drop = std::max<qsizetype>(0, whole - Reach);
         window.remove(0, drop);
         decodedTo = whole - drop;
         return true;
     };
     const bool read =
-        OpenFolder::open(file.parent().text()).readFileInChunks(file.leafBytes(), Cap, chunk, take);
-    return read && checked ? entries : QStringList();
+        OpenFolder::open(file.parent().text()).readFileInChunks(file.leafBytes(), Cap, chunk, add);
+    return read && checked;
 }
 
 }  // namespace PutBackReader
-
-void TrashOrigPaths::clear() {
-    QMutexLocker locker(&m_lock);
-    m_entries.clear();
-    m_firstByName.clear();
-    m_named.clear();
-    m_dates.clear();
-}
-
-void TrashOrigPaths::indexFrom(qsizetype from) {
-    m_firstByName.reserve(m_firstByName.size() + m_entries.size() - from);
-    for (qsizetype i = from; i < m_entries.size(); ++i) {
-        // The reader's entries end in their name; the general split is only for the odd one.
-        const QString& entry = m_entries[i];
-        const qsizetype slash = entry.lastIndexOf(QLatin1Char('/'));
-        const QString name =
-            slash >= 0 && slash < entry.size() - 1 ? entry.sliced(slash + 1) : lastPathComponent(entry);
-        if (!m_firstByName.contains(name)) m_firstByName.insert(name, i);
-    }
-}
-
-void TrashOrigPaths::rebuild(const Paths& paths) {
-    // The store reads and resolves outside the lock, then swaps the new list in.
-    TrashStore::forPaths(paths)->readPutBack(*this);
-}
-
-void TrashOrigPaths::replace(QStringList entries) {
-    QMutexLocker locker(&m_lock);
-    m_entries = std::move(entries);
-    m_named.clear();
-    m_dates.clear();
-    m_firstByName.clear();
-    indexFrom(0);
-}
-
-void TrashOrigPaths::replaceNamed(QHash<QString, QString> named, QHash<QString, QDateTime> dates) {
-    QMutexLocker locker(&m_lock);
-    m_entries.clear();  // the named places are the entries; a list of them too would double a big Trash's
-    m_named = std::move(named);
-    m_dates = std::move(dates);
-    m_firstByName.clear();
-}
-
-void TrashOrigPaths::addNamed(const QHash<QString, QString>& named, const QHash<QString, QDateTime>& dates) {
-    QMutexLocker locker(&m_lock);
-    m_named.insert(named);
-    m_dates.insert(dates);
-}
-
-void TrashOrigPaths::replaceNamedWith(TrashOrigPaths& other) {
-    QHash<QString, QString> named;
-    QHash<QString, QDateTime> dates;
-    {
-        QMutexLocker locker(&other.m_lock);
-        named = std::exchange(other.m_named, {});
-        dates = std::exchange(other.m_dates, {});
-        other.m_entries.clear();
-        other.m_firstByName.clear();
-    }
-    replaceNamed(std::move(named), std::move(dates));
-}
-
-void TrashOrigPaths::ScanUserTrashDSStoreFilePath(const Paths& paths) {
-    // The file is read and resolved without the lock so lookups never wait for the disk.
-    QStringList found = PutBackReader::readRecordsFile(paths.trashRecordsFile());
-    if (found.isEmpty()) return;
-    for (QString& entry : found) entry = paths.onStartupVolume(entry);
-    QMutexLocker locker(&m_lock);
-    const qsizetype from = m_entries.size();
-    m_entries += found;
-    indexFrom(from);
-}
-
-void TrashOrigPaths::append(const QStringList& entries) {
-    QMutexLocker locker(&m_lock);
-    const qsizetype from = m_entries.size();
-    m_entries += entries;
-    indexFrom(from);
-}
-
-QString TrashOrigPaths::getOrigFilePath(const QString& name) const {
-    const QString none = QStringLiteral("--");
-    if (name.isEmpty()) return none;
-    QMutexLocker locker(&m_lock);
-    const auto named = m_named.constFind(name);
-    if (named != m_named.constEnd()) return named.value();
-    const auto it = m_firstByName.constFind(name);
-    if (it == m_firstByName.constEnd()) return none;
-    const QString folder = deletingLastPathComponent(m_entries.at(it.value()));
-    if (folder.isEmpty()) return none;
-    // A record that climbs out of its folder could name any place on the volume or beyond it.
-    for (const QStringView step : QStringView(folder).split(QLatin1Char('/')))
-        if (step == QLatin1String("..")) return none;
-    if (folder == QLatin1String("/")) return QLatin1Char('/') + name;
-    return folder + QLatin1Char('/') + name;
-}
-
-QDateTime TrashOrigPaths::deletionDateOf(const QString& name) const {
-    QMutexLocker locker(&m_lock);
-    return m_dates.value(name);
-}
-
-QStringList TrashOrigPaths::entries() const {
-    QMutexLocker locker(&m_lock);
-    return m_named.values() + m_entries;
-}
-
-bool TrashOrigPaths::isEmpty() const {
-    QMutexLocker locker(&m_lock);
-    return m_named.isEmpty() && m_entries.isEmpty();
-}
-
-namespace {
-
-QString withoutTrailingSlashes(QString path) {
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
-    return path;
-}
-
-}  // namespace
-
-QString TrashOrigPaths::lastPathComponent(const QString& path) {
-    const QString p = withoutTrailingSlashes(path);
-    if (p == QLatin1String("/")) return p;
-    return Path(p).leaf();
-}
-
-QString TrashOrigPaths::deletingLastPathComponent(const QString& path) {
-    const QString p = withoutTrailingSlashes(path);
-    if (p == QLatin1String("/")) return p;
-    const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0) return QString();
-    if (slash == 0) return QStringLiteral("/");
-    return p.left(slash);
-}

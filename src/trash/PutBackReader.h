@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
-#include <QHash>
-#include <QMutex>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <functional>
 
-class Paths;
+#include "TrashOrigPaths.h"
 
 /// Reads the put-back records that the Trash's records file (".DS_Store") keeps for every item
 /// moved to the Trash: the item's name and the folder, relative to its volume, it came from.
@@ -27,54 +26,10 @@ QStringList parseRecords(const QByteArray& data);
 /// never held whole; nothing when it can't be opened or is empty.
 QStringList readRecordsFile(const QString& path, qsizetype chunk = 1 << 20);
 
+/// readRecordsFile() handing each entry to `take` as it is decoded, so that no list of them all is
+/// built; the view is valid during the call only. False when the file can't be opened or read to
+/// its end or is no records file: what `take` was given then is to be dropped.
+bool scanRecordsFile(const QString& path, const std::function<void(QStringView)>& take,
+                     qsizetype chunk = 1 << 20);
+
 }  // namespace PutBackReader
-
-/// The list of original paths (the controller's TrashOrigPathArray), safe to read from the main
-/// thread while a worker rebuilds it: a rebuild reads into a new list and swaps it in.
-class TrashOrigPaths {
-  public:
-    /// Empties the list.
-    void clear();
-    /// Reads the user's Trash records (through `paths`) and appends their entries, each resolved on
-    /// the start-up volume of the layout (so under a sandbox root they point into the sandbox).
-    void ScanUserTrashDSStoreFilePath(const Paths& paths);
-    /// Reads the records afresh and replaces the list in one step, so a lookup never sees it half
-    /// built. In the freedesktop layout the records are the info files of the user's Trash.
-    void rebuild(const Paths& paths);
-    /// Replaces the list with records found by place, each looked up by its last path component.
-    void replace(QStringList entries);
-    /// Replaces the list with records found by item name (info files), with their deletion dates.
-    void replaceNamed(QHash<QString, QString> named, QHash<QString, QDateTime> dates = {});
-    /// Adds records found by item name to those kept (a list read in parts).
-    void addNamed(const QHash<QString, QString>& named, const QHash<QString, QDateTime>& dates);
-    /// replaceNamed() with the named records of `other`, which is left empty.
-    void replaceNamedWith(TrashOrigPaths& other);
-    /// Appends entries that are already absolute paths of the layout.
-    void append(const QStringList& entries);
-
-    /// Where the item named `name` (its name in the Trash) would be put back. With info files, the
-    /// place its own info file names. Otherwise the folder of the first entry whose last path
-    /// component is exactly `name`, plus "/" and the name; "--" when no entry matches, the name is
-    /// empty or the entry has no folder.
-    QString getOrigFilePath(const QString& name) const;
-
-    /// When the item named `name` was deleted, as its info file says; invalid when unknown.
-    QDateTime deletionDateOf(const QString& name) const;
-
-    QStringList entries() const;
-    bool isEmpty() const;
-
-    /// Path-component rules used by the lookup: trailing "/" ignored, "/x" loses "x" to "/".
-    static QString lastPathComponent(const QString& path);
-    static QString deletingLastPathComponent(const QString& path);
-
-  private:
-    /// Indexes entries from `from` on; the first entry of each name wins. Call with the lock held.
-    void indexFrom(qsizetype from);
-
-    mutable QMutex m_lock;
-    QStringList m_entries;
-    QHash<QString, qsizetype> m_firstByName;  ///< last path component -> first entry with it
-    QHash<QString, QString> m_named;          ///< item name -> original path, from info files
-    QHash<QString, QDateTime> m_dates;        ///< item name -> deletion date, from info files
-};
