@@ -160,6 +160,7 @@ void readInfoFiles(const OpenFolder& info, const QList<QByteArray>& fileNames, c
                                      ? paths.inRoot(record->path)
                                      : topFolder + QLatin1Char('/') + record->path;
         record->path = cleaned(original);
+        record->path.squeeze();  // kept for as long as the item is listed: no spare room
         return std::pair{FsName::fromBytes(fileName.chopped(suffix.size())), std::move(*record)};
     };
     // One open and one read per record is most of what listing a big Trash costs: every core reads.

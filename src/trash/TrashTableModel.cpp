@@ -23,6 +23,18 @@ void TrashTableModel::setItems(const QList<CVTrashFileNode::Ptr>& items) {
 }
 
 void TrashTableModel::appendItems(const QList<CVTrashFileNode::Ptr>& batch) {
+    if (batch.isEmpty()) return;
+    if (m_filter.isEmpty() && m_shown.isSharedWith(m_items)) {
+        // Every record is a row: the rows stay the list itself rather than a copy of it. The list
+        // is let go while it grows, so it grows in place instead of being copied.
+        const int first = int(m_shown.size());
+        beginInsertRows({}, first, first + int(batch.size()) - 1);
+        m_shown = {};
+        m_items.append(batch);
+        m_shown = m_items;
+        endInsertRows();
+        return;
+    }
     m_items.append(batch);
     QList<CVTrashFileNode::Ptr> shown;
     for (const CVTrashFileNode::Ptr& item : batch)
@@ -39,7 +51,10 @@ void TrashTableModel::sortAppended() {
 }
 
 void TrashTableModel::shareItems(const QList<CVTrashFileNode::Ptr>& items) {
-    if (items == m_items) m_items = items;
+    if (items != m_items) return;
+    const bool rowsAreList = m_shown.isSharedWith(m_items);
+    m_items = items;
+    if (rowsAreList) m_shown = m_items;
 }
 
 void TrashTableModel::setFilterText(const QString& text) {
@@ -81,9 +96,13 @@ bool TrashTableModel::lessThan(const CVTrashFileNode& a, const CVTrashFileNode& 
 }
 
 void TrashTableModel::arrange() {
-    m_shown.clear();
-    for (const CVTrashFileNode::Ptr& item : std::as_const(m_items))
-        if (matches(*item, m_filter)) m_shown << item;
+    if (m_filter.isEmpty()) {
+        m_shown = m_items;  // shared until sorted
+    } else {
+        m_shown = {};  // not clear(): that would keep a buffer as big as the list it shared
+        for (const CVTrashFileNode::Ptr& item : std::as_const(m_items))
+            if (matches(*item, m_filter)) m_shown << item;
+    }
     if (m_sortColumn < 0 || m_sortColumn >= ColumnCount) return;
     const int column = m_sortColumn;
     if (m_sortOrder == Qt::AscendingOrder)

@@ -140,4 +140,46 @@ TEST(TrashWindowRows, ClosingTheWindowMidScanEndsCleanly) {
     SUCCEED();
 }
 
+// Batches come in while the filter and the order change: the rows are always the records that
+// pass the filter, each once, the new ones at the end; the list keeps every record in its order.
+TEST(TrashWindowRows, BatchesAroundFilterAndOrderChangesGiveEachMatchingRowOnce) {
+    TrashTableModel model;
+    QList<CVTrashFileNode::Ptr> all;
+    auto batch = [&](std::initializer_list<const char*> names) {
+        QList<CVTrashFileNode::Ptr> nodes;
+        for (const char* name : names) {
+            nodes << CVTrashFileNode::create();
+            nodes.last()->theFileName = QString::fromLatin1(name);
+            nodes.last()->theTrashPath = QStringLiteral("/t/") + QLatin1String(name);
+        }
+        all << nodes;
+        return nodes;
+    };
+    auto rows = [&] {
+        QStringList names;
+        for (int row = 0; row < model.rowCount(); ++row) names << model.itemAt(row)->theFileName;
+        return names.join(QLatin1Char(' '));
+    };
+    QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+    model.appendItems(batch({"a1", "b1"}));
+    model.setFilterText(QStringLiteral("A"));
+    model.appendItems(batch({"b2", "a2"}));
+    EXPECT_EQ(rows(), "a1 a2");
+    model.setFilterText(QString());
+    model.appendItems(batch({"a3"}));
+    EXPECT_EQ(rows(), "a1 b1 b2 a2 a3");
+    model.sort(TrashTableModel::Name, Qt::DescendingOrder);
+    model.appendItems(batch({"c1"}));
+    EXPECT_EQ(rows(), "b2 b1 a3 a2 a1 c1");
+    model.sortAppended();
+    EXPECT_EQ(rows(), "c1 b2 b1 a3 a2 a1");
+    EXPECT_EQ(pathsOf(model.items()), pathsOf(all));
+    const QList<std::pair<int, int>> ranges{{0, 1}, {1, 1}, {4, 4}, {5, 5}};
+    ASSERT_EQ(inserts.count(), ranges.size());
+    for (qsizetype i = 0; i < ranges.size(); ++i) {
+        EXPECT_EQ(inserts[i][1].toInt(), ranges[i].first);
+        EXPECT_EQ(inserts[i][2].toInt(), ranges[i].second);
+    }
+}
+
 }  // namespace
