@@ -18,6 +18,7 @@ void TrashTableModel::setItems(const QList<CVTrashFileNode::Ptr>& items) {
     beginResetModel();
     m_items = items;
     m_icons.clear();
+    m_iconsByPicture.clear();
     arrange();
     endResetModel();
 }
@@ -165,6 +166,10 @@ QSize TrashTableModel::scaledIntoBox(const QSize& size) {
 }
 
 QIcon TrashTableModel::iconFor(const QString& path) {
+    return QIcon(pictureFor(path));
+}
+
+QPixmap TrashTableModel::pictureFor(const QString& path) {
     const QFileInfo info(path);
     QPixmap picture;
     if (info.isFile() && info.size() < 64 * 1024 * 1024) {
@@ -182,7 +187,20 @@ QIcon TrashTableModel::iconFor(const QString& path) {
             picture = picture.scaled(scaledIntoBox(picture.size()) * 2, Qt::KeepAspectRatio,
                                      Qt::SmoothTransformation);
     }
-    return QIcon(picture);
+    return picture;
+}
+
+QIcon TrashTableModel::iconOf(const QString& path) const {
+    if (const QIcon* icon = m_icons.object(path)) return *icon;
+    // Most rows show one of a few file-type pictures: their icons are one icon, not one each.
+    const QPixmap picture = pictureFor(path);
+    auto same = m_iconsByPicture.constFind(picture.cacheKey());
+    if (same == m_iconsByPicture.constEnd()) {
+        if (m_iconsByPicture.size() >= m_icons.maxCost()) m_iconsByPicture.clear();
+        same = m_iconsByPicture.insert(picture.cacheKey(), QIcon(picture));
+    }
+    m_icons.insert(path, new QIcon(*same));
+    return *same;
 }
 
 QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
@@ -205,12 +223,7 @@ QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
                 return deletedText(item->deletionDate);
         }
     }
-    if (role == Qt::DecorationRole && index.column() == Name) {
-        if (const QIcon* icon = m_icons.object(item->theTrashPath)) return *icon;
-        const QIcon icon = iconFor(item->theTrashPath);
-        m_icons.insert(item->theTrashPath, new QIcon(icon));
-        return icon;
-    }
+    if (role == Qt::DecorationRole && index.column() == Name) return iconOf(item->theTrashPath);
     if (role == Qt::TextAlignmentRole && index.column() == Size)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
