@@ -142,7 +142,8 @@ int main(int argc, char** argv) {
     SandboxBuilder sandbox(dir.filePath(QStringLiteral("big")));
     const std::shared_ptr<FreedesktopPaths> paths = sandbox.linuxPaths();
     std::printf("Filling a Trash of %d items...\n", items);
-    fillTrash(paths->userTrashFolder(), items, paths->userHome());
+    // Records name places as the system sees them; the layout puts them under the sandbox's root.
+    fillTrash(paths->userTrashFolder(), items, paths->userHome().mid(paths->root().size()));
 
     std::printf("| %-44s | %13s | %-12s |\n", "measure", "value", "target");
     std::printf("|----------------------------------------------|---------------|--------------|\n");
@@ -182,7 +183,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < folderFiles; ++i) writeRaw(big + "/file-" + QByteArray::number(i) + ".txt", "z");
     writeRaw(
         QFile::encodeName(folderPaths->userTrashFolder() + QStringLiteral("/info/Many.trashinfo")),
-        TrashInfo::format(folderPaths->userHome() + QStringLiteral("/Many"), QDateTime::currentDateTime()));
+        TrashInfo::format(folderPaths->userHome().mid(folderPaths->root().size()) + QStringLiteral("/Many"),
+                          QDateTime::currentDateTime()));
     {
         Window w(folderPaths);
         QSignalSpy done(w.browser.get(), &TrashBrowser::scanFinished);

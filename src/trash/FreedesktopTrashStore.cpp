@@ -1,6 +1,7 @@
 #include "FreedesktopTrashStore.h"
 
 #include <QHash>
+#include <QStringBuilder>
 
 #include "CVTrashFileNode.h"
 #include "DirectorySizes.h"
@@ -90,7 +91,7 @@ std::unique_ptr<TrashListing> FreedesktopTrashStore::beginListing(const QString&
 void FreedesktopTrashStore::placeInside(CVTrashFileNode& node, const QString& parentPlace) const {
     node.theOrignalpath = parentPlace == QLatin1String("--")
                               ? QStringLiteral("--")
-                              : parentPlace + QLatin1Char('/') + node.theFileName;
+                              : QString(parentPlace % QLatin1Char('/') % node.theFileName);
 }
 
 TrashStore::TreeRow FreedesktopTrashStore::treeRow(

@@ -1,5 +1,7 @@
 #include "MacTrashStore.h"
 
+#include <QStringBuilder>
+
 #include "CVTrashFileNode.h"
 #include "PutBackReader.h"
 #include "core/fs/FsName.h"
@@ -55,8 +57,9 @@ void MacTrashStore::placeInside(CVTrashFileNode& node, const QString& parentPlac
         node.theFileName = name.mid(1);
         node.theOrignalpath = QStringLiteral("--");
     } else {
-        node.theOrignalpath =
-            parentPlace == QLatin1String("--") ? QStringLiteral("--") : parentPlace + QLatin1Char('/') + name;
+        node.theOrignalpath = parentPlace == QLatin1String("--")
+                                  ? QStringLiteral("--")
+                                  : QString(parentPlace % QLatin1Char('/') % name);
     }
 }
 

@@ -121,7 +121,10 @@ void TrashBrowser::ScanUserTrashFile() {
 
 void TrashBrowser::addScanBatch(const QList<CVTrashFileNode::Ptr>& batch) {
     if (m_stop->load()) return;
-    if (m_navigation.appendTopLevel(batch)) m_table->appendItems(batch);
+    // While the top level is shown, it and the table's rows are one list, grown once per batch.
+    const bool grown =
+        m_navigation.growSharedTopLevel(m_table->items(), [&] { m_table->appendItems(batch); });
+    if (!grown && m_navigation.appendTopLevel(batch)) m_table->appendItems(batch);
     for (const CVTrashFileNode::Ptr& item : batch)
         if (item->theVolume.isEmpty()) m_trashFileSize += item->filesize;
     m_window->setTotal(m_trashFileSize);

@@ -21,6 +21,8 @@ QList<CVTrashFileNode::Ptr> TrashFolderListing::next(qsizetype count) {
         items.reserve(nodes.size());
         for (const CVTrashFileNode::Ptr& node : nodes) {
             if (!node) continue;
+            m_texts.share(node->theFileSize);
+            m_texts.share(node->theFilePermission);
             m_store->placeInside(*node, m_place);
             node->theVolume = m_volume;
             items.append(node);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "CVTrashFileNode.h"
+#include "core/TextPool.h"
 #include "core/fs/OpenFolder.h"
 
 class TrashStore;
@@ -29,4 +30,5 @@ class TrashFolderListing {
     std::shared_ptr<const TrashStore> m_store;
     QString m_place;
     QString m_volume;
+    TextPool m_texts;  ///< the entries' size and access texts, one copy of each
 };

@@ -160,6 +160,8 @@ void readInfoFiles(const OpenFolder& info, const QList<QByteArray>& fileNames, c
                                      ? paths.inRoot(record->path)
                                      : topFolder + QLatin1Char('/') + record->path;
         record->path = cleaned(original);
+        // Kept for as long as the item is listed: no spare room from the joining above.
+        if (record->path.capacity() > record->path.size()) record->path.squeeze();
         return std::pair{FsName::fromBytes(fileName.chopped(suffix.size())), std::move(*record)};
     };
     // One open and one read per record is most of what listing a big Trash costs: every core reads.

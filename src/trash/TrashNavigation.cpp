@@ -51,8 +51,29 @@ bool TrashNavigation::append(const std::weak_ptr<QList<CVTrashFileNode::Ptr>>& t
 }
 
 bool TrashNavigation::appendTopLevel(const QList<CVTrashFileNode::Ptr>& batch) {
+    const List live = m_liveTop.lock();
+    if (live && live->isSharedWith(m_trashItems)) {
+        // The list shown is the top level itself: it lets go while the top level grows (in place
+        // rather than into a copy) and then shares it again.
+        *live = {};
+        m_trashItems.append(batch);
+        *live = m_trashItems;
+        return live == m_content;
+    }
     m_trashItems.append(batch);
     return append(m_liveTop, batch);
+}
+
+bool TrashNavigation::growSharedTopLevel(const QList<CVTrashFileNode::Ptr>& rows,
+                                         const std::function<void()>& grow) {
+    const List live = m_liveTop.lock();
+    if (!live || live != m_content || !rows.isSharedWith(m_trashItems)) return false;
+    m_trashItems = {};
+    *live = {};
+    grow();
+    m_trashItems = rows;
+    *live = rows;
+    return true;
 }
 
 void TrashNavigation::shareTopLevel() {

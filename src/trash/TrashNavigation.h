@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <functional>
 #include <memory>
 
 #include "CVTrashFileNode.h"
@@ -41,6 +42,10 @@ class TrashNavigation {
     /// Adds a scan's batch to the top level, and to the top-level list shown or kept as history.
     /// True when the top level is shown now.
     bool appendTopLevel(const QList<CVTrashFileNode::Ptr>& batch);
+    /// A scan's batch for a top level that is shown and is `rows` itself (the table's list, which
+    /// `grow` appends the batch to): the top level lets go of the list while it grows, so it grows
+    /// in place rather than into a copy, and then shares it again. False, nothing done, otherwise.
+    bool growSharedTopLevel(const QList<CVTrashFileNode::Ptr>& rows, const std::function<void()>& grow);
     /// After the last batch: the top-level list shown shares its storage with the top level again
     /// when it holds the same records (appending gave each list its own).
     void shareTopLevel();

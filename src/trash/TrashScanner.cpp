@@ -9,6 +9,7 @@
 #include "TrashStore.h"
 #include "core/FileUtilities.h"
 #include "core/ParallelMap.h"
+#include "core/TextPool.h"
 #include "core/fs/FsTree.h"
 #include "platform/Paths.h"
 #include "platform/Workspace.h"
@@ -173,16 +174,26 @@ std::optional<TrashScanResult> TrashScanner::scanDated() const {
     return result;
 }
 
-void TrashScanner::addPutBack(TrashOrigPaths& list, const QList<QByteArray>& items) const {
+void TrashScanner::addPutBack(TrashOrigPaths& list, const QList<QByteArray>& items,
+                              const QList<CVTrashFileNode::Ptr>& nodes) const {
     const auto records = m_store->putBackOf(items);
     if (!records) return;
     QHash<QString, QString> places;
     QHash<QString, QDateTime> dates;
     places.reserve(records->size());
-    for (auto it = records->cbegin(); it != records->cend(); ++it) {
-        places.insert(it.key(), it->place);
-        if (it->when.isValid()) dates.insert(it.key(), it->when);
+    const auto add = [&](const QString& name, const TrashStore::DatedRecord& record) {
+        places.insert(name, record.place);
+        if (record.when.isValid()) dates.insert(name, record.when);
+    };
+    // The list is keyed by the rows' own names, so it holds no second copy of a name; a record
+    // whose item gave no row (gone, a link to nothing) keeps its own.
+    for (const CVTrashFileNode::Ptr& node : nodes) {
+        if (!node) continue;
+        const auto record = records->constFind(node->theFileName);
+        if (record != records->cend()) add(node->theFileName, *record);
     }
+    for (auto it = records->cbegin(); it != records->cend(); ++it)
+        if (!places.contains(it.key())) add(it.key(), *it);
     list.addNamed(places, dates);
 }
 
@@ -202,6 +213,8 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
     const std::unique_ptr<TrashListing> listing =
         m_store->beginListing(folder, volume, readInParts ? *readInParts : *m_origPaths, *m_files);
     QSet<QString> folders;
+    // The size and access texts repeat across a big Trash: its records share one copy of each.
+    TextPool texts;
     struct Pending {
         CVTrashFileNode::Ptr node;
         QByteArray name;
@@ -224,11 +237,12 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
         QList<Pending> toMeasure;
         QList<CVTrashFileNode::Ptr> found;
         found.reserve(batch.size());
-        if (readInParts) addPutBack(*readInParts, batch);
         const QList<CVTrashFileNode::Ptr> nodes = nodesFor(items, batch);
+        if (readInParts) addPutBack(*readInParts, batch, nodes);
         for (qsizetype i = 0; i < batch.size(); ++i) {
             CVTrashFileNode::Ptr node = nodes[i];
             if (!node) continue;  // gone since the folder was read, or a link to nothing
+            texts.share(node->theFilePermission);
             if (!node->bFile && !onVolume) {
                 // Folders on volumes are not measured; the others are measured below unless cached.
                 folders.insert(node->theFileName);
@@ -251,6 +265,7 @@ void TrashScanner::scanFolder(const QString& folder, const QString& volume, cons
             for (const Pending& p : std::as_const(toMeasure))
                 if (p.measured) listing->remember(p.name, p.node->filesize);
         if (found.isEmpty()) return;
+        for (const CVTrashFileNode::Ptr& node : std::as_const(found)) texts.share(node->theFileSize);
         if (!onVolume)
             for (const CVTrashFileNode::Ptr& node : std::as_const(found)) total += node->filesize;
         each(found);

@@ -70,7 +70,10 @@ class TrashScanner {
     quint64 scanEachBatch(const EachBatch& each, TrashOrigPaths* readInParts = nullptr) const;
     void scanFolder(const QString& folder, const QString& volume, const EachBatch& each, quint64& total,
                     TrashOrigPaths* readInParts = nullptr) const;
-    void addPutBack(TrashOrigPaths& list, const QList<QByteArray>& items) const;
+    /// Adds the records of `items` to `list`, keyed by the names of their records `nodes` (null
+    /// where an item gave none).
+    void addPutBack(TrashOrigPaths& list, const QList<QByteArray>& items,
+                    const QList<CVTrashFileNode::Ptr>& nodes) const;
     bool stopped() const { return m_stop && m_stop->load(); }
     OpenFolder openItems(const QString& folder, const QString& volume) const;
 

@@ -18,11 +18,24 @@ void TrashTableModel::setItems(const QList<CVTrashFileNode::Ptr>& items) {
     beginResetModel();
     m_items = items;
     m_icons.clear();
+    m_iconsByPicture.clear();
     arrange();
     endResetModel();
 }
 
 void TrashTableModel::appendItems(const QList<CVTrashFileNode::Ptr>& batch) {
+    if (batch.isEmpty()) return;
+    if (m_filter.isEmpty() && m_shown.isSharedWith(m_items)) {
+        // Every record is a row: the rows stay the list itself rather than a copy of it. The list
+        // is let go while it grows, so it grows in place instead of being copied.
+        const int first = int(m_shown.size());
+        beginInsertRows({}, first, first + int(batch.size()) - 1);
+        m_shown = {};
+        m_items.append(batch);
+        m_shown = m_items;
+        endInsertRows();
+        return;
+    }
     m_items.append(batch);
     QList<CVTrashFileNode::Ptr> shown;
     for (const CVTrashFileNode::Ptr& item : batch)
@@ -39,7 +52,10 @@ void TrashTableModel::sortAppended() {
 }
 
 void TrashTableModel::shareItems(const QList<CVTrashFileNode::Ptr>& items) {
-    if (items == m_items) m_items = items;
+    if (items != m_items) return;
+    const bool rowsAreList = m_shown.isSharedWith(m_items);
+    m_items = items;
+    if (rowsAreList) m_shown = m_items;
 }
 
 void TrashTableModel::setFilterText(const QString& text) {
@@ -81,9 +97,13 @@ bool TrashTableModel::lessThan(const CVTrashFileNode& a, const CVTrashFileNode& 
 }
 
 void TrashTableModel::arrange() {
-    m_shown.clear();
-    for (const CVTrashFileNode::Ptr& item : std::as_const(m_items))
-        if (matches(*item, m_filter)) m_shown << item;
+    if (m_filter.isEmpty()) {
+        m_shown = m_items;  // shared until sorted
+    } else {
+        m_shown = {};  // not clear(): that would keep a buffer as big as the list it shared
+        for (const CVTrashFileNode::Ptr& item : std::as_const(m_items))
+            if (matches(*item, m_filter)) m_shown << item;
+    }
     if (m_sortColumn < 0 || m_sortColumn >= ColumnCount) return;
     const int column = m_sortColumn;
     if (m_sortOrder == Qt::AscendingOrder)
@@ -146,6 +166,10 @@ QSize TrashTableModel::scaledIntoBox(const QSize& size) {
 }
 
 QIcon TrashTableModel::iconFor(const QString& path) {
+    return QIcon(pictureFor(path));
+}
+
+QPixmap TrashTableModel::pictureFor(const QString& path) {
     const QFileInfo info(path);
     QPixmap picture;
     if (info.isFile() && info.size() < 64 * 1024 * 1024) {
@@ -163,7 +187,20 @@ QIcon TrashTableModel::iconFor(const QString& path) {
             picture = picture.scaled(scaledIntoBox(picture.size()) * 2, Qt::KeepAspectRatio,
                                      Qt::SmoothTransformation);
     }
-    return QIcon(picture);
+    return picture;
+}
+
+QIcon TrashTableModel::iconOf(const QString& path) const {
+    if (const QIcon* icon = m_icons.object(path)) return *icon;
+    // Most rows show one of a few file-type pictures: their icons are one icon, not one each.
+    const QPixmap picture = pictureFor(path);
+    auto same = m_iconsByPicture.constFind(picture.cacheKey());
+    if (same == m_iconsByPicture.constEnd()) {
+        if (m_iconsByPicture.size() >= m_icons.maxCost()) m_iconsByPicture.clear();
+        same = m_iconsByPicture.insert(picture.cacheKey(), QIcon(picture));
+    }
+    m_icons.insert(path, new QIcon(*same));
+    return *same;
 }
 
 QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
@@ -186,12 +223,7 @@ QVariant TrashTableModel::data(const QModelIndex& index, int role) const {
                 return deletedText(item->deletionDate);
         }
     }
-    if (role == Qt::DecorationRole && index.column() == Name) {
-        if (const QIcon* icon = m_icons.object(item->theTrashPath)) return *icon;
-        const QIcon icon = iconFor(item->theTrashPath);
-        m_icons.insert(item->theTrashPath, new QIcon(icon));
-        return icon;
-    }
+    if (role == Qt::DecorationRole && index.column() == Name) return iconOf(item->theTrashPath);
     if (role == Qt::TextAlignmentRole && index.column() == Size)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};

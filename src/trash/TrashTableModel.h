@@ -2,7 +2,9 @@
 
 #include <QAbstractTableModel>
 #include <QCache>
+#include <QHash>
 #include <QIcon>
+#include <QPixmap>
 
 #include "CVTrashFileNode.h"
 
@@ -65,6 +67,10 @@ class TrashTableModel : public QAbstractTableModel {
 
   private:
     void arrange();
+    /// The icon of the item at `path`, from the cache when it was shown lately.
+    QIcon iconOf(const QString& path) const;
+    /// The picture iconFor() shows.
+    static QPixmap pictureFor(const QString& path);
 
     QList<CVTrashFileNode::Ptr> m_items;
     QList<CVTrashFileNode::Ptr> m_shown;  ///< the rows: m_items filtered, in the chosen order
@@ -73,4 +79,6 @@ class TrashTableModel : public QAbstractTableModel {
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     /// Icons of the rows painted lately: scrolling through a long list keeps only so many.
     mutable QCache<QString, QIcon> m_icons{4096};
+    /// One icon per picture (by its cache key): the rows' icons share the few pictures they show.
+    mutable QHash<qint64, QIcon> m_iconsByPicture;
 };

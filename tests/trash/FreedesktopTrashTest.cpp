@@ -422,4 +422,21 @@ TEST(FreedesktopTrash, BatchesReadTheirOwnRecordsAndTheListIsWholeOnlyAtTheEnd) 
     EXPECT_EQ(cacheText(), cache);
 }
 
+TEST(FreedesktopTrash, ARecordWhoseItemGivesNoRowStillSaysWhereItGoes) {
+    LinuxFixture f;
+    const QDateTime when(QDate(2026, 3, 4), QTime(5, 6, 7));
+    f.sandbox.trashItem(f.trash, "kept.txt", "/home/me/kept.txt", "x", false, when);
+    // A link to nothing is no row of the listing; its record stays in the list read in parts.
+    f.sandbox.writeFile(f.trash + "/info/dangling.trashinfo", TrashInfo::format("/home/me/dangling", when));
+    ASSERT_TRUE(QFile::link(f.root.path() + "/nowhere", f.trash + "/files/dangling"));
+    QList<CVTrashFileNode::Ptr> rows;
+    TrashScanner(f.paths, f.files, f.origPaths, std::make_shared<Workspace>(f.paths))
+        .scanBatches([&](const QList<CVTrashFileNode::Ptr>& batch) { rows << batch; });
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0]->theOrignalpath, f.paths->inRoot("/home/me/kept.txt"));
+    EXPECT_EQ(f.origPaths->getOrigFilePath("kept.txt"), rows[0]->theOrignalpath);
+    EXPECT_EQ(f.origPaths->getOrigFilePath("dangling"), f.paths->inRoot("/home/me/dangling"));
+    EXPECT_EQ(f.origPaths->deletionDateOf("dangling"), when);
+}
+
 }  // namespace

@@ -140,4 +140,41 @@ TEST(TrashWindowRows, ClosingTheWindowMidScanEndsCleanly) {
     SUCCEED();
 }
 
+// Batches come in while the filter and the order change: the rows are always the records that
+// pass the filter, each once, the new ones at the end; the list keeps every record in its order.
+TEST(TrashWindowRows, BatchesAroundFilterAndOrderChangesGiveEachMatchingRowOnce) {
+    TrashTableModel model;
+    QList<CVTrashFileNode::Ptr> all;
+    auto add = [&](QStringList names) {
+        QList<CVTrashFileNode::Ptr> batch;
+        for (const QString& name : names) {
+            batch << CVTrashFileNode::create();
+            batch.last()->theFileName = name;
+            batch.last()->theTrashPath = "/t/" + name;
+        }
+        all << batch;
+        model.appendItems(batch);
+    };
+    auto rows = [&] {
+        QStringList names;
+        for (int row = 0; row < model.rowCount(); ++row) names << model.itemAt(row)->theFileName;
+        return names.join(' ');
+    };
+    QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+    add({"a1", "b1"});
+    model.setFilterText("A");
+    add({"b2", "a2"});
+    EXPECT_EQ(rows(), "a1 a2");
+    model.setFilterText(QString());
+    add({"a3"});
+    EXPECT_EQ(rows(), "a1 b1 b2 a2 a3");
+    model.sort(TrashTableModel::Name, Qt::DescendingOrder);
+    add({"c1"});
+    model.sortAppended();
+    EXPECT_EQ(rows(), "c1 b2 b1 a3 a2 a1");
+    EXPECT_EQ(pathsOf(model.items()), pathsOf(all));
+    ASSERT_EQ(inserts.count(), 4);
+    EXPECT_EQ(inserts[3][1].toInt(), 5);  // after the sorted rows, until sorted in
+}
+
 }  // namespace

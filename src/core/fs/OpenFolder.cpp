@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QRandomGenerator>
+#include <QStringBuilder>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -259,8 +260,11 @@ OpenFolder OpenFolder::parent(const QString& path) const {
 }
 
 QString OpenFolder::pathOf(const QByteArray& name) const {
+    // Built at its exact length: a listing keeps one of these per entry, and a path grown by
+    // appending carries up to as much again in spare room.
     const QString leaf = FsName::fromBytes(name);
-    return m_path.endsWith(QLatin1Char('/')) ? m_path + leaf : m_path + QLatin1Char('/') + leaf;
+    if (m_path.endsWith(QLatin1Char('/'))) return QString(m_path % leaf);
+    return QString(m_path % QLatin1Char('/') % leaf);
 }
 
 std::optional<struct statvfs> OpenFolder::fileSystem() const {
