@@ -48,18 +48,15 @@ struct RowsFixture {
 };
 
 // The program launched on the fixture, its Trash browser and table.
-struct LaunchedRows {
+class LaunchedTrashWindowRows : public ::testing::Test {
+  protected:
     RowsFixture r;
     std::unique_ptr<AppDelegate> app = r.f.launch();
     TrashBrowser* browser = app->trashBrowser();
     TrashTableModel* model = browser->tableModel();
 };
 
-TEST(TrashWindowRows, RowsArriveInBatchesBeforeTheEndAndARescanReplacesThem) {
-    LaunchedRows l;
-    auto& r = l.r;
-    TrashBrowser* browser = l.browser;
-    TrashTableModel* model = l.model;
+TEST_F(LaunchedTrashWindowRows, RowsArriveInBatchesBeforeTheEndAndARescanReplacesThem) {
     QSignalSpy done(browser, &TrashBrowser::scanFinished);
     QSignalSpy resets(model, &QAbstractItemModel::modelReset);
     QSignalSpy inserts(model, &QAbstractItemModel::rowsInserted);
@@ -93,11 +90,7 @@ TEST(TrashWindowRows, RowsArriveInBatchesBeforeTheEndAndARescanReplacesThem) {
     EXPECT_EQ(browser->trashFileSize(), scan.trashFileSize);
 }
 
-TEST(TrashWindowRows, ABigFolderShowsItsFirstEntriesAtOnceAndTheRestFollow) {
-    LaunchedRows l;
-    auto& r = l.r;
-    TrashBrowser* browser = l.browser;
-    TrashTableModel* model = l.model;
+TEST_F(LaunchedTrashWindowRows, ABigFolderShowsItsFirstEntriesAtOnceAndTheRestFollow) {
     QSignalSpy done(browser, &TrashBrowser::scanFinished);
     browser->ScanUserTrashFile();
     ASSERT_TRUE(done.wait(60000));
