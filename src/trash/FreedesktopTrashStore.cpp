@@ -79,6 +79,15 @@ class FreedesktopListing : public TrashListing {
     QHash<QByteArray, qint64> m_infoMtimes;
 };
 
+/// Records as the store hands them out: place and date by item name.
+QHash<QString, TrashStore::DatedRecord> dated(const QHash<QString, TrashInfo::Record>& records) {
+    QHash<QString, TrashStore::DatedRecord> out;
+    out.reserve(records.size());
+    for (auto it = records.cbegin(); it != records.cend(); ++it)
+        out.insert(it.key(), {it->path, it->deletionDate});
+    return out;
+}
+
 }  // namespace
 
 std::unique_ptr<TrashListing> FreedesktopTrashStore::beginListing(const QString& folder,
@@ -115,27 +124,17 @@ void FreedesktopTrashStore::readPutBack(TrashOrigPaths& list) const {
 std::optional<QHash<QString, TrashStore::DatedRecord>> FreedesktopTrashStore::putBackOf(
     const QList<QByteArray>& items) const {
     const QString trash = TrashInfo::trashFolderOfFiles(m_paths->userTrash());
-    const QHash<QString, TrashInfo::Record> records =
-        TrashInfo::readRecordsOf(trash, items, TrashOrigPaths::deletingLastPathComponent(trash), *m_paths);
-    QHash<QString, DatedRecord> dated;
-    dated.reserve(records.size());
-    for (auto it = records.cbegin(); it != records.cend(); ++it)
-        dated.insert(it.key(), {it->path, it->deletionDate});
-    return dated;
+    return dated(
+        TrashInfo::readRecordsOf(trash, items, TrashOrigPaths::deletingLastPathComponent(trash), *m_paths));
 }
 
 std::optional<QHash<QString, TrashStore::DatedRecord>> FreedesktopTrashStore::datedRecords(
     const QString& folder, const QString& volume) const {
     const QString trash = TrashInfo::trashFolderOfFiles(folder);
-    QHash<QString, DatedRecord> dated;
-    if (trash.isEmpty()) return dated;
+    if (trash.isEmpty()) return QHash<QString, DatedRecord>();
     // A volume's records are relative to the volume, the home Trash's to the folder above it.
     const QString top = volume.isEmpty() ? TrashOrigPaths::deletingLastPathComponent(trash) : volume;
-    const QHash<QString, TrashInfo::Record> records = TrashInfo::readRecords(trash, top, *m_paths);
-    dated.reserve(records.size());
-    for (auto it = records.cbegin(); it != records.cend(); ++it)
-        dated.insert(it.key(), {it->path, it->deletionDate});
-    return dated;
+    return dated(TrashInfo::readRecords(trash, top, *m_paths));
 }
 
 void FreedesktopTrashStore::forgetItem(const QString& itemPath) const {
