@@ -16,6 +16,8 @@
 namespace {
 
 constexpr qsizetype BatchSize = 1024;
+// The kind given to an entry that is not shown: gone since it was listed, or a dangling link.
+constexpr unsigned char NotShown = DT_WHT;
 
 }  // namespace
 
@@ -51,17 +53,21 @@ std::vector<qsizetype> orderedLevel(const OpenFolder& trash, TopNames& names) {
                 unsigned char& kind = kinds[std::size_t(i)];
                 if (kind == DT_UNKNOWN) {
                     const std::optional<struct stat> st = trash.entry(slice[i]);
-                    kind = !st                    ? DT_WHT
-                           : S_ISDIR(st->st_mode) ? DT_DIR
-                           : S_ISLNK(st->st_mode) ? DT_LNK
-                                                  : DT_REG;
+                    if (!st)
+                        kind = NotShown;
+                    else if (S_ISDIR(st->st_mode))
+                        kind = DT_DIR;
+                    else if (S_ISLNK(st->st_mode))
+                        kind = DT_LNK;
+                    else
+                        kind = DT_REG;
                 }
-                if (kind == DT_LNK && !trash.target(slice[i])) kind = DT_WHT;
+                if (kind == DT_LNK && !trash.target(slice[i])) kind = NotShown;
             },
             256);
         for (qsizetype i = 0; i < slice.size(); ++i) {
             const unsigned char kind = kinds[std::size_t(i)];
-            if (kind == DT_WHT) continue;  // gone, or a dangling link
+            if (kind == NotShown) continue;
             order.add(qsizetype(names.starts.size()), FsName::fromBytes(slice[i]), kind == DT_DIR);
             names.append(slice[i]);
         }
